@@ -1,0 +1,88 @@
+#pragma once
+
+#include "DbError.h"
+#include "RowSet.h"
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <QVariantMap>
+
+struct sqlite3;
+
+namespace zentrel::db {
+
+// One open database file. Every connection runs with foreign keys on, so the deletion rules
+// of the schema cascade. Errors are returned as data (lastError()); nothing throws.
+//
+// States: closed -> open (open()) -> closed (close() or destruction). Statements on a closed
+// connection fail with DbErrorCode::Other.
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Opens an existing file (never creates one) and checks that it is a database. A file
+    // that is not, or is damaged, is left untouched and gives NotADatabase.
+    bool open(const QString &path);
+    // Creates a new empty database file (used by the generators of the shipped files).
+    bool create(const QString &path);
+    void close();
+    bool isOpen() const { return m_db != nullptr; }
+    QString path() const { return m_path; }
+
+    // Runs one or more statements that return no rows.
+    bool exec(const QString &sql);
+    // Runs one statement with bound values: positional (?) from a list, or named (:Name) from a map.
+    bool exec(const QString &sql, const QVariantList &values);
+    bool exec(const QString &sql, const QVariantMap &values);
+    // Runs one query and reads all its rows; an empty row set (and lastError) on failure.
+    RowSet query(const QString &sql);
+    RowSet query(const QString &sql, const QVariantList &values);
+    RowSet query(const QString &sql, const QVariantMap &values);
+    // First column of the first row, or an invalid QVariant.
+    QVariant scalar(const QString &sql, const QVariantList &values = {});
+
+    qint64 lastInsertId() const;
+    int changes() const;
+    const DbError &lastError() const { return m_error; }
+    bool tableExists(const QString &table);
+
+    // Transactions nest: the outer one is BEGIN/COMMIT, inner ones are savepoints.
+    bool begin();
+    bool commit();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+    bool setForeignKeys(bool on);
+    sqlite3 *handle() const { return m_db; }
+
+private:
+    bool openWithFlags(const QString &path, int flags);
+    bool run(const QString &sql, const QVariantList *list, const QVariantMap *map, RowSet *out);
+    void setError(int rc, const QString &message);
+
+    sqlite3 *m_db = nullptr;
+    QString m_path;
+    DbError m_error;
+    int m_depth = 0;
+};
+
+// Begins a transaction on construction and rolls it back on destruction unless committed.
+class Transaction {
+public:
+    explicit Transaction(Connection &connection);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    bool isActive() const { return m_active; }
+    bool commit();
+
+private:
+    Connection &m_connection;
+    bool m_active = false;
+};
+
+} // namespace zentrel::db

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "db/Connection.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace zentrel::shell {
+
+// The folders and files the program uses.
+struct Folders {
+    QString program;    // read-only files the program ships (zn.opp, primer.znt, zn.css, ...)
+    QString userData;   // zn.INI and the defaults database zn.opm
+    QString commonData; // shared data; the same rule as the user data folder
+    QString documents;  // where projects live; the sample project is copied here
+
+    QString settingsFile() const { return userData + QStringLiteral("/zn.INI"); }
+    QString serverListFile() const { return userData + QStringLiteral("/servers.ini"); }
+    QString defaultsDatabase() const { return userData + QStringLiteral("/zn.opm"); }
+    QString pristineDefaults() const { return program + QStringLiteral("/zn.opp"); }
+    QString sampleTemplate() const { return program + QStringLiteral("/primer.znt"); }
+    QString sampleProject() const { return documents + QStringLiteral("/primer.znt"); }
+};
+
+// Workstation settings kept in zn.INI.
+struct Settings {
+    static constexpr int FolderSlots = 9;
+    std::array<QString, FolderSlots> folders; // slot 0 "[inport directory]" .. slot 8 "[inport directory zentrel]"
+    double magnificationX = 1.0;
+    double magnificationY = 1.0;
+    bool previewOn = true;
+    // The "Y"/"N" states of the check boxes of each printout and selection dialog, by section name.
+    QMap<QString, QList<bool>> checkBoxes;
+};
+
+// Program-wide state: folders, the two connections, the open project, the current selections,
+// settings, recent files and the busy flag. One instance, reached through App().
+class AppState {
+public:
+    Folders folders;
+    Settings settings;
+    db::Connection settingsConnection; // zn.opm, open for the whole run
+    db::Connection projectConnection;  // the open project
+
+    QString projectFolder;   // with a trailing "/"
+    QString projectFileName; // file name only
+    QString schoolName;
+    QString startupSchoolName;
+    QString versionText = QStringLiteral("1.0.0");
+
+    // Recent projects, most recent first; its length is fixed when the settings are read.
+    QStringList recentFiles{QString()};
+
+    bool busy = false;    // the automatic construction is running
+    bool runFlag = false; // the third round of the construction may go on
+    std::array<qint64, 5> rememberedRows{-1, -1, -1, -1, -1};
+
+    qint64 trenutniPredmetnik = -1;
+    QString trenutniPredmetnikIme;
+    qint64 trenutniUrnik = -4;
+    QString trenutniUrnikIme;
+    qint64 trenutniTurnus = -1;
+    QString trenutniTurnusOznaka;
+
+    // Default pupil numbers of an elective group (checked when a project opens).
+    int normativMax = 28;
+    int normativMin = 14;
+
+    int turnusCount = 0;
+    QStringList periodCodes; // URE.OZNAKA by period number
+
+    bool projectOpen() const { return projectConnection.isOpen(); }
+    QString projectPath() const { return projectFolder + projectFileName; }
+};
+
+AppState &App();
+
+// Replaces the program state with a fresh one (tests start every case from a clean state).
+void ResetApp();
+
+} // namespace zentrel::shell

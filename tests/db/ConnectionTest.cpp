@@ -1,0 +1,86 @@
+#include "db/Connection.h"
+#include "db/Schema.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace zentrel;
+using namespace zentrel::db;
+
+TEST(Connection, RefusesFilesThatAreNotDatabasesAndLeavesThemUnchanged) {
+    test::TempFolder dir;
+    const QString path = dir.file(QStringLiteral("besedilo.znt"));
+    const QByteArray content = "To ni baza podatkov, samo besedilo.\n";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    Connection c;
+    EXPECT_FALSE(c.open(path));
+    EXPECT_EQ(c.lastError().code, DbErrorCode::NotADatabase);
+    EXPECT_FALSE(c.isOpen());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), content);
+
+    EXPECT_FALSE(c.open(dir.file(QStringLiteral("ni.znt"))));
+    EXPECT_EQ(c.lastError().code, DbErrorCode::FileNotFound);
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ni.znt"))));
+}
+
+TEST(Connection, TransactionsRollBackAsAWholeAndNest) {
+    test::TempFolder dir;
+    Connection c;
+    ASSERT_TRUE(c.create(dir.file(QStringLiteral("t.db"))));
+    ASSERT_TRUE(c.exec(QStringLiteral("CREATE TABLE T (ID INTEGER PRIMARY KEY, IME TEXT)")));
+    {
+        Transaction outer(c);
+        ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO T VALUES (1, 'a')")));
+        {
+            Transaction inner(c);
+            ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO T VALUES (2, 'b')")));
+            // not committed: only the inner part goes
+        }
+        EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM T")).toInt(), 1);
+        EXPECT_FALSE(c.exec(QStringLiteral("INSERT INTO T VALUES (1, 'dvojnik')")));
+        // outer not committed either
+    }
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM T")).toInt(), 0);
+    EXPECT_EQ(c.transactionDepth(), 0);
+}
+
+TEST(Connection, BindsValuesAndReadsTypesAndNulls) {
+    test::TempFolder dir;
+    Connection c;
+    ASSERT_TRUE(c.create(dir.file(QStringLiteral("t.db"))));
+    ASSERT_TRUE(c.exec(QStringLiteral("CREATE TABLE T (ID INTEGER, IME TEXT, DA BOOLEAN)")));
+    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO T VALUES (:id, :ime, :da)"),
+                       QVariantMap{{QStringLiteral("ID"), 7}, {QStringLiteral("ime"), QStringLiteral("Šola d'Or")},
+                                   {QStringLiteral("da"), true}}));
+    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO T VALUES (?, ?, ?)"), {8, QVariant(), false}));
+    const RowSet rows = c.query(QStringLiteral("SELECT * FROM T ORDER BY ID"));
+    ASSERT_EQ(rows.rowCount(), 2);
+    EXPECT_EQ(rows.text(0, QStringLiteral("ime")), QStringLiteral("Šola d'Or"));
+    EXPECT_TRUE(rows.isBooleanColumn(rows.columnIndex(QStringLiteral("DA"))));
+    EXPECT_TRUE(rows.value(1, QStringLiteral("IME")).isNull());
+    EXPECT_EQ(rows.integer(1, QStringLiteral("IME")), -1);
+    EXPECT_EQ(rows.integer(0, QStringLiteral("T.ID")), 7);
+}
+
+TEST(Connection, ClassifiesTheErrorsTheProgramDistinguishes) {
+    test::TempFolder dir;
+    Connection c;
+    ASSERT_TRUE(c.create(dir.file(QStringLiteral("t.db"))));
+    ASSERT_TRUE(CreateSchema(c));
+    EXPECT_FALSE(c.exec(QStringLiteral("SELECT * FROM NI_TABELE")));
+    EXPECT_EQ(c.lastError().code, DbErrorCode::MissingTable);
+    EXPECT_FALSE(c.exec(QStringLiteral("SELECT NI_STOLPCA FROM INI")));
+    EXPECT_EQ(c.lastError().code, DbErrorCode::ItemNotFound);
+    EXPECT_FALSE(c.exec(QStringLiteral("CREATE TABLE INI (X INT)")));
+    EXPECT_EQ(c.lastError().code, DbErrorCode::ObjectExists);
+    EXPECT_FALSE(c.exec(QStringLiteral("CREATE INDEX TERMINI_URNIK ON TERMINI (ID)")));
+    EXPECT_EQ(c.lastError().code, DbErrorCode::IndexExists);
+    EXPECT_TRUE(c.lastError().isIgnorableDuringRepair());
+}
