@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Connection.h"
+
+#include <QString>
+#include <QVariant>
+
+// The access layer's small operations on field values, the INI table and identifiers.
+// A call without a connection uses the project connection of the program state.
+namespace zentrel::db {
+
+// The project connection of the program state.
+Connection &ProjectDb();
+// The settings connection (zn.opm) of the program state.
+Connection &SettingsDb();
+
+// Opens `connection` on an existing file. A missing file gives false (and, with report,
+// "Ni datoteke #."); a file that is not a database gives
+// "Datoteka # ni ustreznega formata ali pa je pokvarjena." and is left unchanged.
+bool OpenConnection(Connection &connection, const QString &path, bool report = true);
+void CloseConnection(Connection &connection);
+
+// Display value: a null yes/no field gives 0, another null an empty text; yes/no gives 0 or 1.
+QString FieldText(const RowSet &rows, int row, const QString &column);
+// "Da" or "Ne" for a yes/no field (null gives "Ne"); other fields as text.
+QString FieldDaNe(const RowSet &rows, int row, const QString &column);
+// The value as an SQL literal: null gives "Null" (0 for yes/no), yes/no 0 or 1, numbers as
+// text, everything else quoted with apostrophes doubled.
+QString SqlLiteral(const RowSet &rows, int row, const QString &column);
+QString SqlLiteral(const QVariant &value);
+
+// VREDNOST of the INI row with that ATRIBUT; empty when missing or null.
+QString ReadIni(const QString &key, Connection &connection = ProjectDb());
+// Stores a value under key; an empty value deletes the row. False when the write failed.
+bool WriteIni(const QString &value, const QString &key, Connection &connection = ProjectDb());
+
+// Largest ID of the table plus one (1 for an empty table).
+qint64 NextId(const QString &table, Connection &connection = ProjectDb());
+// Largest value of column over one or two tables plus one: a row and its own group share it.
+qint64 NextIdOver(Connection &connection, const QString &firstTable, const QString &column,
+                  const QString &secondTable = QString());
+
+// The value as a whole number (rounded); null, empty text and non-numbers give -1.
+qint64 ToLong(const QVariant &value);
+
+// The schema version stored under "Verzija", rounded; 1 when missing or not a number.
+int SchemaVersion(Connection &connection);
+
+// Renames the file to the first free name among path.bak, path.bak1, path.bak2, ...
+// Returns the new name, or an empty text when the rename failed.
+QString MakeBackup(const QString &path);
+
+// Writes the first INI row's ATRIBUT back unchanged; true when the file can be written.
+bool WriteTest(Connection &connection);
+
+// Copies a table from another database file into the connection's database:
+// with emptyFirst the target is emptied first; condition is appended to the SELECT
+// (for example "WHERE ID>0"). Columns are matched by name, so a source with fewer or more
+// columns still copies what both have.
+bool CopyTable(const QString &table, const QString &sourceFile, Connection &target,
+               const QString &condition = QString(), bool emptyFirst = true);
+
+} // namespace zentrel::db
+
+namespace zentrel::db {
+
+// Attaches another database file under an alias for the lifetime of the object (outside any
+// transaction, as the engine requires), so that several tables can be copied in one.
+class AttachedFile {
+public:
+    AttachedFile(Connection &connection, const QString &path, const QString &alias = QStringLiteral("src"));
+    ~AttachedFile();
+    AttachedFile(const AttachedFile &) = delete;
+    AttachedFile &operator=(const AttachedFile &) = delete;
+    bool isAttached() const { return m_attached; }
+    const QString &alias() const { return m_alias; }
+
+private:
+    Connection &m_connection;
+    QString m_alias;
+    bool m_attached = false;
+};
+
+// Copies a table from an attached database: the columns both sides have, by name.
+bool CopyAttachedTable(Connection &target, const QString &alias, const QString &table,
+                       const QString &condition = QString(), bool emptyFirst = true);
+
+} // namespace zentrel::db
