@@ -68,6 +68,8 @@ public:
     int normativMax = 28;
     int normativMin = 14;
 
+    int sizeClass = 0; // 0, 1 or 2, from the main window's measure at start-up (SizeClass.h)
+
     int turnusCount = 0;
     QStringList periodCodes; // URE.OZNAKA by period number
 
