@@ -1,6 +1,7 @@
 #include "NastavitveTurnusi.h"
 
 #include "AppState.h"
+#include "LookupTables.h"
 #include "Messages.h"
 #include "db/MBaza.h"
 #include "db/SqlText.h"
@@ -44,14 +45,8 @@ qint64 count(const QString &sql) { return ProjectDb().scalar(sql).toLongLong(); 
 
 } // namespace
 
-QString NastavitveTurnusi::TurnusCode(int i) {
-    static const QStringList roman{QStringLiteral("0"),  QStringLiteral("I"),   QStringLiteral("II"),
-                                   QStringLiteral("III"), QStringLiteral("IV"), QStringLiteral("V"),
-                                   QStringLiteral("VI"), QStringLiteral("VII"), QStringLiteral("VIII")};
-    return roman.value(i);
-}
-
-QString NastavitveTurnusi::IzmenaCode(int i) { return QString(QChar(u'A' + i)); }
+QString NastavitveTurnusi::TurnusCode(int i) { return Lookup::RomanNumerals().value(i); }
+QString NastavitveTurnusi::IzmenaCode(int i) { return Lookup::ClassLetters().value(i); }
 
 QString NastavitveTurnusi::TurnusCaption(int i) { return QStringLiteral("Turnus ") + TurnusCode(i); }
 QString NastavitveTurnusi::IzmenaCaption(int i) { return QStringLiteral("Izmena ") + IzmenaCode(i); }
