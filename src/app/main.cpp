@@ -1,0 +1,117 @@
+// The program: the main window on the project life cycle of the shell.
+//
+// Hidden options for screenshots (tools/screenshot.sh): --screenshot-out FILE writes a PNG of
+// the screen after --screenshot-delay milliseconds (default 1500), having first opened the menu
+// path --screenshot-menu ("&Datoteka/&Nastavitve/&Urejanje": a menu is dropped down, an item is
+// chosen) and the tab --screenshot-tab N of the tabbed container. The program then ends without
+// writing its settings. A project path given as the last argument is opened instead of the
+// most recent project.
+#include "shell/AppState.h"
+#include "shell/FGlavna.h"
+#include "shell/ProjectFiles.h"
+#include "shell/SizeClass.h"
+#include "shell/Startup.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <unistd.h>
+
+using namespace zentrel;
+
+namespace {
+
+struct ScreenshotRequest {
+    QString menuPath;
+    int tab = -1;
+    QString output;
+    int delayMs = 1500;
+};
+
+// The screen as it shows (menus and dialogs included) when the platform can grab it; else the
+// window in front, painted off screen.
+QPixmap GrabScreen() {
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QPixmap shot = screen->grabWindow(0);
+        if (!shot.isNull())
+            return shot;
+    }
+    QWidget *front = QApplication::activeModalWidget();
+    if (!front)
+        front = shell::FGlavna::instance();
+    return front ? front->grab() : QPixmap();
+}
+
+void ScheduleScreenshot(shell::FGlavna &window, const ScreenshotRequest &request) {
+    QTimer::singleShot(300, &window, [&window, request] {
+        if (!request.menuPath.isEmpty()) {
+            QAction *action = window.FindAction(request.menuPath);
+            if (!action) {
+                qCritical("Ni menija %s", qPrintable(request.menuPath));
+                ::_exit(2);
+            }
+            if (action->menu())
+                window.PopUpMenuPath(request.menuPath);
+            else
+                // Queued: an item that opens a modal window must not hold up the timer below.
+                QTimer::singleShot(0, action, &QAction::trigger);
+        }
+        QTimer::singleShot(request.delayMs, [request] {
+            const QPixmap shot = GrabScreen();
+            const bool saved = !shot.isNull() && shot.save(request.output, "PNG");
+            // Leave at once: a modal window may be open, and a screenshot changes no settings.
+            ::_exit(saved ? 0 : 3);
+        });
+    });
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zentrel"));
+
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("projekt"), QStringLiteral("Projekt, ki naj se odpre."));
+    const QCommandLineOption menuOption(QStringLiteral("screenshot-menu"), QString(), QStringLiteral("pot"));
+    const QCommandLineOption tabOption(QStringLiteral("screenshot-tab"), QString(), QStringLiteral("n"));
+    const QCommandLineOption outOption(QStringLiteral("screenshot-out"), QString(), QStringLiteral("datoteka"));
+    const QCommandLineOption delayOption(QStringLiteral("screenshot-delay"), QString(), QStringLiteral("ms"));
+    for (QCommandLineOption option : {menuOption, tabOption, outOption, delayOption}) {
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    parser.addHelpOption();
+    parser.process(app);
+
+    shell::FGlavna window;
+    shell::SetPresenter(&window.presenter());
+    shell::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
+    window.show();
+
+    const QStringList positional = parser.positionalArguments();
+    shell::StartupOptions options;
+    options.openInitialProject = positional.isEmpty();
+    if (!shell::StartUp(QCoreApplication::applicationDirPath(), options))
+        return 1;
+    if (!positional.isEmpty())
+        shell::OpenProjectFile(QFileInfo(positional.constFirst()).absoluteFilePath());
+
+    if (parser.isSet(outOption)) {
+        ScreenshotRequest request;
+        request.menuPath = parser.value(menuOption);
+        request.tab = parser.isSet(tabOption) ? parser.value(tabOption).toInt() : -1;
+        request.output = parser.value(outOption);
+        if (parser.isSet(delayOption))
+            request.delayMs = parser.value(delayOption).toInt();
+        ScheduleScreenshot(window, request);
+    }
+    const int rc = app.exec();
+    shell::SetPresenter(nullptr);
+    return rc;
+}

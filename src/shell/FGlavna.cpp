@@ -1,0 +1,356 @@
+#include "FGlavna.h"
+
+#include "AppState.h"
+#include "FFileDialog.h"
+#include "FOProgramu.h"
+#include "FOzadje.h"
+#include "ProjectFiles.h"
+#include "SettingsFile.h"
+#include "ShellHooks.h"
+#include "SizeClass.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QUrl>
+
+namespace zentrel::shell {
+
+namespace {
+
+FGlavna *g_instance = nullptr;
+
+const QString kProjectFilter = QStringLiteral("Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*");
+const QString kHelpFile = QStringLiteral("Zn-slo.html");
+
+// Whether the windows of a group of the tabbed container are part of this program yet.
+bool groupAvailable(int /*group*/) { return false; }
+
+QString withoutAmpersands(QString text) { return text.remove(u'&'); }
+
+} // namespace
+
+FGlavna *FGlavna::instance() { return g_instance; }
+
+FGlavna::FGlavna(QWidget *parent) : QMainWindow(parent), m_presenter(this) {
+    g_instance = this;
+    setObjectName(QStringLiteral("Glavna"));
+    m_ozadje = new FOzadje(this);
+    setCentralWidget(m_ozadje);
+
+    m_commandBarDock = new QDockWidget(this);
+    m_commandBarDock->setObjectName(QStringLiteral("FCommandBar"));
+    m_commandBarDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    m_commandBarDock->setTitleBarWidget(new QWidget(m_commandBarDock));
+    addDockWidget(Qt::BottomDockWidgetArea, m_commandBarDock);
+    m_commandBarDock->hide();
+
+    buildMenus();
+    installHooks();
+    SetProjectOpen(false);
+    RebuildRecentFiles();
+    qApp->installEventFilter(this);
+    fixSize();
+}
+
+// The window keeps one size: no maximize button, no resizing; move, minimize and close stay.
+void FGlavna::fixSize() {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QSize size(1180, 800);
+    if (const QScreen *s = screen()) {
+        const QRect available = s->availableGeometry();
+        size = size.boundedTo(QSize(available.width() * 96 / 100, available.height() * 92 / 100));
+    }
+    setFixedSize(size);
+}
+
+FGlavna::~FGlavna() {
+    qApp->removeEventFilter(this);
+    Hooks() = ShellHooks();
+    m_presenter.setStatusSink({});
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+QAction *FGlavna::addGroupItem(QMenu *menu, const QString &caption, int group) {
+    QAction *a = menu->addAction(caption);
+    connect(a, &QAction::triggered, this, [this, group, caption] { openGroup(group, caption); });
+    m_groupActions.append({a, group});
+    return a;
+}
+
+void FGlavna::buildMenus() {
+    m_datoteka = menuBar()->addMenu(QStringLiteral("&Datoteka"));
+    QMenu *ustvari = m_datoteka->addMenu(QStringLiteral("&Ustvari projekt"));
+    connect(ustvari->addAction(QStringLiteral("&Od začetka...")), &QAction::triggered, this,
+            &FGlavna::CreateFromScratch);
+    // The import window that creates a project from another one is not part of the program yet.
+    ustvari->addAction(QStringLiteral("&Na osnovi obstoječega..."))->setEnabled(false);
+    connect(m_datoteka->addAction(QStringLiteral("&Odpri projekt") + QStringLiteral(" ...")), &QAction::triggered,
+            this, &FGlavna::OpenFromMenu);
+    m_datoteka->addSeparator();
+    m_projectActions << addGroupItem(m_datoteka, QStringLiteral("&Infrastruktura"), 0);
+    QMenu *nastavitve = m_datoteka->addMenu(QStringLiteral("&Nastavitve"));
+    m_projectActions << nastavitve->menuAction();
+    addGroupItem(nastavitve, QStringLiteral("&Urejanje"), 1);
+    connect(nastavitve->addAction(QStringLiteral("&Shrani kot predologo")), &QAction::triggered, this,
+            &FGlavna::SaveAsDefaults);
+    QAction *compact = m_datoteka->addAction(QStringLiteral("&Skrči / popravi podatke"));
+    connect(compact, &QAction::triggered, this, &FGlavna::Compact);
+    m_projectActions << compact;
+    m_datoteka->addSeparator();
+    m_noFiles = m_datoteka->addAction(QStringLiteral("Ni datotek"));
+    m_noFiles->setEnabled(false);
+    m_recentEnd = m_datoteka->addSeparator();
+    connect(m_datoteka->addAction(QStringLiteral("Izhod")), &QAction::triggered, this, &QWidget::close);
+
+    QMenu *urejanje = menuBar()->addMenu(QStringLiteral("&Urejanje"));
+    m_projectActions << urejanje->menuAction();
+    addGroupItem(urejanje, QStringLiteral("&Osnovni podatki"), 2);
+    addGroupItem(urejanje, QStringLiteral("&Razporedi"), 3);
+    addGroupItem(urejanje, QStringLiteral("&Urniki"), 4);
+    addGroupItem(urejanje, QStringLiteral("&Spremljanje"), 5);
+
+    QMenu *izpisi = menuBar()->addMenu(QStringLiteral("&Izpisi"));
+    m_projectActions << izpisi->menuAction();
+    addGroupItem(izpisi, QStringLiteral("Izpis &osnovnih podatkov"), 6);
+    addGroupItem(izpisi, QStringLiteral("Izpis &razporedov"), 7);
+    addGroupItem(izpisi, QStringLiteral("Izpis &urnikov"), 8);
+    addGroupItem(izpisi, QStringLiteral("Izpis &spremljanja"), 9);
+    addGroupItem(izpisi, QStringLiteral("Izpis r&ealizacije"), 10);
+
+    QMenu *pomoc = menuBar()->addMenu(QStringLiteral("&Pomoč"));
+    connect(pomoc->addAction(QStringLiteral("&Vsebina")), &QAction::triggered, this, [this] {
+        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    });
+    connect(pomoc->addAction(QStringLiteral("&O programu")), &QAction::triggered, this, &FGlavna::ShowAbout);
+}
+
+void FGlavna::installHooks() {
+    ShellHooks &h = Hooks();
+    h.projectOpenChanged = [this](bool open) { SetProjectOpen(open); };
+    h.captionChanged = [this](const QString &caption) { setCaption(caption); };
+    h.schoolNameChanged = [this](const QString &name) { m_ozadje->NapisiImeSole(name); };
+    h.recentFilesChanged = [this] { RebuildRecentFiles(); };
+}
+
+void FGlavna::SetProjectOpen(bool open) {
+    for (QAction *a : std::as_const(m_projectActions))
+        a->setEnabled(open);
+    for (const auto &[action, group] : std::as_const(m_groupActions))
+        action->setEnabled(open && groupAvailable(group));
+    if (!open)
+        setCaption(QStringLiteral("Zentrel"));
+}
+
+void FGlavna::setCaption(const QString &caption) {
+    m_caption = caption;
+    updateTitle();
+}
+
+void FGlavna::SetWorkCaption(const QString &text) {
+    m_workCaption = withoutAmpersands(text);
+    updateTitle();
+}
+
+void FGlavna::updateTitle() {
+    setWindowTitle(m_workCaption.isEmpty() ? m_caption : m_caption + QStringLiteral("  [") + m_workCaption + u']');
+}
+
+void FGlavna::RebuildRecentFiles() {
+    for (QAction *a : std::as_const(m_recentActions)) {
+        m_datoteka->removeAction(a);
+        a->deleteLater();
+    }
+    m_recentActions.clear();
+    for (const QString &path : std::as_const(App().recentFiles)) {
+        if (path.isEmpty())
+            continue;
+        // A "&" in a path is a letter, not an accelerator.
+        auto *a = new QAction(QString(path).replace(u'&', QStringLiteral("&&")), m_datoteka);
+        connect(a, &QAction::triggered, this, [this, path] { OpenRecent(path); });
+        m_datoteka->insertAction(m_recentEnd, a);
+        m_recentActions << a;
+    }
+    m_noFiles->setVisible(m_recentActions.isEmpty());
+}
+
+bool FGlavna::CloseAllWork() {
+    const QList<QMdiSubWindow *> windows = m_ozadje->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        if (!(*it)->close())
+            return false;
+    SetWorkCaption(QString());
+    return true;
+}
+
+void FGlavna::CreateFromScratch() {
+    if (!CloseAllWork())
+        return;
+    const QString path = FileDialog(this, FileDialogSave, QStringLiteral("Ustvari nov projekt"),
+                                    App().settings.folders[6], ProposedProjectName(), kProjectFilter,
+                                    QStringLiteral(".znt"));
+    if (!path.isEmpty())
+        CreateProjectAt(path);
+}
+
+void FGlavna::OpenFromMenu() {
+    if (!CloseAllWork())
+        return;
+    const QString path = FileDialog(this, FileDialogOpen, QStringLiteral("Odpri projekt"), App().settings.folders[6],
+                                    QString(), kProjectFilter);
+    if (!path.isEmpty())
+        OpenProjectFile(path);
+}
+
+void FGlavna::OpenRecent(const QString &path) {
+    if (!QFileInfo::exists(path)) {
+        ShowMessage(MsgWarning, QStringLiteral("Datoteka # ne obstaja."), path);
+        return;
+    }
+    if (CloseAllWork())
+        OpenProjectFile(path);
+}
+
+void FGlavna::Compact() {
+    if (ShowMessage(MsgQuestion, QStringLiteral("Krčenje datoteke s podatki o projektu. To je sistemska operacija, ki iz "
+                                                "baze podatkov briše vse zastarele in odvečne podatke. Ali želiš "
+                                                "nadaljevati?")) != Answer::Yes)
+        return;
+    if (!CloseAllWork())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CompactProject();
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void FGlavna::SaveAsDefaults() {
+    if (ShowMessage(MsgQuestion, QStringLiteral("Shranjevanje tekočih nastavitev (ure, turnusi, izmene, prve ure), da "
+                                                "bodo upoštevane pri novih projektih. Ali želiš nadaljevati?")) !=
+        Answer::Yes)
+        return;
+    if (!CloseAllWork())
+        return;
+    SaveSettingsAsDefaults();
+}
+
+void FGlavna::ShowHelp() {
+    const QString path = App().folders.program + u'/' + kHelpFile;
+    if (!QFileInfo::exists(path)) {
+        ShowMessage(MsgWarning, QStringLiteral("Ni datoteke #."), path);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void FGlavna::ShowAbout() {
+    FOProgramu about(this);
+    about.exec();
+}
+
+void FGlavna::openGroup(int group, const QString &caption) {
+    if (!CloseAllWork() || !groupAvailable(group))
+        return;
+    SetWorkCaption(caption);
+}
+
+// The actions along a path of captions joined by "/". A caption may hold "/" itself
+// ("&Skrči / popravi podatke"), so the longest run of parts that names an action wins.
+QList<QAction *> FGlavna::resolvePath(const QString &menuPath) const {
+    const QStringList parts = menuPath.split(u'/');
+    QList<QAction *> chain;
+    QList<QAction *> level = menuBar()->actions();
+    int i = 0;
+    while (i < parts.size()) {
+        QAction *found = nullptr;
+        int used = 0;
+        for (int n = parts.size() - i; n >= 1 && !found; --n) {
+            const QString caption = parts.mid(i, n).join(u'/');
+            for (QAction *a : std::as_const(level))
+                if (a->text() == caption) {
+                    found = a;
+                    used = n;
+                    break;
+                }
+        }
+        if (!found)
+            return {};
+        chain << found;
+        i += used;
+        level = found->menu() ? found->menu()->actions() : QList<QAction *>();
+    }
+    return chain;
+}
+
+QAction *FGlavna::FindAction(const QString &menuPath) const {
+    const QList<QAction *> chain = resolvePath(menuPath);
+    return chain.isEmpty() ? nullptr : chain.constLast();
+}
+
+bool FGlavna::PopUpMenuPath(const QString &menuPath) {
+    const QList<QAction *> chain = resolvePath(menuPath);
+    QMenu *current = nullptr;
+    for (QAction *a : chain) {
+        if (!a->menu())
+            return false;
+        if (!current) {
+            menuBar()->setActiveAction(a);
+        } else {
+            current->setActiveAction(a);
+            a->menu()->popup(current->pos() + current->actionGeometry(a).topRight());
+        }
+        current = a->menu();
+    }
+    return current != nullptr;
+}
+
+int FGlavna::SizeMeasureTwips() const {
+    return 4 * fontMetrics().lineSpacing() * 1440 / std::max(1, logicalDpiY());
+}
+
+void FGlavna::closeEvent(QCloseEvent *event) {
+    // The automatic construction runs on this thread and must end (or be stopped) first.
+    if (App().busy || !CloseAllWork()) {
+        event->ignore();
+        return;
+    }
+    WriteSettings();
+    event->accept();
+}
+
+bool FGlavna::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *w = qobject_cast<QWidget *>(watched);
+    if (!w || w->window() != this)
+        return false;
+    // A key travels from the focus widget up to the window; preview it once, at its first stop.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus->window() == this && w != focus)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() == Qt::Key_F1) {
+        ShowHelp();
+        return true;
+    }
+    return false;
+}
+
+void FGlavna::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelp();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace zentrel::shell

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "FSporocilo.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QDockWidget;
+class QMenu;
+
+namespace zentrel::shell {
+
+class FOzadje;
+
+// The main window: the menu bar, the docked command bar, the background in which the work
+// windows open, the caption and the recent-files menu.
+//
+// States: no project (caption "Zentrel"; "&Urejanje", "&Izpisi", "&Infrastruktura",
+// "&Nastavitve" and "&Skrči / popravi podatke" unavailable) and project open (caption
+// "Zentrel <school> - <file>", all available); SetProjectOpen switches between them and is called
+// by the project life cycle through its hooks. Every menu entry first closes all work
+// (CloseAllWork) and does nothing when a window refuses to close.
+class FGlavna : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FGlavna(QWidget *parent = nullptr);
+    ~FGlavna() override;
+
+    // The one main window (null before it is made).
+    static FGlavna *instance();
+
+    // Enables or disables the project-dependent menus; false sets the caption to "Zentrel".
+    void SetProjectOpen(bool open);
+    // Shows the current function in the window's caption, every "&" removed; empty clears it.
+    void SetWorkCaption(const QString &text);
+    // Closes every work window, the last opened first; false when one refuses to close.
+    bool CloseAllWork();
+    // Rebuilds the recent-files items of "&Datoteka" from the program state.
+    void RebuildRecentFiles();
+
+    // Menu commands.
+    void CreateFromScratch();
+    void OpenFromMenu();
+    void OpenRecent(const QString &path);
+    void Compact();
+    void SaveAsDefaults();
+    void ShowHelp();
+    void ShowAbout();
+
+    // The action at a path of menu captions joined by "/", e.g. "&Datoteka/&Nastavitve/&Urejanje";
+    // a path that names a menu gives that menu's action. Null when there is none.
+    QAction *FindAction(const QString &menuPath) const;
+    // Opens the menus along a path so that they show (for screenshots).
+    bool PopUpMenuPath(const QString &menuPath);
+
+    FOzadje *ozadje() const { return m_ozadje; }
+    DialogPresenter &presenter() { return m_presenter; }
+    QDockWidget *commandBarDock() const { return m_commandBarDock; }
+    QString baseCaption() const { return m_caption; }
+
+    // A measure of the window in twips that grows with the system font: four text lines.
+    int SizeMeasureTwips() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildMenus();
+    QList<QAction *> resolvePath(const QString &menuPath) const;
+    void fixSize();
+    void installHooks();
+    void setCaption(const QString &caption);
+    void updateTitle();
+    QAction *addGroupItem(QMenu *menu, const QString &caption, int group);
+    void openGroup(int group, const QString &caption);
+
+    FOzadje *m_ozadje = nullptr;
+    QDockWidget *m_commandBarDock = nullptr;
+    DialogPresenter m_presenter;
+    QString m_caption = QStringLiteral("Zentrel");
+    QString m_workCaption;
+
+    QMenu *m_datoteka = nullptr;
+    QAction *m_noFiles = nullptr;        // "Ni datotek"
+    QAction *m_recentEnd = nullptr;      // separator after the recent files
+    QList<QAction *> m_recentActions;
+    QList<QAction *> m_projectActions;   // unavailable without a project
+    QList<QPair<QAction *, int>> m_groupActions;
+};
+
+} // namespace zentrel::shell
