@@ -35,7 +35,8 @@ QString FileDialog(QWidget *parent, int mode, const QString &title, const QStrin
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setAcceptMode(mode == FileDialogSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        dialog.setFileMode(mode == FileDialogOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        // The dialog accepts any name; the program's own message answers a name that does not exist.
+        dialog.setFileMode(QFileDialog::AnyFile);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         QString path = dialog.selectedFiles().constFirst();

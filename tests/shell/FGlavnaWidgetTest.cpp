@@ -1,0 +1,263 @@
+#include "shell/AppState.h"
+#include "shell/FFileDialog.h"
+#include "shell/FGlavna.h"
+#include "shell/FOzadje.h"
+#include "shell/IniFile.h"
+#include "shell/ProjectFiles.h"
+#include "shell/ScriptedPresenter.h"
+#include "support/TempFolder.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtTest>
+
+using namespace zentrel;
+using namespace zentrel::shell;
+
+namespace {
+
+// A work window that may refuse to close, as a record window with unsaved changes does.
+class WorkWindow : public QWidget {
+public:
+    bool refuse = false;
+    int closeAttempts = 0;
+
+protected:
+    void closeEvent(QCloseEvent *e) override {
+        ++closeAttempts;
+        if (refuse)
+            e->ignore();
+        else
+            e->accept();
+    }
+};
+
+QStringList RecentCaptions(FGlavna &w) {
+    QStringList out;
+    QMenu *datoteka = w.FindAction("&Datoteka")->menu();
+    for (QAction *a : datoteka->actions())
+        if (!a->isSeparator() && a->isVisible() && (a->text().startsWith('/') || a->text() == "Ni datotek"))
+            out << a->text();
+    return out;
+}
+
+QString CopyOfDefaults(test::TempFolder &dir, const QString &name) {
+    const QString path = dir.file(name);
+    QFile::copy(test::ProgramFolder() + "/zn.opp", path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+// Types a name into the open file dialog and presses Enter in it.
+void TypeIntoFileDialog(const QString &name) {
+    auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    auto *edit = dialog->findChild<QLineEdit *>("fileNameEdit");
+    QVERIFY(edit);
+    // The name is set rather than typed: the dialog's completer would take the Enter otherwise.
+    edit->setText(name);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void PressEscapeInFileDialog() {
+    auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+}
+
+} // namespace
+
+class FGlavnaWidgetTest : public QObject {
+    Q_OBJECT
+
+    test::TempFolder *m_dir = nullptr;
+    ScriptedPresenter *m_messages = nullptr;
+    PresenterScope *m_scope = nullptr;
+
+public slots:
+    void openHelp(const QUrl &url) { m_helpOpened << url.toLocalFile(); }
+
+public:
+    QStringList m_helpOpened;
+
+private slots:
+    void init() {
+        ResetApp();
+        m_dir = new test::TempFolder;
+        App().folders.program = test::ProgramFolder();
+        App().folders.userData = m_dir->path();
+        App().folders.commonData = m_dir->path();
+        App().folders.documents = m_dir->path();
+        m_messages = new ScriptedPresenter;
+        m_scope = new PresenterScope(m_messages);
+    }
+
+    void cleanup() {
+        App().projectConnection.close();
+        delete m_scope;
+        delete m_messages;
+        delete m_dir;
+        ResetApp();
+    }
+
+    void recentFilesMenuIsRebuiltWithItsPlaceholder() {
+        FGlavna w;
+        QCOMPARE(RecentCaptions(w), QStringList{"Ni datotek"});
+        App().recentFiles = QStringList{QString(), QString(), QString()};
+        AddRecentFile("/urniki/a.znt");
+        AddRecentFile("/urniki/R&D.znt");
+        QCOMPARE(RecentCaptions(w), (QStringList{"/urniki/R&&D.znt", "/urniki/a.znt"}));
+        AddRecentFile("/urniki/a.znt");
+        QCOMPARE(RecentCaptions(w), (QStringList{"/urniki/a.znt", "/urniki/R&&D.znt"}));
+        // The list was written where the next start reads it.
+        QCOMPARE(ReadIniSection(App().folders.settingsFile(), "[recent files]"),
+                 (QStringList{"/urniki/a.znt", "/urniki/R&D.znt", ""}));
+
+        // A recent file that is gone: a warning and nothing else.
+        for (QAction *a : w.FindAction("&Datoteka")->menu()->actions())
+            if (a->text() == "/urniki/a.znt")
+                a->trigger();
+        QCOMPARE(m_messages->texts(), QStringList{"Datoteka /urniki/a.znt ne obstaja."});
+        QCOMPARE(m_messages->messages().first().kind, int(MsgWarning));
+        QVERIFY(!App().projectOpen());
+
+        App().recentFiles = QStringList{QString()};
+        w.RebuildRecentFiles();
+        QCOMPARE(RecentCaptions(w), QStringList{"Ni datotek"});
+    }
+
+    void captionAndProjectMenusFollowTheProject() {
+        FGlavna w;
+        w.show();
+        QCOMPARE(w.windowTitle(), QString("Zentrel"));
+        for (const char *path : {"&Urejanje", "&Izpisi", "&Datoteka/&Nastavitve", "&Datoteka/&Skrči / popravi podatke",
+                                 "&Datoteka/&Infrastruktura"})
+            QVERIFY2(!w.FindAction(path)->isEnabled(), path);
+        QVERIFY(w.FindAction("&Datoteka/&Odpri projekt ...")->isEnabled());
+        QVERIFY(w.FindAction("&Datoteka/&Ustvari projekt/&Od začetka...")->isEnabled());
+        QVERIFY(!w.FindAction("&Datoteka/&Ustvari projekt/&Na osnovi obstoječega...")->isEnabled());
+
+        const QString path = CopyOfDefaults(*m_dir, "Urnik 2024.znt");
+        {
+            db::Connection c;
+            QVERIFY(c.open(path));
+            QVERIFY(c.exec("UPDATE INI SET VREDNOST='OŠ Primer' WHERE ATRIBUT='Ime_Sole'"));
+        }
+        QVERIFY(OpenProjectFile(path));
+        QCOMPARE(w.windowTitle(), QString("Zentrel OŠ Primer - Urnik 2024.znt"));
+        QCOMPARE(w.ozadje()->imeSole(), QString("OŠ Primer"));
+        QVERIFY(w.FindAction("&Urejanje")->isEnabled());
+        QVERIFY(w.FindAction("&Datoteka/&Nastavitve")->isEnabled());
+        QVERIFY(w.FindAction("&Datoteka/&Skrči / popravi podatke")->isEnabled());
+
+        w.SetWorkCaption("&Ustvari projekt  -  &Na osnovi obstoječega...");
+        QCOMPARE(w.windowTitle(), QString("Zentrel OŠ Primer - Urnik 2024.znt  [Ustvari projekt  -  Na osnovi obstoječega...]"));
+        QVERIFY(w.CloseAllWork());
+        QCOMPARE(w.windowTitle(), QString("Zentrel OŠ Primer - Urnik 2024.znt"));
+
+        CloseProject();
+        QCOMPARE(w.windowTitle(), QString("Zentrel"));
+        QVERIFY(!w.FindAction("&Izpisi")->isEnabled());
+    }
+
+    void closingIsRefusedWhileBusyOrWhileAWindowRefuses() {
+        FGlavna w;
+        w.show();
+        auto *work = new WorkWindow;
+        w.ozadje()->addSubWindow(work)->show();
+        auto *other = new WorkWindow;
+        w.ozadje()->addSubWindow(other)->show();
+
+        App().busy = true;
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        QCOMPARE(work->closeAttempts, 0);
+        QVERIFY(!QFile::exists(App().folders.settingsFile()));
+
+        App().busy = false;
+        work->refuse = true;
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        // The last opened window was closed first; the refusing one stopped the rest.
+        QCOMPARE(w.ozadje()->subWindowList().size(), 1);
+        QVERIFY(!QFile::exists(App().folders.settingsFile()));
+
+        work->refuse = false;
+        App().trenutniUrnik = 7;
+        QVERIFY(w.close());
+        QVERIFY(w.ozadje()->subWindowList().isEmpty());
+        QCOMPARE(ReadIniSection(App().folders.settingsFile(), "[timetable]"), (QStringList{"7", ""}));
+    }
+
+    void saveDialogAsksAgainForAnExistingProject() {
+        FGlavna w;
+        w.show();
+        CopyOfDefaults(*m_dir, "Test.znt");
+        // "Test" becomes Test.znt, which exists: the question; No opens the dialog again.
+        m_messages->queueAnswers({Answer::No});
+        QTimer::singleShot(0, [] { TypeIntoFileDialog("Test"); });
+        QTimer::singleShot(200, [] { PressEscapeInFileDialog(); });
+        const QString chosen = FileDialog(&w, FileDialogSave, "Ustvari nov projekt", m_dir->path(), "Urnik.znt",
+                                          "Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*", ".znt");
+        QVERIFY(chosen.isEmpty());
+        QCOMPARE(m_messages->texts(), QStringList{"Datoteka že obstaja. Ali jo želiš prekriti?"});
+
+        m_messages->clear();
+        m_messages->queueAnswers({Answer::Yes});
+        QTimer::singleShot(0, [] { TypeIntoFileDialog("test.ZNT"); });
+        const QString again = FileDialog(&w, FileDialogSave, "Ustvari nov projekt", m_dir->path(), "Urnik.znt",
+                                         "Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*", ".znt");
+        QCOMPARE(again, m_dir->file("test.ZNT"));
+        QVERIFY(m_messages->texts().isEmpty()); // test.ZNT is another file than Test.znt here
+
+        // Opening a name that does not exist: the warning, then the dialog again.
+        QTimer::singleShot(0, [] { TypeIntoFileDialog("ni.znt"); });
+        QTimer::singleShot(200, [] { PressEscapeInFileDialog(); });
+        QVERIFY(FileDialog(&w, FileDialogOpen, "Odpri projekt", m_dir->path(), QString(), "Vse datoteke (*.*)|*.*")
+                    .isEmpty());
+        QCOMPARE(m_messages->texts(), QStringList{"Datoteka " + m_dir->file("ni.znt") + " ne obstaja."});
+        QCOMPARE(DialogFilter("Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*"),
+                 QString("Urniki (*.znt *.kvl);;Vse datoteke (*)"));
+    }
+
+    void f1OpensTheHelpPage() {
+        FGlavna w;
+        w.show();
+        QDesktopServices::setUrlHandler("file", this, "openHelp");
+        m_helpOpened.clear();
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(m_helpOpened, QStringList{test::ProgramFolder() + "/Zn-slo.html"});
+        // "&Vsebina" sends F1 to the window.
+        w.FindAction("&Pomoč/&Vsebina")->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(m_helpOpened.size(), 2);
+        QDesktopServices::unsetUrlHandler("file");
+        QVERIFY(m_messages->texts().isEmpty());
+    }
+
+    void compactingAsksFirstAndKeepsTheProjectOpen() {
+        FGlavna w;
+        const QString path = CopyOfDefaults(*m_dir, "k.znt");
+        QVERIFY(OpenProjectFile(path));
+        m_messages->clear();
+        m_messages->queueAnswers({Answer::No});
+        w.FindAction("&Datoteka/&Skrči / popravi podatke")->trigger();
+        QCOMPARE(m_messages->texts(),
+                 QStringList{"Krčenje datoteke s podatki o projektu. To je sistemska operacija, ki iz baze podatkov "
+                             "briše vse zastarele in odvečne podatke. Ali želiš nadaljevati?"});
+        m_messages->clear();
+        m_messages->queueAnswers({Answer::Yes});
+        w.FindAction("&Datoteka/&Skrči / popravi podatke")->trigger();
+        QCOMPARE(m_messages->texts().size(), 2);
+        QCOMPARE(m_messages->texts().last(), QString("Projekt k.znt skrčen."));
+        QVERIFY(App().projectOpen());
+    }
+};
+
+QTEST_MAIN(FGlavnaWidgetTest)
+#include "FGlavnaWidgetTest.moc"
