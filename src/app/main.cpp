@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QMenu>
 #include <QPixmap>
 #include <QScreen>
@@ -75,6 +77,11 @@ void ScheduleScreenshot(shell::FGlavna &window, const ScreenshotRequest &request
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentrel"));
+    // Qt's own dialogs (the file dialog) in Slovenian where the system has the translation.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Slovenian), QStringLiteral("qt"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
 
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("projekt"), QStringLiteral("Projekt, ki naj se odpre."));
