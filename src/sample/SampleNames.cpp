@@ -25,6 +25,21 @@ const QStringList &MaleNames() {
     return names;
 }
 
+const QStringList &AdultFemaleNames() {
+    static const QStringList names = split(
+        "Mojca Petra Katja Metka Barbara Darja Irena Jožica Vesna Alenka Mateja Polona Simona Tanja Nataša "
+        "Bojana Andreja Branka Helena Saša Doroteja Lučka Tamara Marjeta Mihaela Tadeja Breda Ksenija Urška "
+        "Tjaša Špela Maja Nina Ana Eva Živa Marija Sonja Jelka Majda Tatjana Suzana Vida Renata Romana");
+    return names;
+}
+
+const QStringList &AdultMaleNames() {
+    static const QStringList names = split(
+        "Primož Tomaž Boštjan Marko Matjaž Andrej Gregor Janez Igor Aleš Dušan Božo Zoran Sašo Uroš Jernej "
+        "Peter Simon Štefan Rok Miha Blaž Jure Gašper Matevž Žiga Franc Jože Bojan Robert Damjan Borut");
+    return names;
+}
+
 const QStringList &Surnames() {
     static const QStringList names = split(
         "Novak Horvat Kovačič Krajnc Zupančič Potočnik Kovač Mlakar Kos Vidmar Golob Turk Božič Kralj Korošec "

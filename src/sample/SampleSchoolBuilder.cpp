@@ -180,7 +180,7 @@ void SampleSchoolBuilder::makeSubjects() {
         const qint64 id = i + 1;
         const auto &s = subjects[i];
         m_tables.add(QStringLiteral("PREDMETI"),
-                     {id, s.code, s.name, s.elective ? QVariant(QStringLiteral("izb.")) : Null, s.cabinet ? 1 : 0});
+                     {id, s.code, s.name, Null, s.cabinet ? 1 : 0});
         m_tables.add(QStringLiteral("SKUPINE_PREDMETOV"), {id, s.code, s.name, Null, Null});
         m_tables.add(QStringLiteral("PREDMETI_V_SKUPINI"), {m_nextPvs++, id, id, Null});
     }

@@ -125,7 +125,7 @@ int SampleSchoolBuilder::newTeacher(const QString &family, bool female) {
     const bool coastal = family == QLatin1String("TJA") &&
                          std::none_of(m_teachers.begin(), m_teachers.end(),
                                       [](const TeacherInfo &o) { return o.family == QLatin1String("TJA"); });
-    const QStringList &firstNames = female ? FemaleNames() : MaleNames();
+    const QStringList &firstNames = female ? AdultFemaleNames() : AdultMaleNames();
     do {
         t.first = firstNames[m_random.below(int(firstNames.size()))];
         t.last = coastal ? QStringLiteral("D'Agostin") : Surnames()[m_random.below(int(Surnames().size()))];
