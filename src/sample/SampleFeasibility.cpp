@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kDays = 5;
 constexpr int kPeriods = 16;
-using DayCells = std::array<std::array<bool, kPeriods>, kDays + 1>;
+using DayCells = WeekCells;
 
 struct UnitRows {
     qint64 classGroup = 0;
@@ -49,7 +49,58 @@ QMap<qint64, DayCells> forbidden(db::Connection &c, const QString &table, const 
     return result;
 }
 
+DayCells unite(const DayCells &a, const DayCells &b) {
+    DayCells r = a;
+    for (int d = 1; d <= kDays; ++d)
+        for (int p = 0; p < kPeriods; ++p)
+            r[d][p] = a[d][p] || b[d][p];
+    return r;
+}
+
+DayCells without(const DayCells &a, const DayCells &banned) {
+    DayCells r = a;
+    for (int d = 1; d <= kDays; ++d)
+        for (int p = 0; p < kPeriods; ++p)
+            r[d][p] = a[d][p] && !banned[d][p];
+    return r;
+}
+
 } // namespace
+
+WeekCells ClassFrame(const std::array<int, 6> &first, const WeekCells &forbidden, int weekly) {
+    WeekCells frame{};
+    auto cellOf = [&](int position, int *day, int *period) {
+        *day = position % kDays + 1;
+        *period = first[*day] + position / kDays;
+    };
+    auto fillable = [&](int day, int period) {
+        return period >= 0 && period < kPeriods && !frame[day][period] && !forbidden[day][period];
+    };
+    int position = 0, lastDay = 0, lastOffset = -1;
+    const int end = kDays * kPeriods * 2; // past every period of every day
+    for (int step = 0; step < weekly && position < end; ++step) {
+        bool filled = false;
+        for (int k = 0; k < kDays && !filled; ++k) {
+            int day, period;
+            cellOf(position + k, &day, &period);
+            if (fillable(day, period)) {
+                frame[day][period] = true;
+                lastDay = day;
+                lastOffset = (position + k) / kDays;
+                position += k + 1;
+                filled = true;
+            }
+        }
+        if (!filled)
+            position += kDays;
+    }
+    for (int day = lastDay + 1; lastOffset >= 0 && day <= kDays; ++day) {
+        const int period = first[day] + lastOffset;
+        if (period >= 0 && period < kPeriods && !forbidden[day][period])
+            frame[day][period] = true;
+    }
+    return frame;
+}
 
 FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 timetable, int periodsPerDay) {
     FeasibilityReport report;
@@ -141,67 +192,74 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
         const QString label = QStringLiteral("Turnus %1: ").arg(turnusi.text(ti, QStringLiteral("OZNAKA")));
 
         // Class days from their first periods.
+        QMap<qint64, std::array<int, 6>> firsts;
         QMap<qint64, DayCells> window;
         for (auto it = classCode.cbegin(); it != classCode.cend(); ++it) {
+            std::array<int, 6> first{1, 1, 1, 1, 1, 1};
             DayCells cells = emptyCells();
             for (int d = 1; d <= kDays; ++d) {
-                const QVariant first = c.scalar(QStringLiteral("SELECT PRVA_URA FROM ODDELKI_OKVIR WHERE ID_URNIKA = ? "
-                                                               "AND ID_ODDELKA = ? AND DAN = ? AND ID_TURNUSA = ?"),
-                                                {timetable, it.key(), d, turnus});
-                const int start = first.isValid() && !first.isNull() ? first.toInt() : 1;
-                for (int p = std::max(0, start); p < std::min(kPeriods, start + periodsPerDay); ++p)
+                const QVariant v = c.scalar(QStringLiteral("SELECT PRVA_URA FROM ODDELKI_OKVIR WHERE ID_URNIKA = ? "
+                                                           "AND ID_ODDELKA = ? AND DAN = ? AND ID_TURNUSA = ?"),
+                                            {timetable, it.key(), d, turnus});
+                if (v.isValid() && !v.isNull() && v.toInt() >= 0 && v.toInt() < kPeriods)
+                    first[d] = v.toInt();
+                for (int p = first[d]; p < std::min(kPeriods, first[d] + periodsPerDay); ++p)
                     cells[d][p] = true;
             }
+            firsts[it.key()] = first;
             window[it.key()] = cells;
         }
-        DayCells schoolDay = emptyCells();
-        for (const auto &cells : window)
-            for (int d = 1; d <= kDays; ++d)
-                for (int p = 0; p < kPeriods; ++p)
-                    schoolDay[d][p] = schoolDay[d][p] || cells[d][p];
 
-        QMap<qint64, int> classLoad, teacherLoad;
-        QMap<qint64, DayCells> teacherDay;
+        QMap<qint64, int> classLoad, teacherLoad, groupLoad;
+        QMap<qint64, QSet<qint64>> teacherClasses;
         QVector<const UnitRows *> active;
         for (const auto &u : units) {
             if (u.turnus != 0 && u.turnus != turnus)
                 continue;
             active.append(&u);
+            groupLoad[u.classGroup] += u.periods;
             for (qint64 cls : groupClasses.value(u.classGroup))
                 classLoad[cls] += u.periods;
             for (qint64 t : u.teachers) {
                 teacherLoad[t] += u.periods;
-                auto it = teacherDay.find(t);
-                if (it == teacherDay.end())
-                    it = teacherDay.insert(t, emptyCells());
                 for (qint64 cls : groupClasses.value(u.classGroup))
-                    for (int d = 1; d <= kDays; ++d)
-                        for (int p = 0; p < kPeriods; ++p)
-                            (*it)[d][p] = (*it)[d][p] || window.value(cls)[d][p];
+                    teacherClasses[t].insert(cls);
             }
         }
 
+        QMap<qint64, DayCells> frames;
         for (auto it = classLoad.cbegin(); it != classLoad.cend(); ++it) {
-            DayCells cells = window.value(it.key(), emptyCells());
             const DayCells banned = classForbidden.value(it.key(), emptyCells());
-            for (int d = 1; d <= kDays; ++d)
-                for (int p = 0; p < kPeriods; ++p)
-                    cells[d][p] = cells[d][p] && !banned[d][p];
-            const int capacity = countCells(cells);
+            const int capacity = countCells(without(window.value(it.key(), emptyCells()), banned));
             report.maxClassLoad = std::max(report.maxClassLoad, it.value());
             if (it.value() > capacity)
                 report.problems << label + QStringLiteral("enota %1 ima %2 ur, v okvirju je prostora za %3.")
                                                .arg(classCode.value(it.key(), QString::number(it.key())))
                                                .arg(it.value())
                                                .arg(capacity);
+            frames[it.key()] = ClassFrame(firsts.value(it.key(), {1, 1, 1, 1, 1, 1}), banned, it.value());
+        }
+        for (auto it = groupLoad.cbegin(); it != groupLoad.cend(); ++it) {
+            const auto classes = groupClasses.value(it.key());
+            if (classes.size() < 2)
+                continue;
+            DayCells common = frames.value(classes.first(), emptyCells());
+            for (qint64 cls : classes)
+                for (int d = 1; d <= kDays; ++d)
+                    for (int p = 0; p < kPeriods; ++p)
+                        common[d][p] = common[d][p] && frames.value(cls, emptyCells())[d][p];
+            const int capacity = countCells(common);
+            if (it.value() > capacity)
+                report.problems << label + QStringLiteral("skupina enot %1 ima %2 ur, skupnih ur v okvirjih je %3.")
+                                               .arg(it.key())
+                                               .arg(it.value())
+                                               .arg(capacity);
         }
         for (auto it = teacherLoad.cbegin(); it != teacherLoad.cend(); ++it) {
-            DayCells cells = teacherDay.value(it.key());
-            const DayCells banned = teacherForbidden.value(it.key(), emptyCells());
-            for (int d = 1; d <= kDays; ++d)
-                for (int p = 0; p < kPeriods; ++p)
-                    cells[d][p] = cells[d][p] && !banned[d][p];
-            const int capacity = countCells(cells);
+            DayCells cells = emptyCells();
+            for (qint64 cls : teacherClasses.value(it.key()))
+                cells = unite(cells, frames.value(cls, emptyCells()));
+            const int capacity = countCells(without(cells, teacherForbidden.value(it.key(), emptyCells())));
             report.maxTeacherLoad = std::max(report.maxTeacherLoad, it.value());
             if (it.value() > capacity)
                 report.problems << label + QStringLiteral("učitelj %1 ima %2 ur, prostih je le %3.")
@@ -209,6 +267,9 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
                                                .arg(it.value())
                                                .arg(capacity);
         }
+        DayCells schoolDay = emptyCells();
+        for (const auto &cells : frames)
+            schoolDay = unite(schoolDay, cells);
 
         // Rooms: every requested group must hold the lessons that can only use its rooms.
         QMap<qint64, QSet<qint64>> candidates;
