@@ -30,7 +30,8 @@ QVector<FreeDays> SchoolHolidays(int startYear) {
     QVector<FreeDays> days;
     // Autumn holidays: the school week of Reformation Day, through All Saints' Day.
     const QDate autumnStart = mondayOf(QDate(y, 10, 31));
-    days.append({autumnStart, QDate(y, 11, 1), QStringLiteral("Jesenske počitnice (dan reformacije, dan spomina na mrtve)")});
+    days.append(
+        {autumnStart, QDate(y, 11, 1), QStringLiteral("Jesenske počitnice (dan reformacije, dan spomina na mrtve)")});
     days.append({QDate(y, 12, 25), QDate(n, 1, 2),
                  QStringLiteral("Novoletne počitnice (božič, dan samostojnosti in enotnosti, novo leto)")});
     days.append({QDate(n, 2, 8), QDate(n, 2, 8), QStringLiteral("Prešernov dan, slovenski kulturni praznik")});

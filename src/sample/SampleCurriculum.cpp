@@ -72,9 +72,8 @@ const QVector<GradeRow> &WeeklyPeriods() {
 QVector<ElectiveOffer> ElectivesOfGrade(int grade) {
     switch (grade) {
     case 7:
-        return {{QStringLiteral("NI1"), 5, 20, 8},  {QStringLiteral("UBE"), 6, 16, 8},
-                {QStringLiteral("SPH"), 5, 16, 8},  {QStringLiteral("ŠZZ"), 6, 20, 8},
-                {QStringLiteral("AST"), 2, 20, 8},  {QStringLiteral("LS1"), 3, 20, 8},
+        return {{QStringLiteral("NI1"), 5, 20, 8}, {QStringLiteral("UBE"), 6, 16, 8}, {QStringLiteral("SPH"), 5, 16, 8},
+                {QStringLiteral("ŠZZ"), 6, 20, 8}, {QStringLiteral("AST"), 2, 20, 8}, {QStringLiteral("LS1"), 3, 20, 8},
                 {QStringLiteral("OGL"), 3, 16, 8}};
     case 8:
         return {{QStringLiteral("NI2"), 4, 20, 8}, {QStringLiteral("MME"), 6, 16, 8},

@@ -107,10 +107,11 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
 
     QMap<qint64, QString> classCode;
     {
-        const auto rows = c.query(QStringLiteral("SELECT ODDELKI.ID, ODDELKI.OZNAKA FROM ODDELKI INNER JOIN "
-                                                 "ODDELKI_V_PREDMETNIKU ON ODDELKI.ID = ODDELKI_V_PREDMETNIKU.ID_ODDELKA "
-                                                 "WHERE ODDELKI_V_PREDMETNIKU.ID_PREDMETNIKA = ? ORDER BY ODDELKI.ID"),
-                                  {curriculum});
+        const auto rows =
+            c.query(QStringLiteral("SELECT ODDELKI.ID, ODDELKI.OZNAKA FROM ODDELKI INNER JOIN "
+                                   "ODDELKI_V_PREDMETNIKU ON ODDELKI.ID = ODDELKI_V_PREDMETNIKU.ID_ODDELKA "
+                                   "WHERE ODDELKI_V_PREDMETNIKU.ID_PREDMETNIKA = ? ORDER BY ODDELKI.ID"),
+                    {curriculum});
         for (int i = 0; i < rows.rowCount(); ++i)
             classCode[rows.integer(i, QStringLiteral("ID"))] = rows.text(i, QStringLiteral("OZNAKA"));
     }
@@ -119,7 +120,8 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
         const auto rows = c.query(QStringLiteral("SELECT ID_SKUPINE, ID_ODDELKA FROM ODDELKI_V_SKUPINI "
                                                  "ORDER BY ID_SKUPINE, ID_ODDELKA"));
         for (int i = 0; i < rows.rowCount(); ++i)
-            groupClasses[rows.integer(i, QStringLiteral("ID_SKUPINE"))].append(rows.integer(i, QStringLiteral("ID_ODDELKA")));
+            groupClasses[rows.integer(i, QStringLiteral("ID_SKUPINE"))].append(
+                rows.integer(i, QStringLiteral("ID_ODDELKA")));
     }
 
     // Lesson units as the timetable loader forms them.
@@ -163,7 +165,8 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
     {
         const auto rows = c.query(QStringLiteral("SELECT ID_SKUPINE, ID_PROSTORA FROM PROSTORI_V_SKUPINI"));
         for (int i = 0; i < rows.rowCount(); ++i)
-            members[rows.integer(i, QStringLiteral("ID_SKUPINE"))].append(rows.integer(i, QStringLiteral("ID_PROSTORA")));
+            members[rows.integer(i, QStringLiteral("ID_SKUPINE"))].append(
+                rows.integer(i, QStringLiteral("ID_PROSTORA")));
     }
     auto roomsOf = [&](qint64 group) {
         QSet<qint64> result, seen;

@@ -9,9 +9,9 @@ namespace zentrel::sample {
 
 // What the stored rows of a curriculum and timetable demand against what the frames offer.
 struct FeasibilityReport {
-    QStringList problems;  // one Slovenian line per overload; empty when the school is feasible
-    int units = 0;         // lesson units (class group, subject group, turnus)
-    int maxClassLoad = 0;  // largest weekly periods of a class in one turnus
+    QStringList problems; // one Slovenian line per overload; empty when the school is feasible
+    int units = 0;        // lesson units (class group, subject group, turnus)
+    int maxClassLoad = 0; // largest weekly periods of a class in one turnus
     int maxTeacherLoad = 0;
     double maxRoomUse = 0; // largest demand / capacity of a room group
 };
@@ -34,7 +34,6 @@ WeekCells ClassFrame(const std::array<int, 6> &firstPeriods, const WeekCells &fo
 // construction's frames (ClassFrame) demand: the lessons of a class group fit the cells common
 // to its classes, a teacher's lessons fit the union of the frames of the teacher's classes
 // and a room group's lessons fit its rooms within the union of all frames.
-FeasibilityReport CheckFeasibility(db::Connection &connection, qint64 curriculum, qint64 timetable,
-                                   int periodsPerDay);
+FeasibilityReport CheckFeasibility(db::Connection &connection, qint64 curriculum, qint64 timetable, int periodsPerDay);
 
 } // namespace zentrel::sample

@@ -5,7 +5,8 @@ namespace zentrel::sample {
 QList<qint64> AssignmentsOffChain(db::Connection &c) {
     const auto rows = c.query(QStringLiteral(
         "SELECT R.ID FROM RAZPORED R WHERE R.ID_UCITELJA IS NULL "
-        "OR NOT EXISTS (SELECT 1 FROM PROGRAMI P WHERE P.ID = R.ID_PROGRAMA AND P.ID_RAZ_PREDMETNIKA = R.ID_PREDMETNIKA) "
+        "OR NOT EXISTS (SELECT 1 FROM PROGRAMI P WHERE P.ID = R.ID_PROGRAMA AND P.ID_RAZ_PREDMETNIKA = "
+        "R.ID_PREDMETNIKA) "
         "OR NOT EXISTS (SELECT 1 FROM PROGRAM_SKUPINE S WHERE S.ID_SKUPINE_ODDELKOV = R.ID_SKUPINE_ODDELKOV "
         "AND S.ID_PREDMETNIKA = R.ID_PREDMETNIKA AND S.ID_PROGRAMA = R.ID_PROGRAMA) "
         "OR NOT EXISTS (SELECT 1 FROM PREDMETI_V_PROGRAMU V WHERE V.ID_PROGRAMA = R.ID_PROGRAMA "
@@ -32,8 +33,8 @@ QStringList LessonsWithoutAssignment(db::Connection &c, qint64 curriculum) {
         {curriculum});
     QStringList result;
     for (int i = 0; i < rows.rowCount(); ++i)
-        result << QStringLiteral("%1;%2;%3").arg(rows.value(i, 0).toString(), rows.value(i, 1).toString(),
-                                                 rows.value(i, 2).toString());
+        result << QStringLiteral("%1;%2;%3")
+                      .arg(rows.value(i, 0).toString(), rows.value(i, 1).toString(), rows.value(i, 2).toString());
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "SampleSchool.h"
 
 #include "SampleFeasibility.h"
+#include "SampleIntegrity.h"
 #include "SampleSchoolBuilder.h"
 #include "db/Schema.h"
 
@@ -37,10 +38,14 @@ bool writeTables(db::Connection &connection, const SampleTables &tables, QString
                 return fail(errorText, QStringLiteral("%1: %2").arg(t.table, connection.lastError().description));
         }
     }
-    // Never ship a school that cannot be timetabled.
-    const FeasibilityReport report = CheckFeasibility(connection, SampleSchoolBuilder::CurriculumId,
-                                                      SampleSchoolBuilder::TimetableId,
-                                                      SampleSchoolBuilder::PeriodsPerDay);
+    // Never ship a school that the windows would not have written or that cannot be timetabled.
+    if (!AssignmentsOffChain(connection).isEmpty() ||
+        !LessonsWithoutAssignment(connection, SampleSchoolBuilder::CurriculumId).isEmpty() ||
+        !OwnGroupProblems(connection).isEmpty())
+        return fail(errorText, QStringLiteral("Vzorčna šola ni popolna."));
+    const FeasibilityReport report =
+        CheckFeasibility(connection, SampleSchoolBuilder::CurriculumId, SampleSchoolBuilder::TimetableId,
+                         SampleSchoolBuilder::PeriodsPerDay);
     if (!report.problems.isEmpty())
         return fail(errorText, QStringLiteral("Vzorčna šola ni izvedljiva: ") + report.problems.first());
     if (!transaction.commit())
@@ -52,7 +57,8 @@ bool writeTables(db::Connection &connection, const SampleTables &tables, QString
 
 bool GenerateSampleSchool(const QString &path, const SampleOptions &options, QString *errorText) {
     if (options.classesPerGrade < 1 || options.classesPerGrade > MaxClassesPerGrade)
-        return fail(errorText, QStringLiteral("Število oddelkov na razred mora biti med 1 in %1.").arg(MaxClassesPerGrade));
+        return fail(errorText,
+                    QStringLiteral("Število oddelkov na razred mora biti med 1 in %1.").arg(MaxClassesPerGrade));
     if (path.isEmpty())
         return fail(errorText, QStringLiteral("Ime datoteke ne sme biti prazno."));
 

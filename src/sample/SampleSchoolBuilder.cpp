@@ -64,8 +64,7 @@ int lengthOf(int grade, const QString &subject, int periods) {
 
 } // namespace
 
-SampleSchoolBuilder::SampleSchoolBuilder(const SampleOptions &options)
-    : m_options(options), m_random(options.seed) {
+SampleSchoolBuilder::SampleSchoolBuilder(const SampleOptions &options) : m_options(options), m_random(options.seed) {
     const QDate day = options.referenceDate.isValid() ? options.referenceDate : QDate::currentDate();
     m_schoolYear = SchoolYearStart(day);
 }
@@ -76,11 +75,13 @@ SampleTables SampleSchoolBuilder::build() {
     makeTimeGrid();
     makeClasses();
     makeSubjects();
-    m_tables.add(QStringLiteral("PREDMETNIKI"),
-                 {CurriculumId, QStringLiteral("Razpored %1/%2").arg(m_schoolYear).arg((m_schoolYear + 1) % 100, 2, 10, QLatin1Char('0')),
-                  QStringLiteral("Izberi dva izbirna predmeta in enega rezervnega. Obkroži jih na seznamu."),
-                  QStringLiteral("Dodeljeni so ti naslednji izbirni predmeti:"),
-                  QStringLiteral("Naslednjih izbranih predmetov ti ni bilo mogoče dodeliti:")});
+    m_tables.add(
+        QStringLiteral("PREDMETNIKI"),
+        {CurriculumId,
+         QStringLiteral("Razpored %1/%2").arg(m_schoolYear).arg((m_schoolYear + 1) % 100, 2, 10, QLatin1Char('0')),
+         QStringLiteral("Izberi dva izbirna predmeta in enega rezervnega. Obkroži jih na seznamu."),
+         QStringLiteral("Dodeljeni so ti naslednji izbirni predmeti:"),
+         QStringLiteral("Naslednjih izbranih predmetov ti ni bilo mogoče dodeliti:")});
     makeProgrammes();
     makeRooms();
     makeTeachers();
@@ -110,8 +111,7 @@ void SampleSchoolBuilder::defineTables() {
                     cols("ID,IME,NAVODILO_IZBIRA,NAVODILO_DODELJENI,NAVODILO_NEDODELJENI"));
     m_tables.define(QStringLiteral("PREDMETI"), cols("ID,OZNAKA,IME,TIP,KABINETNI"));
     m_tables.define(QStringLiteral("PROGRAMI"), cols("ID,OZNAKA,IME,ID_RAZ_PREDMETNIKA,ID_IZBIRNEGA_NABORA"));
-    m_tables.define(QStringLiteral("SKUPINE_ODDELKOV"),
-                    cols("ID,OZNAKA,IME,ID_RAZ_PREDMETNIKA,ID_IZBIRNEGA_PROGRAMA"));
+    m_tables.define(QStringLiteral("SKUPINE_ODDELKOV"), cols("ID,OZNAKA,IME,ID_RAZ_PREDMETNIKA,ID_IZBIRNEGA_PROGRAMA"));
     m_tables.define(QStringLiteral("ODDELKI_V_SKUPINI"), cols("ID_SKUPINE,ID_ODDELKA"));
     m_tables.define(QStringLiteral("SKUPINE_PREDMETOV"),
                     cols("ID,OZNAKA,IME,ID_RAZ_PREDMETNIKA,ID_IZBIRNEGA_PROGRAMA"));
@@ -132,13 +132,12 @@ void SampleSchoolBuilder::defineTables() {
     m_tables.define(QStringLiteral("URNIKI"), cols("ID,IME,ID_PREDMETNIKA"));
     m_tables.define(QStringLiteral("ODDELKI_OKVIR"), cols("ID_URNIKA,ID_ODDELKA,DAN,ID_TURNUSA,PRVA_URA"));
     m_tables.define(QStringLiteral("PROSTI_DNEVI"), cols("ID,DATUM_OD,DATUM_DO,RAZLOG"));
-    m_tables.define(QStringLiteral("ERD_UCENEC"),
-                    cols("ID,OZNAKA,IME,PRIIMEK,DATUMROJSTVA,SPOL,LETOVPISA,PARALELKA"));
+    m_tables.define(QStringLiteral("ERD_UCENEC"), cols("ID,OZNAKA,IME,PRIIMEK,DATUMROJSTVA,SPOL,LETOVPISA,PARALELKA"));
     m_tables.define(QStringLiteral("ERD_UCENCI_ODDELKA"), cols("ID,ID_ODDELKA,ID_UCENCA,ID_PREDMETNIKA"));
-    m_tables.define(QStringLiteral("ERD_UCENCI_PREDMETA"),
-                    cols("ID,ID_SKUPINE_ODDELKOV,ID_PREDMETNIKA,ID_PROGRAMA,ID_PREDMETI_V_SKUPINI,ID_TURNUSA,ID_UCENCA"));
-    m_tables.define(QStringLiteral("IZBIRNI_NABORI"),
-                    cols("ID,IME,PREDPONA,ID_TURNUSA,ID_RAZ_PREDMETNIKA,STEVILO_UR"));
+    m_tables.define(
+        QStringLiteral("ERD_UCENCI_PREDMETA"),
+        cols("ID,ID_SKUPINE_ODDELKOV,ID_PREDMETNIKA,ID_PROGRAMA,ID_PREDMETI_V_SKUPINI,ID_TURNUSA,ID_UCENCA"));
+    m_tables.define(QStringLiteral("IZBIRNI_NABORI"), cols("ID,IME,PREDPONA,ID_TURNUSA,ID_RAZ_PREDMETNIKA,STEVILO_UR"));
     m_tables.define(QStringLiteral("IZBIRNI_NABORI_ODDELKI"), cols("ID_ODDELKA,ID_IZBIRNEGA_NABORA"));
     m_tables.define(QStringLiteral("IZBIRNI_PREDMETI"),
                     cols("ID,ID_PREDMETA,ID_IZBIRNEGA_NABORA,NORMATIV_MAX,NORMATIV_MIN,STEVILO_UCITELJEV,STEVILO_UR"));
@@ -179,8 +178,7 @@ void SampleSchoolBuilder::makeSubjects() {
     for (int i = 0; i < subjects.size(); ++i) {
         const qint64 id = i + 1;
         const auto &s = subjects[i];
-        m_tables.add(QStringLiteral("PREDMETI"),
-                     {id, s.code, s.name, Null, s.cabinet ? 1 : 0});
+        m_tables.add(QStringLiteral("PREDMETI"), {id, s.code, s.name, Null, s.cabinet ? 1 : 0});
         m_tables.add(QStringLiteral("SKUPINE_PREDMETOV"), {id, s.code, s.name, Null, Null});
         m_tables.add(QStringLiteral("PREDMETI_V_SKUPINI"), {m_nextPvs++, id, id, Null});
     }
@@ -213,8 +211,9 @@ void SampleSchoolBuilder::makeProgrammes() {
 
 void SampleSchoolBuilder::addOrdinaryProgramme(int grade) {
     const qint64 programme = grade;
-    m_tables.add(QStringLiteral("PROGRAMI"), {programme, QStringLiteral("%1. razred").arg(grade),
-                                              QStringLiteral("Predmetnik devetletne osnovne šole"), CurriculumId, Null});
+    m_tables.add(QStringLiteral("PROGRAMI"),
+                 {programme, QStringLiteral("%1. razred").arg(grade),
+                  QStringLiteral("Predmetnik devetletne osnovne šole"), CurriculumId, Null});
     const QVector<int> classes = classesOfGrade(grade);
     for (int c : classes)
         m_tables.add(QStringLiteral("PROGRAM_SKUPINE"), {m_classes[c].id, CurriculumId, programme});
@@ -239,7 +238,8 @@ void SampleSchoolBuilder::addOrdinaryProgramme(int grade) {
             parts.append({1 + (halfCount++ % 2), 1});
         for (const auto &[turnus, periods] : parts) {
             const int length = lengthOf(grade, row.subject, periods);
-            m_tables.add(QStringLiteral("PREDMETI_V_PROGRAMU"), {programme, group, turnus, periods, length, difficulty});
+            m_tables.add(QStringLiteral("PREDMETI_V_PROGRAMU"),
+                         {programme, group, turnus, periods, length, difficulty});
             for (int c : classes) {
                 Unit u;
                 u.classGroup = m_classes[c].id;
@@ -313,9 +313,9 @@ void SampleSchoolBuilder::addSportGroups(int grade) {
         }
         const QString code = QStringLiteral("$ŠPO%1%2").arg(grade).arg(letters);
         QVector<qint64> pvs;
-        const qint64 programme = addCombinedGroup(code, QStringLiteral("Šport %1, dekleta in fantje").arg(list), pair,
-                                                  {{sport, QStringLiteral("dekleta")}, {sport, QStringLiteral("fantje")}},
-                                                  &pvs);
+        const qint64 programme =
+            addCombinedGroup(code, QStringLiteral("Šport %1, dekleta in fantje").arg(list), pair,
+                             {{sport, QStringLiteral("dekleta")}, {sport, QStringLiteral("fantje")}}, &pvs);
         Unit u;
         u.classGroup = m_nextClassGroup - 1;
         u.classes = pair;
@@ -366,7 +366,8 @@ void SampleSchoolBuilder::addTechnicsGroups(int grade) {
             e.pool = pools[i];
             u.entries.append(e);
         }
-        m_tables.add(QStringLiteral("PREDMETI_V_PROGRAMU"), {programme, u.subjectGroup, 0, u.periods, u.length, u.difficulty});
+        m_tables.add(QStringLiteral("PREDMETI_V_PROGRAMU"),
+                     {programme, u.subjectGroup, 0, u.periods, u.length, u.difficulty});
         m_units.append(u);
     }
 }

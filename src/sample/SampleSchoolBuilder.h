@@ -39,11 +39,11 @@ private:
         QVector<qint64> pupils;
     };
     struct Entry {
-        int subject = 0;      // index into Subjects()
-        qint64 pvs = 0;       // PREDMETI_V_SKUPINI.ID
-        QString family;       // who teaches it: "RAZ" is the class teacher
+        int subject = 0; // index into Subjects()
+        qint64 pvs = 0;  // PREDMETI_V_SKUPINI.ID
+        QString family;  // who teaches it: "RAZ" is the class teacher
         RoomPool pool = RoomPool::None;
-        int homeClass = -1;   // for RoomPool::Home: whose classroom
+        int homeClass = -1; // for RoomPool::Home: whose classroom
         int teacher = -1;
         qint64 roomGroup = 0; // 0 = no room
     };

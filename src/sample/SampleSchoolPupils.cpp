@@ -26,14 +26,15 @@ void SampleSchoolBuilder::makeTimetable() {
     for (int turnus = 1; turnus <= 2; ++turnus)
         for (int day = 1; day <= 5; ++day)
             for (const auto &c : m_classes)
-                m_tables.add(QStringLiteral("ODDELKI_OKVIR"), {TimetableId, c.id, day, turnus, firstPeriod(c.shift, day)});
+                m_tables.add(QStringLiteral("ODDELKI_OKVIR"),
+                             {TimetableId, c.id, day, turnus, firstPeriod(c.shift, day)});
 }
 
 void SampleSchoolBuilder::makeCalendar() {
     qint64 id = 1;
     for (const auto &days : SchoolHolidays(m_schoolYear))
-        m_tables.add(QStringLiteral("PROSTI_DNEVI"), {id++, days.from.toString(Qt::ISODate),
-                                                      days.to.toString(Qt::ISODate), days.reason});
+        m_tables.add(QStringLiteral("PROSTI_DNEVI"),
+                     {id++, days.from.toString(Qt::ISODate), days.to.toString(Qt::ISODate), days.reason});
 }
 
 void SampleSchoolBuilder::makePupils() {
@@ -72,7 +73,7 @@ void SampleSchoolBuilder::makePupils() {
         for (int c : u.classes)
             for (qint64 pupil : m_classes[c].pupils) {
                 const int group = u.kind == QStringLiteral("ŠPO") ? (isGirl.value(pupil) ? 0 : 1)
-                                                                   : position++ % int(u.entries.size());
+                                                                  : position++ % int(u.entries.size());
                 m_tables.add(QStringLiteral("ERD_UCENCI_PREDMETA"),
                              {id++, u.classGroup, CurriculumId, u.programme, u.entries[group].pvs, u.turnus, pupil});
             }
@@ -107,9 +108,8 @@ void SampleSchoolBuilder::makeElectives() {
             const int subject = SubjectIndex(offer.subject);
             ids.append(electiveId);
             totalWeight += offer.weight;
-            m_tables.add(QStringLiteral("IZBIRNI_PREDMETI"),
-                         {electiveId++, subject + 1, set, offer.normMax, offer.normMin,
-                          teachersOfSubject.value(subject), 2});
+            m_tables.add(QStringLiteral("IZBIRNI_PREDMETI"), {electiveId++, subject + 1, set, offer.normMax,
+                                                              offer.normMin, teachersOfSubject.value(subject), 2});
         }
         // Every pupil chooses two electives and names a third as a reserve, the popular ones
         // more often.

@@ -105,9 +105,8 @@ void SampleSchoolBuilder::makeRooms() {
                                               QString::fromUtf8(spec.name) + QStringLiteral(" (vse)"), rooms);
         }
     }
-    m_poolGroup[RoomPool::Science] =
-        addGroup(QStringLiteral("$NARAV"), QStringLiteral("Naravoslovne učilnice"),
-                 m_poolRooms[RoomPool::Lab] + m_poolRooms[RoomPool::Physics]);
+    m_poolGroup[RoomPool::Science] = addGroup(QStringLiteral("$NARAV"), QStringLiteral("Naravoslovne učilnice"),
+                                              m_poolRooms[RoomPool::Lab] + m_poolRooms[RoomPool::Physics]);
 
     for (auto &u : m_units)
         for (auto &e : u.entries)
@@ -181,9 +180,9 @@ void SampleSchoolBuilder::makeTeachers() {
 }
 
 void SampleSchoolBuilder::assignFamilyTeachers() {
-    const QStringList families{QStringLiteral("SLJ"), QStringLiteral("MAT"), QStringLiteral("TJA"),
-                               QStringLiteral("LUM"), QStringLiteral("GUM"), QStringLiteral("GEO"),
-                               QStringLiteral("ZGO"), QStringLiteral("NAR"), QStringLiteral("KEM"),
+    const QStringList families{QStringLiteral("SLJ"), QStringLiteral("MAT"),   QStringLiteral("TJA"),
+                               QStringLiteral("LUM"), QStringLiteral("GUM"),   QStringLiteral("GEO"),
+                               QStringLiteral("ZGO"), QStringLiteral("NAR"),   QStringLiteral("KEM"),
                                QStringLiteral("TIT"), QStringLiteral("ŠPO-Ž"), QStringLiteral("ŠPO-M")};
     QMap<QString, QVector<int>> teachersOf;
     for (const QString &family : families) {
@@ -299,14 +298,11 @@ void SampleSchoolBuilder::writeTeachers() {
             m_tables.add(QStringLiteral("UCITELJ_PREDMET"), {t.id, s + 1});
 
     // Wanted rooms: the class teacher's classroom and the specialist room of the family.
-    const QMap<QString, RoomPool> familyRoom{{QStringLiteral("LUM"), RoomPool::Art},
-                                             {QStringLiteral("GUM"), RoomPool::Music},
-                                             {QStringLiteral("NAR"), RoomPool::Lab},
-                                             {QStringLiteral("KEM"), RoomPool::Physics},
-                                             {QStringLiteral("TIT"), RoomPool::Tech},
-                                             {QStringLiteral("ŠPO-Ž"), RoomPool::Gym},
-                                             {QStringLiteral("ŠPO-M"), RoomPool::Gym},
-                                             {QStringLiteral("TJA"), RoomPool::Language}};
+    const QMap<QString, RoomPool> familyRoom{
+        {QStringLiteral("LUM"), RoomPool::Art},   {QStringLiteral("GUM"), RoomPool::Music},
+        {QStringLiteral("NAR"), RoomPool::Lab},   {QStringLiteral("KEM"), RoomPool::Physics},
+        {QStringLiteral("TIT"), RoomPool::Tech},  {QStringLiteral("ŠPO-Ž"), RoomPool::Gym},
+        {QStringLiteral("ŠPO-M"), RoomPool::Gym}, {QStringLiteral("TJA"), RoomPool::Language}};
     QVector<QVector<qint64>> wanted(m_teachers.size());
     for (const auto &c : m_classes)
         if (c.teacher >= 0)

@@ -21,7 +21,8 @@ CliRun sampleCli(const QStringList &args) {
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
 
-const QString kUsage = QStringLiteral("Uporaba: zentrel-cli sample POT [--classes-per-grade N] [--seed S] [--shipped]\n");
+const QString kUsage =
+    QStringLiteral("Uporaba: zentrel-cli sample POT [--classes-per-grade N] [--seed S] [--shipped]\n");
 
 } // namespace
 
@@ -29,7 +30,7 @@ TEST(SampleCommand, WritesTheSchoolWithTheChosenSizeAndSeed) {
     test::TempFolder folder;
     const QString path = folder.file(QStringLiteral("Šola d'Or.znt"));
     CliRun r = sampleCli({path, QStringLiteral("--classes-per-grade"), QStringLiteral("3"), QStringLiteral("--seed"),
-                       QStringLiteral("42")});
+                          QStringLiteral("42")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.isEmpty());
     db::Connection c;

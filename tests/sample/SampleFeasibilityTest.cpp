@@ -1,5 +1,5 @@
-#include "db/Connection.h"
 #include "sample/SampleFeasibility.h"
+#include "db/Connection.h"
 #include "sample/SampleIntegrity.h"
 #include "sample/SampleSchool.h"
 #include "support/TempFolder.h"
@@ -52,11 +52,12 @@ TEST_F(Broken, ClassForbiddenPeriodsAndLaterFirstPeriodsShrinkTheFrame) {
 }
 
 TEST_F(Broken, ATeacherWhoseForbiddenPeriodsLeaveNoRoomIsReported) {
-    const qint64 teacher = c.scalar(QStringLiteral("SELECT ID_RAZREDNIKA FROM ODDELKI_V_PREDMETNIKU WHERE ID_ODDELKA = 1"))
-                               .toLongLong();
+    const qint64 teacher =
+        c.scalar(QStringLiteral("SELECT ID_RAZREDNIKA FROM ODDELKI_V_PREDMETNIKU WHERE ID_ODDELKA = 1")).toLongLong();
     for (int day = 1; day <= 4; ++day)
         for (int period = 0; period <= 15; ++period)
-            ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO PREPOVEDI_UCITELJEV VALUES (?, ?, ?)"), {teacher, day, period}));
+            ASSERT_TRUE(
+                c.exec(QStringLiteral("INSERT INTO PREPOVEDI_UCITELJEV VALUES (?, ?, ?)"), {teacher, day, period}));
     const QStringList p = problems();
     ASSERT_FALSE(p.isEmpty());
     EXPECT_TRUE(p.first().startsWith(QStringLiteral("Turnus I: učitelj %1 ima ").arg(teacher)));
@@ -67,7 +68,8 @@ TEST_F(Broken, ATeacherWhoseForbiddenPeriodsLeaveNoRoomIsReported) {
 TEST_F(Broken, ARoomAskedForByTooManyLessonsIsReportedAlsoThroughItsGroups) {
     // Every lesson of the upper grades into the kitchen.
     const qint64 kitchen = c.scalar(QStringLiteral("SELECT ID FROM PROSTORI WHERE OZNAKA = 'KUH'")).toLongLong();
-    ASSERT_TRUE(c.exec(QStringLiteral("UPDATE RAZPORED SET ID_SKUPINE_PROSTOROV = ? WHERE ID_PROGRAMA >= 6"), {kitchen}));
+    ASSERT_TRUE(
+        c.exec(QStringLiteral("UPDATE RAZPORED SET ID_SKUPINE_PROSTOROV = ? WHERE ID_PROGRAMA >= 6"), {kitchen}));
     QStringList p = problems();
     ASSERT_FALSE(p.isEmpty());
     EXPECT_TRUE(p.first().startsWith(QStringLiteral("Turnus I: skupina prostorov %1 ima ").arg(kitchen)));
@@ -76,7 +78,8 @@ TEST_F(Broken, ARoomAskedForByTooManyLessonsIsReportedAlsoThroughItsGroups) {
     ASSERT_TRUE(c.exec(QStringLiteral("UPDATE RAZPORED SET ID_SKUPINE_PROSTOROV = NULL")));
     EXPECT_TRUE(problems().isEmpty());
     const qint64 gym = c.scalar(QStringLiteral("SELECT ID FROM PROSTORI WHERE OZNAKA = 'TV1'")).toLongLong();
-    const qint64 gyms = c.scalar(QStringLiteral("SELECT ID FROM SKUPINE_PROSTOROV WHERE OZNAKA = '$TELOV'")).toLongLong();
+    const qint64 gyms =
+        c.scalar(QStringLiteral("SELECT ID FROM SKUPINE_PROSTOROV WHERE OZNAKA = '$TELOV'")).toLongLong();
     ASSERT_TRUE(c.exec(QStringLiteral("UPDATE RAZPORED SET ID_SKUPINE_PROSTOROV = ? WHERE ID % 2 = 0"), {gym}));
     ASSERT_TRUE(c.exec(QStringLiteral("UPDATE RAZPORED SET ID_SKUPINE_PROSTOROV = ? WHERE ID % 2 = 1"), {gyms}));
     p = problems();
@@ -126,7 +129,8 @@ TEST(ClassFrame, FillsRoundRobinFromTheFirstPeriodsAndCompletesTheLastRow) {
     EXPECT_EQ(cells(sample::ClassFrame(ones, none, 23)), QStringLiteral("12345 12345 12345 12345 12345"));
     EXPECT_EQ(cells(sample::ClassFrame(ones, none, 20)), QStringLiteral("1234 1234 1234 1234 1234"));
     // Early starts on Monday and Wednesday.
-    EXPECT_EQ(cells(sample::ClassFrame({0, 0, 1, 0, 1, 1}, none, 26)), QStringLiteral("012345 123456 012345 123456 123456"));
+    EXPECT_EQ(cells(sample::ClassFrame({0, 0, 1, 0, 1, 1}, none, 26)),
+              QStringLiteral("012345 123456 012345 123456 123456"));
     // A forbidden cell is skipped; the walk goes on with the next day.
     sample::WeekCells banned{};
     banned[2][2] = true;

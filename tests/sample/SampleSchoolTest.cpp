@@ -1,9 +1,9 @@
+#include "sample/SampleSchool.h"
 #include "db/Connection.h"
 #include "db/Schema.h"
 #include "sample/SampleCurriculum.h"
 #include "sample/SampleFeasibility.h"
 #include "sample/SampleIntegrity.h"
-#include "sample/SampleSchool.h"
 #include "shell/AppState.h"
 #include "shell/ProjectFiles.h"
 #include "support/TempFolder.h"
@@ -69,7 +69,8 @@ TEST(SampleSchool, TheSameSeedGivesTheSameFileAndAnotherSeedAnother) {
     auto tableRows = [](const QStringList &lines, const QString &table) {
         return lines.filter(QRegularExpression(QStringLiteral("^%1\\|").arg(table)));
     };
-    EXPECT_EQ(tableRows(first, QStringLiteral("PREDMETI_V_PROGRAMU")), tableRows(other, QStringLiteral("PREDMETI_V_PROGRAMU")));
+    EXPECT_EQ(tableRows(first, QStringLiteral("PREDMETI_V_PROGRAMU")),
+              tableRows(other, QStringLiteral("PREDMETI_V_PROGRAMU")));
     EXPECT_NE(tableRows(first, QStringLiteral("ERD_UCENEC")), tableRows(other, QStringLiteral("ERD_UCENEC")));
     EXPECT_NE(tableRows(first, QStringLiteral("UCITELJI")), tableRows(other, QStringLiteral("UCITELJI")));
 }
@@ -91,7 +92,8 @@ TEST(SampleSchool, EverySizeIsFeasibleFollowsTheChainAndHasItsOwnGroups) {
         EXPECT_LE(report.maxRoomUse, 0.8);
         EXPECT_TRUE(sample::AssignmentsOffChain(c).isEmpty());
         EXPECT_TRUE(sample::LessonsWithoutAssignment(c, 1).isEmpty());
-        EXPECT_TRUE(sample::OwnGroupProblems(c).isEmpty()) << sample::OwnGroupProblems(c).join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(sample::OwnGroupProblems(c).isEmpty())
+            << sample::OwnGroupProblems(c).join(QLatin1Char(' ')).toStdString();
 
         EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM ODDELKI")), 9 * perGrade);
         const int teachers = count(c, QStringLiteral("SELECT count(*) FROM UCITELJI"));
@@ -119,7 +121,8 @@ TEST(SampleSchool, TheSchoolLooksLikeASlovenianPrimarySchool) {
 
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Ime_Sole'")).toString(),
               QStringLiteral("OŠ Primer"));
-    EXPECT_EQ(c.scalar(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Verzija'")).toString(), QStringLiteral("19"));
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Verzija'")).toString(),
+              QStringLiteral("19"));
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM STAVBE")), 2);
     const int rooms = count(c, QStringLiteral("SELECT count(*) FROM PROSTORI"));
     EXPECT_GE(rooms, 22);
@@ -150,8 +153,9 @@ TEST(SampleSchool, TheSchoolLooksLikeASlovenianPrimarySchool) {
 
     // Every subject code of the public curriculum exists, with its own group.
     for (const auto &s : sample::Subjects())
-        EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM PREDMETI P JOIN SKUPINE_PREDMETOV G ON G.ID = P.ID "
-                                          "WHERE P.OZNAKA = ?"),
+        EXPECT_EQ(count(c,
+                        QStringLiteral("SELECT count(*) FROM PREDMETI P JOIN SKUPINE_PREDMETOV G ON G.ID = P.ID "
+                                       "WHERE P.OZNAKA = ?"),
                         {s.code}),
                   1)
             << s.code.toStdString();
@@ -196,12 +200,13 @@ TEST(SampleSchool, TheSchoolLooksLikeASlovenianPrimarySchool) {
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM VELJAVNOST_URNIKA")), 0);
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM TERMINI")), 0);
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM ODDELKI_OKVIR")), 18 * 5 * 2);
-    EXPECT_EQ(count(c, QStringLiteral(
-                           "SELECT count(*) FROM ODDELKI_OKVIR F JOIN ODDELKI_V_PREDMETNIKU V ON V.ID_ODDELKA = "
-                           "F.ID_ODDELKA JOIN IZMENA_TURNUS I ON I.ID_IZMENE = V.ID_IZMENE AND I.ID_TURNUSA = "
-                           "F.ID_TURNUSA WHERE F.PRVA_URA = CASE F.DAN WHEN 1 THEN I.PRVA_URA_PON WHEN 2 THEN "
-                           "I.PRVA_URA_TOR WHEN 3 THEN I.PRVA_URA_SRE WHEN 4 THEN I.PRVA_URA_CET ELSE I.PRVA_URA_PET END")),
-              180);
+    EXPECT_EQ(
+        count(c, QStringLiteral(
+                     "SELECT count(*) FROM ODDELKI_OKVIR F JOIN ODDELKI_V_PREDMETNIKU V ON V.ID_ODDELKA = "
+                     "F.ID_ODDELKA JOIN IZMENA_TURNUS I ON I.ID_IZMENE = V.ID_IZMENE AND I.ID_TURNUSA = "
+                     "F.ID_TURNUSA WHERE F.PRVA_URA = CASE F.DAN WHEN 1 THEN I.PRVA_URA_PON WHEN 2 THEN "
+                     "I.PRVA_URA_TOR WHEN 3 THEN I.PRVA_URA_SRE WHEN 4 THEN I.PRVA_URA_CET ELSE I.PRVA_URA_PET END")),
+        180);
 
     // Holidays of the school year 2026/27 that contains the reference day.
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM PROSTI_DNEVI WHERE DATUM_OD < '2026-09-01' OR "
@@ -234,18 +239,20 @@ TEST(SampleSchool, TheSchoolLooksLikeASlovenianPrimarySchool) {
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IZBIRNI_PREDMETI WHERE STEVILO_UCITELJEV < 1")), 0);
     const int upperPupils = count(c, QStringLiteral("SELECT count(*) FROM ERD_UCENCI_ODDELKA WHERE ID_ODDELKA IN "
                                                     "(SELECT ID_ODDELKA FROM IZBIRNI_NABORI_ODDELKI)"));
-    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IZBIRNI_PREDMETI_UCENCI WHERE TIP = 'I'")), 2 * upperPupils);
+    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IZBIRNI_PREDMETI_UCENCI WHERE TIP = 'I'")),
+              2 * upperPupils);
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IZBIRNI_PREDMETI_UCENCI WHERE TIP = 'R'")), upperPupils);
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM (SELECT ID_UCENCI_ODDELKA, ID_IZBIRNEGA_PREDMETA FROM "
                                       "IZBIRNI_PREDMETI_UCENCI GROUP BY 1, 2 HAVING count(*) > 1)")),
               0);
     // A choice belongs to the set of the pupil's class.
-    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IZBIRNI_PREDMETI_UCENCI C JOIN ERD_UCENCI_ODDELKA E ON "
-                                      "E.ID = C.ID_UCENCI_ODDELKA JOIN IZBIRNI_PREDMETI P ON P.ID = "
-                                      "C.ID_IZBIRNEGA_PREDMETA WHERE NOT EXISTS (SELECT 1 FROM IZBIRNI_NABORI_ODDELKI N "
-                                      "WHERE N.ID_ODDELKA = E.ID_ODDELKA AND N.ID_IZBIRNEGA_NABORA = "
-                                      "P.ID_IZBIRNEGA_NABORA)")),
-              0);
+    EXPECT_EQ(
+        count(c, QStringLiteral("SELECT count(*) FROM IZBIRNI_PREDMETI_UCENCI C JOIN ERD_UCENCI_ODDELKA E ON "
+                                "E.ID = C.ID_UCENCI_ODDELKA JOIN IZBIRNI_PREDMETI P ON P.ID = "
+                                "C.ID_IZBIRNEGA_PREDMETA WHERE NOT EXISTS (SELECT 1 FROM IZBIRNI_NABORI_ODDELKI N "
+                                "WHERE N.ID_ODDELKA = E.ID_ODDELKA AND N.ID_IZBIRNEGA_NABORA = "
+                                "P.ID_IZBIRNEGA_NABORA)")),
+        0);
 }
 
 TEST(SampleSchool, NamesHoldSlovenianLetters) {
@@ -256,13 +263,14 @@ TEST(SampleSchool, NamesHoldSlovenianLetters) {
     ASSERT_TRUE(c.open(path));
     for (const QString &letter : {QStringLiteral("č"), QStringLiteral("š"), QStringLiteral("ž")}) {
         const QString pattern = QStringLiteral("%") + letter + QStringLiteral("%");
-        for (const char *sql : {"SELECT count(*) FROM ERD_UCENEC WHERE lower(IME || PRIIMEK) LIKE ?",
-                                "SELECT count(*) FROM PREDMETI WHERE IME LIKE ?",
-                                "SELECT count(*) FROM PROSTORI WHERE IME LIKE ?"})
+        for (const char *sql :
+             {"SELECT count(*) FROM ERD_UCENEC WHERE lower(IME || PRIIMEK) LIKE ?",
+              "SELECT count(*) FROM PREDMETI WHERE IME LIKE ?", "SELECT count(*) FROM PROSTORI WHERE IME LIKE ?"})
             EXPECT_GT(count(c, QString::fromUtf8(sql), {pattern}), 0) << sql << letter.toStdString();
     }
-    EXPECT_GT(count(c, QStringLiteral("SELECT count(*) FROM UCITELJI WHERE PRIIMEK LIKE '%č%' OR PRIIMEK LIKE '%š%' "
-                                      "OR PRIIMEK LIKE '%ž%' OR PRIIMEK LIKE 'Č%' OR PRIIMEK LIKE 'Š%' OR PRIIMEK LIKE 'Ž%'")),
+    EXPECT_GT(count(c, QStringLiteral(
+                           "SELECT count(*) FROM UCITELJI WHERE PRIIMEK LIKE '%č%' OR PRIIMEK LIKE '%š%' "
+                           "OR PRIIMEK LIKE '%ž%' OR PRIIMEK LIKE 'Č%' OR PRIIMEK LIKE 'Š%' OR PRIIMEK LIKE 'Ž%'")),
               0);
 }
 
