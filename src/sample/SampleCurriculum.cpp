@@ -105,6 +105,13 @@ QString ElectiveFamily(const QString &subject) {
     return QStringLiteral("LUM");
 }
 
+int HalfPeriods(const QString &subject, int grade) {
+    for (const auto &row : WeeklyPeriods())
+        if (row.subject == subject && grade >= 1 && grade <= 9)
+            return row.halves[grade - 1];
+    return 0;
+}
+
 int SubjectIndex(const QString &code) {
     const auto &all = Subjects();
     for (int i = 0; i < all.size(); ++i)

@@ -39,6 +39,8 @@ const QVector<GradeRow> &WeeklyPeriods();
 QVector<ElectiveOffer> ElectivesOfGrade(int grade);
 // The subject family whose teachers teach an elective ("TJA", "TIT", ...).
 QString ElectiveFamily(const QString &subject);
+// Half periods per week of a subject in a grade (0 when not taught there).
+int HalfPeriods(const QString &subject, int grade);
 // Index of the subject in Subjects() by code, -1 when unknown.
 int SubjectIndex(const QString &code);
 

@@ -304,7 +304,7 @@ QVector<QVector<int>> pairsOf(const QVector<int> &classes) {
 
 void SampleSchoolBuilder::addSportGroups(int grade) {
     const int sport = SubjectIndex(QStringLiteral("ŠPO"));
-    const int periods = WeeklyPeriods()[SubjectIndex(QStringLiteral("ŠPO"))].halves[grade - 1] / 2;
+    const int periods = HalfPeriods(QStringLiteral("ŠPO"), grade) / 2;
     for (const auto &pair : pairsOf(classesOfGrade(grade))) {
         QString letters, list;
         for (int c : pair) {
@@ -341,7 +341,7 @@ void SampleSchoolBuilder::addSportGroups(int grade) {
 void SampleSchoolBuilder::addTechnicsGroups(int grade) {
     // Technics in half classes: one half in the workshop, the other at the computers.
     const int tit = SubjectIndex(QStringLiteral("TIT"));
-    const int periods = WeeklyPeriods()[SubjectIndex(QStringLiteral("TIT"))].halves[grade - 1] / 2;
+    const int periods = HalfPeriods(QStringLiteral("TIT"), grade) / 2;
     for (int c : classesOfGrade(grade)) {
         const QString code = QStringLiteral("$TIT%1%2").arg(grade).arg(letter(m_classes[c].parallel));
         QVector<qint64> pvs;
@@ -376,7 +376,7 @@ void SampleSchoolBuilder::addLanguageGroups(int grade) {
     // English in grades 8 and 9 in level groups across two parallel classes: one group more
     // than classes, the extra one in the language room.
     const int tja = SubjectIndex(QStringLiteral("TJA"));
-    const int periods = WeeklyPeriods()[tja].halves[grade - 1] / 2;
+    const int periods = HalfPeriods(QStringLiteral("TJA"), grade) / 2;
     for (const auto &pair : pairsOf(classesOfGrade(grade))) {
         QString letters, list;
         for (int c : pair) {
