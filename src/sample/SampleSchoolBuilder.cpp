@@ -185,10 +185,6 @@ void SampleSchoolBuilder::makeSubjects() {
     m_nextSubjectGroup = subjects.size() + 1;
 }
 
-qint64 SampleSchoolBuilder::subjectId(const QString &code) const {
-    return SubjectIndex(code) + 1;
-}
-
 QVector<int> SampleSchoolBuilder::classesOfGrade(int grade) const {
     QVector<int> result;
     for (int i = 0; i < m_classes.size(); ++i)

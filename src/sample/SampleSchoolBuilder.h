@@ -94,7 +94,6 @@ private:
 
     QVector<int> classesOfGrade(int grade) const;
     void giveSubject(TeacherInfo &teacher, int subject);
-    qint64 subjectId(const QString &code) const;
 
     SampleOptions m_options;
     SampleRandom m_random;
