@@ -155,11 +155,14 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
     report.units = int(units.size());
 
     // Rooms each room group can use (nested named groups expanded).
-    QSet<qint64> rooms;
+    QSet<qint64> rooms, cabinets;
     {
-        const auto rows = c.query(QStringLiteral("SELECT ID FROM PROSTORI"));
-        for (int i = 0; i < rows.rowCount(); ++i)
+        const auto rows = c.query(QStringLiteral("SELECT ID, KABINET FROM PROSTORI"));
+        for (int i = 0; i < rows.rowCount(); ++i) {
             rooms.insert(rows.integer(i, QStringLiteral("ID")));
+            if (rows.integer(i, QStringLiteral("KABINET"), 1) != 0)
+                cabinets.insert(rows.integer(i, QStringLiteral("ID")));
+        }
     }
     QMap<qint64, QVector<qint64>> members;
     {
@@ -270,11 +273,8 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
                                                .arg(it.value())
                                                .arg(capacity);
         }
-        DayCells schoolDay = emptyCells();
-        for (const auto &cells : frames)
-            schoolDay = unite(schoolDay, cells);
-
-        // Rooms: every requested group must hold the lessons that can only use its rooms.
+        // Rooms: every requested group must hold the lessons that can only use its rooms, within
+        // the frames of the classes of those lessons.
         QMap<qint64, QSet<qint64>> candidates;
         for (const UnitRows *u : active)
             for (qint64 g : u->roomGroups)
@@ -282,19 +282,22 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
                     candidates[g] = roomsOf(g);
         for (auto g = candidates.cbegin(); g != candidates.cend(); ++g) {
             int demand = 0;
+            DayCells when = emptyCells();
             for (const UnitRows *u : active)
                 for (qint64 h : u->roomGroups)
-                    if (candidates.value(h).subtract(g.value()).isEmpty())
+                    if (candidates.value(h).subtract(g.value()).isEmpty()) {
                         demand += u->periods;
+                        for (qint64 cls : groupClasses.value(u->classGroup))
+                            when = unite(when, frames.value(cls, emptyCells()));
+                    }
             int capacity = 0;
-            for (qint64 room : g.value()) {
-                const DayCells banned = roomForbidden.value(room, emptyCells());
-                for (int d = 1; d <= kDays; ++d)
-                    for (int p = 0; p < kPeriods; ++p)
-                        capacity += schoolDay[d][p] && !banned[d][p] ? 1 : 0;
-            }
-            if (capacity > 0)
+            for (qint64 room : g.value())
+                capacity += countCells(without(when, roomForbidden.value(room, emptyCells())));
+            if (capacity > 0) {
                 report.maxRoomUse = std::max(report.maxRoomUse, double(demand) / capacity);
+                if (QSet<qint64>(g.value()).subtract(cabinets).isEmpty())
+                    report.maxCabinetUse = std::max(report.maxCabinetUse, double(demand) / capacity);
+            }
             if (demand > capacity)
                 report.problems << label + QStringLiteral("skupina prostorov %1 ima %2 ur, prostora je za %3.")
                                                .arg(g.key())

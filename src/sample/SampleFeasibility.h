@@ -13,7 +13,8 @@ struct FeasibilityReport {
     int units = 0;        // lesson units (class group, subject group, turnus)
     int maxClassLoad = 0; // largest weekly periods of a class in one turnus
     int maxTeacherLoad = 0;
-    double maxRoomUse = 0; // largest demand / capacity of a room group
+    double maxRoomUse = 0;    // largest demand / capacity of a room group
+    double maxCabinetUse = 0; // the same over groups of specialist rooms only
 };
 
 // Cells of the week (day 1..5, period 0..15); true = in use.
@@ -33,7 +34,7 @@ WeekCells ClassFrame(const std::array<int, 6> &firstPeriods, const WeekCells &fo
 // union of all class days; forbidden periods are taken off. Beyond that it checks what the
 // construction's frames (ClassFrame) demand: the lessons of a class group fit the cells common
 // to its classes, a teacher's lessons fit the union of the frames of the teacher's classes
-// and a room group's lessons fit its rooms within the union of all frames.
+// and a room group's lessons fit its rooms within the union of the frames of their classes.
 FeasibilityReport CheckFeasibility(db::Connection &connection, qint64 curriculum, qint64 timetable, int periodsPerDay);
 
 } // namespace zentrel::sample

@@ -16,24 +16,25 @@ struct PoolSpec {
     const char *code;
     const char *name;
     int building;
-    int base; // rooms of the pool in the smallest school
+    int base;           // rooms of the pool in the smallest school
+    double plannedLoad; // periods a week one room of the pool is planned for
 };
 
 const PoolSpec kPools[] = {
-    {RoomPool::Language, "JEZ", "Jezikovna učilnica", 1, 1},
-    {RoomPool::Art, "LIK", "Likovna učilnica", 1, 1},
-    {RoomPool::Music, "GLA", "Glasbena učilnica", 1, 1},
-    {RoomPool::Lab, "NAR", "Naravoslovna učilnica", 1, 1},
-    {RoomPool::Physics, "FIZ", "Fizikalna učilnica", 1, 1},
-    {RoomPool::Computer, "RAČ", "Računalniška učilnica", 1, 1},
-    {RoomPool::Gym, "TV", "Telovadnica", 2, 2},
-    {RoomPool::Tech, "TEH", "Tehnična delavnica", 2, 1},
-    {RoomPool::Kitchen, "KUH", "Gospodinjska učilnica", 2, 1},
+    {RoomPool::Language, "JEZ", "Jezikovna učilnica", 1, 1, 21.0},
+    {RoomPool::Art, "LIK", "Likovna učilnica", 1, 1, 21.0},
+    {RoomPool::Music, "GLA", "Glasbena učilnica", 1, 1, 21.0},
+    {RoomPool::Lab, "NAR", "Naravoslovna učilnica", 1, 1, 21.0},
+    {RoomPool::Physics, "FIZ", "Fizikalna učilnica", 1, 1, 21.0},
+    {RoomPool::Computer, "RAČ", "Računalniška učilnica", 1, 1, 21.0},
+    {RoomPool::Gym, "TV", "Telovadnica", 2, 2, 24.0},
+    {RoomPool::Tech, "TEH", "Tehnična delavnica", 2, 1, 21.0},
+    {RoomPool::Kitchen, "KUH", "Gospodinjska učilnica", 2, 1, 21.0},
 };
 
-// Periods one specialist room is planned for in a week: well below the 5 x 7 it could hold,
-// so that the timetable keeps freedom where lessons of several classes meet.
-constexpr double kPlannedRoomLoad = 26.0;
+// A specialist room is planned for well below the 5 x 7 periods it could hold: the lessons of
+// the upper grades fall into frames of some 26 to 30 periods, and the timetable needs freedom
+// where lessons of several classes meet. Gyms serve the lower grades too and fill up more.
 // Periods a subject teacher is planned for (the weekly teaching duty is about 22).
 constexpr double kPlannedTeacherLoad = 17.0;
 constexpr int kPreferredTeacherLoad = 22;
@@ -70,7 +71,7 @@ void SampleSchoolBuilder::makeRooms() {
             }
         }
     for (const auto &spec : kPools) {
-        const int count = std::max(spec.base, int(std::ceil(demand.value(spec.pool) / kPlannedRoomLoad)));
+        const int count = std::max(spec.base, int(std::ceil(demand.value(spec.pool) / spec.plannedLoad)));
         const QString code = QString::fromUtf8(spec.code), name = QString::fromUtf8(spec.name);
         for (int i = 0; i < count; ++i) {
             QString roomCode = i == 0 ? code : code + QString::number(i + 1);
