@@ -6,6 +6,7 @@
 #include "db/Schema.h"
 
 #include <QFile>
+#include <QTemporaryFile>
 #include <cstdio>
 #include <exception>
 
@@ -69,10 +70,15 @@ bool GenerateSampleSchool(const QString &path, const SampleOptions &options, QSt
         return fail(errorText, QString::fromUtf8(e.what()));
     }
 
-    // Written beside the target and moved over it only when complete.
-    const QString temporary = path + QStringLiteral(".tmp");
+    // Written into a fresh file beside the target and moved over it only when complete.
+    QTemporaryFile reserve(path + QStringLiteral(".XXXXXX"));
+    if (!reserve.open())
+        return fail(errorText, QStringLiteral("Datoteke %1 ni mogoče ustvariti.").arg(path));
+    const QString temporary = reserve.fileName();
+    reserve.close();
     if (!db::CreateDefaultsDatabaseFile(temporary))
-        return fail(errorText, QStringLiteral("Datoteke %1 ni mogoče ustvariti.").arg(temporary));
+        return fail(errorText, QStringLiteral("Datoteke %1 ni mogoče ustvariti.").arg(path));
+    reserve.setAutoRemove(false);
     bool ok = false;
     {
         db::Connection connection;

@@ -68,6 +68,7 @@ TEST(SampleCommand, RefusesBadArgumentsWithAMessage) {
     const QString missing = folder.file(QStringLiteral("ni/s.znt"));
     r = sampleCli({missing});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, QStringLiteral("Vzorčne šole ni bilo mogoče zapisati v %1: Datoteke %1.tmp ni mogoče ustvariti.\n")
-                         .arg(missing));
+    EXPECT_EQ(
+        r.err,
+        QStringLiteral("Vzorčne šole ni bilo mogoče zapisati v %1: Datoteke %1 ni mogoče ustvariti.\n").arg(missing));
 }

@@ -9,6 +9,7 @@
 #include "support/TempFolder.h"
 #include "support/TempHome.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -309,11 +310,11 @@ TEST(SampleSchool, BadOptionsAndPathsFailWithoutTouchingAnExistingFile) {
 
     const QString missingFolder = folder.file(QStringLiteral("ni/mape.znt"));
     EXPECT_FALSE(sample::GenerateSampleSchool(missingFolder, options(1), &error));
-    EXPECT_EQ(error, QStringLiteral("Datoteke %1.tmp ni mogoče ustvariti.").arg(missingFolder));
+    EXPECT_EQ(error, QStringLiteral("Datoteke %1 ni mogoče ustvariti.").arg(missingFolder));
 
     // A good run replaces the old file and leaves no temporary file behind.
     ASSERT_TRUE(sample::GenerateSampleSchool(path, options(1), &error));
-    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".tmp")));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("obstaja.znt")});
     db::Connection c;
     ASSERT_TRUE(c.open(path));
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM ODDELKI")), 9);
