@@ -15,8 +15,10 @@ using DayCells = WeekCells;
 
 struct UnitRows {
     qint64 classGroup = 0;
+    qint64 subjectGroup = 0;
     int turnus = 0;
     int periods = 0;
+    int length = 1;
     QVector<qint64> teachers;
     QVector<qint64> roomGroups;
 };
@@ -66,6 +68,14 @@ DayCells without(const DayCells &a, const DayCells &banned) {
 }
 
 } // namespace
+
+int DaysNeeded(int periods, int length) {
+    if (periods <= 0)
+        return 0;
+    if (length >= 2)
+        return (periods + length - 1) / length;
+    return std::min(periods, kDays);
+}
 
 WeekCells ClassFrame(const std::array<int, 6> &first, const WeekCells &forbidden, int weekly) {
     WeekCells frame{};
@@ -129,7 +139,8 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
     {
         const auto rows = c.query(
             QStringLiteral("SELECT RAZPORED.ID_SKUPINE_ODDELKOV, RAZPORED.ID_SKUPINE_PREDMETOV, RAZPORED.ID_TURNUSA, "
-                           "RAZPORED.ID_UCITELJA, RAZPORED.ID_SKUPINE_PROSTOROV, PREDMETI_V_PROGRAMU.STEVILO_UR "
+                           "RAZPORED.ID_UCITELJA, RAZPORED.ID_SKUPINE_PROSTOROV, PREDMETI_V_PROGRAMU.STEVILO_UR, "
+                           "PREDMETI_V_PROGRAMU.DOLZINA_TERMINA "
                            "FROM PREDMETI_V_PROGRAMU INNER JOIN RAZPORED ON PREDMETI_V_PROGRAMU.ID_TURNUSA = "
                            "RAZPORED.ID_TURNUSA AND PREDMETI_V_PROGRAMU.ID_SKUPINE_PREDMETOV = "
                            "RAZPORED.ID_SKUPINE_PREDMETOV AND PREDMETI_V_PROGRAMU.ID_PROGRAMA = RAZPORED.ID_PROGRAMA "
@@ -143,7 +154,9 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
             UnitRows &u = units[key];
             u.classGroup = rows.integer(i, QStringLiteral("ID_SKUPINE_ODDELKOV"));
             u.turnus = int(rows.integer(i, QStringLiteral("ID_TURNUSA")));
+            u.subjectGroup = rows.integer(i, QStringLiteral("ID_SKUPINE_PREDMETOV"));
             u.periods = int(rows.integer(i, QStringLiteral("STEVILO_UR"), 0));
+            u.length = int(rows.integer(i, QStringLiteral("DOLZINA_TERMINA"), 1));
             const qint64 teacher = rows.integer(i, QStringLiteral("ID_UCITELJA"));
             if (!u.teachers.contains(teacher))
                 u.teachers.append(teacher);
@@ -273,6 +286,31 @@ FeasibilityReport CheckFeasibility(db::Connection &c, qint64 curriculum, qint64 
                                                .arg(it.value())
                                                .arg(capacity);
         }
+        // Days: one block of a unit a day, on days where its classes and teachers can meet.
+        for (const UnitRows *u : active) {
+            int days = 0;
+            for (int d = 1; d <= kDays; ++d) {
+                bool open = false;
+                for (int p = 0; p < kPeriods && !open; ++p) {
+                    bool cellOpen = !groupClasses.value(u->classGroup).isEmpty();
+                    for (qint64 cls : groupClasses.value(u->classGroup))
+                        cellOpen = cellOpen && frames.value(cls, emptyCells())[d][p];
+                    for (qint64 t : u->teachers)
+                        cellOpen = cellOpen && !teacherForbidden.value(t, emptyCells())[d][p];
+                    open = cellOpen;
+                }
+                days += open ? 1 : 0;
+            }
+            const int needed = DaysNeeded(u->periods, u->length);
+            if (needed > days)
+                report.problems << label + QStringLiteral("skupina enot %1 s skupino predmetov %2 potrebuje %3 dni, "
+                                                          "na voljo jih je %4.")
+                                               .arg(u->classGroup)
+                                               .arg(u->subjectGroup)
+                                               .arg(needed)
+                                               .arg(days);
+        }
+
         // Rooms: every requested group must hold the lessons that can only use its rooms, within
         // the frames of the classes of those lessons.
         QMap<qint64, QSet<qint64>> candidates;

@@ -26,6 +26,11 @@ using WeekCells = std::array<std::array<bool, 16>, 6>;
 // cells ahead; then the days after the last filled one are completed at its offset.
 WeekCells ClassFrame(const std::array<int, 6> &firstPeriods, const WeekCells &forbidden, int weekly);
 
+// Days the construction needs for a unit: it places at most one block of a unit a day, blocks
+// of the lesson length when that is 2 or more, otherwise single periods, or for more than five
+// periods a week one block every day.
+int DaysNeeded(int periods, int length);
+
 // Checks, for every turnus other than 0, that no class and no teacher has more weekly periods
 // than its frame holds, and that every room group asked for by an assignment has enough room
 // periods for all assignments that can only use its rooms. Everything is read from the tables:
@@ -34,7 +39,8 @@ WeekCells ClassFrame(const std::array<int, 6> &firstPeriods, const WeekCells &fo
 // union of all class days; forbidden periods are taken off. Beyond that it checks what the
 // construction's frames (ClassFrame) demand: the lessons of a class group fit the cells common
 // to its classes, a teacher's lessons fit the union of the frames of the teacher's classes
-// and a room group's lessons fit its rooms within the union of the frames of their classes.
+// and a room group's lessons fit its rooms within the union of the frames of their classes;
+// and every unit finds DaysNeeded days on which its frame has a period free for all its teachers.
 FeasibilityReport CheckFeasibility(db::Connection &connection, qint64 curriculum, qint64 timetable, int periodsPerDay);
 
 } // namespace zentrel::sample

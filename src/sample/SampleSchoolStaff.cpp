@@ -1,4 +1,5 @@
 // Rooms, teachers and teaching assignments of the sample school.
+#include "SampleFeasibility.h"
 #include "SampleNames.h"
 #include "SampleSchoolBuilder.h"
 
@@ -348,12 +349,18 @@ void SampleSchoolBuilder::writeTeachers() {
     }
 
     // Forbidden periods: some teachers cannot teach the last periods of one day, part-time
-    // teachers have a free day. Loads stay well inside what is left (see SampleFeasibility).
-    for (const auto &t : m_teachers) {
+    // teachers have a free day. Loads stay well inside what is left, and a free day goes only
+    // to a teacher none of whose lessons needs all five days (see SampleFeasibility).
+    QVector<int> daysNeeded(m_teachers.size(), 0);
+    for (const auto &u : m_units)
+        for (const auto &e : u.entries)
+            daysNeeded[e.teacher] = std::max(daysNeeded[e.teacher], DaysNeeded(u.periods, u.length));
+    for (int i = 0; i < m_teachers.size(); ++i) {
+        const auto &t = m_teachers[i];
         if (t.load == 0 || !m_random.chance(30))
             continue;
         const int day = m_random.between(1, 5);
-        if (t.load <= 14 && m_random.chance(40)) {
+        if (t.load <= 14 && daysNeeded[i] <= 4 && m_random.chance(40)) {
             for (int period = 0; period <= 8; ++period)
                 m_tables.add(QStringLiteral("PREPOVEDI_UCITELJEV"), {t.id, day, period});
         } else {

@@ -65,6 +65,25 @@ TEST_F(Broken, ATeacherWhoseForbiddenPeriodsLeaveNoRoomIsReported) {
     EXPECT_TRUE(p.first().endsWith(QStringLiteral(", prostih je le 4."))) << p.first().toStdString();
 }
 
+TEST_F(Broken, AUnitNeedingEveryDayCannotHaveATeacherWithAFreeDay) {
+    // Slovenian of 6.a, five periods a week, is placed on all five days; its teacher takes
+    // Wednesday off. The teacher's load alone still fits.
+    const qint64 teacher = c.scalar(QStringLiteral("SELECT ID_UCITELJA FROM RAZPORED WHERE ID_SKUPINE_ODDELKOV = 6 "
+                                                   "AND ID_SKUPINE_PREDMETOV = 1 AND ID_TURNUSA = 0"))
+                               .toLongLong();
+    for (int period = 0; period <= 15; ++period)
+        ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO PREPOVEDI_UCITELJEV VALUES (?, 3, ?)"), {teacher, period}));
+    const QStringList p = problems();
+    EXPECT_TRUE(p.filter(QStringLiteral("učitelj")).isEmpty());
+    EXPECT_TRUE(p.contains(
+        QStringLiteral("Turnus I: skupina enot 6 s skupino predmetov 1 potrebuje 5 dni, na voljo jih je 4.")))
+        << p.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(sample::DaysNeeded(6, 1), 5);
+    EXPECT_EQ(sample::DaysNeeded(4, 1), 4);
+    EXPECT_EQ(sample::DaysNeeded(2, 2), 1);
+    EXPECT_EQ(sample::DaysNeeded(3, 2), 2);
+}
+
 TEST_F(Broken, ARoomAskedForByTooManyLessonsIsReportedAlsoThroughItsGroups) {
     // Every lesson of the upper grades into the kitchen.
     const qint64 kitchen = c.scalar(QStringLiteral("SELECT ID FROM PROSTORI WHERE OZNAKA = 'KUH'")).toLongLong();
