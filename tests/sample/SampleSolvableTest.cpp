@@ -1,6 +1,7 @@
 // A witness that the generated schools can be timetabled completely: a small min-conflicts
 // search places every lesson block of turnus I and II inside the construction's class frames,
-// with no class, teacher or room used twice and no forbidden period used. It is not the
+// with no class, teacher or room used twice, no forbidden period used, one block of a unit a
+// day and no teacher's day longer than seven periods. It is not the
 // program's scheduler; it only has to find one complete timetable for the test to pass.
 #include "db/Connection.h"
 #include "sample/SampleFeasibility.h"
@@ -38,6 +39,8 @@ public:
     // Places every block; true when all are placed without conflicts.
     bool solve(int maxSteps, int *unplaced);
     int blockCount() const { return int(m_blocks.size()); }
+    // Recounts the placed blocks from scratch; the first broken rule, or an empty text.
+    QString verify() const;
 
 private:
     bool fits(int b, int day, int period, QVector<int> *rooms, QVector<int> *blockers);
@@ -192,8 +195,13 @@ bool Timetable::fits(int b, int day, int period, QVector<int> *rooms, QVector<in
                 return false;
         for (int cls : u.classes)
             blocked(m_classCells[cell(cls, day, p)]);
-        for (int t : u.teachers)
+        for (int t : u.teachers) {
             blocked(m_teacherCells[cell(t, day, p)]);
+            // A teacher's working day spans at most seven consecutive periods.
+            for (int q = 0; q < kPeriods; ++q)
+                if (q <= p - 7 || q >= p + 7)
+                    blocked(m_teacherCells[cell(t, day, q)]);
+        }
     }
     // Another block of the same unit on that day is in the way too.
     for (int other : m_unitBlocks[block.unit])
@@ -302,6 +310,51 @@ bool Timetable::solve(int maxSteps, int *unplaced) {
     return queue.isEmpty();
 }
 
+QString Timetable::verify() const {
+    QVector<int> classes(m_classCells.size(), 0), teachers(m_teacherCells.size(), 0), rooms(m_roomCells.size(), 0);
+    QSet<QString> unitDays;
+    for (int b = 0; b < m_blocks.size(); ++b) {
+        const Block &block = m_blocks[b];
+        const Unit &u = m_units[block.unit];
+        if (block.day < 1)
+            return QStringLiteral("block %1 unplaced").arg(b);
+        const QString unitDay = QStringLiteral("%1;%2").arg(block.unit).arg(block.day);
+        if (unitDays.contains(unitDay))
+            return QStringLiteral("unit %1 twice on day %2").arg(block.unit).arg(block.day);
+        unitDays.insert(unitDay);
+        if (block.rooms.size() != u.rooms.size())
+            return QStringLiteral("block %1 lacks rooms").arg(b);
+        for (int i = 0; i < block.rooms.size(); ++i)
+            if (!u.rooms[i].contains(block.rooms[i]))
+                return QStringLiteral("block %1 in a room outside its group").arg(b);
+        for (int p = block.period; p < block.period + block.length; ++p) {
+            if (p >= kPeriods || !u.frame[block.day][p])
+                return QStringLiteral("block %1 outside its frame").arg(b);
+            for (int cls : u.classes)
+                if (classes[cell(cls, block.day, p)]++ > 0)
+                    return QStringLiteral("class %1 twice at %2/%3").arg(cls).arg(block.day).arg(p);
+            for (int t : u.teachers)
+                if (teachers[cell(t, block.day, p)]++ > 0 || m_teacherForbidden[cell(t, block.day, p)])
+                    return QStringLiteral("teacher %1 twice or forbidden at %2/%3").arg(t).arg(block.day).arg(p);
+            for (int r : block.rooms)
+                if (rooms[cell(r, block.day, p)]++ > 0)
+                    return QStringLiteral("room %1 twice at %2/%3").arg(r).arg(block.day).arg(p);
+        }
+    }
+    for (int t = 0; t < m_teachers; ++t)
+        for (int d = 1; d <= kDays; ++d) {
+            int first = kPeriods, last = -1;
+            for (int p = 0; p < kPeriods; ++p)
+                if (teachers[cell(t, d, p)] > 0) {
+                    first = std::min(first, p);
+                    last = std::max(last, p);
+                }
+            if (last - first >= 7)
+                return QStringLiteral("teacher %1 works more than seven periods on day %2").arg(t).arg(d);
+        }
+    return {};
+}
+
 } // namespace
 
 TEST(SampleSolvable, EverySizeHasACompleteTimetableInBothRotationWeeks) {
@@ -318,7 +371,8 @@ TEST(SampleSolvable, EverySizeHasACompleteTimetableInBothRotationWeeks) {
             SCOPED_TRACE(QStringLiteral("%1 per grade, turnus %2").arg(perGrade).arg(turnus).toStdString());
             Timetable t(c, turnus);
             int unplaced = 0;
-            EXPECT_TRUE(t.solve(200 * t.blockCount(), &unplaced)) << unplaced << " of " << t.blockCount();
+            ASSERT_TRUE(t.solve(200 * t.blockCount(), &unplaced)) << unplaced << " of " << t.blockCount();
+            EXPECT_EQ(t.verify(), QString());
         }
     }
 }
