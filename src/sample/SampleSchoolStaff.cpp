@@ -285,8 +285,11 @@ void SampleSchoolBuilder::chooseUpperClassTeachers() {
                     m_teachers[t].family != QLatin1String("RAZ") &&
                     (best < 0 || m_teachers[t].load < m_teachers[best].load))
                     best = t;
+        // More classes than teachers: one teacher leads two classes.
         if (best < 0)
-            best = m_classes[c - 1].teacher;
+            for (int t = 0; t < m_teachers.size(); ++t)
+                if (periods[t] > 0 && (best < 0 || periods[t] > periods[best]))
+                    best = t;
         m_classes[c].teacher = best;
         isClassTeacher[best] = true;
     }
