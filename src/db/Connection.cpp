@@ -119,7 +119,7 @@ bool Connection::open(const QString &path) {
     }
     // A file without any write permission is write-protected for the program, whoever runs it.
     const QFileDevice::Permissions writeBits =
-        QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     const bool protectedFile = (QFileInfo(path).permissions() & writeBits) == 0;
     return openWithFlags(path, (protectedFile ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX);
 }
