@@ -24,9 +24,13 @@ db::RowSet NastavitvePrveUre::Izmene(qint64 turnusId) {
         QString::number(turnusId) + QStringLiteral(" ORDER BY IZMENE.OZNAKA"));
 }
 
+db::RowSet NastavitvePrveUre::PeriodRows() {
+    return ProjectDb().query(QStringLiteral("SELECT Oznaka,URA AS ID FROM URE ORDER BY URA"));
+}
+
 QStringList NastavitvePrveUre::PeriodCodes() {
     QStringList codes;
-    const db::RowSet rows = ProjectDb().query(QStringLiteral("SELECT Oznaka,URA AS ID FROM URE ORDER BY URA"));
+    const db::RowSet rows = PeriodRows();
     for (int r = 0; r < rows.rowCount(); ++r)
         codes << rows.text(r, QStringLiteral("Oznaka"));
     return codes;

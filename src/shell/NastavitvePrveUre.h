@@ -19,6 +19,8 @@ public:
     db::RowSet Izmene(qint64 turnusId);
     // The period codes the days are chosen from.
     QStringList PeriodCodes();
+    // The same as rows: "Oznaka" and the period number as "ID".
+    db::RowSet PeriodRows();
 
     // "Turnus " code " - " "Izmena " code: the header above the fields.
     static QString Header(const QString &turnusCode, const QString &izmenaCode);

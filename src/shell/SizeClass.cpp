@@ -10,15 +10,4 @@ int SizeClassOf(int measureTwips) {
     return 0;
 }
 
-int GridRowHeightTwips(int sizeClass) {
-    switch (sizeClass) {
-    case 2:
-        return 300;
-    case 1:
-        return 270;
-    default:
-        return 240;
-    }
-}
-
 } // namespace zentrel::shell
