@@ -85,6 +85,11 @@ void CommandBarState::ReleaseSource(const RecordSource *source) {
         m_dataSource = nullptr;
 }
 
+void CommandBarState::ReleaseContainer(const EditContainer *container) {
+    if (container == m_container)
+        m_container = nullptr;
+}
+
 void CommandBarState::SetDataSource(const RecordSource *source) {
     m_dataSource = source;
     UpdateButtons();

@@ -63,6 +63,7 @@ public:
     // Forgets a grid or record set that is going away.
     void ReleaseGrid(const RecordGrid *grid);
     void ReleaseSource(const RecordSource *source);
+    void ReleaseContainer(const EditContainer *container);
 
     // Enables or disables the buttons of the listed rows (all buttons when the list is empty).
     void ButtonActivate(bool active, const QList<int> &rows = {});
