@@ -109,6 +109,8 @@ QList<TabDef> PageSet::topTabs() const {
 
 QList<TabDef> PageSet::secondRow(int topId) const {
     QList<TabDef> out;
+    if (topId < 0)
+        return out;
     for (const TabDef &t : m_tabs)
         if (t.parent == topId)
             out << t;

@@ -35,7 +35,8 @@ public:
     static PageSet Build(int set, const PageSetContext &context = {});
 
     int set() const { return m_set; }
-    const QList<TabDef> &tabs() const { return m_tabs; }
+    // By value (shared, cheap), so that ranging over a temporary page set is safe.
+    QList<TabDef> tabs() const { return m_tabs; }
     QList<TabDef> topTabs() const;
     QList<TabDef> secondRow(int topId) const;
     const TabDef *tab(int id) const;

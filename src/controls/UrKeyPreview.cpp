@@ -2,6 +2,7 @@
 
 #include "UrComndBar.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -9,8 +10,9 @@ namespace zentrel::controls {
 
 bool UrKeyPreview::eventFilter(QObject *watched, QEvent *event) {
     // Only the key event as delivered to a widget; the same event also passes the window.
+    // A modal dialog (a message, the search) keeps its own keys.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget *>(watched)->hasFocus()) {
+        static_cast<QWidget *>(watched)->hasFocus() && !QApplication::activeModalWidget()) {
         if (UrComndBar *bar = UrComndBar::CommandBar())
             if (bar->ProcessKeyEvent(static_cast<QKeyEvent *>(event)))
                 return true;

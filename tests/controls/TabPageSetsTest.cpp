@@ -54,6 +54,7 @@ TEST(TabPageSets, CaptionsInTwoRows) {
     EXPECT_EQ(prints.find(QStringLiteral("Urniki"), QStringLiteral("Enote")), 95);
     EXPECT_EQ(prints.find(QStringLiteral("Urniki"), QStringLiteral("Prostori")), 99);
     EXPECT_TRUE(PageSet::Build(11).tabs().isEmpty());
+    EXPECT_TRUE(basic.secondRow(-1).isEmpty()); // top tabs are nobody's second row
 }
 
 TEST(TabPageSets, IdsAreUniqueAndStayWithinTheirSet) {
