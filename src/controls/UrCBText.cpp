@@ -148,6 +148,11 @@ void UrCBText::keyPressEvent(QKeyEvent *event) {
     QLineEdit::keyPressEvent(event);
 }
 
+bool UrCBText::KeepsKey(int qtKey) const {
+    return ListDropped() && (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter || qtKey == Qt::Key_Escape ||
+                             qtKey == Qt::Key_Up || qtKey == Qt::Key_Down);
+}
+
 bool UrCBText::Validate() {
     HideDropList();
     confirmExact();

@@ -57,6 +57,7 @@ public:
     void HideDropList();
     int ControlWidth() const { return width(); }
 
+    bool KeepsKey(int qtKey) const override;
     bool Validate() override;
     void LoadValue(const QVariant &value) override;
     QVariant CurrentValue() const override { return BoundId(); }

@@ -278,8 +278,16 @@ void UrDataGrid::AddNewCancel() {
         emit RowColChange();
 }
 
+namespace {
+int g_sizeClass = 0;
+}
+
+void UrDataGrid::SetSizeClass(int sizeClass) { g_sizeClass = qBound(0, sizeClass, 2); }
+
 void UrDataGrid::AdjustHeight() {
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
+    // 15 twips to the pixel; never lower than the font needs.
+    const int twips = g_sizeClass == 2 ? 300 : g_sizeClass == 1 ? 270 : 240;
+    m_view->verticalHeader()->setDefaultSectionSize(qMax(twips / 15, m_view->fontMetrics().height() + 4));
 }
 
 bool UrDataGrid::Find(const QString &field, const QVariant &value) {

@@ -70,7 +70,9 @@ public:
     void AddNew();
     void AddNewCancel();
     bool Adding() const { return m_adding; }
+    // Row height from the program's size class (0, 1 or 2: 240, 270, 300 twips).
     void AdjustHeight();
+    static void SetSizeClass(int sizeClass);
     // Makes the first record whose field equals the value current (no question to the bar).
     bool Find(const QString &field, const QVariant &value);
     // Makes the first record whose search field begins with the text current.

@@ -33,6 +33,13 @@ public:
     bool InKeyboardOrder() const { return m_inKeyboardOrder; }
     void SetInKeyboardOrder(bool on) { m_inKeyboardOrder = on; }
 
+    // Whether the control keeps this key from the command bar (an open drop-down list keeps
+    // Enter, Esc and the arrows). The default keeps none.
+    virtual bool KeepsKey(int qtKey) const {
+        (void)qtKey;
+        return false;
+    }
+
     // Checks the current input; false refuses (the focus stays). The default accepts.
     virtual bool Validate() { return true; }
 

@@ -57,7 +57,8 @@ int UrFrame::AddControl(UrFieldControl *control) {
     }
     m_last = position;
     control->focusTarget()->installEventFilter(this);
-    control->SetLocked(!m_editable);
+    if (control->InKeyboardOrder())
+        control->SetLocked(!m_editable);
     return position;
 }
 
@@ -82,7 +83,8 @@ void UrFrame::applyLock(bool editable, bool showChange) {
     m_showChange = showChange;
     for (int p : chain()) {
         UrFieldControl *c = m_controls.at(p);
-        c->SetLocked(!editable);
+        if (c->InKeyboardOrder())
+            c->SetLocked(!editable);
         c->SetChangeMarking(showChange);
         c->ClearChangeMark();
     }

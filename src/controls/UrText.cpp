@@ -36,6 +36,11 @@ void UrText::SetWidthInChar(int chars) {
         setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * chars / 2 + 12);
 }
 
+void UrText::SetColumnType(const QString &declaredType) {
+    if (!m_onlyNumericSet)
+        m_options.onlyNumeric = IsNumericOnlyColumnType(declaredType);
+}
+
 bool UrText::Validate() {
     bool cancel = false;
     emit MyValidate(cancel);

@@ -27,7 +27,13 @@ public:
     int ForceCase() const { return m_options.forceCase; }
     void SetForceCase(int mode) { m_options.forceCase = mode; }
     bool OnlyNumeric() const { return m_options.onlyNumeric; }
-    void SetOnlyNumeric(bool on) { m_options.onlyNumeric = on; }
+    void SetOnlyNumeric(bool on) {
+        m_options.onlyNumeric = on;
+        m_onlyNumericSet = true;
+    }
+    // The declared type of the bound column: an unsigned tiny integer switches OnlyNumeric on,
+    // unless the window has set OnlyNumeric itself.
+    void SetColumnType(const QString &declaredType);
     bool AllowD() const { return m_options.allowD; }
     void SetAllowD(bool on) { m_options.allowD = on; }
     // 0 never selects on entry, 1 selects when entered with the keyboard, 2 always.
@@ -72,6 +78,7 @@ private:
     int m_selectOnEntry = 2;
     QString m_leadingChar;
     int m_widthInChar = 0;
+    bool m_onlyNumericSet = false;
 };
 
 } // namespace zentrel::controls
