@@ -38,6 +38,8 @@ public:
     void UpdateButtons() { m_state.UpdateButtons(); }
     bool RecordMoveAllowed(bool *notAdding = nullptr) { return m_state.RecordMoveAllowed(notAdding); }
     bool ResetAllKeys() { return m_state.ResetAllKeys(); }
+    // Validates the field that has the focus while editing or adding; false when it refuses.
+    bool ValidateEditField() { return validateField(); }
     // Handles a key of the key preview (platform key code and shift bits); true when consumed.
     bool ProcessKey(int &keyCode, int shift);
     // The same for a Qt key event; accepts the event when consumed.

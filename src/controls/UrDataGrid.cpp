@@ -317,7 +317,8 @@ bool UrDataGrid::askBar() {
     UrComndBar *bar = UrComndBar::CommandBar();
     if (!bar || !bar->state().ownsGrid(this))
         return true;
-    return bar->RecordMoveAllowed();
+    // The field being left validates first, as for the bar's own keys.
+    return bar->ValidateEditField() && bar->RecordMoveAllowed();
 }
 
 int UrDataGrid::targetRow(int direction) const {

@@ -439,6 +439,20 @@ TEST_F(Bar, ButtonRulesFollowTheRecordCount) {
     EXPECT_EQ(enabledCaptions(), (QStringList{"Uredi", "Nov"}));
 }
 
+TEST_F(Bar, WindowsThatSaveDirectlyGetSaveAndUndo) {
+    init(2);
+    bar.SetShowChangeAndResetDisabled(true);
+    key(Keys::F12);
+    key(Keys::F11);
+    EXPECT_EQ(client.take(), (QStringList{"AcceptAddNew", "CancelAddNew"}));
+    EXPECT_EQ(bar.State(), BarState::Browse);
+    client.refuseAcceptAddNew = true;
+    key(Keys::F12);
+    EXPECT_EQ(client.take(), QStringList{"AcceptAddNew"});
+    EXPECT_EQ(bar.State(), BarState::Browse);
+    EXPECT_TRUE(enabled(13));
+}
+
 TEST_F(Bar, SecondaryGridDrivesNewAndDelete) {
     FakeGrid detail(0);
     init(0, QList<InitParam>{16, 17, &grid, &detail});
