@@ -90,6 +90,11 @@ void CommandBarState::ReleaseContainer(const EditContainer *container) {
         m_container = nullptr;
 }
 
+void CommandBarState::SetDataGrid(RecordGrid *grid, int index) {
+    (index == 2 ? m_secondaryGrid : m_grid) = grid;
+    UpdateButtons();
+}
+
 void CommandBarState::SetDataSource(const RecordSource *source) {
     m_dataSource = source;
     UpdateButtons();

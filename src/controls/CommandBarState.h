@@ -97,6 +97,7 @@ public:
     void SetDataSource(const RecordSource *source);
     // Primary grid (index 1) or secondary grid (index 2).
     RecordGrid *DataGrid(int index = 1) const { return index == 2 ? m_secondaryGrid : m_grid; }
+    void SetDataGrid(RecordGrid *grid, int index = 1);
     bool ownsGrid(const RecordGrid *grid) const { return grid && (grid == m_grid || grid == m_secondaryGrid); }
 
     bool DeleteDisabled() const { return m_deleteDisabled; }

@@ -51,6 +51,7 @@ public:
     const RecordSource *DataSource() const { return m_state.DataSource(); }
     void SetDataSource(const RecordSource *source) { m_state.SetDataSource(source); }
     RecordGrid *DataGrid(int index = 1) const { return m_state.DataGrid(index); }
+    void SetDataGrid(RecordGrid *grid, int index = 1) { m_state.SetDataGrid(grid, index); }
 
     bool DeleteDisabled() const { return m_state.DeleteDisabled(); }
     void SetDeleteDisabled(bool on) { m_state.SetDeleteDisabled(on); }

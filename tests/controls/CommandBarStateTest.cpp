@@ -469,6 +469,11 @@ TEST_F(Bar, SecondaryGridDrivesNewAndDelete) {
     key(Keys::PgUp, ShiftBits::Shift | ShiftBits::Ctrl);
     EXPECT_EQ(detail.moves, (QList<int>{1, 4}));
     EXPECT_TRUE(grid.moves.isEmpty());
+
+    // Without the secondary grid "Odstrani" follows the primary records again.
+    detail.source.count = 0;
+    bar.SetDataGrid(nullptr, 2);
+    EXPECT_EQ(enabledCaptions(), (QStringList{"Dodaj", "Odstrani"}));
 }
 
 TEST_F(Bar, LockingFollowsStateAndDisabledFlags) {

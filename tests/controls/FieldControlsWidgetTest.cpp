@@ -176,6 +176,12 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), cbtext);
         QTest::keyClick(cbtext, Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), text);
+        combo->SetLocked(false);
+        combo->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), cbtext);
+        combo->SetLocked(true);
+        text->setFocus();
 
         bool asked = false;
         connect(text, &UrText::MyValidate, this, [&](bool &cancel) {
