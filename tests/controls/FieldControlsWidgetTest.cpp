@@ -206,6 +206,8 @@ private slots:
         edit();
         QList<QString> unmatched;
         connect(combo, &UrComboBox::OnDontMatchWithList, this, [&](const QString &t) { unmatched << t; });
+        bool refuseChoice = false;
+        connect(combo, qOverload<bool &>(&UrComboBox::Validate), this, [&](bool &cancel) { cancel = refuseChoice; });
         combo->setFocus();
         QTest::keyClicks(combo, QStringLiteral("kn"));
         QCOMPARE(combo->Text(), QStringLiteral("knjižnica"));
@@ -218,6 +220,8 @@ private slots:
         QVERIFY(!combo->BoundId().isValid());
         combo->LoadValue(3);
         QCOMPARE(combo->Text(), QStringLiteral("Telovadnica"));
+        refuseChoice = true;
+        QVERIFY(!combo->Validate());
 
         cbtext->setFocus();
         QTest::keyClicks(cbtext, QStringLiteral("Ke"));
