@@ -16,7 +16,7 @@ FIskanje::FIskanje(UrDataGrid *grid, QWidget *parent)
       m_find(new UrButton(this)) {
     setWindowTitle(QStringLiteral("Iskanje"));
     m_text->SetShowChange(false); // the search text is no data of the record
-    m_text->SetAllowD(true);       // codes of user-defined groups begin with "$"
+    m_text->SetAllowD(true);      // codes of user-defined groups begin with "$"
     m_find->SetCaption(QStringLiteral("Najdi"));
     const QString caption = grid ? grid->SearchCaption() : QString();
     m_label->setText((caption.isEmpty() ? QStringLiteral("Oznaka") : caption) + QStringLiteral(":"));

@@ -31,17 +31,28 @@ QMap<int, int> &rememberedTabs() {
 
 } // namespace
 
-void RegisterTabWindow(int tabId, TabWindowFactory factory) { registry().insert(tabId, std::move(factory)); }
+void RegisterTabWindow(int tabId, TabWindowFactory factory) {
+    registry().insert(tabId, std::move(factory));
+}
 
-void UnregisterTabWindow(int tabId) { registry().remove(tabId); }
+void UnregisterTabWindow(int tabId) {
+    registry().remove(tabId);
+}
 
-bool IsTabWindowRegistered(int tabId) { return registry().contains(tabId); }
+bool IsTabWindowRegistered(int tabId) {
+    return registry().contains(tabId);
+}
 
-void SetElectiveStageProvider(std::function<bool()> provider) { electiveStage() = std::move(provider); }
+void SetElectiveStageProvider(std::function<bool()> provider) {
+    electiveStage() = std::move(provider);
+}
 
-void FTabStrip::ResetRememberedTabs() { rememberedTabs().clear(); }
+void FTabStrip::ResetRememberedTabs() {
+    rememberedTabs().clear();
+}
 
-FTabStrip::FTabStrip(QWidget *parent) : QWidget(parent), m_strip(new UrTabStrip(this)), m_stack(new QStackedWidget(this)) {
+FTabStrip::FTabStrip(QWidget *parent)
+    : QWidget(parent), m_strip(new UrTabStrip(this)), m_stack(new QStackedWidget(this)) {
     setObjectName(QStringLiteral("FTabStrip"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -81,9 +92,13 @@ bool FTabStrip::ShowPageSet(int set, const QString &menuCaption) {
     return m_strip->CheckTabSelect() >= 0;
 }
 
-QWidget *FTabStrip::WindowOfTab(int id) const { return m_windows.value(id).data(); }
+QWidget *FTabStrip::WindowOfTab(int id) const {
+    return m_windows.value(id).data();
+}
 
-QWidget *FTabStrip::CurrentWindow() const { return WindowOfTab(m_strip->CurrentTab()); }
+QWidget *FTabStrip::CurrentWindow() const {
+    return WindowOfTab(m_strip->CurrentTab());
+}
 
 void FTabStrip::onTabClick(int id) {
     QWidget *window = m_windows.value(id).data();
@@ -125,7 +140,9 @@ bool FTabStrip::leaveCurrent(bool &someActionDone) {
     return true;
 }
 
-void FTabStrip::onBeforeTabClick(bool &cancel, bool &someActionDone) { cancel = !leaveCurrent(someActionDone); }
+void FTabStrip::onBeforeTabClick(bool &cancel, bool &someActionDone) {
+    cancel = !leaveCurrent(someActionDone);
+}
 
 bool FTabStrip::CloseAllTabs() {
     bool someActionDone = false;

@@ -35,9 +35,13 @@ void MoverChanges::remove(qint64 id) {
         m_removed << id;
 }
 
-QStringList MoverChanges::addedStrings() const { return toStrings(m_added); }
+QStringList MoverChanges::addedStrings() const {
+    return toStrings(m_added);
+}
 
-QStringList MoverChanges::removedStrings() const { return toStrings(m_removed); }
+QStringList MoverChanges::removedStrings() const {
+    return toStrings(m_removed);
+}
 
 QStringList MoverChanges::statements(const QVariantList &ownerValues, const QString &columns,
                                      const QString &table) const {

@@ -6,8 +6,7 @@ namespace zentrel::controls::RecordSearch {
 
 namespace {
 
-template <typename Match>
-int findRow(const db::RowSet &rows, const QString &field, int from, Match match) {
+template <typename Match> int findRow(const db::RowSet &rows, const QString &field, int from, Match match) {
     if (rows.columnIndex(field) < 0)
         return -1;
     for (int r = qMax(0, from); r < rows.rowCount(); ++r)
@@ -19,13 +18,11 @@ int findRow(const db::RowSet &rows, const QString &field, int from, Match match)
 } // namespace
 
 int FindPrefix(const db::RowSet &rows, const QString &field, const QString &text, int from) {
-    return findRow(rows, field, from,
-                   [&](const QString &v) { return v.startsWith(text, Qt::CaseInsensitive); });
+    return findRow(rows, field, from, [&](const QString &v) { return v.startsWith(text, Qt::CaseInsensitive); });
 }
 
 int FindExact(const db::RowSet &rows, const QString &field, const QString &text, int from) {
-    return findRow(rows, field, from,
-                   [&](const QString &v) { return v.compare(text, Qt::CaseInsensitive) == 0; });
+    return findRow(rows, field, from, [&](const QString &v) { return v.compare(text, Qt::CaseInsensitive) == 0; });
 }
 
 int FindValue(const db::RowSet &rows, const QString &field, const QVariant &value) {

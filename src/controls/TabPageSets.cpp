@@ -27,32 +27,50 @@ QList<TopSpec> specOf(int set, const PageSetContext &context) {
                 {"Učitelji", {"Želi prostore", "Uči predmete", "Prepovedi učiteljev"}},
                 {"Učenci", {}}};
     case 3:
-        return {{"Izbira", {}},
-                {"Enote", {"Razredniki in izmene", "Učenci enote"}},
-                {"Predmetniki", {"Predmeti v predmetniku", "Enote predmetnika", "Skupine", "Učenci skupin"}},
-                {"Izbirni postopek",
-                 context.electivesAutomaticStage
-                     ? QList<const char *>{"Avtomatsko", "Izbirne skupine", "Učenci izbirnih skupin",
-                                           "Predmeti učencev", "Nedokončani"}
-                     : QList<const char *>{"Izbirni nabori", "Predmeti v naboru", "Na izbiro v enotah",
-                                           "Izbira učencev"}},
-                {"Razpored", {"Razpored enote", "Razpored učitelja"}}};
+        return {
+            {"Izbira", {}},
+            {"Enote", {"Razredniki in izmene", "Učenci enote"}},
+            {"Predmetniki", {"Predmeti v predmetniku", "Enote predmetnika", "Skupine", "Učenci skupin"}},
+            {"Izbirni postopek",
+             context.electivesAutomaticStage
+                 ? QList<const char *>{"Avtomatsko", "Izbirne skupine", "Učenci izbirnih skupin", "Predmeti učencev",
+                                       "Nedokončani"}
+                 : QList<const char *>{"Izbirni nabori", "Predmeti v naboru", "Na izbiro v enotah", "Izbira učencev"}},
+            {"Razpored", {"Razpored enote", "Razpored učitelja"}}};
     case 4:
-        return {{"Izbira", {}}, {"Prve ure", {}}, {"Avtomatsko", {}}, {"Ročno", {"Vsi urniki", "Nerazporejeni", "Luknje"}}};
+        return {
+            {"Izbira", {}}, {"Prve ure", {}}, {"Avtomatsko", {}}, {"Ročno", {"Vsi urniki", "Nerazporejeni", "Luknje"}}};
     case 5:
         return {{"Koledar", {"Veljavnost urnika", "Prosti dnevi", "Sprememba dne"}},
                 {"Odsotnosti", {"Učitelji", "Enote", "Prostori"}},
                 {"Nadomeščanja", {}}};
     case 6:
-        return {{"Stavbe", {}},   {"Prostori", {}},     {"Skupine prostorov", {}},    {"Predmeti", {}},
-                {"Predmeti in prostori", {}}, {"Enote", {}}, {"Skupine enot", {}}, {"Učitelji", {}},
-                {"Učitelji in prostori", {}}, {"Učitelji in predmeti", {}}, {"Učenci", {}},
-                {"Učenci enote", {}}, {"Učenci skupin", {}}};
+        return {{"Stavbe", {}},
+                {"Prostori", {}},
+                {"Skupine prostorov", {}},
+                {"Predmeti", {}},
+                {"Predmeti in prostori", {}},
+                {"Enote", {}},
+                {"Skupine enot", {}},
+                {"Učitelji", {}},
+                {"Učitelji in prostori", {}},
+                {"Učitelji in predmeti", {}},
+                {"Učenci", {}},
+                {"Učenci enote", {}},
+                {"Učenci skupin", {}}};
     case 7:
-        return {{"Predmetniki enot", {}}, {"Predmeti v predmetniku", {}}, {"Skupine", {}},
-                {"Razredniki in izmene", {}}, {"Razpored", {}}, {"Razpored enot", {}}, {"Razpored učiteljev", {}},
-                {"Poročilo", {}}, {"Poročilo o izbiri", {}}, {"Obvestila o dodeljenih", {}},
-                {"Obrazci za nedodeljene", {}}, {"Obrazci za izbiro", {}}};
+        return {{"Predmetniki enot", {}},
+                {"Predmeti v predmetniku", {}},
+                {"Skupine", {}},
+                {"Razredniki in izmene", {}},
+                {"Razpored", {}},
+                {"Razpored enot", {}},
+                {"Razpored učiteljev", {}},
+                {"Poročilo", {}},
+                {"Poročilo o izbiri", {}},
+                {"Obvestila o dodeljenih", {}},
+                {"Obrazci za nedodeljene", {}},
+                {"Obrazci za izbiro", {}}};
     case 8:
         return {{"Urniki", {"Enote", "Učitelji", "Učenci", "Prosti učenci", "Prostori"}},
                 {"Seznami", {"Učitelji", "Prostori", "Predmeti"}},
@@ -81,8 +99,8 @@ PageSet PageSet::Build(int set, const PageSetContext &context) {
     for (const TopSpec &top : specOf(set, context)) {
         const int topId = next++;
         ps.m_tabs << TabDef{topId, QString::fromUtf8(top.caption), -1};
-        const bool automatic = set == 3 && context.electivesAutomaticStage &&
-                               top.caption == QByteArrayLiteral("Izbirni postopek");
+        const bool automatic =
+            set == 3 && context.electivesAutomaticStage && top.caption == QByteArrayLiteral("Izbirni postopek");
         int childId = automatic ? ElectiveAutomaticFirstId : next;
         for (const char *child : top.second)
             ps.m_tabs << TabDef{childId++, QString::fromUtf8(child), topId};

@@ -16,7 +16,7 @@ struct TabDef {
 
 // What decides the shape of a page set when it is opened.
 struct PageSetContext {
-    int timetableCount = 0;             // rows of URNIKI (timetable page set)
+    int timetableCount = 0;               // rows of URNIKI (timetable page set)
     bool electivesAutomaticStage = false; // the elective process has reached its automatic stage
 };
 

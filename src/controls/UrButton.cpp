@@ -4,7 +4,9 @@
 
 namespace zentrel::controls {
 
-UrButton::UrButton(QWidget *parent) : QPushButton(parent) { setAutoDefault(false); }
+UrButton::UrButton(QWidget *parent) : QPushButton(parent) {
+    setAutoDefault(false);
+}
 
 void UrButton::SetDefaultButton(bool on) {
     m_default = on;

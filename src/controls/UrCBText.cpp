@@ -27,14 +27,18 @@ UrCBText::UrCBText(QWidget *parent) : QLineEdit(parent), m_popup(new QListWidget
     });
 }
 
-UrCBText::~UrCBText() { delete m_popup; }
+UrCBText::~UrCBText() {
+    delete m_popup;
+}
 
 void UrCBText::SetRowSource(const db::RowSet &rows) {
     m_rows = rows;
     confirmExact();
 }
 
-QString UrCBText::shownText(int row) const { return db::FieldText(m_rows, row, m_listFields.value(0)); }
+QString UrCBText::shownText(int row) const {
+    return db::FieldText(m_rows, row, m_listFields.value(0));
+}
 
 void UrCBText::confirmExact() {
     m_listIndex = RecordSearch::FindExact(m_rows, m_listFields.value(0), text());
@@ -46,7 +50,9 @@ void UrCBText::SetText(const QString &value) {
     confirmExact();
 }
 
-bool UrCBText::ListDropped() const { return m_popup->isVisible(); }
+bool UrCBText::ListDropped() const {
+    return m_popup->isVisible();
+}
 
 void UrCBText::SetWidChrs(int chars) {
     m_widChrs = chars;
@@ -66,7 +72,9 @@ void UrCBText::Clear() {
     HideDropList();
 }
 
-void UrCBText::MyRefresh(const db::RowSet &rows) { SetRowSource(rows); }
+void UrCBText::MyRefresh(const db::RowSet &rows) {
+    SetRowSource(rows);
+}
 
 void UrCBText::showList(const QString &prefix) {
     m_popup->clear();
@@ -106,7 +114,9 @@ void UrCBText::UpdateTextFromList() {
     confirmExact();
 }
 
-void UrCBText::HideDropList() { m_popup->hide(); }
+void UrCBText::HideDropList() {
+    m_popup->hide();
+}
 
 bool UrCBText::ProcessKeyDown(int keyCode, int shift) {
     Q_UNUSED(shift);

@@ -79,8 +79,8 @@ void UrComboBox::SetListIndex(int index) {
 }
 
 QVariant UrComboBox::BoundId() const {
-    const int row = RecordSearch::FindExact(m_rows, m_listFields.isEmpty() ? QString() : m_listFields.first(),
-                                            currentText());
+    const int row =
+        RecordSearch::FindExact(m_rows, m_listFields.isEmpty() ? QString() : m_listFields.first(), currentText());
     if (m_listFields.isEmpty() || row < 0)
         return {};
     return m_rows.value(row, m_idField);

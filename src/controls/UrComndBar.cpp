@@ -55,7 +55,9 @@ UrComndBar::~UrComndBar() {
         g_bar = nullptr;
 }
 
-UrComndBar *UrComndBar::CommandBar() { return g_bar; }
+UrComndBar *UrComndBar::CommandBar() {
+    return g_bar;
+}
 
 void UrComndBar::Init(UrComndBarClient *client, UrFrame *container, const QList<InitParam> &params) {
     m_client = client;
@@ -66,15 +68,21 @@ void UrComndBar::Init(UrComndBarClient *client, UrFrame *container, const QList<
     raise();
 }
 
-UrComndBarClient *UrComndBar::client() const { return m_client; }
+UrComndBarClient *UrComndBar::client() const {
+    return m_client;
+}
 
 UrTipka *UrComndBar::Button(int index) const {
     return index >= 0 && index < m_buttons.size() ? m_buttons.at(index) : nullptr;
 }
 
-UrTipka *UrComndBar::ButtonOfRow(int row) const { return Button(m_state.positionOfRow(row)); }
+UrTipka *UrComndBar::ButtonOfRow(int row) const {
+    return Button(m_state.positionOfRow(row));
+}
 
-bool UrComndBar::ProductNameShown() const { return m_state.usedButtonCount() < 8; }
+bool UrComndBar::ProductNameShown() const {
+    return m_state.usedButtonCount() < 8;
+}
 
 void UrComndBar::render() {
     const auto &buttons = m_state.buttons();

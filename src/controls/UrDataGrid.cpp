@@ -118,7 +118,9 @@ void UrDataGrid::SetCaption(const QString &caption) {
     m_caption->setVisible(!caption.isEmpty());
 }
 
-QString UrDataGrid::Caption() const { return m_caption->text(); }
+QString UrDataGrid::Caption() const {
+    return m_caption->text();
+}
 
 bool UrDataGrid::SetDataSource(const QString &sql, db::Connection *connection) {
     m_sql = sql;
@@ -261,7 +263,9 @@ QVariant UrDataGrid::Value(const QString &field) const {
     return m_model.rowSet().value(m_current, field);
 }
 
-qint64 UrDataGrid::CurrentId() const { return db::ToLong(Value(QStringLiteral("ID"))); }
+qint64 UrDataGrid::CurrentId() const {
+    return db::ToLong(Value(QStringLiteral("ID")));
+}
 
 void UrDataGrid::AddNew() {
     SaveRowPos();
@@ -282,7 +286,9 @@ namespace {
 int g_sizeClass = 0;
 }
 
-void UrDataGrid::SetSizeClass(int sizeClass) { g_sizeClass = qBound(0, sizeClass, 2); }
+void UrDataGrid::SetSizeClass(int sizeClass) {
+    g_sizeClass = qBound(0, sizeClass, 2);
+}
 
 void UrDataGrid::AdjustHeight() {
     // 15 twips to the pixel; never lower than the font needs.
@@ -388,7 +394,9 @@ bool UrDataGrid::setCurrentRow(int row) {
     return true;
 }
 
-void UrDataGrid::RefreshDG() { m_view->viewport()->update(); }
+void UrDataGrid::RefreshDG() {
+    m_view->viewport()->update();
+}
 
 void UrDataGrid::updateNavigator() {
     const int count = m_model.recordCount();

@@ -19,8 +19,7 @@ void bindLabel(QLabel *label, const QString &caption) {
 
 } // namespace
 
-void BindField(QLabel *label, UrFieldControl *control, const QString &field, const QString &caption,
-               int widthInChar) {
+void BindField(QLabel *label, UrFieldControl *control, const QString &field, const QString &caption, int widthInChar) {
     bindLabel(label, caption);
     control->SetDataField(field);
     if (auto *text = dynamic_cast<UrText *>(control); text && widthInChar > 0)

@@ -30,11 +30,17 @@ void UrFrame::SetCaption(const QString &caption) {
     m_caption->setVisible(!caption.isEmpty());
 }
 
-QString UrFrame::Caption() const { return m_caption->text(); }
+QString UrFrame::Caption() const {
+    return m_caption->text();
+}
 
-void UrFrame::SetCaptionShown(bool shown) { m_caption->setVisible(shown); }
+void UrFrame::SetCaptionShown(bool shown) {
+    m_caption->setVisible(shown);
+}
 
-bool UrFrame::CaptionShown() const { return !m_caption->isHidden(); }
+bool UrFrame::CaptionShown() const {
+    return !m_caption->isHidden();
+}
 
 void UrFrame::SetFrameType(int type) {
     m_frameType = type;

@@ -13,9 +13,8 @@ bool UrKeyPreview::eventFilter(QObject *watched, QEvent *event) {
     // Only the key event as delivered to a widget; the same event also passes the window.
     // A modal dialog (a message, the search) keeps its own keys.
     // An open drop-down list keeps its keys too.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget *>(watched)->hasFocus() && !QApplication::activeModalWidget() &&
-        !QApplication::activePopupWidget()) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && static_cast<QWidget *>(watched)->hasFocus() &&
+        !QApplication::activeModalWidget() && !QApplication::activePopupWidget()) {
         for (QObject *o = watched; o; o = o->parent())
             if (auto *field = dynamic_cast<UrFieldControl *>(o);
                 field && field->KeepsKey(static_cast<QKeyEvent *>(event)->key()))

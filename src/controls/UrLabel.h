@@ -8,8 +8,7 @@ namespace zentrel::controls {
 class UrLabel : public UrLabelBase {
     Q_OBJECT
 public:
-    explicit UrLabel(QWidget *parent = nullptr) : UrLabelBase(parent) {
-    }
+    explicit UrLabel(QWidget *parent = nullptr) : UrLabelBase(parent) {}
 };
 
 } // namespace zentrel::controls

@@ -8,8 +8,7 @@ namespace zentrel::controls {
 class UrLabelNavadna : public UrLabelBase {
     Q_OBJECT
 public:
-    explicit UrLabelNavadna(QWidget *parent = nullptr) : UrLabelBase(parent) {
-    }
+    explicit UrLabelNavadna(QWidget *parent = nullptr) : UrLabelBase(parent) {}
 };
 
 } // namespace zentrel::controls

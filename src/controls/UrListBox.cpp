@@ -25,7 +25,9 @@ UrListBox::UrListBox(QWidget *parent) : QWidget(parent), m_caption(new QLabel(th
     });
 }
 
-QString UrListBox::Caption() const { return m_caption->text(); }
+QString UrListBox::Caption() const {
+    return m_caption->text();
+}
 
 void UrListBox::SetCaption(const QString &caption) {
     m_caption->setText(caption);
@@ -50,7 +52,9 @@ void UrListBox::refill() {
     m_programSet = false;
 }
 
-int UrListBox::ListIndex() const { return m_list->currentRow(); }
+int UrListBox::ListIndex() const {
+    return m_list->currentRow();
+}
 
 void UrListBox::SetListIndex(int index) {
     m_programSet = true;
@@ -69,9 +73,13 @@ QVariant UrListBox::CurrentValue() const {
     return item ? QVariant(item->text()) : QVariant();
 }
 
-QWidget *UrListBox::focusTarget() { return m_list; }
+QWidget *UrListBox::focusTarget() {
+    return m_list;
+}
 
-WId UrListBox::GetHwnd() { return m_list->winId(); }
+WId UrListBox::GetHwnd() {
+    return m_list->winId();
+}
 
 bool UrListBox::eventFilter(QObject *watched, QEvent *event) {
     // A locked list keeps its choice: clicks and keys that would change it go nowhere.

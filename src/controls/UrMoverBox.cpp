@@ -116,14 +116,18 @@ QList<qint64> UrMoverBox::GetList() const {
     return out;
 }
 
-int UrMoverBox::ListCount() const { return m_rightList->count(); }
+int UrMoverBox::ListCount() const {
+    return m_rightList->count();
+}
 
 qint64 UrMoverBox::CurrentId() const {
     const QListWidgetItem *item = m_rightList->currentItem();
     return item ? item->data(IdRole).toLongLong() : -1;
 }
 
-void UrMoverBox::NapisiStevilo() { m_total->setText(QStringLiteral("Skupaj: ") + QString::number(ListCount())); }
+void UrMoverBox::NapisiStevilo() {
+    m_total->setText(QStringLiteral("Skupaj: ") + QString::number(ListCount()));
+}
 
 QListWidgetItem *UrMoverBox::itemOf(QListWidget *list, qint64 id) {
     for (int i = 0; i < list->count(); ++i)
@@ -184,9 +188,13 @@ bool UrMoverBox::ZapisiVBazo(const QVariantList &ownerValues, const QString &col
     return true;
 }
 
-QWidget *UrMoverBox::focusTarget() { return m_leftList; }
+QWidget *UrMoverBox::focusTarget() {
+    return m_leftList;
+}
 
-void UrMoverBox::applyLocked(bool) { updateButtons(); }
+void UrMoverBox::applyLocked(bool) {
+    updateButtons();
+}
 
 void UrMoverBox::updateButtons() {
     const bool movable = !Locked() && !m_constant;

@@ -8,9 +8,7 @@ namespace zentrel::controls {
 class UrNapis : public UrLabelBase {
     Q_OBJECT
 public:
-    explicit UrNapis(QWidget *parent = nullptr) : UrLabelBase(parent) {
-        SetFontType(3);
-    }
+    explicit UrNapis(QWidget *parent = nullptr) : UrLabelBase(parent) { SetFontType(3); }
 };
 
 } // namespace zentrel::controls

@@ -12,7 +12,9 @@ UrOption::UrOption(QWidget *parent) : QRadioButton(parent) {
     });
 }
 
-void UrOption::LoadValue(const QVariant &value) { setChecked(value.isValid() && value.toLongLong() != 0); }
+void UrOption::LoadValue(const QVariant &value) {
+    setChecked(value.isValid() && value.toLongLong() != 0);
+}
 
 void UrOption::mousePressEvent(QMouseEvent *event) {
     if (Locked()) {

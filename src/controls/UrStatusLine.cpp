@@ -40,7 +40,9 @@ void UrStatusLine::setMessage(const QString &text, const QString &style, bool wa
     m_warning = warning && !text.isEmpty();
 }
 
-void UrStatusLine::SetText(const QString &text) { setMessage(text, QString(), false); }
+void UrStatusLine::SetText(const QString &text) {
+    setMessage(text, QString(), false);
+}
 
 void UrStatusLine::SetWarningText(const QString &text) {
     setMessage(text, QStringLiteral("color: #b00000; font-weight: bold;"), true);
@@ -50,15 +52,25 @@ void UrStatusLine::SetEmphasisedText(const QString &text) {
     setMessage(text, QStringLiteral("color: #000080; font-weight: bold;"), false);
 }
 
-QString UrStatusLine::Text() const { return m_text->text(); }
+QString UrStatusLine::Text() const {
+    return m_text->text();
+}
 
-void UrStatusLine::SetStatus1(const QString &text) { m_status1->setText(text); }
+void UrStatusLine::SetStatus1(const QString &text) {
+    m_status1->setText(text);
+}
 
-void UrStatusLine::SetStatus2(const QString &text) { m_status2->setText(text); }
+void UrStatusLine::SetStatus2(const QString &text) {
+    m_status2->setText(text);
+}
 
-QString UrStatusLine::Status1() const { return m_status1->text(); }
+QString UrStatusLine::Status1() const {
+    return m_status1->text();
+}
 
-QString UrStatusLine::Status2() const { return m_status2->text(); }
+QString UrStatusLine::Status2() const {
+    return m_status2->text();
+}
 
 void UrStatusLine::ShowProgress(int percent) {
     if (percent < 0) {
@@ -69,7 +81,9 @@ void UrStatusLine::ShowProgress(int percent) {
     m_progress->show();
 }
 
-int UrStatusLine::Progress() const { return m_progress->isVisible() ? m_progress->value() : -1; }
+int UrStatusLine::Progress() const {
+    return m_progress->isVisible() ? m_progress->value() : -1;
+}
 
 void UrStatusLine::ShowDelam(const QString &text) {
     m_busy = true;

@@ -30,7 +30,9 @@ UrTabStrip::UrTabStrip(QWidget *parent) : QWidget(parent), m_top(new QTabBar(thi
     });
 }
 
-void UrTabStrip::Initialize(int set, const PageSetContext &context) { SetTabs(PageSet::Build(set, context)); }
+void UrTabStrip::Initialize(int set, const PageSetContext &context) {
+    SetTabs(PageSet::Build(set, context));
+}
 
 void UrTabStrip::SetTabs(const PageSet &pageSet) {
     m_pageSet = pageSet;
@@ -156,7 +158,9 @@ void UrTabStrip::DisableTabs(const QList<int> &ids) {
     select(m_current);
 }
 
-int UrTabStrip::ClientTop() const { return y() + height(); }
+int UrTabStrip::ClientTop() const {
+    return y() + height();
+}
 
 int UrTabStrip::ClientHeight() const {
     return parentWidget() ? qMax(0, parentWidget()->height() - ClientTop()) : 0;

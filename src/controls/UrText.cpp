@@ -51,7 +51,9 @@ void UrText::LoadValue(const QVariant &value) {
     SetText(value.isValid() && !value.isNull() ? value.toString() : QString());
 }
 
-QVariant UrText::CurrentValue() const { return text(); }
+QVariant UrText::CurrentValue() const {
+    return text();
+}
 
 void UrText::applyLocked(bool locked) {
     setReadOnly(locked);

@@ -21,7 +21,9 @@ void UrTipka::SetCaption(const QString &caption) {
     refreshText();
 }
 
-void UrTipka::SetValue(bool pressed) { setChecked(pressed); }
+void UrTipka::SetValue(bool pressed) {
+    setChecked(pressed);
+}
 
 void UrTipka::SetBackColor(const QColor &color) {
     m_back = color;

@@ -1,5 +1,5 @@
-#include "BarFakes.h"
 #include "controls/CommandBarState.h"
+#include "BarFakes.h"
 #include "controls/CommandTable.h"
 
 #include <gtest/gtest.h>
@@ -373,8 +373,8 @@ TEST_F(Bar, DeleteCopyAndFindGoToTheWindow) {
     key(Keys::F7);
     key(Keys::F8);
     key(Keys::F3);
-    EXPECT_EQ(client.take(), (QStringList{"ButtonClick(7)@0", "ButtonClick(5)@0", "ButtonClick(6)@0",
-                                          "ButtonClick(1)@4"}));
+    EXPECT_EQ(client.take(),
+              (QStringList{"ButtonClick(7)@0", "ButtonClick(5)@0", "ButtonClick(6)@0", "ButtonClick(1)@4"}));
     EXPECT_EQ(bar.State(), BarState::Browse);
 
     // A delete refused while editing keeps the unsaved changes.

@@ -26,8 +26,9 @@ using namespace zentrel::controls;
 namespace {
 
 db::RowSet rooms() {
-    return db::RowSet({QStringLiteral("ID"), QStringLiteral("OZNAKA")}, {QStringLiteral("INTEGER"), QStringLiteral("TEXT")},
-                      {{1, QStringLiteral("Kemija")}, {2, QStringLiteral("Knjižnica")}, {3, QStringLiteral("Telovadnica")}});
+    return db::RowSet(
+        {QStringLiteral("ID"), QStringLiteral("OZNAKA")}, {QStringLiteral("INTEGER"), QStringLiteral("TEXT")},
+        {{1, QStringLiteral("Kemija")}, {2, QStringLiteral("Knjižnica")}, {3, QStringLiteral("Telovadnica")}});
 }
 
 } // namespace

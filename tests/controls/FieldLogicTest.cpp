@@ -62,13 +62,13 @@ TEST(MoverChanges, TracksNetChangesAndBuildsExactlyItsStatements) {
     MoverChanges changes;
     changes.reset({3, 4, 5});
     changes.add(7);
-    changes.add(3);    // already there
+    changes.add(3); // already there
     changes.remove(4);
     changes.remove(9); // never there
     changes.add(8);
     changes.remove(8); // added and removed again: no change
     changes.remove(5);
-    changes.add(5);    // removed and added again: no change
+    changes.add(5); // removed and added again: no change
     EXPECT_EQ(changes.added(), QList<qint64>{7});
     EXPECT_EQ(changes.removed(), QList<qint64>{4});
     EXPECT_EQ(changes.addedStrings(), QStringList{"7"});
@@ -76,13 +76,13 @@ TEST(MoverChanges, TracksNetChangesAndBuildsExactlyItsStatements) {
 
     changes.add(11);
     changes.remove(3);
-    EXPECT_EQ(changes.statements({12}, QStringLiteral("ID_UCITELJA,ID_SKUPINE_PROSTOROV"),
-                                 QStringLiteral("UCITELJ_PROSTOR")),
-              (QStringList{
-                  "INSERT INTO UCITELJ_PROSTOR (ID_UCITELJA,ID_SKUPINE_PROSTOROV) VALUES (12, 7)",
-                  "INSERT INTO UCITELJ_PROSTOR (ID_UCITELJA,ID_SKUPINE_PROSTOROV) VALUES (12, 11)",
-                  "Delete FROM UCITELJ_PROSTOR WHERE ID_SKUPINE_PROSTOROV IN  (-1, 4, 3) AND ID_UCITELJA = 12",
-              }));
+    EXPECT_EQ(
+        changes.statements({12}, QStringLiteral("ID_UCITELJA,ID_SKUPINE_PROSTOROV"), QStringLiteral("UCITELJ_PROSTOR")),
+        (QStringList{
+            "INSERT INTO UCITELJ_PROSTOR (ID_UCITELJA,ID_SKUPINE_PROSTOROV) VALUES (12, 7)",
+            "INSERT INTO UCITELJ_PROSTOR (ID_UCITELJA,ID_SKUPINE_PROSTOROV) VALUES (12, 11)",
+            "Delete FROM UCITELJ_PROSTOR WHERE ID_SKUPINE_PROSTOROV IN  (-1, 4, 3) AND ID_UCITELJA = 12",
+        }));
     EXPECT_EQ(changes.statements({2, 5}, QStringLiteral("ID_A, ID_B, ID_C"), QStringLiteral("T")).last(),
               QStringLiteral("Delete FROM T WHERE ID_C IN  (-1, 4, 3) AND ID_A = 2 AND ID_B = 5"));
 
@@ -139,9 +139,8 @@ TEST(RowSetModel, ShowsTheChosenColumnsWithCaptionsAndAlignment) {
     EXPECT_EQ(model.recordCount(), 0);
     model.setRowSet(c.query(QStringLiteral("SELECT * FROM PROSTORI ORDER BY OZNAKA")));
     model.setColumns({QStringLiteral("OZNAKA"), QStringLiteral("IME"), QStringLiteral("KABINET")},
-                     {QStringLiteral("Oznaka"), QStringLiteral("Ime")}, {ColumnAlign::Left, ColumnAlign::Left,
-                                                                         ColumnAlign::Center},
-                     {6, 20, 3});
+                     {QStringLiteral("Oznaka"), QStringLiteral("Ime")},
+                     {ColumnAlign::Left, ColumnAlign::Left, ColumnAlign::Center}, {6, 20, 3});
     EXPECT_TRUE(model.isOpen());
     EXPECT_EQ(model.recordCount(), 2);
     EXPECT_EQ(model.columnCount(), 3);
@@ -160,8 +159,11 @@ TEST(RowSetModel, ShowsTheChosenColumnsWithCaptionsAndAlignment) {
 }
 
 TEST(RecordSearch, PrefixAndExactMatchesTakeTheTextLiterally) {
-    db::RowSet rows({QStringLiteral("OZNAKA"), QStringLiteral("ID")}, {QStringLiteral("TEXT"), QStringLiteral("INTEGER")},
-                    {{QStringLiteral("Čeh"), 1}, {QStringLiteral("Novak"), 2}, {QStringLiteral("novinec"), 3},
+    db::RowSet rows({QStringLiteral("OZNAKA"), QStringLiteral("ID")},
+                    {QStringLiteral("TEXT"), QStringLiteral("INTEGER")},
+                    {{QStringLiteral("Čeh"), 1},
+                     {QStringLiteral("Novak"), 2},
+                     {QStringLiteral("novinec"), 3},
                      {QStringLiteral("N*a"), 4}});
     EXPECT_EQ(RecordSearch::FindPrefix(rows, QStringLiteral("OZNAKA"), QStringLiteral("nov")), 1);
     EXPECT_EQ(RecordSearch::FindPrefix(rows, QStringLiteral("OZNAKA"), QStringLiteral("novi")), 2);

@@ -42,9 +42,9 @@ TEST(TabPageSets, CaptionsInTwoRows) {
     PageSetContext automatic;
     automatic.electivesAutomaticStage = true;
     const PageSet plansAuto = PageSet::Build(3, automatic);
-    EXPECT_EQ(captions(plansAuto.secondRow(elective)),
-              (QStringList{"Avtomatsko", "Izbirne skupine", "Učenci izbirnih skupin", "Predmeti učencev",
-                           "Nedokončani"}));
+    EXPECT_EQ(
+        captions(plansAuto.secondRow(elective)),
+        (QStringList{"Avtomatsko", "Izbirne skupine", "Učenci izbirnih skupin", "Predmeti učencev", "Nedokončani"}));
     EXPECT_EQ(plansAuto.find(QStringLiteral("Razpored")), plans.find(QStringLiteral("Razpored")));
 
     EXPECT_EQ(captions(PageSet::Build(5).secondRow(51)),

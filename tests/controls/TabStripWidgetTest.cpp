@@ -1,7 +1,7 @@
 #include "controls/FIskanje.h"
 #include "controls/FTabStrip.h"
-#include "controls/UrButton.h"
 #include "controls/TabWindow.h"
+#include "controls/UrButton.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
 #include "controls/UrDataGrid.h"
@@ -175,8 +175,8 @@ private slots:
 
     void searchDialogFindsByPrefix() {
         QVERIFY(project->db().exec(QStringLiteral("DELETE FROM STAVBE")));
-        QVERIFY(project->db().exec(QStringLiteral(
-            "INSERT INTO STAVBE (ID, OZNAKA) VALUES (1, 'A1'), (2, 'B1'), (3, 'B2'), (4, '$S')")));
+        QVERIFY(project->db().exec(
+            QStringLiteral("INSERT INTO STAVBE (ID, OZNAKA) VALUES (1, 'A1'), (2, 'B1'), (3, 'B2'), (4, '$S')")));
         UrDataGrid grid(top.get());
         grid.SetDataField({QStringLiteral("OZNAKA")});
         grid.SetDataFieldCaption({QStringLiteral("Oznaka")});
