@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zentrel::controls {
@@ -149,7 +150,32 @@ bool UrFrame::Step(int position, bool forward) {
     return true;
 }
 
+int UrFrame::positionOfTarget(const QObject *watched) const {
+    for (int p = 0; p < m_controls.size(); ++p)
+        if (m_controls.at(p)->focusTarget() == watched)
+            return p;
+    return -1;
+}
+
 bool UrFrame::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::FocusIn) {
+        const int p = positionOfTarget(watched);
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        UrFieldControl *left = Control(m_lastFocused);
+        // A click into another field validates the field being left, as a keyboard step does;
+        // a refusal takes the focus back there.
+        if (p >= 0 && reason == Qt::MouseFocusReason && left && m_lastFocused != p && !left->Locked() &&
+            !left->Validate()) {
+            QPointer<QWidget> back = left->focusTarget();
+            QTimer::singleShot(0, this, [back] {
+                if (back)
+                    back->setFocus(Qt::OtherFocusReason);
+            });
+            return QFrame::eventFilter(watched, event);
+        }
+        if (p >= 0)
+            m_lastFocused = p;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {

@@ -79,6 +79,7 @@ protected:
 private:
     QList<int> chain() const;
     int positionOfFocus() const;
+    int positionOfTarget(const QObject *watched) const;
     void focusFirstAvailable();
 
     QLabel *m_caption;
@@ -90,6 +91,7 @@ private:
     QColor m_frameColor;
     int m_labelColorType = 0;
     int m_labelHeight = 0;
+    int m_lastFocused = -1;
     bool m_editable = true;
     bool m_showChange = true;
 };

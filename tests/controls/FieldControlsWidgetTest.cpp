@@ -197,6 +197,9 @@ private slots:
         QTest::keyClick(text, Qt::Key_F12);
         QCOMPARE(bar->State(), 1);
         QVERIFY(bar->DataChanged());
+        // A click into another field is refused the same way.
+        QTest::mouseClick(last, Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), text);
         QTest::keyClick(text, Qt::Key_Backspace);
         QTest::keyClick(text, Qt::Key_Y);
         QTest::keyClick(text, Qt::Key_Tab);
