@@ -6,8 +6,13 @@
 // chosen) and the tab --screenshot-tab N of the tabbed container. The program then ends without
 // writing its settings. A project path given as the last argument is opened instead of the
 // most recent project.
+#include "controls/FTabStrip.h"
+#include "controls/TabPageSets.h"
+#include "controls/UrDataGrid.h"
+#include "controls/UrTabStrip.h"
 #include "shell/AppState.h"
 #include "shell/FGlavna.h"
+#include "shell/FNastavitve.h"
 #include "shell/ProjectFiles.h"
 #include "shell/SizeClass.h"
 #include "shell/Startup.h"
@@ -16,11 +21,11 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QMenu>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 #include <QWindow>
 #include <unistd.h>
 
@@ -63,6 +68,15 @@ void ScheduleScreenshot(shell::FGlavna &window, const ScreenshotRequest &request
                 // Queued: an item that opens a modal window must not hold up the timer below.
                 QTimer::singleShot(0, action, &QAction::trigger);
         }
+        if (request.tab >= 0)
+            QTimer::singleShot(200, &window, [&window, tab = request.tab] {
+                controls::FTabStrip *strip = window.tabStrip();
+                if (!strip)
+                    return;
+                const QList<controls::TabDef> tabs = controls::PageSet::Build(strip->PageSetShown()).tabs();
+                if (tab < tabs.size())
+                    strip->TabStrip()->ShowTab(tabs.at(tab).id);
+            });
         QTimer::singleShot(request.delayMs, [request] {
             const QPixmap shot = GrabScreen();
             const bool saved = !shot.isNull() && shot.save(request.output, "PNG");
@@ -96,9 +110,11 @@ int main(int argc, char **argv) {
     parser.addHelpOption();
     parser.process(app);
 
+    shell::FNastavitve::RegisterTabs();
     shell::FGlavna window;
     shell::SetPresenter(&window.presenter());
     shell::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
+    controls::UrDataGrid::SetSizeClass(shell::App().sizeClass);
     window.show();
 
     const QStringList positional = parser.positionalArguments();

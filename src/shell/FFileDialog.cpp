@@ -24,8 +24,8 @@ QString DialogFilter(const QString &programFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-QString FileDialog(QWidget *parent, int mode, const QString &title, const QString &folder,
-                   const QString &defaultName, const QString &filter, const QString &requiredSuffix) {
+QString FileDialog(QWidget *parent, int mode, const QString &title, const QString &folder, const QString &defaultName,
+                   const QString &filter, const QString &requiredSuffix) {
     QString start = folder;
     if (!defaultName.isEmpty())
         start = folder.isEmpty() ? defaultName : QDir(folder).filePath(defaultName);

@@ -21,7 +21,7 @@ QString DialogFilter(const QString &programFilter);
 // folder). Returns the full path, or an empty text when the user cancelled. With
 // requiredSuffix (".znt") a chosen name without it gets it before the existence check, so the
 // question about overwriting concerns the file that will really be written.
-QString FileDialog(QWidget *parent, int mode, const QString &title, const QString &folder,
-                   const QString &defaultName, const QString &filter, const QString &requiredSuffix = QString());
+QString FileDialog(QWidget *parent, int mode, const QString &title, const QString &folder, const QString &defaultName,
+                   const QString &filter, const QString &requiredSuffix = QString());
 
 } // namespace zentrel::shell

@@ -7,7 +7,11 @@
 #include "ProjectFiles.h"
 #include "SettingsFile.h"
 #include "ShellHooks.h"
-#include "SizeClass.h"
+#include "controls/FCommandBar.h"
+#include "controls/FTabStrip.h"
+#include "controls/TabPageSets.h"
+#include "controls/UrKeyPreview.h"
+#include "controls/UrStatusLine.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,14 +34,23 @@ FGlavna *g_instance = nullptr;
 const QString kProjectFilter = QStringLiteral("Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*");
 const QString kHelpFile = QStringLiteral("Zn-slo.html");
 
-// Whether the windows of a group of the tabbed container are part of this program yet.
-bool groupAvailable(int /*group*/) { return false; }
-
-QString withoutAmpersands(QString text) { return text.remove(u'&'); }
+QString withoutAmpersands(QString text) {
+    return text.remove(u'&');
+}
 
 } // namespace
 
-FGlavna *FGlavna::instance() { return g_instance; }
+FGlavna *FGlavna::instance() {
+    return g_instance;
+}
+
+bool FGlavna::GroupAvailable(int group) {
+    const controls::PageSet set = controls::PageSet::Build(group);
+    for (const controls::TabDef &tab : set.tabs())
+        if (controls::IsTabWindowRegistered(tab.id))
+            return true;
+    return false;
+}
 
 FGlavna::FGlavna(QWidget *parent) : QMainWindow(parent), m_presenter(this) {
     g_instance = this;
@@ -45,17 +58,21 @@ FGlavna::FGlavna(QWidget *parent) : QMainWindow(parent), m_presenter(this) {
     m_ozadje = new FOzadje(this);
     setCentralWidget(m_ozadje);
 
-    m_commandBarDock = new QDockWidget(this);
-    m_commandBarDock->setObjectName(QStringLiteral("FCommandBar"));
-    m_commandBarDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    m_commandBarDock->setTitleBarWidget(new QWidget(m_commandBarDock));
+    m_commandBarDock = new controls::FCommandBar(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_commandBarDock);
-    m_commandBarDock->hide();
+    // Messages of kinds 8 and 9 go to the status line of the bar.
+    m_presenter.setStatusSink([](const QString &text, bool warning) {
+        controls::PutStatusText(warning ? MsgStatusWarning : MsgStatus, text);
+    });
 
     buildMenus();
     installHooks();
     SetProjectOpen(false);
     RebuildRecentFiles();
+    // The key preview hands every key to the command bar first; this window's own filter,
+    // installed after it, sees keys before it and takes only F1.
+    m_keyPreview = new controls::UrKeyPreview(this);
+    qApp->installEventFilter(m_keyPreview);
     qApp->installEventFilter(this);
     fixSize();
 }
@@ -74,15 +91,17 @@ void FGlavna::fixSize() {
 
 FGlavna::~FGlavna() {
     qApp->removeEventFilter(this);
+    qApp->removeEventFilter(m_keyPreview);
     Hooks() = ShellHooks();
     m_presenter.setStatusSink({});
     if (g_instance == this)
         g_instance = nullptr;
 }
 
-QAction *FGlavna::addGroupItem(QMenu *menu, const QString &caption, int group) {
+QAction *FGlavna::addGroupItem(QMenu *menu, const QString &caption, int group, const QString &workCaption) {
     QAction *a = menu->addAction(caption);
-    connect(a, &QAction::triggered, this, [this, group, caption] { openGroup(group, caption); });
+    const QString work = workCaption.isEmpty() ? caption : workCaption;
+    connect(a, &QAction::triggered, this, [this, group, work] { openGroup(group, work); });
     m_groupActions.append({a, group});
     return a;
 }
@@ -94,13 +113,14 @@ void FGlavna::buildMenus() {
             &FGlavna::CreateFromScratch);
     // The import window that creates a project from another one is not part of the program yet.
     ustvari->addAction(QStringLiteral("&Na osnovi obstoječega..."))->setEnabled(false);
-    connect(m_datoteka->addAction(QStringLiteral("&Odpri projekt") + QStringLiteral(" ...")), &QAction::triggered,
-            this, &FGlavna::OpenFromMenu);
+    connect(m_datoteka->addAction(QStringLiteral("&Odpri projekt") + QStringLiteral(" ...")), &QAction::triggered, this,
+            &FGlavna::OpenFromMenu);
     m_datoteka->addSeparator();
     m_projectActions << addGroupItem(m_datoteka, QStringLiteral("&Infrastruktura"), 0);
     QMenu *nastavitve = m_datoteka->addMenu(QStringLiteral("&Nastavitve"));
     m_projectActions << nastavitve->menuAction();
-    addGroupItem(nastavitve, QStringLiteral("&Urejanje"), 1);
+    // "Urejanje" alone would read as the menu of that name in the caption.
+    addGroupItem(nastavitve, QStringLiteral("&Urejanje"), 1, QStringLiteral("&Nastavitve"));
     connect(nastavitve->addAction(QStringLiteral("&Shrani kot predologo")), &QAction::triggered, this,
             &FGlavna::SaveAsDefaults);
     QAction *compact = m_datoteka->addAction(QStringLiteral("&Skrči / popravi podatke"));
@@ -128,9 +148,8 @@ void FGlavna::buildMenus() {
     addGroupItem(izpisi, QStringLiteral("Izpis r&ealizacije"), 10);
 
     QMenu *pomoc = menuBar()->addMenu(QStringLiteral("&Pomoč"));
-    connect(pomoc->addAction(QStringLiteral("&Vsebina")), &QAction::triggered, this, [this] {
-        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
-    });
+    connect(pomoc->addAction(QStringLiteral("&Vsebina")), &QAction::triggered, this,
+            [this] { QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier)); });
     connect(pomoc->addAction(QStringLiteral("&O programu")), &QAction::triggered, this, &FGlavna::ShowAbout);
 }
 
@@ -140,13 +159,14 @@ void FGlavna::installHooks() {
     h.captionChanged = [this](const QString &caption) { setCaption(caption); };
     h.schoolNameChanged = [this](const QString &name) { m_ozadje->NapisiImeSole(name); };
     h.recentFilesChanged = [this] { RebuildRecentFiles(); };
+    h.tabGroupsReset = [] { controls::FTabStrip::ResetRememberedTabs(); };
 }
 
 void FGlavna::SetProjectOpen(bool open) {
     for (QAction *a : std::as_const(m_projectActions))
         a->setEnabled(open);
     for (const auto &[action, group] : std::as_const(m_groupActions))
-        action->setEnabled(open && groupAvailable(group));
+        action->setEnabled(open && GroupAvailable(group));
     if (!open)
         setCaption(QStringLiteral("Zentrel"));
 }
@@ -184,9 +204,16 @@ void FGlavna::RebuildRecentFiles() {
 }
 
 bool FGlavna::CloseAllWork() {
+    // The windows of the tabbed container first (a record being edited is saved or kept), then
+    // the container is hidden, then the other work windows close, the last opened first.
+    if (m_tabStrip) {
+        if (!m_tabStrip->CloseAllTabs())
+            return false;
+        m_tabStripWindow->hide();
+    }
     const QList<QMdiSubWindow *> windows = m_ozadje->subWindowList(QMdiArea::CreationOrder);
     for (auto it = windows.crbegin(); it != windows.crend(); ++it)
-        if (!(*it)->close())
+        if (*it != m_tabStripWindow && !(*it)->close())
             return false;
     SetWorkCaption(QString());
     return true;
@@ -195,9 +222,9 @@ bool FGlavna::CloseAllWork() {
 void FGlavna::CreateFromScratch() {
     if (!CloseAllWork())
         return;
-    const QString path = FileDialog(this, FileDialogSave, QStringLiteral("Ustvari nov projekt"),
-                                    App().settings.folders[6], ProposedProjectName(), kProjectFilter,
-                                    QStringLiteral(".znt"));
+    const QString path =
+        FileDialog(this, FileDialogSave, QStringLiteral("Ustvari nov projekt"), App().settings.folders[6],
+                   ProposedProjectName(), kProjectFilter, QStringLiteral(".znt"));
     if (!path.isEmpty())
         CreateProjectAt(path);
 }
@@ -221,9 +248,10 @@ void FGlavna::OpenRecent(const QString &path) {
 }
 
 void FGlavna::Compact() {
-    if (ShowMessage(MsgQuestion, QStringLiteral("Krčenje datoteke s podatki o projektu. To je sistemska operacija, ki iz "
-                                                "baze podatkov briše vse zastarele in odvečne podatke. Ali želiš "
-                                                "nadaljevati?")) != Answer::Yes)
+    if (ShowMessage(MsgQuestion,
+                    QStringLiteral("Krčenje datoteke s podatki o projektu. To je sistemska operacija, ki iz "
+                                   "baze podatkov briše vse zastarele in odvečne podatke. Ali želiš "
+                                   "nadaljevati?")) != Answer::Yes)
         return;
     if (!CloseAllWork())
         return;
@@ -258,9 +286,18 @@ void FGlavna::ShowAbout() {
 }
 
 void FGlavna::openGroup(int group, const QString &caption) {
-    if (!CloseAllWork() || !groupAvailable(group))
+    if (!CloseAllWork() || !GroupAvailable(group))
         return;
+    if (!m_tabStrip) {
+        m_tabStrip = new controls::FTabStrip;
+        connect(m_tabStrip, &controls::FTabStrip::workCaptionChanged, this, &FGlavna::SetWorkCaption);
+        m_tabStripWindow = m_ozadje->addSubWindow(m_tabStrip, Qt::FramelessWindowHint);
+        m_tabStripWindow->setObjectName(QStringLiteral("FTabStripWindow"));
+    }
     SetWorkCaption(caption);
+    m_tabStripWindow->showMaximized();
+    if (!m_tabStrip->ShowPageSet(group, caption))
+        m_tabStripWindow->hide();
 }
 
 // The actions along a path of captions joined by "/". A caption may hold "/" itself

@@ -5,8 +5,14 @@
 #include <QMainWindow>
 
 class QAction;
-class QDockWidget;
+class QMdiSubWindow;
 class QMenu;
+
+namespace zentrel::controls {
+class FCommandBar;
+class FTabStrip;
+class UrKeyPreview;
+} // namespace zentrel::controls
 
 namespace zentrel::shell {
 
@@ -55,7 +61,11 @@ public:
 
     FOzadje *ozadje() const { return m_ozadje; }
     DialogPresenter &presenter() { return m_presenter; }
-    QDockWidget *commandBarDock() const { return m_commandBarDock; }
+    controls::FCommandBar *commandBarDock() const { return m_commandBarDock; }
+    // The tabbed container of the menu areas (null until a menu area was opened).
+    controls::FTabStrip *tabStrip() const { return m_tabStrip; }
+    // Whether a page set has at least one window in this program.
+    static bool GroupAvailable(int group);
     QString baseCaption() const { return m_caption; }
 
     // A measure of the window in twips that grows with the system font: four text lines.
@@ -73,20 +83,23 @@ private:
     void installHooks();
     void setCaption(const QString &caption);
     void updateTitle();
-    QAction *addGroupItem(QMenu *menu, const QString &caption, int group);
+    QAction *addGroupItem(QMenu *menu, const QString &caption, int group, const QString &workCaption = QString());
     void openGroup(int group, const QString &caption);
 
     FOzadje *m_ozadje = nullptr;
-    QDockWidget *m_commandBarDock = nullptr;
+    controls::FCommandBar *m_commandBarDock = nullptr;
+    controls::UrKeyPreview *m_keyPreview = nullptr;
+    controls::FTabStrip *m_tabStrip = nullptr;
+    QMdiSubWindow *m_tabStripWindow = nullptr;
     DialogPresenter m_presenter;
     QString m_caption = QStringLiteral("Zentrel");
     QString m_workCaption;
 
     QMenu *m_datoteka = nullptr;
-    QAction *m_noFiles = nullptr;        // "Ni datotek"
-    QAction *m_recentEnd = nullptr;      // separator after the recent files
+    QAction *m_noFiles = nullptr;   // "Ni datotek"
+    QAction *m_recentEnd = nullptr; // separator after the recent files
     QList<QAction *> m_recentActions;
-    QList<QAction *> m_projectActions;   // unavailable without a project
+    QList<QAction *> m_projectActions; // unavailable without a project
     QList<QPair<QAction *, int>> m_groupActions;
 };
 

@@ -1,7 +1,7 @@
 #include "FOzadje.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace zentrel::shell {
 

@@ -17,7 +17,9 @@ const QString kCaption = QStringLiteral("Zentrel");
 // Room beside the text: the icon, the layout margins and the spacing between them.
 constexpr int kTextMarginPx = 90;
 
-int twipsToPixels(const QWidget *w, int twips) { return twips * w->logicalDpiX() / 1440; }
+int twipsToPixels(const QWidget *w, int twips) {
+    return twips * w->logicalDpiX() / 1440;
+}
 
 QPushButton *makeKeyButton(const QString &keyCaption, const QString &caption, QWidget *parent) {
     auto *b = new QPushButton(keyCaption + QStringLiteral("  ") + caption, parent);
@@ -81,8 +83,12 @@ FSporocilo::FSporocilo(QWidget *parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int FSporocilo::minimumWidthPixels() const { return twipsToPixels(this, MinWidthTwips); }
-int FSporocilo::maximumWidthPixels() const { return twipsToPixels(this, MaxWidthTwips); }
+int FSporocilo::minimumWidthPixels() const {
+    return twipsToPixels(this, MinWidthTwips);
+}
+int FSporocilo::maximumWidthPixels() const {
+    return twipsToPixels(this, MaxWidthTwips);
+}
 
 void FSporocilo::Init(const Message &message) {
     m_question = message.kind == MsgQuestion;
@@ -112,7 +118,9 @@ void FSporocilo::SetText(const QString &text) {
     }
 }
 
-QString FSporocilo::text() const { return m_text->text(); }
+QString FSporocilo::text() const {
+    return m_text->text();
+}
 
 Answer FSporocilo::Odgovor() {
     exec();
@@ -170,13 +178,19 @@ void FNapredek::setMessage(const QString &text) {
     adjustSize();
 }
 
-QString FNapredek::text() const { return m_text->text(); }
+QString FNapredek::text() const {
+    return m_text->text();
+}
 
-void FNapredek::closeEvent(QCloseEvent *event) { event->ignore(); }
+void FNapredek::closeEvent(QCloseEvent *event) {
+    event->ignore();
+}
 
 DialogPresenter::DialogPresenter(QWidget *parent) : m_parent(parent) {}
 
-DialogPresenter::~DialogPresenter() { delete m_progress.data(); }
+DialogPresenter::~DialogPresenter() {
+    delete m_progress.data();
+}
 
 Answer DialogPresenter::showDialog(const Message &message) {
     FSporocilo dialog(m_parent);

@@ -41,15 +41,25 @@ bool insertFirstPeriods(qint64 turnusId, qint64 izmenaId) {
         QString::number(turnusId) + u',' + QString::number(izmenaId) + QStringLiteral(", 1, 1, 1, 1, 1)"));
 }
 
-qint64 count(const QString &sql) { return ProjectDb().scalar(sql).toLongLong(); }
+qint64 count(const QString &sql) {
+    return ProjectDb().scalar(sql).toLongLong();
+}
 
 } // namespace
 
-QString NastavitveTurnusi::TurnusCode(int i) { return Lookup::RomanNumerals().value(i); }
-QString NastavitveTurnusi::IzmenaCode(int i) { return Lookup::ClassLetters().value(i); }
+QString NastavitveTurnusi::TurnusCode(int i) {
+    return Lookup::RomanNumerals().value(i);
+}
+QString NastavitveTurnusi::IzmenaCode(int i) {
+    return Lookup::ClassLetters().value(i);
+}
 
-QString NastavitveTurnusi::TurnusCaption(int i) { return QStringLiteral("Turnus ") + TurnusCode(i); }
-QString NastavitveTurnusi::IzmenaCaption(int i) { return QStringLiteral("Izmena ") + IzmenaCode(i); }
+QString NastavitveTurnusi::TurnusCaption(int i) {
+    return QStringLiteral("Turnus ") + TurnusCode(i);
+}
+QString NastavitveTurnusi::IzmenaCaption(int i) {
+    return QStringLiteral("Izmena ") + IzmenaCode(i);
+}
 
 bool NastavitveTurnusi::ValidNorm(const QString &text) {
     bool ok = false;
@@ -142,8 +152,8 @@ bool NastavitveTurnusi::deleteIzmena(int i, qint64 id, bool &kept) const {
                                        "izmeno A!\nUrniki bodo ostali nespremenjeni."),
                         IzmenaCode(i)) != Answer::Yes)
             return true;
-        const QVariant shiftA =
-            ProjectDb().scalar(QStringLiteral("SELECT ID FROM IZMENE WHERE OZNAKA = ") + db::SqlText::Quote(IzmenaCode(0)));
+        const QVariant shiftA = ProjectDb().scalar(QStringLiteral("SELECT ID FROM IZMENE WHERE OZNAKA = ") +
+                                                   db::SqlText::Quote(IzmenaCode(0)));
         if (!shiftA.isValid())
             return false;
         if (!ProjectDb().exec(QStringLiteral("UPDATE ODDELKI_V_PREDMETNIKU SET ID_IZMENE =") +

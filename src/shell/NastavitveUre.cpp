@@ -8,9 +8,13 @@ namespace zentrel::shell {
 
 using db::ProjectDb;
 
-QString NastavitveUre::RowsSql() { return QStringLiteral("SELECT * FROM URE where ura<16 ORDER BY URA"); }
+QString NastavitveUre::RowsSql() {
+    return QStringLiteral("SELECT * FROM URE where ura<16 ORDER BY URA");
+}
 
-db::RowSet NastavitveUre::Requery() { return ProjectDb().query(RowsSql()); }
+db::RowSet NastavitveUre::Requery() {
+    return ProjectDb().query(RowsSql());
+}
 
 bool NastavitveUre::AcceptEdit(qint64 ura, const QString &oznaka, const QString &ime) {
     if (oznaka.trimmed().isEmpty()) {

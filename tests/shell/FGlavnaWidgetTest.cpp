@@ -1,6 +1,14 @@
+#include "controls/FTabStrip.h"
+#include "controls/TabPageSets.h"
+#include "controls/UrComndBar.h"
+#include "controls/UrDataGrid.h"
+#include "controls/UrTabStrip.h"
+#include "controls/UrText.h"
 #include "shell/AppState.h"
 #include "shell/FFileDialog.h"
 #include "shell/FGlavna.h"
+#include "shell/FNastavitve.h"
+#include "shell/FNastavitveUre.h"
 #include "shell/FOzadje.h"
 #include "shell/IniFile.h"
 #include "shell/ProjectFiles.h"
@@ -13,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTableView>
 #include <QTimer>
 #include <QtTest>
 
@@ -86,6 +95,8 @@ public:
     QStringList m_helpOpened;
 
 private slots:
+    void initTestCase() { FNastavitve::RegisterTabs(); }
+
     void init() {
         ResetApp();
         m_dir = new test::TempFolder;
@@ -156,7 +167,8 @@ private slots:
         QVERIFY(w.FindAction("&Datoteka/&Skrči / popravi podatke")->isEnabled());
 
         w.SetWorkCaption("&Ustvari projekt  -  &Na osnovi obstoječega...");
-        QCOMPARE(w.windowTitle(), QString("Zentrel OŠ Primer - Urnik 2024.znt  [Ustvari projekt  -  Na osnovi obstoječega...]"));
+        QCOMPARE(w.windowTitle(),
+                 QString("Zentrel OŠ Primer - Urnik 2024.znt  [Ustvari projekt  -  Na osnovi obstoječega...]"));
         QVERIFY(w.CloseAllWork());
         QCOMPARE(w.windowTitle(), QString("Zentrel OŠ Primer - Urnik 2024.znt"));
 
@@ -238,6 +250,44 @@ private slots:
         QCOMPARE(m_helpOpened.size(), 2);
         QDesktopServices::unsetUrlHandler("file");
         QVERIFY(m_messages->texts().isEmpty());
+    }
+
+    void settingsOpenInTheTabStripAndUnsavedRefusalsKeepThemOpen() {
+        FGlavna w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(OpenProjectFile(CopyOfDefaults(*m_dir, "n.znt")));
+        QAction *settings = w.FindAction("&Datoteka/&Nastavitve/&Urejanje");
+        QVERIFY(settings->isEnabled());
+        // Areas without windows in this program stay unavailable.
+        QVERIFY(!w.FindAction("&Izpisi/Izpis r&ealizacije")->isEnabled() || FGlavna::GroupAvailable(10));
+        settings->trigger();
+        QVERIFY(w.tabStrip());
+        QCOMPARE(w.tabStrip()->PageSetShown(), 1);
+        QVERIFY(w.windowTitle().endsWith("  [Nastavitve  -  Splošne nastavitve]"));
+
+        // The "Ure" tab: F5 through the key preview, an empty code, then a menu entry.
+        controls::PageSet set = controls::PageSet::Build(1);
+        QVERIFY(w.tabStrip()->TabStrip()->ShowTab(set.find("Ure")));
+        auto *page = qobject_cast<FNastavitve *>(w.tabStrip()->CurrentWindow());
+        QVERIFY(page && page->ure());
+        page->ure()->UreDG->DG()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QCOMPARE(controls::UrComndBar::CommandBar()->State(), 1);
+        page->ure()->OznakaE->selectAll();
+        QTest::keyClick(page->ure()->OznakaE, Qt::Key_Backspace);
+        m_messages->clear();
+        QVERIFY(!w.CloseAllWork());
+        QCOMPARE(m_messages->texts(), QStringList{"Oznaka ne sme biti prazna."});
+        QVERIFY(w.tabStrip()->isVisible());
+        QVERIFY(!w.close());
+
+        QTest::keyClicks(page->ure()->OznakaE, "0.");
+        QVERIFY(w.CloseAllWork());
+        QVERIFY(!w.tabStrip()->isVisible());
+        QCOMPARE(App().projectConnection.scalar("SELECT OZNAKA FROM URE WHERE URA=0").toString(), QString("0."));
+        QCOMPARE(w.windowTitle(), QString("Zentrel  - n.znt"));
     }
 
     void compactingAsksFirstAndKeepsTheProjectOpen() {

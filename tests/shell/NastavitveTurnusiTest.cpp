@@ -1,6 +1,6 @@
+#include "shell/NastavitveTurnusi.h"
 #include "db/MBaza.h"
 #include "shell/AppState.h"
-#include "shell/NastavitveTurnusi.h"
 #include "support/TempProject.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,9 @@ using namespace zentrel::shell;
 
 namespace {
 
-qint64 Count(test::TempProject &p, const QString &sql) { return p.db().scalar(sql).toLongLong(); }
+qint64 Count(test::TempProject &p, const QString &sql) {
+    return p.db().scalar(sql).toLongLong();
+}
 
 // A project with turnusi 0, I and II, shifts A and B, a curriculum whose programme teaches a
 // subject group in turnus II, a class in shift B, and a timetable with lessons in turnus II.
@@ -38,8 +40,9 @@ void AddSchool(test::TempProject &p, bool timetableValid) {
         ASSERT_TRUE(p.db().exec(s)) << s.toStdString() << p.db().lastError().description.toStdString();
     }
     if (timetableValid) {
-        ASSERT_TRUE(p.db().exec("INSERT INTO VELJAVNOST_URNIKA (ID,ID_URNIKA,VELJA_OD,VELJA_DO,"
-                                "ZACETNI_TURNUS_IZMENE_A,STEVILO_TURNUSOV) VALUES (1,1,'2024-09-01','2025-06-24',1,2)"));
+        ASSERT_TRUE(
+            p.db().exec("INSERT INTO VELJAVNOST_URNIKA (ID,ID_URNIKA,VELJA_OD,VELJA_DO,"
+                        "ZACETNI_TURNUS_IZMENE_A,STEVILO_TURNUSOV) VALUES (1,1,'2024-09-01','2025-06-24',1,2)"));
     }
 }
 
@@ -91,8 +94,7 @@ TEST(NastavitveTurnusi, ATurnusOfAValidTimetableIsNotDeletedAndItsBoxIsCheckedAg
     c.turnusi[2] = false;
     c.izmene[5] = true; // F: the rest of the save still goes through
     ASSERT_TRUE(logic.Save(c));
-    EXPECT_EQ(p.messages().texts(),
-              QStringList{"Brisanje turnusa ni dovoljeno, ker nastopa v veljavnem urniku."});
+    EXPECT_EQ(p.messages().texts(), QStringList{"Brisanje turnusa ni dovoljeno, ker nastopa v veljavnem urniku."});
     EXPECT_EQ(p.messages().messages().first().kind, MsgWarning);
     EXPECT_TRUE(c.turnusi[2]);
     EXPECT_EQ(Count(p, "SELECT Count(*) FROM TURNUSI WHERE ID=2"), 1);
@@ -110,7 +112,8 @@ TEST(NastavitveTurnusi, ATurnusUsedByCurriculaIsDeletedWithItsRowsOnlyAfterYes) 
     c.turnusi[2] = false;
     p.messages().queueAnswers({Answer::No});
     ASSERT_TRUE(logic.Save(c));
-    const QString question = "Potrdi brisanje turnusa II.\nIzbrisan bo tudi iz vseh predmetnikov, razporedov in urnikov!";
+    const QString question =
+        "Potrdi brisanje turnusa II.\nIzbrisan bo tudi iz vseh predmetnikov, razporedov in urnikov!";
     EXPECT_EQ(p.messages().texts(MsgQuestion), QStringList{question});
     EXPECT_TRUE(c.turnusi[2]);
     EXPECT_EQ(Count(p, "SELECT Count(*) FROM TURNUSI WHERE ID=2"), 1);

@@ -1,6 +1,6 @@
+#include "shell/NastavitveUre.h"
 #include "shell/AppState.h"
 #include "shell/NastavitvePrveUre.h"
-#include "shell/NastavitveUre.h"
 #include "support/TempProject.h"
 
 #include <gtest/gtest.h>

@@ -44,16 +44,16 @@ private slots:
 
         // A menu item that opens a modal window: the shot shows that window.
         const QString about = home.file("o-programu.png");
-        QCOMPARE(run(home, {"--screenshot-out", about, "--screenshot-menu", "&Pomoč/&O programu",
-                            "--screenshot-delay", "300", project}),
+        QCOMPARE(run(home, {"--screenshot-out", about, "--screenshot-menu", "&Pomoč/&O programu", "--screenshot-delay",
+                            "300", project}),
                  0);
         const QImage aboutShot(about);
         QVERIFY(!aboutShot.isNull());
         QVERIFY(aboutShot != mainShot);
 
         // A path that names nothing ends the program with an error and no file.
-        QCOMPARE(run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu", "&Datoteka/Ni take", project}),
-                 2);
+        QCOMPARE(
+            run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu", "&Datoteka/Ni take", project}), 2);
         QVERIFY(!QFile::exists(home.file("ni.png")));
     }
 };
