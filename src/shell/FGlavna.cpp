@@ -281,6 +281,8 @@ void FGlavna::ShowHelp() {
 }
 
 void FGlavna::ShowAbout() {
+    if (!CloseAllWork())
+        return;
     FOProgramu about(this);
     about.exec();
 }

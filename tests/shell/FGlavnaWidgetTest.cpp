@@ -2,6 +2,7 @@
 #include "controls/TabPageSets.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrDataGrid.h"
+#include "controls/UrStatusLine.h"
 #include "controls/UrTabStrip.h"
 #include "controls/UrText.h"
 #include "shell/AppState.h"
@@ -284,6 +285,15 @@ private slots:
         QVERIFY(!w.close());
 
         QTest::keyClicks(page->ure()->OznakaE, "0.");
+        // Status messages of the program reach the bar's status line.
+        {
+            PresenterScope program(&w.presenter());
+            ShowMessage(MsgStatusWarning, "Ura # je shranjena.", "0.");
+            QCOMPARE(controls::UrComndBar::CommandBar()->StatusLine()->Text(), QString("Ura 0. je shranjena."));
+            QVERIFY(controls::UrComndBar::CommandBar()->StatusLine()->WarningShown());
+            ShowMessage(MsgStatusWarning, "");
+            QVERIFY(!controls::UrComndBar::CommandBar()->StatusLine()->TextSet());
+        }
         QVERIFY(w.CloseAllWork());
         QVERIFY(!w.tabStrip()->isVisible());
         QCOMPARE(App().projectConnection.scalar("SELECT OZNAKA FROM URE WHERE URA=0").toString(), QString("0."));

@@ -51,6 +51,15 @@ private slots:
         QVERIFY(!aboutShot.isNull());
         QVERIFY(aboutShot != mainShot);
 
+        // The settings window on its third tab, as tools/screenshot.sh takes it.
+        const QString settings = home.file("prve-ure.png");
+        QCOMPARE(run(home, {"--screenshot-out", settings, "--screenshot-menu", "&Datoteka/&Nastavitve/&Urejanje",
+                            "--screenshot-tab", "2", "--screenshot-delay", "300", project}),
+                 0);
+        const QImage settingsShot(settings);
+        QVERIFY(!settingsShot.isNull());
+        QVERIFY(settingsShot != mainShot);
+
         // A path that names nothing ends the program with an error and no file.
         QCOMPARE(
             run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu", "&Datoteka/Ni take", project}), 2);
