@@ -2,6 +2,8 @@
 #include "shell/ConsolePresenter.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
+#include "timetable/ConstructCommand.h"
+#include "timetable/VerifyCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -21,6 +23,8 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("check"), shell::RunCheckCommand},
         {QStringLiteral("compact"), shell::RunCompactCommand},
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
+        {QStringLiteral("construct"), timetable::RunConstructCommand},
+        {QStringLiteral("verify"), timetable::RunVerifyCommand},
     };
     return commands;
 }

@@ -19,8 +19,9 @@ using shell::App;
 
 namespace {
 
-// Why a unit keeps periods: the rule that fails first, counted over every cell of the days
-// still open to it; the rule failing most often is the reason reported.
+// Why a unit keeps periods: the rule that fails first at each cell of its frame on the days still
+// open to it; the rule failing most often is the reason reported ("okvir" when the frame has no
+// such cell at all).
 QString Razlog(const ModelUrnika &m, const PripravaUrnika &priprava, int u) {
     using namespace pravila;
     std::vector<int> izbrane(size_t(m.predavanja[size_t(u)].steviloIzvajalcev()) + 1, 0);
@@ -50,7 +51,7 @@ QString Razlog(const ModelUrnika &m, const PripravaUrnika &priprava, int u) {
         return QStringLiteral("dan");
     int naj = 0;
     for (int i = 1; i < 6; ++i)
-        if (stevci[i] > stevci[naj])
+        if (stevci[i] > 0 && (naj == 0 || stevci[i] > stevci[naj]))
             naj = i;
     return QString::fromLatin1(imena[naj]);
 }

@@ -8,6 +8,9 @@
 #include <QPair>
 #include <QString>
 
+// Readable failure output for Qt texts.
+inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace zentrel::test {
 
 // Builds a small school with SQL for the timetable tests: one curriculum (1), one timetable (1),
