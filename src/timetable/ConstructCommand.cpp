@@ -23,7 +23,9 @@ int Uporaba(const QString &napaka) {
     return 1;
 }
 
-QString Sekunde(qint64 ms) { return QString::number(ms / 1000.0, 'f', 3) + QStringLiteral(" s"); }
+QString Sekunde(qint64 ms) {
+    return QString::number(ms / 1000.0, 'f', 3) + QStringLiteral(" s");
+}
 
 // A progress bar on standard error, redrawn at most ten times a second.
 class VrsticaNapredka {
@@ -64,11 +66,11 @@ private:
 } // namespace
 
 int RunConstructCommand(const QStringList &args) {
-    const MoznostiUkaza m = RazcleniUkaz(
-        args,
-        {QStringLiteral("--curriculum"), QStringLiteral("--timetable"), QStringLiteral("--turnus"),
-         QStringLiteral("--extra-periods"), QStringLiteral("--seed"), QStringLiteral("--time-limit")},
-        {QStringLiteral("--second-round"), QStringLiteral("--third-round"), QStringLiteral("--yes")});
+    const MoznostiUkaza m =
+        RazcleniUkaz(args,
+                     {QStringLiteral("--curriculum"), QStringLiteral("--timetable"), QStringLiteral("--turnus"),
+                      QStringLiteral("--extra-periods"), QStringLiteral("--seed"), QStringLiteral("--time-limit")},
+                     {QStringLiteral("--second-round"), QStringLiteral("--third-round"), QStringLiteral("--yes")});
     if (!m.napaka.isEmpty() || m.polozajni.size() != 1)
         return Uporaba(m.napaka);
     MoznostiSestavljanja moznosti;
@@ -92,9 +94,9 @@ int RunConstructCommand(const QStringList &args) {
     }
     if (!shell::OpenProjectFile(m.polozajni.first()))
         return 1;
-    const QString napaka = NastaviIzbiro(m.vrednosti.value(QStringLiteral("--curriculum")),
-                                         m.vrednosti.value(QStringLiteral("--timetable")),
-                                         m.vrednosti.value(QStringLiteral("--turnus")));
+    const QString napaka =
+        NastaviIzbiro(m.vrednosti.value(QStringLiteral("--curriculum")),
+                      m.vrednosti.value(QStringLiteral("--timetable")), m.vrednosti.value(QStringLiteral("--turnus")));
     if (!napaka.isEmpty()) {
         QTextStream(stderr) << napaka << '\n';
         return 1;

@@ -12,8 +12,8 @@ namespace {
 // The row of `table` whose ID is `value` (when it is a number) or whose `nameColumn` equals it,
 // within `where`; with an empty value the current ID when it exists there, else the lowest ID.
 // Returns (ID, name) or an ID of -1.
-std::pair<qint64, QString> Najdi(const QString &table, const QString &nameColumn, const QString &value,
-                                 qint64 current, const QString &where) {
+std::pair<qint64, QString> Najdi(const QString &table, const QString &nameColumn, const QString &value, qint64 current,
+                                 const QString &where) {
     db::Connection &c = App().projectConnection;
     const QString base = QStringLiteral("SELECT ID, %1 FROM %2 WHERE (%3) ").arg(nameColumn, table, where);
     db::RowSet rows;
@@ -41,9 +41,10 @@ QString NastaviIzbiro(const QString &predmetnik, const QString &urnik, const QSt
         const auto u = Najdi(QStringLiteral("URNIKI"), QStringLiteral("IME"), urnik, -1, QStringLiteral("1=1"));
         if (u.first < 0)
             return QStringLiteral("Urnika %1 ni.").arg(urnik);
-        App().trenutniPredmetnik = App().projectConnection
-                                       .scalar(QStringLiteral("SELECT ID_PREDMETNIKA FROM URNIKI WHERE ID = ?"), {u.first})
-                                       .toLongLong();
+        App().trenutniPredmetnik =
+            App()
+                .projectConnection.scalar(QStringLiteral("SELECT ID_PREDMETNIKA FROM URNIKI WHERE ID = ?"), {u.first})
+                .toLongLong();
     }
     const auto p = Najdi(QStringLiteral("PREDMETNIKI"), QStringLiteral("IME"), predmetnik, App().trenutniPredmetnik,
                          QStringLiteral("1=1"));
@@ -55,8 +56,8 @@ QString NastaviIzbiro(const QString &predmetnik, const QString &urnik, const QSt
     if (u.first < 0)
         return urnik.isEmpty() ? QStringLiteral("Razpored %1 nima urnika.").arg(p.second)
                                : QStringLiteral("Urnika %1 v razporedu %2 ni.").arg(urnik, p.second);
-    const auto t = Najdi(QStringLiteral("TURNUSI"), QStringLiteral("OZNAKA"), turnus,
-                         App().trenutniTurnus, QStringLiteral("1=1"));
+    const auto t =
+        Najdi(QStringLiteral("TURNUSI"), QStringLiteral("OZNAKA"), turnus, App().trenutniTurnus, QStringLiteral("1=1"));
     if (t.first < 0)
         return QStringLiteral("Turnusa %1 ni.").arg(turnus);
     App().trenutniPredmetnik = p.first;

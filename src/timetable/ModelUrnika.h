@@ -77,11 +77,11 @@ struct IzvajalecPredavanja {
 struct Predavanje {
     int skupinaOddelkov = -1; // -1: the class group is not in the model
     int skupinaPredmetov = 0;
-    int preostalo = 0;      // Remaining
-    int nerazporejeno = 0;  // Unplaceable: periods the scheduler gave up on
-    int tedenskeUre = 0;    // Weekly periods
-    int dolzinaBloka = 1;   // Block length
-    int zahtevnost = 2;     // Difficulty 0..3
+    int preostalo = 0;     // Remaining
+    int nerazporejeno = 0; // Unplaceable: periods the scheduler gave up on
+    int tedenskeUre = 0;   // Weekly periods
+    int dolzinaBloka = 1;  // Block length
+    int zahtevnost = 2;    // Difficulty 0..3
     bool vsiTurnusi = false;
     qint64 idTurnusa = 0;
     std::vector<IzvajalecPredavanja> izvajalci{{}};

@@ -144,12 +144,10 @@ bool ProstoriNaVoljo(const ModelUrnika &m, int u, int dan, int ura, int *izbrane
 
 bool CelicaUstreza(const ModelUrnika &m, const PripravaUrnika &priprava, int u, int dan, int ura, int *izbrane) {
     return VOkvirju(m, priprava, u, dan, ura) && OddelkiProsti(m, u, dan, ura) && UciteljiProsti(m, u, dan, ura) &&
-           RazponUciteljev(m, u, dan, ura) && NiPrepovedano(m, u, dan, ura) &&
-           ProstoriNaVoljo(m, u, dan, ura, izbrane);
+           RazponUciteljev(m, u, dan, ura) && NiPrepovedano(m, u, dan, ura) && ProstoriNaVoljo(m, u, dan, ura, izbrane);
 }
 
-bool BlokUstreza(const ModelUrnika &m, const PripravaUrnika &priprava, int u, int dan, int ura, int b,
-                 int *izbrane) {
+bool BlokUstreza(const ModelUrnika &m, const PripravaUrnika &priprava, int u, int dan, int ura, int b, int *izbrane) {
     if (ura + b - 1 > ZadnjaUra)
         return false;
     for (int q = ura; q < ura + b; ++q)

@@ -39,8 +39,7 @@ bool ProstoriNaVoljo(const ModelUrnika &m, int u, int dan, int ura, int *izbrane
 bool CelicaUstreza(const ModelUrnika &m, const PripravaUrnika &priprava, int u, int dan, int ura, int *izbrane);
 
 // Block test: the block of b periods from `ura` fits in the day and every cell passes.
-bool BlokUstreza(const ModelUrnika &m, const PripravaUrnika &priprava, int u, int dan, int ura, int b,
-                 int *izbrane);
+bool BlokUstreza(const ModelUrnika &m, const PripravaUrnika &priprava, int u, int dan, int ura, int b, int *izbrane);
 
 // Relaxed test of the third round: frame, forbidden periods and teacher span, without occupancy
 // and without rooms.

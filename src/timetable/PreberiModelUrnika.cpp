@@ -26,9 +26,13 @@ qint64 Id(const RowSet &rows, int row, int column) {
     return v.isNull() ? -1 : v.toLongLong();
 }
 
-int Map(const MapaId &mapa, const QVariant &value) { return value.isNull() ? -1 : mapa.najdi(value.toLongLong()); }
+int Map(const MapaId &mapa, const QVariant &value) {
+    return value.isNull() ? -1 : mapa.najdi(value.toLongLong());
+}
 
-bool Pravi(int dan, int ura) { return dan >= 1 && dan <= 5 && ura >= 0 && ura <= ZadnjaUra; }
+bool Pravi(int dan, int ura) {
+    return dan >= 1 && dan <= 5 && ura >= 0 && ura <= ZadnjaUra;
+}
 
 template <class T> std::vector<int> PoOznaki(const std::vector<T> &items) {
     std::vector<int> order;
@@ -64,12 +68,12 @@ bool BeriProstore(db::Connection &c, ModelUrnika &m, Mape &mape) {
         m.prostori.push_back(std::move(p));
         mape.prostori.dodaj(id, indeks);
     }
-    const RowSet clani = c.query(QStringLiteral(
-        "SELECT DISTINCT PROSTORI_V_SKUPINI.ID_PROSTORA, PROSTORI_V_SKUPINI.ID_SKUPINE "
-        "FROM SKUPINE_PROSTOROV INNER JOIN (PROSTORI INNER JOIN PROSTORI_V_SKUPINI ON PROSTORI.ID = "
-        "PROSTORI_V_SKUPINI.ID_PROSTORA) ON SKUPINE_PROSTOROV.ID = PROSTORI_V_SKUPINI.ID_SKUPINE "
-        "WHERE SKUPINE_PROSTOROV.OZNAKA Like '$%' ORDER BY PROSTORI_V_SKUPINI.ID_PROSTORA, "
-        "PROSTORI_V_SKUPINI.ID_SKUPINE"));
+    const RowSet clani = c.query(
+        QStringLiteral("SELECT DISTINCT PROSTORI_V_SKUPINI.ID_PROSTORA, PROSTORI_V_SKUPINI.ID_SKUPINE "
+                       "FROM SKUPINE_PROSTOROV INNER JOIN (PROSTORI INNER JOIN PROSTORI_V_SKUPINI ON PROSTORI.ID = "
+                       "PROSTORI_V_SKUPINI.ID_PROSTORA) ON SKUPINE_PROSTOROV.ID = PROSTORI_V_SKUPINI.ID_SKUPINE "
+                       "WHERE SKUPINE_PROSTOROV.OZNAKA Like '$%' ORDER BY PROSTORI_V_SKUPINI.ID_PROSTORA, "
+                       "PROSTORI_V_SKUPINI.ID_SKUPINE"));
     if (c.lastError().isError())
         return false;
     for (int r = 0; r < clani.rowCount(); ++r) {
@@ -106,17 +110,18 @@ bool BeriSkupinePredmetov(db::Connection &c, ModelUrnika &m, Mape &mape, qint64 
 
 bool BeriOddelke(db::Connection &c, ModelUrnika &m, Mape &mape, qint64 predmetnik) {
     const QString p = QString::number(predmetnik);
-    const RowSet skupine = c.query(
-        QStringLiteral("SELECT DISTINCT SKUPINE_ODDELKOV.ID, SKUPINE_ODDELKOV.OZNAKA, "
-                       "SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA, IZMENE.OZNAKA AS IZMENA "
-                       "FROM ((SKUPINE_ODDELKOV INNER JOIN ODDELKI_V_SKUPINI ON SKUPINE_ODDELKOV.ID = "
-                       "ODDELKI_V_SKUPINI.ID_SKUPINE) INNER JOIN ODDELKI ON ODDELKI_V_SKUPINI.ID_ODDELKA = ODDELKI.ID) "
-                       "LEFT JOIN ODDELKI_V_PREDMETNIKU ON ODDELKI.ID = ODDELKI_V_PREDMETNIKU.ID_ODDELKA "
-                       "LEFT JOIN IZMENE ON ODDELKI_V_PREDMETNIKU.ID_IZMENE = IZMENE.ID "
-                       "WHERE (SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA IS Null OR SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA = %1) "
-                       "AND (ODDELKI_V_PREDMETNIKU.ID_PREDMETNIKA = %1 OR ODDELKI_V_PREDMETNIKU.ID_PREDMETNIKA IS Null) "
-                       "ORDER BY SKUPINE_ODDELKOV.ID")
-            .arg(p));
+    const RowSet skupine =
+        c.query(QStringLiteral(
+                    "SELECT DISTINCT SKUPINE_ODDELKOV.ID, SKUPINE_ODDELKOV.OZNAKA, "
+                    "SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA, IZMENE.OZNAKA AS IZMENA "
+                    "FROM ((SKUPINE_ODDELKOV INNER JOIN ODDELKI_V_SKUPINI ON SKUPINE_ODDELKOV.ID = "
+                    "ODDELKI_V_SKUPINI.ID_SKUPINE) INNER JOIN ODDELKI ON ODDELKI_V_SKUPINI.ID_ODDELKA = ODDELKI.ID) "
+                    "LEFT JOIN ODDELKI_V_PREDMETNIKU ON ODDELKI.ID = ODDELKI_V_PREDMETNIKU.ID_ODDELKA "
+                    "LEFT JOIN IZMENE ON ODDELKI_V_PREDMETNIKU.ID_IZMENE = IZMENE.ID "
+                    "WHERE (SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA IS Null OR SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA = %1) "
+                    "AND (ODDELKI_V_PREDMETNIKU.ID_PREDMETNIKA = %1 OR ODDELKI_V_PREDMETNIKU.ID_PREDMETNIKA IS Null) "
+                    "ORDER BY SKUPINE_ODDELKOV.ID")
+                    .arg(p));
     if (c.lastError().isError())
         return false;
     for (int r = 0; r < skupine.rowCount(); ++r) {
@@ -161,11 +166,11 @@ bool BeriOddelke(db::Connection &c, ModelUrnika &m, Mape &mape, qint64 predmetni
 }
 
 bool BeriUcitelje(db::Connection &c, ModelUrnika &m, Mape &mape, qint64 predmetnik) {
-    const RowSet rows = c.query(
-        QStringLiteral("SELECT DISTINCT UCITELJI.ID, UCITELJI.OZNAKA, UCITELJI.PRIIMEK, UCITELJI.VMESNOIME, "
-                       "UCITELJI.IME FROM UCITELJI INNER JOIN RAZPORED ON UCITELJI.ID = RAZPORED.ID_UCITELJA "
-                       "WHERE RAZPORED.ID_PREDMETNIKA = %1 ORDER BY UCITELJI.ID")
-            .arg(predmetnik));
+    const RowSet rows =
+        c.query(QStringLiteral("SELECT DISTINCT UCITELJI.ID, UCITELJI.OZNAKA, UCITELJI.PRIIMEK, UCITELJI.VMESNOIME, "
+                               "UCITELJI.IME FROM UCITELJI INNER JOIN RAZPORED ON UCITELJI.ID = RAZPORED.ID_UCITELJA "
+                               "WHERE RAZPORED.ID_PREDMETNIKA = %1 ORDER BY UCITELJI.ID")
+                    .arg(predmetnik));
     if (c.lastError().isError())
         return false;
     for (int r = 0; r < rows.rowCount(); ++r) {
@@ -252,10 +257,11 @@ bool BralecRazporedov::beri(db::Connection &c, qint64 urnik, qint64 turnus, qint
     if (!c.exec(QStringLiteral("UPDATE PREDMETI_V_PROGRAMU SET Zahtevnost=2 WHERE Zahtevnost IS Null")))
         return false;
     const QString sql =
-        QStringLiteral("SELECT DISTINCT RAZPORED.ID_SKUPINE_ODDELKOV, RAZPORED.ID_SKUPINE_PREDMETOV, "
-                       "RAZPORED.ID_TURNUSA, RAZPORED.ID_UCITELJA, RAZPORED.ID_PREDMETA, RAZPORED.ID_SKUPINE_PROSTOROV, "
-                       "PREDMETI_V_PROGRAMU.STEVILO_UR, PREDMETI_V_PROGRAMU.DOLZINA_TERMINA, "
-                       "PREDMETI_V_PROGRAMU.ZAHTEVNOST, RAZPORED.ID AS ID_RAZPOREDA,") +
+        QStringLiteral(
+            "SELECT DISTINCT RAZPORED.ID_SKUPINE_ODDELKOV, RAZPORED.ID_SKUPINE_PREDMETOV, "
+            "RAZPORED.ID_TURNUSA, RAZPORED.ID_UCITELJA, RAZPORED.ID_PREDMETA, RAZPORED.ID_SKUPINE_PROSTOROV, "
+            "PREDMETI_V_PROGRAMU.STEVILO_UR, PREDMETI_V_PROGRAMU.DOLZINA_TERMINA, "
+            "PREDMETI_V_PROGRAMU.ZAHTEVNOST, RAZPORED.ID AS ID_RAZPOREDA,") +
         Cond(urnik, turnus, "TERMINI.DAN", "DAN") + u',' + Cond(urnik, turnus, "TERMINI.URA", "URA") + u',' +
         Cond(urnik, turnus, "TERMINI.ID_PROSTORA", "ID_PROSTORA") + u',' +
         Cond(urnik, turnus, "TERMINI.ID", "ID_TERMINA") + u',' + Cond(urnik, turnus, "TERMINI.TIP", "TIP") +
@@ -277,10 +283,7 @@ bool BralecRazporedov::beri(db::Connection &c, qint64 urnik, qint64 turnus, qint
     int u = 0;
     int t = 0;
     for (int r = 0; r < rows.rowCount(); ++r) {
-        const QString kljuc = QStringLiteral("%1;%2;%3")
-                                  .arg(Id(rows, r, 0))
-                                  .arg(Id(rows, r, 1))
-                                  .arg(Id(rows, r, 2));
+        const QString kljuc = QStringLiteral("%1;%2;%3").arg(Id(rows, r, 0)).arg(Id(rows, r, 1)).arg(Id(rows, r, 2));
         if (u == 0 || kljuc != kljucPredavanja) {
             kljucPredavanja = kljuc;
             kljucTermina.clear();
@@ -446,6 +449,8 @@ bool PreberiModelUrnika(ModelUrnika &m, bool onlyRated) {
     return ok;
 }
 
-bool PreberiModelUrnika(bool onlyRated) { return PreberiModelUrnika(TrenutniModel(), onlyRated); }
+bool PreberiModelUrnika(bool onlyRated) {
+    return PreberiModelUrnika(TrenutniModel(), onlyRated);
+}
 
 } // namespace zentrel::timetable

@@ -16,7 +16,9 @@ namespace {
 using Kljuc = std::tuple<qint64, qint64, qint64>; // class group, subject group, turnus: one unit
 using Celica = std::pair<int, int>;               // day, period
 
-qint64 Id(const QVariant &v) { return v.isNull() ? -1 : v.toLongLong(); }
+qint64 Id(const QVariant &v) {
+    return v.isNull() ? -1 : v.toLongLong();
+}
 
 std::map<qint64, QString> Oznake(db::Connection &c, const QString &table) {
     std::map<qint64, QString> map;
@@ -34,7 +36,9 @@ std::set<std::tuple<qint64, int, int>> Prepovedi(db::Connection &c, const QStrin
     return set;
 }
 
-QString Mesto(int dan, int ura) { return QStringLiteral("dan %1, ura %2").arg(dan).arg(ura); }
+QString Mesto(int dan, int ura) {
+    return QStringLiteral("dan %1, ura %2").arg(dan).arg(ura);
+}
 
 // The frame of one class: `ure` cells filled day by day at growing offsets from each day's first
 // period, each step taking the first free cell among the next five, then every later day brought
@@ -119,11 +123,14 @@ QStringList PreverjanjeUrnika::preveri() {
                        "R.ID = T.ID_RAZPOREDA WHERE T.ID_URNIKA = ? AND T.ID_TURNUSA = ? ORDER BY T.ID"),
         {m_urnik, m_turnus});
     for (int r = 0; r < rows.rowCount(); ++r) {
-        Vrstica v{Id(rows.value(r, 0)), Id(rows.value(r, 5)), Id(rows.value(r, 9)), Id(rows.value(r, 4)),
-                  rows.value(r, 1).toInt(), rows.value(r, 2).toInt(), rows.value(r, 3).toString(),
-                  Kljuc{Id(rows.value(r, 6)), Id(rows.value(r, 7)), Id(rows.value(r, 8))}};
+        Vrstica v{Id(rows.value(r, 0)),        Id(rows.value(r, 5)),
+                  Id(rows.value(r, 9)),        Id(rows.value(r, 4)),
+                  rows.value(r, 1).toInt(),    rows.value(r, 2).toInt(),
+                  rows.value(r, 3).toString(), Kljuc{Id(rows.value(r, 6)), Id(rows.value(r, 7)), Id(rows.value(r, 8))}};
         if (v.dan < 1 || v.dan > 5 || v.ura < 0 || v.ura > 15) {
-            napake << QStringLiteral("Termin %1 (%2) leži zunaj tedna: %3.").arg(v.id).arg(ime(v.enota), Mesto(v.dan, v.ura));
+            napake << QStringLiteral("Termin %1 (%2) leži zunaj tedna: %3.")
+                          .arg(v.id)
+                          .arg(ime(v.enota), Mesto(v.dan, v.ura));
             continue;
         }
         vrstice.push_back(v);
@@ -190,7 +197,10 @@ QStringList PreverjanjeUrnika::preveri() {
         const auto t = tedenske.find(enota);
         const int ure = t != tedenske.end() ? t->second.first : 0;
         if (int(celice.size()) > ure)
-            napake << QStringLiteral("%1: razporejenih ur %2, tedenskih ur %3.").arg(ime(enota)).arg(celice.size()).arg(ure);
+            napake << QStringLiteral("%1: razporejenih ur %2, tedenskih ur %3.")
+                          .arg(ime(enota))
+                          .arg(celice.size())
+                          .arg(ure);
     }
 
     // Frames of the classes, as the automatic construction saw them.
@@ -234,7 +244,8 @@ QStringList PreverjanjeUrnika::preveri() {
                 if (!okvir(o).count({dan, ura})) {
                     const auto on = oddelki.find(o);
                     napake << QStringLiteral("%1: %2 zunaj okvirja oddelka %3.")
-                                  .arg(ime(enota), Mesto(dan, ura), on != oddelki.end() ? on->second : QString::number(o));
+                                  .arg(ime(enota), Mesto(dan, ura),
+                                       on != oddelki.end() ? on->second : QString::number(o));
                 }
     }
     return napake;

@@ -76,8 +76,8 @@ void PripravaUrnika::zgradiOkvirje(const ModelUrnika &model, int dodatneUre, con
         for (int d = 1; d <= 5; ++d) {
             ok.prvaUra[d] = o < int(prve.size()) ? prve[size_t(o)].prvaUra[d] : 1;
             for (int p = 0; p < StUr; ++p)
-                ok.okvir(d, p) = model.oddelki[size_t(o)].prepovedano(d, p) ? OkvirOddelka::Prepovedano
-                                                                            : OkvirOddelka::Zunaj;
+                ok.okvir(d, p) =
+                    model.oddelki[size_t(o)].prepovedano(d, p) ? OkvirOddelka::Prepovedano : OkvirOddelka::Zunaj;
         }
     }
     m_tedenskeUre.assign(size_t(nOdd) + 1, 0);

@@ -26,9 +26,13 @@ Sestavljalnik::Sestavljalnik(ModelUrnika &model, PripravaUrnika &priprava, quint
     m_veljavno.assign(m.predavanja.size(), 0);
 }
 
-int Sestavljalnik::maksimumNapredka() const { return int(std::nearbyint(m_zacetekNapredka * 44.1 / 43)); }
+int Sestavljalnik::maksimumNapredka() const {
+    return int(std::nearbyint(m_zacetekNapredka * 44.1 / 43));
+}
 
-double Sestavljalnik::nakljucno() { return double(m_rng()) / 4294967296.0; }
+double Sestavljalnik::nakljucno() {
+    return double(m_rng()) / 4294967296.0;
+}
 
 void Sestavljalnik::napreduj(int ure) {
     m_napredek += ure;
@@ -76,7 +80,9 @@ void Sestavljalnik::zgradiIndekse() {
     }
 }
 
-void Sestavljalnik::razveljaviVse() { std::fill(m_veljavno.begin(), m_veljavno.end(), 0); }
+void Sestavljalnik::razveljaviVse() {
+    std::fill(m_veljavno.begin(), m_veljavno.end(), 0);
+}
 
 // The feasible positions of a unit change only when a cell of one of its classes, teachers or
 // candidate rooms changes; placed period t names exactly those of the units around it.

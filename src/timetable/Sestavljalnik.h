@@ -37,7 +37,10 @@ public:
     int napredek() const { return m_napredek; }
     // The progress bar's maximum: progress start x 44.1 / 43, rounded.
     int maksimumNapredka() const;
-    void zacniNapredek() { m_zacetekNapredka = m_nerazporejene; m_napredek = 0; }
+    void zacniNapredek() {
+        m_zacetekNapredka = m_nerazporejene;
+        m_napredek = 0;
+    }
 
     // The number of consecutive periods the next placement of unit u covers.
     int DolzinaBloka(int u) const;

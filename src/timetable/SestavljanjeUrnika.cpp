@@ -85,7 +85,9 @@ QString SestavljanjeUrnika::BesediloOdstotka(int skupaj, int nerazporejene) {
     return QStringLiteral("Sestavljeno: ") + QString::number(odstotek, 'f', 2) + u'%';
 }
 
-int SestavljanjeUrnika::napredek() const { return m_sestavljalnik ? m_sestavljalnik->napredek() : m_koncniNapredek; }
+int SestavljanjeUrnika::napredek() const {
+    return m_sestavljalnik ? m_sestavljalnik->napredek() : m_koncniNapredek;
+}
 
 int SestavljanjeUrnika::maksimumNapredka() const {
     return m_sestavljalnik ? m_sestavljalnik->maksimumNapredka() : m_koncniMaksimum;
@@ -105,7 +107,9 @@ PodatkiTretjegaKroga SestavljanjeUrnika::podatkiTretjegaKroga() const {
     return p;
 }
 
-void SestavljanjeUrnika::ustavi() { App().runFlag = false; }
+void SestavljanjeUrnika::ustavi() {
+    App().runFlag = false;
+}
 
 void SestavljanjeUrnika::poKoraku() {
     if (m_vTretjem && m_omejitev > 0 && m_sestavljalnik &&

@@ -13,10 +13,10 @@ namespace zentrel::timetable {
 class Sestavljalnik;
 
 struct MoznostiSestavljanja {
-    bool selitev = false;   // "Ura odmora pri selitvi med stavbami": kept and shown, no effect on placing
-    bool kabineti = false;  // second round
-    bool tretjiKrog = false; // third round
-    int dodatneUre = 0;     // extra periods per day: the first round repeats for k = 0..dodatneUre
+    bool selitev = false;        // "Ura odmora pri selitvi med stavbami": kept and shown, no effect on placing
+    bool kabineti = false;       // second round
+    bool tretjiKrog = false;     // third round
+    int dodatneUre = 0;          // extra periods per day: the first round repeats for k = 0..dodatneUre
     std::optional<quint32> seme; // fixed seed: the same seed gives the same timetable
     double casovnaOmejitev = 0;  // seconds after which the third round stops; 0 = none
 };
@@ -24,22 +24,22 @@ struct MoznostiSestavljanja {
 // A unit left with periods to place, and the rule that most often kept it out.
 struct NerazporejenoPredavanje {
     int predavanje = 0;
-    QString skupina;    // class-group label
-    QString predmet;    // subject-group label
+    QString skupina; // class-group label
+    QString predmet; // subject-group label
     QStringList ucitelji;
-    int ur = 0;         // periods not placed
-    QString razlog;     // "okvir", "oddelek", "ucitelj", "razpon", "prepoved", "prostor", "dan"
+    int ur = 0;     // periods not placed
+    QString razlog; // "okvir", "oddelek", "ucitelj", "razpon", "prepoved", "prostor", "dan"
 };
 
 struct RezultatSestavljanja {
-    bool zagnano = false;     // false: a run was already going, nothing was started
-    bool shranjeno = false;   // the rounds ran and the result was saved
-    QString sporocilo;        // the message that stopped the run before the rounds
-    int skupaj = 0;           // total periods
-    int nerazporejene = 0;    // periods left unplaced
-    double odstotek = 0;      // placed share in percent
-    QString besedilo;         // "Sestavljeno: xx.xx%"
-    quint32 seme = 0;         // the seed used
+    bool zagnano = false;   // false: a run was already going, nothing was started
+    bool shranjeno = false; // the rounds ran and the result was saved
+    QString sporocilo;      // the message that stopped the run before the rounds
+    int skupaj = 0;         // total periods
+    int nerazporejene = 0;  // periods left unplaced
+    double odstotek = 0;    // placed share in percent
+    QString besedilo;       // "Sestavljeno: xx.xx%"
+    quint32 seme = 0;       // the seed used
     QStringList preobremenjeni;
     qint64 msPriprava = 0, msPrvi = 0, msDrugi = 0, msTretji = 0, msShranjevanje = 0;
     std::vector<NerazporejenoPredavanje> nerazporejena;

@@ -26,8 +26,8 @@ bool ShraniSestavljeno(ModelUrnika &m) {
                     continue; // created and removed within the run: never written
                 for (size_t z = 1; z < termin.zasedbe.size() && ok; ++z) {
                     const ZasedbaTermina &zt = termin.zasedbe[z];
-                    const QVariant soba =
-                        zt.prostor >= 1 ? QVariant(m.prostori[size_t(zt.prostor)].id) : QVariant(QMetaType(QMetaType::LongLong));
+                    const QVariant soba = zt.prostor >= 1 ? QVariant(m.prostori[size_t(zt.prostor)].id)
+                                                          : QVariant(QMetaType(QMetaType::LongLong));
                     ok = c.exec(insert, QVariantList{urnik, p.izvajalci[size_t(zt.izvajalec)].idRazporeda, soba,
                                                      termin.dan, termin.ura, turnus});
                     if (ok) {

@@ -18,7 +18,9 @@ qint64 Sestavljalnik::msOdZadnjeSpremembe() const {
     return m_tretjiZacetek.isValid() ? m_tretjiZacetek.elapsed() - m_zadnjaSprememba : 0;
 }
 
-Sestavljalnik::Oznaka Sestavljalnik::posnetek() const { return {m_dnevnik.size(), m.termini.size(), m_nerazporejene}; }
+Sestavljalnik::Oznaka Sestavljalnik::posnetek() const {
+    return {m_dnevnik.size(), m.termini.size(), m_nerazporejene};
+}
 
 void Sestavljalnik::obnovi(const Oznaka &o) {
     for (size_t i = m_dnevnik.size(); i > o.dnevnik; --i) {

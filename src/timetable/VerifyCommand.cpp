@@ -30,9 +30,9 @@ int RunVerifyCommand(const QStringList &args) {
     }
     if (!shell::OpenProjectFile(m.polozajni.first()))
         return 1;
-    const QString napaka = NastaviIzbiro(m.vrednosti.value(QStringLiteral("--curriculum")),
-                                         m.vrednosti.value(QStringLiteral("--timetable")),
-                                         m.vrednosti.value(QStringLiteral("--turnus")));
+    const QString napaka =
+        NastaviIzbiro(m.vrednosti.value(QStringLiteral("--curriculum")),
+                      m.vrednosti.value(QStringLiteral("--timetable")), m.vrednosti.value(QStringLiteral("--turnus")));
     if (!napaka.isEmpty()) {
         err << napaka << '\n';
         return 1;
@@ -43,8 +43,8 @@ int RunVerifyCommand(const QStringList &args) {
     QTextStream out(stdout);
     for (const QString &k : krsitve)
         out << k << '\n';
-    out << "Urnik " << app.trenutniUrnikIme << ": " << (krsitve.isEmpty() ? QStringLiteral("brez kršitev")
-                                                                          : QStringLiteral("kršitev: %1").arg(krsitve.size()))
+    out << "Urnik " << app.trenutniUrnikIme << ": "
+        << (krsitve.isEmpty() ? QStringLiteral("brez kršitev") : QStringLiteral("kršitev: %1").arg(krsitve.size()))
         << '\n';
     return krsitve.isEmpty() ? 0 : 1;
 }

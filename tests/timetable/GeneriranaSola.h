@@ -31,7 +31,8 @@ inline void GenerirajSolo(MalaSola &s, int oddelkov, unsigned seme) {
         const qint64 ucilnica = s.prostor(QStringLiteral("U%1").arg(o + 1));
         for (size_t p = 0; p < std::size(predmeti); ++p) {
             if (o % 2 == 0)
-                ucitelji[p].push_back(s.ucitelj(QStringLiteral("%1%2").arg(QString::fromUtf8(predmeti[p].oznaka)).arg(o / 2 + 1)));
+                ucitelji[p].push_back(
+                    s.ucitelj(QStringLiteral("%1%2").arg(QString::fromUtf8(predmeti[p].oznaka)).arg(o / 2 + 1)));
             const qint64 uc = ucitelji[p].back();
             QList<QPair<qint64, qint64>> izvajalci{{uc, ucilnica}};
             if (QString::fromUtf8(predmeti[p].oznaka) == QStringLiteral("ŠPO")) {

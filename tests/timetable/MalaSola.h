@@ -3,13 +3,15 @@
 #include "db/Connection.h"
 #include "shell/AppState.h"
 
-#include <gtest/gtest.h>
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <gtest/gtest.h>
 
 // Readable failure output for Qt texts.
-inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace zentrel::test {
 
@@ -52,7 +54,6 @@ private:
 };
 
 } // namespace zentrel::test
-
 
 namespace zentrel::test {
 
@@ -126,8 +127,7 @@ inline qint64 MalaSola::predmet(const QString &oznaka) {
     const qint64 id = naslednji();
     exec(QStringLiteral("INSERT INTO PREDMETI (ID, OZNAKA, IME) VALUES (?, ?, ?)"), {id, oznaka, oznaka});
     exec(QStringLiteral("INSERT INTO SKUPINE_PREDMETOV (ID, OZNAKA, IME) VALUES (?, ?, ?)"), {id, oznaka, oznaka});
-    exec(QStringLiteral("INSERT INTO PREDMETI_V_SKUPINI (ID, ID_SKUPINE, ID_PREDMETA) VALUES (?, ?, ?)"),
-         {id, id, id});
+    exec(QStringLiteral("INSERT INTO PREDMETI_V_SKUPINI (ID, ID_SKUPINE, ID_PREDMETA) VALUES (?, ?, ?)"), {id, id, id});
     return id;
 }
 
@@ -139,13 +139,14 @@ inline qint64 MalaSola::program(qint64 skupina) {
         return obstojeci.toLongLong();
     const qint64 id = naslednji();
     exec(QStringLiteral("INSERT INTO PROGRAMI (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) VALUES (?, 'P', 'P', 1)"), {id});
-    exec(QStringLiteral("INSERT INTO PROGRAM_SKUPINE (ID_SKUPINE_ODDELKOV, ID_PREDMETNIKA, ID_PROGRAMA) VALUES (?, 1, ?)"),
+    exec(QStringLiteral(
+             "INSERT INTO PROGRAM_SKUPINE (ID_SKUPINE_ODDELKOV, ID_PREDMETNIKA, ID_PROGRAMA) VALUES (?, 1, ?)"),
          {skupina, id});
     return id;
 }
 
 inline QList<qint64> MalaSola::predavanje(qint64 skupina, qint64 predmet, int ure, int dolzina,
-                                   const QList<QPair<qint64, qint64>> &izvajalci, int zahtevnost) {
+                                          const QList<QPair<qint64, qint64>> &izvajalci, int zahtevnost) {
     const qint64 prog = program(skupina);
     exec(QStringLiteral("INSERT INTO PREDMETI_V_PROGRAMU (ID_PROGRAMA, ID_SKUPINE_PREDMETOV, ID_TURNUSA, STEVILO_UR, "
                         "DOLZINA_TERMINA, ZAHTEVNOST) VALUES (?, ?, 0, ?, ?, ?)"),
@@ -181,7 +182,8 @@ inline void MalaSola::prepovedProstora(qint64 prostor, int dan, int ura) {
     exec(QStringLiteral("INSERT INTO PREPOVEDI_PROSTOROV VALUES (?, ?, ?)"), {prostor, dan, ura});
 }
 inline void MalaSola::prvaUra(qint64 oddelek, int dan, int ura) {
-    exec(QStringLiteral("INSERT INTO ODDELKI_OKVIR (ID_URNIKA, ID_ODDELKA, DAN, ID_TURNUSA, PRVA_URA) VALUES (1, ?, ?, 0, ?)"),
+    exec(QStringLiteral(
+             "INSERT INTO ODDELKI_OKVIR (ID_URNIKA, ID_ODDELKA, DAN, ID_TURNUSA, PRVA_URA) VALUES (1, ?, ?, 0, ?)"),
          {oddelek, dan, ura});
 }
 

@@ -10,7 +10,9 @@ using namespace zentrel::timetable;
 
 namespace {
 
-int Stevilo(db::Connection &c, const QString &sql) { return c.scalar(sql).toInt(); }
+int Stevilo(db::Connection &c, const QString &sql) {
+    return c.scalar(sql).toInt();
+}
 
 int NajdiPredavanje(const ModelUrnika &m, const QString &skupina, const QString &predmet) {
     for (int u = 1; u <= m.steviloPredavanj(); ++u) {
@@ -163,10 +165,10 @@ TEST(PreberiModelUrnika, TeacherCollisionDeletesTheWholePlacedPeriod) {
               QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n1b  --  2  3. uro\n\nPrekrivanja so bila "
                                          "zbrisana.")});
     EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
-    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID_RAZPOREDA IN (%1, %2)")
-                                        .arg(rb[0])
-                                        .arg(rb[1])),
-              0)
+    EXPECT_EQ(
+        Stevilo(project.db(),
+                QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID_RAZPOREDA IN (%1, %2)").arg(rb[0]).arg(rb[1])),
+        0)
         << "the row of T3 goes with the colliding row of T2";
     EXPECT_EQ(m.steviloTerminov(), 1);
 }
@@ -181,7 +183,8 @@ TEST(PreberiModelUrnika, OnlyRatedIgnoresUnitsOfDifficultyZeroAndOtherTimetables
     const qint64 r = s.predavanje(a, sport, 3, 1, {{t1, r1}}, 0).first();
     s.termin(r, 1, 1, QStringLiteral("r"), r1);
     s.termin(r, 2, 1);
-    ASSERT_TRUE(project.db().exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (2, 'Drugi', 1)")));
+    ASSERT_TRUE(
+        project.db().exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (2, 'Drugi', 1)")));
     ASSERT_TRUE(project.db().exec(
         QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, ID_TURNUSA) VALUES (2, %1, 3, 3, "
                        "'r', 0)")

@@ -1,9 +1,9 @@
 // Each conflict rule of construction on a school of three to five lessons, with the exact cells
 // at which the rule fails.
 
+#include "timetable/PravilaCelice.h"
 #include "MalaSola.h"
 #include "support/TempProject.h"
-#include "timetable/PravilaCelice.h"
 #include "timetable/PreberiModelUrnika.h"
 #include "timetable/PripravaUrnika.h"
 

@@ -1,7 +1,7 @@
+#include "timetable/PripravaUrnika.h"
 #include "MalaSola.h"
 #include "support/TempProject.h"
 #include "timetable/PreberiModelUrnika.h"
-#include "timetable/PripravaUrnika.h"
 
 #include <gtest/gtest.h>
 
@@ -99,8 +99,8 @@ TEST(OkvirOddelka, ExtraPeriodsAddFiveCellsPerPeriod) {
     EXPECT_EQ(p.okvirjiSkupin[1].dovoljeneCelice, 10);
     ASSERT_TRUE(p.zgradiOkvirje(m, 2));
     EXPECT_EQ(p.okvirjiSkupin[1].dovoljeneCelice, 20);
-    EXPECT_EQ(Celice(p.okvirjiOddelkov[1].okvir), (QStringList{"1:1,2,3,4", "2:1,2,3,4", "3:1,2,3,4", "4:1,2,3,4",
-                                                               "5:1,2,3,4"}));
+    EXPECT_EQ(Celice(p.okvirjiOddelkov[1].okvir),
+              (QStringList{"1:1,2,3,4", "2:1,2,3,4", "3:1,2,3,4", "4:1,2,3,4", "5:1,2,3,4"}));
 }
 
 TEST(PovprasevanjeProstora, DemandSpreadsOverTheFrameAndOverloadedRoomsAreListed) {
@@ -110,9 +110,9 @@ TEST(PovprasevanjeProstora, DemandSpreadsOverTheFrameAndOverloadedRoomsAreListed
     const qint64 u1 = x.s.prostor(QStringLiteral("U1"));
     const qint64 u2 = x.s.prostor(QStringLiteral("U2"));
     const qint64 grupa = x.s.skupinaProstorov(QStringLiteral("$G"), {u1, u2});
-    x.s.predavanje(a, x.predmet, 10, 1, {{x.t1, u1}});                               // share 1.0 on U1
-    x.s.predavanje(b, x.predmet, 5, 1, {{x.t1, grupa}});                             // share 0.5 on U2
-    x.s.predavanje(b, x.s.predmet(QStringLiteral("Q")), 5, 1, {{x.t1, 0}});          // 1b has 10 cells
+    x.s.predavanje(a, x.predmet, 10, 1, {{x.t1, u1}});                                                // share 1.0 on U1
+    x.s.predavanje(b, x.predmet, 5, 1, {{x.t1, grupa}});                                              // share 0.5 on U2
+    x.s.predavanje(b, x.s.predmet(QStringLiteral("Q")), 5, 1, {{x.t1, 0}});                           // 1b has 10 cells
     x.s.predavanje(x.s.skupinaOddelkov(QStringLiteral("prazna"), {}), x.predmet, 3, 1, {{x.t1, u2}}); // no frame
     ModelUrnika m;
     ASSERT_TRUE(PreberiModelUrnika(m, true));

@@ -55,8 +55,8 @@ struct Sola {
 // Rows of TERMINI as "razpored:day.period:type" in a stable order, to compare whole timetables.
 QStringList Termini(db::Connection &c) {
     QStringList out;
-    const db::RowSet rows = c.query(QStringLiteral(
-        "SELECT ID_RAZPOREDA, DAN, URA, TIP, ID_PROSTORA FROM TERMINI ORDER BY ID_RAZPOREDA, DAN, URA"));
+    const db::RowSet rows = c.query(
+        QStringLiteral("SELECT ID_RAZPOREDA, DAN, URA, TIP, ID_PROSTORA FROM TERMINI ORDER BY ID_RAZPOREDA, DAN, URA"));
     for (int r = 0; r < rows.rowCount(); ++r)
         out << QStringLiteral("%1:%2.%3:%4:%5")
                    .arg(rows.value(r, 0).toLongLong())
@@ -139,7 +139,10 @@ TEST(PrviKrog, CachedPrioritiesGiveTheSameTimetableAsFullRecomputation) {
         s.PrviKrog();
         QStringList out;
         for (size_t t = 1; t < x.m.termini.size(); ++t)
-            out << QStringLiteral("%1@%2.%3").arg(x.m.termini[t].predavanje).arg(x.m.termini[t].dan).arg(x.m.termini[t].ura);
+            out << QStringLiteral("%1@%2.%3")
+                       .arg(x.m.termini[t].predavanje)
+                       .arg(x.m.termini[t].dan)
+                       .arg(x.m.termini[t].ura);
         return out;
     };
     const QStringList cached = run(false);
@@ -228,8 +231,8 @@ TEST(Sestavljanje, StoppingChecksAndOverloadedRooms) {
         moznosti.seme = 1;
         const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
         EXPECT_EQ(rez.preobremenjeni, QStringList{QStringLiteral("LAB's")});
-        EXPECT_EQ(x.project.messages().texts(),
-                  (QStringList{QStringLiteral("Preobremenjeni prostori: LAB's"), QStringLiteral("Shranjujem podatke ...")}));
+        EXPECT_EQ(x.project.messages().texts(), (QStringList{QStringLiteral("Preobremenjeni prostori: LAB's"),
+                                                             QStringLiteral("Shranjujem podatke ...")}));
         EXPECT_TRUE(rez.shranjeno) << "an overloaded room is a warning, construction goes on";
     }
 }
