@@ -33,16 +33,17 @@ QString Razlog(const ModelUrnika &m, const PripravaUrnika &priprava, int u) {
             continue;
         prostDan = true;
         for (int ura = 0; ura < StUr; ++ura) {
+            // Rules that no move of other lessons can change come first.
             if (!VOkvirju(m, priprava, u, dan, ura))
                 ++stevci[0];
+            else if (!NiPrepovedano(m, u, dan, ura))
+                ++stevci[4];
             else if (!OddelkiProsti(m, u, dan, ura))
                 ++stevci[1];
             else if (!UciteljiProsti(m, u, dan, ura))
                 ++stevci[2];
             else if (!RazponUciteljev(m, u, dan, ura))
                 ++stevci[3];
-            else if (!NiPrepovedano(m, u, dan, ura))
-                ++stevci[4];
             else if (!ProstoriNaVoljo(m, u, dan, ura, izbrane.data()))
                 ++stevci[5];
         }
