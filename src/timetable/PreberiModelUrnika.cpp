@@ -371,7 +371,7 @@ bool BralecRazporedov::beri(db::Connection &c, qint64 urnik, qint64 turnus, qint
 
 // Deletes every row of the placed periods that collided in this pass. True when every
 // statement ran.
-bool BrisiPrekrivanja(db::Connection &c, const ModelUrnika &m, size_t od) {
+bool BrisiPrekrivanja(db::Connection &c, const ModelUrnika &m, size_t od, db::DbError &napaka) {
     db::Transaction tx(c);
     std::vector<int> termini;
     for (size_t i = od; i < m.prekrivanja.size(); ++i)
@@ -381,9 +381,15 @@ bool BrisiPrekrivanja(db::Connection &c, const ModelUrnika &m, size_t od) {
     for (int t : termini)
         for (size_t z = 1; z < m.termini[size_t(t)].zasedbe.size(); ++z)
             if (!c.exec(QStringLiteral("delete from TERMINI where ID = ") +
-                        QString::number(m.termini[size_t(t)].zasedbe[z].idTermina)))
+                        QString::number(m.termini[size_t(t)].zasedbe[z].idTermina))) {
+                napaka = c.lastError(); // the rollback would clear it
                 return false;
-    return tx.commit();
+            }
+    if (!tx.commit()) {
+        napaka = c.lastError();
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -427,6 +433,7 @@ bool PreberiModelUrnika(ModelUrnika &m, bool onlyRated) {
     m.prekrivanja.clear();
     bool prekrivanja = true;
     bool ok = true;
+    db::DbError napaka;
     while (prekrivanja && ok) {
         m.clear();
         Mape mape;
@@ -435,15 +442,17 @@ bool PreberiModelUrnika(ModelUrnika &m, bool onlyRated) {
              BeriOddelke(c, m, mape, predmetnik) && BeriUcitelje(c, m, mape, predmetnik) &&
              BeriPrepovedi(c, m, mape, predmetnik) &&
              BralecRazporedov(m, mape, onlyRated).beri(c, urnik, turnus, predmetnik, prekrivanja);
-        if (!ok)
+        if (!ok) {
+            napaka = c.lastError();
             break;
+        }
         // A pass that cannot delete what collided would find it again forever: stop and report.
-        if (prekrivanja && !BrisiPrekrivanja(c, m, od))
+        if (prekrivanja && !BrisiPrekrivanja(c, m, od, napaka))
             ok = false;
     }
     if (!ok)
-        shell::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), c.lastError());
-    if (!m.prekrivanja.empty())
+        shell::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), napaka);
+    if (ok && !m.prekrivanja.empty())
         // The text goes in as a value so that a "#" in a label is shown as it stands.
         shell::ShowMessage(shell::MsgInformation, QStringLiteral("#"), BesediloPrekrivanj(m));
     return ok;

@@ -228,3 +228,41 @@ TEST(PreberiModelUrnika, OverlapLinesAreSortedAndHashInLabelsIsKept) {
                                          "Prekrivanja so bila zbrisana.")});
     EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 1);
 }
+
+TEST(PreberiModelUrnika, CollisionThatCannotBeDeletedStopsTheLoadWithAnError) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 mat = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 3, 1, {{t1, 0}}).first();
+    const qint64 slo = s.predavanje(a, s.predmet(QStringLiteral("SLO")), 3, 1, {{t1, 0}}).first();
+    s.termin(mat, 1, 2);
+    s.termin(slo, 1, 2);
+    ASSERT_TRUE(project.db().exec(QStringLiteral(
+        "CREATE TRIGGER ZAKLEP BEFORE DELETE ON TERMINI BEGIN SELECT RAISE(ABORT, 'zaklenjeno'); END")));
+    ModelUrnika m;
+    EXPECT_FALSE(PreberiModelUrnika(m, false)) << "the load must not repeat forever";
+    EXPECT_EQ(project.messages().texts(),
+              QStringList{QStringLiteral("Napaka pri branju urnika.\nzaklenjeno (1)")});
+    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+}
+
+TEST(PreberiModelUrnika, EveryWeekAssignmentReadsOnlyThePeriodsOfTheCurrentTurnus) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 r = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 4, 1, {{t1, 0}}).first();
+    s.termin(r, 1, 1); // turnus 0
+    ASSERT_TRUE(project.db().exec(
+        QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, ID_TURNUSA) VALUES (1, %1, 2, 2, "
+                       "'r', 1)")
+            .arg(r)));
+    shell::App().trenutniTurnus = 1;
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
+    ASSERT_EQ(m.steviloPredavanj(), 1) << "an assignment of turnus 0 belongs to every turnus";
+    ASSERT_EQ(m.steviloTerminov(), 1);
+    EXPECT_EQ(m.termini[1].dan, 2);
+    EXPECT_EQ(m.predavanja[1].preostalo, 3);
+}

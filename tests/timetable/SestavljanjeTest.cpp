@@ -519,3 +519,18 @@ TEST(TretjiKrog, GridsMatchThePlacedPeriodsAfterEveryRoundAndAStop) {
         EXPECT_EQ(preostalo, s.nerazporejeneUre()) << "the counter agrees with the units";
     }
 }
+
+TEST(Sestavljanje, FailedSaveWritesNothingAndIsReported) {
+    Sola x;
+    test::GenerirajSolo(x.s, 2, 1);
+    ASSERT_TRUE(x.project.db().exec(QStringLiteral("CREATE TRIGGER POLNO BEFORE INSERT ON TERMINI WHEN NEW.DAN = 5 "
+                                                   "BEGIN SELECT RAISE(ABORT, 'disk je poln'); END")));
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 1;
+    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+    EXPECT_FALSE(rez.shranjeno);
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 0);
+    EXPECT_EQ(x.project.messages().texts(),
+              (QStringList{QStringLiteral("Shranjujem podatke ..."),
+                           QStringLiteral("Urnika ni bilo mogoče shraniti.\ndisk je poln (1)")}));
+}
