@@ -36,14 +36,6 @@ bool ModelUrnika::imaTerminNaDan(int predavanje, int dan) const {
     return false;
 }
 
-int ModelUrnika::steviloRazporejenih(int predavanje) const {
-    int n = 0;
-    for (size_t t = 1; t < termini.size(); ++t)
-        if (termini[t].dan > 0 && termini[t].predavanje == predavanje)
-            ++n;
-    return n;
-}
-
 ModelUrnika &TrenutniModel() {
     static ModelUrnika model;
     return model;

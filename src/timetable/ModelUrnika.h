@@ -140,8 +140,6 @@ public:
     const std::vector<int> &oddelkiPredavanja(int predavanje) const;
     // True when the unit has a placed period on that day (looked up in its first class).
     bool imaTerminNaDan(int predavanje, int dan) const;
-    // Periods in use (day > 0) and the number of placed periods of one unit.
-    int steviloRazporejenih(int predavanje) const;
 
 private:
     std::vector<int> m_brezOddelkov{0};

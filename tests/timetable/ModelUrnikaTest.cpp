@@ -238,12 +238,11 @@ TEST(PreberiModelUrnika, CollisionThatCannotBeDeletedStopsTheLoadWithAnError) {
     const qint64 slo = s.predavanje(a, s.predmet(QStringLiteral("SLO")), 3, 1, {{t1, 0}}).first();
     s.termin(mat, 1, 2);
     s.termin(slo, 1, 2);
-    ASSERT_TRUE(project.db().exec(QStringLiteral(
-        "CREATE TRIGGER ZAKLEP BEFORE DELETE ON TERMINI BEGIN SELECT RAISE(ABORT, 'zaklenjeno'); END")));
+    ASSERT_TRUE(project.db().exec(
+        QStringLiteral("CREATE TRIGGER ZAKLEP BEFORE DELETE ON TERMINI BEGIN SELECT RAISE(ABORT, 'zaklenjeno'); END")));
     ModelUrnika m;
     EXPECT_FALSE(PreberiModelUrnika(m, false)) << "the load must not repeat forever";
-    EXPECT_EQ(project.messages().texts(),
-              QStringList{QStringLiteral("Napaka pri branju urnika.\nzaklenjeno (1)")});
+    EXPECT_EQ(project.messages().texts(), QStringList{QStringLiteral("Napaka pri branju urnika.\nzaklenjeno (1)")});
     EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
 }
 

@@ -2,6 +2,7 @@
 #include "MalaSola.h"
 #include "support/TempProject.h"
 #include "timetable/ConstructCommand.h"
+#include "timetable/IzbiraUrnika.h"
 #include "timetable/VerifyCommand.h"
 
 #include <gtest/gtest.h>
@@ -86,4 +87,33 @@ TEST(ZentrelCli, ConstructThenVerifyTheSavedTimetable) {
     EXPECT_EQ(RunVerifyCommand({project.path()}), 1);
     EXPECT_EQ(RunConstructCommand({project.path(), QStringLiteral("--seed")}), 1) << "a missing value is refused";
     EXPECT_EQ(RunConstructCommand({project.path(), QStringLiteral("--curriculum"), QStringLiteral("Ni ga")}), 1);
+}
+
+TEST(ZentrelCli, SelectionsByIdNameOrCodeAndTheirErrors) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    db::Connection &c = project.db();
+    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO PREDMETNIKI (ID, IME) VALUES (2, 'Drugi razpored')")));
+    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (5, 'Jesen''s', 2)")));
+    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (6, 'Pomlad', 2)")));
+    auto &app = shell::App();
+    EXPECT_EQ(NastaviIzbiro({}, QStringLiteral("Jesen's"), QStringLiteral("I")), QString());
+    EXPECT_EQ(app.trenutniPredmetnik, 2) << "a timetable brings its curriculum";
+    EXPECT_EQ(app.trenutniUrnik, 5);
+    EXPECT_EQ(app.trenutniTurnus, 1);
+    EXPECT_EQ(NastaviIzbiro(QStringLiteral("2"), QStringLiteral("6"), QStringLiteral("0")), QString());
+    EXPECT_EQ(app.trenutniUrnik, 6);
+    EXPECT_EQ(app.trenutniTurnus, 0);
+    EXPECT_EQ(NastaviIzbiro(QStringLiteral("1"), {}, {}), QString());
+    EXPECT_EQ(app.trenutniUrnik, 1) << "the current timetable of another curriculum gives way to the first";
+    EXPECT_EQ(NastaviIzbiro(QStringLiteral("1"), QStringLiteral("Pomlad"), {}),
+              QStringLiteral("Urnika Pomlad v razporedu Razpored ni."));
+    EXPECT_EQ(NastaviIzbiro({}, {}, QStringLiteral("Z")), QStringLiteral("Turnusa Z ni."));
+    const MoznostiUkaza m = RazcleniUkaz(
+        {QStringLiteral("p.znt"), QStringLiteral("--seed"), QStringLiteral("4"), QStringLiteral("--third-round")},
+        {QStringLiteral("--seed")}, {QStringLiteral("--third-round")});
+    EXPECT_EQ(m.polozajni, QStringList{QStringLiteral("p.znt")});
+    EXPECT_EQ(m.vrednosti.value(QStringLiteral("--seed")), QStringLiteral("4"));
+    EXPECT_EQ(m.stikala, QStringList{QStringLiteral("--third-round")});
+    EXPECT_EQ(RazcleniUkaz({QStringLiteral("--fast")}, {}, {}).napaka, QStringLiteral("Neznana možnost --fast."));
 }
