@@ -1,4 +1,5 @@
 #include "db/Schema.h"
+#include "sample/SampleCommand.h"
 #include "shell/ConsolePresenter.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
@@ -34,6 +35,7 @@ const std::map<QString, Command> &fileCommands() {
     static const std::map<QString, Command> commands{
         {QStringLiteral("make-defaults"),
          [](const QStringList &args) { return args.size() == 1 && db::CreateDefaultsDatabaseFile(args[0]) ? 0 : 1; }},
+        {QStringLiteral("sample"), sample::RunSampleCommand},
     };
     return commands;
 }
