@@ -15,8 +15,8 @@
 #include "shell/ScriptedPresenter.h"
 #include "timetable/IzbiraUrnika.h"
 #include "timetable/PreberiModelUrnika.h"
-#include "timetable/PripravaUrnika.h"
 #include "timetable/PreverjanjeUrnika.h"
+#include "timetable/PripravaUrnika.h"
 #include "timetable/SestavljanjeUrnika.h"
 
 #include <QCoreApplication>
