@@ -65,6 +65,10 @@ public:
     // With true every priority is recomputed from scratch at every step (as a check of the
     // cache of feasible positions, which must give the same timetable).
     void brezPredpomnilnika(bool vklop) { m_brezPredpomnilnika = vklop; }
+    // With true the third round snapshots by copying the placed periods, rooms, teachers,
+    // units, classes and class groups, instead of the undo log (as a check that both give the
+    // same timetable).
+    void kopirajPosnetke(bool vklop) { m_kopiraj = vklop; }
 
 private:
     friend class TretjiKrogTest;
@@ -89,10 +93,13 @@ private:
         size_t dnevnik;
         size_t termini;
         int nerazporejene;
+        size_t kopija; // index of the copy when snapshots are copies
     };
-    Oznaka posnetek() const;
+    Oznaka posnetek();
     void obnovi(const Oznaka &o);
+    void opustiPosnetek(const Oznaka &o);
     bool postaviZGlobino(int u, int globina, int meja);
+    bool postaviOdPosnetka(int u, int globina, int meja, const Oznaka &oznaka);
     bool izprazni(int u, int dan, int ura, int b);
     bool sprostiProstore(int u, int dan, int ura);
 
@@ -122,6 +129,16 @@ private:
     };
     bool m_belezi = false;
     std::vector<Zapis> m_dnevnik;
+    bool m_kopiraj = false;
+    struct Kopija {
+        std::vector<Termin> termini;
+        std::vector<ProstorUrnika> prostori;
+        std::vector<UciteljUrnika> ucitelji;
+        std::vector<Predavanje> predavanja;
+        std::vector<OddelekUrnika> oddelki;
+        std::vector<SkupinaOddelkovUrnika> skupine;
+    };
+    std::vector<Kopija> m_kopije;
     std::vector<int> m_zbrani;
 
     int m_spremembe = 0;

@@ -18,11 +18,29 @@ qint64 Sestavljalnik::msOdZadnjeSpremembe() const {
     return m_tretjiZacetek.isValid() ? m_tretjiZacetek.elapsed() - m_zadnjaSprememba : 0;
 }
 
-Sestavljalnik::Oznaka Sestavljalnik::posnetek() const {
-    return {m_dnevnik.size(), m.termini.size(), m_nerazporejene};
+Sestavljalnik::Oznaka Sestavljalnik::posnetek() {
+    if (m_kopiraj)
+        m_kopije.push_back({m.termini, m.prostori, m.ucitelji, m.predavanja, m.oddelki, m.skupineOddelkov});
+    return {m_dnevnik.size(), m.termini.size(), m_nerazporejene, m_kopije.size()};
+}
+
+void Sestavljalnik::opustiPosnetek(const Oznaka &o) {
+    if (m_kopiraj)
+        m_kopije.resize(o.kopija - 1);
 }
 
 void Sestavljalnik::obnovi(const Oznaka &o) {
+    if (m_kopiraj) {
+        const Kopija &k = m_kopije[o.kopija - 1];
+        m.termini = k.termini;
+        m.prostori = k.prostori;
+        m.ucitelji = k.ucitelji;
+        m.predavanja = k.predavanja;
+        m.oddelki = k.oddelki;
+        m.skupineOddelkov = k.skupine;
+        m_nerazporejene = o.nerazporejene;
+        return;
+    }
     for (size_t i = m_dnevnik.size(); i > o.dnevnik; --i) {
         const Zapis &z = m_dnevnik[i - 1];
         if (z.naslov)
@@ -164,6 +182,12 @@ bool Sestavljalnik::postaviZGlobino(int u, int globina, int meja) {
     if (m.predavanja[size_t(u)].preostalo <= 0)
         return true; // an earlier block of this unit already took the period back
     const Oznaka oznaka = posnetek();
+    const bool uspeh = postaviOdPosnetka(u, globina, meja, oznaka);
+    opustiPosnetek(oznaka);
+    return uspeh;
+}
+
+bool Sestavljalnik::postaviOdPosnetka(int u, int globina, int meja, const Oznaka &oznaka) {
     const int b = DolzinaBloka(u);
     for (int dan = 1; dan <= 5; ++dan) {
         if (m.imaTerminNaDan(u, dan))
@@ -218,7 +242,7 @@ void Sestavljalnik::TretjiKrog() {
         p.preostalo += p.nerazporejeno;
         p.nerazporejeno = 0;
     }
-    m_belezi = true;
+    m_belezi = !m_kopiraj;
     for (int k = 1; tece() && m_nerazporejene > 0 && k < 100; ++k) {
         for (int u = 1; u <= m.steviloPredavanj() && tece(); ++u) {
             if (m.predavanja[size_t(u)].preostalo <= 0)

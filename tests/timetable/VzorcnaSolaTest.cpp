@@ -6,7 +6,10 @@
 #include "sample/SampleSchool.h"
 #include "support/TempProject.h"
 #include "timetable/IzbiraUrnika.h"
+#include "timetable/PreberiModelUrnika.h"
 #include "timetable/PreverjanjeUrnika.h"
+#include "timetable/PripravaUrnika.h"
+#include "timetable/Sestavljalnik.h"
 #include "timetable/SestavljanjeUrnika.h"
 
 #include <gtest/gtest.h>
@@ -99,4 +102,62 @@ TEST(VzorcnaSola, SameSeedGivesTheSameTimetable) {
     ASSERT_TRUE(OdpriVzorcno(project, 2, 7, QStringLiteral("0")));
     ASSERT_TRUE(Sestavi(54321).shranjeno);
     EXPECT_NE(Termini(), prvic) << "another seed places differently";
+}
+
+namespace {
+
+// The first and third rounds on a sample school made harder by forbidden periods, the third
+// round stopped after a fixed number of steps; the placed periods as text.
+QStringList TretjiKrogNaVzorcni(bool kopije, quint32 seme, int *premaknjenih = nullptr) {
+    test::TempProject project;
+    if (!OdpriVzorcno(project, 2, seme, QStringLiteral("0")))
+        return {};
+    // Every third teacher may not teach in periods 2 to 4 on two days.
+    App().projectConnection.exec(QStringLiteral(
+        "INSERT INTO PREPOVEDI_UCITELJEV (ID_UCITELJA, DAN, URA) SELECT U.ID, D.DAN, R.URA FROM UCITELJI U, "
+        "(SELECT 2 AS DAN UNION SELECT 4) D, (SELECT 2 AS URA UNION SELECT 3 UNION SELECT 4) R WHERE U.ID % 3 = 0"));
+    ModelUrnika m;
+    PripravaUrnika p;
+    if (!PreberiModelUrnika(m, true) || !p.zgradiOkvirje(m, 0))
+        return {};
+    p.zgradiPovprasevanje(m);
+    Sestavljalnik s(m, p, seme);
+    s.kopirajPosnetke(kopije);
+    s.PrviKrog();
+    const int poPrvem = s.nerazporejeneUre();
+    bool zastavica = true;
+    int korakov = 0;
+    s.zastavica = &zastavica;
+    s.korak = [&] {
+        if (++korakov == 3000)
+            zastavica = false;
+    };
+    s.TretjiKrog();
+    QStringList out;
+    int odstranjenih = 0;
+    for (size_t t = 1; t < m.termini.size(); ++t) {
+        const Termin &termin = m.termini[t];
+        odstranjenih += termin.dan == 0 ? 1 : 0;
+        out << QStringLiteral("%1@%2.%3/%4")
+                   .arg(termin.predavanje)
+                   .arg(termin.dan)
+                   .arg(termin.ura)
+                   .arg(termin.zasedbe.size() > 1 ? termin.zasedbe[1].prostor : 0);
+    }
+    out << QStringLiteral("unplaced %1 after %2, steps %3").arg(s.nerazporejeneUre()).arg(poPrvem).arg(korakov);
+    if (premaknjenih)
+        *premaknjenih = odstranjenih;
+    return out;
+}
+
+} // namespace
+
+TEST(VzorcnaSola, UndoLogGivesTheSameTimetableAsCopiedSnapshots) {
+    for (quint32 seme : {2u, 4u}) {
+        int premaknjenih = 0;
+        const QStringList dnevnik = TretjiKrogNaVzorcni(false, seme, &premaknjenih);
+        ASSERT_FALSE(dnevnik.isEmpty());
+        EXPECT_GT(premaknjenih, 0) << "the round moved periods to make room";
+        EXPECT_EQ(TretjiKrogNaVzorcni(true, seme), dnevnik) << "seed " << seme;
+    }
 }
