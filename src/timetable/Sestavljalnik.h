@@ -71,7 +71,6 @@ public:
     void kopirajPosnetke(bool vklop) { m_kopiraj = vklop; }
 
 private:
-    friend class TretjiKrogTest;
 
     int steviloPolozajev(int u);
     void razveljavi(int u) { m_veljavno[size_t(u)] = 0; }
