@@ -46,6 +46,8 @@ int printUsage() {
                            "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
                            "  compact POT           skrči projekt\n"
                            "  ensure-sample         primer.znt v mapi dokumentov\n"
+                           "  sample POT [--classes-per-grade N] [--seed S]\n"
+                           "                        vzorčna šola OŠ Primer\n"
                            "  make-defaults POT     tovarniška privzeta baza\n";
     return 1;
 }
