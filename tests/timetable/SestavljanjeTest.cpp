@@ -534,3 +534,72 @@ TEST(Sestavljanje, FailedSaveWritesNothingAndIsReported) {
               (QStringList{QStringLiteral("Shranjujem podatke ..."),
                            QStringLiteral("Urnika ni bilo mogoče shraniti.\ndisk je poln (1)")}));
 }
+
+TEST(OcenaPolozaja, EveryTermOfTheScore) {
+    Sola x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = x.s.ucitelj(QStringLiteral("T2"));
+    const qint64 u1 = x.s.prostor(QStringLiteral("U1"));
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 4, 1, {{t1, u1}}, 2);
+    const qint64 slo = x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 1, 1, {{t1, 0}}, 2).first();
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("FIZ")), 1, 1, {{t2, 0}}, 3);
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("GUM")), 1, 1, {{t2, 0}}, 1);
+    x.s.termin(slo, 1, 3);
+    x.nalozi();
+    Sestavljalnik s(x.m, x.p, 99);
+    const int mat = x.predavanje(QStringLiteral("MAT"));
+    const int fiz = x.predavanje(QStringLiteral("FIZ"));
+    const int gum = x.predavanje(QStringLiteral("GUM"));
+    ASSERT_EQ(x.p.profili[1].utez, 0.0) << "one class: the teacher's centre term is 0";
+    // The random part 5 x (R + 1.1) is replayed from the same seed, one draw per score.
+    std::mt19937 rng(99);
+    auto osnova = [&] { return 100000 + 5 * (double(rng()) / 4294967296.0 + 1.1); };
+    // Frame of 1a (7 periods, completed to whole rows): periods 1 and 2 every day; U1 is wanted
+    // 4 / 10 in each of them, so its room term is 10 / (0.4 + 0.8) there and 10 / 0.8 elsewhere.
+    const double wantedU1 = 10 / (0.4 + 0.8);
+    struct Primer {
+        int u, dan, ura;
+        double pricakovano;
+    } primeri[] = {
+        {mat, 2, 1, wantedU1},                  // at the first period, nothing around
+        {mat, 1, 4, -150 + 100 + 40 + 12.5},    // 3 periods late, next to SLO, teacher adjacent
+        {mat, 1, 5, -200 + 20 + 12.5},          // one free period for the teacher
+        {mat, 1, 6, -250 + 0 + 12.5},           // two free periods cost nothing
+        {mat, 1, 7, -300 - 20 + 12.5},          // three free periods cost 20
+        {mat, 1, 2, -50 + 100 + 40 + wantedU1}, // before SLO: class and teacher adjacent
+        {fiz, 1, 5, -200 + 30 * (10000 - 2)},   // hard unit: Monday carries SLO (difficulty 2)
+        {fiz, 2, 5, -200 + 30 * 10000},
+        {gum, 1, 5, -200 + 30 * 2}, // easy unit prefers the heavier day
+        {gum, 2, 5, -200},
+    };
+    for (const Primer &p : primeri)
+        EXPECT_NEAR(s.OcenaPolozaja(p.u, p.dan, p.ura, 1), osnova() + p.pricakovano, 1e-6)
+            << "unit " << p.u << " at " << p.dan << "." << p.ura;
+    // A block of two: the class neighbour is looked for after the block.
+    EXPECT_NEAR(s.OcenaPolozaja(mat, 1, 1, 2), osnova() + 100 + 40 + wantedU1 + wantedU1, 1e-6);
+}
+
+TEST(PrednostPredavanja, RemainingTimesWeightOverFeasiblePositions) {
+    Sola x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 b = x.s.oddelek(QStringLiteral("1b"));
+    const qint64 ab = x.s.skupinaOddelkov(QStringLiteral("1ab"), {a, b});
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = x.s.ucitelj(QStringLiteral("T2"));
+    const qint64 t3 = x.s.ucitelj(QStringLiteral("T3"));
+    const qint64 u1 = x.s.prostor(QStringLiteral("U1"));
+    const qint64 u2 = x.s.prostor(QStringLiteral("U2"));
+    const qint64 u3 = x.s.prostor(QStringLiteral("U3"));
+    const qint64 u4 = x.s.prostor(QStringLiteral("U4"));
+    const qint64 g3 = x.s.skupinaProstorov(QStringLiteral("$G3"), {u1, u2, u3});
+    x.s.predavanje(ab, x.s.predmet(QStringLiteral("ŠPO")), 3, 1, {{t1, g3}, {t2, u4}, {t3, u4}});
+    x.s.prepovedUcitelja(t3, 2, 1);
+    x.nalozi();
+    Sestavljalnik s(x.m, x.p, 1);
+    // w = 3 x 2 classes + 3 entries + 2/3 for the group of three + 2 for U4 named first;
+    // U4 named again adds nothing. Frame: period 1 on five days, one forbidden for T3: n = 4.
+    EXPECT_DOUBLE_EQ(s.PrednostPredavanja(1), 3 * (6 + 3 + 2.0 / 3 + 2) / 4);
+    x.m.predavanja[1].preostalo = 0;
+    EXPECT_EQ(s.PrednostPredavanja(1), 0);
+}
