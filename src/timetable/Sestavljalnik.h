@@ -53,8 +53,14 @@ public:
     // Places a block of b periods of u from (dan, ura); the block test must have passed.
     void Postavi(int u, int dan, int ura, int b);
 
+    // Places blocks of the most urgent unit until no unit has periods left that it could place;
+    // blocks without a feasible position move from Remaining to Unplaceable.
     void PrviKrog();
+    // Gives the given-up periods back; entries whose only room is an ordinary room may use any
+    // free ordinary classroom ("--U--"); then the first round again.
     void DrugiKrog();
+    // Makes room for the unplaced units by moving single periods of other units, deepening pass
+    // by pass (at most 99) until all is placed or the run flag is cleared; clears the flag at the end.
     void TretjiKrog();
 
     // Figures of the third round.
