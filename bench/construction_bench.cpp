@@ -2,10 +2,12 @@
 //
 //   construction_bench generate PATH CLASSES_PER_GRADE SEED
 //       writes the generated sample school to PATH
-//   construction_bench construct PATH [SEED] [TIME_LIMIT]
+//   construction_bench construct PATH [SEED] [TIME_LIMIT] [hard]
 //       constructs its timetable with all three rounds and prints one result line:
 //       classes, units, periods, load+prepare ms, first/second/third round ms, save ms, peak MB,
 //       percentage placed, then one line per unit left unplaced with the rule that kept it out.
+//       With "hard", every third teacher first gets periods 2 to 4 of Tuesday and Thursday
+//       forbidden, so that the first round leaves work for the third.
 //
 // bench/run_construction_bench.sh runs it for 2, 4 and 8 classes per grade.
 
@@ -59,13 +61,21 @@ int Construct(const QStringList &args) {
     // The timetable starts empty, so every run measures the whole construction.
     shell::App().projectConnection.exec(
         QStringLiteral("DELETE FROM TERMINI WHERE ID_URNIKA = %1").arg(shell::App().trenutniUrnik));
+    if (args.value(3) == QLatin1String("hard"))
+        shell::App().projectConnection.exec(QStringLiteral(
+            "INSERT INTO PREPOVEDI_UCITELJEV (ID_UCITELJA, DAN, URA) SELECT U.ID, D.DAN, R.URA FROM UCITELJI U, "
+            "(SELECT 2 AS DAN UNION SELECT 4) D, (SELECT 2 AS URA UNION SELECT 3 UNION SELECT 4) R WHERE U.ID % 3 = "
+            "0"));
     timetable::MoznostiSestavljanja moznosti;
     moznosti.seme = args.size() > 1 ? args.value(1).toUInt() : 1u;
     moznosti.kabineti = true;
     moznosti.tretjiKrog = true;
     moznosti.casovnaOmejitev = args.size() > 2 ? args.value(2).toDouble() : 0;
     timetable::ModelUrnika model;
-    const timetable::RezultatSestavljanja rez = timetable::SestavljanjeUrnika(model).zazeni(moznosti);
+    timetable::SestavljanjeUrnika job(model);
+    qint64 koraki = 0; // placement attempts of the third round
+    job.korak = [&] { koraki += job.tretjiKrogTece() ? 1 : 0; };
+    const timetable::RezultatSestavljanja rez = job.zazeni(moznosti);
     if (!rez.shranjeno) {
         out << "failed: " << presenter.texts().join(QStringLiteral(" | ")) << '\n';
         return 1;
@@ -74,7 +84,8 @@ int Construct(const QStringList &args) {
                                                              shell::App().trenutniUrnik, shell::App().trenutniTurnus)
                                     .preveri();
     out << QStringLiteral("classes=%1 units=%2 periods=%3 load+prepare=%4ms first=%5ms second=%6ms third=%7ms "
-                          "save=%8ms peak=%9MB placed=%10% violations=%11")
+                          "save=%8ms peak=%9MB placed=%10% violations=%11 unplaced after rounds 1/2/3=%12/%13/%14 "
+                          "third-round improvements=%15 third-round attempts=%16")
                .arg(model.steviloOddelkov())
                .arg(model.steviloPredavanj())
                .arg(rez.skupaj)
@@ -86,6 +97,11 @@ int Construct(const QStringList &args) {
                .arg(PeakMegabytes(), 0, 'f', 1)
                .arg(rez.odstotek, 0, 'f', 2)
                .arg(krsitve.size())
+               .arg(rez.poPrvem)
+               .arg(rez.poDrugem)
+               .arg(rez.nerazporejene)
+               .arg(rez.spremembe)
+               .arg(koraki)
         << '\n';
     for (const timetable::NerazporejenoPredavanje &n : rez.nerazporejena)
         out << "  unplaced: " << n.skupina << ' ' << n.predmet << " (" << n.ucitelji.join(u',') << ") " << n.ur
@@ -105,6 +121,6 @@ int main(int argc, char **argv) {
     if (args.value(0) == QLatin1String("construct") && args.size() >= 2)
         return Construct(args.mid(1));
     QTextStream(stderr) << "usage: construction_bench generate PATH CLASSES_PER_GRADE SEED\n"
-                           "       construction_bench construct PATH [SEED] [TIME_LIMIT]\n";
+                           "       construction_bench construct PATH [SEED] [TIME_LIMIT] [hard]\n";
     return 1;
 }

@@ -120,11 +120,12 @@ int RunConstructCommand(const QStringList &args) {
     out << rez.besedilo << '\n';
     out << "Seme: " << rez.seme << '\n';
     out << "Priprava: " << Sekunde(rez.msPriprava) << '\n';
-    out << "Prvi krog: " << Sekunde(rez.msPrvi) << '\n';
+    out << "Prvi krog: " << Sekunde(rez.msPrvi) << ", nerazporejenih ur: " << rez.poPrvem << '\n';
     if (moznosti.kabineti)
-        out << "Drugi krog: " << Sekunde(rez.msDrugi) << '\n';
+        out << "Drugi krog: " << Sekunde(rez.msDrugi) << ", nerazporejenih ur: " << rez.poDrugem << '\n';
     if (moznosti.tretjiKrog)
-        out << "Tretji krog: " << Sekunde(rez.msTretji) << '\n';
+        out << "Tretji krog: " << Sekunde(rez.msTretji) << ", nerazporejenih ur: " << rez.nerazporejene
+            << ", sprememb: " << rez.spremembe << '\n';
     out << "Shranjevanje: " << Sekunde(rez.msShranjevanje) << '\n';
     out << "Razporejeno: " << (rez.skupaj - rez.nerazporejene) << " od " << rez.skupaj << " ur\n";
     for (const NerazporejenoPredavanje &n : rez.nerazporejena)

@@ -193,15 +193,18 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
         s.PrviKrog();
     }
     rez.msPrvi = ura.restart();
+    rez.poPrvem = s.nerazporejeneUre();
     if (moznosti.kabineti)
         s.DrugiKrog();
     rez.msDrugi = ura.restart();
+    rez.poDrugem = s.nerazporejeneUre();
     if (moznosti.tretjiKrog) {
         m_vTretjem = true;
         s.TretjiKrog();
         m_vTretjem = false;
     }
     rez.msTretji = ura.restart();
+    rez.spremembe = s.steviloSprememb();
 
     shell::ShowMessage(shell::MsgStatus, QStringLiteral("Shranjujem podatke ..."));
     rez.nerazporejene = s.nerazporejeneUre();

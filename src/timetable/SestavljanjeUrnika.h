@@ -37,6 +37,9 @@ struct RezultatSestavljanja {
     QString sporocilo;      // the message that stopped the run before the rounds
     int skupaj = 0;         // total periods
     int nerazporejene = 0;  // periods left unplaced
+    int poPrvem = 0;        // periods unplaced after the first round (all its repetitions)
+    int poDrugem = 0;       // ... and after the second round
+    int spremembe = 0;      // improvements made by the third round
     double odstotek = 0;    // placed share in percent
     QString besedilo;       // "Sestavljeno: xx.xx%"
     quint32 seme = 0;       // the seed used
