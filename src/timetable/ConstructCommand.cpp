@@ -3,11 +3,13 @@
 #include "IzbiraUrnika.h"
 #include "SestavljanjeUrnika.h"
 #include "shell/AppState.h"
+#include "shell/Messages.h"
 #include "shell/ProjectFiles.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace zentrel::timetable {
@@ -55,12 +57,36 @@ public:
                           .arg(max);
         }
         QTextStream(stderr) << '\r' << vrstica.leftJustified(72) << (koncno ? "\n" : "") << Qt::flush;
+        m_odprta = !koncno;
+    }
+    // Ends the bar's line so that a message does not run into it; the next step redraws it.
+    void prekini() {
+        if (m_odprta)
+            QTextStream(stderr) << '\n' << Qt::flush;
+        m_odprta = false;
+        m_zadnjic = -1000;
     }
 
 private:
     SestavljanjeUrnika &m_job;
     QElapsedTimer m_ura;
     qint64 m_zadnjic = -1000;
+    bool m_odprta = false;
+};
+
+// Hands every message on to the console, after ending the progress bar's line.
+class PresenterZVrstico : public shell::MessagePresenter {
+public:
+    PresenterZVrstico(shell::MessagePresenter *naprej, VrsticaNapredka &vrstica)
+        : m_naprej(naprej), m_vrstica(vrstica) {}
+    shell::Answer present(const shell::Message &message) override {
+        m_vrstica.prekini();
+        return m_naprej ? m_naprej->present(message) : shell::Answer::None;
+    }
+
+private:
+    shell::MessagePresenter *m_naprej;
+    VrsticaNapredka &m_vrstica;
 };
 
 } // namespace
@@ -108,8 +134,12 @@ int RunConstructCommand(const QStringList &args) {
     SestavljanjeUrnika job;
     VrsticaNapredka vrstica(job);
     const bool terminal = isatty(fileno(stderr));
-    if (terminal)
+    PresenterZVrstico presenter(shell::CurrentPresenter(), vrstica);
+    std::optional<shell::PresenterScope> scope;
+    if (terminal) {
         job.korak = [&vrstica] { vrstica.narisi(); };
+        scope.emplace(&presenter);
+    }
     const RezultatSestavljanja rez = job.zazeni(moznosti);
     if (terminal)
         vrstica.narisi(true);
