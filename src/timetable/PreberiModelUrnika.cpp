@@ -36,7 +36,11 @@ private:
         celica = t;
         return true;
     }
+    // Entries of one placed period may share a room (two teachers in one room), so a cell that
+    // already names this same placed period is no collision.
     bool oznaci(ZasedbaCelice &celica, int t, int z, const char *vrsta, int dan, int ura) {
+        if (celica.termin == t)
+            return true;
         if (celica.termin >= 1) {
             m.prekrivanja.push_back({t, m.termini[size_t(t)].predavanje, QString::fromLatin1(vrsta), dan, ura});
             return false;

@@ -265,3 +265,22 @@ TEST(PreberiModelUrnika, EveryWeekAssignmentReadsOnlyThePeriodsOfTheCurrentTurnu
     EXPECT_EQ(m.termini[1].dan, 2);
     EXPECT_EQ(m.predavanja[1].preostalo, 3);
 }
+
+TEST(PreberiModelUrnika, TwoEntriesOfOnePeriodSharingTheirRoomAreNoCollision) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+    const qint64 tel = s.prostor(QStringLiteral("TEL"));
+    const auto spo = s.predavanje(a, s.predmet(QStringLiteral("ŠPO")), 3, 1, {{t1, tel}, {t2, tel}});
+    s.termin(spo[0], 2, 2, QStringLiteral("a"), tel);
+    s.termin(spo[1], 2, 2, QStringLiteral("a"), tel);
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
+    EXPECT_TRUE(project.messages().texts().isEmpty()) << "the construction places such periods itself";
+    EXPECT_TRUE(m.prekrivanja.empty());
+    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    ASSERT_EQ(m.steviloTerminov(), 1);
+    EXPECT_EQ(m.termini[1].zasedbe.size(), 3u);
+}
