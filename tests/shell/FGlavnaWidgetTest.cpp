@@ -14,6 +14,7 @@
 #include "shell/IniFile.h"
 #include "shell/ProjectFiles.h"
 #include "shell/ScriptedPresenter.h"
+#include "shell/SizeClass.h"
 #include "support/TempFolder.h"
 
 #include <QDesktopServices>
@@ -298,6 +299,42 @@ private slots:
         QVERIFY(!w.tabStrip()->isVisible());
         QCOMPARE(App().projectConnection.scalar("SELECT OZNAKA FROM URE WHERE URA=0").toString(), QString("0."));
         QCOMPARE(w.windowTitle(), QString("Zentrel  - n.znt"));
+    }
+
+    void savingAsDefaultsAsksFirstAndCopiesTheSettings() {
+        FGlavna w;
+        const QString opm = CopyOfDefaults(*m_dir, "zn.opm");
+        QVERIFY(App().settingsConnection.open(opm));
+        QVERIFY(OpenProjectFile(CopyOfDefaults(*m_dir, "d.znt")));
+        QVERIFY(App().projectConnection.exec("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (2,'II')"));
+        m_messages->clear();
+        const QString question = "Shranjevanje tekočih nastavitev (ure, turnusi, izmene, prve ure), da bodo "
+                                 "upoštevane pri novih projektih. Ali želiš nadaljevati?";
+        m_messages->queueAnswers({Answer::No});
+        w.FindAction("&Datoteka/&Nastavitve/&Shrani kot predologo")->trigger();
+        QCOMPARE(m_messages->texts(), QStringList{question});
+        QCOMPARE(App().settingsConnection.scalar("SELECT Count(*) FROM TURNUSI").toInt(), 2);
+
+        m_messages->clear();
+        m_messages->queueAnswers({Answer::Yes});
+        w.FindAction("&Datoteka/&Nastavitve/&Shrani kot predologo")->trigger();
+        QCOMPARE(m_messages->texts(), (QStringList{question, "Shranjevanje nastavitev", "Nastavitve shranjene."}));
+        QCOMPARE(App().settingsConnection.scalar("SELECT Count(*) FROM TURNUSI").toInt(), 3);
+        App().settingsConnection.close();
+    }
+
+    void sizeClassFollowsTheMeasure() {
+        QCOMPARE(SizeClassOf(1036), 2);
+        QCOMPARE(SizeClassOf(1035), 1);
+        QCOMPARE(SizeClassOf(991), 1);
+        QCOMPARE(SizeClassOf(990), 0);
+        FGlavna w;
+        // Four lines of the window's font, in twips: a larger font gives a larger measure.
+        const int normal = w.SizeMeasureTwips();
+        QFont big = w.font();
+        big.setPointSizeF(big.pointSizeF() * 1.5);
+        w.setFont(big);
+        QVERIFY(w.SizeMeasureTwips() > normal);
     }
 
     void compactingAsksFirstAndKeepsTheProjectOpen() {
