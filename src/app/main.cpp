@@ -58,8 +58,8 @@ void ScheduleScreenshot(shell::FGlavna &window, const ScreenshotRequest &request
     QTimer::singleShot(300, &window, [&window, request] {
         if (!request.menuPath.isEmpty()) {
             QAction *action = window.FindAction(request.menuPath);
-            if (!action) {
-                qCritical("Ni menija %s", qPrintable(request.menuPath));
+            if (!action || !action->isEnabled()) {
+                qCritical("Meni %s %s", qPrintable(request.menuPath), action ? "ni na voljo" : "ne obstaja");
                 ::_exit(2);
             }
             if (action->menu())
