@@ -2,7 +2,7 @@
 # Screenshots of Zentrel's windows for a person to look at: starts the program under Xvfb on a
 # project, opens a menu path (a menu is dropped down, an item chosen) and a tab, and writes a PNG.
 #
-#   tools/screenshot.sh [-p PROJECT] [-m "&Datoteka/&Nastavitve/&Urejanje"] [-t TAB] [-d MS] -o OUT.png
+#   tools/screenshot.sh [-p PROJECT] [-m "&Datoteka/&Nastavitve/&Urejanje"] [-t TAB] [-k F5,Down] [-d MS] -o OUT.png
 #   tools/screenshot.sh [-p PROJECT] -a DIR     # a set of shots of every menu and window into DIR
 #
 # PROJECT defaults to the sample project. The settings (zn.INI, zn.opm) live in a throw-away
@@ -12,10 +12,10 @@ cd "$(dirname "$0")/.."
 bin=./build/bin/zentrel
 [ -x "$bin" ] || { echo "Najprej zgradite program (./run.sh ali cmake --build build)." >&2; exit 1; }
 
-project="" menu="" tab="" delay="" out="" all=""
-while getopts "p:m:t:d:o:a:" opt; do
+project="" menu="" tab="" keys="" delay="" out="" all=""
+while getopts "p:m:t:k:d:o:a:" opt; do
   case $opt in
-    p) project=$OPTARG ;; m) menu=$OPTARG ;; t) tab=$OPTARG ;; d) delay=$OPTARG ;;
+    p) project=$OPTARG ;; m) menu=$OPTARG ;; t) tab=$OPTARG ;; k) keys=$OPTARG ;; d) delay=$OPTARG ;;
     o) out=$OPTARG ;; a) all=$OPTARG ;;
     *) exit 1 ;;
   esac
@@ -34,11 +34,12 @@ if [ -z "$project" ]; then
 fi
 project=$(realpath "$project")
 
-shot() { # out menu tab delay
+shot() { # out menu tab delay keys
   local args=(--screenshot-out "$(realpath -m "$1")")
   [ -n "$2" ] && args+=(--screenshot-menu "$2")
   [ -n "$3" ] && args+=(--screenshot-tab "$3")
   [ -n "$4" ] && args+=(--screenshot-delay "$4")
+  [ -n "${5:-}" ] && args+=(--screenshot-keys "$5")
   xvfb-run -a -s "-screen 0 1280x860x24" "$bin" "${args[@]}" "$project" 2> >(grep -v XDG_RUNTIME_DIR >&2)
 }
 
@@ -57,9 +58,10 @@ if [ -n "$all" ]; then
   shot "$all/skrci-vprasanje.png" "&Datoteka/&Skrči / popravi podatke" "" ""
   for t in 0 1 2; do
     shot "$all/nastavitve-$t.png" "&Datoteka/&Nastavitve/&Urejanje" "$t" ""
+    shot "$all/nastavitve-$t-uredi.png" "&Datoteka/&Nastavitve/&Urejanje" "$t" "" "F5"
   done
   ls "$all"
 else
-  shot "$out" "$menu" "$tab" "$delay"
+  shot "$out" "$menu" "$tab" "$delay" "$keys"
   echo "$out"
 fi

@@ -3,7 +3,8 @@
 // Hidden options for screenshots (tools/screenshot.sh): --screenshot-out FILE writes a PNG of
 // the screen after --screenshot-delay milliseconds (default 1500), having first opened the menu
 // path --screenshot-menu ("&Datoteka/&Nastavitve/&Urejanje": a menu is dropped down, an item is
-// chosen) and the tab --screenshot-tab N of the tabbed container. The program then ends without
+// chosen), the tab --screenshot-tab N of the tabbed container and the keys --screenshot-keys
+// ("F5,Down", pressed in the window in front). The program then ends without
 // writing its settings. A project path given as the last argument is opened instead of the
 // most recent project.
 #include "controls/FTabStrip.h"
@@ -20,6 +21,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QPixmap>
@@ -36,6 +39,7 @@ namespace {
 struct ScreenshotRequest {
     QString menuPath;
     int tab = -1;
+    QStringList keys; // pressed in the window in front after the tab, e.g. "F5"
     QString output;
     int delayMs = 1500;
 };
@@ -77,6 +81,28 @@ void ScheduleScreenshot(shell::FGlavna &window, const ScreenshotRequest &request
                 if (tab < tabs.size())
                     strip->TabStrip()->ShowTab(tabs.at(tab).id);
             });
+        if (!request.keys.isEmpty())
+            QTimer::singleShot(400, &window, [&window, keys = request.keys] {
+                // Without a window manager nothing activates the window: do it here, and put the
+                // focus into the work window so that the keys reach the command bar.
+                QApplication::setActiveWindow(&window);
+                if (!QApplication::focusWidget() && window.tabStrip() && window.tabStrip()->CurrentWindow())
+                    window.tabStrip()->CurrentWindow()->nextInFocusChain()->setFocus(Qt::OtherFocusReason);
+                for (const QString &name : keys) {
+                    const QKeySequence sequence = QKeySequence::fromString(name);
+                    if (sequence.isEmpty())
+                        continue;
+                    const QKeyCombination key = sequence[0];
+                    QWidget *target =
+                        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+                    if (!target)
+                        continue;
+                    QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers());
+                    QKeyEvent release(QEvent::KeyRelease, key.key(), key.keyboardModifiers());
+                    QCoreApplication::sendEvent(target, &press);
+                    QCoreApplication::sendEvent(target, &release);
+                }
+            });
         QTimer::singleShot(request.delayMs, [request] {
             const QPixmap shot = GrabScreen();
             const bool saved = !shot.isNull() && shot.save(request.output, "PNG");
@@ -103,7 +129,8 @@ int main(int argc, char **argv) {
     const QCommandLineOption tabOption(QStringLiteral("screenshot-tab"), QString(), QStringLiteral("n"));
     const QCommandLineOption outOption(QStringLiteral("screenshot-out"), QString(), QStringLiteral("datoteka"));
     const QCommandLineOption delayOption(QStringLiteral("screenshot-delay"), QString(), QStringLiteral("ms"));
-    for (QCommandLineOption option : {menuOption, tabOption, outOption, delayOption}) {
+    const QCommandLineOption keysOption(QStringLiteral("screenshot-keys"), QString(), QStringLiteral("tipke"));
+    for (QCommandLineOption option : {menuOption, tabOption, outOption, delayOption, keysOption}) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
@@ -130,6 +157,8 @@ int main(int argc, char **argv) {
         request.menuPath = parser.value(menuOption);
         request.tab = parser.isSet(tabOption) ? parser.value(tabOption).toInt() : -1;
         request.output = parser.value(outOption);
+        if (parser.isSet(keysOption))
+            request.keys = parser.value(keysOption).split(u',', Qt::SkipEmptyParts);
         if (parser.isSet(delayOption))
             request.delayMs = parser.value(delayOption).toInt();
         ScheduleScreenshot(window, request);
