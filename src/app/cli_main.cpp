@@ -48,6 +48,8 @@ int printUsage() {
                            "  ensure-sample         primer.znt v mapi dokumentov\n"
                            "  sample POT [--classes-per-grade N] [--seed S]\n"
                            "                        vzorčna šola OŠ Primer\n"
+                           "  construct PROJEKT [...]  samodejno sestavi urnik\n"
+                           "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
                            "  make-defaults POT     tovarniška privzeta baza\n";
     return 1;
 }
