@@ -239,6 +239,34 @@ private slots:
                  QString("Urniki (*.znt *.kvl);;Vse datoteke (*)"));
     }
 
+    void creatingFromScratchAsksForTheNameAndOpensTheNewProject() {
+        FGlavna w;
+        w.show();
+        CopyOfDefaults(*m_dir, "zn.opm");
+        App().settings.folders[6] = m_dir->path();
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QString("Ustvari nov projekt"));
+            // The proposed name is today's.
+            QCOMPARE(dialog->findChild<QLineEdit *>("fileNameEdit")->text(), ProposedProjectName());
+            TypeIntoFileDialog("Šola 'A'");
+        });
+        w.FindAction("&Datoteka/&Ustvari projekt/&Od začetka...")->trigger();
+        const QString path = m_dir->file("Šola 'A'.znt");
+        QVERIFY(QFile::exists(path));
+        QVERIFY(App().projectOpen());
+        QCOMPARE(w.windowTitle(), QString("Zentrel  - Šola 'A'.znt"));
+        QCOMPARE(App().recentFiles.value(0), path);
+        QVERIFY(m_messages->texts().isEmpty());
+
+        // Cancelling the dialog creates nothing and keeps the open project.
+        QTimer::singleShot(0, [] { PressEscapeInFileDialog(); });
+        w.FindAction("&Datoteka/&Ustvari projekt/&Od začetka...")->trigger();
+        QCOMPARE(App().projectPath(), path);
+        QCOMPARE(QDir(m_dir->path()).entryList({"*.znt"}).size(), 1);
+    }
+
     void f1OpensTheHelpPage() {
         FGlavna w;
         w.show();
