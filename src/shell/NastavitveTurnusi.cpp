@@ -99,6 +99,12 @@ bool NastavitveTurnusi::addTurnus(int i) const {
 bool NastavitveTurnusi::deleteTurnus(int i, qint64 id, bool &kept) const {
     const QString sid = QString::number(id);
     kept = true;
+    // A project keeps at least one rotating turnus: without one, opening it again would replace
+    // every turnus, and with them every lesson of turnus 0, by the defaults.
+    if (count(QStringLiteral("SELECT Count(*) FROM TURNUSI WHERE ID<>0")) <= 1) {
+        ShowMessage(MsgWarning, QStringLiteral("Brisanje turnusa ni dovoljeno, ker mora ostati vsaj en turnus."));
+        return true;
+    }
     if (count(QStringLiteral("SELECT Count(*) as st FROM (URNIKI INNER JOIN VELJAVNOST_URNIKA ON URNIKI.ID = "
                              "VELJAVNOST_URNIKA.ID_URNIKA) INNER JOIN TERMINI ON TERMINI.ID_URNIKA=URNIKI.ID "
                              "WHERE TERMINI.ID_TURNUSA=") +
@@ -169,14 +175,16 @@ bool NastavitveTurnusi::deleteIzmena(int i, qint64 id, bool &kept) const {
 
 bool NastavitveTurnusi::saveRows(TurnusiIzmeneChoices &choices) const {
     const auto turnusi = idsByCode(QStringLiteral("SELECT * FROM TURNUSI ORDER BY OZNAKA"));
+    // Additions first, so that replacing the last rotating turnus by another one goes through.
     for (int i = 0; i < TurnusiIzmeneChoices::Count; ++i) {
-        const QString code = TurnusCode(i);
         if (TurnusFixed(i))
             choices.turnusi[i] = true;
-        if (choices.turnusi[i] && !turnusi.contains(code)) {
-            if (!addTurnus(i))
-                return false;
-        } else if (!choices.turnusi[i] && turnusi.contains(code)) {
+        if (choices.turnusi[i] && !turnusi.contains(TurnusCode(i)) && !addTurnus(i))
+            return false;
+    }
+    for (int i = 0; i < TurnusiIzmeneChoices::Count; ++i) {
+        const QString code = TurnusCode(i);
+        if (!choices.turnusi[i] && turnusi.contains(code)) {
             bool kept = false;
             if (!deleteTurnus(i, turnusi.value(code), kept))
                 return false;

@@ -22,7 +22,11 @@ struct TurnusiIzmeneChoices {
 // are stored in the project's INI table. Everything runs in one transaction.
 //
 // Turnus 0 (every week) and shift A are the rows every other one falls back to (lessons of all
-// weeks, classes of a deleted shift), so their boxes are fixed: they are never deleted.
+// weeks, classes of a deleted shift), so their boxes are fixed: they are never deleted. The last
+// rotating turnus is not deleted either ("Brisanje turnusa ni dovoljeno, ker mora ostati vsaj en
+// turnus."): a project without one gets the default turnusi when it is opened, and replacing
+// turnus 0 would take every lesson held every week with it. New turnusi are therefore added
+// before any is deleted.
 class NastavitveTurnusi {
 public:
     // "Turnus " and the Roman numeral of box i.

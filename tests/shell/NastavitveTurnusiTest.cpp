@@ -153,6 +153,32 @@ TEST(NastavitveTurnusi, AnUnusedTurnusIsDeletedWithoutAQuestionButTurnusZeroAndS
     EXPECT_TRUE(c.izmene[0]);
 }
 
+TEST(NastavitveTurnusi, TheLastRotatingTurnusStaysUnlessAnotherOneReplacesIt) {
+    test::TempProject p;
+    ASSERT_TRUE(p.db().exec("INSERT INTO PREDMETNIKI (ID,IME) VALUES (1,'R')"));
+    ASSERT_TRUE(p.db().exec("INSERT INTO PROGRAMI (ID,OZNAKA,IME,ID_RAZ_PREDMETNIKA) VALUES (1,'P','P',1)"));
+    ASSERT_TRUE(p.db().exec("INSERT INTO SKUPINE_PREDMETOV (ID,OZNAKA,IME) VALUES (1,'MAT','Matematika')"));
+    ASSERT_TRUE(p.db().exec("INSERT INTO PREDMETI_V_PROGRAMU VALUES (1,1,0,4,1,2,Null)"));
+    NastavitveTurnusi logic;
+    TurnusiIzmeneChoices c = logic.Load();
+    c.turnusi[1] = false;
+    ASSERT_TRUE(logic.Save(c));
+    EXPECT_EQ(p.messages().texts(), QStringList{"Brisanje turnusa ni dovoljeno, ker mora ostati vsaj en turnus."});
+    EXPECT_TRUE(c.turnusi[1]);
+    EXPECT_EQ(Count(p, "SELECT Count(*) FROM TURNUSI"), 2);
+
+    // I replaced by III in one save: III is added first, then I may go.
+    p.messages().clear();
+    c.turnusi[1] = false;
+    c.turnusi[3] = true;
+    ASSERT_TRUE(logic.Save(c));
+    EXPECT_TRUE(p.messages().texts().isEmpty());
+    EXPECT_FALSE(c.turnusi[1]);
+    EXPECT_EQ(Count(p, "SELECT Count(*) FROM TURNUSI WHERE ID<>0"), 1);
+    EXPECT_EQ(Count(p, "SELECT Count(*) FROM TURNUSI WHERE OZNAKA='III'"), 1);
+    EXPECT_EQ(Count(p, "SELECT Count(*) FROM PREDMETI_V_PROGRAMU WHERE ID_TURNUSA=0"), 1);
+}
+
 TEST(NastavitveTurnusi, DeletingAShiftMovesItsClassesToShiftAAfterYes) {
     test::TempProject p;
     AddSchool(p, true);
