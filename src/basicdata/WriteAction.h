@@ -22,6 +22,8 @@ public:
     bool exec(const QString &sql, const QVariantList &values);
     // First column of the first row of a query, within the same transaction; -1 on failure.
     qint64 number(const QString &sql);
+    // Records the outcome of a step run on the connection by other code (e.g. a table copy).
+    bool record(bool result) { return m_ok && check(result); }
     bool ok() const { return m_ok; }
     // Commits when every statement succeeded; otherwise rolls back and reports. True when kept.
     bool commit();
