@@ -1,16 +1,70 @@
 #include "db/Schema.h"
+#include "shell/ConsolePresenter.h"
+#include "shell/ProjectCommands.h"
+#include "shell/Startup.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <functional>
+#include <map>
 
 using namespace zentrel;
 
+namespace {
+
+using Command = std::function<int(const QStringList &)>;
+
+// Commands that need the program's start-up (folders, defaults database, settings).
+const std::map<QString, Command> &projectCommands() {
+    static const std::map<QString, Command> commands{
+        {QStringLiteral("create"), shell::RunCreateCommand},
+        {QStringLiteral("check"), shell::RunCheckCommand},
+        {QStringLiteral("compact"), shell::RunCompactCommand},
+        {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
+    };
+    return commands;
+}
+
+// Commands that only write files of their own.
+const std::map<QString, Command> &fileCommands() {
+    static const std::map<QString, Command> commands{
+        {QStringLiteral("make-defaults"),
+         [](const QStringList &args) { return args.size() == 1 && db::CreateDefaultsDatabaseFile(args[0]) ? 0 : 1; }},
+    };
+    return commands;
+}
+
+int printUsage() {
+    QTextStream(stderr) << "Uporaba: zentrel-cli UKAZ ...\n"
+                           "  create POT            nov projekt\n"
+                           "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
+                           "  compact POT           skrči projekt\n"
+                           "  ensure-sample         primer.znt v mapi dokumentov\n"
+                           "  make-defaults POT     tovarniška privzeta baza\n";
+    return 1;
+}
+
+} // namespace
+
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    QTextStream err(stderr);
-    if (args.size() == 2 && args[0] == QLatin1String("make-defaults"))
-        return db::CreateDefaultsDatabaseFile(args[1]) ? 0 : 1;
-    err << "Uporaba: zentrel-cli make-defaults POT\n";
-    return 1;
+    const QStringList all = app.arguments().mid(1);
+    if (all.isEmpty())
+        return printUsage();
+    const QString name = all.first();
+    const QStringList args = all.mid(1);
+
+    if (const auto it = fileCommands().find(name); it != fileCommands().end())
+        return it->second(args);
+    const auto it = projectCommands().find(name);
+    if (it == projectCommands().end())
+        return printUsage();
+
+    shell::ConsolePresenter console(args.contains(QStringLiteral("--yes")) ? shell::Answer::Yes : shell::Answer::No);
+    shell::SetPresenter(&console);
+    shell::StartupOptions options;
+    options.openInitialProject = false;
+    if (!shell::StartUp(QCoreApplication::applicationDirPath(), options))
+        return 1;
+    return it->second(args);
 }

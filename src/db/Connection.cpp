@@ -117,7 +117,11 @@ bool Connection::open(const QString &path) {
         m_error = {DbErrorCode::FileNotFound, QStringLiteral("file not found")};
         return false;
     }
-    return openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX);
+    // A file without any write permission is write-protected for the program, whoever runs it.
+    const QFileDevice::Permissions writeBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const bool protectedFile = (QFileInfo(path).permissions() & writeBits) == 0;
+    return openWithFlags(path, (protectedFile ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX);
 }
 
 bool Connection::create(const QString &path) {

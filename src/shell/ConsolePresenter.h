@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Messages.h"
+
+namespace zentrel::shell {
+
+// Shows messages on the console for zentrel-cli: information on standard output, warnings and
+// errors on standard error. Questions get the answer given at construction (--yes gives Yes).
+class ConsolePresenter : public MessagePresenter {
+public:
+    explicit ConsolePresenter(Answer questionAnswer = Answer::No) : m_answer(questionAnswer) {}
+    Answer present(const Message &message) override;
+    // The text of the last warning or error shown, for the exit message.
+    const QString &lastError() const { return m_lastError; }
+
+private:
+    Answer m_answer;
+    QString m_lastError;
+};
+
+} // namespace zentrel::shell

@@ -1,0 +1,80 @@
+#include "ProjectCommands.h"
+
+#include "AppState.h"
+#include "Messages.h"
+#include "ProjectFiles.h"
+#include "Startup.h"
+#include "db/MBaza.h"
+
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace zentrel::shell {
+
+namespace {
+
+int usage(const QString &text) {
+    QTextStream(stderr) << "Uporaba: zentrel-cli " << text << '\n';
+    return 1;
+}
+
+} // namespace
+
+QStringList MainTableCounts() {
+    static const QStringList tables{
+        QStringLiteral("STAVBE"),     QStringLiteral("PROSTORI"),    QStringLiteral("SKUPINE_PROSTOROV"),
+        QStringLiteral("UCITELJI"),   QStringLiteral("ODDELKI"),     QStringLiteral("SKUPINE_ODDELKOV"),
+        QStringLiteral("PREDMETI"),   QStringLiteral("SKUPINE_PREDMETOV"), QStringLiteral("PREDMETNIKI"),
+        QStringLiteral("PROGRAMI"),   QStringLiteral("RAZPORED"),    QStringLiteral("URNIKI"),
+        QStringLiteral("TERMINI"),    QStringLiteral("VELJAVNOST_URNIKA"), QStringLiteral("PROSTI_DNEVI"),
+        QStringLiteral("ERD_UCENEC"), QStringLiteral("IZBIRNI_NABORI"), QStringLiteral("IZBIRNI_PREDMETI_UCENCI")};
+    QStringList lines;
+    db::Connection &c = App().projectConnection;
+    for (const QString &t : tables)
+        lines << QStringLiteral("%1: %2").arg(t).arg(c.scalar(QStringLiteral("SELECT count(*) FROM ") + t).toLongLong());
+    return lines;
+}
+
+int RunCreateCommand(const QStringList &args) {
+    if (args.size() != 1)
+        return usage(QStringLiteral("create POT"));
+    if (!CreateProjectAt(args.first()))
+        return 1;
+    QTextStream(stdout) << App().projectPath() << '\n';
+    return 0;
+}
+
+int RunCheckCommand(const QStringList &args) {
+    const QStringList paths = QStringList(args).filter(QRegularExpression(QStringLiteral("^[^-]")));
+    if (paths.size() != 1)
+        return usage(QStringLiteral("check POT [--yes]"));
+    if (!OpenProjectFile(paths.first()))
+        return 1;
+    QTextStream out(stdout);
+    out << "Projekt: " << App().projectPath() << '\n';
+    out << "Šola: " << App().schoolName << '\n';
+    out << "Verzija: " << db::SchemaVersion(App().projectConnection) << '\n';
+    for (const QString &line : MainTableCounts())
+        out << line << '\n';
+    return 0;
+}
+
+int RunCompactCommand(const QStringList &args) {
+    if (args.size() != 1)
+        return usage(QStringLiteral("compact POT"));
+    if (!OpenProjectFile(args.first()))
+        return 1;
+    return CompactProject() ? 0 : 1;
+}
+
+int RunEnsureSampleCommand(const QStringList &) {
+    const QString path = EnsureSampleProject();
+    if (path.isEmpty()) {
+        QTextStream(stderr) << "Ni datoteke " << App().folders.sampleTemplate() << ".\n";
+        return 1;
+    }
+    QTextStream(stdout) << path << '\n';
+    return 0;
+}
+
+} // namespace zentrel::shell

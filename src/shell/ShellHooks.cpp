@@ -1,0 +1,10 @@
+#include "ShellHooks.h"
+
+namespace zentrel::shell {
+
+ShellHooks &Hooks() {
+    static ShellHooks hooks;
+    return hooks;
+}
+
+} // namespace zentrel::shell

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <utility>
+
+namespace zentrel::shell {
+
+// Text made safe for a file name: separators and blanks become "_", Slovenian and Croatian
+// letters are spelt out ("š" -> "sh", "Č" -> "Ch", "đ" -> "dj").
+QString SafeFileName(const QString &text);
+
+// Text for the HTML exports: "<" and ">" as entities; š, ž, Š, Ž as the characters whose
+// Windows-1250 bytes read as those letters in ISO-8859-2.
+QString HtmlText(const QString &text);
+
+// Folder part (up to and including the last separator) and file part of a path. Both "/" and
+// "\" separate; a path without a separator gives the folder "/".
+std::pair<QString, QString> SplitPath(const QString &path);
+
+} // namespace zentrel::shell

@@ -1,0 +1,34 @@
+#include "TempHome.h"
+
+#include "shell/AppState.h"
+#include "shell/Startup.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace zentrel::test {
+
+TempHome::TempHome(bool openDefaults) : m_scope(&m_presenter) {
+    shell::ResetApp();
+    shell::Folders &f = shell::App().folders;
+    f.program = ProgramFolder();
+    f.userData = m_folder.file(QStringLiteral("user"));
+    f.commonData = f.userData;
+    f.documents = m_folder.file(QStringLiteral("Urniki"));
+    QDir().mkpath(f.userData);
+    QDir().mkpath(f.documents);
+    if (openDefaults)
+        shell::OpenDefaultsDatabase();
+}
+
+TempHome::~TempHome() { shell::ResetApp(); }
+
+QString TempHome::newProjectFile(const QString &name) const {
+    const QString path = m_folder.file(name);
+    QFile::remove(path);
+    QFile::copy(ProgramFolder() + QStringLiteral("/zn.opp"), path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+} // namespace zentrel::test
