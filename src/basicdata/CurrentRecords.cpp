@@ -2,6 +2,8 @@
 
 #include "db/MBaza.h"
 #include "shell/AppState.h"
+#include "shell/ProjectFiles.h"
+#include "shell/ShellHooks.h"
 
 namespace zentrel::basicdata {
 
@@ -20,6 +22,18 @@ qint64 CurrentCurriculum() {
         return chosen;
     const db::RowSet rows = c.query(QStringLiteral("SELECT ID FROM PREDMETNIKI"));
     return rows.rowCount() == 1 ? rows.integer(0, QStringLiteral("ID")) : -1;
+}
+
+} // namespace zentrel::basicdata
+
+namespace zentrel::basicdata {
+
+void SetSchoolName(const QString &name) {
+    shell::App().schoolName = name;
+    if (shell::Hooks().schoolNameChanged)
+        shell::Hooks().schoolNameChanged(name);
+    if (shell::Hooks().captionChanged && shell::App().projectOpen())
+        shell::Hooks().captionChanged(shell::MainCaption());
 }
 
 } // namespace zentrel::basicdata

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 namespace zentrel::basicdata {
 
@@ -21,5 +21,8 @@ void ResetTrenutni();
 // The curriculum the basic-data windows work in: the program's current curriculum when it
 // exists in the project, else the only curriculum when there is exactly one, else -1.
 qint64 CurrentCurriculum();
+
+// Makes name the program-wide school name and tells the main window (background, caption).
+void SetSchoolName(const QString &name);
 
 } // namespace zentrel::basicdata

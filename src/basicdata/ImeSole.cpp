@@ -1,5 +1,6 @@
 #include "ImeSole.h"
 
+#include "CurrentRecords.h"
 #include "WriteAction.h"
 #include "db/MBaza.h"
 #include "db/SqlText.h"
@@ -13,7 +14,8 @@ ImeSole::ImeSole() : RecordLogic(QStringLiteral("SELECT * FROM INI WHERE ATRIBUT
 
 bool ImeSole::open() {
     const bool ok = m_list.requery();
-    shell::App().schoolName = name();
+    if (shell::App().schoolName != name())
+        SetSchoolName(name());
     return ok;
 }
 
@@ -36,7 +38,7 @@ bool ImeSole::acceptEdit(const QString &name) {
         action.exec(QStringLiteral("INSERT INTO INI (ATRIBUT, VREDNOST) VALUES ('Ime_Sole', ") + Quote(name) + u')');
     if (!action.commit())
         return false;
-    shell::App().schoolName = name;
+    SetSchoolName(name);
     return open();
 }
 

@@ -1,5 +1,6 @@
 #include "InfrastructureImport.h"
 
+#include "CurrentRecords.h"
 #include "WriteAction.h"
 #include "db/MBaza.h"
 #include "shell/AppState.h"
@@ -82,7 +83,7 @@ bool InfrastructureImport::run(const QString &path) {
         if (!action.commit())
             return false;
     }
-    shell::App().schoolName = db::ReadIni(QStringLiteral("Ime_Sole"), project);
+    SetSchoolName(db::ReadIni(QStringLiteral("Ime_Sole"), project));
     ShowMessage(shell::MsgInformation, QStringLiteral("Uvoz infrastrukture je zaključen."));
     return true;
 }
