@@ -202,3 +202,20 @@ TEST_F(Infrastruktura, RoomGroupInAValidTimetableCannotBeDeleted) {
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROSTORI_V_SKUPINI WHERE ID_SKUPINE=6")), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM RAZPORED WHERE ID_SKUPINE_PROSTOROV IS NULL")), 1);
 }
+
+TEST_F(Infrastruktura, AFailedStepUndoesTheWholeSaveAndIsReported) {
+    building(1, QStringLiteral("A"));
+    run(QStringLiteral("CREATE TRIGGER NAPAKA BEFORE INSERT ON PROSTORI_V_SKUPINI BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    Prostori prostori;
+    ASSERT_TRUE(prostori.open());
+    ProstorFields f = prostori.newRecord();
+    f.oznaka = QStringLiteral("R1");
+    EXPECT_FALSE(prostori.acceptAddNew(f));
+    ASSERT_EQ(project.messages().messages().size(), 1);
+    EXPECT_EQ(project.messages().messages().first().kind, shell::MsgErrorDetails);
+    EXPECT_TRUE(messages().first().startsWith(QStringLiteral("Podatkov ni bilo mogoče shraniti.")));
+    EXPECT_TRUE(messages().first().contains(QStringLiteral("disk full")));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROSTORI")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM SKUPINE_PROSTOROV")), 0);
+    EXPECT_EQ(db().transactionDepth(), 0);
+}
