@@ -83,7 +83,7 @@ bool Oddelki::acceptEdit(const OddelekFields &f) {
                     .arg(Quote(f.ime), Quote(f.oznaka), N(id)));
     if (!action.commit())
         return false;
-    m_list.requeryAt(QStringLiteral("OZNAKA"), f.oznaka);
+    m_list.requeryAt(QStringLiteral("ID"), id); // by identifier: codes need not be unique
     return true;
 }
 

@@ -83,7 +83,7 @@ bool Predmeti::acceptEdit(const PredmetFields &f) {
                     .arg(Quote(f.oznaka), Quote(f.ime), N(id)));
     if (!action.commit())
         return false;
-    m_list.requeryAt(QStringLiteral("OZNAKA"), f.oznaka);
+    m_list.requeryAt(QStringLiteral("ID"), id); // by identifier: codes need not be unique
     return true;
 }
 

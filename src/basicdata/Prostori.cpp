@@ -81,7 +81,7 @@ bool Prostori::acceptEdit(const ProstorFields &f) {
                     .arg(Quote(f.oznaka), Quote(f.ime), N(id)));
     if (!action.commit())
         return false;
-    m_list.requeryAt(QStringLiteral("OZNAKA"), f.oznaka);
+    m_list.requeryAt(QStringLiteral("ID"), id); // by identifier: codes need not be unique
     return true;
 }
 

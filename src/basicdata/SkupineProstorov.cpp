@@ -118,7 +118,7 @@ bool SkupineProstorov::write(qint64 id, bool insert, const SkupinaProstorovField
     RemoveEmptyRoomGroups(action);
     if (!action.commit())
         return false;
-    m_list.requeryAt(QStringLiteral("OZNAKA"), code);
+    m_list.requeryAt(QStringLiteral("ID"), id); // by identifier: codes need not be unique
     return true;
 }
 

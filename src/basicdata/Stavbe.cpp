@@ -51,7 +51,7 @@ bool Stavbe::acceptEdit(const StavbaFields &f) {
                     .arg(Quote(f.oznaka), Quote(f.ime), N(m_list.id())));
     if (!action.commit())
         return false;
-    m_list.requeryAt(QStringLiteral("OZNAKA"), f.oznaka);
+    m_list.requeryAt(QStringLiteral("ID"), m_list.id()); // by identifier: codes need not be unique
     return true;
 }
 
