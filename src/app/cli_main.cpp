@@ -1,4 +1,5 @@
 #include "db/Schema.h"
+#include "sample/SampleCommand.h"
 #include "shell/ConsolePresenter.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
@@ -30,6 +31,7 @@ const std::map<QString, Command> &fileCommands() {
     static const std::map<QString, Command> commands{
         {QStringLiteral("make-defaults"),
          [](const QStringList &args) { return args.size() == 1 && db::CreateDefaultsDatabaseFile(args[0]) ? 0 : 1; }},
+        {QStringLiteral("sample"), sample::RunSampleCommand},
     };
     return commands;
 }
@@ -40,6 +42,8 @@ int printUsage() {
                            "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
                            "  compact POT           skrči projekt\n"
                            "  ensure-sample         primer.znt v mapi dokumentov\n"
+                           "  sample POT [--classes-per-grade N] [--seed S]\n"
+                           "                        vzorčna šola OŠ Primer\n"
                            "  make-defaults POT     tovarniška privzeta baza\n";
     return 1;
 }

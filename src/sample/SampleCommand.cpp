@@ -1,0 +1,57 @@
+#include "SampleCommand.h"
+
+#include "SampleSchool.h"
+
+#include <QTextStream>
+
+namespace zentrel::sample {
+
+namespace {
+
+int usage(const QString &problem) {
+    QTextStream err(stderr);
+    if (!problem.isEmpty())
+        err << problem << "\n";
+    err << "Uporaba: zentrel-cli sample POT [--classes-per-grade N] [--seed S] [--shipped]\n";
+    return 1;
+}
+
+} // namespace
+
+int RunSampleCommand(const QStringList &args) {
+    SampleOptions options;
+    QString path;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (a == QLatin1String("--classes-per-grade") || a == QLatin1String("--seed")) {
+            if (i + 1 >= args.size())
+                return usage(QStringLiteral("Manjka vrednost za %1.").arg(a));
+            bool ok = false;
+            const QString value = args[++i];
+            if (a == QLatin1String("--seed")) {
+                options.seed = value.toUInt(&ok);
+            } else {
+                options.classesPerGrade = value.toInt(&ok);
+                ok = ok && options.classesPerGrade >= 1 && options.classesPerGrade <= MaxClassesPerGrade;
+            }
+            if (!ok)
+                return usage(QStringLiteral("Napačna vrednost %1 za %2.").arg(value, a));
+        } else if (a == QLatin1String("--shipped")) {
+            // The shipped sample is the default school; nothing else to choose yet.
+        } else if (a.startsWith(QLatin1String("--")) || !path.isEmpty()) {
+            return usage(QStringLiteral("Neznan argument %1.").arg(a));
+        } else {
+            path = a;
+        }
+    }
+    if (path.isEmpty())
+        return usage(QStringLiteral("Manjka pot do datoteke."));
+    QString error;
+    if (!GenerateSampleSchool(path, options, &error)) {
+        QTextStream(stderr) << "Vzorčne šole ni bilo mogoče zapisati v " << path << ": " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace zentrel::sample

@@ -1,0 +1,74 @@
+#include "db/Connection.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace zentrel;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString err;
+};
+
+CliRun sampleCli(const QStringList &args) {
+    QProcess p;
+    p.start(test::ProgramFolder() + QStringLiteral("/zentrel-cli"), QStringList{QStringLiteral("sample")} + args);
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+const QString kUsage =
+    QStringLiteral("Uporaba: zentrel-cli sample POT [--classes-per-grade N] [--seed S] [--shipped]\n");
+
+} // namespace
+
+TEST(SampleCommand, WritesTheSchoolWithTheChosenSizeAndSeed) {
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("Šola d'Or.znt"));
+    CliRun r = sampleCli({path, QStringLiteral("--classes-per-grade"), QStringLiteral("3"), QStringLiteral("--seed"),
+                          QStringLiteral("42")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty());
+    db::Connection c;
+    ASSERT_TRUE(c.open(path));
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM ODDELKI")).toInt(), 27);
+    c.close();
+
+    const QString shipped = folder.file(QStringLiteral("primer.znt"));
+    r = sampleCli({QStringLiteral("--shipped"), shipped});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_TRUE(c.open(shipped));
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM ODDELKI")).toInt(), 18);
+}
+
+TEST(SampleCommand, RefusesBadArgumentsWithAMessage) {
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("s.znt"));
+    CliRun r = sampleCli({});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Manjka pot do datoteke.\n") + kUsage);
+    r = sampleCli({path, QStringLiteral("--classes-per-grade"), QStringLiteral("nič")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Napačna vrednost nič za --classes-per-grade.\n") + kUsage);
+    r = sampleCli({path, QStringLiteral("--classes-per-grade"), QStringLiteral("0")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Napačna vrednost 0 za --classes-per-grade.\n") + kUsage);
+    r = sampleCli({path, QStringLiteral("--seed")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Manjka vrednost za --seed.\n") + kUsage);
+    r = sampleCli({path, QStringLiteral("--razredi")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Neznan argument --razredi.\n") + kUsage);
+    EXPECT_FALSE(QFile::exists(path));
+
+    const QString missing = folder.file(QStringLiteral("ni/s.znt"));
+    r = sampleCli({missing});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(
+        r.err,
+        QStringLiteral("Vzorčne šole ni bilo mogoče zapisati v %1: Datoteke %1 ni mogoče ustvariti.\n").arg(missing));
+}
