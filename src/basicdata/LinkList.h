@@ -29,6 +29,9 @@ public:
     const db::RowSet &chosen() const { return m_chosen; }
     const db::RowSet &available() const { return m_available; }
     QList<qint64> chosenIds() const;
+    // Every item that may be on the right: the chosen ones and the available ones (ID, OZNAKA),
+    // so that an item moved back to the left is offered again.
+    db::RowSet candidates() const;
 
     // Stores the new chosen list: inserts what was added, deletes what was removed (as the mover
     // box's ZapisiVBazo does), then reloads. True when stored (or nothing changed).

@@ -109,3 +109,17 @@ TEST_F(UciteljiT, WantedRoomsOfferSingleRoomsOnlyAndSaveTheDifference) {
     ASSERT_TRUE(predmeti.save({}));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM UCITELJ_PREDMET")), 0);
 }
+
+TEST_F(UciteljiT, CandidatesOfferAnItemMovedBackToTheLeft) {
+    building(1, QStringLiteral("A"));
+    room(1, QStringLiteral("R1"), 1);
+    room(2, QStringLiteral("R2"), 1);
+    teacher(1, QStringLiteral("T"));
+    run(QStringLiteral("INSERT INTO UCITELJ_PROSTOR VALUES (1, 2)"));
+    UciteljProstori prostori;
+    ASSERT_TRUE(prostori.load(1));
+    const db::RowSet all = prostori.candidates();
+    ASSERT_EQ(all.rowCount(), 2);
+    EXPECT_EQ(all.text(0, QStringLiteral("OZNAKA")), QStringLiteral("R2"));
+    EXPECT_EQ(all.text(1, QStringLiteral("OZNAKA")), QStringLiteral("R1"));
+}
