@@ -11,9 +11,13 @@ namespace {
 CurrentRecords g_current;
 }
 
-CurrentRecords &Trenutni() { return g_current; }
+CurrentRecords &Trenutni() {
+    return g_current;
+}
 
-void ResetTrenutni() { g_current = CurrentRecords(); }
+void ResetTrenutni() {
+    g_current = CurrentRecords();
+}
 
 qint64 CurrentCurriculum() {
     db::Connection &c = db::ProjectDb();

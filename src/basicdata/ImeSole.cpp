@@ -19,7 +19,9 @@ bool ImeSole::open() {
     return ok;
 }
 
-QString ImeSole::name() const { return m_list.text(QStringLiteral("VREDNOST")); }
+QString ImeSole::name() const {
+    return m_list.text(QStringLiteral("VREDNOST"));
+}
 
 bool ImeSole::validate(const QString &name) {
     if (name.trimmed().isEmpty())

@@ -28,8 +28,9 @@ bool KopirajPredmetnik::copy(const QString &name, const QString &note) {
         return false;
     m_new = db::NextId(QStringLiteral("PROGRAMI"));
     WriteAction action;
-    action.exec(QStringLiteral("INSERT INTO PROGRAMI (ID,OZNAKA,IME,ID_RAZ_PREDMETNIKA) VALUES (%1,%2,%3, %4)")
-                    .arg(N(m_new), Quote(name), note.isEmpty() ? QStringLiteral("Null") : Quote(note), N(m_curriculum)));
+    action.exec(
+        QStringLiteral("INSERT INTO PROGRAMI (ID,OZNAKA,IME,ID_RAZ_PREDMETNIKA) VALUES (%1,%2,%3, %4)")
+            .arg(N(m_new), Quote(name), note.isEmpty() ? QStringLiteral("Null") : Quote(note), N(m_curriculum)));
     action.exec(QStringLiteral("INSERT INTO PREDMETI_V_PROGRAMU ( ID_PROGRAMA, ID_SKUPINE_PREDMETOV, ID_TURNUSA, "
                                "STEVILO_UR, DOLZINA_TERMINA, ZAHTEVNOST) SELECT %1 AS ID_PROGRAMA, "
                                "PREDMETI_V_PROGRAMU.ID_SKUPINE_PREDMETOV, PREDMETI_V_PROGRAMU.ID_TURNUSA, "

@@ -35,9 +35,10 @@ db::RowSet LinkList::candidates() const {
     QVector<QVector<QVariant>> rows;
     for (const db::RowSet *set : {&m_chosen, &m_available})
         for (int r = 0; r < set->rowCount(); ++r)
-            rows.append(QVector<QVariant>{set->integer(r, QStringLiteral("ID")), set->value(r, QStringLiteral("OZNAKA"))});
-    return db::RowSet({QStringLiteral("ID"), QStringLiteral("OZNAKA")}, {QStringLiteral("INTEGER"), QStringLiteral("TEXT")},
-                      rows);
+            rows.append(
+                QVector<QVariant>{set->integer(r, QStringLiteral("ID")), set->value(r, QStringLiteral("OZNAKA"))});
+    return db::RowSet({QStringLiteral("ID"), QStringLiteral("OZNAKA")},
+                      {QStringLiteral("INTEGER"), QStringLiteral("TEXT")}, rows);
 }
 
 bool LinkList::save(const QList<qint64> &chosenIds) {

@@ -31,7 +31,9 @@ void Oddelki::remember() {
         Trenutni().oddelek = m_list.id();
 }
 
-OddelekFields Oddelki::current() const { return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME"))}; }
+OddelekFields Oddelki::current() const {
+    return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME"))};
+}
 
 QString Oddelki::label() const {
     return m_list.hasCurrent() ? RecordLabel(current().oznaka, current().ime) : QString();
@@ -41,7 +43,9 @@ QString Oddelki::frameHeader(bool adding) const {
     return FrameHeader(QStringLiteral("Enota"), QStringLiteral("Nov oddelek"), adding, label());
 }
 
-QString Oddelki::roomsCaption() const { return QStringLiteral("Prostori enote ") + current().oznaka; }
+QString Oddelki::roomsCaption() const {
+    return QStringLiteral("Prostori enote ") + current().oznaka;
+}
 
 bool Oddelki::validate(const OddelekFields &f) {
     if (f.oznaka.trimmed().isEmpty())
@@ -58,9 +62,10 @@ bool Oddelki::acceptAddNew(const OddelekFields &f) {
     WriteAction action;
     action.exec(QStringLiteral("INSERT INTO ODDELKI (ID, OZNAKA, IME) VALUES (%1, %2, %3)")
                     .arg(N(id), Quote(f.oznaka), Quote(f.ime)));
-    action.exec(QStringLiteral("INSERT INTO SKUPINE_ODDELKOV (ID, OZNAKA, IME,ID_RAZ_PREDMETNIKA,ID_IZBIRNEGA_PROGRAMA) "
-                               "VALUES (%1,%2,%3,Null, Null)")
-                    .arg(N(id), Quote(f.oznaka), Quote(f.ime)));
+    action.exec(
+        QStringLiteral("INSERT INTO SKUPINE_ODDELKOV (ID, OZNAKA, IME,ID_RAZ_PREDMETNIKA,ID_IZBIRNEGA_PROGRAMA) "
+                       "VALUES (%1,%2,%3,Null, Null)")
+            .arg(N(id), Quote(f.oznaka), Quote(f.ime)));
     action.exec(QStringLiteral("INSERT INTO ODDELKI_V_SKUPINI (ID_ODDELKA, ID_SKUPINE) VALUES (%1,%1)").arg(id));
     action.exec(QStringLiteral("INSERT INTO ODDELKI_V_PREDMETNIKU SELECT ODDELKI.ID AS ID_ODDELKA, PREDMETNIKI.ID AS "
                                "ID_PREDMETNIKA, null AS ID_RAZREDNIKA, Null as KODA,  1  AS ID_IZMENE FROM "
@@ -78,7 +83,8 @@ bool Oddelki::acceptEdit(const OddelekFields &f) {
         return false;
     const qint64 id = m_list.id();
     WriteAction action;
-    action.exec(QStringLiteral("UPDATE ODDELKI SET OZNAKA=%1, IME=%2 WHERE ID=%3").arg(Quote(f.oznaka), Quote(f.ime), N(id)));
+    action.exec(
+        QStringLiteral("UPDATE ODDELKI SET OZNAKA=%1, IME=%2 WHERE ID=%3").arg(Quote(f.oznaka), Quote(f.ime), N(id)));
     action.exec(QStringLiteral("UPDATE SKUPINE_ODDELKOV SET IME=%1, OZNAKA=%2 WHERE ID=%3")
                     .arg(Quote(f.ime), Quote(f.oznaka), N(id)));
     if (!action.commit())
@@ -91,7 +97,8 @@ bool Oddelki::deleteCurrent() {
     if (!m_list.hasCurrent())
         return false;
     const qint64 id = m_list.id();
-    const QString groupsOfClass = QStringLiteral("SELECT ID_SKUPINE FROM ODDELKI_V_SKUPINI WHERE ID_ODDELKA=%1").arg(id);
+    const QString groupsOfClass =
+        QStringLiteral("SELECT ID_SKUPINE FROM ODDELKI_V_SKUPINI WHERE ID_ODDELKA=%1").arg(id);
     const qint64 used = CountRows(
         QStringLiteral("SELECT Count(*) as ST FROM RAZPORED INNER JOIN TERMINI ON RAZPORED.ID = TERMINI.ID_RAZPOREDA "
                        "INNER JOIN URNIKI ON URNIKI.ID = TERMINI.ID_URNIKA INNER JOIN VELJAVNOST_URNIKA ON URNIKI.ID = "

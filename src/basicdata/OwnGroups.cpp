@@ -7,9 +7,9 @@ namespace zentrel::basicdata {
 
 bool RemoveEmptyRoomGroups(WriteAction &action) {
     for (int round = 0; round < 100; ++round) {
-        if (!action.exec(QStringLiteral(
-                "DELETE FROM PROSTORI_V_SKUPINI WHERE ID_PROSTORA IS NULL OR (ID_PROSTORA NOT IN "
-                "(SELECT ID FROM PROSTORI) AND ID_PROSTORA NOT IN (SELECT ID FROM SKUPINE_PROSTOROV))")))
+        if (!action.exec(
+                QStringLiteral("DELETE FROM PROSTORI_V_SKUPINI WHERE ID_PROSTORA IS NULL OR (ID_PROSTORA NOT IN "
+                               "(SELECT ID FROM PROSTORI) AND ID_PROSTORA NOT IN (SELECT ID FROM SKUPINE_PROSTOROV))")))
             return false;
         const int members = db::ProjectDb().changes();
         if (!action.exec(QStringLiteral("DELETE from SKUPINE_PROSTOROV WHERE NOT EXISTS ( SELECT * FROM "
@@ -28,8 +28,9 @@ bool RemoveEmptyClassGroups(WriteAction &action) {
 }
 
 bool RemoveEmptySubjectGroups(WriteAction &action) {
-    return action.exec(QStringLiteral("DELETE FROM SKUPINE_PREDMETOV WHERE NOT EXISTS (SELECT * FROM "
-                                      "PREDMETI_V_SKUPINI WHERE PREDMETI_V_SKUPINI.ID_SKUPINE = SKUPINE_PREDMETOV.ID)"));
+    return action.exec(
+        QStringLiteral("DELETE FROM SKUPINE_PREDMETOV WHERE NOT EXISTS (SELECT * FROM "
+                       "PREDMETI_V_SKUPINI WHERE PREDMETI_V_SKUPINI.ID_SKUPINE = SKUPINE_PREDMETOV.ID)"));
 }
 
 qint64 CountRows(const QString &sql) {

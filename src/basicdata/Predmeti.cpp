@@ -10,7 +10,8 @@ namespace zentrel::basicdata {
 
 using db::SqlText::Quote;
 
-Predmeti::Predmeti() : RecordLogic(QStringLiteral("SELECT Oznaka, Ime,ID,KABINETNI, Tip FROM PREDMETI ORDER BY OZNAKA")) {}
+Predmeti::Predmeti()
+    : RecordLogic(QStringLiteral("SELECT Oznaka, Ime,ID,KABINETNI, Tip FROM PREDMETI ORDER BY OZNAKA")) {}
 
 bool Predmeti::open() {
     const bool ok = m_list.requery();
@@ -32,8 +33,8 @@ void Predmeti::remember() {
 }
 
 PredmetFields Predmeti::current() const {
-    return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME")), m_list.text(QStringLiteral("TIP")),
-            m_list.text(QStringLiteral("KABINETNI")) == QLatin1String("1")};
+    return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME")),
+            m_list.text(QStringLiteral("TIP")), m_list.text(QStringLiteral("KABINETNI")) == QLatin1String("1")};
 }
 
 QString Predmeti::label() const {
@@ -44,8 +45,12 @@ QString Predmeti::frameHeader(bool adding) const {
     return FrameHeader(QStringLiteral("Predmet"), QStringLiteral("Nov predmet"), adding, label());
 }
 
-QString Predmeti::roomsCaption() const { return QStringLiteral("Prostori za predmet ") + current().oznaka; }
-QString Predmeti::teachersCaption() const { return QStringLiteral("Učitelji za predmet ") + current().oznaka; }
+QString Predmeti::roomsCaption() const {
+    return QStringLiteral("Prostori za predmet ") + current().oznaka;
+}
+QString Predmeti::teachersCaption() const {
+    return QStringLiteral("Učitelji za predmet ") + current().oznaka;
+}
 
 bool Predmeti::validate(const PredmetFields &f) {
     if (f.oznaka.trimmed().isEmpty())
@@ -62,8 +67,9 @@ bool Predmeti::acceptAddNew(const PredmetFields &f) {
     WriteAction action;
     action.exec(QStringLiteral("INSERT INTO PREDMETI (ID, IME, OZNAKA, KABINETNI, TIP) VALUES (%1, %2, %3, %4, %5)")
                     .arg(N(id), Quote(f.ime), Quote(f.oznaka), N(f.kabinetni ? 1 : 0), Quote(f.tip)));
-    action.exec(QStringLiteral("INSERT INTO SKUPINE_PREDMETOV (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) VALUES (%1, %2, %3, Null)")
-                    .arg(N(id), Quote(f.oznaka), Quote(f.ime)));
+    action.exec(
+        QStringLiteral("INSERT INTO SKUPINE_PREDMETOV (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) VALUES (%1, %2, %3, Null)")
+            .arg(N(id), Quote(f.oznaka), Quote(f.ime)));
     action.exec(QStringLiteral("INSERT INTO PREDMETI_V_SKUPINI (ID_PREDMETA, ID_SKUPINE) VALUES (%1, %1)").arg(id));
     if (!action.commit())
         return false;
@@ -100,13 +106,15 @@ bool Predmeti::deleteCurrent() {
         return false;
     if (used > 0)
         return refuse({}, QStringLiteral("Predmeta # ni mogoče brisati, ker nastopa v veljavnem urniku."), label());
-    const qint64 assignments = CountRows(QStringLiteral("SELECT COUNT( RAZPORED.ID) AS ST FROM RAZPORED WHERE RAZPORED.ID_PREDMETA=%1").arg(id));
+    const qint64 assignments = CountRows(
+        QStringLiteral("SELECT COUNT( RAZPORED.ID) AS ST FROM RAZPORED WHERE RAZPORED.ID_PREDMETA=%1").arg(id));
     if (assignments < 0)
         return false;
-    if (!ConfirmDelete(QStringLiteral("Potrdi brisanje predmeta #."), label(),
-                       assignments > 0
-                           ? QStringLiteral("Predmet bo brisan iz vseh predmetnikov, razporedov in urnikov, v katerih nastopa!")
-                           : QString()))
+    if (!ConfirmDelete(
+            QStringLiteral("Potrdi brisanje predmeta #."), label(),
+            assignments > 0
+                ? QStringLiteral("Predmet bo brisan iz vseh predmetnikov, razporedov in urnikov, v katerih nastopa!")
+                : QString()))
         return false;
     WriteAction action;
     action.exec(QStringLiteral("Delete FROM SKUPINE_PREDMETOV WHERE ID=%1").arg(id));

@@ -16,15 +16,15 @@ bool Predmetniki::open() {
     m_curriculum = CurrentCurriculum();
     // Programmes of the curriculum reached through at least one row whose subject group and
     // class group (when present) are shared by all curricula; elective-set programmes never.
-    m_list.setSql(QStringLiteral(
-                      "SELECT DISTINCT PROGRAMI.* FROM PROGRAMI LEFT JOIN PREDMETI_V_PROGRAMU ON PROGRAMI.ID = "
-                      "PREDMETI_V_PROGRAMU.ID_PROGRAMA LEFT JOIN PROGRAM_SKUPINE ON PROGRAMI.ID = "
-                      "PROGRAM_SKUPINE.ID_PROGRAMA LEFT JOIN SKUPINE_ODDELKOV ON SKUPINE_ODDELKOV.ID = "
-                      "PROGRAM_SKUPINE.ID_SKUPINE_ODDELKOV LEFT JOIN SKUPINE_PREDMETOV ON SKUPINE_PREDMETOV.ID = "
-                      "PREDMETI_V_PROGRAMU.ID_SKUPINE_PREDMETOV Where SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA Is Null And "
-                      "SKUPINE_PREDMETOV.ID_RAZ_PREDMETNIKA Is Null And PROGRAMI.ID_RAZ_PREDMETNIKA = %1 And "
-                      "PROGRAMI.ID_IZBIRNEGA_NABORA Is Null ORDER BY PROGRAMI.OZNAKA")
-                      .arg(m_curriculum));
+    m_list.setSql(
+        QStringLiteral("SELECT DISTINCT PROGRAMI.* FROM PROGRAMI LEFT JOIN PREDMETI_V_PROGRAMU ON PROGRAMI.ID = "
+                       "PREDMETI_V_PROGRAMU.ID_PROGRAMA LEFT JOIN PROGRAM_SKUPINE ON PROGRAMI.ID = "
+                       "PROGRAM_SKUPINE.ID_PROGRAMA LEFT JOIN SKUPINE_ODDELKOV ON SKUPINE_ODDELKOV.ID = "
+                       "PROGRAM_SKUPINE.ID_SKUPINE_ODDELKOV LEFT JOIN SKUPINE_PREDMETOV ON SKUPINE_PREDMETOV.ID = "
+                       "PREDMETI_V_PROGRAMU.ID_SKUPINE_PREDMETOV Where SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA Is Null And "
+                       "SKUPINE_PREDMETOV.ID_RAZ_PREDMETNIKA Is Null And PROGRAMI.ID_RAZ_PREDMETNIKA = %1 And "
+                       "PROGRAMI.ID_IZBIRNEGA_NABORA Is Null ORDER BY PROGRAMI.OZNAKA")
+            .arg(m_curriculum));
     const bool ok = m_list.requery();
     if (!m_list.moveToValue(QStringLiteral("ID"), Trenutni().program))
         remember();
@@ -78,8 +78,9 @@ bool Predmetniki::acceptAddNew(const PredmetnikFields &f) {
         return false;
     const qint64 id = db::NextId(QStringLiteral("PROGRAMI"));
     WriteAction action;
-    action.exec(QStringLiteral("INSERT INTO PROGRAMI (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) VALUES (%1, %2, %3, %4)")
-                    .arg(N(id), Quote(f.oznaka), f.ime.isEmpty() ? QStringLiteral("Null") : Quote(f.ime), N(m_curriculum)));
+    action.exec(
+        QStringLiteral("INSERT INTO PROGRAMI (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) VALUES (%1, %2, %3, %4)")
+            .arg(N(id), Quote(f.oznaka), f.ime.isEmpty() ? QStringLiteral("Null") : Quote(f.ime), N(m_curriculum)));
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id);
@@ -92,8 +93,9 @@ bool Predmetniki::acceptEdit(const PredmetnikFields &f) {
         return false;
     const qint64 id = m_list.id();
     WriteAction action;
-    action.exec(QStringLiteral("UPDATE PROGRAMI SET OZNAKA=%1, IME=%2, ID_RAZ_PREDMETNIKA=%3 WHERE ID=%4")
-                    .arg(Quote(f.oznaka), f.ime.isEmpty() ? QStringLiteral("Null") : Quote(f.ime), N(m_curriculum), N(id)));
+    action.exec(
+        QStringLiteral("UPDATE PROGRAMI SET OZNAKA=%1, IME=%2, ID_RAZ_PREDMETNIKA=%3 WHERE ID=%4")
+            .arg(Quote(f.oznaka), f.ime.isEmpty() ? QStringLiteral("Null") : Quote(f.ime), N(m_curriculum), N(id)));
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id);
@@ -105,18 +107,20 @@ bool Predmetniki::deleteCurrent() {
         return false;
     const qint64 id = m_list.id();
     const qint64 valid = CountRows(
-        QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT VELJAVNOST_URNIKA.* FROM RAZPORED INNER JOIN TERMINI ON "
-                       "RAZPORED.ID = TERMINI.ID_RAZPOREDA INNER JOIN URNIKI ON URNIKI.ID = TERMINI.ID_URNIKA INNER JOIN "
-                       "VELJAVNOST_URNIKA ON URNIKI.ID = VELJAVNOST_URNIKA.ID_URNIKA WHERE RAZPORED.ID_PROGRAMA=%1)")
+        QStringLiteral(
+            "SELECT count(*) FROM (SELECT DISTINCT VELJAVNOST_URNIKA.* FROM RAZPORED INNER JOIN TERMINI ON "
+            "RAZPORED.ID = TERMINI.ID_RAZPOREDA INNER JOIN URNIKI ON URNIKI.ID = TERMINI.ID_URNIKA INNER JOIN "
+            "VELJAVNOST_URNIKA ON URNIKI.ID = VELJAVNOST_URNIKA.ID_URNIKA WHERE RAZPORED.ID_PROGRAMA=%1)")
             .arg(id));
     if (valid < 0)
         return false;
     if (valid > 0)
         return refuse({}, QStringLiteral("Predmetnika ni mogoče brisati, ker nastopa v veljavnem urniku."));
-    const qint64 lessons = CountRows(QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT TERMINI.ID FROM RAZPORED INNER "
-                                                    "JOIN TERMINI ON RAZPORED.ID = TERMINI.ID_RAZPOREDA WHERE "
-                                                    "RAZPORED.ID_PROGRAMA=%1)")
-                                         .arg(id));
+    const qint64 lessons =
+        CountRows(QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT TERMINI.ID FROM RAZPORED INNER "
+                                 "JOIN TERMINI ON RAZPORED.ID = TERMINI.ID_RAZPOREDA WHERE "
+                                 "RAZPORED.ID_PROGRAMA=%1)")
+                      .arg(id));
     if (lessons < 0)
         return false;
     if (!ConfirmDelete(QStringLiteral("Potrdi brisanje predmetnika #."), label(),

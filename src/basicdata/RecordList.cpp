@@ -66,7 +66,9 @@ int RecordList::find(const QString &column, const QVariant &value) const {
     return -1;
 }
 
-bool RecordList::moveToValue(const QString &column, const QVariant &value) { return moveTo(find(column, value)); }
+bool RecordList::moveToValue(const QString &column, const QVariant &value) {
+    return moveTo(find(column, value));
+}
 
 QVariant RecordList::value(const QString &column) const {
     return hasCurrent() ? m_rows.value(m_position, column) : QVariant();

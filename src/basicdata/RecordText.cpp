@@ -29,7 +29,9 @@ QString FrameHeader(const QString &tabText, const QString &newText, bool adding,
     return tabText + QStringLiteral(":  ") + label;
 }
 
-QString NameAfterCode(const QString &code, const QString &name) { return name.isEmpty() ? code : name; }
+QString NameAfterCode(const QString &code, const QString &name) {
+    return name.isEmpty() ? code : name;
+}
 
 QString NamedGroupCode(const QString &code) {
     const QString withSign = code.startsWith(u'$') ? code : u'$' + code;

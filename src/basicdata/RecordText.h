@@ -31,5 +31,7 @@ bool ConfirmDelete(const QString &question, const QString &label, const QString 
 namespace zentrel::basicdata {
 // A number as SQL text. Statements are built with one multi-argument QString::arg call, so a
 // quoted text holding "%1" can never be substituted a second time.
-inline QString N(qint64 value) { return QString::number(value); }
+inline QString N(qint64 value) {
+    return QString::number(value);
+}
 } // namespace zentrel::basicdata

@@ -65,7 +65,8 @@ db::RowSet SkupineProstorov::available(qint64 group) const {
 
 db::RowSet SkupineProstorov::memberTree() const {
     return db::ProjectDb().query(QStringLiteral(
-        "SELECT S.ID, S.OZNAKA, Null AS ID_OCETA, count(PROSTORI_V_SKUPINI.ID_PROSTORA) AS ST, S.OZNAKA AS K1, '' AS K2 "
+        "SELECT S.ID, S.OZNAKA, Null AS ID_OCETA, count(PROSTORI_V_SKUPINI.ID_PROSTORA) AS ST, S.OZNAKA AS K1, '' AS "
+        "K2 "
         "FROM SKUPINE_PROSTOROV S LEFT JOIN PROSTORI_V_SKUPINI ON PROSTORI_V_SKUPINI.ID_SKUPINE = S.ID "
         "WHERE S.OZNAKA Like '$%' GROUP BY S.ID, S.OZNAKA "
         "UNION ALL SELECT PROSTORI_V_SKUPINI.ID_PROSTORA, coalesce(M.OZNAKA, PROSTORI.OZNAKA), S.ID, Null, S.OZNAKA, "
@@ -91,7 +92,8 @@ bool SkupineProstorov::validate(const SkupinaProstorovFields &f, const QList<qin
         if (m > 0 && !distinct.contains(m))
             distinct << m;
     if (distinct.size() < 2)
-        return refuse(QStringLiteral("CLANI"), QStringLiteral("Skupina mora vsebovati vsaj dva prostora in/ali skupini."));
+        return refuse(QStringLiteral("CLANI"),
+                      QStringLiteral("Skupina mora vsebovati vsaj dva prostora in/ali skupini."));
     accepted();
     return true;
 }

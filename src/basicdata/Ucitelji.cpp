@@ -11,10 +11,13 @@ namespace zentrel::basicdata {
 using db::SqlText::Quote;
 
 namespace {
-QString nullable(const QString &text) { return text.isEmpty() ? QStringLiteral("Null") : Quote(text); }
+QString nullable(const QString &text) {
+    return text.isEmpty() ? QStringLiteral("Null") : Quote(text);
+}
 } // namespace
 
-Ucitelji::Ucitelji() : RecordLogic(QStringLiteral("SELECT Oznaka, Ime, VmesnoIme,Priimek, Id FROM UCITELJI ORDER BY OZNAKA")) {}
+Ucitelji::Ucitelji()
+    : RecordLogic(QStringLiteral("SELECT Oznaka, Ime, VmesnoIme,Priimek, Id FROM UCITELJI ORDER BY OZNAKA")) {}
 
 bool Ucitelji::open() {
     const bool ok = m_list.requery();
@@ -51,8 +54,12 @@ QString Ucitelji::frameHeader(bool adding) const {
     return FrameHeader(QStringLiteral("Učitelj"), QStringLiteral("Nov učitelj"), adding, label());
 }
 
-QString Ucitelji::roomsCaption() const { return QStringLiteral("Prostori za:  ") + label(); }
-QString Ucitelji::subjectsCaption() const { return QStringLiteral("Predmeti za:  ") + label(); }
+QString Ucitelji::roomsCaption() const {
+    return QStringLiteral("Prostori za:  ") + label();
+}
+QString Ucitelji::subjectsCaption() const {
+    return QStringLiteral("Predmeti za:  ") + label();
+}
 
 bool Ucitelji::validate(const UciteljFields &f) {
     if (f.oznaka.trimmed().isEmpty())
@@ -102,10 +109,10 @@ bool Ucitelji::deleteCurrent() {
         return false;
     if (used > 0)
         return refuse({}, QStringLiteral("Učitelja ni mogoče brisati, ker nastopa v veljavnem urniku."));
-    const qint64 assignments =
-        CountRows(QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT RAZPORED.ID, RAZPORED.ID_UCITELJA FROM RAZPORED "
-                                 "WHERE RAZPORED.ID_UCITELJA=%1)")
-                      .arg(id));
+    const qint64 assignments = CountRows(
+        QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT RAZPORED.ID, RAZPORED.ID_UCITELJA FROM RAZPORED "
+                       "WHERE RAZPORED.ID_UCITELJA=%1)")
+            .arg(id));
     if (assignments < 0)
         return false;
     if (!ConfirmDelete(QStringLiteral("Potrdi brisanje učitelja #."), label(),

@@ -21,7 +21,9 @@ bool WriteAction::check(bool result) {
     return result;
 }
 
-bool WriteAction::exec(const QString &sql) { return m_ok && check(m_db.exec(sql)); }
+bool WriteAction::exec(const QString &sql) {
+    return m_ok && check(m_db.exec(sql));
+}
 
 bool WriteAction::exec(const QString &sql, const QVariantList &values) {
     return m_ok && check(m_db.exec(sql, values));

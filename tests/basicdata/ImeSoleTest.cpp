@@ -1,5 +1,5 @@
-#include "Fixture.h"
 #include "basicdata/ImeSole.h"
+#include "Fixture.h"
 #include "basicdata/InfrastructureImport.h"
 #include "support/TempFolder.h"
 
@@ -23,7 +23,8 @@ TEST_F(SolaInUvoz, SchoolNameIsRequiredAndKeptProgramWide) {
     EXPECT_EQ(text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Ime_Sole'")), QStringLiteral("OŠ Staro"));
 
     ASSERT_TRUE(sola.acceptEdit(QStringLiteral("OŠ d'Žiga Čebulj")));
-    EXPECT_EQ(text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Ime_Sole'")), QStringLiteral("OŠ d'Žiga Čebulj"));
+    EXPECT_EQ(text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Ime_Sole'")),
+              QStringLiteral("OŠ d'Žiga Čebulj"));
     EXPECT_EQ(shell::App().schoolName, QStringLiteral("OŠ d'Žiga Čebulj"));
 
     // A project that lost the row gets it back instead of losing the name.
@@ -88,7 +89,8 @@ TEST_F(SolaInUvoz, ImportReplacesInfrastructureAndKeepsVersionAndTimetables) {
                                             "Trenutna infrastruktura bo nepovratno izbrisana.");
     EXPECT_EQ(messages(), QStringList({question, question, QStringLiteral("Uvoz infrastrukture je zaključen.")}));
     EXPECT_EQ(text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Verzija'")), QStringLiteral("19"));
-    EXPECT_EQ(text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Privzet normativ max'")), QStringLiteral("30"));
+    EXPECT_EQ(text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Privzet normativ max'")),
+              QStringLiteral("30"));
     EXPECT_EQ(shell::App().schoolName, QStringLiteral("OŠ Druga"));
     EXPECT_EQ(text(QStringLiteral("SELECT group_concat(OZNAKA) FROM STAVBE")), QStringLiteral("D1"));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROSTORI")), 2);
@@ -116,8 +118,9 @@ TEST_F(SolaInUvoz, ImportRefusesFilesWithoutInfrastructureAndLeavesTheProject) {
     }
     EXPECT_FALSE(uvoz.run(text1));
     EXPECT_FALSE(uvoz.run(project.path()));
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("Datoteka druga.znt ne vsebuje veljavne infrastrukture"),
-                                       QStringLiteral("Datoteka %1 ni ustreznega formata ali pa je pokvarjena.").arg(text1),
-                                       QStringLiteral("Datoteka projekt.znt ne vsebuje veljavne infrastrukture")}));
+    EXPECT_EQ(messages(),
+              QStringList({QStringLiteral("Datoteka druga.znt ne vsebuje veljavne infrastrukture"),
+                           QStringLiteral("Datoteka %1 ni ustreznega formata ali pa je pokvarjena.").arg(text1),
+                           QStringLiteral("Datoteka projekt.znt ne vsebuje veljavne infrastrukture")}));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM STAVBE")), 1);
 }

@@ -5,8 +5,8 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using zentrel::test::BasicDataFixture;
 using zentrel::shell::Answer;
+using zentrel::test::BasicDataFixture;
 
 using Infrastruktura = BasicDataFixture;
 
@@ -82,12 +82,14 @@ TEST_F(Infrastruktura, NewRoomOwnsItsGroupWithAnIdentifierAboveRoomsAndGroups) {
     EXPECT_EQ(prostori.invalidField(), QStringLiteral("ID_STAVBE"));
     f.idStavbe = 1;
     ASSERT_TRUE(prostori.acceptAddNew(f));
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("Oznaka ne sme biti prazna."), QStringLiteral("Stavba ne sme biti prazna.")}));
+    EXPECT_EQ(messages(), QStringList({QStringLiteral("Oznaka ne sme biti prazna."),
+                                       QStringLiteral("Stavba ne sme biti prazna.")}));
     EXPECT_EQ(prostori.list().id(), 41);
     EXPECT_EQ(prostori.list().text(QStringLiteral("STAVBA")), QStringLiteral("A"));
     EXPECT_EQ(text(QStringLiteral("SELECT OZNAKA || '|' || IME FROM SKUPINE_PROSTOROV WHERE ID=41")),
               QStringLiteral("Učilnica 'ž'|Učilnica 'ž'"));
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROSTORI_V_SKUPINI WHERE ID_PROSTORA=41 AND ID_SKUPINE=41")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROSTORI_V_SKUPINI WHERE ID_PROSTORA=41 AND ID_SKUPINE=41")),
+              1);
 
     // With two buildings nothing is preset.
     building(2, QStringLiteral("B"));
@@ -111,7 +113,8 @@ TEST_F(Infrastruktura, RenamingARoomRenamesItsGroupAndDeletingItRemovesGroupsLef
     f.kabinet = false;
     ASSERT_TRUE(prostori.acceptEdit(f));
     EXPECT_EQ(prostori.list().id(), 1);
-    EXPECT_EQ(text(QStringLiteral("SELECT OZNAKA || '|' || IME FROM SKUPINE_PROSTOROV WHERE ID=1")), QStringLiteral("Kem|Kemija"));
+    EXPECT_EQ(text(QStringLiteral("SELECT OZNAKA || '|' || IME FROM SKUPINE_PROSTOROV WHERE ID=1")),
+              QStringLiteral("Kem|Kemija"));
     EXPECT_EQ(count(QStringLiteral("SELECT KABINET FROM PROSTORI WHERE ID=1")), 0);
     EXPECT_FALSE(prostori.current().kabinet);
     EXPECT_TRUE(prostori.acceptEditKabinet(true));
@@ -193,7 +196,8 @@ TEST_F(Infrastruktura, RoomGroupInAValidTimetableCannotBeDeleted) {
     ASSERT_TRUE(skupine.open());
     ASSERT_EQ(skupine.current().oznaka, QStringLiteral("$G"));
     EXPECT_FALSE(skupine.deleteCurrent());
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("Skupine prostorov ni mogoče izbrisati, ker nastopa v veljavnem urniku.")}));
+    EXPECT_EQ(messages(),
+              QStringList({QStringLiteral("Skupine prostorov ni mogoče izbrisati, ker nastopa v veljavnem urniku.")}));
 
     run(QStringLiteral("DELETE FROM VELJAVNOST_URNIKA"));
     answer({Answer::Yes});
@@ -205,7 +209,8 @@ TEST_F(Infrastruktura, RoomGroupInAValidTimetableCannotBeDeleted) {
 
 TEST_F(Infrastruktura, AFailedStepUndoesTheWholeSaveAndIsReported) {
     building(1, QStringLiteral("A"));
-    run(QStringLiteral("CREATE TRIGGER NAPAKA BEFORE INSERT ON PROSTORI_V_SKUPINI BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    run(QStringLiteral(
+        "CREATE TRIGGER NAPAKA BEFORE INSERT ON PROSTORI_V_SKUPINI BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     Prostori prostori;
     ASSERT_TRUE(prostori.open());
     ProstorFields f = prostori.newRecord();

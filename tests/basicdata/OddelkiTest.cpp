@@ -1,6 +1,6 @@
+#include "basicdata/Oddelki.h"
 #include "Fixture.h"
 #include "basicdata/OddelekProstori.h"
-#include "basicdata/Oddelki.h"
 #include "basicdata/RazrednikiIzmene.h"
 
 using namespace zentrel;
@@ -35,7 +35,8 @@ TEST_F(OddelkiT, NewClassOwnsItsGroupAndEntersEveryCurriculumWithShiftOne) {
     EXPECT_EQ(oddelki.roomsCaption(), QStringLiteral("Prostori enote 2č"));
 
     ASSERT_TRUE(oddelki.acceptEdit({QStringLiteral("2b"), QStringLiteral("2b")}));
-    EXPECT_EQ(text(QStringLiteral("SELECT OZNAKA || '|' || IME FROM SKUPINE_ODDELKOV WHERE ID=10")), QStringLiteral("2b|2b"));
+    EXPECT_EQ(text(QStringLiteral("SELECT OZNAKA || '|' || IME FROM SKUPINE_ODDELKOV WHERE ID=10")),
+              QStringLiteral("2b|2b"));
     EXPECT_EQ(oddelki.label(), QStringLiteral("2b"));
     EXPECT_EQ(oddelki.list().id(), 10);
 }
@@ -57,15 +58,18 @@ TEST_F(OddelkiT, DeletingAClassRemovesTheGroupsItLeavesEmptyAndTheirAssignments)
     ASSERT_EQ(oddelki.current().oznaka, QStringLiteral("1a"));
 
     // A lesson in a timetable with validity keeps the class.
-    run(QStringLiteral("INSERT INTO VELJAVNOST_URNIKA (ID_URNIKA, VELJA_OD, VELJA_DO) VALUES (1, '2026-09-01', '2026-12-31')"));
+    run(QStringLiteral(
+        "INSERT INTO VELJAVNOST_URNIKA (ID_URNIKA, VELJA_OD, VELJA_DO) VALUES (1, '2026-09-01', '2026-12-31')"));
     EXPECT_FALSE(oddelki.deleteCurrent());
     run(QStringLiteral("DELETE FROM VELJAVNOST_URNIKA"));
 
     answer({Answer::Yes});
     ASSERT_TRUE(oddelki.deleteCurrent());
-    EXPECT_EQ(messages(),
-              QStringList({QStringLiteral("Enote ni mogoče spreminjati ali brisati, ker nastopa v veljavnem urniku."),
-                           QStringLiteral("Potrdi brisanje enote 1a.\nEnota bo brisana tudi iz vseh skupin, razporedov in urnikov!")}));
+    EXPECT_EQ(
+        messages(),
+        QStringList({QStringLiteral("Enote ni mogoče spreminjati ali brisati, ker nastopa v veljavnem urniku."),
+                     QStringLiteral(
+                         "Potrdi brisanje enote 1a.\nEnota bo brisana tudi iz vseh skupin, razporedov in urnikov!")}));
     EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID) FROM (SELECT ID FROM SKUPINE_ODDELKOV ORDER BY ID)")),
               QStringLiteral("2,11"));
     EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID) FROM RAZPORED")), QStringLiteral("2"));
@@ -104,7 +108,9 @@ TEST_F(OddelkiT, ClassTeacherIsOptionalAndTheShiftRequired) {
     ASSERT_TRUE(razredniki.acceptEdit(1, 2));
     EXPECT_EQ(razredniki.list().text(QStringLiteral("OZNAKA_RAZREDNIKA")), QStringLiteral("KOS"));
     EXPECT_EQ(razredniki.list().text(QStringLiteral("IZMENA")), QStringLiteral("B"));
-    EXPECT_EQ(count(QStringLiteral("SELECT ID_IZMENE FROM ODDELKI_V_PREDMETNIKU WHERE ID_ODDELKA=1 AND ID_PREDMETNIKA=2")), 1);
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT ID_IZMENE FROM ODDELKI_V_PREDMETNIKU WHERE ID_ODDELKA=1 AND ID_PREDMETNIKA=2")),
+        1);
 
     ASSERT_TRUE(razredniki.moveTo(1));
     EXPECT_EQ(razredniki.izmena(), 7);

@@ -1,7 +1,7 @@
+#include "basicdata/Predmeti.h"
 #include "Fixture.h"
 #include "basicdata/PredmetProstori.h"
 #include "basicdata/PredmetUcitelji.h"
-#include "basicdata/Predmeti.h"
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
@@ -17,7 +17,8 @@ TEST_F(PredmetiT, NewSubjectOwnsItsGroupOverTheSharedNumberSpaceAndRenamesIt) {
     Predmeti predmeti;
     ASSERT_TRUE(predmeti.open());
     EXPECT_FALSE(predmeti.acceptAddNew({QString(), QStringLiteral("x"), QString(), false}));
-    ASSERT_TRUE(predmeti.acceptAddNew({QStringLiteral("ŠPO"), QStringLiteral("Šport d'Arc"), QStringLiteral("obv"), true}));
+    ASSERT_TRUE(
+        predmeti.acceptAddNew({QStringLiteral("ŠPO"), QStringLiteral("Šport d'Arc"), QStringLiteral("obv"), true}));
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Oznaka ne sme biti prazna.")}));
     EXPECT_EQ(predmeti.list().id(), 9);
     EXPECT_EQ(Trenutni().predmet, 9);
@@ -31,7 +32,8 @@ TEST_F(PredmetiT, NewSubjectOwnsItsGroupOverTheSharedNumberSpaceAndRenamesIt) {
     EXPECT_EQ(predmeti.teachersCaption(), QStringLiteral("Učitelji za predmet ŠPO"));
 
     ASSERT_TRUE(predmeti.acceptEdit({QStringLiteral("ŠP"), QStringLiteral("Šport"), QString(), false}));
-    EXPECT_EQ(text(QStringLiteral("SELECT OZNAKA || '|' || IME FROM SKUPINE_PREDMETOV WHERE ID=9")), QStringLiteral("ŠP|Šport"));
+    EXPECT_EQ(text(QStringLiteral("SELECT OZNAKA || '|' || IME FROM SKUPINE_PREDMETOV WHERE ID=9")),
+              QStringLiteral("ŠP|Šport"));
     EXPECT_EQ(predmeti.list().id(), 9);
     EXPECT_FALSE(predmeti.current().kabinetni);
 }
@@ -59,10 +61,12 @@ TEST_F(PredmetiT, DeletingASubjectRemovesItsGroupsAssignmentsAndProgrammeRows) {
     ASSERT_TRUE(predmeti.deleteCurrent());
     EXPECT_EQ(messages(),
               QStringList({QStringLiteral("Predmeta MAT ni mogoče brisati, ker nastopa v veljavnem urniku."),
-                           QStringLiteral("Potrdi brisanje predmeta MAT.\n"
-                                          "Predmet bo brisan iz vseh predmetnikov, razporedov in urnikov, v katerih nastopa!")}));
+                           QStringLiteral(
+                               "Potrdi brisanje predmeta MAT.\n"
+                               "Predmet bo brisan iz vseh predmetnikov, razporedov in urnikov, v katerih nastopa!")}));
     EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID) FROM SKUPINE_PREDMETOV")), QStringLiteral("2"));
-    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID_SKUPINE_PREDMETOV) FROM PREDMETI_V_PROGRAMU")), QStringLiteral("2"));
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID_SKUPINE_PREDMETOV) FROM PREDMETI_V_PROGRAMU")),
+              QStringLiteral("2"));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM RAZPORED")), 0);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM TERMINI")), 0);
     EXPECT_EQ(predmeti.current().oznaka, QStringLiteral("FIZ"));
@@ -80,7 +84,9 @@ TEST_F(PredmetiT, RoomsAndTeachersOfASubject) {
     ASSERT_TRUE(prostori.load(10));
     EXPECT_EQ(prostori.available().rowCount(), 2); // named groups are not offered
     ASSERT_TRUE(prostori.save({1}));
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMET_PROSTOR WHERE ID_PREDMETA=10 AND ID_SKUPINE_PROSTOROV=1")), 1);
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT count(*) FROM PREDMET_PROSTOR WHERE ID_PREDMETA=10 AND ID_SKUPINE_PROSTOROV=1")),
+        1);
     EXPECT_EQ(prostori.chosenIds(), QList<qint64>({1}));
 
     PredmetUcitelji ucitelji;
@@ -89,5 +95,6 @@ TEST_F(PredmetiT, RoomsAndTeachersOfASubject) {
     EXPECT_EQ(ucitelji.chosenIds(), QList<qint64>({1, 2}));
     EXPECT_EQ(ucitelji.available().rowCount(), 0);
     ASSERT_TRUE(ucitelji.save({2}));
-    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID_UCITELJA) FROM UCITELJ_PREDMET WHERE ID_PREDMETA=10")), QStringLiteral("2"));
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID_UCITELJA) FROM UCITELJ_PREDMET WHERE ID_PREDMETA=10")),
+              QStringLiteral("2"));
 }

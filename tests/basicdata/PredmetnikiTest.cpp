@@ -1,7 +1,7 @@
+#include "basicdata/Predmetniki.h"
 #include "Fixture.h"
 #include "basicdata/KopirajPredmetnik.h"
 #include "basicdata/PredmetiVPredmetniku.h"
-#include "basicdata/Predmetniki.h"
 #include "basicdata/PredmetnikiOddelki.h"
 
 using namespace zentrel;
@@ -15,7 +15,8 @@ TEST_F(PredmetnikiT, ProgrammeNamesAreUniqueWithinOneCurriculumOnly) {
     curriculum(1, QStringLiteral("2025"));
     curriculum(2, QStringLiteral("2026"));
     programme(1, QStringLiteral("Osnovni"), 1);
-    run(QStringLiteral("INSERT INTO PROGRAMI (ID, OZNAKA, ID_RAZ_PREDMETNIKA, ID_IZBIRNEGA_NABORA) VALUES (9, 'Izbirni', 2, 4)"));
+    run(QStringLiteral(
+        "INSERT INTO PROGRAMI (ID, OZNAKA, ID_RAZ_PREDMETNIKA, ID_IZBIRNEGA_NABORA) VALUES (9, 'Izbirni', 2, 4)"));
     Predmetniki predmetniki;
     ASSERT_TRUE(predmetniki.open());
     EXPECT_EQ(predmetniki.curriculum(), -1); // two curricula, none chosen
@@ -31,8 +32,9 @@ TEST_F(PredmetnikiT, ProgrammeNamesAreUniqueWithinOneCurriculumOnly) {
     ASSERT_EQ(predmetniki.current().oznaka, QStringLiteral("Izbirni"));
     EXPECT_FALSE(predmetniki.acceptEdit({QStringLiteral("Osnovni"), QString()}));
     EXPECT_TRUE(predmetniki.acceptEdit({QStringLiteral("Izbirni"), QStringLiteral("z opombo")}));
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("Razpored ni izbran."), QStringLiteral("Ime ne sme biti prazno."),
-                                       QStringLiteral("To ime je že uporabljeno"), QStringLiteral("To ime je že uporabljeno")}));
+    EXPECT_EQ(messages(),
+              QStringList({QStringLiteral("Razpored ni izbran."), QStringLiteral("Ime ne sme biti prazno."),
+                           QStringLiteral("To ime je že uporabljeno"), QStringLiteral("To ime je že uporabljeno")}));
     EXPECT_EQ(predmetniki.list().count(), 2);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROGRAMI WHERE OZNAKA='Osnovni'")), 2);
     EXPECT_EQ(predmetniki.frameHeader(false), QStringLiteral("Predmetnik:  Izbirni - z opombo"));
@@ -64,9 +66,11 @@ TEST_F(PredmetnikiT, DeletingAProgrammeWarnsAboutLessonsAndRefusesValidTimetable
     answer({Answer::Yes, Answer::Yes});
     ASSERT_TRUE(predmetniki.deleteCurrent());
     ASSERT_TRUE(predmetniki.deleteCurrent());
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("Predmetnika ni mogoče brisati, ker nastopa v veljavnem urniku."),
-                                       QStringLiteral("Potrdi brisanje predmetnika A.\nBrisan bo tudi iz vseh razporedov in urnikov!"),
-                                       QStringLiteral("Potrdi brisanje predmetnika B.")}));
+    EXPECT_EQ(
+        messages(),
+        QStringList({QStringLiteral("Predmetnika ni mogoče brisati, ker nastopa v veljavnem urniku."),
+                     QStringLiteral("Potrdi brisanje predmetnika A.\nBrisan bo tudi iz vseh razporedov in urnikov!"),
+                     QStringLiteral("Potrdi brisanje predmetnika B.")}));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMETI_V_PROGRAMU")), 0);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROGRAM_SKUPINE")), 0);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM RAZPORED")), 0);
@@ -102,12 +106,12 @@ TEST_F(PredmetnikiT, SubjectRowsAreValidatedInOrderAndTotalled) {
     f.dolzinaTermina = QStringLiteral("3"); // equal to the hours: accepted
     ASSERT_TRUE(vrstice.acceptAddNew(f));
     EXPECT_FALSE(vrstice.acceptAddNew(f)); // the same group and turnus again
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("Oznaka ne sme biti prazna."),
-                                       QStringLiteral("Število ur mora biti večje od 0."),
-                                       QStringLiteral("Število ur mora biti večje od 0."),
-                                       QStringLiteral("Vnos turnusa je obvezen."),
-                                       QStringLiteral("Dolžina termina mora biti manjša od števila ur."),
-                                       QStringLiteral("Predmet s tem turnusom je že v predmetniku.")}));
+    EXPECT_EQ(
+        messages(),
+        QStringList({QStringLiteral("Oznaka ne sme biti prazna."), QStringLiteral("Število ur mora biti večje od 0."),
+                     QStringLiteral("Število ur mora biti večje od 0."), QStringLiteral("Vnos turnusa je obvezen."),
+                     QStringLiteral("Dolžina termina mora biti manjša od števila ur."),
+                     QStringLiteral("Predmet s tem turnusom je že v predmetniku.")}));
     EXPECT_EQ(vrstice.list().text(QStringLiteral("UR")), QStringLiteral("3/3"));
     EXPECT_EQ(vrstice.list().text(QStringLiteral("TURNUS")), QStringLiteral("0"));
 
@@ -153,9 +157,11 @@ TEST_F(PredmetnikiT, RemovingASubjectRowTakesItsAssignmentsAfterTheWarning) {
     ASSERT_TRUE(vrstice.list().moveTo(1));
     answer({Answer::Yes});
     ASSERT_TRUE(vrstice.deleteCurrent());
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("Predmeta FIZ ni mogoče brisati, ker nastopa v veljavnem urniku."),
-                                       QStringLiteral("Potrdi brisanje predmeta MAT iz predmetnika.\n"
-                                                      "Predmet bo brisan bo tudi iz razporedov in urnikov enot s tem predmetnikom!")}));
+    EXPECT_EQ(
+        messages(),
+        QStringList({QStringLiteral("Predmeta FIZ ni mogoče brisati, ker nastopa v veljavnem urniku."),
+                     QStringLiteral("Potrdi brisanje predmeta MAT iz predmetnika.\n"
+                                    "Predmet bo brisan bo tudi iz razporedov in urnikov enot s tem predmetnikom!")}));
     EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID) FROM RAZPORED")), QStringLiteral("2"));
     EXPECT_EQ(vrstice.list().count(), 1);
 }
@@ -199,10 +205,12 @@ TEST_F(PredmetnikiT, ClassGroupsSharingAClassWithAChosenGroupAreNotOffered) {
     EXPECT_FALSE(enote.mayRemove(3));
     EXPECT_TRUE(enote.mayRemove(3));
     EXPECT_TRUE(enote.mayRemove(20)); // nothing assigned: no question
-    const QString question = QStringLiteral("Potrdi brisanje enote iz predmetnika.\n"
-                                            "Predmeti tega predmetnika bodo brisani tudi iz razporeda in urnikov enote!");
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("Enote ni mogoče spreminjati ali brisati, ker nastopa v veljavnem urniku."),
-                                       question, question}));
+    const QString question =
+        QStringLiteral("Potrdi brisanje enote iz predmetnika.\n"
+                       "Predmeti tega predmetnika bodo brisani tudi iz razporeda in urnikov enote!");
+    EXPECT_EQ(messages(),
+              QStringList({QStringLiteral("Enote ni mogoče spreminjati ali brisati, ker nastopa v veljavnem urniku."),
+                           question, question}));
     ASSERT_TRUE(enote.save({20}));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROGRAM_SKUPINE")), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM RAZPORED")), 0);
@@ -228,12 +236,14 @@ TEST_F(PredmetnikiT, CopyingAProgrammeCopiesItsSubjectsButNotItsClasses) {
     ASSERT_TRUE(kopiraj.copy(QStringLiteral("Kopija d'Osnovni"), QString()));
     const qint64 copy = kopiraj.newProgramme();
     EXPECT_EQ(copy, 3);
-    EXPECT_EQ(text(QStringLiteral("SELECT OZNAKA || '|' || ifnull(IME,'null') || '|' || ID_RAZ_PREDMETNIKA FROM PROGRAMI WHERE ID=3")),
+    EXPECT_EQ(text(QStringLiteral(
+                  "SELECT OZNAKA || '|' || ifnull(IME,'null') || '|' || ID_RAZ_PREDMETNIKA FROM PROGRAMI WHERE ID=3")),
               QStringLiteral("Kopija d'Osnovni|null|1"));
-    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(x) FROM (SELECT ID_SKUPINE_PREDMETOV || ':' || ID_TURNUSA || ':' || "
-                                  "STEVILO_UR || ':' || DOLZINA_TERMINA || ':' || ZAHTEVNOST AS x FROM PREDMETI_V_PROGRAMU "
-                                  "WHERE ID_PROGRAMA=3 ORDER BY 1)")),
-              QStringLiteral("10:0:4:2:3,11:1:2:1:2"));
+    EXPECT_EQ(
+        text(QStringLiteral("SELECT group_concat(x) FROM (SELECT ID_SKUPINE_PREDMETOV || ':' || ID_TURNUSA || ':' || "
+                            "STEVILO_UR || ':' || DOLZINA_TERMINA || ':' || ZAHTEVNOST AS x FROM PREDMETI_V_PROGRAMU "
+                            "WHERE ID_PROGRAMA=3 ORDER BY 1)")),
+        QStringLiteral("10:0:4:2:3,11:1:2:1:2"));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROGRAM_SKUPINE WHERE ID_PROGRAMA=3")), 0);
     EXPECT_TRUE(messages().isEmpty());
 }

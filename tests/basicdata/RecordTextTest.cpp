@@ -1,5 +1,5 @@
-#include "Fixture.h"
 #include "basicdata/RecordText.h"
+#include "Fixture.h"
 #include "basicdata/SkupineProstorov.h"
 
 using namespace zentrel;
@@ -12,8 +12,10 @@ TEST(RecordText, LabelsHeadersAndGroupCodes) {
     EXPECT_EQ(RecordLabel(QStringLiteral("Č1"), QStringLiteral("č1")), QStringLiteral("Č1"));
     EXPECT_EQ(RecordLabel(QStringLiteral("1a"), QString()), QStringLiteral("1a"));
     EXPECT_EQ(RecordLabel(QStringLiteral("1a"), QStringLiteral("Prvi a")), QStringLiteral("1a - Prvi a"));
-    EXPECT_EQ(FrameHeader(QStringLiteral("Prostor"), QStringLiteral("Nov prostor"), false, QString()), QStringLiteral("Prostor"));
-    EXPECT_EQ(TeacherName(QStringLiteral("KO"), QStringLiteral(" Ana "), QString(), QStringLiteral("Kos")), QStringLiteral("Ana Kos"));
+    EXPECT_EQ(FrameHeader(QStringLiteral("Prostor"), QStringLiteral("Nov prostor"), false, QString()),
+              QStringLiteral("Prostor"));
+    EXPECT_EQ(TeacherName(QStringLiteral("KO"), QStringLiteral(" Ana "), QString(), QStringLiteral("Kos")),
+              QStringLiteral("Ana Kos"));
     EXPECT_EQ(TeacherName(QStringLiteral("KO"), QStringLiteral(" "), QString(), QString()), QStringLiteral("KO"));
     EXPECT_EQ(NamedGroupCode(QStringLiteral("A1")), QStringLiteral("$A1"));
     EXPECT_EQ(NamedGroupCode(QStringLiteral("$A1")), QStringLiteral("$A1"));

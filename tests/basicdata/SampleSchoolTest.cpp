@@ -1,9 +1,9 @@
+#include "sample/SampleSchool.h"
 #include "basicdata/CurrentRecords.h"
 #include "basicdata/Oddelki.h"
 #include "basicdata/Predmetniki.h"
 #include "basicdata/Stavbe.h"
 #include "basicdata/Ucitelji.h"
-#include "sample/SampleSchool.h"
 #include "shell/AppState.h"
 #include "shell/ScriptedPresenter.h"
 #include "support/TempFolder.h"
@@ -38,12 +38,14 @@ protected:
 
     // Every room, class and subject keeps its own group; no room or class group is empty.
     void expectGroupsInStep() {
-        EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROSTORI P WHERE NOT EXISTS (SELECT * FROM PROSTORI_V_SKUPINI "
-                                       "M WHERE M.ID_SKUPINE = P.ID AND M.ID_PROSTORA = P.ID)")),
-                  0);
-        EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ODDELKI O WHERE NOT EXISTS (SELECT * FROM ODDELKI_V_SKUPINI M "
-                                       "WHERE M.ID_SKUPINE = O.ID AND M.ID_ODDELKA = O.ID)")),
-                  0);
+        EXPECT_EQ(
+            count(QStringLiteral("SELECT count(*) FROM PROSTORI P WHERE NOT EXISTS (SELECT * FROM PROSTORI_V_SKUPINI "
+                                 "M WHERE M.ID_SKUPINE = P.ID AND M.ID_PROSTORA = P.ID)")),
+            0);
+        EXPECT_EQ(
+            count(QStringLiteral("SELECT count(*) FROM ODDELKI O WHERE NOT EXISTS (SELECT * FROM ODDELKI_V_SKUPINI M "
+                                 "WHERE M.ID_SKUPINE = O.ID AND M.ID_ODDELKA = O.ID)")),
+            0);
         EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM SKUPINE_PROSTOROV S WHERE NOT EXISTS (SELECT * FROM "
                                        "PROSTORI_V_SKUPINI M WHERE M.ID_SKUPINE = S.ID)")),
                   0);
@@ -71,7 +73,8 @@ TEST_F(NaPrimeru, ClassesTeachersAndBuildingsKeepTheSchoolConsistent) {
                                   count(QStringLiteral("SELECT max(ID) FROM SKUPINE_ODDELKOV")));
     ASSERT_TRUE(oddelki.acceptAddNew({QStringLiteral("9ž"), QStringLiteral("Deveti ž")}));
     EXPECT_EQ(oddelki.list().id(), above + 1);
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ODDELKI_V_PREDMETNIKU WHERE ID_ODDELKA=%1").arg(above + 1)), curricula);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ODDELKI_V_PREDMETNIKU WHERE ID_ODDELKA=%1").arg(above + 1)),
+              curricula);
 
     // A class with assignments goes with them after the warning.
     ASSERT_TRUE(oddelki.list().moveTo(0));
@@ -86,7 +89,8 @@ TEST_F(NaPrimeru, ClassesTeachersAndBuildingsKeepTheSchoolConsistent) {
     ASSERT_TRUE(oddelki.deleteCurrent());
     ASSERT_EQ(presenter.texts().size(), 1);
     EXPECT_TRUE(hadAssignments);
-    EXPECT_TRUE(presenter.texts().first().endsWith(QStringLiteral("\nEnota bo brisana tudi iz vseh skupin, razporedov in urnikov!")));
+    EXPECT_TRUE(presenter.texts().first().endsWith(
+        QStringLiteral("\nEnota bo brisana tudi iz vseh skupin, razporedov in urnikov!")));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ODDELKI_V_SKUPINI WHERE ID_ODDELKA=%1").arg(klass)), 0);
 
     // A teacher with assignments.

@@ -1,7 +1,7 @@
+#include "basicdata/Ucitelji.h"
 #include "Fixture.h"
 #include "basicdata/UciteljPredmeti.h"
 #include "basicdata/UciteljProstori.h"
-#include "basicdata/Ucitelji.h"
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
@@ -16,7 +16,8 @@ TEST_F(UciteljiT, TeachersAreAddedEditedAndShownByName) {
     EXPECT_EQ(ucitelji.frameHeader(false), QStringLiteral("Učitelj"));
     EXPECT_FALSE(ucitelji.acceptAddNew({QString(), QStringLiteral("Ana"), QString(), QString()}));
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Oznaka ne sme biti prazna.")}));
-    ASSERT_TRUE(ucitelji.acceptAddNew({QStringLiteral("ŽAN"), QStringLiteral("Žan"), QString(), QStringLiteral("O'Čuk")}));
+    ASSERT_TRUE(
+        ucitelji.acceptAddNew({QStringLiteral("ŽAN"), QStringLiteral("Žan"), QString(), QStringLiteral("O'Čuk")}));
     EXPECT_EQ(ucitelji.label(), QStringLiteral("Žan O'Čuk"));
     EXPECT_EQ(ucitelji.frameHeader(false), QStringLiteral("Učitelj:  Žan O'Čuk"));
     EXPECT_EQ(ucitelji.frameHeader(true), QStringLiteral("Nov učitelj"));
@@ -69,7 +70,8 @@ TEST_F(UciteljiT, DeletingATeacherWithAssignmentsWarnsAndRefusesValidTimetables)
     ucitelji.list().moveToValue(QStringLiteral("ID"), 3);
     answer({Answer::Yes});
     EXPECT_TRUE(ucitelji.deleteCurrent());
-    const QString question = QStringLiteral("Potrdi brisanje učitelja Ana Kos.\nUčitelj bo brisan tudi iz vseh razporedov in urnikov!");
+    const QString question =
+        QStringLiteral("Potrdi brisanje učitelja Ana Kos.\nUčitelj bo brisan tudi iz vseh razporedov in urnikov!");
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Učitelja ni mogoče brisati, ker nastopa v veljavnem urniku."),
                                        question, question, QStringLiteral("Potrdi brisanje učitelja C.")}));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM RAZPORED WHERE ID_UCITELJA=1")), 0);
@@ -97,7 +99,9 @@ TEST_F(UciteljiT, WantedRoomsOfferSingleRoomsOnlyAndSaveTheDifference) {
 
     ASSERT_TRUE(prostori.save({3, 2}));
     EXPECT_EQ(prostori.chosenIds(), QList<qint64>({2, 3}));
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM UCITELJ_PROSTOR WHERE ID_UCITELJA=2 AND ID_SKUPINE_PROSTOROV=1")), 1);
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT count(*) FROM UCITELJ_PROSTOR WHERE ID_UCITELJA=2 AND ID_SKUPINE_PROSTOROV=1")),
+        1);
 
     subject(10, QStringLiteral("MAT"));
     subject(11, QStringLiteral("FIZ"));
@@ -105,7 +109,8 @@ TEST_F(UciteljiT, WantedRoomsOfferSingleRoomsOnlyAndSaveTheDifference) {
     ASSERT_TRUE(predmeti.load(2));
     EXPECT_EQ(predmeti.available().rowCount(), 2);
     ASSERT_TRUE(predmeti.save({11}));
-    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID_PREDMETA) FROM UCITELJ_PREDMET WHERE ID_UCITELJA=2")), QStringLiteral("11"));
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID_PREDMETA) FROM UCITELJ_PREDMET WHERE ID_UCITELJA=2")),
+              QStringLiteral("11"));
     ASSERT_TRUE(predmeti.save({}));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM UCITELJ_PREDMET")), 0);
 }
