@@ -1,0 +1,160 @@
+#include "FTabStrip.h"
+
+#include "TabWindow.h"
+#include "UrComndBar.h"
+#include "UrComndBarClient.h"
+#include "db/MBaza.h"
+#include "shell/AppState.h"
+
+#include <QMap>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace zentrel::controls {
+
+namespace {
+
+QMap<int, TabWindowFactory> &registry() {
+    static QMap<int, TabWindowFactory> factories;
+    return factories;
+}
+
+std::function<bool()> &electiveStage() {
+    static std::function<bool()> provider;
+    return provider;
+}
+
+QMap<int, int> &rememberedTabs() {
+    static QMap<int, int> tabs;
+    return tabs;
+}
+
+} // namespace
+
+void RegisterTabWindow(int tabId, TabWindowFactory factory) {
+    registry().insert(tabId, std::move(factory));
+}
+
+void UnregisterTabWindow(int tabId) {
+    registry().remove(tabId);
+}
+
+bool IsTabWindowRegistered(int tabId) {
+    return registry().contains(tabId);
+}
+
+void SetElectiveStageProvider(std::function<bool()> provider) {
+    electiveStage() = std::move(provider);
+}
+
+void FTabStrip::ResetRememberedTabs() {
+    rememberedTabs().clear();
+}
+
+FTabStrip::FTabStrip(QWidget *parent)
+    : QWidget(parent), m_strip(new UrTabStrip(this)), m_stack(new QStackedWidget(this)) {
+    setObjectName(QStringLiteral("FTabStrip"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_strip);
+    layout->addWidget(m_stack, 1);
+    connect(m_strip, &UrTabStrip::TabClick, this, &FTabStrip::onTabClick);
+    connect(m_strip, &UrTabStrip::BeforeTabClick, this, &FTabStrip::onBeforeTabClick);
+}
+
+FTabStrip::~FTabStrip() = default;
+
+bool FTabStrip::ShowPageSet(int set, const QString &menuCaption) {
+    PageSetContext context;
+    if (set == PageSet::TimetableSet && shell::App().projectOpen())
+        context.timetableCount = CountTimetables(db::ProjectDb());
+    if (electiveStage())
+        context.electivesAutomaticStage = electiveStage()();
+    const PageSet pageSet = PageSet::Build(set, context);
+    if (pageSet.set() < 0)
+        return false;
+
+    for (const QPointer<QWidget> &w : std::as_const(m_windows))
+        delete w.data();
+    m_windows.clear();
+    m_set = set;
+    m_menuCaption = menuCaption;
+    m_strip->SetTabs(pageSet);
+    QList<int> unregistered;
+    for (const TabDef &t : pageSet.tabs())
+        if (!IsTabWindowRegistered(t.id))
+            unregistered << t.id;
+    m_strip->DisableTabs(unregistered);
+
+    const int remembered = rememberedTabs().value(set, -1);
+    if (remembered >= 0 && m_strip->ShowTab(remembered))
+        return true;
+    return m_strip->CheckTabSelect() >= 0;
+}
+
+QWidget *FTabStrip::WindowOfTab(int id) const {
+    return m_windows.value(id).data();
+}
+
+QWidget *FTabStrip::CurrentWindow() const {
+    return WindowOfTab(m_strip->CurrentTab());
+}
+
+void FTabStrip::onTabClick(int id) {
+    QWidget *window = m_windows.value(id).data();
+    if (!window) {
+        const TabWindowFactory factory = registry().value(id);
+        if (!factory)
+            return;
+        window = factory(m_stack);
+        if (!window)
+            return;
+        m_windows.insert(id, window);
+        m_stack->addWidget(window);
+    }
+    m_stack->setCurrentWidget(window);
+    rememberedTabs().insert(m_set, id);
+    if (const TabDef *t = m_strip->Tabs().tab(id))
+        emit workCaptionChanged(m_menuCaption + QStringLiteral("  -  ") + t->caption);
+    if (auto *tabWindow = dynamic_cast<TabWindow *>(window))
+        tabWindow->TabActivated();
+}
+
+bool FTabStrip::leaveCurrent(bool &someActionDone) {
+    QWidget *window = CurrentWindow();
+    if (auto *tabWindow = dynamic_cast<TabWindow *>(window)) {
+        bool cancel = false;
+        tabWindow->BeforeTabClick(cancel, someActionDone);
+        if (cancel)
+            return false;
+    }
+    // A record being edited or added is saved or discarded the way the bar leaves that state.
+    UrComndBar *bar = UrComndBar::CommandBar();
+    if (bar && window && bar->client() && window->isAncestorOf(bar->client()) &&
+        (bar->State() == BarState::Edit || bar->State() == BarState::Add)) {
+        bar->ResetAllKeys();
+        someActionDone = true;
+        if (bar->State() == BarState::Edit || bar->State() == BarState::Add)
+            return false;
+    }
+    return true;
+}
+
+void FTabStrip::onBeforeTabClick(bool &cancel, bool &someActionDone) {
+    cancel = !leaveCurrent(someActionDone);
+}
+
+bool FTabStrip::CloseAllTabs() {
+    bool someActionDone = false;
+    if (!leaveCurrent(someActionDone))
+        return false;
+    for (const QPointer<QWidget> &w : std::as_const(m_windows))
+        if (auto *tabWindow = dynamic_cast<TabWindow *>(w.data()); tabWindow && !tabWindow->CanClose())
+            return false;
+    for (const QPointer<QWidget> &w : std::as_const(m_windows))
+        delete w.data();
+    m_windows.clear();
+    return true;
+}
+
+} // namespace zentrel::controls

@@ -1,0 +1,161 @@
+#include "UrComboBox.h"
+
+#include "CommandTable.h"
+#include "RecordSearch.h"
+#include "db/MBaza.h"
+
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace zentrel::controls {
+
+UrComboBox::UrComboBox(QWidget *parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    completer()->setCompletionMode(QCompleter::InlineCompletion);
+    completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    connect(this, &QComboBox::activated, this, [this] {
+        noteUserChange();
+        emit Click();
+        emit OnDataChange();
+    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        noteUserChange();
+        emit Change();
+    });
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_programSet)
+            emit SoftChange();
+    });
+}
+
+void UrComboBox::SetRowSource(const db::RowSet &rows) {
+    m_rows = rows;
+    refill();
+}
+
+void UrComboBox::SetListFields(const QString &fields) {
+    m_listFields = fields.split(u';', Qt::SkipEmptyParts);
+    refill();
+}
+
+QString UrComboBox::itemText(int row) const {
+    if (m_listFields.isEmpty())
+        return m_rows.columnCount() > 0 ? db::FieldText(m_rows, row, m_rows.columns().first()) : QString();
+    return db::FieldText(m_rows, row, m_listFields.first());
+}
+
+void UrComboBox::refill() {
+    m_programSet = true;
+    const QString keep = currentText();
+    clear();
+    for (int r = 0; r < m_rows.rowCount(); ++r) {
+        QStringList extra;
+        for (int f = 1; f < m_listFields.size(); ++f)
+            extra << db::FieldText(m_rows, r, m_listFields.at(f));
+        addItem(itemText(r));
+        if (!extra.isEmpty())
+            setItemData(r, extra.join(QStringLiteral(" - ")), Qt::ToolTipRole);
+    }
+    setCurrentIndex(findText(keep, Qt::MatchFixedString));
+    if (currentIndex() < 0)
+        setEditText(keep);
+    m_programSet = false;
+}
+
+void UrComboBox::SetText(const QString &text) {
+    m_programSet = true;
+    const int index = findText(text, Qt::MatchFixedString);
+    setCurrentIndex(index);
+    setEditText(index >= 0 ? itemText(index) : text);
+    m_programSet = false;
+}
+
+void UrComboBox::SetListIndex(int index) {
+    m_programSet = true;
+    setCurrentIndex(index);
+    m_programSet = false;
+}
+
+QVariant UrComboBox::BoundId() const {
+    const int row =
+        RecordSearch::FindExact(m_rows, m_listFields.isEmpty() ? QString() : m_listFields.first(), currentText());
+    if (m_listFields.isEmpty() || row < 0)
+        return {};
+    return m_rows.value(row, m_idField);
+}
+
+void UrComboBox::LoadValue(const QVariant &value) {
+    const int row = RecordSearch::FindValue(m_rows, m_idField, value);
+    m_programSet = true;
+    setCurrentIndex(row);
+    if (row < 0)
+        setEditText(QString());
+    m_programSet = false;
+}
+
+bool UrComboBox::Validate() {
+    const QString text = currentText();
+    if (!text.isEmpty() && findText(text, Qt::MatchFixedString) < 0)
+        emit OnDontMatchWithList(text);
+    else if (const int index = findText(text, Qt::MatchFixedString); index >= 0 && index != currentIndex())
+        SetListIndex(index);
+    bool cancel = false;
+    emit Validate(cancel);
+    return !cancel;
+}
+
+bool UrComboBox::ProcessKeyDown(int keyCode, int shift) {
+    if (Locked())
+        return false;
+    if (keyCode == Keys::F4 || (keyCode == 40 && (shift & ShiftBits::Alt))) {
+        showPopup();
+        return true;
+    }
+    return false;
+}
+
+void UrComboBox::showPopup() {
+    if (Locked())
+        return;
+    m_dropped = true;
+    QComboBox::showPopup();
+}
+
+void UrComboBox::hidePopup() {
+    m_dropped = false;
+    QComboBox::hidePopup();
+}
+
+void UrComboBox::keyPressEvent(QKeyEvent *event) {
+    if (Locked()) {
+        if (event->text().isEmpty() && event->key() != Qt::Key_Up && event->key() != Qt::Key_Down &&
+            event->key() != Qt::Key_Backspace && event->key() != Qt::Key_Delete)
+            QComboBox::keyPressEvent(event);
+        else
+            event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void UrComboBox::wheelEvent(QWheelEvent *event) {
+    if (Locked())
+        return;
+    QComboBox::wheelEvent(event);
+}
+
+void UrComboBox::mousePressEvent(QMouseEvent *event) {
+    if (Locked()) {
+        setFocus(Qt::MouseFocusReason);
+        return;
+    }
+    QComboBox::mousePressEvent(event);
+}
+
+void UrComboBox::applyLocked(bool locked) {
+    lineEdit()->setReadOnly(locked);
+}
+
+} // namespace zentrel::controls

@@ -1,0 +1,103 @@
+#include "controls/TabPageSets.h"
+#include "support/TempProject.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+using namespace zentrel;
+using namespace zentrel::controls;
+
+namespace {
+
+QStringList captions(const QList<TabDef> &tabs) {
+    QStringList out;
+    for (const TabDef &t : tabs)
+        out << t.caption;
+    return out;
+}
+
+} // namespace
+
+TEST(TabPageSets, CaptionsInTwoRows) {
+    const PageSet infra = PageSet::Build(0);
+    EXPECT_EQ(captions(infra.topTabs()), (QStringList{"Ime šole", "Stavbe", "Prostori", "Skupine prostorov"}));
+    EXPECT_EQ(infra.tabs().first().id, 0);
+    EXPECT_EQ(captions(PageSet::Build(1).topTabs()), (QStringList{"Splošne nastavitve", "Ure", "Prve ure"}));
+    EXPECT_EQ(PageSet::Build(1).tabs().first().id, 4);
+
+    const PageSet basic = PageSet::Build(2);
+    EXPECT_EQ(captions(basic.topTabs()), (QStringList{"Prostori", "Predmeti", "Enote", "Učitelji", "Učenci"}));
+    EXPECT_EQ(captions(basic.secondRow(basic.find(QStringLiteral("Učitelji")))),
+              (QStringList{"Želi prostore", "Uči predmete", "Prepovedi učiteljev"}));
+    EXPECT_EQ(basic.find(QStringLiteral("Prostori")), 7);
+    EXPECT_EQ(basic.find(QStringLiteral("Prostori"), QStringLiteral("Skupine prostorov")), 8);
+    EXPECT_EQ(basic.find(QStringLiteral("Predmeti")), 10);
+    EXPECT_EQ(basic.find(QStringLiteral("Enote"), QStringLiteral("Prepovedi učiteljev")), -1);
+
+    const PageSet plans = PageSet::Build(3);
+    const int elective = plans.find(QStringLiteral("Izbirni postopek"));
+    EXPECT_EQ(captions(plans.secondRow(elective)),
+              (QStringList{"Izbirni nabori", "Predmeti v naboru", "Na izbiro v enotah", "Izbira učencev"}));
+    EXPECT_EQ(plans.find(QStringLiteral("Razpored"), QStringLiteral("Razpored učitelja")), 43);
+    PageSetContext automatic;
+    automatic.electivesAutomaticStage = true;
+    const PageSet plansAuto = PageSet::Build(3, automatic);
+    EXPECT_EQ(
+        captions(plansAuto.secondRow(elective)),
+        (QStringList{"Avtomatsko", "Izbirne skupine", "Učenci izbirnih skupin", "Predmeti učencev", "Nedokončani"}));
+    EXPECT_EQ(plansAuto.find(QStringLiteral("Razpored")), plans.find(QStringLiteral("Razpored")));
+
+    EXPECT_EQ(captions(PageSet::Build(5).secondRow(51)),
+              (QStringList{"Veljavnost urnika", "Prosti dnevi", "Sprememba dne"}));
+    // The timetable printouts keep their object keys 95 to 99.
+    const PageSet prints = PageSet::Build(8);
+    EXPECT_EQ(prints.find(QStringLiteral("Urniki"), QStringLiteral("Enote")), 95);
+    EXPECT_EQ(prints.find(QStringLiteral("Urniki"), QStringLiteral("Prostori")), 99);
+    EXPECT_TRUE(PageSet::Build(11).tabs().isEmpty());
+    EXPECT_TRUE(basic.secondRow(-1).isEmpty()); // top tabs are nobody's second row
+}
+
+TEST(TabPageSets, IdsAreUniqueAndStayWithinTheirSet) {
+    QSet<int> seen;
+    for (bool stage : {false, true}) {
+        PageSetContext context;
+        context.electivesAutomaticStage = stage;
+        for (int set = 0; set < PageSet::SetCount; ++set) {
+            const PageSet pageSet = PageSet::Build(set, context);
+            for (const TabDef &t : pageSet.tabs()) {
+                if (t.id >= PageSet::ElectiveAutomaticFirstId)
+                    continue;
+                EXPECT_GE(t.id, FirstTabIndex(set));
+                if (set + 1 < PageSet::SetCount) {
+                    EXPECT_LT(t.id, FirstTabIndex(set + 1)) << t.caption.toStdString();
+                }
+                if (!stage) {
+                    EXPECT_FALSE(seen.contains(t.id)) << t.id;
+                }
+                seen.insert(t.id);
+            }
+        }
+    }
+    EXPECT_EQ(FirstTabIndex(10), 111);
+    EXPECT_EQ(FirstTabIndex(11), -1);
+}
+
+TEST(TabPageSets, KeyToolTipsAndTheTimetableCount) {
+    EXPECT_EQ(TabKeyToolTip(false, 0), QStringLiteral("Tipka Ctrl+1"));
+    EXPECT_EQ(TabKeyToolTip(true, 2), QStringLiteral("Tipka Shift+Ctrl+3"));
+    EXPECT_EQ(TabKeyToolTip(false, 9), QString());
+
+    test::TempProject project;
+    EXPECT_EQ(CountTimetables(project.db()), 0);
+    PageSetContext none;
+    const PageSet empty = PageSet::Build(PageSet::TimetableSet, none);
+    EXPECT_EQ(empty.unavailableTabs().size(), empty.tabs().size() - 1);
+    EXPECT_FALSE(empty.unavailableTabs().contains(empty.find(QStringLiteral("Izbira"))));
+
+    ASSERT_TRUE(project.db().exec(QStringLiteral("INSERT INTO PREDMETNIKI (ID, IME) VALUES (1, 'R')")));
+    ASSERT_TRUE(project.db().exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (1, 'U', 1)")));
+    PageSetContext one;
+    one.timetableCount = CountTimetables(project.db());
+    EXPECT_EQ(one.timetableCount, 1);
+    EXPECT_TRUE(PageSet::Build(PageSet::TimetableSet, one).unavailableTabs().isEmpty());
+}
