@@ -2,8 +2,6 @@
 #include "basicdata/FProstori.h"
 #include "basicdata/FProstoriPage.h"
 #include "basicdata/FSkupineProstorovList.h"
-#include "basicdata/FStavbe.h"
-#include "basicdata/FStavbePage.h"
 #include "controls/UrCheckBox.h"
 #include "controls/UrDataGrid.h"
 #include "controls/UrHeaderLine.h"
@@ -15,8 +13,8 @@
 using namespace zentrel;
 using namespace zentrel::basicdata;
 
-// The rooms and buildings of the basic-data page set: only the cabinet flag is written, the
-// groups show their rooms, the buildings are only viewed.
+// The rooms of the basic-data page set: only the cabinet flag is written, the groups show
+// their rooms.
 class FProstoriWidgetTest : public QObject {
     Q_OBJECT
 
@@ -59,24 +57,6 @@ private slots:
         QCOMPARE(groups->grid()->DataSource().rowCount(), 1);
         QCOMPARE(groups->ProstoriDG->DataSource().rowCount(), 2);
         QCOMPARE(groups->ProstoriDG->DataSource().text(0, QStringLiteral("OZNAKA")), QStringLiteral("R10"));
-    }
-
-    void buildingsAreOnlyViewed() {
-        QVERIFY(h.run(QStringLiteral("INSERT INTO STAVBE VALUES (2, 'B', 'Telovadnica')")));
-        FStavbe *window = h.show(new FStavbe);
-        QVERIFY(window->ShowTab(QStringLiteral("Stavbe")));
-        FStavbePage *page = window->StavbePage;
-        page->grid()->DG()->setFocus();
-        QVERIFY(h.bar->ButtonOfRow(0));
-        QVERIFY(!h.bar->ButtonOfRow(4));
-        h.press(Qt::Key_F6);
-        h.press(Qt::Key_F9);
-        QCOMPARE(h.bar->State(), 0);
-        QCOMPARE(h.count(QStringLiteral("SELECT count(*) FROM STAVBE")), 2);
-        h.press(Qt::Key_PageDown);
-        QCOMPARE(page->OznakaE->Text(), QStringLiteral("B"));
-        QCOMPARE(page->header()->Text(), QStringLiteral("Stavba:  B - Telovadnica"));
-        QVERIFY(h.messages().isEmpty());
     }
 };
 
