@@ -44,6 +44,9 @@ FLinkPage::FLinkPage(Binding binding, const QString &chosenCaption, QWidget *par
     addRow(QString(), MoverL);
     addRow(QString(), Mover);
     connect(Mover, &UrMoverBox::Changed, this, &FLinkPage::onMoverChanged);
+    // Items that are checked one by one as they leave are moved one by one.
+    if (m_b.mayRemove)
+        Mover->SetMoveAllAllowed(false);
     setButtons({0, 4, 15, 13});
 }
 

@@ -44,6 +44,7 @@ private slots:
         FLinkPage *page = window->EnotePage;
         QCOMPARE(page->MoverL->text(), QStringLiteral("Enote predmetnika"));
         QCOMPARE(page->Mover->LeftList()->count(), 3);
+        QVERIFY(!page->Mover->MoveAllAllowed()); // every group leaving is checked on its own
         h.press(Qt::Key_F5);
         QVERIFY(page->Mover->MoveRight(1));
         QVERIFY(page->Mover->MoveRight(3));
