@@ -3,6 +3,8 @@
 #include "shell/ConsolePresenter.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
+#include "timetable/ConstructCommand.h"
+#include "timetable/VerifyCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -22,6 +24,8 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("check"), shell::RunCheckCommand},
         {QStringLiteral("compact"), shell::RunCompactCommand},
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
+        {QStringLiteral("construct"), timetable::RunConstructCommand},
+        {QStringLiteral("verify"), timetable::RunVerifyCommand},
     };
     return commands;
 }
@@ -44,6 +48,8 @@ int printUsage() {
                            "  ensure-sample         primer.znt v mapi dokumentov\n"
                            "  sample POT [--classes-per-grade N] [--seed S]\n"
                            "                        vzorčna šola OŠ Primer\n"
+                           "  construct PROJEKT [...]  samodejno sestavi urnik\n"
+                           "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
                            "  make-defaults POT     tovarniška privzeta baza\n";
     return 1;
 }

@@ -1,6 +1,7 @@
 #include "SampleCommand.h"
 
 #include "SampleSchool.h"
+#include "ShippedSample.h"
 
 #include <QTextStream>
 
@@ -21,6 +22,7 @@ int usage(const QString &problem) {
 int RunSampleCommand(const QStringList &args) {
     SampleOptions options;
     QString path;
+    bool shipped = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
         if (a == QLatin1String("--classes-per-grade") || a == QLatin1String("--seed")) {
@@ -37,7 +39,7 @@ int RunSampleCommand(const QStringList &args) {
             if (!ok)
                 return usage(QStringLiteral("Napačna vrednost %1 za %2.").arg(value, a));
         } else if (a == QLatin1String("--shipped")) {
-            // The shipped sample is the default school; nothing else to choose yet.
+            shipped = true;
         } else if (a.startsWith(QLatin1String("--")) || !path.isEmpty()) {
             return usage(QStringLiteral("Neznan argument %1.").arg(a));
         } else {
@@ -47,7 +49,7 @@ int RunSampleCommand(const QStringList &args) {
     if (path.isEmpty())
         return usage(QStringLiteral("Manjka pot do datoteke."));
     QString error;
-    if (!GenerateSampleSchool(path, options, &error)) {
+    if (!(shipped ? MakeShippedSample(path, options, &error) : GenerateSampleSchool(path, options, &error))) {
         QTextStream(stderr) << "Vzorčne šole ni bilo mogoče zapisati v " << path << ": " << error << "\n";
         return 1;
     }

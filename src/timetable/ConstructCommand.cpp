@@ -1,0 +1,167 @@
+#include "ConstructCommand.h"
+
+#include "IzbiraUrnika.h"
+#include "SestavljanjeUrnika.h"
+#include "shell/AppState.h"
+#include "shell/Messages.h"
+#include "shell/ProjectFiles.h"
+
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <cstdio>
+#include <optional>
+#include <unistd.h>
+
+namespace zentrel::timetable {
+
+namespace {
+
+int Uporaba(const QString &napaka) {
+    QTextStream err(stderr);
+    if (!napaka.isEmpty())
+        err << napaka << '\n';
+    err << "Uporaba: zentrel-cli construct PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
+           "[--second-round] [--third-round] [--extra-periods K] [--seed N] [--time-limit SEKUNDE]\n";
+    return 1;
+}
+
+QString Sekunde(qint64 ms) {
+    return QString::number(ms / 1000.0, 'f', 3) + QStringLiteral(" s");
+}
+
+// A progress bar on standard error, redrawn at most ten times a second.
+class VrsticaNapredka {
+public:
+    explicit VrsticaNapredka(SestavljanjeUrnika &job) : m_job(job) { m_ura.start(); }
+    void narisi(bool koncno = false) {
+        if (!koncno && m_ura.elapsed() - m_zadnjic < 100)
+            return;
+        m_zadnjic = m_ura.elapsed();
+        QString vrstica;
+        if (m_job.tretjiKrogTece()) {
+            const PodatkiTretjegaKroga p = m_job.podatkiTretjegaKroga();
+            vrstica = QStringLiteral("3. krog: %1 s, sprememb %2, sestavljeno %3/%4 %5")
+                          .arg(p.msOdZacetka / 1000)
+                          .arg(p.spremembe)
+                          .arg(p.razporejeno)
+                          .arg(p.skupaj)
+                          .arg(p.odstotek);
+        } else {
+            const int max = std::max(1, m_job.maksimumNapredka());
+            const int value = std::min(max, m_job.napredek());
+            const int sirina = 40;
+            const int polno = value * sirina / max;
+            vrstica = QStringLiteral("[%1%2] %3/%4")
+                          .arg(QString(polno, u'#'), QString(sirina - polno, u'.'))
+                          .arg(value)
+                          .arg(max);
+        }
+        QTextStream(stderr) << '\r' << vrstica.leftJustified(72) << (koncno ? "\n" : "") << Qt::flush;
+        m_odprta = !koncno;
+    }
+    // Ends the bar's line so that a message does not run into it; the next step redraws it.
+    void prekini() {
+        if (m_odprta)
+            QTextStream(stderr) << '\n' << Qt::flush;
+        m_odprta = false;
+        m_zadnjic = -1000;
+    }
+
+private:
+    SestavljanjeUrnika &m_job;
+    QElapsedTimer m_ura;
+    qint64 m_zadnjic = -1000;
+    bool m_odprta = false;
+};
+
+// Hands every message on to the console, after ending the progress bar's line.
+class PresenterZVrstico : public shell::MessagePresenter {
+public:
+    PresenterZVrstico(shell::MessagePresenter *naprej, VrsticaNapredka &vrstica)
+        : m_naprej(naprej), m_vrstica(vrstica) {}
+    shell::Answer present(const shell::Message &message) override {
+        m_vrstica.prekini();
+        return m_naprej ? m_naprej->present(message) : shell::Answer::None;
+    }
+
+private:
+    shell::MessagePresenter *m_naprej;
+    VrsticaNapredka &m_vrstica;
+};
+
+} // namespace
+
+int RunConstructCommand(const QStringList &args) {
+    const MoznostiUkaza m =
+        RazcleniUkaz(args,
+                     {QStringLiteral("--curriculum"), QStringLiteral("--timetable"), QStringLiteral("--turnus"),
+                      QStringLiteral("--extra-periods"), QStringLiteral("--seed"), QStringLiteral("--time-limit")},
+                     {QStringLiteral("--second-round"), QStringLiteral("--third-round"), QStringLiteral("--yes")});
+    if (!m.napaka.isEmpty() || m.polozajni.size() != 1)
+        return Uporaba(m.napaka);
+    MoznostiSestavljanja moznosti;
+    moznosti.kabineti = m.stikala.contains(QStringLiteral("--second-round"));
+    moznosti.tretjiKrog = m.stikala.contains(QStringLiteral("--third-round"));
+    bool ok = true;
+    if (m.vrednosti.contains(QStringLiteral("--extra-periods"))) {
+        moznosti.dodatneUre = m.vrednosti[QStringLiteral("--extra-periods")].toInt(&ok);
+        if (!ok || moznosti.dodatneUre < 0 || moznosti.dodatneUre > 15)
+            return Uporaba(QStringLiteral("--extra-periods mora biti število od 0 do 15."));
+    }
+    if (m.vrednosti.contains(QStringLiteral("--seed"))) {
+        moznosti.seme = m.vrednosti[QStringLiteral("--seed")].toUInt(&ok);
+        if (!ok)
+            return Uporaba(QStringLiteral("--seed mora biti nenegativno celo število."));
+    }
+    if (m.vrednosti.contains(QStringLiteral("--time-limit"))) {
+        moznosti.casovnaOmejitev = m.vrednosti[QStringLiteral("--time-limit")].toDouble(&ok);
+        if (!ok || moznosti.casovnaOmejitev <= 0)
+            return Uporaba(QStringLiteral("--time-limit mora biti pozitivno število sekund."));
+    }
+    if (!shell::OpenProjectFile(m.polozajni.first()))
+        return 1;
+    const QString napaka =
+        NastaviIzbiro(m.vrednosti.value(QStringLiteral("--curriculum")),
+                      m.vrednosti.value(QStringLiteral("--timetable")), m.vrednosti.value(QStringLiteral("--turnus")));
+    if (!napaka.isEmpty()) {
+        QTextStream(stderr) << napaka << '\n';
+        return 1;
+    }
+    QTextStream out(stdout);
+    out << "Razpored: " << shell::App().trenutniPredmetnikIme << ", urnik: " << shell::App().trenutniUrnikIme
+        << ", turnus: " << shell::App().trenutniTurnusOznaka << Qt::endl;
+
+    SestavljanjeUrnika job;
+    VrsticaNapredka vrstica(job);
+    const bool terminal = isatty(fileno(stderr));
+    PresenterZVrstico presenter(shell::CurrentPresenter(), vrstica);
+    std::optional<shell::PresenterScope> scope;
+    if (terminal) {
+        job.korak = [&vrstica] { vrstica.narisi(); };
+        scope.emplace(&presenter);
+    }
+    const RezultatSestavljanja rez = job.zazeni(moznosti);
+    if (terminal)
+        vrstica.narisi(true);
+    if (!rez.sporocilo.isEmpty())
+        return rez.sporocilo == QLatin1String("V urniku ni nerazporejenih ur") ? 0 : 1;
+    if (!rez.shranjeno)
+        return 1;
+    out << rez.besedilo << '\n';
+    out << "Seme: " << rez.seme << '\n';
+    out << "Priprava: " << Sekunde(rez.msPriprava) << '\n';
+    out << "Prvi krog: " << Sekunde(rez.msPrvi) << ", nerazporejenih ur: " << rez.poPrvem << '\n';
+    if (moznosti.kabineti)
+        out << "Drugi krog: " << Sekunde(rez.msDrugi) << ", nerazporejenih ur: " << rez.poDrugem << '\n';
+    if (moznosti.tretjiKrog)
+        out << "Tretji krog: " << Sekunde(rez.msTretji) << ", nerazporejenih ur: " << rez.nerazporejene
+            << ", sprememb: " << rez.spremembe << '\n';
+    out << "Shranjevanje: " << Sekunde(rez.msShranjevanje) << '\n';
+    out << "Razporejeno: " << (rez.skupaj - rez.nerazporejene) << " od " << rez.skupaj << " ur\n";
+    for (const NerazporejenoPredavanje &n : rez.nerazporejena)
+        out << "Nerazporejeno: " << n.skupina << ' ' << n.predmet << " (" << n.ucitelji.join(QStringLiteral(", "))
+            << "): " << n.ur << " ur, razlog: " << n.razlog << '\n';
+    return 0;
+}
+
+} // namespace zentrel::timetable

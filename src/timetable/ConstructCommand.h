@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+namespace zentrel::timetable {
+
+// zentrel-cli construct PROJECT [--curriculum ID|NAME] [--timetable ID|NAME] [--turnus ID|CODE]
+//   [--second-round] [--third-round] [--extra-periods K] [--seed N] [--time-limit SECONDS]
+// Opens the project, sets the current selections, constructs and saves the timetable, prints
+// "Sestavljeno: xx.xx%", the seed, the time of each round and the units left unplaced. On a
+// terminal a progress bar runs on standard error. Exit code 0 when the result was saved (or
+// there was nothing to place), 1 otherwise.
+int RunConstructCommand(const QStringList &args);
+
+} // namespace zentrel::timetable

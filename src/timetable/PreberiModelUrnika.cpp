@@ -1,0 +1,273 @@
+#include "PreberiModelUrnika.h"
+
+#include "BeriEntitete.h"
+#include "db/Connection.h"
+#include "db/MBaza.h"
+#include "shell/AppState.h"
+#include "shell/Messages.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace zentrel::timetable {
+
+using db::RowSet;
+using shell::App;
+
+namespace {
+
+using namespace nalaganje;
+
+// Walks the assignments with their placed periods in load order; see PreberiModelUrnika.
+class BralecRazporedov {
+public:
+    BralecRazporedov(ModelUrnika &m, const Mape &mape, bool onlyRated) : m(m), mape(mape), onlyRated(onlyRated) {}
+
+    bool beri(db::Connection &c, qint64 urnik, qint64 turnus, qint64 predmetnik, bool &prekrivanja);
+
+private:
+    // Enters placed period t in a cell; a cell that already has an owner keeps it and the
+    // collision is recorded.
+    bool oznaci(int &celica, int t, const char *vrsta, int dan, int ura) {
+        if (celica >= 1) {
+            m.prekrivanja.push_back({t, m.termini[size_t(t)].predavanje, QString::fromLatin1(vrsta), dan, ura});
+            return false;
+        }
+        celica = t;
+        return true;
+    }
+    // Entries of one placed period may share a room (two teachers in one room), so a cell that
+    // already names this same placed period is no collision.
+    bool oznaci(ZasedbaCelice &celica, int t, int z, const char *vrsta, int dan, int ura) {
+        if (celica.termin == t)
+            return true;
+        if (celica.termin >= 1) {
+            m.prekrivanja.push_back({t, m.termini[size_t(t)].predavanje, QString::fromLatin1(vrsta), dan, ura});
+            return false;
+        }
+        celica = {t, z};
+        return true;
+    }
+
+    ModelUrnika &m;
+    const Mape &mape;
+    bool onlyRated;
+};
+
+QString Cond(qint64 urnik, qint64 turnus, const char *column, const char *alias) {
+    return QStringLiteral(" iif(ID_URNIKA = %1 And TERMINI.ID_TURNUSA = %2, %3, Null) AS %4")
+        .arg(urnik)
+        .arg(turnus)
+        .arg(QLatin1String(column), QLatin1String(alias));
+}
+
+bool BralecRazporedov::beri(db::Connection &c, qint64 urnik, qint64 turnus, qint64 predmetnik, bool &prekrivanja) {
+    if (!c.exec(QStringLiteral("UPDATE PREDMETI_V_PROGRAMU SET Zahtevnost=2 WHERE Zahtevnost IS Null")))
+        return false;
+    const QString sql =
+        QStringLiteral(
+            "SELECT DISTINCT RAZPORED.ID_SKUPINE_ODDELKOV, RAZPORED.ID_SKUPINE_PREDMETOV, "
+            "RAZPORED.ID_TURNUSA, RAZPORED.ID_UCITELJA, RAZPORED.ID_PREDMETA, RAZPORED.ID_SKUPINE_PROSTOROV, "
+            "PREDMETI_V_PROGRAMU.STEVILO_UR, PREDMETI_V_PROGRAMU.DOLZINA_TERMINA, "
+            "PREDMETI_V_PROGRAMU.ZAHTEVNOST, RAZPORED.ID AS ID_RAZPOREDA,") +
+        Cond(urnik, turnus, "TERMINI.DAN", "DAN") + u',' + Cond(urnik, turnus, "TERMINI.URA", "URA") + u',' +
+        Cond(urnik, turnus, "TERMINI.ID_PROSTORA", "ID_PROSTORA") + u',' +
+        Cond(urnik, turnus, "TERMINI.ID", "ID_TERMINA") + u',' + Cond(urnik, turnus, "TERMINI.TIP", "TIP") +
+        QStringLiteral(" FROM (PREDMETI_V_PROGRAMU INNER JOIN RAZPORED ON (PREDMETI_V_PROGRAMU.ID_TURNUSA = "
+                       "RAZPORED.ID_TURNUSA) AND (PREDMETI_V_PROGRAMU.ID_SKUPINE_PREDMETOV = "
+                       "RAZPORED.ID_SKUPINE_PREDMETOV) AND (PREDMETI_V_PROGRAMU.ID_PROGRAMA = RAZPORED.ID_PROGRAMA)) "
+                       "LEFT JOIN TERMINI ON RAZPORED.ID = TERMINI.ID_RAZPOREDA "
+                       "Where (((RAZPORED.ID_TURNUSA) = %1 Or (RAZPORED.ID_TURNUSA) = 0)) And "
+                       "RAZPORED.ID_PREDMETNIKA=%2 "
+                       "ORDER BY RAZPORED.ID_SKUPINE_ODDELKOV, RAZPORED.ID_SKUPINE_PREDMETOV, RAZPORED.ID_TURNUSA, "
+                       "DAN, URA, ID_RAZPOREDA, ID_TERMINA")
+            .arg(turnus)
+            .arg(predmetnik);
+    const RowSet rows = c.query(sql);
+    if (c.lastError().isError())
+        return false;
+    prekrivanja = false;
+    QString kljucPredavanja, kljucTermina;
+    int u = 0;
+    int t = 0;
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        const QString kljuc = QStringLiteral("%1;%2;%3").arg(Id(rows, r, 0)).arg(Id(rows, r, 1)).arg(Id(rows, r, 2));
+        if (u == 0 || kljuc != kljucPredavanja) {
+            kljucPredavanja = kljuc;
+            kljucTermina.clear();
+            Predavanje p;
+            p.zahtevnost = int(db::ToLong(rows.value(r, 8)));
+            const int ure = std::max(0, int(db::ToLong(rows.value(r, 6))));
+            p.tedenskeUre = (onlyRated && p.zahtevnost == 0) ? 0 : ure;
+            p.preostalo = p.tedenskeUre;
+            // A missing or zero lesson length would give blocks of no period: it counts as 1.
+            p.dolzinaBloka = std::max(1, int(db::ToLong(rows.value(r, 7))));
+            p.skupinaPredmetov = std::max(0, Map(mape.skupinePredmetov, rows.value(r, 1)));
+            p.idTurnusa = Id(rows, r, 2);
+            p.vsiTurnusi = p.idTurnusa == 0;
+            p.skupinaOddelkov = Map(mape.skupineOddelkov, rows.value(r, 0));
+            u = int(m.predavanja.size());
+            m.predavanja.push_back(std::move(p));
+            if (m.predavanja[size_t(u)].skupinaOddelkov >= 1)
+                m.skupineOddelkov[size_t(m.predavanja[size_t(u)].skupinaOddelkov)].predavanja.push_back(u);
+        }
+        Predavanje &p = m.predavanja[size_t(u)];
+        const qint64 idRazporeda = Id(rows, r, 9);
+        int izv = 0;
+        for (int j = 1; j <= p.steviloIzvajalcev(); ++j)
+            if (p.izvajalci[size_t(j)].idRazporeda == idRazporeda)
+                izv = j;
+        if (izv == 0) {
+            IzvajalecPredavanja e;
+            e.idRazporeda = idRazporeda;
+            e.predmet = std::max(0, Map(mape.skupinePredmetov, rows.value(r, 4)));
+            e.ucitelj = std::max(0, Map(mape.ucitelji, rows.value(r, 3)));
+            const int soba = Map(mape.prostori, rows.value(r, 5));
+            e.skupinaProstorov = std::max(0, soba);
+            izv = int(p.izvajalci.size());
+            p.izvajalci.push_back(e);
+            if (e.ucitelj >= 1)
+                m.ucitelji[size_t(e.ucitelj)].predavanja.push_back({u, izv});
+        }
+        if (rows.value(r, 10).isNull())
+            continue;
+        const int dan = int(db::ToLong(rows.value(r, 10)));
+        const int ura = int(db::ToLong(rows.value(r, 11)));
+        if (!Pravi(dan, ura))
+            continue; // a row off the grid cannot be shown or kept in the grids
+        const QString kt = kljucPredavanja + QStringLiteral(";%1;%2").arg(dan).arg(ura);
+        if (kt != kljucTermina) {
+            kljucTermina = kt;
+            Termin novi;
+            novi.dan = dan;
+            novi.ura = ura;
+            novi.tip = rows.value(r, 14).toString();
+            novi.predavanje = u;
+            t = int(m.termini.size());
+            m.termini.push_back(std::move(novi));
+            if (!(onlyRated && p.zahtevnost == 0))
+                --p.preostalo;
+            if (p.skupinaOddelkov >= 1) {
+                SkupinaOddelkovUrnika &s = m.skupineOddelkov[size_t(p.skupinaOddelkov)];
+                prekrivanja |= !oznaci(s.zasedenost(dan, ura), t, "skuodd", dan, ura);
+                for (int k = 1; k < int(s.oddelki.size()); ++k)
+                    prekrivanja |=
+                        !oznaci(m.oddelki[size_t(s.oddelki[size_t(k)])].zasedenost(dan, ura), t, "odd", dan, ura);
+            }
+        }
+        ZasedbaTermina z;
+        z.idTermina = Id(rows, r, 13);
+        z.izvajalec = izv;
+        const int soba = Map(mape.prostori, rows.value(r, 12));
+        z.prostor = (soba >= 1 && !m.prostori[size_t(soba)].isGroup) ? soba : 0;
+        Termin &termin = m.termini[size_t(t)];
+        const int zi = int(termin.zasedbe.size());
+        termin.zasedbe.push_back(z);
+        if (z.prostor >= 1)
+            prekrivanja |= !oznaci(m.prostori[size_t(z.prostor)].zasedenost(dan, ura), t, zi, "pro", dan, ura);
+        const int ucitelj = p.izvajalci[size_t(izv)].ucitelj;
+        if (ucitelj >= 1) {
+            UciteljUrnika &uc = m.ucitelji[size_t(ucitelj)];
+            if (oznaci(uc.zasedenost(dan, ura), t, zi, "Uci", dan, ura))
+                uc.zasedeneUre[dan] |= 1 << ura;
+            else
+                prekrivanja = true;
+        }
+    }
+    return true;
+}
+
+// Deletes every row of the placed periods that collided in this pass. True when every
+// statement ran.
+bool BrisiPrekrivanja(db::Connection &c, const ModelUrnika &m, size_t od, db::DbError &napaka) {
+    db::Transaction tx(c);
+    std::vector<int> termini;
+    for (size_t i = od; i < m.prekrivanja.size(); ++i)
+        termini.push_back(m.prekrivanja[i].termin);
+    std::sort(termini.begin(), termini.end());
+    termini.erase(std::unique(termini.begin(), termini.end()), termini.end());
+    for (int t : termini)
+        for (size_t z = 1; z < m.termini[size_t(t)].zasedbe.size(); ++z)
+            if (!c.exec(QStringLiteral("delete from TERMINI where ID = ") +
+                        QString::number(m.termini[size_t(t)].zasedbe[z].idTermina))) {
+                napaka = c.lastError(); // the rollback would clear it
+                return false;
+            }
+    if (!tx.commit()) {
+        napaka = c.lastError();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString BesediloPrekrivanj(const ModelUrnika &m) {
+    struct Vrstica {
+        QString oznaka;
+        int dan, ura, termin;
+        bool operator<(const Vrstica &o) const {
+            return std::tie(oznaka, dan, ura, termin) < std::tie(o.oznaka, o.dan, o.ura, o.termin);
+        }
+        bool operator==(const Vrstica &o) const {
+            return std::tie(oznaka, dan, ura, termin) == std::tie(o.oznaka, o.dan, o.ura, o.termin);
+        }
+    };
+    std::vector<Vrstica> vrstice;
+    for (const Prekrivanje &p : m.prekrivanja) {
+        QString oznaka;
+        if (p.predavanje >= 1 && p.predavanje < int(m.predavanja.size())) {
+            const int s = m.predavanja[size_t(p.predavanje)].skupinaOddelkov;
+            if (s >= 1)
+                oznaka = m.skupineOddelkov[size_t(s)].oznaka;
+        }
+        vrstice.push_back({oznaka, p.dan, p.ura, p.termin});
+    }
+    // One line per deleted period: a period that collided in several grids is listed once.
+    std::sort(vrstice.begin(), vrstice.end());
+    vrstice.erase(std::unique(vrstice.begin(), vrstice.end()), vrstice.end());
+    QString text = QStringLiteral("Odkrita so bila prekrivanja:\n");
+    for (const Vrstica &v : vrstice)
+        text += QStringLiteral("\n%1  --  %2  %3. uro").arg(v.oznaka).arg(v.dan).arg(v.ura);
+    text += QStringLiteral("\n\nPrekrivanja so bila zbrisana.");
+    return text;
+}
+
+bool PreberiModelUrnika(ModelUrnika &m, bool onlyRated) {
+    db::Connection &c = App().projectConnection;
+    const qint64 urnik = App().trenutniUrnik;
+    const qint64 turnus = App().trenutniTurnus;
+    const qint64 predmetnik = App().trenutniPredmetnik;
+    m.prekrivanja.clear();
+    bool prekrivanja = true;
+    bool ok = true;
+    db::DbError napaka;
+    while (prekrivanja && ok) {
+        m.clear();
+        Mape mape;
+        const size_t od = m.prekrivanja.size();
+        ok = BeriProstore(c, m, mape) && BeriSkupinePredmetov(c, m, mape, predmetnik) &&
+             BeriOddelke(c, m, mape, predmetnik) && BeriUcitelje(c, m, mape, predmetnik) &&
+             BeriPrepovedi(c, m, mape, predmetnik) &&
+             BralecRazporedov(m, mape, onlyRated).beri(c, urnik, turnus, predmetnik, prekrivanja);
+        if (!ok) {
+            napaka = c.lastError();
+            break;
+        }
+        // A pass that cannot delete what collided would find it again forever: stop and report.
+        if (prekrivanja && !BrisiPrekrivanja(c, m, od, napaka))
+            ok = false;
+    }
+    if (!ok)
+        shell::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), napaka);
+    if (ok && !m.prekrivanja.empty())
+        // The text goes in as a value so that a "#" in a label is shown as it stands.
+        shell::ShowMessage(shell::MsgInformation, QStringLiteral("#"), BesediloPrekrivanj(m));
+    return ok;
+}
+
+bool PreberiModelUrnika(bool onlyRated) {
+    return PreberiModelUrnika(TrenutniModel(), onlyRated);
+}
+
+} // namespace zentrel::timetable

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "ModelUrnika.h"
+#include "PripravaUrnika.h"
+
+#include <QElapsedTimer>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace zentrel::timetable {
+
+// The rounds of automatic construction on a loaded model.
+//
+// The first round is greedy: it repeatedly takes the most urgent unit (PrednostPredavanja) and
+// places one block of it at the best-scoring feasible position (OcenaPolozaja), giving up a
+// block when the unit has no feasible position. The second round lets given-up units use any
+// free ordinary classroom. The third round makes room for unplaced units by moving single
+// periods of other units, deepening its search pass by pass.
+//
+// Counters: Total = sum of weekly periods; Unplaced = periods still to place (given-up periods
+// stay counted); progress count = periods placed or given up since the start.
+class Sestavljalnik {
+public:
+    Sestavljalnik(ModelUrnika &model, PripravaUrnika &priprava, quint32 seme);
+
+    // Called at each progress step and at each step of the third round (the window repaints,
+    // the stop button stays live). May be empty.
+    std::function<void()> korak;
+    // Run flag of the third round; the caller clears it to stop. Tested before each pass and
+    // at each step, so a stop takes effect at once and keeps what was placed.
+    bool *zastavica = nullptr;
+
+    int skupajUr() const { return m_skupaj; }
+    int nerazporejeneUre() const { return m_nerazporejene; }
+    int zacetekNapredka() const { return m_zacetekNapredka; }
+    int napredek() const { return m_napredek; }
+    // The progress bar's maximum: progress start x 44.1 / 43, rounded.
+    int maksimumNapredka() const;
+    void zacniNapredek() {
+        m_zacetekNapredka = m_nerazporejene;
+        m_napredek = 0;
+    }
+
+    // The number of consecutive periods the next placement of unit u covers.
+    int DolzinaBloka(int u) const;
+    // Priority of unit u: 0 never chosen, -1 no feasible position, else Remaining x w / n.
+    double PrednostPredavanja(int u);
+    // Score of a feasible position (larger is better); draws one random number.
+    double OcenaPolozaja(int u, int dan, int ura, int b);
+    // Room with the smallest demand among the free members of the entry's group, 0 if none.
+    int IzbiraProstora(int u, int izvajalec, int dan, int ura) const;
+    // Places a block of b periods of u from (dan, ura); the block test must have passed.
+    void Postavi(int u, int dan, int ura, int b);
+
+    // Places blocks of the most urgent unit until no unit has periods left that it could place;
+    // blocks without a feasible position move from Remaining to Unplaceable.
+    void PrviKrog();
+    // Gives the given-up periods back; entries whose only room is an ordinary room may use any
+    // free ordinary classroom ("--U--"); then the first round again.
+    void DrugiKrog();
+    // Makes room for the unplaced units by moving single periods of other units, deepening pass
+    // by pass (at most 99) until all is placed or the run flag is cleared; clears the flag at the end.
+    void TretjiKrog();
+
+    // Figures of the third round.
+    int steviloSprememb() const { return m_spremembe; }
+    qint64 msOdZacetkaTretjega() const { return m_tretjiZacetek.isValid() ? m_tretjiZacetek.elapsed() : 0; }
+    qint64 msOdZadnjeSpremembe() const;
+
+    // With true every priority is recomputed from scratch at every step (as a check of the
+    // cache of feasible positions, which must give the same timetable).
+    void brezPredpomnilnika(bool vklop) { m_brezPredpomnilnika = vklop; }
+    // With true the third round snapshots by copying the placed periods, rooms, teachers,
+    // units, classes and class groups, instead of the undo log (as a check that both give the
+    // same timetable).
+    void kopirajPosnetke(bool vklop) { m_kopiraj = vklop; }
+
+private:
+
+    int steviloPolozajev(int u);
+    void razveljavi(int u) { m_veljavno[size_t(u)] = 0; }
+    void razveljaviVse();
+    void razveljaviOkoli(int t);
+    void zgradiIndekse();
+    void napreduj(int ure);
+    double nakljucno();
+
+    // Occupancy changes; with the log on, each write records the old value.
+    void pisi(int &celica, int vrednost);
+    void pisiDan(int t, int dan);
+    bool tece() const { return zastavica == nullptr || *zastavica; }
+    void odstraniTermin(int t);
+    bool odstranljiv(int t) const;
+
+    // Third round.
+    struct Oznaka {
+        size_t dnevnik;
+        size_t termini;
+        int nerazporejene;
+        size_t kopija; // index of the copy when snapshots are copies
+    };
+    Oznaka posnetek();
+    void obnovi(const Oznaka &o);
+    void opustiPosnetek(const Oznaka &o);
+    bool postaviZGlobino(int u, int globina, int meja);
+    bool postaviOdPosnetka(int u, int globina, int meja, const Oznaka &oznaka);
+    bool izprazni(int u, int dan, int ura, int b);
+    bool sprostiProstore(int u, int dan, int ura);
+
+    ModelUrnika &m;
+    PripravaUrnika &m_priprava;
+    std::mt19937 m_rng;
+    int m_skupaj = 0;
+    int m_nerazporejene = 0;
+    int m_zacetekNapredka = 0;
+    int m_napredek = 0;
+
+    // Cache of feasible-position counts; an entry is invalid once a class, teacher or room of
+    // its unit changes, so priorities stay exactly those a full recomputation would give.
+    std::vector<int> m_polozaji;
+    std::vector<char> m_veljavno;
+    std::vector<std::vector<int>> m_predavanjaOddelka, m_predavanjaProstora;
+    bool m_brezPredpomnilnika = false;
+    std::vector<int> m_izbrane; // rooms per entry chosen by the room rule
+    std::vector<char> m_celice;
+
+    // One undone write: a grid cell or counter, or (naslov null) the day of placed period `termin`,
+    // which is kept by index because the array of placed periods grows.
+    struct Zapis {
+        int *naslov;
+        int stara;
+        int termin;
+    };
+    bool m_belezi = false;
+    std::vector<Zapis> m_dnevnik;
+    bool m_kopiraj = false;
+    struct Kopija {
+        std::vector<Termin> termini;
+        std::vector<ProstorUrnika> prostori;
+        std::vector<UciteljUrnika> ucitelji;
+        std::vector<Predavanje> predavanja;
+        std::vector<OddelekUrnika> oddelki;
+        std::vector<SkupinaOddelkovUrnika> skupine;
+    };
+    std::vector<Kopija> m_kopije;
+    std::vector<int> m_zbrani;
+
+    int m_spremembe = 0;
+    QElapsedTimer m_tretjiZacetek;
+    qint64 m_zadnjaSprememba = 0;
+};
+
+} // namespace zentrel::timetable

@@ -1,0 +1,229 @@
+#include "SestavljanjeUrnika.h"
+
+#include "PravilaCelice.h"
+#include "PreberiModelUrnika.h"
+#include "PripravaUrnika.h"
+#include "Sestavljalnik.h"
+#include "ShraniSestavljeno.h"
+#include "db/Connection.h"
+#include "shell/AppState.h"
+#include "shell/Messages.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <cmath>
+
+namespace zentrel::timetable {
+
+using shell::App;
+
+namespace {
+
+// Why a unit keeps periods: the rule that fails first at each cell of its frame on the days still
+// open to it; the rule failing most often is the reason reported ("okvir" when the frame has no
+// such cell at all).
+QString Razlog(const ModelUrnika &m, const PripravaUrnika &priprava, int u) {
+    using namespace pravila;
+    std::vector<int> izbrane(size_t(m.predavanja[size_t(u)].steviloIzvajalcev()) + 1, 0);
+    const char *imena[] = {"okvir", "oddelek", "ucitelj", "razpon", "prepoved", "prostor"};
+    int stevci[6] = {};
+    bool prostDan = false;
+    for (int dan = 1; dan <= 5; ++dan) {
+        if (m.imaTerminNaDan(u, dan))
+            continue;
+        prostDan = true;
+        for (int ura = 0; ura < StUr; ++ura) {
+            // Rules that no move of other lessons can change come first.
+            if (!VOkvirju(m, priprava, u, dan, ura))
+                ++stevci[0];
+            else if (!NiPrepovedano(m, u, dan, ura))
+                ++stevci[4];
+            else if (!OddelkiProsti(m, u, dan, ura))
+                ++stevci[1];
+            else if (!UciteljiProsti(m, u, dan, ura))
+                ++stevci[2];
+            else if (!RazponUciteljev(m, u, dan, ura))
+                ++stevci[3];
+            else if (!ProstoriNaVoljo(m, u, dan, ura, izbrane.data()))
+                ++stevci[5];
+        }
+    }
+    if (!prostDan)
+        return QStringLiteral("dan");
+    int naj = 0;
+    for (int i = 1; i < 6; ++i)
+        if (stevci[i] > 0 && (naj == 0 || stevci[i] > stevci[naj]))
+            naj = i;
+    return QString::fromLatin1(imena[naj]);
+}
+
+std::vector<NerazporejenoPredavanje> Nerazporejena(const ModelUrnika &m, const PripravaUrnika &priprava) {
+    std::vector<NerazporejenoPredavanje> seznam;
+    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
+        const Predavanje &p = m.predavanja[size_t(u)];
+        const int ur = std::max(0, p.preostalo) + p.nerazporejeno;
+        if (ur <= 0)
+            continue;
+        NerazporejenoPredavanje n;
+        n.predavanje = u;
+        if (p.skupinaOddelkov >= 1)
+            n.skupina = m.skupineOddelkov[size_t(p.skupinaOddelkov)].oznaka;
+        n.predmet = m.skupinePredmetov[size_t(p.skupinaPredmetov)].oznaka;
+        for (int j = 1; j <= p.steviloIzvajalcev(); ++j)
+            if (p.izvajalci[size_t(j)].ucitelj >= 1)
+                n.ucitelji << m.ucitelji[size_t(p.izvajalci[size_t(j)].ucitelj)].oznaka;
+        n.ur = ur;
+        n.razlog = Razlog(m, priprava, u);
+        seznam.push_back(std::move(n));
+    }
+    return seznam;
+}
+
+} // namespace
+
+QString SestavljanjeUrnika::BesediloOdstotka(int skupaj, int nerazporejene) {
+    const double odstotek = skupaj > 0 ? (skupaj - nerazporejene) * 100.0 / skupaj : 0.0;
+    return QStringLiteral("Sestavljeno: ") + QString::number(odstotek, 'f', 2) + u'%';
+}
+
+int SestavljanjeUrnika::napredek() const {
+    return m_sestavljalnik ? m_sestavljalnik->napredek() : m_koncniNapredek;
+}
+
+int SestavljanjeUrnika::maksimumNapredka() const {
+    return m_sestavljalnik ? m_sestavljalnik->maksimumNapredka() : m_koncniMaksimum;
+}
+
+PodatkiTretjegaKroga SestavljanjeUrnika::podatkiTretjegaKroga() const {
+    PodatkiTretjegaKroga p;
+    if (!m_sestavljalnik)
+        return p;
+    p.msOdZacetka = m_sestavljalnik->msOdZacetkaTretjega();
+    p.msOdZadnjeSpremembe = m_sestavljalnik->msOdZadnjeSpremembe();
+    p.spremembe = m_sestavljalnik->steviloSprememb();
+    p.skupaj = m_sestavljalnik->skupajUr();
+    p.razporejeno = p.skupaj - m_sestavljalnik->nerazporejeneUre();
+    const double odstotek = p.skupaj > 0 ? p.razporejeno * 100.0 / p.skupaj : 0.0;
+    p.odstotek = QString::number(odstotek, 'f', 2) + u'%';
+    return p;
+}
+
+void SestavljanjeUrnika::ustavi() {
+    App().runFlag = false;
+}
+
+void SestavljanjeUrnika::poKoraku() {
+    if (m_vTretjem && m_omejitev > 0 && m_sestavljalnik &&
+        m_sestavljalnik->msOdZacetkaTretjega() >= qint64(m_omejitev * 1000))
+        App().runFlag = false;
+    if (korak)
+        korak();
+}
+
+QString PreveriUrnikZaSestavljanje() {
+    db::Connection &c = App().projectConnection;
+    const qint64 urnik = App().trenutniUrnik;
+    if (c.scalar(QStringLiteral("SELECT count(*) FROM URNIKI WHERE ID = ?"), {urnik}).toLongLong() == 0)
+        return QStringLiteral("Niste izbrali nobenega urnika. Najprej pojdite na zavihek \"Izbira\"");
+    if (c.scalar(QStringLiteral("SELECT count(*) FROM VELJAVNOST_URNIKA WHERE ID_URNIKA = ?"), {urnik}).toLongLong() >
+        0)
+        return QStringLiteral("Urnik je že veljaven. Sestavljanje je zato onemogočeno.");
+    return {};
+}
+
+RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &moznosti) {
+    RezultatSestavljanja rez;
+    if (m_stanje != 0)
+        return rez; // re-entrant start: ignored
+    rez.zagnano = true;
+    m_stanje = 1;
+    App().busy = true;
+    struct Konec {
+        SestavljanjeUrnika *job;
+        ~Konec() {
+            job->m_stanje = 0;
+            job->m_sestavljalnik = nullptr;
+            job->m_vTretjem = false;
+            App().busy = false;
+            App().runFlag = false;
+        }
+    } konec{this};
+
+    QElapsedTimer ura;
+    ura.start();
+    rez.sporocilo = PreveriUrnikZaSestavljanje();
+    if (!rez.sporocilo.isEmpty()) {
+        shell::ShowMessage(shell::MsgWarning, QStringLiteral("#"), rez.sporocilo);
+        return rez;
+    }
+    if (!PreberiModelUrnika(m_model, true))
+        return rez;
+    if (m_model.steviloPredavanj() == 0) {
+        rez.sporocilo = QStringLiteral("V razporedih ni vnesenih dovolj podatkov za sestavljanje urnika.");
+        shell::ShowMessage(shell::MsgInformation, rez.sporocilo);
+        return rez;
+    }
+    PripravaUrnika priprava;
+    if (!priprava.zgradiOkvirje(m_model, 0))
+        return rez;
+    priprava.zgradiPovprasevanje(m_model);
+    rez.seme = moznosti.seme ? *moznosti.seme : quint32(QDateTime::currentMSecsSinceEpoch());
+    Sestavljalnik s(m_model, priprava, rez.seme);
+    rez.skupaj = s.skupajUr();
+    if (s.nerazporejeneUre() == 0) {
+        rez.sporocilo = QStringLiteral("V urniku ni nerazporejenih ur");
+        shell::ShowMessage(shell::MsgInformation, rez.sporocilo);
+        return rez;
+    }
+    rez.preobremenjeni = priprava.preobremenjeniProstori(m_model);
+    if (!rez.preobremenjeni.isEmpty())
+        shell::ShowMessage(shell::MsgWarning, QStringLiteral("Preobremenjeni prostori: #"),
+                           rez.preobremenjeni.join(QStringLiteral(", ")));
+    rez.msPriprava = ura.restart();
+
+    m_stanje = 2;
+    m_sestavljalnik = &s;
+    m_omejitev = moznosti.casovnaOmejitev;
+    s.korak = [this] { poKoraku(); };
+    s.zastavica = &App().runFlag;
+    s.zacniNapredek();
+    for (int k = 0; k <= std::max(0, moznosti.dodatneUre); ++k) {
+        if (k > 0 && !priprava.zgradiOkvirje(m_model, k))
+            return rez;
+        s.PrviKrog();
+    }
+    rez.msPrvi = ura.restart();
+    rez.poPrvem = s.nerazporejeneUre();
+    if (moznosti.kabineti)
+        s.DrugiKrog();
+    rez.msDrugi = ura.restart();
+    rez.poDrugem = s.nerazporejeneUre();
+    if (moznosti.tretjiKrog) {
+        m_vTretjem = true;
+        s.TretjiKrog();
+        m_vTretjem = false;
+    }
+    rez.msTretji = ura.restart();
+    rez.spremembe = s.steviloSprememb();
+
+    shell::ShowMessage(shell::MsgStatus, QStringLiteral("Shranjujem podatke ..."));
+    rez.nerazporejene = s.nerazporejeneUre();
+    rez.shranjeno = ShraniSestavljeno(m_model);
+    rez.msShranjevanje = ura.restart();
+    rez.odstotek = rez.skupaj > 0 ? (rez.skupaj - rez.nerazporejene) * 100.0 / rez.skupaj : 0.0;
+    rez.besedilo = BesediloOdstotka(rez.skupaj, rez.nerazporejene);
+    rez.nerazporejena = Nerazporejena(m_model, priprava);
+    m_koncniNapredek = s.napredek();
+    m_koncniMaksimum = s.maksimumNapredka();
+    return rez;
+}
+
+RezultatSestavljanja ConstructTimetable(const MoznostiSestavljanja &moznosti,
+                                        const std::function<void(int, int)> &napredek) {
+    SestavljanjeUrnika job;
+    if (napredek)
+        job.korak = [&job, &napredek] { napredek(job.napredek(), job.maksimumNapredka()); };
+    return job.zazeni(moznosti);
+}
+
+} // namespace zentrel::timetable

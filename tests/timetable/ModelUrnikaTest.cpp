@@ -1,0 +1,286 @@
+#include "MalaSola.h"
+#include "support/TempProject.h"
+#include "timetable/MapaId.h"
+#include "timetable/PreberiModelUrnika.h"
+
+#include <gtest/gtest.h>
+
+using namespace zentrel;
+using namespace zentrel::timetable;
+
+namespace {
+
+int Stevilo(db::Connection &c, const QString &sql) {
+    return c.scalar(sql).toInt();
+}
+
+int NajdiPredavanje(const ModelUrnika &m, const QString &skupina, const QString &predmet) {
+    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
+        const Predavanje &p = m.predavanja[size_t(u)];
+        if (p.skupinaOddelkov >= 1 && m.skupineOddelkov[size_t(p.skupinaOddelkov)].oznaka == skupina &&
+            m.skupinePredmetov[size_t(p.skupinaPredmetov)].oznaka == predmet)
+            return u;
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(MapaId, BinarySearchFindsEveryKeyOfEverySizeAndNothingElse) {
+    for (int n = 0; n <= 40; ++n) {
+        MapaId mapa;
+        for (int i = 1; i <= n; ++i)
+            mapa.dodaj(i * 10, i);
+        for (int i = 1; i <= n; ++i)
+            EXPECT_EQ(mapa.najdi(i * 10), i) << "n=" << n << " i=" << i;
+        EXPECT_EQ(mapa.najdi(5), -1);
+        EXPECT_EQ(mapa.najdi(n * 10 + 5), -1);
+        EXPECT_EQ(mapa.najdi(0), -1) << "the sentinel is never a match";
+        if (n >= 2) {
+            EXPECT_EQ(mapa.najdi(15), -1);
+        }
+    }
+}
+
+TEST(PreberiModelUrnika, EmptyTimetableLoadsUnitsWithAllPeriodsRemaining) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 b = s.oddelek(QStringLiteral("1b"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+    const qint64 r1 = s.prostor(QStringLiteral("U1"));
+    const qint64 mat = s.predmet(QStringLiteral("MAT"));
+    const qint64 slo = s.predmet(QStringLiteral("SLO"));
+    s.predavanje(a, mat, 4, 1, {{t1, r1}, {t2, 0}});
+    s.predavanje(b, slo, 5, 2, {{t2, 0}}, 3);
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
+    ASSERT_EQ(m.steviloPredavanj(), 2);
+    const int um = NajdiPredavanje(m, QStringLiteral("1a"), QStringLiteral("MAT"));
+    const int us = NajdiPredavanje(m, QStringLiteral("1b"), QStringLiteral("SLO"));
+    ASSERT_GT(um, 0);
+    ASSERT_GT(us, 0);
+    EXPECT_EQ(m.predavanja[size_t(um)].preostalo, 4);
+    EXPECT_EQ(m.predavanja[size_t(um)].tedenskeUre, 4);
+    EXPECT_EQ(m.predavanja[size_t(um)].steviloIzvajalcev(), 2) << "two teachers taught together form one unit";
+    EXPECT_EQ(m.predavanja[size_t(us)].dolzinaBloka, 2);
+    EXPECT_EQ(m.predavanja[size_t(us)].zahtevnost, 3);
+    EXPECT_TRUE(m.predavanja[size_t(us)].vsiTurnusi);
+    EXPECT_EQ(m.steviloTerminov(), 0);
+    // Teacher T2 teaches in both units: one lesson pair per entry.
+    int t2i = 0;
+    for (int t = 1; t <= m.steviloUciteljev(); ++t)
+        if (m.ucitelji[size_t(t)].oznaka == QLatin1String("T2"))
+            t2i = t;
+    ASSERT_GT(t2i, 0);
+    EXPECT_EQ(m.ucitelji[size_t(t2i)].predavanja.size(), 3u);
+    EXPECT_EQ(m.prostori[size_t(m.prosteUcilnice)].oznaka, QStringLiteral("--U--"));
+    EXPECT_TRUE(project.messages().texts().isEmpty());
+}
+
+TEST(PreberiModelUrnika, RoomsGroupsCabinetsAndFreeClassrooms) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 stavba = s.stavba(QStringLiteral("S1"));
+    const qint64 u1 = s.prostor(QStringLiteral("U1"), false, stavba);
+    const qint64 u2 = s.prostor(QStringLiteral("U2"));
+    const qint64 kab = s.prostor(QStringLiteral("KAB"), true);
+    const qint64 nul = s.prostor(QStringLiteral("NUL"));
+    ASSERT_TRUE(project.db().exec(QStringLiteral("UPDATE PROSTORI SET KABINET = Null WHERE ID = %1").arg(nul)));
+    s.skupinaProstorov(QStringLiteral("$VSE"), {u1, kab});
+    s.skupinaProstorov(QStringLiteral("$PRAZNA"), {});
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, true));
+    auto najdi = [&](const QString &oznaka) {
+        for (int i = 1; i <= m.steviloProstorov(); ++i)
+            if (m.prostori[size_t(i)].oznaka == oznaka)
+                return i;
+        return 0;
+    };
+    const int iu1 = najdi(QStringLiteral("U1")), iu2 = najdi(QStringLiteral("U2"));
+    const int ikab = najdi(QStringLiteral("KAB")), inul = najdi(QStringLiteral("NUL"));
+    EXPECT_EQ(m.prostori[size_t(iu1)].stavba, stavba);
+    EXPECT_EQ(m.prostori[size_t(iu2)].stavba, 0);
+    EXPECT_TRUE(m.prostori[size_t(ikab)].kabinet);
+    EXPECT_TRUE(m.prostori[size_t(inul)].kabinet) << "a null cabinet flag counts as a cabinet";
+    EXPECT_EQ(m.prostori[size_t(iu1)].clani, (std::vector<int>{0, iu1}));
+    const ProstorUrnika &vse = m.prostori[size_t(najdi(QStringLiteral("$VSE")))];
+    EXPECT_TRUE(vse.isGroup);
+    EXPECT_EQ(vse.clani, (std::vector<int>{0, iu1, ikab}));
+    EXPECT_EQ(m.prostori[size_t(najdi(QStringLiteral("$PRAZNA")))].steviloClanov(), 0);
+    EXPECT_EQ(m.prosteUcilnice, m.steviloProstorov());
+    EXPECT_EQ(m.prostori[size_t(m.prosteUcilnice)].clani, (std::vector<int>{0, iu1, iu2}));
+    Q_UNUSED(u2);
+}
+
+TEST(PreberiModelUrnika, ClassCollisionDeletesTheLaterPeriodAndReportsIt) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+    const qint64 mat = s.predmet(QStringLiteral("MAT"));
+    const qint64 slo = s.predmet(QStringLiteral("SLO"));
+    const qint64 rm = s.predavanje(a, mat, 3, 1, {{t1, 0}}).first();
+    const qint64 rs = s.predavanje(a, slo, 3, 1, {{t2, 0}}).first();
+    const qint64 keep = s.termin(rm, 1, 2);
+    s.termin(rs, 1, 2);
+    s.termin(rs, 2, 4);
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
+    EXPECT_EQ(project.messages().texts(),
+              QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n1a  --  1  2. uro\n\nPrekrivanja so bila "
+                                         "zbrisana.")});
+    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(keep)), 1);
+    // The clean pass holds both surviving periods, entered in every grid.
+    ASSERT_EQ(m.steviloTerminov(), 2);
+    const int us = NajdiPredavanje(m, QStringLiteral("1a"), QStringLiteral("SLO"));
+    EXPECT_EQ(m.predavanja[size_t(us)].preostalo, 2);
+    EXPECT_EQ(m.oddelki[1].zasedenost(1, 2), 1);
+    EXPECT_EQ(m.oddelki[1].zasedenost(2, 4), 2);
+}
+
+TEST(PreberiModelUrnika, TeacherCollisionDeletesTheWholePlacedPeriod) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 b = s.oddelek(QStringLiteral("1b"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+    const qint64 t3 = s.ucitelj(QStringLiteral("T3"));
+    const qint64 r1 = s.prostor(QStringLiteral("U1"));
+    const qint64 mat = s.predmet(QStringLiteral("MAT"));
+    const qint64 fiz = s.predmet(QStringLiteral("FIZ"));
+    const auto ra = s.predavanje(a, mat, 2, 1, {{t1, 0}, {t2, 0}});
+    const auto rb = s.predavanje(b, fiz, 2, 1, {{t3, r1}, {t2, 0}});
+    s.termin(ra[0], 2, 3);
+    s.termin(ra[1], 2, 3);
+    s.termin(rb[0], 2, 3, QStringLiteral("r"), r1);
+    s.termin(rb[1], 2, 3);
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
+    EXPECT_EQ(project.messages().texts(),
+              QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n1b  --  2  3. uro\n\nPrekrivanja so bila "
+                                         "zbrisana.")});
+    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    EXPECT_EQ(
+        Stevilo(project.db(),
+                QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID_RAZPOREDA IN (%1, %2)").arg(rb[0]).arg(rb[1])),
+        0)
+        << "the row of T3 goes with the colliding row of T2";
+    EXPECT_EQ(m.steviloTerminov(), 1);
+}
+
+TEST(PreberiModelUrnika, OnlyRatedIgnoresUnitsOfDifficultyZeroAndOtherTimetablesAreNotRead) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 r1 = s.prostor(QStringLiteral("U1"));
+    const qint64 sport = s.predmet(QStringLiteral("ŠPO"));
+    const qint64 r = s.predavanje(a, sport, 3, 1, {{t1, r1}}, 0).first();
+    s.termin(r, 1, 1, QStringLiteral("r"), r1);
+    s.termin(r, 2, 1);
+    ASSERT_TRUE(
+        project.db().exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (2, 'Drugi', 1)")));
+    ASSERT_TRUE(project.db().exec(
+        QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, ID_TURNUSA) VALUES (2, %1, 3, 3, "
+                       "'r', 0)")
+            .arg(r)));
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, true));
+    ASSERT_EQ(m.steviloPredavanj(), 1);
+    EXPECT_EQ(m.predavanja[1].preostalo, 0);
+    EXPECT_EQ(m.predavanja[1].tedenskeUre, 0);
+    EXPECT_EQ(m.steviloTerminov(), 2) << "placed periods still occupy their cells";
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
+    EXPECT_EQ(m.predavanja[1].preostalo, 1);
+    EXPECT_EQ(m.predavanja[1].tedenskeUre, 3);
+    // Period (1,1) has its room, period (2,1) has none.
+    EXPECT_GE(m.termini[1].zasedbe[1].prostor, 1);
+    EXPECT_EQ(m.termini[2].zasedbe[1].prostor, 0);
+    EXPECT_EQ(m.prostori[size_t(m.termini[1].zasedbe[1].prostor)].zasedenost(1, 1).termin, 1);
+    EXPECT_EQ(m.ucitelji[1].zasedeneUre[1], 1 << 1);
+    EXPECT_TRUE(project.messages().texts().isEmpty());
+}
+
+TEST(PreberiModelUrnika, OverlapLinesAreSortedAndHashInLabelsIsKept) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("#2b"));
+    const qint64 b = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+    const qint64 mat = s.predmet(QStringLiteral("MAT"));
+    const qint64 slo = s.predmet(QStringLiteral("SLO"));
+    const qint64 am = s.predavanje(a, mat, 3, 1, {{t1, 0}}).first();
+    const qint64 as = s.predavanje(a, slo, 3, 1, {{t2, 0}}).first();
+    const qint64 bm = s.predavanje(b, mat, 3, 1, {{t1, 0}}).first();
+    s.termin(am, 3, 1);
+    s.termin(as, 3, 1);
+    s.termin(bm, 3, 1); // collides with T1 of #2b
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
+    EXPECT_EQ(project.messages().texts(),
+              QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n#2b  --  3  1. uro\n1a  --  3  1. uro\n\n"
+                                         "Prekrivanja so bila zbrisana.")});
+    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 1);
+}
+
+TEST(PreberiModelUrnika, CollisionThatCannotBeDeletedStopsTheLoadWithAnError) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 mat = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 3, 1, {{t1, 0}}).first();
+    const qint64 slo = s.predavanje(a, s.predmet(QStringLiteral("SLO")), 3, 1, {{t1, 0}}).first();
+    s.termin(mat, 1, 2);
+    s.termin(slo, 1, 2);
+    ASSERT_TRUE(project.db().exec(
+        QStringLiteral("CREATE TRIGGER ZAKLEP BEFORE DELETE ON TERMINI BEGIN SELECT RAISE(ABORT, 'zaklenjeno'); END")));
+    ModelUrnika m;
+    EXPECT_FALSE(PreberiModelUrnika(m, false)) << "the load must not repeat forever";
+    EXPECT_EQ(project.messages().texts(), QStringList{QStringLiteral("Napaka pri branju urnika.\nzaklenjeno (1)")});
+    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+}
+
+TEST(PreberiModelUrnika, EveryWeekAssignmentReadsOnlyThePeriodsOfTheCurrentTurnus) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 r = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 4, 1, {{t1, 0}}).first();
+    s.termin(r, 1, 1); // turnus 0
+    ASSERT_TRUE(project.db().exec(
+        QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, ID_TURNUSA) VALUES (1, %1, 2, 2, "
+                       "'r', 1)")
+            .arg(r)));
+    shell::App().trenutniTurnus = 1;
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
+    ASSERT_EQ(m.steviloPredavanj(), 1) << "an assignment of turnus 0 belongs to every turnus";
+    ASSERT_EQ(m.steviloTerminov(), 1);
+    EXPECT_EQ(m.termini[1].dan, 2);
+    EXPECT_EQ(m.predavanja[1].preostalo, 3);
+}
+
+TEST(PreberiModelUrnika, TwoEntriesOfOnePeriodSharingTheirRoomAreNoCollision) {
+    test::TempProject project;
+    test::MalaSola s(project.db());
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+    const qint64 tel = s.prostor(QStringLiteral("TEL"));
+    const auto spo = s.predavanje(a, s.predmet(QStringLiteral("ŠPO")), 3, 1, {{t1, tel}, {t2, tel}});
+    s.termin(spo[0], 2, 2, QStringLiteral("a"), tel);
+    s.termin(spo[1], 2, 2, QStringLiteral("a"), tel);
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
+    EXPECT_TRUE(project.messages().texts().isEmpty()) << "the construction places such periods itself";
+    EXPECT_TRUE(m.prekrivanja.empty());
+    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    ASSERT_EQ(m.steviloTerminov(), 1);
+    EXPECT_EQ(m.termini[1].zasedbe.size(), 3u);
+}
