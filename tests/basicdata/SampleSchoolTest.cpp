@@ -8,6 +8,7 @@
 #include "shell/ScriptedPresenter.h"
 #include "support/TempFolder.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace zentrel;
@@ -111,4 +112,72 @@ TEST_F(NaPrimeru, ClassesTeachersAndBuildingsKeepTheSchoolConsistent) {
     ASSERT_TRUE(predmetniki.open());
     EXPECT_GE(predmetniki.curriculum(), 0);
     expectGroupsInStep();
+}
+
+namespace {
+
+// The shipped sample: its first timetable is constructed and valid for the school year.
+class NaRazdeljenemPrimeru : public ::testing::Test {
+protected:
+    void SetUp() override {
+        shell::ResetApp();
+        ResetTrenutni();
+        const QString path = folder.file(QStringLiteral("primer.znt"));
+        ASSERT_TRUE(QFile::copy(test::ProgramFolder() + QStringLiteral("/primer.znt"), path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        ASSERT_TRUE(shell::App().projectConnection.open(path));
+    }
+    void TearDown() override {
+        shell::ResetApp();
+        ResetTrenutni();
+    }
+    qint64 count(const QString &sql) { return shell::App().projectConnection.scalar(sql).toLongLong(); }
+
+    test::TempFolder folder;
+    shell::ScriptedPresenter presenter{Answer::Yes};
+    shell::PresenterScope scope{&presenter};
+};
+
+const QString kValidLessons = QStringLiteral(
+    "SELECT %1 FROM RAZPORED R JOIN TERMINI T ON T.ID_RAZPOREDA = R.ID JOIN VELJAVNOST_URNIKA V ON V.ID_URNIKA = "
+    "T.ID_URNIKA LIMIT 1");
+
+} // namespace
+
+TEST_F(NaRazdeljenemPrimeru, RecordsOfAValidTimetableCannotBeDeleted) {
+    const qint64 lessons = count(QStringLiteral("SELECT count(*) FROM TERMINI"));
+    ASSERT_GT(count(kValidLessons.arg(QStringLiteral("count(*)"))), 0);
+
+    Ucitelji ucitelji;
+    ASSERT_TRUE(ucitelji.open());
+    ASSERT_TRUE(
+        ucitelji.list().moveToValue(QStringLiteral("ID"), count(kValidLessons.arg(QStringLiteral("R.ID_UCITELJA")))));
+    EXPECT_FALSE(ucitelji.deleteCurrent());
+
+    Oddelki oddelki;
+    ASSERT_TRUE(oddelki.open());
+    const qint64 klass = count(QStringLiteral("SELECT ID_ODDELKA FROM ODDELKI_V_SKUPINI WHERE ID_SKUPINE = (%1)")
+                                   .arg(kValidLessons.arg(QStringLiteral("R.ID_SKUPINE_ODDELKOV"))));
+    ASSERT_TRUE(oddelki.list().moveToValue(QStringLiteral("ID"), klass));
+    EXPECT_FALSE(oddelki.deleteCurrent());
+
+    Predmetniki predmetniki;
+    ASSERT_TRUE(predmetniki.open());
+    int used = -1; // a listed programme with lessons in the valid timetable
+    for (int r = 0; r < predmetniki.list().count() && used < 0; ++r)
+        if (count(QStringLiteral("SELECT count(*) FROM RAZPORED R JOIN TERMINI T ON T.ID_RAZPOREDA = R.ID JOIN "
+                                 "VELJAVNOST_URNIKA V ON V.ID_URNIKA = T.ID_URNIKA WHERE R.ID_PROGRAMA = %1")
+                      .arg(predmetniki.list().rows().integer(r, QStringLiteral("ID")))) > 0)
+            used = r;
+    ASSERT_GE(used, 0);
+    ASSERT_TRUE(predmetniki.list().moveTo(used));
+    EXPECT_FALSE(predmetniki.deleteCurrent());
+
+    const QStringList texts = presenter.texts();
+    EXPECT_EQ(texts.value(0), QStringLiteral("Učitelja ni mogoče brisati, ker nastopa v veljavnem urniku."));
+    EXPECT_EQ(texts.value(1),
+              QStringLiteral("Enote ni mogoče spreminjati ali brisati, ker nastopa v veljavnem urniku."));
+    EXPECT_EQ(texts.value(2), QStringLiteral("Predmetnika ni mogoče brisati, ker nastopa v veljavnem urniku."));
+    EXPECT_EQ(texts.size(), 3);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM TERMINI")), lessons);
 }
