@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace zentrel::basicdata {
+
+// The records the basic-data tabs share program-wide: a record move in any teacher tab stores
+// the teacher, and every teacher tab, when shown, goes to it; the same for classes and subjects.
+// -1 means none chosen yet.
+struct CurrentRecords {
+    qint64 ucitelj = -1;
+    qint64 oddelek = -1;
+    qint64 predmet = -1;
+    qint64 program = -1;
+};
+
+CurrentRecords &Trenutni();
+// Forgets every shared record (a project was closed or opened).
+void ResetTrenutni();
+
+// The curriculum the basic-data windows work in: the program's current curriculum when it
+// exists in the project, else the only curriculum when there is exactly one, else -1.
+qint64 CurrentCurriculum();
+
+// Makes name the program-wide school name and tells the main window (background, caption).
+void SetSchoolName(const QString &name);
+
+} // namespace zentrel::basicdata

@@ -1,0 +1,182 @@
+#include "FRecordPage.h"
+
+#include "RecordLogic.h"
+#include "controls/FIskanje.h"
+#include "controls/UrComndBar.h"
+#include "controls/UrComndBarClient.h"
+#include "controls/UrDataGrid.h"
+#include "controls/UrFieldBinding.h"
+#include "controls/UrFieldControl.h"
+#include "controls/UrFrame.h"
+#include "controls/UrHeaderLine.h"
+#include "controls/UrLabel.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace zentrel::basicdata {
+
+using namespace zentrel::controls;
+
+FRecordPage::FRecordPage(QWidget *parent)
+    : QWidget(parent), m_client(new UrComndBarClient(this)), m_grid(new UrDataGrid(this)),
+      m_header(new UrHeaderLine(this)), m_frame(new UrFrame(this)) {
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_grid, 1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_header);
+    right->addWidget(m_frame, 1);
+    layout->addLayout(right, 1);
+    m_client->hide();
+
+    connect(m_grid, &UrDataGrid::RowColChange, this, &FRecordPage::onRowColChange);
+    connect(m_client, &UrComndBarClient::buttonClick, this, &FRecordPage::onButtonClick);
+    connect(m_client, &UrComndBarClient::acceptAddNew, this, [this](bool &cancel) {
+        cancel = !saveNew();
+        if (cancel) {
+            focusInvalid(logic().invalidField());
+            return;
+        }
+        m_adding = false;
+        syncGrid();
+    });
+    connect(m_client, &UrComndBarClient::acceptEdit, this, [this](bool &cancel) {
+        cancel = !saveEdit();
+        if (cancel)
+            focusInvalid(logic().invalidField());
+        else
+            syncGrid();
+    });
+    connect(m_client, &UrComndBarClient::cancelEdit, this, [this] { showRecord(); });
+    connect(m_client, &UrComndBarClient::cancelAddNew, this, [this] {
+        m_adding = false;
+        editGrid()->AddNewCancel();
+        syncGrid();
+    });
+    connect(m_client, &UrComndBarClient::clearAddNew, this, [this] { startNew(); });
+    connect(m_client, &UrComndBarClient::editEnd, this, [this] { refreshHeader(); });
+}
+
+FRecordPage::~FRecordPage() = default;
+
+void FRecordPage::Activate() {
+    reopen();
+    syncGrid();
+    QList<InitParam> params;
+    for (int row : m_rows)
+        params << InitParam(row);
+    params << InitParam(static_cast<RecordGrid *>(m_grid));
+    if (m_secondary)
+        params << InitParam(static_cast<RecordGrid *>(m_secondary));
+    if (UrComndBar *bar = UrComndBar::CommandBar()) {
+        bar->Init(m_client, m_frameless ? nullptr : m_frame, params);
+        configureBar(*bar);
+    }
+    // The keys reach the bar from the focused widget: a page just shown takes the focus.
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || !isAncestorOf(focus)) {
+        if (m_grid->isVisibleTo(this))
+            m_grid->DG()->setFocus();
+        else if (!m_frame->ContContr().isEmpty())
+            m_frame->ContContr().first()->focusTarget()->setFocus();
+    }
+}
+
+void FRecordPage::moved(int row) {
+    records().moveTo(row);
+}
+
+RecordList &FRecordPage::records() {
+    return logic().list();
+}
+
+void FRecordPage::addField(const QString &caption, UrFieldControl *control, const QString &field, int widthInChar) {
+    auto *label = new UrLabel(m_frame->Body());
+    BindField(label, control, field, caption, widthInChar);
+    m_frame->AddControl(control);
+    place(label, control->widget());
+}
+
+void FRecordPage::addRow(const QString &caption, QWidget *widget) {
+    place(caption.isEmpty() ? nullptr : new QLabel(caption + u':', m_frame->Body()), widget);
+}
+
+void FRecordPage::place(QWidget *label, QWidget *widget) {
+    auto *grid = qobject_cast<QGridLayout *>(m_frame->Body()->layout());
+    if (!grid)
+        grid = new QGridLayout(m_frame->Body());
+    const int row = grid->rowCount();
+    if (label)
+        grid->addWidget(label, row, 0, Qt::AlignTop);
+    grid->addWidget(widget, row, label ? 1 : 0, 1, label ? 1 : 2);
+}
+
+QString FRecordPage::fieldText(const QString &field) const {
+    const QVariant v = m_frame->FieldValue(field);
+    return v.isValid() && !v.isNull() ? v.toString() : QString();
+}
+
+void FRecordPage::showRecord() {
+    m_frame->LoadFields(records().rows(), records().position());
+}
+
+void FRecordPage::syncGrid() {
+    m_syncing = true;
+    m_grid->SetRowSet(records().rows());
+    if (records().hasCurrent())
+        m_grid->setCurrentRow(records().position());
+    m_syncing = false;
+    showRecord();
+    refreshHeader();
+}
+
+void FRecordPage::refreshHeader() {
+    m_header->SetText(headerText());
+}
+
+UrFieldControl *FRecordPage::fieldFor(const QString &field) const {
+    return field.isEmpty() ? nullptr : m_frame->ControlOfField(field);
+}
+
+void FRecordPage::focusInvalid(const QString &field) {
+    if (UrFieldControl *control = fieldFor(field))
+        control->focusTarget()->setFocus();
+}
+
+void FRecordPage::onRowColChange() {
+    if (m_syncing || m_adding)
+        return;
+    moved(m_grid->CurrentRow());
+    showRecord();
+    refreshHeader();
+    // Outside the search the first field takes the focus, ready for "Uredi".
+    UrComndBar *bar = UrComndBar::CommandBar();
+    if (!m_frameless && isVisible() && bar && bar->State() != 4 && !m_frame->ContContr().isEmpty())
+        m_frame->ContContr().first()->focusTarget()->setFocus();
+}
+
+void FRecordPage::onButtonClick(int &code, bool &cancel) {
+    switch (code) {
+    case 1: // find: the search dialog moves the grid, the fields follow
+        FIskanje::Search(m_grid, this);
+        break;
+    case 3: // new record
+        m_adding = true;
+        editGrid()->AddNew();
+        startNew();
+        refreshHeader();
+        break;
+    case 7: // delete
+        if (deleteRecord())
+            syncGrid();
+        break;
+    default:
+        otherCommand(code, cancel);
+    }
+}
+
+} // namespace zentrel::basicdata

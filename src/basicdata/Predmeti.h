@@ -1,0 +1,45 @@
+#pragma once
+
+#include "RecordLogic.h"
+
+namespace zentrel::basicdata {
+
+struct PredmetFields {
+    QString oznaka;
+    QString ime;
+    QString tip;
+    bool kabinetni = false;
+};
+
+// The tab "Predmeti" and the record list of its link tabs ("Predmeti in prostori", "Učitelji
+// predmetov"). Each subject owns a subject group with its identifier, code and name and the
+// member row. A record move stores the subject program-wide (Trenutni().predmet).
+class Predmeti : public RecordLogic {
+public:
+    Predmeti();
+
+    bool open();
+    bool moveTo(int row);
+
+    PredmetFields current() const;
+    QString label() const;
+    QString frameHeader(bool adding) const;
+    // "Prostori za predmet CODE" and "Učitelji za predmet CODE".
+    QString roomsCaption() const;
+    QString teachersCaption() const;
+
+    // "Oznaka ne sme biti prazna.".
+    bool validate(const PredmetFields &f);
+    // New identifier over subject groups and subjects; the subject, its own group and member row.
+    bool acceptAddNew(const PredmetFields &f);
+    // Writes the subject and renames its own group.
+    bool acceptEdit(const PredmetFields &f);
+    // Refuses a subject in a timetable with validity; warns about assignments; deletes it with
+    // its own group and every subject group left without subjects.
+    bool deleteCurrent();
+
+private:
+    void remember();
+};
+
+} // namespace zentrel::basicdata

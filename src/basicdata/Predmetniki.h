@@ -1,0 +1,44 @@
+#pragma once
+
+#include "RecordLogic.h"
+
+namespace zentrel::basicdata {
+
+struct PredmetnikFields {
+    QString oznaka; // shown as "Ime"
+    QString ime;    // shown as "Opomba"
+};
+
+// The tab "Predmetniki": the programmes (table PROGRAMI) of the current curriculum, and the
+// programme list of "Predmeti v predmetniku" and "Enote predmetnika". A record move stores the
+// programme program-wide (Trenutni().program).
+class Predmetniki : public RecordLogic {
+public:
+    Predmetniki();
+
+    // Re-reads the programmes of the current curriculum (the curriculum is looked up again).
+    bool open();
+    bool moveTo(int row);
+    qint64 curriculum() const { return m_curriculum; }
+
+    PredmetnikFields current() const;
+    QString label() const;
+    QString frameHeader(bool adding) const;
+
+    // "Ime ne sme biti prazno.", then "To ime je že uporabljeno" for a name another ordinary
+    // programme of the curriculum has. excludeId: the programme being edited, -1 when adding.
+    bool validate(const PredmetnikFields &f, qint64 excludeId);
+    bool acceptAddNew(const PredmetnikFields &f);
+    bool acceptEdit(const PredmetnikFields &f);
+    // Refuses a programme with lessons in a timetable with validity; warns about lessons; deletes
+    // it with its subjects, classes, assignments and lessons.
+    bool deleteCurrent();
+
+private:
+    void remember();
+    bool needCurriculum();
+
+    qint64 m_curriculum = -1;
+};
+
+} // namespace zentrel::basicdata

@@ -1,0 +1,48 @@
+#include "RecordText.h"
+
+#include "shell/Messages.h"
+
+#include <QStringList>
+
+namespace zentrel::basicdata {
+
+QString RecordLabel(const QString &code, const QString &name) {
+    if (name.isEmpty() || name.compare(code, Qt::CaseInsensitive) == 0)
+        return code;
+    return code + QStringLiteral(" - ") + name;
+}
+
+QString TeacherName(const QString &code, const QString &first, const QString &middle, const QString &surname) {
+    QStringList parts;
+    for (const QString &p : {first, middle, surname})
+        if (!p.trimmed().isEmpty())
+            parts << p.trimmed();
+    const QString name = parts.join(u' ');
+    return name.isEmpty() ? code : name;
+}
+
+QString FrameHeader(const QString &tabText, const QString &newText, bool adding, const QString &label) {
+    if (adding)
+        return newText;
+    if (label.isEmpty())
+        return tabText;
+    return tabText + QStringLiteral(":  ") + label;
+}
+
+QString NameAfterCode(const QString &code, const QString &name) {
+    return name.isEmpty() ? code : name;
+}
+
+QString NamedGroupCode(const QString &code) {
+    const QString withSign = code.startsWith(u'$') ? code : u'$' + code;
+    return withSign.left(10);
+}
+
+bool ConfirmDelete(const QString &question, const QString &label, const QString &extraLine) {
+    QString text = question;
+    if (!extraLine.isEmpty())
+        text += u'\n' + extraLine;
+    return shell::ShowMessage(shell::MsgQuestion, text, label) == shell::Answer::Yes;
+}
+
+} // namespace zentrel::basicdata

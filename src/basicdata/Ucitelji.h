@@ -1,0 +1,45 @@
+#pragma once
+
+#include "RecordLogic.h"
+
+namespace zentrel::basicdata {
+
+struct UciteljFields {
+    QString oznaka;
+    QString ime;
+    QString vmesnoIme;
+    QString priimek;
+};
+
+// The tab "Učitelji" and the record list of its link tabs ("Želi prostore", "Uči predmete").
+// A record move stores the teacher program-wide (Trenutni().ucitelj).
+class Ucitelji : public RecordLogic {
+public:
+    Ucitelji();
+
+    // Re-reads and goes to the program-wide current teacher when there is one.
+    bool open();
+    // Moves to a row and makes it the program-wide current teacher.
+    bool moveTo(int row);
+
+    UciteljFields current() const;
+    // First, middle and surname, or the code: the label in headers and messages.
+    QString label() const;
+    QString frameHeader(bool adding) const;
+    // "Prostori za:  name" and "Predmeti za:  name" of the link tabs.
+    QString roomsCaption() const;
+    QString subjectsCaption() const;
+
+    // "Oznaka ne sme biti prazna.".
+    bool validate(const UciteljFields &f);
+    bool acceptAddNew(const UciteljFields &f);
+    bool acceptEdit(const UciteljFields &f);
+    // Refuses a teacher with lessons in a timetable with validity; warns about assignments;
+    // deletes the teacher with assignments, lessons and links.
+    bool deleteCurrent();
+
+private:
+    void remember();
+};
+
+} // namespace zentrel::basicdata
