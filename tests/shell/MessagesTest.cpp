@@ -33,8 +33,7 @@ TEST(Messages, ErrorKindMapsTheKnownConditions) {
               QStringLiteral("Datoteka a.znt ne obstaja."));
     EXPECT_EQ(BuildErrorMessage(QStringLiteral("x"), {DbErrorCode::PermissionDenied, {}}, QStringLiteral("a.znt")).text,
               QStringLiteral("Datoteka a.znt  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova."));
-    const Message other =
-        BuildErrorMessage(QStringLiteral("Napaka pri branju."), {DbErrorCode::Other, QStringLiteral("disk I/O error")});
+    const Message other = BuildErrorMessage(QStringLiteral("Napaka pri branju."), {DbErrorCode::Other, QStringLiteral("disk I/O error")});
     EXPECT_EQ(other.text, QStringLiteral("Napaka pri branju.\ndisk I/O error (1)"));
     EXPECT_EQ(other.icon, MessageIcon::Stop);
     EXPECT_EQ(BuildErrorMessage(QStringLiteral("x"), {DbErrorCode::MissingTable, {}}).icon, MessageIcon::Exclamation);

@@ -1,7 +1,7 @@
-#include "shell/ProjectFiles.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
 #include "shell/AppState.h"
+#include "shell/ProjectFiles.h"
 #include "support/TempHome.h"
 
 #include <QDir>
@@ -109,11 +109,11 @@ TEST(OpenProjectFile, RefusesForeignDamagedAndIncompleteFilesLeavingThemUnchange
         ASSERT_TRUE(c.exec(QStringLiteral("DROP TABLE SUPLENCE")));
     }
     EXPECT_FALSE(shell::OpenProjectFile(incomplete));
-    EXPECT_EQ(home.messages().texts(), (QStringList{QStringLiteral("Datoteka ") + text +
-                                                        QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
-                                                    QStringLiteral("Datoteka ") + truncated +
-                                                        QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
-                                                    QStringLiteral("Vhodna datoteka nima ustrezne zgradbe.")}));
+    EXPECT_EQ(home.messages().texts(),
+              (QStringList{QStringLiteral("Datoteka ") + text + QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
+                           QStringLiteral("Datoteka ") + truncated +
+                               QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
+                           QStringLiteral("Vhodna datoteka nima ustrezne zgradbe.")}));
     EXPECT_FALSE(App().projectOpen());
     EXPECT_EQ(App().recentFiles, QStringList{QString()});
 }

@@ -1,8 +1,8 @@
-#include "shell/Startup.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
 #include "shell/AppState.h"
 #include "shell/IniFile.h"
+#include "shell/Startup.h"
 #include "support/TempHome.h"
 
 #include <QDir>

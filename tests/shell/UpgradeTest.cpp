@@ -19,8 +19,7 @@ QString writeVersion12Project(test::TempHome &home, const QString &name) {
     EXPECT_TRUE(c.open(path));
     EXPECT_TRUE(c.exec(QStringLiteral(
         "UPDATE INI SET VREDNOST='12' WHERE ATRIBUT='Verzija';"
-        "INSERT INTO INI VALUES ('Ime_Sole', 'OŠ Stara d''Or') ON CONFLICT(ATRIBUT) DO UPDATE SET "
-        "VREDNOST=excluded.VREDNOST;"
+        "INSERT INTO INI VALUES ('Ime_Sole', 'OŠ Stara d''Or') ON CONFLICT(ATRIBUT) DO UPDATE SET VREDNOST=excluded.VREDNOST;"
         "ALTER TABLE IZBIRNI_PREDMETI DROP COLUMN STEVILO_UCITELJEV;"
         "ALTER TABLE PREDMETI_V_SKUPINI DROP COLUMN IME_SKUPINE_UCENCEV;"
         "ALTER TABLE ERD_UCENCI_PREDMETA DROP COLUMN TIP;"
@@ -65,8 +64,7 @@ TEST(Upgrade, AVersion12KvlProjectBecomesAZntWithEveryRowAndABackup) {
     EXPECT_EQ(db::SchemaVersion(c), 19);
     EXPECT_EQ(App().schoolName, QStringLiteral("OŠ Stara d'Or"));
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM UCITELJI")).toInt(), 2);
-    EXPECT_EQ(c.scalar(QStringLiteral("SELECT PRIIMEK FROM UCITELJI WHERE ID=1")).toString(),
-              QStringLiteral("Kovačič"));
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT PRIIMEK FROM UCITELJI WHERE ID=1")).toString(), QStringLiteral("Kovačič"));
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM PROSTORI_V_SKUPINI")).toInt(), 1);
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM IZBIRNI_PREDMETI")).toInt(), 1);
     // The later columns exist, with the values the upgrade gives them.
