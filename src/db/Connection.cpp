@@ -1,5 +1,6 @@
 #include "Connection.h"
 
+#include <QCollator>
 #include <QFileInfo>
 #include <sqlite3.h>
 
@@ -79,6 +80,16 @@ QVariant columnValue(sqlite3_stmt *stmt, int column) {
     }
 }
 
+// Slovenian alphabetical order; texts the collator finds equal are ordered by their code
+// points, so that equality stays exact.
+int compareSlovenian(void *, int lengthA, const void *a, int lengthB, const void *b) {
+    static const QCollator collator{QLocale(QLocale::Slovenian, QLocale::Slovenia)};
+    const QStringView left(static_cast<const QChar *>(a), lengthA / 2);
+    const QStringView right(static_cast<const QChar *>(b), lengthB / 2);
+    const int order = collator.compare(left, right);
+    return order != 0 ? order : left.compare(right);
+}
+
 } // namespace
 
 Connection::~Connection() { close(); }
@@ -98,6 +109,7 @@ bool Connection::openWithFlags(const QString &path, int flags) {
     }
     m_db = db;
     sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_create_collation_v2(m_db, "SLOVENSKO", SQLITE_UTF16_ALIGNED, nullptr, compareSlovenian, nullptr);
     sqlite3_busy_timeout(m_db, 2000);
     // Reading the schema is what tells a database from any other file; nothing is written.
     if (!exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !setForeignKeys(true)) {

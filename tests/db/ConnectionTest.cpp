@@ -84,3 +84,20 @@ TEST(Connection, ClassifiesTheErrorsTheProgramDistinguishes) {
     EXPECT_EQ(c.lastError().code, DbErrorCode::IndexExists);
     EXPECT_TRUE(c.lastError().isIgnorableDuringRepair());
 }
+
+TEST(Connection, CodesAndNamesSortInSlovenianOrderAndCompareExactly) {
+    test::TempFolder dir;
+    Connection c;
+    ASSERT_TRUE(c.create(dir.file(QStringLiteral("t.db"))));
+    ASSERT_TRUE(CreateSchema(c));
+    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO UCITELJI (ID, OZNAKA, PRIIMEK) VALUES "
+                                      "(1,'Ž','Žagar'),(2,'Z','Zupan'),(3,'Č','Čeh'),(4,'C','Cankar'),"
+                                      "(5,'D','Dolenc'),(6,'Š','Šket'),(7,'S','Sever'),(8,'c','cankar')")));
+    const RowSet rows = c.query(QStringLiteral("SELECT PRIIMEK FROM UCITELJI ORDER BY PRIIMEK"));
+    QStringList order;
+    for (int i = 0; i < rows.rowCount(); ++i)
+        order << rows.text(i, QStringLiteral("PRIIMEK"));
+    EXPECT_EQ(order, (QStringList{"cankar", "Cankar", "Čeh", "Dolenc", "Sever", "Šket", "Zupan", "Žagar"}));
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM UCITELJI WHERE OZNAKA = 'C'")).toInt(), 1);
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM UCITELJI WHERE OZNAKA = 'Č'")).toInt(), 1);
+}
