@@ -137,6 +137,8 @@ int main(int argc, char **argv) {
     parser.addHelpOption();
     parser.process(app);
 
+    // The windows of the tabbed container, registered once before the main window reads which
+    // menu areas have windows: each subsystem's registration goes here.
     shell::FNastavitve::RegisterTabs();
     shell::FGlavna window;
     shell::SetPresenter(&window.presenter());
