@@ -60,6 +60,17 @@ if [ -n "$all" ]; then
     shot "$all/nastavitve-$t.png" "&Datoteka/&Nastavitve/&Urejanje" "$t" ""
     shot "$all/nastavitve-$t-uredi.png" "&Datoteka/&Nastavitve/&Urejanje" "$t" "" "F5"
   done
+  # The other menu areas, on their first tab, where this build has windows for them.
+  area() { shot "$1" "$2" "" "" || echo "ni na voljo: $2" >&2; }
+  area "$all/infrastruktura.png" "&Datoteka/&Infrastruktura"
+  area "$all/osnovni-podatki.png" "&Urejanje/&Osnovni podatki"
+  area "$all/razporedi.png" "&Urejanje/&Razporedi"
+  area "$all/urniki.png" "&Urejanje/&Urniki"
+  area "$all/spremljanje.png" "&Urejanje/&Spremljanje"
+  for i in "Izpis &osnovnih podatkov" "Izpis &razporedov" "Izpis &urnikov" "Izpis &spremljanja" "Izpis r&ealizacije"; do
+    name=$(echo "$i" | tr -d '&' | tr ' ' '-' | tr 'A-Z' 'a-z')
+    area "$all/$name.png" "&Izpisi/$i"
+  done
   ls "$all"
 else
   shot "$out" "$menu" "$tab" "$delay" "$keys"

@@ -7,6 +7,7 @@
 // ("F5,Down", pressed in the window in front). The program then ends without
 // writing its settings. A project path given as the last argument is opened instead of the
 // most recent project.
+#include "basicdata/FBasicDataTabs.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
 #include "controls/UrDataGrid.h"
@@ -140,6 +141,7 @@ int main(int argc, char **argv) {
     // The windows of the tabbed container, registered once before the main window reads which
     // menu areas have windows: each subsystem's registration goes here.
     shell::FNastavitve::RegisterTabs();
+    basicdata::RegisterBasicDataTabs();
     shell::FGlavna window;
     shell::SetPresenter(&window.presenter());
     shell::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
