@@ -5,6 +5,11 @@
 #   tools/screenshot.sh [-p PROJECT] [-m "&Datoteka/&Nastavitve/&Urejanje"] [-t TAB] [-k F5,Down] [-d MS] -o OUT.png
 #   tools/screenshot.sh [-p PROJECT] -a DIR     # a set of shots of every menu and window into DIR
 #
+# -t TAB counts the tabs of the page set in the order of the strip, each top tab followed by its
+# second-row tabs (in "&Urejanje/&Osnovni podatki": 0 Prostori, 1 Skupine prostorov, ...,
+# 3 Predmeti, 4 Predmeti in prostori, ...). -k presses keys in the window in front once the tab
+# shows: F5 for the edit state, F6 for a new record.
+#
 # PROJECT defaults to the sample project. The settings (zn.INI, zn.opm) live in a throw-away
 # folder, so screenshots never change the user's own.
 set -euo pipefail
@@ -34,6 +39,9 @@ if [ -z "$project" ]; then
 fi
 project=$(realpath "$project")
 
+# A file name from a caption: lower case, no accelerators, dashes for blanks, no carons.
+slug() { echo "$1" | tr -d '&' | sed 's/č/c/g; s/š/s/g; s/ž/z/g; s/Č/c/g; s/Š/s/g; s/Ž/z/g' | tr ' ' '-' | tr 'A-Z' 'a-z'; }
+
 shot() { # out menu tab delay keys
   local args=(--screenshot-out "$(realpath -m "$1")")
   [ -n "$2" ] && args+=(--screenshot-menu "$2")
@@ -56,22 +64,41 @@ if [ -n "$all" ]; then
   shot "$all/odpri-projekt.png" "&Datoteka/&Odpri projekt ..." "" ""
   shot "$all/nov-projekt.png" "&Datoteka/&Ustvari projekt/&Od začetka..." "" ""
   shot "$all/skrci-vprasanje.png" "&Datoteka/&Skrči / popravi podatke" "" ""
-  for t in 0 1 2; do
-    shot "$all/nastavitve-$t.png" "&Datoteka/&Nastavitve/&Urejanje" "$t" ""
-    shot "$all/nastavitve-$t-uredi.png" "&Datoteka/&Nastavitve/&Urejanje" "$t" "" "F5"
-  done
-  # The other menu areas, on their first tab, where this build has windows for them.
-  area() { shot "$1" "$2" "" "" || echo "ni na voljo: $2" >&2; }
-  area "$all/infrastruktura.png" "&Datoteka/&Infrastruktura"
-  area "$all/osnovni-podatki.png" "&Urejanje/&Osnovni podatki"
-  area "$all/razporedi.png" "&Urejanje/&Razporedi"
-  area "$all/urniki.png" "&Urejanje/&Urniki"
-  area "$all/spremljanje.png" "&Urejanje/&Spremljanje"
+  # Every tab of the page sets that have record windows, in browse state and in edit state
+  # (F5): NN-TAB.png and NN-TAB-uredi.png under a folder per menu area. Tabs without a window
+  # are skipped; the program says where a page set ends.
+  tabs() { # folder menu
+    local dir="$all/$1" t=0 rc out name
+    mkdir -p "$dir"
+    while :; do
+      rc=0
+      out=$(shot "$dir/.shot.png" "$2" "$t" "" 2>/dev/null) || rc=$?
+      if [ $rc -eq 4 ]; then break; fi
+      if [ $rc -eq 0 ]; then
+        name=$(printf '%02d-%s' "$t" "$(slug "${out#Zavihek: }")")
+        mv "$dir/.shot.png" "$dir/$name.png"
+        shot "$dir/$name-uredi.png" "$2" "$t" "" "F5" >/dev/null 2>&1 || echo "brez urejanja: $2 $t" >&2
+      elif [ $rc -ne 5 ]; then
+        echo "ni na voljo: $2" >&2
+        break
+      fi
+      t=$((t + 1))
+    done
+    rm -f "$dir/.shot.png"
+  }
+  tabs infrastruktura "&Datoteka/&Infrastruktura"
+  tabs nastavitve "&Datoteka/&Nastavitve/&Urejanje"
+  tabs osnovni-podatki "&Urejanje/&Osnovni podatki"
+  tabs razporedi "&Urejanje/&Razporedi"
+  tabs urniki "&Urejanje/&Urniki"
+  tabs spremljanje "&Urejanje/&Spremljanje"
+  # The printout areas, on their first tab, where this build has windows for them.
+  area() { shot "$1" "$2" "" "" >/dev/null || echo "ni na voljo: $2" >&2; }
   for i in "Izpis &osnovnih podatkov" "Izpis &razporedov" "Izpis &urnikov" "Izpis &spremljanja" "Izpis r&ealizacije"; do
-    name=$(echo "$i" | tr -d '&' | tr ' ' '-' | tr 'A-Z' 'a-z')
+    name=$(slug "$i")
     area "$all/$name.png" "&Izpisi/$i"
   done
-  ls "$all"
+  find "$all" -name '*.png' | sort
 else
   shot "$out" "$menu" "$tab" "$delay" "$keys"
   echo "$out"

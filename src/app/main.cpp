@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QWindow>
+#include <cstdio>
 #include <unistd.h>
 
 using namespace zentrel;
@@ -78,9 +79,19 @@ void ScheduleScreenshot(shell::FGlavna &window, const ScreenshotRequest &request
                 controls::FTabStrip *strip = window.tabStrip();
                 if (!strip)
                     return;
-                const QList<controls::TabDef> tabs = controls::PageSet::Build(strip->PageSetShown()).tabs();
-                if (tab < tabs.size())
-                    strip->TabStrip()->ShowTab(tabs.at(tab).id);
+                const QList<controls::TabDef> tabs = strip->TabStrip()->Tabs().tabs();
+                // The script walks every tab of a page set: it learns here where the set ends,
+                // which tabs have no window, and the caption to name the shot after.
+                if (tab >= tabs.size()) {
+                    qCritical("Zavihek %d ne obstaja", tab);
+                    ::_exit(4);
+                }
+                if (!strip->TabStrip()->ShowTab(tabs.at(tab).id)) {
+                    qCritical("Zavihek %s ni na voljo", qPrintable(tabs.at(tab).caption));
+                    ::_exit(5);
+                }
+                printf("Zavihek: %s\n", qPrintable(tabs.at(tab).caption));
+                fflush(stdout);
             });
         if (!request.keys.isEmpty())
             QTimer::singleShot(400, &window, [&window, keys = request.keys] {
