@@ -12,7 +12,10 @@
 #include "controls/UrLabel.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QStyle>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTableView>
@@ -66,6 +69,7 @@ FRecordPage::~FRecordPage() = default;
 void FRecordPage::Activate() {
     reopen();
     syncGrid();
+    fitGridWidth();
     QList<InitParam> params;
     for (int row : m_rows)
         params << InitParam(row);
@@ -86,6 +90,19 @@ void FRecordPage::Activate() {
     }
 }
 
+void FRecordPage::fitGridWidth() {
+    // The list is as wide as its columns (the widths the page gave them) and a scroll bar; the
+    // fields take the rest of the window, so no column is squeezed and none wastes space.
+    QTableView *view = m_grid->DG();
+    const int charWidth = view->fontMetrics().horizontalAdvance(QLatin1Char('n'));
+    int width = 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+    for (int c = 0; c < m_grid->Model()->columnCount(); ++c) {
+        const int chars = m_grid->Model()->widthInChars(c);
+        width += chars > 0 ? chars * charWidth + 8 : view->horizontalHeader()->sectionSize(c);
+    }
+    m_grid->setMaximumWidth(width);
+}
+
 void FRecordPage::moved(int row) {
     records().moveTo(row);
 }
@@ -98,6 +115,8 @@ void FRecordPage::addField(const QString &caption, UrFieldControl *control, cons
     auto *label = new UrLabel(m_frame->Body());
     BindField(label, control, field, caption, widthInChar);
     m_frame->AddControl(control);
+    if (widthInChar > 0)
+        limitWidth(control->widget(), widthInChar);
     place(label, control->widget());
 }
 
@@ -105,14 +124,44 @@ void FRecordPage::addRow(const QString &caption, QWidget *widget) {
     place(caption.isEmpty() ? nullptr : new QLabel(caption + u':', m_frame->Body()), widget);
 }
 
+namespace {
+
+// Whether a widget can use more height than it needs (a list, a grid, a mover box): its own
+// policy says so, or the layout inside it has such a widget.
+bool growsVertically(QWidget *widget) {
+    const QSizePolicy::Policy policy = widget->sizePolicy().verticalPolicy();
+    if (policy & QSizePolicy::ExpandFlag)
+        return true;
+    return (policy & QSizePolicy::GrowFlag) && widget->layout() &&
+           (widget->layout()->expandingDirections() & Qt::Vertical);
+}
+
+} // namespace
+
 void FRecordPage::place(QWidget *label, QWidget *widget) {
     auto *grid = qobject_cast<QGridLayout *>(m_frame->Body()->layout());
-    if (!grid)
+    if (!grid) {
         grid = new QGridLayout(m_frame->Body());
-    const int row = grid->rowCount();
+        grid->setColumnStretch(1, 1);
+    }
+    // Fields sit at the top with their natural heights. A row whose widget can use more height
+    // (a mover box, a list) takes what is left; without one an empty last row takes it.
+    const bool grows = growsVertically(widget);
+    const int row = m_placedRows++;
     if (label)
-        grid->addWidget(label, row, 0, Qt::AlignTop);
-    grid->addWidget(widget, row, label ? 1 : 0, 1, label ? 1 : 2);
+        grid->addWidget(label, row, 0, grows ? Qt::AlignTop : Qt::AlignVCenter);
+    // A field of a given width keeps it and sits at the left; the others fill the row.
+    const bool sized = widget->maximumWidth() < QWIDGETSIZE_MAX;
+    grid->addWidget(widget, row, label ? 1 : 0, 1, label ? 1 : 2, sized ? Qt::AlignLeft : Qt::Alignment());
+    grid->setRowStretch(row, grows ? 1 : 0);
+    m_growingRow = m_growingRow || grows;
+    grid->setRowStretch(m_placedRows, m_growingRow ? 0 : 1);
+}
+
+void FRecordPage::limitWidth(QWidget *widget, int chars) {
+    // Room for the characters, the frame of the field and, for a list, its drop-down button.
+    const int extra = qobject_cast<QComboBox *>(widget) ? 36 : 12;
+    widget->setFixedWidth(qMax(widget->minimumWidth(), widget->fontMetrics().averageCharWidth() * chars + extra));
 }
 
 QString FRecordPage::fieldText(const QString &field) const {

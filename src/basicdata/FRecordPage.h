@@ -78,7 +78,8 @@ protected:
     void syncGrid();
     void refreshHeader();
     void focusInvalid(const QString &field);
-    // Adds a field to the frame: the label (caption and ":"), the control, its database field.
+    // Adds a field to the frame: the label (caption and ":"), the control, its database field and
+    // the width it needs in characters (0: as wide as the frame).
     void addField(const QString &caption, controls::UrFieldControl *control, const QString &field, int widthInChar = 0);
     // The text of a bound field as it stands.
     QString fieldText(const QString &field) const;
@@ -86,9 +87,12 @@ protected:
     void addRow(const QString &caption, QWidget *widget);
     // Adds a row with its own label widget.
     void addRow(QWidget *label, QWidget *widget) { place(label, widget); }
+    // Keeps a field as narrow as the characters it shows need.
+    static void limitWidth(QWidget *widget, int chars);
 
 private:
     void place(QWidget *label, QWidget *widget);
+    void fitGridWidth();
     void onRowColChange();
     void onButtonClick(int &code, bool &cancel);
 
@@ -101,6 +105,8 @@ private:
     bool m_adding = false;
     bool m_syncing = false;
     bool m_frameless = false;
+    int m_placedRows = 0;
+    bool m_growingRow = false;
 };
 
 } // namespace zentrel::basicdata
