@@ -32,10 +32,10 @@ db::RowSet merge(const db::RowSet &a, const db::RowSet &b, const QString &idFiel
 
 FLinkPage::FLinkPage(Binding binding, const QString &chosenCaption, QWidget *parent)
     : FRecordPage(parent), Mover(new UrMoverBox), MoverL(new QLabel), m_b(std::move(binding)) {
-    grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
+    grid()->SetDataField(m_b.columnFields);
     grid()->SetCaption(m_b.gridCaption);
     grid()->SetDataFieldCaption(m_b.columnCaptions);
-    grid()->SetDataFieldLenChrs({8, 16});
+    grid()->SetDataFieldLenChrs(m_b.columnWidths);
     Mover->SetIdField(m_b.idField);
     Mover->SetListFieldLeft(m_b.labelField);
     Mover->SetListFieldRight(m_b.labelField);

@@ -32,7 +32,9 @@ public:
         // Asked before an item leaves the right list; false puts it back. May be empty.
         std::function<bool(qint64)> mayRemove;
         QString gridCaption; // "Učitelji", "Enote", ...
+        QStringList columnFields{QStringLiteral("OZNAKA"), QStringLiteral("IME")};
         QStringList columnCaptions{QStringLiteral("Oznaka"), QStringLiteral("Ime")};
+        QList<int> columnWidths{8, 24};
         QString idField = QStringLiteral("ID");
         QString labelField = QStringLiteral("OZNAKA");
     };

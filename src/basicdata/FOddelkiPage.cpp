@@ -13,7 +13,7 @@ FOddelkiPage::FOddelkiPage(QWidget *parent) : FRecordPage(parent), OznakaE(new U
     grid()->SetCaption(QStringLiteral("Enote"));
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
     grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("Ime")});
-    grid()->SetDataFieldLenChrs({8, 20});
+    grid()->SetDataFieldLenChrs({8, 24});
     addField(QStringLiteral("Oznaka"), OznakaE, QStringLiteral("OZNAKA"), 10);
     addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 30);
     connect(OznakaE, &UrText::MyValidate, this, [this](bool &) {

@@ -13,9 +13,12 @@ using namespace zentrel::controls;
 FPredmetiPage::FPredmetiPage(QWidget *parent)
     : FRecordPage(parent), OznakaE(new UrText), ImeE(new UrText), TipE(new UrText), KabinetniCB(new UrCheckBox) {
     grid()->SetCaption(QStringLiteral("Predmeti"));
-    grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
-    grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("Ime")});
-    grid()->SetDataFieldLenChrs({8, 20});
+    grid()->SetDataField(
+        {QStringLiteral("OZNAKA"), QStringLiteral("IME"), QStringLiteral("TIP"), QStringLiteral("KABINETNI")});
+    grid()->SetDataFieldCaption(
+        {QStringLiteral("Oznaka"), QStringLiteral("Ime"), QStringLiteral("Tip"), QStringLiteral("Kab")});
+    grid()->SetDataFieldLenChrs({6, 24, 8, 4});
+    showAsCheck(grid(), 3);
     addField(QStringLiteral("Oznaka"), OznakaE, QStringLiteral("OZNAKA"), 10);
     addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 30);
     addField(QStringLiteral("Tip"), TipE, QStringLiteral("TIP"), 10);

@@ -28,7 +28,7 @@ FPredmetiVPredmetnikuPage::FPredmetiVPredmetnikuPage(QWidget *parent)
     grid()->SetCaption(QStringLiteral("Predmetniki"));
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
     grid()->SetDataFieldCaption({QStringLiteral("Ime"), QStringLiteral("Opomba")});
-    grid()->SetDataFieldLenChrs({12, 14});
+    grid()->SetDataFieldLenChrs({12, 30});
     PredmetiDG->SetCaption(QStringLiteral("Predmeti"));
     PredmetiDG->SetDataField(
         {QStringLiteral("OZNAKA"), QStringLiteral("UR"), QStringLiteral("TURNUS"), QStringLiteral("ZAHTEVNOST")});
@@ -42,7 +42,7 @@ FPredmetiVPredmetnikuPage::FPredmetiVPredmetnikuPage(QWidget *parent)
     addRow(QString(), PredmetiDG);
     OznakaDC->SetListFields(QStringLiteral("OZNAKA;IME"));
     OznakaDC->SetIdField(QStringLiteral("ID"));
-    addField(QStringLiteral("Oznaka"), OznakaDC, QStringLiteral("ID_SKUPINE_PREDMETOV"));
+    addField(QStringLiteral("Oznaka"), OznakaDC, QStringLiteral("ID_SKUPINE_PREDMETOV"), 12);
     // "Št. ur / dol. bloka": two fields of two digits each on one line.
     auto *hoursL = new UrLabel(frame()->Body());
     BindField(hoursL, SteviloUrE, QStringLiteral("STEVILO_UR"), QStringLiteral("Št. ur / dol. bloka"), 2);
@@ -52,6 +52,7 @@ FPredmetiVPredmetnikuPage::FPredmetiVPredmetnikuPage(QWidget *parent)
     auto *hoursLayout = new QHBoxLayout(hours);
     hoursLayout->setContentsMargins(0, 0, 0, 0);
     for (UrText *e : {SteviloUrE, DolzinaE}) {
+        limitWidth(e, 3);
         e->SetOnlyNumeric(true);
         e->setMaxLength(2);
         frame()->AddControl(e);
@@ -63,11 +64,11 @@ FPredmetiVPredmetnikuPage::FPredmetiVPredmetnikuPage(QWidget *parent)
     addRow(hoursL, hours);
     TurnusDC->SetListFields(QStringLiteral("OZNAKA"));
     TurnusDC->SetIdField(QStringLiteral("ID"));
-    addField(QStringLiteral("Turnus"), TurnusDC, QStringLiteral("ID_TURNUSA"));
+    addField(QStringLiteral("Turnus"), TurnusDC, QStringLiteral("ID_TURNUSA"), 6);
     ZahtevnostDC->SetListFields(QStringLiteral("ZAHTEVNOST;OPIS"));
     ZahtevnostDC->SetIdField(QStringLiteral("ZAHTEVNOST"));
     ZahtevnostDC->SetRowSource(PredmetiVPredmetniku::difficulties());
-    addField(QStringLiteral("Zahtevnost"), ZahtevnostDC, QStringLiteral("ZAHTEVNOST"));
+    addField(QStringLiteral("Zahtevnost"), ZahtevnostDC, QStringLiteral("ZAHTEVNOST"), 4);
     addRow(QStringLiteral("skupaj ur"), SkupajL);
     // The turnus of the second total only chooses what is summed; it is never a change.
     VTurnusuDC->SetListFields(QStringLiteral("OZNAKA"));
@@ -76,8 +77,10 @@ FPredmetiVPredmetnikuPage::FPredmetiVPredmetnikuPage(QWidget *parent)
     auto *inTurnus = new QWidget;
     auto *inTurnusLayout = new QHBoxLayout(inTurnus);
     inTurnusLayout->setContentsMargins(0, 0, 0, 0);
+    limitWidth(VTurnusuDC, 6);
     inTurnusLayout->addWidget(VTurnusuDC);
     inTurnusLayout->addWidget(VTurnusuL);
+    inTurnusLayout->addStretch();
     addRow(QStringLiteral("V turnusu"), inTurnus);
     connect(VTurnusuDC, &QComboBox::currentIndexChanged, this, [this] { showTotals(); });
 

@@ -18,6 +18,7 @@ FPredmetnikiOddelki::FPredmetnikiOddelki(QWidget *parent) : FPageWindow(parent) 
     b.header = [this] { return m_owner.frameHeader(false); };
     b.gridCaption = QStringLiteral("Predmetniki");
     b.columnCaptions = {QStringLiteral("Ime"), QStringLiteral("Opomba")};
+    b.columnWidths = {12, 30};
     b.idField = QStringLiteral("ID_SKUPINE_ODDELKOV");
     b.labelField = QStringLiteral("SKUPINA");
     addPage(QStringLiteral("Enote predmetnika"),

@@ -14,9 +14,9 @@ FPredmetnikiPage::FPredmetnikiPage(QWidget *parent) : FRecordPage(parent), ImeE(
     grid()->SetCaption(QStringLiteral("Predmetniki"));
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
     grid()->SetDataFieldCaption({QStringLiteral("Ime"), QStringLiteral("Opomba")});
-    grid()->SetDataFieldLenChrs({14, 20});
+    grid()->SetDataFieldLenChrs({14, 36});
     addField(QStringLiteral("Ime"), ImeE, QStringLiteral("OZNAKA"), 20);
-    addField(QStringLiteral("Opomba"), OpombaE, QStringLiteral("IME"), 30);
+    addField(QStringLiteral("Opomba"), OpombaE, QStringLiteral("IME"), 40);
     setButtons({0, 4, 2, 5, 8, 15, 13});
     runCopyDialog = [](FKopirajPredmetnik &dialog) { dialog.exec(); };
 }

@@ -18,14 +18,15 @@ FProstoriPage::FProstoriPage(bool full, QWidget *parent)
         {QStringLiteral("OZNAKA"), QStringLiteral("IME"), QStringLiteral("STAVBA"), QStringLiteral("KABINET")});
     grid()->SetDataFieldCaption(
         {QStringLiteral("Oznaka"), QStringLiteral("Ime"), QStringLiteral("Stavba"), QStringLiteral("Kab")});
-    grid()->SetDataFieldLenChrs({8, 16, 6, 3});
+    grid()->SetDataFieldLenChrs({6, 22, 6, 4});
+    showAsCheck(grid(), 3);
     addField(QStringLiteral("Oznaka"), OznakaE, QStringLiteral("OZNAKA"), 10);
     addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 30);
     if (full) {
         StavbaDC = new UrComboBox;
         StavbaDC->SetListFields(QStringLiteral("OZNAKA"));
         StavbaDC->SetIdField(QStringLiteral("ID"));
-        addField(QStringLiteral("Stavba"), StavbaDC, QStringLiteral("ID_STAVBE"));
+        addField(QStringLiteral("Stavba"), StavbaDC, QStringLiteral("ID_STAVBE"), 10);
     } else {
         StavbaE = new UrText;
         StavbaE->SetDisplayOnly(true);

@@ -17,15 +17,17 @@ qint64 idOf(const UrComboBox *box) {
 FRazrednikiIzmenePage::FRazrednikiIzmenePage(QWidget *parent)
     : FRecordPage(parent), RazrednikDC(new UrComboBox), IzmenaDC(new UrComboBox) {
     grid()->SetCaption(QStringLiteral("Enote"));
-    grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("OZNAKA_RAZREDNIKA"), QStringLiteral("IZMENA")});
-    grid()->SetDataFieldCaption({QStringLiteral("Enota"), QStringLiteral("Razrednik"), QStringLiteral("Izm")});
-    grid()->SetDataFieldLenChrs({8, 10, 4});
+    grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME_ODDELKA"), QStringLiteral("OZNAKA_RAZREDNIKA"),
+                          QStringLiteral("IZMENA")});
+    grid()->SetDataFieldCaption(
+        {QStringLiteral("Enota"), QStringLiteral("Ime"), QStringLiteral("Razrednik"), QStringLiteral("Izm")});
+    grid()->SetDataFieldLenChrs({6, 16, 10, 4});
     RazrednikDC->SetListFields(QStringLiteral("OZNAKA;RAZREDNIK"));
     RazrednikDC->SetIdField(QStringLiteral("ID"));
     IzmenaDC->SetListFields(QStringLiteral("OZNAKA"));
     IzmenaDC->SetIdField(QStringLiteral("ID"));
-    addField(QStringLiteral("Razrednik"), RazrednikDC, QStringLiteral("ID_RAZREDNIKA"));
-    addField(QStringLiteral("Izmena (Izm)"), IzmenaDC, QStringLiteral("ID_IZMENE"));
+    addField(QStringLiteral("Razrednik"), RazrednikDC, QStringLiteral("ID_RAZREDNIKA"), 12);
+    addField(QStringLiteral("Izmena (Izm)"), IzmenaDC, QStringLiteral("ID_IZMENE"), 4);
     setButtons({0, 4, 15, 13});
 }
 

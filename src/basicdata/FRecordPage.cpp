@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTableView>
@@ -136,7 +137,27 @@ bool growsVertically(QWidget *widget) {
            (widget->layout()->expandingDirections() & Qt::Vertical);
 }
 
+// A yes/no column: a check mark instead of the stored number.
+class CheckColumnDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString text = option->text.trimmed();
+        const bool on = !text.isEmpty() && text != QLatin1String("0") && text.compare(u"false", Qt::CaseInsensitive);
+        option->features |= QStyleOptionViewItem::HasCheckIndicator;
+        option->checkState = on ? Qt::Checked : Qt::Unchecked;
+        option->text.clear();
+    }
+};
+
 } // namespace
+
+void FRecordPage::showAsCheck(UrDataGrid *grid, int column) {
+    grid->DG()->setItemDelegateForColumn(column, new CheckColumnDelegate(grid->DG()));
+}
 
 void FRecordPage::place(QWidget *label, QWidget *widget) {
     auto *grid = qobject_cast<QGridLayout *>(m_frame->Body()->layout());

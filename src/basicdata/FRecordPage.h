@@ -87,6 +87,8 @@ protected:
     void addRow(const QString &caption, QWidget *widget);
     // Adds a row with its own label widget.
     void addRow(QWidget *label, QWidget *widget) { place(label, widget); }
+    // Shows a yes/no column of a grid as check marks.
+    static void showAsCheck(controls::UrDataGrid *grid, int column);
     // Keeps a field as narrow as the characters it shows need.
     static void limitWidth(QWidget *widget, int chars);
 

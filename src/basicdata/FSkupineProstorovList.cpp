@@ -11,7 +11,7 @@ FSkupineProstorovList::FSkupineProstorovList(QWidget *parent) : FRecordPage(pare
     grid()->SetCaption(QStringLiteral("Skupine"));
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
     grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("Ime")});
-    grid()->SetDataFieldLenChrs({10, 20});
+    grid()->SetDataFieldLenChrs({10, 24});
     ProstoriDG->SetCaption(QStringLiteral("Prostori"));
     ProstoriDG->SetDataField({QStringLiteral("OZNAKA")});
     ProstoriDG->SetDataFieldCaption({QStringLiteral("Oznaka")});

@@ -15,7 +15,7 @@ FSkupineProstorovPage::FSkupineProstorovPage(QWidget *parent)
     grid()->SetCaption(QStringLiteral("Skupine"));
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
     grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("Ime")});
-    grid()->SetDataFieldLenChrs({10, 20});
+    grid()->SetDataFieldLenChrs({10, 24});
     addField(QStringLiteral("Oznaka"), OznakaE, QStringLiteral("OZNAKA"), 10);
     addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 30);
     OznakaE->SetAllowD(true);

@@ -13,7 +13,7 @@ FStavbePage::FStavbePage(bool editable, QWidget *parent) : FRecordPage(parent), 
     grid()->SetCaption(QStringLiteral("Stavbe"));
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
     grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("Ime")});
-    grid()->SetDataFieldLenChrs({8, 24});
+    grid()->SetDataFieldLenChrs({8, 30});
     addField(QStringLiteral("Oznaka"), OznakaE, QStringLiteral("OZNAKA"), 10);
     addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 30);
     // Leaving the code fills an empty name.

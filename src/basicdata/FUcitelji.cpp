@@ -19,6 +19,10 @@ FLinkPage::Binding teacherLinks(Ucitelji &owner, LinkList &links, std::function<
     b.caption = std::move(caption);
     b.header = [&owner] { return owner.frameHeader(false); };
     b.gridCaption = QStringLiteral("Učitelji");
+    // As in the tab "Učitelji": surname before first name.
+    b.columnFields = {QStringLiteral("OZNAKA"), QStringLiteral("PRIIMEK"), QStringLiteral("IME")};
+    b.columnCaptions = {QStringLiteral("Oznaka"), QStringLiteral("Priimek"), QStringLiteral("Ime")};
+    b.columnWidths = {8, 16, 12};
     return b;
 }
 

@@ -13,9 +13,25 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QStyle>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace zentrel::shell {
+
+namespace {
+
+// The list no wider than its columns and a scroll bar: the rest of the window goes to the fields.
+void fitToColumns(zentrel::controls::UrDataGrid *grid, const QList<int> &widths) {
+    QTableView *view = grid->DG();
+    const int charWidth = view->fontMetrics().horizontalAdvance(QLatin1Char('n'));
+    int width = 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+    for (int chars : widths)
+        width += chars * charWidth + 8;
+    grid->setMaximumWidth(width);
+}
+
+} // namespace
 
 using namespace controls;
 
@@ -74,6 +90,7 @@ FNastavitvePrveUre::FNastavitvePrveUre(QWidget *parent) : QWidget(parent) {
                             QStringLiteral("URE_4_OZNAKA")});
     IzmeneDG->SetDataFieldCaption(captions);
     IzmeneDG->SetDataFieldLenChrs({6, 5, 5, 5, 5, 5});
+    fitToColumns(IzmeneDG, {6, 5, 5, 5, 5, 5});
 
     auto *right = new QVBoxLayout;
     right->addWidget(PrveUreHL);

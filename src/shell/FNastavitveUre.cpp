@@ -12,8 +12,24 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QStyle>
+#include <QTableView>
 
 namespace zentrel::shell {
+
+namespace {
+
+// The list no wider than its columns and a scroll bar: the rest of the window goes to the fields.
+void fitToColumns(zentrel::controls::UrDataGrid *grid, const QList<int> &widths) {
+    QTableView *view = grid->DG();
+    const int charWidth = view->fontMetrics().horizontalAdvance(QLatin1Char('n'));
+    int width = 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+    for (int chars : widths)
+        width += chars * charWidth + 8;
+    grid->setMaximumWidth(width);
+}
+
+} // namespace
 
 using namespace controls;
 
@@ -51,6 +67,7 @@ FNastavitveUre::FNastavitveUre(QWidget *parent) : QWidget(parent) {
     UreDG->SetDataFieldCaption({QStringLiteral("Ura"), QStringLiteral("Oznaka"), QStringLiteral("Ime")});
     UreDG->SetDataFieldAlign({ColumnAlign::Right, ColumnAlign::Left, ColumnAlign::Left});
     UreDG->SetDataFieldLenChrs({4, 10, 24});
+    fitToColumns(UreDG, {4, 10, 24});
     UreDG->SetLeadingChar(QStringLiteral("OZNAKA"));
     UreDG->SetDataSource(NastavitveUre::RowsSql());
 
