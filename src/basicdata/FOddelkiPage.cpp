@@ -15,7 +15,7 @@ FOddelkiPage::FOddelkiPage(QWidget *parent) : FRecordPage(parent), OznakaE(new U
     grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("Ime")});
     grid()->SetDataFieldLenChrs({8, 24});
     addField(QStringLiteral("Oznaka"), OznakaE, QStringLiteral("OZNAKA"), 10);
-    addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 30);
+    addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 40);
     connect(OznakaE, &UrText::MyValidate, this, [this](bool &) {
         if (ImeE->Text().isEmpty())
             ImeE->SetText(NameAfterCode(OznakaE->Text(), ImeE->Text()));

@@ -17,10 +17,10 @@ FPredmetiPage::FPredmetiPage(QWidget *parent)
         {QStringLiteral("OZNAKA"), QStringLiteral("IME"), QStringLiteral("TIP"), QStringLiteral("KABINETNI")});
     grid()->SetDataFieldCaption(
         {QStringLiteral("Oznaka"), QStringLiteral("Ime"), QStringLiteral("Tip"), QStringLiteral("Kab")});
-    grid()->SetDataFieldLenChrs({6, 24, 8, 4});
+    grid()->SetDataFieldLenChrs({5, 30, 5, 4});
     showAsCheck(grid(), 3);
     addField(QStringLiteral("Oznaka"), OznakaE, QStringLiteral("OZNAKA"), 10);
-    addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 30);
+    addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 40);
     addField(QStringLiteral("Tip"), TipE, QStringLiteral("TIP"), 10);
     addField(QStringLiteral("Potrebuje kabinet"), KabinetniCB, QStringLiteral("KABINETNI"));
     connect(OznakaE, &UrText::MyValidate, this, [this](bool &) {

@@ -21,7 +21,7 @@ FProstoriPage::FProstoriPage(bool full, QWidget *parent)
     grid()->SetDataFieldLenChrs({6, 22, 6, 4});
     showAsCheck(grid(), 3);
     addField(QStringLiteral("Oznaka"), OznakaE, QStringLiteral("OZNAKA"), 10);
-    addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 30);
+    addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 40);
     if (full) {
         StavbaDC = new UrComboBox;
         StavbaDC->SetListFields(QStringLiteral("OZNAKA"));

@@ -27,7 +27,7 @@ FRazrednikiIzmenePage::FRazrednikiIzmenePage(QWidget *parent)
     IzmenaDC->SetListFields(QStringLiteral("OZNAKA"));
     IzmenaDC->SetIdField(QStringLiteral("ID"));
     addField(QStringLiteral("Razrednik"), RazrednikDC, QStringLiteral("ID_RAZREDNIKA"), 12);
-    addField(QStringLiteral("Izmena (Izm)"), IzmenaDC, QStringLiteral("ID_IZMENE"), 4);
+    addField(QStringLiteral("Izmena (Izm)"), IzmenaDC, QStringLiteral("ID_IZMENE"), 6);
     setButtons({0, 4, 15, 13});
 }
 

@@ -182,7 +182,7 @@ void FRecordPage::place(QWidget *label, QWidget *widget) {
 void FRecordPage::limitWidth(QWidget *widget, int chars) {
     // Room for the characters, the frame of the field and, for a list, its drop-down button.
     const int extra = qobject_cast<QComboBox *>(widget) ? 36 : 12;
-    widget->setFixedWidth(qMax(widget->minimumWidth(), widget->fontMetrics().averageCharWidth() * chars + extra));
+    widget->setFixedWidth(qMax(widget->minimumWidth(), widget->fontMetrics().horizontalAdvance(QLatin1Char('n')) * chars + extra));
 }
 
 QString FRecordPage::fieldText(const QString &field) const {

@@ -17,7 +17,7 @@ FSkupineProstorovPage::FSkupineProstorovPage(QWidget *parent)
     grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("Ime")});
     grid()->SetDataFieldLenChrs({10, 24});
     addField(QStringLiteral("Oznaka"), OznakaE, QStringLiteral("OZNAKA"), 10);
-    addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 30);
+    addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 40);
     OznakaE->SetAllowD(true);
     OznakaE->setMaxLength(10);
     addRow(QStringLiteral("Skupina prostorov"), SkupinaMov);

@@ -15,7 +15,7 @@ FStavbePage::FStavbePage(bool editable, QWidget *parent) : FRecordPage(parent), 
     grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("Ime")});
     grid()->SetDataFieldLenChrs({8, 30});
     addField(QStringLiteral("Oznaka"), OznakaE, QStringLiteral("OZNAKA"), 10);
-    addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 30);
+    addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 40);
     // Leaving the code fills an empty name.
     connect(OznakaE, &UrText::MyValidate, this, [this](bool &) {
         if (ImeE->Text().isEmpty())

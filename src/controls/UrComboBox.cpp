@@ -4,13 +4,54 @@
 #include "RecordSearch.h"
 #include "db/MBaza.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCompleter>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace zentrel::controls {
 
+namespace {
+
+// The list fields after the first, shown in the drop-down list beside it.
+constexpr int ExtraColumnsRole = Qt::UserRole + 1;
+
+// Draws an entry of the drop-down list as columns: the first list field, then the others
+// from a common left edge, so that "JerM  Jereb Maja" or "1  Majhna" can be read at a glance.
+class ListColumnsDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    int firstColumnWidth = 0;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        const QString extra = index.data(ExtraColumnsRole).toString();
+        if (extra.isEmpty()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString first = opt.text;
+        opt.text.clear();
+        const QStyle *style = opt.widget ? opt.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+        const bool selected = opt.state & QStyle::State_Selected;
+        painter->save();
+        painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        const QRect r = opt.rect.adjusted(4, 0, -4, 0);
+        painter->drawText(r, Qt::AlignVCenter | Qt::AlignLeft, first);
+        painter->drawText(r.adjusted(firstColumnWidth, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, extra);
+        painter->restore();
+    }
+};
+
+} // namespace
+
 UrComboBox::UrComboBox(QWidget *parent) : QComboBox(parent) {
+    setItemDelegate(new ListColumnsDelegate(this));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     completer()->setCompletionMode(QCompleter::InlineCompletion);
@@ -50,14 +91,27 @@ void UrComboBox::refill() {
     m_programSet = true;
     const QString keep = currentText();
     clear();
+    const QFontMetrics metrics(font());
+    int firstWidth = 0;
+    int extraWidth = 0;
     for (int r = 0; r < m_rows.rowCount(); ++r) {
         QStringList extra;
         for (int f = 1; f < m_listFields.size(); ++f)
             extra << db::FieldText(m_rows, r, m_listFields.at(f));
         addItem(itemText(r));
-        if (!extra.isEmpty())
-            setItemData(r, extra.join(QStringLiteral(" - ")), Qt::ToolTipRole);
+        firstWidth = qMax(firstWidth, metrics.horizontalAdvance(itemText(r)));
+        if (!extra.isEmpty()) {
+            const QString text = extra.join(QStringLiteral(" - "));
+            setItemData(r, text, Qt::ToolTipRole);
+            setItemData(r, text, ExtraColumnsRole);
+            extraWidth = qMax(extraWidth, metrics.horizontalAdvance(text));
+        }
     }
+    // The drop-down list is wide enough for every column.
+    const int gap = metrics.horizontalAdvance(QStringLiteral("nnn"));
+    if (auto *columns = dynamic_cast<ListColumnsDelegate *>(itemDelegate()))
+        columns->firstColumnWidth = firstWidth + gap;
+    view()->setMinimumWidth(extraWidth > 0 ? firstWidth + gap + extraWidth + 2 * gap : 0);
     setCurrentIndex(findText(keep, Qt::MatchFixedString));
     if (currentIndex() < 0)
         setEditText(keep);

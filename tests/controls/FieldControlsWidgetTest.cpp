@@ -245,6 +245,30 @@ private slots:
         QVERIFY(cbtext->Validate());
     }
 
+    // A list of several fields shows them all in its drop-down list, side by side; the field
+    // itself keeps showing (and matching) the first one.
+    void comboListShowsEveryListField() {
+        const db::RowSet teachers({QStringLiteral("ID"), QStringLiteral("OZNAKA"), QStringLiteral("RAZREDNIK")},
+                                  {QStringLiteral("INTEGER"), QStringLiteral("TEXT"), QStringLiteral("TEXT")},
+                                  {{7, QStringLiteral("JerM"), QStringLiteral("Jereb Maja")},
+                                   {8, QStringLiteral("D'AT"), QStringLiteral("D'Agostin Tomaž")}});
+        combo->SetListFields(QStringLiteral("OZNAKA;RAZREDNIK"));
+        combo->SetRowSource(teachers);
+        combo->setFixedWidth(60);
+        edit();
+        combo->setFocus();
+        QVERIFY(combo->ProcessKeyDown(115, 0)); // F4 drops the list down
+        QTRY_VERIFY(combo->view()->isVisible());
+        const QFontMetrics metrics(combo->font());
+        const int needed = metrics.horizontalAdvance(QStringLiteral("D'AT")) +
+                           metrics.horizontalAdvance(QStringLiteral("D'Agostin Tomaž"));
+        QVERIFY2(combo->view()->width() > needed, "the list is too narrow for both columns");
+        static_cast<QComboBox *>(combo)->hidePopup();
+        combo->LoadValue(8);
+        QCOMPARE(combo->Text(), QStringLiteral("D'AT"));
+        QCOMPARE(combo->BoundId().toLongLong(), 8);
+    }
+
     void listBoxAndOption() {
         UrListBox list(top.get());
         list.SetCaption(QStringLiteral("Prostori"));
