@@ -10,26 +10,9 @@ namespace zentrel::basicdata {
 
 using db::SqlText::Quote;
 
-Oddelki::Oddelki() : RecordLogic(QStringLiteral("SELECT Oznaka, Ime, ID FROM ODDELKI ORDER BY OZNAKA")) {}
-
-bool Oddelki::open() {
-    const bool ok = m_list.requery();
-    if (!m_list.moveToValue(QStringLiteral("ID"), Trenutni().oddelek))
-        remember();
-    return ok;
-}
-
-bool Oddelki::moveTo(int row) {
-    if (!m_list.moveTo(row))
-        return false;
-    remember();
-    return true;
-}
-
-void Oddelki::remember() {
-    if (m_list.hasCurrent())
-        Trenutni().oddelek = m_list.id();
-}
+Oddelki::Oddelki()
+    : SharedRecordLogic(QStringLiteral("SELECT Oznaka, Ime, ID FROM ODDELKI ORDER BY OZNAKA"),
+                        &CurrentRecords::oddelek) {}
 
 OddelekFields Oddelki::current() const {
     return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME"))};

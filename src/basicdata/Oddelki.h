@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordLogic.h"
+#include "SharedRecordLogic.h"
 
 namespace zentrel::basicdata {
 
@@ -12,12 +12,9 @@ struct OddelekFields {
 // The tab "Enote": classes, and the record list of "Prostori enote". Each class owns a class
 // group with its identifier, code and name, and is entered into every curriculum with shift 1.
 // A record move stores the class program-wide (Trenutni().oddelek).
-class Oddelki : public RecordLogic {
+class Oddelki : public SharedRecordLogic {
 public:
     Oddelki();
-
-    bool open();
-    bool moveTo(int row);
 
     OddelekFields current() const;
     QString label() const;
@@ -35,9 +32,6 @@ public:
     // Refuses a class with lessons in a timetable with validity; warns about assignments of its
     // groups; deletes the class, its own group and the class groups left without classes.
     bool deleteCurrent();
-
-private:
-    void remember();
 };
 
 } // namespace zentrel::basicdata

@@ -11,26 +11,8 @@ namespace zentrel::basicdata {
 using db::SqlText::Quote;
 
 Predmeti::Predmeti()
-    : RecordLogic(QStringLiteral("SELECT Oznaka, Ime,ID,KABINETNI, Tip FROM PREDMETI ORDER BY OZNAKA")) {}
-
-bool Predmeti::open() {
-    const bool ok = m_list.requery();
-    if (!m_list.moveToValue(QStringLiteral("ID"), Trenutni().predmet))
-        remember();
-    return ok;
-}
-
-bool Predmeti::moveTo(int row) {
-    if (!m_list.moveTo(row))
-        return false;
-    remember();
-    return true;
-}
-
-void Predmeti::remember() {
-    if (m_list.hasCurrent())
-        Trenutni().predmet = m_list.id();
-}
+    : SharedRecordLogic(QStringLiteral("SELECT Oznaka, Ime,ID,KABINETNI, Tip FROM PREDMETI ORDER BY OZNAKA"),
+                        &CurrentRecords::predmet) {}
 
 PredmetFields Predmeti::current() const {
     return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME")),

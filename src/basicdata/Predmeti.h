@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordLogic.h"
+#include "SharedRecordLogic.h"
 
 namespace zentrel::basicdata {
 
@@ -14,12 +14,9 @@ struct PredmetFields {
 // The tab "Predmeti" and the record list of its link tabs ("Predmeti in prostori", "Učitelji
 // predmetov"). Each subject owns a subject group with its identifier, code and name and the
 // member row. A record move stores the subject program-wide (Trenutni().predmet).
-class Predmeti : public RecordLogic {
+class Predmeti : public SharedRecordLogic {
 public:
     Predmeti();
-
-    bool open();
-    bool moveTo(int row);
 
     PredmetFields current() const;
     QString label() const;
@@ -37,9 +34,6 @@ public:
     // Refuses a subject in a timetable with validity; warns about assignments; deletes it with
     // its own group and every subject group left without subjects.
     bool deleteCurrent();
-
-private:
-    void remember();
 };
 
 } // namespace zentrel::basicdata

@@ -10,7 +10,7 @@ namespace zentrel::basicdata {
 
 using db::SqlText::Quote;
 
-Predmetniki::Predmetniki() = default;
+Predmetniki::Predmetniki() : SharedRecordLogic(QString(), &CurrentRecords::program) {}
 
 bool Predmetniki::open() {
     m_curriculum = CurrentCurriculum();
@@ -25,22 +25,7 @@ bool Predmetniki::open() {
                        "SKUPINE_PREDMETOV.ID_RAZ_PREDMETNIKA Is Null And PROGRAMI.ID_RAZ_PREDMETNIKA = %1 And "
                        "PROGRAMI.ID_IZBIRNEGA_NABORA Is Null ORDER BY PROGRAMI.OZNAKA")
             .arg(m_curriculum));
-    const bool ok = m_list.requery();
-    if (!m_list.moveToValue(QStringLiteral("ID"), Trenutni().program))
-        remember();
-    return ok;
-}
-
-bool Predmetniki::moveTo(int row) {
-    if (!m_list.moveTo(row))
-        return false;
-    remember();
-    return true;
-}
-
-void Predmetniki::remember() {
-    if (m_list.hasCurrent())
-        Trenutni().program = m_list.id();
+    return SharedRecordLogic::open();
 }
 
 PredmetnikFields Predmetniki::current() const {

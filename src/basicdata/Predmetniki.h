@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordLogic.h"
+#include "SharedRecordLogic.h"
 
 namespace zentrel::basicdata {
 
@@ -12,13 +12,12 @@ struct PredmetnikFields {
 // The tab "Predmetniki": the programmes (table PROGRAMI) of the current curriculum, and the
 // programme list of "Predmeti v predmetniku" and "Enote predmetnika". A record move stores the
 // programme program-wide (Trenutni().program).
-class Predmetniki : public RecordLogic {
+class Predmetniki : public SharedRecordLogic {
 public:
     Predmetniki();
 
     // Re-reads the programmes of the current curriculum (the curriculum is looked up again).
     bool open();
-    bool moveTo(int row);
     qint64 curriculum() const { return m_curriculum; }
 
     PredmetnikFields current() const;
@@ -35,7 +34,6 @@ public:
     bool deleteCurrent();
 
 private:
-    void remember();
     bool needCurriculum();
 
     qint64 m_curriculum = -1;

@@ -17,26 +17,8 @@ QString nullable(const QString &text) {
 } // namespace
 
 Ucitelji::Ucitelji()
-    : RecordLogic(QStringLiteral("SELECT Oznaka, Ime, VmesnoIme,Priimek, Id FROM UCITELJI ORDER BY OZNAKA")) {}
-
-bool Ucitelji::open() {
-    const bool ok = m_list.requery();
-    if (!m_list.moveToValue(QStringLiteral("ID"), Trenutni().ucitelj))
-        remember();
-    return ok;
-}
-
-bool Ucitelji::moveTo(int row) {
-    if (!m_list.moveTo(row))
-        return false;
-    remember();
-    return true;
-}
-
-void Ucitelji::remember() {
-    if (m_list.hasCurrent())
-        Trenutni().ucitelj = m_list.id();
-}
+    : SharedRecordLogic(QStringLiteral("SELECT Oznaka, Ime, VmesnoIme,Priimek, Id FROM UCITELJI ORDER BY OZNAKA"),
+                        &CurrentRecords::ucitelj) {}
 
 UciteljFields Ucitelji::current() const {
     return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME")),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordLogic.h"
+#include "SharedRecordLogic.h"
 
 namespace zentrel::basicdata {
 
@@ -13,14 +13,12 @@ struct UciteljFields {
 
 // The tab "Učitelji" and the record list of its link tabs ("Želi prostore", "Uči predmete").
 // A record move stores the teacher program-wide (Trenutni().ucitelj).
-class Ucitelji : public RecordLogic {
+class Ucitelji : public SharedRecordLogic {
 public:
     Ucitelji();
 
     // Re-reads and goes to the program-wide current teacher when there is one.
-    bool open();
     // Moves to a row and makes it the program-wide current teacher.
-    bool moveTo(int row);
 
     UciteljFields current() const;
     // First, middle and surname, or the code: the label in headers and messages.
@@ -37,9 +35,6 @@ public:
     // Refuses a teacher with lessons in a timetable with validity; warns about assignments;
     // deletes the teacher with assignments, lessons and links.
     bool deleteCurrent();
-
-private:
-    void remember();
 };
 
 } // namespace zentrel::basicdata

@@ -302,7 +302,7 @@ void SampleSchoolBuilder::writeTeachers() {
         for (int s : t.subjects)
             m_tables.add(QStringLiteral("UCITELJ_PREDMET"), {t.id, s + 1});
 
-    // Wanted rooms: the class teacher's classroom and the specialist room of the family.
+    // Wanted rooms: the class teacher's classroom and the subject family's own room.
     const QMap<QString, RoomPool> familyRoom{
         {QStringLiteral("LUM"), RoomPool::Art},   {QStringLiteral("GUM"), RoomPool::Music},
         {QStringLiteral("NAR"), RoomPool::Lab},   {QStringLiteral("KEM"), RoomPool::Physics},

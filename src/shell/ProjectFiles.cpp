@@ -193,7 +193,8 @@ bool CompactProject() {
         if (created)
             QFile::remove(temporary);
         OpenProjectFile(path);
-        ShowErrorMessage(kOpenFailed, error.isError() ? error : db::DbError{db::DbErrorCode::Other, temporary}, path);
+        ShowErrorMessage(QStringLiteral("Krčenje projekta # ni uspelo; projekt je ostal nespremenjen."),
+                         error.isError() ? error : db::DbError{db::DbErrorCode::Other, temporary}, fileName);
         return false;
     }
     if (!OpenProjectFile(path))

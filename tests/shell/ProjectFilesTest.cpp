@@ -186,7 +186,8 @@ TEST(CompactProject, AFailedCompactionLeavesTheOriginalAndNoTemporaryFile) {
     EXPECT_EQ(count(QStringLiteral("STAVBE")), 1);
     ASSERT_EQ(home.messages().messages().size(), 1);
     EXPECT_EQ(home.messages().messages().first().kind, shell::MsgErrorDetails);
-    EXPECT_TRUE(home.messages().texts().first().startsWith(QStringLiteral("Napaka pri odpiranju datoteke s podatki.")));
+    EXPECT_TRUE(home.messages().texts().first().startsWith(
+        QStringLiteral("Krčenje projekta p.znt ni uspelo; projekt je ostal nespremenjen.\n")));
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), QStringList{QStringLiteral("p.znt")});
 }
 
