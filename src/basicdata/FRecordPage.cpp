@@ -70,7 +70,9 @@ FRecordPage::~FRecordPage() = default;
 void FRecordPage::Activate() {
     reopen();
     syncGrid();
-    fitGridWidth();
+    fitGridWidth(m_grid);
+    if (m_secondary)
+        fitGridWidth(m_secondary);
     QList<InitParam> params;
     for (int row : m_rows)
         params << InitParam(row);
@@ -91,17 +93,17 @@ void FRecordPage::Activate() {
     }
 }
 
-void FRecordPage::fitGridWidth() {
+void FRecordPage::fitGridWidth(UrDataGrid *grid) {
     // The list is as wide as its columns (the widths the page gave them) and a scroll bar; the
     // fields take the rest of the window, so no column is squeezed and none wastes space.
-    QTableView *view = m_grid->DG();
+    QTableView *view = grid->DG();
     const int charWidth = view->fontMetrics().horizontalAdvance(QLatin1Char('n'));
     int width = 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
-    for (int c = 0; c < m_grid->Model()->columnCount(); ++c) {
-        const int chars = m_grid->Model()->widthInChars(c);
+    for (int c = 0; c < grid->Model()->columnCount(); ++c) {
+        const int chars = grid->Model()->widthInChars(c);
         width += chars > 0 ? chars * charWidth + 8 : view->horizontalHeader()->sectionSize(c);
     }
-    m_grid->setMaximumWidth(width);
+    grid->setMaximumWidth(width);
 }
 
 void FRecordPage::moved(int row) {

@@ -94,7 +94,7 @@ protected:
 
 private:
     void place(QWidget *label, QWidget *widget);
-    void fitGridWidth();
+    void fitGridWidth(controls::UrDataGrid *grid);
     void onRowColChange();
     void onButtonClick(int &code, bool &cancel);
 
