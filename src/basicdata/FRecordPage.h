@@ -87,6 +87,8 @@ protected:
     void addRow(const QString &caption, QWidget *widget);
     // Adds a row with its own label widget.
     void addRow(QWidget *label, QWidget *widget) { place(label, widget); }
+    // Makes a grid no wider than its columns and a scroll bar.
+    static void fitGridWidth(controls::UrDataGrid *grid);
     // Shows a yes/no column of a grid as check marks.
     static void showAsCheck(controls::UrDataGrid *grid, int column);
     // Keeps a field as narrow as the characters it shows need.
@@ -94,7 +96,6 @@ protected:
 
 private:
     void place(QWidget *label, QWidget *widget);
-    void fitGridWidth(controls::UrDataGrid *grid);
     void onRowColChange();
     void onButtonClick(int &code, bool &cancel);
 

@@ -16,6 +16,7 @@ FSkupineProstorovList::FSkupineProstorovList(QWidget *parent) : FRecordPage(pare
     ProstoriDG->SetDataField({QStringLiteral("OZNAKA")});
     ProstoriDG->SetDataFieldCaption({QStringLiteral("Oznaka")});
     ProstoriDG->SetDataFieldLenChrs({10});
+    fitGridWidth(ProstoriDG);
     addRow(QString(), ProstoriDG);
     setButtons({0});
     setFrameless(true);
