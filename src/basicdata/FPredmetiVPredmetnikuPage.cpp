@@ -24,6 +24,7 @@ qint64 idOf(const UrComboBox *box) {
 FPredmetiVPredmetnikuPage::FPredmetiVPredmetnikuPage(QWidget *parent)
     : FRecordPage(parent), PredmetiDG(new UrDataGrid), PredmetnikL(new QLabel), OznakaDC(new UrComboBox),
       SteviloUrE(new UrText), DolzinaE(new UrText), TurnusDC(new UrComboBox), ZahtevnostDC(new UrComboBox),
+      ZahtevnostOpisL(new QLabel),
       SkupajL(new QLabel), VTurnusuDC(new UrComboBox), VTurnusuL(new QLabel) {
     grid()->SetCaption(QStringLiteral("Predmetniki"));
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
@@ -65,10 +66,23 @@ FPredmetiVPredmetnikuPage::FPredmetiVPredmetnikuPage(QWidget *parent)
     TurnusDC->SetListFields(QStringLiteral("OZNAKA"));
     TurnusDC->SetIdField(QStringLiteral("ID"));
     addField(QStringLiteral("Turnus"), TurnusDC, QStringLiteral("ID_TURNUSA"), 6);
-    ZahtevnostDC->SetListFields(QStringLiteral("ZAHTEVNOST;OPIS"));
-    ZahtevnostDC->SetIdField(QStringLiteral("ZAHTEVNOST"));
-    ZahtevnostDC->SetRowSource(PredmetiVPredmetniku::difficulties());
-    addField(QStringLiteral("Zahtevnost"), ZahtevnostDC, QStringLiteral("ZAHTEVNOST"), 4);
+    // The difficulty is a number; its description stands beside it.
+    auto *difficultyL = new UrLabel(frame()->Body());
+    BindField(difficultyL, ZahtevnostDC, QStringLiteral("ZAHTEVNOST"), QStringLiteral("Zahtevnost"),
+              PredmetiVPredmetniku::difficulties(), QStringLiteral("ZAHTEVNOST;OPIS"), QStringLiteral("ZAHTEVNOST"));
+    frame()->AddControl(ZahtevnostDC);
+    limitWidth(ZahtevnostDC, 4);
+    auto *difficulty = new QWidget;
+    auto *difficultyLayout = new QHBoxLayout(difficulty);
+    difficultyLayout->setContentsMargins(0, 0, 0, 0);
+    difficultyLayout->addWidget(ZahtevnostDC);
+    difficultyLayout->addWidget(ZahtevnostOpisL);
+    difficultyLayout->addStretch();
+    addRow(difficultyL, difficulty);
+    connect(ZahtevnostDC, &QComboBox::currentTextChanged, this, [this] {
+        const int row = ZahtevnostDC->findText(ZahtevnostDC->currentText(), Qt::MatchFixedString);
+        ZahtevnostOpisL->setText(row >= 0 ? ZahtevnostDC->itemData(row, Qt::ToolTipRole).toString() : QString());
+    });
     addRow(QStringLiteral("skupaj ur"), SkupajL);
     // The turnus of the second total only chooses what is summed; it is never a change.
     VTurnusuDC->SetListFields(QStringLiteral("OZNAKA"));

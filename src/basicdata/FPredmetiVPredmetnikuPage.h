@@ -29,6 +29,7 @@ public:
     controls::UrText *DolzinaE;
     controls::UrComboBox *TurnusDC;
     controls::UrComboBox *ZahtevnostDC;
+    QLabel *ZahtevnostOpisL; // the description of the chosen difficulty
     QLabel *SkupajL;
     controls::UrComboBox *VTurnusuDC;
     QLabel *VTurnusuL;
