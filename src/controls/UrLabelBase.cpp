@@ -1,5 +1,6 @@
 #include "UrLabelBase.h"
 
+#include "UrColors.h"
 #include "UrFonts.h"
 
 namespace zentrel::controls {
@@ -46,12 +47,7 @@ void UrLabelBase::SetBackColor(const QColor &color) {
 }
 
 void UrLabelBase::applyColors() {
-    QString style;
-    if (m_fore.isValid())
-        style += QStringLiteral("color: %1;").arg(m_fore.name());
-    if (m_back.isValid())
-        style += QStringLiteral("background-color: %1;").arg(m_back.name());
-    setStyleSheet(style);
+    setStyleSheet(ColorStyleSheet(m_fore, m_back));
 }
 
 } // namespace zentrel::controls

@@ -43,7 +43,7 @@ int RunVerifyCommand(const QStringList &args) {
     QTextStream out(stdout);
     for (const QString &k : krsitve)
         out << k << '\n';
-    out << "Urnik " << app.trenutniUrnikIme << ": "
+    out << "Urnik \"" << app.trenutniUrnikIme << "\": "
         << (krsitve.isEmpty() ? QStringLiteral("brez kršitev") : QStringLiteral("kršitev: %1").arg(krsitve.size()))
         << '\n';
     return krsitve.isEmpty() ? 0 : 1;
