@@ -9,7 +9,7 @@ namespace zentrel::basicdata {
 
 using namespace zentrel::controls;
 
-FOddelkiPage::FOddelkiPage(QWidget *parent) : FRecordPage(parent), OznakaE(new UrText), ImeE(new UrText) {
+FOddelkiPage::FOddelkiPage(QWidget *parent) : FLogicRecordPage(parent), OznakaE(new UrText), ImeE(new UrText) {
     grid()->SetCaption(QStringLiteral("Enote"));
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
     grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("Ime")});

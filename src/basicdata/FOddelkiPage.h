@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FRecordPage.h"
+#include "FLogicRecordPage.h"
 #include "Oddelki.h"
 
 namespace zentrel::controls {
@@ -10,7 +10,7 @@ class UrText;
 namespace zentrel::basicdata {
 
 // The tab "Enote": classes with code and name.
-class FOddelkiPage : public FRecordPage {
+class FOddelkiPage : public FLogicRecordPage<Oddelki, OddelekFields> {
     Q_OBJECT
 public:
     explicit FOddelkiPage(QWidget *parent = nullptr);
@@ -19,18 +19,10 @@ public:
     controls::UrText *ImeE;
 
 protected:
-    RecordLogic &logic() override { return m_logic; }
-    bool reopen() override { return m_logic.open(); }
-    void moved(int row) override { m_logic.moveTo(row); }
     void startNew() override;
-    bool saveNew() override { return m_logic.acceptAddNew(fields()); }
-    bool saveEdit() override { return m_logic.acceptEdit(fields()); }
-    bool deleteRecord() override { return m_logic.deleteCurrent(); }
-    QString headerText() const override { return m_logic.frameHeader(adding()); }
 
 private:
-    OddelekFields fields() const;
-    Oddelki m_logic;
+    OddelekFields fields() const override;
 };
 
 } // namespace zentrel::basicdata

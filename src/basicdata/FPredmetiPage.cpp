@@ -11,7 +11,7 @@ namespace zentrel::basicdata {
 using namespace zentrel::controls;
 
 FPredmetiPage::FPredmetiPage(QWidget *parent)
-    : FRecordPage(parent), OznakaE(new UrText), ImeE(new UrText), TipE(new UrText), KabinetniCB(new UrCheckBox) {
+    : FLogicRecordPage(parent), OznakaE(new UrText), ImeE(new UrText), TipE(new UrText), KabinetniCB(new UrCheckBox) {
     grid()->SetCaption(QStringLiteral("Predmeti"));
     grid()->SetDataField(
         {QStringLiteral("OZNAKA"), QStringLiteral("IME"), QStringLiteral("TIP"), QStringLiteral("KABINETNI")});

@@ -10,7 +10,7 @@ namespace zentrel::basicdata {
 
 using namespace zentrel::controls;
 
-FPredmetnikiPage::FPredmetnikiPage(QWidget *parent) : FRecordPage(parent), ImeE(new UrText), OpombaE(new UrText) {
+FPredmetnikiPage::FPredmetnikiPage(QWidget *parent) : FLogicRecordPage(parent), ImeE(new UrText), OpombaE(new UrText) {
     grid()->SetCaption(QStringLiteral("Predmetniki"));
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("IME")});
     grid()->SetDataFieldCaption({QStringLiteral("Ime"), QStringLiteral("Opomba")});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FRecordPage.h"
+#include "FLogicRecordPage.h"
 #include "Predmetniki.h"
 
 #include <functional>
@@ -13,7 +13,7 @@ namespace zentrel::basicdata {
 
 // The tab "Predmetniki": the programmes of the current curriculum; "Kopiraj" (F7) copies the
 // current programme through FKopirajPredmetnik.
-class FPredmetnikiPage : public FRecordPage {
+class FPredmetnikiPage : public FLogicRecordPage<Predmetniki, PredmetnikFields> {
     Q_OBJECT
 public:
     explicit FPredmetnikiPage(QWidget *parent = nullptr);
@@ -24,20 +24,12 @@ public:
     std::function<void(class FKopirajPredmetnik &dialog)> runCopyDialog;
 
 protected:
-    RecordLogic &logic() override { return m_logic; }
-    bool reopen() override { return m_logic.open(); }
     void configureBar(controls::UrComndBar &bar) override;
-    void moved(int row) override { m_logic.moveTo(row); }
     void startNew() override;
-    bool saveNew() override { return m_logic.acceptAddNew(fields()); }
-    bool saveEdit() override { return m_logic.acceptEdit(fields()); }
-    bool deleteRecord() override { return m_logic.deleteCurrent(); }
     void otherCommand(int code, bool &cancel) override;
-    QString headerText() const override { return m_logic.frameHeader(adding()); }
 
 private:
-    PredmetnikFields fields() const;
-    Predmetniki m_logic;
+    PredmetnikFields fields() const override;
 };
 
 } // namespace zentrel::basicdata

@@ -9,7 +9,7 @@ namespace zentrel::basicdata {
 using namespace zentrel::controls;
 
 FUciteljiPage::FUciteljiPage(QWidget *parent)
-    : FRecordPage(parent), OznakaE(new UrText), ImeE(new UrText), VmesnoImeE(new UrText), PriimekE(new UrText) {
+    : FLogicRecordPage(parent), OznakaE(new UrText), ImeE(new UrText), VmesnoImeE(new UrText), PriimekE(new UrText) {
     grid()->SetCaption(QStringLiteral("Učitelji"));
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("PRIIMEK"), QStringLiteral("IME")});
     grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("Priimek"), QStringLiteral("Ime")});
