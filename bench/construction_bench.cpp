@@ -11,10 +11,10 @@
 //
 // bench/run_construction_bench.sh runs it for 2, 4 and 8 classes per grade.
 
+#include "core/AppState.h"
+#include "core/ScriptedPresenter.h"
 #include "db/MBaza.h"
 #include "sample/SampleSchool.h"
-#include "shell/AppState.h"
-#include "shell/ScriptedPresenter.h"
 #include "timetable/IzbiraUrnika.h"
 #include "timetable/PreberiModelUrnika.h"
 #include "timetable/PreverjanjeUrnika.h"
@@ -49,9 +49,9 @@ int Generate(const QStringList &args) {
 
 int Construct(const QStringList &args) {
     QTextStream out(stdout);
-    shell::ScriptedPresenter presenter;
-    shell::PresenterScope scope(&presenter);
-    if (!db::OpenConnection(shell::App().projectConnection, args.value(0)))
+    core::ScriptedPresenter presenter;
+    core::PresenterScope scope(&presenter);
+    if (!db::OpenConnection(db::ProjectDb(), args.value(0)))
         return 1;
     const QString napaka = timetable::NastaviIzbiro({}, {}, QStringLiteral("0"));
     if (!napaka.isEmpty()) {
@@ -59,10 +59,9 @@ int Construct(const QStringList &args) {
         return 1;
     }
     // The timetable starts empty, so every run measures the whole construction.
-    shell::App().projectConnection.exec(
-        QStringLiteral("DELETE FROM TERMINI WHERE ID_URNIKA = %1").arg(shell::App().trenutniUrnik));
+    db::ProjectDb().exec(QStringLiteral("DELETE FROM TERMINI WHERE ID_URNIKA = %1").arg(core::App().trenutniUrnik));
     if (args.value(3) == QLatin1String("hard"))
-        shell::App().projectConnection.exec(QStringLiteral(
+        db::ProjectDb().exec(QStringLiteral(
             "INSERT INTO PREPOVEDI_UCITELJEV (ID_UCITELJA, DAN, URA) SELECT U.ID, D.DAN, R.URA FROM UCITELJI U, "
             "(SELECT 2 AS DAN UNION SELECT 4) D, (SELECT 2 AS URA UNION SELECT 3 UNION SELECT 4) R WHERE U.ID % 3 = "
             "0"));
@@ -80,8 +79,8 @@ int Construct(const QStringList &args) {
         out << "failed: " << presenter.texts().join(QStringLiteral(" | ")) << '\n';
         return 1;
     }
-    const QStringList krsitve = timetable::PreverjanjeUrnika(shell::App().trenutniPredmetnik,
-                                                             shell::App().trenutniUrnik, shell::App().trenutniTurnus)
+    const QStringList krsitve = timetable::PreverjanjeUrnika(core::App().trenutniPredmetnik, core::App().trenutniUrnik,
+                                                             core::App().trenutniTurnus)
                                     .preveri();
     out << QStringLiteral("classes=%1 units=%2 periods=%3 load+prepare=%4ms first=%5ms second=%6ms third=%7ms "
                           "save=%8ms peak=%9MB placed=%10% violations=%11 unplaced after rounds 1/2/3=%12/%13/%14 "

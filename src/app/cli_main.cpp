@@ -1,6 +1,6 @@
+#include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "sample/SampleCommand.h"
-#include "shell/ConsolePresenter.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
 #include "timetable/ConstructCommand.h"
@@ -70,8 +70,8 @@ int main(int argc, char **argv) {
     if (it == projectCommands().end())
         return printUsage();
 
-    shell::ConsolePresenter console(args.contains(QStringLiteral("--yes")) ? shell::Answer::Yes : shell::Answer::No);
-    shell::SetPresenter(&console);
+    core::ConsolePresenter console(args.contains(QStringLiteral("--yes")) ? core::Answer::Yes : core::Answer::No);
+    core::SetPresenter(&console);
     shell::StartupOptions options;
     options.openInitialProject = false;
     if (!shell::StartUp(QCoreApplication::applicationDirPath(), options))

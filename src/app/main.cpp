@@ -12,7 +12,7 @@
 #include "controls/TabPageSets.h"
 #include "controls/UrDataGrid.h"
 #include "controls/UrTabStrip.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 #include "shell/FGlavna.h"
 #include "shell/FNastavitve.h"
 #include "shell/ProjectFiles.h"
@@ -154,9 +154,9 @@ int main(int argc, char **argv) {
     shell::FNastavitve::RegisterTabs();
     basicdata::RegisterBasicDataTabs();
     shell::FGlavna window;
-    shell::SetPresenter(&window.presenter());
-    shell::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
-    controls::UrDataGrid::SetSizeClass(shell::App().sizeClass);
+    core::SetPresenter(&window.presenter());
+    core::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
+    controls::UrDataGrid::SetSizeClass(core::App().sizeClass);
     window.show();
 
     const QStringList positional = parser.positionalArguments();
@@ -179,6 +179,6 @@ int main(int argc, char **argv) {
         ScheduleScreenshot(window, request);
     }
     const int rc = app.exec();
-    shell::SetPresenter(nullptr);
+    core::SetPresenter(nullptr);
     return rc;
 }

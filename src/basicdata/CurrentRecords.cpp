@@ -1,7 +1,7 @@
 #include "CurrentRecords.h"
 
+#include "core/AppState.h"
 #include "db/MBaza.h"
-#include "shell/AppState.h"
 #include "shell/ProjectFiles.h"
 #include "shell/ShellHooks.h"
 
@@ -21,7 +21,7 @@ void ResetTrenutni() {
 
 qint64 CurrentCurriculum() {
     db::Connection &c = db::ProjectDb();
-    const qint64 chosen = shell::App().trenutniPredmetnik;
+    const qint64 chosen = core::App().trenutniPredmetnik;
     if (chosen >= 0 && c.scalar(QStringLiteral("SELECT count(*) FROM PREDMETNIKI WHERE ID = ?"), {chosen}).toInt() > 0)
         return chosen;
     const db::RowSet rows = c.query(QStringLiteral("SELECT ID FROM PREDMETNIKI"));
@@ -33,10 +33,10 @@ qint64 CurrentCurriculum() {
 namespace zentrel::basicdata {
 
 void SetSchoolName(const QString &name) {
-    shell::App().schoolName = name;
+    core::App().schoolName = name;
     if (shell::Hooks().schoolNameChanged)
         shell::Hooks().schoolNameChanged(name);
-    if (shell::Hooks().captionChanged && shell::App().projectOpen())
+    if (shell::Hooks().captionChanged && db::ProjectOpen())
         shell::Hooks().captionChanged(shell::MainCaption());
 }
 

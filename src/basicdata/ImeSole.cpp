@@ -2,9 +2,9 @@
 
 #include "CurrentRecords.h"
 #include "WriteAction.h"
+#include "core/AppState.h"
 #include "db/MBaza.h"
 #include "db/SqlText.h"
-#include "shell/AppState.h"
 
 namespace zentrel::basicdata {
 
@@ -14,7 +14,7 @@ ImeSole::ImeSole() : RecordLogic(QStringLiteral("SELECT * FROM INI WHERE ATRIBUT
 
 bool ImeSole::open() {
     const bool ok = m_list.requery();
-    if (shell::App().schoolName != name())
+    if (core::App().schoolName != name())
         SetSchoolName(name());
     return ok;
 }

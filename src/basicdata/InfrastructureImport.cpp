@@ -2,15 +2,15 @@
 
 #include "CurrentRecords.h"
 #include "WriteAction.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
-#include "shell/AppState.h"
-#include "shell/Messages.h"
 
 #include <QFileInfo>
 
 namespace zentrel::basicdata {
 
-using shell::ShowMessage;
+using core::ShowMessage;
 
 namespace {
 
@@ -38,7 +38,7 @@ bool InfrastructureImport::run(const QString &path) {
     const QString fileName = QFileInfo(path).fileName();
     db::Connection &project = db::ProjectDb();
     if (QFileInfo(path).canonicalFilePath() == QFileInfo(project.path()).canonicalFilePath()) {
-        ShowMessage(shell::MsgWarning, QStringLiteral("Datoteka # ne vsebuje veljavne infrastrukture"), fileName);
+        ShowMessage(core::MsgWarning, QStringLiteral("Datoteka # ne vsebuje veljavne infrastrukture"), fileName);
         return false;
     }
     QString schoolName;
@@ -48,21 +48,21 @@ bool InfrastructureImport::run(const QString &path) {
             return false;
         const db::RowSet rows = other.query(QStringLiteral("Select * from INI where atribut = 'Ime_Sole'"));
         if (rows.isEmpty()) {
-            ShowMessage(shell::MsgWarning, QStringLiteral("Datoteka # ne vsebuje veljavne infrastrukture"), fileName);
+            ShowMessage(core::MsgWarning, QStringLiteral("Datoteka # ne vsebuje veljavne infrastrukture"), fileName);
             return false;
         }
         schoolName = rows.text(0, QStringLiteral("VREDNOST"));
     }
-    if (ShowMessage(shell::MsgQuestion,
+    if (ShowMessage(core::MsgQuestion,
                     QStringLiteral("Ali ste prepričani, da želite uvoziti infrastrukturo šole #.\n\n"
                                    "Trenutna infrastruktura bo nepovratno izbrisana."),
-                    schoolName) != shell::Answer::Yes)
+                    schoolName) != core::Answer::Yes)
         return false;
 
     const QString version = db::ReadIni(QStringLiteral("Verzija"), project);
     db::AttachedFile source(project, path, QStringLiteral("uvoz"));
     if (!source.isAttached()) {
-        shell::ShowErrorMessage(QStringLiteral("Datoteke # ni mogoče odpreti."), project.lastError(), fileName);
+        core::ShowErrorMessage(QStringLiteral("Datoteke # ni mogoče odpreti."), project.lastError(), fileName);
         return false;
     }
     {
@@ -84,7 +84,7 @@ bool InfrastructureImport::run(const QString &path) {
             return false;
     }
     SetSchoolName(db::ReadIni(QStringLiteral("Ime_Sole"), project));
-    ShowMessage(shell::MsgInformation, QStringLiteral("Uvoz infrastrukture je zaključen."));
+    ShowMessage(core::MsgInformation, QStringLiteral("Uvoz infrastrukture je zaključen."));
     return true;
 }
 

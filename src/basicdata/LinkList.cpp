@@ -2,8 +2,8 @@
 
 #include "RecordText.h"
 #include "WriteAction.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
-#include "shell/Messages.h"
 
 namespace zentrel::basicdata {
 
@@ -18,7 +18,7 @@ bool LinkList::load(qint64 owner) {
     if (!c.lastError().isError())
         m_available = c.query(m_config.availableSql.arg(owner));
     if (c.lastError().isError()) {
-        shell::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
+        core::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
         return false;
     }
     return true;

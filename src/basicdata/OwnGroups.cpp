@@ -1,7 +1,7 @@
 #include "OwnGroups.h"
 
+#include "core/Messages.h"
 #include "db/MBaza.h"
-#include "shell/Messages.h"
 
 namespace zentrel::basicdata {
 
@@ -37,7 +37,7 @@ qint64 CountRows(const QString &sql) {
     db::Connection &c = db::ProjectDb();
     const QVariant v = c.scalar(sql);
     if (c.lastError().isError()) {
-        shell::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
+        core::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
         return -1;
     }
     return v.isNull() ? 0 : v.toLongLong();

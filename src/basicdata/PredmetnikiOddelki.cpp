@@ -3,8 +3,8 @@
 #include "OwnGroups.h"
 #include "RecordText.h"
 #include "WriteAction.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
-#include "shell/Messages.h"
 
 namespace zentrel::basicdata {
 
@@ -25,7 +25,7 @@ bool PredmetnikiOddelki::load(qint64 curriculum, qint64 programme) {
             .arg(curriculum)
             .arg(programme));
     if (c.lastError().isError()) {
-        shell::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
+        core::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
         return false;
     }
     m_available = available(chosenIds());
@@ -59,7 +59,7 @@ db::RowSet PredmetnikiOddelki::available(const QList<qint64> &chosen) const {
     db::Connection &c = db::ProjectDb();
     db::RowSet rows = c.query(sql);
     if (c.lastError().isError())
-        shell::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
+        core::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
     return rows;
 }
 
@@ -76,8 +76,8 @@ bool PredmetnikiOddelki::mayRemove(qint64 group) {
     if (valid < 0)
         return false;
     if (valid > 0) {
-        shell::ShowMessage(shell::MsgWarning,
-                           QStringLiteral("Enote ni mogoče spreminjati ali brisati, ker nastopa v veljavnem urniku."));
+        core::ShowMessage(core::MsgWarning,
+                          QStringLiteral("Enote ni mogoče spreminjati ali brisati, ker nastopa v veljavnem urniku."));
         return false;
     }
     const qint64 assignments = CountRows(QStringLiteral("SELECT count(*) FROM RAZPORED WHERE ") + where);

@@ -1,7 +1,7 @@
 #include "RecordList.h"
 
+#include "core/Messages.h"
 #include "db/MBaza.h"
-#include "shell/Messages.h"
 
 namespace zentrel::basicdata {
 
@@ -11,7 +11,7 @@ bool RecordList::read() {
     if (c.lastError().isError()) {
         m_rows = {};
         m_position = -1;
-        shell::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
+        core::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
         return false;
     }
     m_rows = std::move(rows);

@@ -1,12 +1,12 @@
 #include "RecordLogic.h"
 
-#include "shell/Messages.h"
+#include "core/Messages.h"
 
 namespace zentrel::basicdata {
 
 bool RecordLogic::refuse(const QString &field, const QString &text, const QVariant &value) {
     m_invalidField = field;
-    shell::ShowMessage(shell::MsgWarning, text, value);
+    core::ShowMessage(core::MsgWarning, text, value);
     return false;
 }
 

@@ -1,6 +1,6 @@
 #include "RecordText.h"
 
-#include "shell/Messages.h"
+#include "core/Messages.h"
 
 #include <QStringList>
 
@@ -42,7 +42,7 @@ bool ConfirmDelete(const QString &question, const QString &label, const QString 
     QString text = question;
     if (!extraLine.isEmpty())
         text += u'\n' + extraLine;
-    return shell::ShowMessage(shell::MsgQuestion, text, label) == shell::Answer::Yes;
+    return core::ShowMessage(core::MsgQuestion, text, label) == core::Answer::Yes;
 }
 
 } // namespace zentrel::basicdata

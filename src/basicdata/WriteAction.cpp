@@ -1,7 +1,7 @@
 #include "WriteAction.h"
 
+#include "core/Messages.h"
 #include "db/MBaza.h"
-#include "shell/Messages.h"
 
 namespace zentrel::basicdata {
 
@@ -45,7 +45,7 @@ bool WriteAction::commit() {
         m_error = m_db.lastError();
     m_ok = false;
     m_transaction.reset(); // rolls back before the message is shown
-    shell::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče shraniti."), m_error);
+    core::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče shraniti."), m_error);
     return false;
 }
 

@@ -34,7 +34,7 @@ private:
     db::Connection &m_db;
     std::optional<db::Transaction> m_transaction;
     bool m_ok = true;
-    db::DbError m_error;
+    core::DbError m_error;
 };
 
 } // namespace zentrel::basicdata

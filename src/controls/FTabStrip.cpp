@@ -3,8 +3,8 @@
 #include "TabWindow.h"
 #include "UrComndBar.h"
 #include "UrComndBarClient.h"
+#include "core/AppState.h"
 #include "db/MBaza.h"
-#include "shell/AppState.h"
 
 #include <QMap>
 #include <QStackedWidget>
@@ -66,7 +66,7 @@ FTabStrip::~FTabStrip() = default;
 
 bool FTabStrip::ShowPageSet(int set, const QString &menuCaption) {
     PageSetContext context;
-    if (set == PageSet::TimetableSet && shell::App().projectOpen())
+    if (set == PageSet::TimetableSet && db::ProjectOpen())
         context.timetableCount = CountTimetables(db::ProjectDb());
     if (electiveStage())
         context.electivesAutomaticStage = electiveStage()();

@@ -2,8 +2,8 @@
 
 #include "RecordSearch.h"
 #include "UrComndBar.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
-#include "shell/Messages.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -144,7 +144,7 @@ bool UrDataGrid::reread() {
     db::Connection &c = m_connection ? *m_connection : db::ProjectDb();
     db::RowSet rows = c.query(m_sql);
     if (c.lastError().isError()) {
-        shell::ShowErrorMessage(QString(), c.lastError());
+        core::ShowErrorMessage(QString(), c.lastError());
         m_model.close();
         return false;
     }

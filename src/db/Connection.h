@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DbError.h"
 #include "RowSet.h"
+#include "core/DbError.h"
 
 #include <QString>
 #include <QVariant>
@@ -11,6 +11,9 @@
 struct sqlite3;
 
 namespace zentrel::db {
+
+using core::DbError;
+using core::DbErrorCode;
 
 // One open database file. Every connection runs with foreign keys on, so the deletion rules
 // of the schema cascade. Errors are returned as data (lastError()); nothing throws.

@@ -1,8 +1,8 @@
 #include "MBaza.h"
 
 #include "SqlText.h"
-#include "shell/AppState.h"
-#include "shell/Messages.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,25 +10,43 @@
 
 namespace zentrel::db {
 
-using shell::App;
-using shell::ShowMessage;
+using core::App;
+using core::ShowMessage;
 
-Connection &ProjectDb() { return App().projectConnection; }
-Connection &SettingsDb() { return App().settingsConnection; }
+Connection &ProjectDb() {
+    static Connection project;
+    return project;
+}
+
+Connection &SettingsDb() {
+    static Connection settings;
+    return settings;
+}
+
+bool ProjectOpen() {
+    return ProjectDb().isOpen();
+}
+
+void CloseProgramConnections() {
+    ProjectDb().close();
+    SettingsDb().close();
+}
 
 bool OpenConnection(Connection &connection, const QString &path, bool report) {
     if (connection.open(path))
         return true;
     if (connection.lastError().code == DbErrorCode::FileNotFound) {
         if (report)
-            ShowMessage(shell::MsgError, QStringLiteral("Ni datoteke #."), path);
+            ShowMessage(core::MsgError, QStringLiteral("Ni datoteke #."), path);
     } else {
-        ShowMessage(shell::MsgError, QStringLiteral("Datoteka # ni ustreznega formata ali pa je pokvarjena."), path);
+        ShowMessage(core::MsgError, QStringLiteral("Datoteka # ni ustreznega formata ali pa je pokvarjena."), path);
     }
     return false;
 }
 
-void CloseConnection(Connection &connection) { connection.close(); }
+void CloseConnection(Connection &connection) {
+    connection.close();
+}
 
 QString FieldText(const RowSet &rows, int row, const QString &column) {
     const int c = rows.columnIndex(column);
@@ -191,8 +209,8 @@ bool CopyAttachedTable(Connection &target, const QString &alias, const QString &
     if (common.isEmpty())
         return true;
     const QString list = common.join(u',');
-    return target.exec(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM %3.%1 %4")
-                           .arg(table, list, alias, condition));
+    return target.exec(
+        QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM %3.%1 %4").arg(table, list, alias, condition));
 }
 
 bool CopyTable(const QString &table, const QString &sourceFile, Connection &target, const QString &condition,

@@ -9,10 +9,14 @@
 // A call without a connection uses the project connection of the program state.
 namespace zentrel::db {
 
-// The project connection of the program state.
+// The connection to the open project; one for the whole program.
 Connection &ProjectDb();
-// The settings connection (zn.opm) of the program state.
+// The settings connection (zn.opm), open for the whole run.
 Connection &SettingsDb();
+// True while a project is open on the project connection.
+bool ProjectOpen();
+// Closes both program connections (the program state is being replaced, as in tests).
+void CloseProgramConnections();
 
 // Opens `connection` on an existing file. A missing file gives false (and, with report,
 // "Ni datoteke #."); a file that is not a database gives

@@ -2,7 +2,7 @@
 
 #include "MBaza.h"
 #include "Schema.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 namespace zentrel::db {
 
@@ -15,7 +15,9 @@ bool repair(Connection &c, const QString &sql) {
     return c.lastError().isIgnorableDuringRepair();
 }
 
-int count(Connection &c, const QString &sql) { return c.scalar(sql).toInt(); }
+int count(Connection &c, const QString &sql) {
+    return c.scalar(sql).toInt();
+}
 
 bool defaultTurnusi(Connection &c) {
     if (count(c, QStringLiteral("Select Count(*) As Stevilo from TURNUSI")) >= 2)
@@ -95,7 +97,9 @@ bool cleanUp(Connection &c) {
 }
 
 // A probe returns no rows; it fails only when the column is missing.
-bool columnMissing(Connection &c, const QString &probe) { return !c.exec(probe); }
+bool columnMissing(Connection &c, const QString &probe) {
+    return !c.exec(probe);
+}
 
 bool columnAdditions(Connection &c) {
     if (columnMissing(c, QStringLiteral("select Stevilo_uciteljev from IZBIRNI_Predmeti where 1=2"))) {
@@ -131,7 +135,7 @@ QStringList MissingTables(Connection &connection) {
 }
 
 void LookUpCurrentChoices(Connection &c) {
-    shell::AppState &app = shell::App();
+    core::AppState &app = core::App();
     const RowSet timetable = c.query(QStringLiteral("SELECT * FROM URNIKI WHERE ID=%1").arg(app.trenutniUrnik));
     if (timetable.isEmpty()) {
         app.trenutniUrnik = -7;
@@ -157,7 +161,7 @@ void LookUpCurrentChoices(Connection &c) {
 }
 
 void ReadDefaultNorms(Connection &c) {
-    shell::AppState &app = shell::App();
+    core::AppState &app = core::App();
     const qint64 max = ToLong(ReadIni(QStringLiteral("Privzet normativ max"), c));
     if (max < 1) {
         app.normativMax = 28;

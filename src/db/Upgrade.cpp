@@ -2,16 +2,16 @@
 
 #include "MBaza.h"
 #include "Schema.h"
-#include "shell/AppState.h"
-#include "shell/Messages.h"
-#include "shell/TextFunctions.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
+#include "core/TextFunctions.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace zentrel::db {
 
-using shell::ShowMessage;
+using core::ShowMessage;
 
 bool CopyAllTables(const QString &sourcePath, Connection &target) {
     // Rows of an old file may precede the rows they refer to; the keys are checked by the
@@ -25,10 +25,14 @@ bool CopyAllTables(const QString &sourcePath, Connection &target) {
             Transaction t(target);
             ok = t.isActive();
             // INI and the time grid first, then everything else, as the program always has.
-            QStringList order{QStringLiteral("INI"),         QStringLiteral("STAVBE"),
-                              QStringLiteral("PROSTORI"),    QStringLiteral("SKUPINE_PROSTOROV"),
-                              QStringLiteral("PROSTORI_V_SKUPINI"), QStringLiteral("TURNUSI"),
-                              QStringLiteral("IZMENE"),      QStringLiteral("URE"),
+            QStringList order{QStringLiteral("INI"),
+                              QStringLiteral("STAVBE"),
+                              QStringLiteral("PROSTORI"),
+                              QStringLiteral("SKUPINE_PROSTOROV"),
+                              QStringLiteral("PROSTORI_V_SKUPINI"),
+                              QStringLiteral("TURNUSI"),
+                              QStringLiteral("IZMENE"),
+                              QStringLiteral("URE"),
                               QStringLiteral("IZMENA_TURNUS")};
             for (const QString &table : SchemaTables())
                 if (!order.contains(table))
@@ -37,15 +41,15 @@ bool CopyAllTables(const QString &sourcePath, Connection &target) {
                 if (!ok)
                     break;
                 const bool present =
-                    target.scalar(QStringLiteral("SELECT count(*) FROM star.sqlite_master WHERE type='table' AND "
-                                                 "name=? COLLATE NOCASE"),
-                                  {table})
+                    target
+                        .scalar(QStringLiteral("SELECT count(*) FROM star.sqlite_master WHERE type='table' AND "
+                                               "name=? COLLATE NOCASE"),
+                                {table})
                         .toInt() > 0;
                 if (present)
                     ok = CopyAttachedTable(target, source.alias(), table);
             }
-            ok = ok && WriteIni(QString::number(CurrentSchemaVersion), QStringLiteral("Verzija"), target) &&
-                 t.commit();
+            ok = ok && WriteIni(QString::number(CurrentSchemaVersion), QStringLiteral("Verzija"), target) && t.commit();
         }
     }
     return target.setForeignKeys(true) && ok;
@@ -53,20 +57,21 @@ bool CopyAllTables(const QString &sourcePath, Connection &target) {
 
 UpgradeResult UpgradeProject(const QString &path, const QString &defaultsDatabase) {
     UpgradeResult result;
-    const QString fileName = shell::SplitPath(path).second;
-    if (ShowMessage(shell::MsgQuestion,
+    const QString fileName = core::SplitPath(path).second;
+    if (ShowMessage(core::MsgQuestion,
                     QStringLiteral("Projekt # je narejen s starejšo verzijo programa.\n\nProjekt bo posodobljen. Star "
                                    "format podatkov bo shranjen v #.\n\n Ali  želiš nadajevati?"),
-                    fileName, fileName + QStringLiteral(".bak")) != shell::Answer::Yes) {
+                    fileName, fileName + QStringLiteral(".bak")) != core::Answer::Yes) {
         result.path = path;
         return result;
     }
-    Connection &project = shell::App().projectConnection;
+    Connection &project = db::ProjectDb();
     project.close();
     const QString backup = MakeBackup(path);
     if (backup.isEmpty()) {
-        ShowMessage(shell::MsgError, QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\n"
-                                                    "Odstranite zaščito in poskusite znova."),
+        ShowMessage(core::MsgError,
+                    QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\n"
+                                   "Odstranite zaščito in poskusite znova."),
                     path);
         result.failed = true;
         return result;
@@ -78,7 +83,7 @@ UpgradeResult UpgradeProject(const QString &path, const QString &defaultsDatabas
         if (!QFileInfo::exists(znt))
             target = znt;
     }
-    ShowMessage(shell::MsgProgressBegin, QStringLiteral("Posodabljam projekt #"), fileName);
+    ShowMessage(core::MsgProgressBegin, QStringLiteral("Posodabljam projekt #"), fileName);
     QFile::remove(target);
     bool ok = QFile::copy(defaultsDatabase, target);
     if (ok)
@@ -94,12 +99,12 @@ UpgradeResult UpgradeProject(const QString &path, const QString &defaultsDatabas
         project.close();
         QFile::remove(target);
         QFile::rename(backup, path);
-        ShowMessage(shell::MsgProgressEnd, QString());
-        shell::ShowErrorMessage(QStringLiteral("Napaka pri odpiranju datoteke s podatki."), error, path);
+        ShowMessage(core::MsgProgressEnd, QString());
+        core::ShowErrorMessage(QStringLiteral("Napaka pri odpiranju datoteke s podatki."), error, path);
         result.failed = true;
         return result;
     }
-    ShowMessage(shell::MsgProgressEnd, QStringLiteral("Projekt # posodobljen."), shell::SplitPath(target).second);
+    ShowMessage(core::MsgProgressEnd, QStringLiteral("Projekt # posodobljen."), core::SplitPath(target).second);
     result.upgraded = true;
     result.path = target;
     return result;

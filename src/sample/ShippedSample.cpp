@@ -1,9 +1,9 @@
 #include "ShippedSample.h"
 
 #include "SampleCalendar.h"
+#include "core/AppState.h"
 #include "db/MBaza.h"
 #include "db/StoredQueries.h"
-#include "shell/AppState.h"
 #include "timetable/SestavljanjeUrnika.h"
 
 #include <QFile>
@@ -30,8 +30,8 @@ bool fail(QString *errorText, const QString &text) {
 bool MakeShippedSample(const QString &path, const SampleOptions &options, QString *errorText) {
     if (!GenerateSampleSchool(path, options, errorText))
         return false;
-    shell::AppState &app = shell::App();
-    db::Connection &c = app.projectConnection;
+    core::AppState &app = core::App();
+    db::Connection &c = db::ProjectDb();
     auto abandon = [&](const QString &text) {
         c.close();
         QFile::remove(path);
@@ -60,14 +60,13 @@ bool MakeShippedSample(const QString &path, const SampleOptions &options, QStrin
     const int year = SchoolYearStart(options.referenceDate.isValid() ? options.referenceDate : QDate::currentDate());
     const qint64 second = db::NextId(QStringLiteral("URNIKI"), c);
     db::Transaction t(c);
-    const bool ok =
-        c.exec(QStringLiteral("INSERT INTO VELJAVNOST_URNIKA (ID, ID_URNIKA, VELJA_OD, VELJA_DO, "
-                              "ZACETNI_TURNUS_IZMENE_A, STEVILO_TURNUSOV) VALUES (?, ?, ?, ?, 1, ?)"),
-               {db::NextId(QStringLiteral("VELJAVNOST_URNIKA"), c), timetable, weekdayFrom(QDate(year, 9, 1)),
-                QDate(year + 1, 6, 24), turnusi.rowCount()}) &&
-        c.exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (?, ?, ?)"),
-               {second, QStringLiteral("Urnik za poskus"), curriculum}) &&
-        db::InsertClassFrames(c, second, curriculum) && t.commit();
+    const bool ok = c.exec(QStringLiteral("INSERT INTO VELJAVNOST_URNIKA (ID, ID_URNIKA, VELJA_OD, VELJA_DO, "
+                                          "ZACETNI_TURNUS_IZMENE_A, STEVILO_TURNUSOV) VALUES (?, ?, ?, ?, 1, ?)"),
+                           {db::NextId(QStringLiteral("VELJAVNOST_URNIKA"), c), timetable,
+                            weekdayFrom(QDate(year, 9, 1)), QDate(year + 1, 6, 24), turnusi.rowCount()}) &&
+                    c.exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (?, ?, ?)"),
+                           {second, QStringLiteral("Urnik za poskus"), curriculum}) &&
+                    db::InsertClassFrames(c, second, curriculum) && t.commit();
     if (!ok)
         return abandon(c.lastError().description);
     c.exec(QStringLiteral("VACUUM"));

@@ -1,12 +1,14 @@
 #include "FFileDialog.h"
 
-#include "Messages.h"
+#include "core/Messages.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace zentrel::shell {
+
+using namespace core;
 
 QString DialogFilter(const QString &programFilter) {
     const QStringList parts = programFilter.split(u'|');

@@ -1,6 +1,5 @@
 #include "FGlavna.h"
 
-#include "AppState.h"
 #include "FFileDialog.h"
 #include "FOProgramu.h"
 #include "FOzadje.h"
@@ -12,6 +11,7 @@
 #include "controls/TabPageSets.h"
 #include "controls/UrKeyPreview.h"
 #include "controls/UrStatusLine.h"
+#include "core/AppState.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,6 +26,8 @@
 #include <QUrl>
 
 namespace zentrel::shell {
+
+using namespace core;
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "FNastavitveTurnusi.h"
 
-#include "Messages.h"
 #include "controls/UrCheckBox.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
@@ -8,6 +7,7 @@
 #include "controls/UrFrame.h"
 #include "controls/UrLabel.h"
 #include "controls/UrText.h"
+#include "core/Messages.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,6 +15,8 @@
 #include <QVBoxLayout>
 
 namespace zentrel::shell {
+
+using namespace core;
 
 using namespace controls;
 

@@ -1,6 +1,6 @@
 #include "FOProgramu.h"
 
-#include "AppState.h"
+#include "core/AppState.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 namespace zentrel::shell {
+
+using namespace core;
 
 FOProgramu::FOProgramu(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("O programu"));

@@ -11,6 +11,8 @@
 
 namespace zentrel::shell {
 
+using namespace core;
+
 namespace {
 
 const QString kCaption = QStringLiteral("Zentrel");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Messages.h"
+#include "core/Messages.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -24,11 +24,11 @@ public:
     explicit FSporocilo(QWidget *parent = nullptr);
 
     // Prepares the window for a message: icon, buttons and text.
-    void Init(const Message &message);
+    void Init(const core::Message &message);
     // Sets the text and sizes the window to it within the width bounds.
     void SetText(const QString &text);
     // Shows the window modally and returns the answer: Yes/No for a question, Ok otherwise.
-    Answer Odgovor();
+    core::Answer Odgovor();
 
     QString text() const;
     // Width bounds in device pixels for this window's screen.
@@ -40,14 +40,14 @@ protected:
     void reject() override;
 
 private:
-    void answer(Answer a);
+    void answer(core::Answer a);
 
     QLabel *m_icon = nullptr;
     QLabel *m_text = nullptr;
     QPushButton *m_confirm = nullptr; // "V redu" or "Da", key Enter
     QPushButton *m_no = nullptr;      // "Ne", key Esc (questions only)
     bool m_question = false;
-    Answer m_answer = Answer::None;
+    core::Answer m_answer = core::Answer::None;
 };
 
 // The window shown between a progress message (kind 6) and its end (kind 7): no buttons,
@@ -70,7 +70,7 @@ private:
 // Presents ShowMessage in the program: the FSporocilo dialog for kinds 0 to 5 (and the final text
 // of kind 7), the progress window for kinds 6 and 7, the status line of the current window for
 // kinds 8 and 9. The progress window steps aside while another message is shown.
-class DialogPresenter : public MessagePresenter {
+class DialogPresenter : public core::MessagePresenter {
 public:
     // Receives status texts (kinds 8 and 9); warning is true for kind 9.
     using StatusSink = std::function<void(const QString &text, bool warning)>;
@@ -78,7 +78,7 @@ public:
     explicit DialogPresenter(QWidget *parent = nullptr);
     ~DialogPresenter() override;
 
-    Answer present(const Message &message) override;
+    core::Answer present(const core::Message &message) override;
 
     void setParent(QWidget *parent) { m_parent = parent; }
     void setStatusSink(StatusSink sink) { m_statusSink = std::move(sink); }
@@ -86,7 +86,7 @@ public:
     FNapredek *progressWindow() const { return m_progress; }
 
 private:
-    Answer showDialog(const Message &message);
+    core::Answer showDialog(const core::Message &message);
 
     QPointer<QWidget> m_parent;
     QPointer<FNapredek> m_progress;

@@ -1,9 +1,11 @@
 #include "NastavitvePrveUre.h"
 
-#include "Messages.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
 
 namespace zentrel::shell {
+
+using namespace core;
 
 using db::ProjectDb;
 

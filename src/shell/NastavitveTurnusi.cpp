@@ -1,14 +1,16 @@
 #include "NastavitveTurnusi.h"
 
-#include "AppState.h"
 #include "LookupTables.h"
-#include "Messages.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
 #include "db/SqlText.h"
 
 #include <QHash>
 
 namespace zentrel::shell {
+
+using namespace core;
 
 using db::ProjectDb;
 
@@ -217,7 +219,7 @@ bool NastavitveTurnusi::Save(TurnusiIzmeneChoices &choices) const {
     const QString max = QString::number(choices.normativMax.trimmed().toLongLong());
     const QString min = QString::number(choices.normativMin.trimmed().toLongLong());
     bool ok = false;
-    db::DbError error;
+    core::DbError error;
     {
         db::Transaction transaction(ProjectDb());
         ok = transaction.isActive() && saveRows(choices) && db::WriteIni(max, kNormMaxKey) &&

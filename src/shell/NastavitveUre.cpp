@@ -1,10 +1,12 @@
 #include "NastavitveUre.h"
 
-#include "AppState.h"
-#include "Messages.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
 
 namespace zentrel::shell {
+
+using namespace core;
 
 using db::ProjectDb;
 

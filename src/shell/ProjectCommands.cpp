@@ -1,15 +1,17 @@
 #include "ProjectCommands.h"
 
-#include "AppState.h"
-#include "Messages.h"
 #include "ProjectFiles.h"
 #include "Startup.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
 
 #include <QRegularExpression>
 #include <QTextStream>
 
 namespace zentrel::shell {
+
+using namespace core;
 
 namespace {
 
@@ -22,16 +24,17 @@ int usage(const QString &text) {
 
 QStringList MainTableCounts() {
     static const QStringList tables{
-        QStringLiteral("STAVBE"),     QStringLiteral("PROSTORI"),    QStringLiteral("SKUPINE_PROSTOROV"),
-        QStringLiteral("UCITELJI"),   QStringLiteral("ODDELKI"),     QStringLiteral("SKUPINE_ODDELKOV"),
+        QStringLiteral("STAVBE"),     QStringLiteral("PROSTORI"),          QStringLiteral("SKUPINE_PROSTOROV"),
+        QStringLiteral("UCITELJI"),   QStringLiteral("ODDELKI"),           QStringLiteral("SKUPINE_ODDELKOV"),
         QStringLiteral("PREDMETI"),   QStringLiteral("SKUPINE_PREDMETOV"), QStringLiteral("PREDMETNIKI"),
-        QStringLiteral("PROGRAMI"),   QStringLiteral("RAZPORED"),    QStringLiteral("URNIKI"),
+        QStringLiteral("PROGRAMI"),   QStringLiteral("RAZPORED"),          QStringLiteral("URNIKI"),
         QStringLiteral("TERMINI"),    QStringLiteral("VELJAVNOST_URNIKA"), QStringLiteral("PROSTI_DNEVI"),
-        QStringLiteral("ERD_UCENEC"), QStringLiteral("IZBIRNI_NABORI"), QStringLiteral("IZBIRNI_PREDMETI_UCENCI")};
+        QStringLiteral("ERD_UCENEC"), QStringLiteral("IZBIRNI_NABORI"),    QStringLiteral("IZBIRNI_PREDMETI_UCENCI")};
     QStringList lines;
-    db::Connection &c = App().projectConnection;
+    db::Connection &c = db::ProjectDb();
     for (const QString &t : tables)
-        lines << QStringLiteral("%1: %2").arg(t).arg(c.scalar(QStringLiteral("SELECT count(*) FROM ") + t).toLongLong());
+        lines << QStringLiteral("%1: %2").arg(t).arg(
+            c.scalar(QStringLiteral("SELECT count(*) FROM ") + t).toLongLong());
     return lines;
 }
 
@@ -53,7 +56,7 @@ int RunCheckCommand(const QStringList &args) {
     QTextStream out(stdout);
     out << "Projekt: " << App().projectPath() << '\n';
     out << "Šola: " << App().schoolName << '\n';
-    out << "Verzija: " << db::SchemaVersion(App().projectConnection) << '\n';
+    out << "Verzija: " << db::SchemaVersion(db::ProjectDb()) << '\n';
     for (const QString &line : MainTableCounts())
         out << line << '\n';
     return 0;

@@ -1,9 +1,9 @@
 #include "ProjectFiles.h"
 
-#include "AppState.h"
-#include "Messages.h"
 #include "ShellHooks.h"
-#include "TextFunctions.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
+#include "core/TextFunctions.h"
 #include "db/MBaza.h"
 #include "db/OpeningChecks.h"
 #include "db/Schema.h"
@@ -16,6 +16,8 @@
 #include <cstdio>
 
 namespace zentrel::shell {
+
+using namespace core;
 
 namespace {
 
@@ -40,10 +42,10 @@ void loadPeriodsAndTurnusi(db::Connection &c) {
 }
 
 // Why an opening failed, as the user is told.
-void reportOpenFailure(const db::DbError &error, const QString &path) {
-    if (error.code == db::DbErrorCode::NotWritable)
+void reportOpenFailure(const core::DbError &error, const QString &path) {
+    if (error.code == core::DbErrorCode::NotWritable)
         ShowMessage(MsgError, kWriteProtected, path);
-    else if (error.code == db::DbErrorCode::MissingTable)
+    else if (error.code == core::DbErrorCode::MissingTable)
         ShowErrorMessage(kOpenFailed, error, path);
     else
         ShowMessage(MsgError, kOpenFailed);
@@ -51,7 +53,7 @@ void reportOpenFailure(const db::DbError &error, const QString &path) {
 
 bool openSteps(QString &path, bool isNew) {
     AppState &app = App();
-    db::Connection &project = app.projectConnection;
+    db::Connection &project = db::ProjectDb();
     if (isNew) {
         db::Connection probe;
         if (!db::OpenConnection(probe, path))
@@ -60,7 +62,7 @@ bool openSteps(QString &path, bool isNew) {
     if (!db::OpenConnection(project, path))
         return false;
     if (!project.tableExists(QStringLiteral("INI"))) {
-        reportOpenFailure({db::DbErrorCode::MissingTable, QStringLiteral("INI")}, path);
+        reportOpenFailure({core::DbErrorCode::MissingTable, QStringLiteral("INI")}, path);
         return false;
     }
     if (!db::WriteTest(project)) {
@@ -74,7 +76,7 @@ bool openSteps(QString &path, bool isNew) {
         path = upgrade.path;
     }
     if (!db::MissingTables(project).isEmpty()) {
-        reportOpenFailure({db::DbErrorCode::MissingTable, db::MissingTables(project).join(u',')}, path);
+        reportOpenFailure({core::DbErrorCode::MissingTable, db::MissingTables(project).join(u',')}, path);
         return false;
     }
     if (!db::RunOpeningChecks(project)) {
@@ -88,7 +90,7 @@ bool openSteps(QString &path, bool isNew) {
 
 QString MainCaption() {
     const AppState &app = App();
-    if (!app.projectOpen())
+    if (!db::ProjectOpen())
         return QStringLiteral("Zentrel");
     return QStringLiteral("Zentrel ") + app.schoolName + QStringLiteral(" - ") + app.projectFileName;
 }
@@ -102,19 +104,19 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
         const auto [folder, file] = SplitPath(path);
         app.projectFolder = folder;
         app.projectFileName = file;
-        app.schoolName = db::ReadIni(QStringLiteral("Ime_Sole"), app.projectConnection);
+        app.schoolName = db::ReadIni(QStringLiteral("Ime_Sole"), db::ProjectDb());
         if (Hooks().captionChanged)
             Hooks().captionChanged(MainCaption());
         if (Hooks().schoolNameChanged)
             Hooks().schoolNameChanged(app.schoolName);
         setProjectOpen(true);
-        loadPeriodsAndTurnusi(app.projectConnection);
+        loadPeriodsAndTurnusi(db::ProjectDb());
         AddRecentFile(path);
         if (Hooks().tabGroupsReset)
             Hooks().tabGroupsReset();
         app.rememberedRows.fill(-1);
     } else {
-        app.projectConnection.close();
+        db::ProjectDb().close();
         app.projectFolder.clear();
         app.projectFileName.clear();
         app.schoolName.clear();
@@ -126,7 +128,7 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
 
 void CloseProject() {
     AppState &app = App();
-    app.projectConnection.close();
+    db::ProjectDb().close();
     app.projectFolder.clear();
     app.projectFileName.clear();
     app.schoolName.clear();
@@ -159,14 +161,14 @@ bool CreateProjectAt(QString path) {
     QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::WriteUser);
     if (OpenProjectFile(path, true))
         return true;
-    App().projectConnection.close();
+    db::ProjectDb().close();
     QFile::remove(path);
     return false;
 }
 
 bool CompactProject() {
     AppState &app = App();
-    if (!app.projectOpen())
+    if (!db::ProjectOpen())
         return false;
     const QString path = app.projectPath();
     const QString fileName = app.projectFileName;
@@ -174,10 +176,10 @@ bool CompactProject() {
     bool created = false;
     bool ok = !QFileInfo::exists(temporary);
     if (ok) {
-        ok = app.projectConnection.exec(QStringLiteral("VACUUM INTO ?"), {temporary});
+        ok = db::ProjectDb().exec(QStringLiteral("VACUUM INTO ?"), {temporary});
         created = QFileInfo::exists(temporary);
     }
-    db::DbError error = app.projectConnection.lastError();
+    core::DbError error = db::ProjectDb().lastError();
     if (ok) {
         // The copy must open as a database and pass the engine's own check before it replaces anything.
         db::Connection check;
@@ -186,7 +188,7 @@ bool CompactProject() {
         if (!ok)
             error = check.lastError();
     }
-    app.projectConnection.close();
+    db::ProjectDb().close();
     if (ok)
         ok = std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) == 0;
     if (!ok) {
@@ -194,7 +196,7 @@ bool CompactProject() {
             QFile::remove(temporary);
         OpenProjectFile(path);
         ShowErrorMessage(QStringLiteral("Krčenje projekta # ni uspelo; projekt je ostal nespremenjen."),
-                         error.isError() ? error : db::DbError{db::DbErrorCode::Other, temporary}, fileName);
+                         error.isError() ? error : core::DbError{core::DbErrorCode::Other, temporary}, fileName);
         return false;
     }
     if (!OpenProjectFile(path))
@@ -205,12 +207,12 @@ bool CompactProject() {
 
 bool SaveSettingsAsDefaults() {
     AppState &app = App();
-    if (!app.projectOpen()) {
+    if (!db::ProjectOpen()) {
         ShowMessage(MsgWarning, QStringLiteral("Trenutno ni odprt noben projekt"));
         return false;
     }
     ShowMessage(MsgProgressBegin, QStringLiteral("Shranjevanje nastavitev"));
-    db::Connection &defaults = app.settingsConnection;
+    db::Connection &defaults = db::SettingsDb();
     bool ok = defaults.isOpen() && defaults.setForeignKeys(false);
     if (ok) {
         db::AttachedFile source(defaults, app.projectPath(), QStringLiteral("projekt"));

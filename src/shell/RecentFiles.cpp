@@ -1,9 +1,11 @@
-#include "AppState.h"
 #include "IniFile.h"
 #include "ProjectFiles.h"
 #include "ShellHooks.h"
+#include "core/AppState.h"
 
 namespace zentrel::shell {
+
+using namespace core;
 
 // The list keeps the length it got when the settings were read. A path already in the list
 // moves to the top, the entries above it moving down one; a new path pushes every entry down

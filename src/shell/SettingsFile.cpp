@@ -1,16 +1,20 @@
 #include "SettingsFile.h"
 
-#include "AppState.h"
 #include "IniFile.h"
+#include "core/AppState.h"
 #include "db/MBaza.h"
 
 #include <cmath>
 
 namespace zentrel::shell {
 
+using namespace core;
+
 namespace {
 
-QString firstLine(const QStringList &values) { return values.isEmpty() ? QString() : values.first(); }
+QString firstLine(const QStringList &values) {
+    return values.isEmpty() ? QString() : values.first();
+}
 
 // A section that exists has at least one line before the closing empty entry.
 bool sectionPresent(const QString &file, const QString &section, QStringList *values) {
@@ -39,12 +43,18 @@ const QStringList &FolderSections() {
 }
 
 const QStringList &CheckBoxSections() {
-    static const QStringList s{QStringLiteral("[individual units]"),   QStringLiteral("[individual student]"),
-                               QStringLiteral("[individual teachers]"), QStringLiteral("[free students]"),
-                               QStringLiteral("[individual rooms]"),   QStringLiteral("[tabular units]"),
-                               QStringLiteral("[tabular rooms]"),      QStringLiteral("[tabular teachers]"),
-                               QStringLiteral("[construction]"),       QStringLiteral("[timetable deletion]"),
-                               QStringLiteral("[elective]"),           QStringLiteral("[print]")};
+    static const QStringList s{QStringLiteral("[individual units]"),
+                               QStringLiteral("[individual student]"),
+                               QStringLiteral("[individual teachers]"),
+                               QStringLiteral("[free students]"),
+                               QStringLiteral("[individual rooms]"),
+                               QStringLiteral("[tabular units]"),
+                               QStringLiteral("[tabular rooms]"),
+                               QStringLiteral("[tabular teachers]"),
+                               QStringLiteral("[construction]"),
+                               QStringLiteral("[timetable deletion]"),
+                               QStringLiteral("[elective]"),
+                               QStringLiteral("[print]")};
     return s;
 }
 

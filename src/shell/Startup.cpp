@@ -1,10 +1,10 @@
 #include "Startup.h"
 
-#include "AppState.h"
-#include "Messages.h"
 #include "ProjectFiles.h"
 #include "SettingsFile.h"
 #include "ShellHooks.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
 #include "db/Schema.h"
 
@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 
 namespace zentrel::shell {
+
+using namespace core;
 
 void DetermineFolders(const QString &executableFolder) {
     Folders &f = App().folders;
@@ -46,11 +48,11 @@ bool restoreFromPristine(const QString &opm, const QString &opp) {
     if (!QFile::copy(opp, opm))
         return false;
     QFile::setPermissions(opm, QFile::permissions(opm) | QFile::WriteOwner | QFile::WriteUser);
-    return App().settingsConnection.open(opm);
+    return db::SettingsDb().open(opm);
 }
 
 bool carryOverFromBackup(const QString &backup) {
-    db::Connection &c = App().settingsConnection;
+    db::Connection &c = db::SettingsDb();
     if (!c.setForeignKeys(false))
         return false;
     bool ok = false;
@@ -76,7 +78,7 @@ bool OpenDefaultsDatabase() {
     const Folders &f = App().folders;
     const QString opm = f.defaultsDatabase();
     const QString opp = f.pristineDefaults();
-    db::Connection &c = App().settingsConnection;
+    db::Connection &c = db::SettingsDb();
     auto missingPristine = [&] {
         ShowMessage(MsgError, QStringLiteral("Ni datoteke #."), opp);
         return false;
@@ -137,6 +139,11 @@ bool StartUp(const QString &executableFolder, const StartupOptions &options) {
     if (!opened && !App().startupSchoolName.isEmpty() && Hooks().schoolNameChanged)
         Hooks().schoolNameChanged(App().startupSchoolName);
     return true;
+}
+
+void ResetProgramState() {
+    db::CloseProgramConnections();
+    core::ResetApp();
 }
 
 } // namespace zentrel::shell

@@ -26,4 +26,8 @@ struct StartupOptions {
 // the initial project. False when the program must end.
 bool StartUp(const QString &executableFolder, const StartupOptions &options = {});
 
+// Closes both connections and replaces the program state with a fresh one (tests start every
+// case from a clean state).
+void ResetProgramState();
+
 } // namespace zentrel::shell

@@ -2,8 +2,8 @@
 
 #include "IzbiraUrnika.h"
 #include "SestavljanjeUrnika.h"
-#include "shell/AppState.h"
-#include "shell/Messages.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
 #include "shell/ProjectFiles.h"
 
 #include <QElapsedTimer>
@@ -75,17 +75,17 @@ private:
 };
 
 // Hands every message on to the console, after ending the progress bar's line.
-class PresenterZVrstico : public shell::MessagePresenter {
+class PresenterZVrstico : public core::MessagePresenter {
 public:
-    PresenterZVrstico(shell::MessagePresenter *naprej, VrsticaNapredka &vrstica)
+    PresenterZVrstico(core::MessagePresenter *naprej, VrsticaNapredka &vrstica)
         : m_naprej(naprej), m_vrstica(vrstica) {}
-    shell::Answer present(const shell::Message &message) override {
+    core::Answer present(const core::Message &message) override {
         m_vrstica.prekini();
-        return m_naprej ? m_naprej->present(message) : shell::Answer::None;
+        return m_naprej ? m_naprej->present(message) : core::Answer::None;
     }
 
 private:
-    shell::MessagePresenter *m_naprej;
+    core::MessagePresenter *m_naprej;
     VrsticaNapredka &m_vrstica;
 };
 
@@ -128,14 +128,14 @@ int RunConstructCommand(const QStringList &args) {
         return 1;
     }
     QTextStream out(stdout);
-    out << "Razpored: " << shell::App().trenutniPredmetnikIme << ", urnik: " << shell::App().trenutniUrnikIme
-        << ", turnus: " << shell::App().trenutniTurnusOznaka << Qt::endl;
+    out << "Razpored: " << core::App().trenutniPredmetnikIme << ", urnik: " << core::App().trenutniUrnikIme
+        << ", turnus: " << core::App().trenutniTurnusOznaka << Qt::endl;
 
     SestavljanjeUrnika job;
     VrsticaNapredka vrstica(job);
     const bool terminal = isatty(fileno(stderr));
-    PresenterZVrstico presenter(shell::CurrentPresenter(), vrstica);
-    std::optional<shell::PresenterScope> scope;
+    PresenterZVrstico presenter(core::CurrentPresenter(), vrstica);
+    std::optional<core::PresenterScope> scope;
     if (terminal) {
         job.korak = [&vrstica] { vrstica.narisi(); };
         scope.emplace(&presenter);

@@ -1,11 +1,12 @@
 #include "IzbiraUrnika.h"
 
+#include "core/AppState.h"
 #include "db/Connection.h"
-#include "shell/AppState.h"
+#include "db/MBaza.h"
 
 namespace zentrel::timetable {
 
-using shell::App;
+using core::App;
 
 namespace {
 
@@ -14,7 +15,7 @@ namespace {
 // Returns (ID, name) or an ID of -1.
 std::pair<qint64, QString> Najdi(const QString &table, const QString &nameColumn, const QString &value, qint64 current,
                                  const QString &where) {
-    db::Connection &c = App().projectConnection;
+    db::Connection &c = db::ProjectDb();
     const QString base = QStringLiteral("SELECT ID, %1 FROM %2 WHERE (%3) ").arg(nameColumn, table, where);
     db::RowSet rows;
     if (value.isEmpty()) {
@@ -42,8 +43,8 @@ QString NastaviIzbiro(const QString &predmetnik, const QString &urnik, const QSt
         if (u.first < 0)
             return QStringLiteral("Urnika %1 ni.").arg(urnik);
         App().trenutniPredmetnik =
-            App()
-                .projectConnection.scalar(QStringLiteral("SELECT ID_PREDMETNIKA FROM URNIKI WHERE ID = ?"), {u.first})
+            db::ProjectDb()
+                .scalar(QStringLiteral("SELECT ID_PREDMETNIKA FROM URNIKI WHERE ID = ?"), {u.first})
                 .toLongLong();
     }
     const auto p = Najdi(QStringLiteral("PREDMETNIKI"), QStringLiteral("IME"), predmetnik, App().trenutniPredmetnik,

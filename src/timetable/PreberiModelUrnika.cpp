@@ -1,18 +1,18 @@
 #include "PreberiModelUrnika.h"
 
 #include "BeriEntitete.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
-#include "shell/AppState.h"
-#include "shell/Messages.h"
 
 #include <algorithm>
 #include <tuple>
 
 namespace zentrel::timetable {
 
+using core::App;
 using db::RowSet;
-using shell::App;
 
 namespace {
 
@@ -179,7 +179,7 @@ bool BralecRazporedov::beri(db::Connection &c, qint64 urnik, qint64 turnus, qint
 
 // Deletes every row of the placed periods that collided in this pass. True when every
 // statement ran.
-bool BrisiPrekrivanja(db::Connection &c, const ModelUrnika &m, size_t od, db::DbError &napaka) {
+bool BrisiPrekrivanja(db::Connection &c, const ModelUrnika &m, size_t od, core::DbError &napaka) {
     db::Transaction tx(c);
     std::vector<int> termini;
     for (size_t i = od; i < m.prekrivanja.size(); ++i)
@@ -234,14 +234,14 @@ QString BesediloPrekrivanj(const ModelUrnika &m) {
 }
 
 bool PreberiModelUrnika(ModelUrnika &m, bool onlyRated) {
-    db::Connection &c = App().projectConnection;
+    db::Connection &c = db::ProjectDb();
     const qint64 urnik = App().trenutniUrnik;
     const qint64 turnus = App().trenutniTurnus;
     const qint64 predmetnik = App().trenutniPredmetnik;
     m.prekrivanja.clear();
     bool prekrivanja = true;
     bool ok = true;
-    db::DbError napaka;
+    core::DbError napaka;
     while (prekrivanja && ok) {
         m.clear();
         Mape mape;
@@ -259,10 +259,10 @@ bool PreberiModelUrnika(ModelUrnika &m, bool onlyRated) {
             ok = false;
     }
     if (!ok)
-        shell::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), napaka);
+        core::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), napaka);
     if (ok && !m.prekrivanja.empty())
         // The text goes in as a value so that a "#" in a label is shown as it stands.
-        shell::ShowMessage(shell::MsgInformation, QStringLiteral("#"), BesediloPrekrivanj(m));
+        core::ShowMessage(core::MsgInformation, QStringLiteral("#"), BesediloPrekrivanj(m));
     return ok;
 }
 

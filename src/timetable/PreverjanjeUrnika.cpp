@@ -1,7 +1,8 @@
 #include "PreverjanjeUrnika.h"
 
+#include "core/AppState.h"
 #include "db/Connection.h"
-#include "shell/AppState.h"
+#include "db/MBaza.h"
 
 #include <array>
 #include <map>
@@ -78,7 +79,7 @@ std::set<Celica> Okvir(const int prva[6], int ure, const std::set<Celica> &prepo
 } // namespace
 
 QStringList PreverjanjeUrnika::preveri() {
-    db::Connection &c = shell::App().projectConnection;
+    db::Connection &c = db::ProjectDb();
     QStringList napake;
     const auto oddelki = Oznake(c, QStringLiteral("ODDELKI"));
     const auto skupine = Oznake(c, QStringLiteral("SKUPINE_ODDELKOV"));

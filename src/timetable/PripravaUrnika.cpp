@@ -1,8 +1,8 @@
 #include "PripravaUrnika.h"
 
+#include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
-#include "shell/AppState.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -45,12 +45,12 @@ void PripravaUrnika::napolniOkvir(OkvirOddelka &o, int ure) const {
 
 bool PripravaUrnika::zgradiOkvirje(const ModelUrnika &model, int dodatneUre) {
     std::vector<OkvirOddelka> prve(model.oddelki.size());
-    db::Connection &c = shell::App().projectConnection;
+    db::Connection &c = db::ProjectDb();
     const db::RowSet rows = c.query(QStringLiteral("SELECT ID_ODDELKA, PRVA_URA, DAN From ODDELKI_OKVIR "
                                                    " WHERE (((ODDELKI_OKVIR.ID_URNIKA)=%1) AND "
                                                    "((ODDELKI_OKVIR.ID_TURNUSA)=%2)) Order by ID_ODDELKA, DAN")
-                                        .arg(shell::App().trenutniUrnik)
-                                        .arg(shell::App().trenutniTurnus));
+                                        .arg(core::App().trenutniUrnik)
+                                        .arg(core::App().trenutniTurnus));
     if (c.lastError().isError())
         return false;
     // Classes are few; a linear look-up of each row's class keeps the maps out of this step.

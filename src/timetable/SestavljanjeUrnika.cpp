@@ -5,9 +5,10 @@
 #include "PripravaUrnika.h"
 #include "Sestavljalnik.h"
 #include "ShraniSestavljeno.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
 #include "db/Connection.h"
-#include "shell/AppState.h"
-#include "shell/Messages.h"
+#include "db/MBaza.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -15,7 +16,7 @@
 
 namespace zentrel::timetable {
 
-using shell::App;
+using core::App;
 
 namespace {
 
@@ -121,7 +122,7 @@ void SestavljanjeUrnika::poKoraku() {
 }
 
 QString PreveriUrnikZaSestavljanje() {
-    db::Connection &c = App().projectConnection;
+    db::Connection &c = db::ProjectDb();
     const qint64 urnik = App().trenutniUrnik;
     if (c.scalar(QStringLiteral("SELECT count(*) FROM URNIKI WHERE ID = ?"), {urnik}).toLongLong() == 0)
         return QStringLiteral("Niste izbrali nobenega urnika. Najprej pojdite na zavihek \"Izbira\"");
@@ -153,14 +154,14 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     ura.start();
     rez.sporocilo = PreveriUrnikZaSestavljanje();
     if (!rez.sporocilo.isEmpty()) {
-        shell::ShowMessage(shell::MsgWarning, QStringLiteral("#"), rez.sporocilo);
+        core::ShowMessage(core::MsgWarning, QStringLiteral("#"), rez.sporocilo);
         return rez;
     }
     if (!PreberiModelUrnika(m_model, true))
         return rez;
     if (m_model.steviloPredavanj() == 0) {
         rez.sporocilo = QStringLiteral("V razporedih ni vnesenih dovolj podatkov za sestavljanje urnika.");
-        shell::ShowMessage(shell::MsgInformation, rez.sporocilo);
+        core::ShowMessage(core::MsgInformation, rez.sporocilo);
         return rez;
     }
     PripravaUrnika priprava;
@@ -172,13 +173,13 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     rez.skupaj = s.skupajUr();
     if (s.nerazporejeneUre() == 0) {
         rez.sporocilo = QStringLiteral("V urniku ni nerazporejenih ur");
-        shell::ShowMessage(shell::MsgInformation, rez.sporocilo);
+        core::ShowMessage(core::MsgInformation, rez.sporocilo);
         return rez;
     }
     rez.preobremenjeni = priprava.preobremenjeniProstori(m_model);
     if (!rez.preobremenjeni.isEmpty())
-        shell::ShowMessage(shell::MsgWarning, QStringLiteral("Preobremenjeni prostori: #"),
-                           rez.preobremenjeni.join(QStringLiteral(", ")));
+        core::ShowMessage(core::MsgWarning, QStringLiteral("Preobremenjeni prostori: #"),
+                          rez.preobremenjeni.join(QStringLiteral(", ")));
     rez.msPriprava = ura.restart();
 
     m_stanje = 2;
@@ -206,7 +207,7 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     rez.msTretji = ura.restart();
     rez.spremembe = s.steviloSprememb();
 
-    shell::ShowMessage(shell::MsgStatus, QStringLiteral("Shranjujem podatke ..."));
+    core::ShowMessage(core::MsgStatus, QStringLiteral("Shranjujem podatke ..."));
     rez.nerazporejene = s.nerazporejeneUre();
     rez.shranjeno = ShraniSestavljeno(m_model);
     rez.msShranjevanje = ura.restart();

@@ -1,15 +1,16 @@
 #include "ShraniSestavljeno.h"
 
+#include "core/AppState.h"
+#include "core/Messages.h"
 #include "db/Connection.h"
-#include "shell/AppState.h"
-#include "shell/Messages.h"
+#include "db/MBaza.h"
 
 namespace zentrel::timetable {
 
 bool ShraniSestavljeno(ModelUrnika &m) {
-    db::Connection &c = shell::App().projectConnection;
-    const qint64 urnik = shell::App().trenutniUrnik;
-    const qint64 turnus = shell::App().trenutniTurnus;
+    db::Connection &c = db::ProjectDb();
+    const qint64 urnik = core::App().trenutniUrnik;
+    const qint64 turnus = core::App().trenutniTurnus;
     std::vector<std::pair<size_t, size_t>> nove; // (period, entry) of each row written
     std::vector<qint64> idji;
     {
@@ -43,7 +44,7 @@ bool ShraniSestavljeno(ModelUrnika &m) {
             }
         }
         if (!ok || !tx.commit()) {
-            shell::ShowErrorMessage(QStringLiteral("Urnika ni bilo mogoče shraniti."), c.lastError());
+            core::ShowErrorMessage(QStringLiteral("Urnika ni bilo mogoče shraniti."), c.lastError());
             return false;
         }
     }

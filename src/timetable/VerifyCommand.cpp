@@ -2,7 +2,7 @@
 
 #include "IzbiraUrnika.h"
 #include "PreverjanjeUrnika.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 #include "shell/ProjectFiles.h"
 
 #include <QTextStream>
@@ -37,7 +37,7 @@ int RunVerifyCommand(const QStringList &args) {
         err << napaka << '\n';
         return 1;
     }
-    const shell::AppState &app = shell::App();
+    const core::AppState &app = core::App();
     const QStringList krsitve =
         PreverjanjeUrnika(app.trenutniPredmetnik, app.trenutniUrnik, app.trenutniTurnus, dodatne).preveri();
     QTextStream out(stdout);

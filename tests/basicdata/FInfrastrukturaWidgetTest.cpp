@@ -14,7 +14,7 @@
 #include "controls/UrMoverBox.h"
 #include "controls/UrText.h"
 #include "controls/UrTipka.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -22,7 +22,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using shell::Answer;
+using core::Answer;
 
 // The infrastructure window driven by keys: buildings, rooms, room groups and the school name.
 class FInfrastrukturaWidgetTest : public QObject {
@@ -163,7 +163,7 @@ private slots:
         h.press(Qt::Key_Escape);
         QCOMPARE(h.text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Ime_Sole'")),
                  QStringLiteral("OŠ Žalec"));
-        QCOMPARE(shell::App().schoolName, QStringLiteral("OŠ Žalec"));
+        QCOMPARE(core::App().schoolName, QStringLiteral("OŠ Žalec"));
     }
 
     void importFromTheSchoolTab() {

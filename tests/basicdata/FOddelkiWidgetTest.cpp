@@ -11,7 +11,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using shell::Answer;
+using core::Answer;
 
 // The classes window driven by keys: a new class with its own group and curriculum rows, a
 // rename, a deletion; then the rooms of a class.

@@ -12,7 +12,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using shell::Answer;
+using core::Answer;
 
 // The subjects window driven by keys: add, rename, delete; teachers of a subject.
 class FPredmetiWidgetTest : public QObject {

@@ -10,7 +10,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using shell::Answer;
+using core::Answer;
 
 // The classes of a programme: a shared group hides the classes it contains; a group with
 // assignments is taken out only after the question.

@@ -7,7 +7,7 @@
 #include "controls/UrDataGrid.h"
 #include "controls/UrHeaderLine.h"
 #include "controls/UrText.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +15,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using shell::Answer;
+using core::Answer;
 
 // The programmes window driven by keys: programmes, their subject rows with the totals, and
 // the copy dialog.

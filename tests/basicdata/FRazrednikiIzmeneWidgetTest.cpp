@@ -4,7 +4,7 @@
 #include "controls/UrComboBox.h"
 #include "controls/UrDataGrid.h"
 #include "controls/UrHeaderLine.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 
 #include <QTableView>
 
@@ -29,7 +29,7 @@ private slots:
         QVERIFY(
             h.run(QStringLiteral("INSERT INTO ODDELKI_V_PREDMETNIKU VALUES (1, 1, Null, Null, 1), (2, 1, 1, Null, 1), "
                                  "(1, 2, Null, Null, 1)")));
-        shell::App().trenutniPredmetnik = 1;
+        core::App().trenutniPredmetnik = 1;
         window = h.show(new FRazrednikiIzmene);
         QVERIFY(window->ShowTab(QStringLiteral("Razredniki in izmene")));
         window->Page->grid()->DG()->setFocus();

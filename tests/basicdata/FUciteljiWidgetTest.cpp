@@ -12,7 +12,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using shell::Answer;
+using core::Answer;
 
 // The teachers window driven by keys: add, edit, delete.
 class FUciteljiWidgetTest : public QObject {

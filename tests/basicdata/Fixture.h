@@ -2,8 +2,8 @@
 
 #include "basicdata/CurrentRecords.h"
 #include "basicdata/RecordText.h"
+#include "core/AppState.h"
 #include "db/MBaza.h"
-#include "shell/AppState.h"
 #include "support/TempProject.h"
 
 #include <QString>
@@ -11,7 +11,7 @@
 
 namespace zentrel::test {
 
-using shell::Answer;
+using core::Answer;
 
 // Rows written straight into a temporary project, so that each test states its own data.
 class BasicDataFixture : public ::testing::Test {

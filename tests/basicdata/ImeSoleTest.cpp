@@ -7,7 +7,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using zentrel::shell::Answer;
+using zentrel::core::Answer;
 using zentrel::test::BasicDataFixture;
 
 using SolaInUvoz = BasicDataFixture;
@@ -17,7 +17,7 @@ TEST_F(SolaInUvoz, SchoolNameIsRequiredAndKeptProgramWide) {
     ImeSole sola;
     ASSERT_TRUE(sola.open());
     EXPECT_EQ(sola.name(), QStringLiteral("OŠ Staro"));
-    EXPECT_EQ(shell::App().schoolName, QStringLiteral("OŠ Staro"));
+    EXPECT_EQ(core::App().schoolName, QStringLiteral("OŠ Staro"));
     EXPECT_FALSE(sola.acceptEdit(QStringLiteral("  ")));
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Ime šole ne sme biti prazno.")}));
     EXPECT_EQ(text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Ime_Sole'")), QStringLiteral("OŠ Staro"));
@@ -25,7 +25,7 @@ TEST_F(SolaInUvoz, SchoolNameIsRequiredAndKeptProgramWide) {
     ASSERT_TRUE(sola.acceptEdit(QStringLiteral("OŠ d'Žiga Čebulj")));
     EXPECT_EQ(text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Ime_Sole'")),
               QStringLiteral("OŠ d'Žiga Čebulj"));
-    EXPECT_EQ(shell::App().schoolName, QStringLiteral("OŠ d'Žiga Čebulj"));
+    EXPECT_EQ(core::App().schoolName, QStringLiteral("OŠ d'Žiga Čebulj"));
 
     // A project that lost the row gets it back instead of losing the name.
     run(QStringLiteral("DELETE FROM INI WHERE ATRIBUT='Ime_Sole'"));
@@ -91,7 +91,7 @@ TEST_F(SolaInUvoz, ImportReplacesInfrastructureAndKeepsVersionAndTimetables) {
     EXPECT_EQ(text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Verzija'")), QStringLiteral("19"));
     EXPECT_EQ(text(QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT='Privzet normativ max'")),
               QStringLiteral("30"));
-    EXPECT_EQ(shell::App().schoolName, QStringLiteral("OŠ Druga"));
+    EXPECT_EQ(core::App().schoolName, QStringLiteral("OŠ Druga"));
     EXPECT_EQ(text(QStringLiteral("SELECT group_concat(OZNAKA) FROM STAVBE")), QStringLiteral("D1"));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROSTORI")), 2);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROSTORI_V_SKUPINI WHERE ID_SKUPINE=72")), 2);

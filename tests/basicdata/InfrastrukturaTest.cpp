@@ -5,7 +5,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using zentrel::shell::Answer;
+using zentrel::core::Answer;
 using zentrel::test::BasicDataFixture;
 
 using Infrastruktura = BasicDataFixture;
@@ -217,7 +217,7 @@ TEST_F(Infrastruktura, AFailedStepUndoesTheWholeSaveAndIsReported) {
     f.oznaka = QStringLiteral("R1");
     EXPECT_FALSE(prostori.acceptAddNew(f));
     ASSERT_EQ(project.messages().messages().size(), 1);
-    EXPECT_EQ(project.messages().messages().first().kind, shell::MsgErrorDetails);
+    EXPECT_EQ(project.messages().messages().first().kind, core::MsgErrorDetails);
     EXPECT_TRUE(messages().first().startsWith(QStringLiteral("Podatkov ni bilo mogoče shraniti.")));
     EXPECT_TRUE(messages().first().contains(QStringLiteral("disk full")));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROSTORI")), 0);

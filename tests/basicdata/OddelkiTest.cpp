@@ -5,7 +5,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using zentrel::shell::Answer;
+using zentrel::core::Answer;
 using zentrel::test::BasicDataFixture;
 
 using OddelkiT = BasicDataFixture;
@@ -95,7 +95,7 @@ TEST_F(OddelkiT, ClassTeacherIsOptionalAndTheShiftRequired) {
     classInCurriculum(1, 1);
     classInCurriculum(2, 1, 7); // a shift that no longer exists
     classInCurriculum(1, 2);
-    shell::App().trenutniPredmetnik = 1;
+    core::App().trenutniPredmetnik = 1;
     RazrednikiIzmene razredniki;
     ASSERT_TRUE(razredniki.open());
     ASSERT_EQ(razredniki.list().count(), 2);

@@ -6,7 +6,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using zentrel::shell::Answer;
+using zentrel::core::Answer;
 using zentrel::test::BasicDataFixture;
 
 using PredmetnikiT = BasicDataFixture;
@@ -22,7 +22,7 @@ TEST_F(PredmetnikiT, ProgrammeNamesAreUniqueWithinOneCurriculumOnly) {
     EXPECT_EQ(predmetniki.curriculum(), -1); // two curricula, none chosen
     EXPECT_FALSE(predmetniki.acceptAddNew({QStringLiteral("X"), QString()}));
 
-    shell::App().trenutniPredmetnik = 2;
+    core::App().trenutniPredmetnik = 2;
     ASSERT_TRUE(predmetniki.open());
     EXPECT_EQ(predmetniki.list().count(), 0); // the elective-set programme is never shown
     EXPECT_FALSE(predmetniki.acceptAddNew({QString(), QStringLiteral("opomba")}));
@@ -41,14 +41,14 @@ TEST_F(PredmetnikiT, ProgrammeNamesAreUniqueWithinOneCurriculumOnly) {
 
     // The only curriculum is used when none is chosen.
     run(QStringLiteral("DELETE FROM PREDMETNIKI WHERE ID=1"));
-    shell::App().trenutniPredmetnik = -1;
+    core::App().trenutniPredmetnik = -1;
     predmetniki.open();
     EXPECT_EQ(predmetniki.curriculum(), 2);
 }
 
 TEST_F(PredmetnikiT, DeletingAProgrammeWarnsAboutLessonsAndRefusesValidTimetables) {
     curriculum(1, QStringLiteral("2026"));
-    shell::App().trenutniPredmetnik = 1;
+    core::App().trenutniPredmetnik = 1;
     teacher(1, QStringLiteral("T"));
     klass(100, QStringLiteral("1a"));
     subject(200, QStringLiteral("MAT"));

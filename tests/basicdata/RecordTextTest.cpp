@@ -4,7 +4,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using zentrel::shell::Answer;
+using zentrel::core::Answer;
 using zentrel::test::BasicDataFixture;
 
 TEST(RecordText, LabelsHeadersAndGroupCodes) {
@@ -30,11 +30,11 @@ TEST_F(SkupneIzbire, CurrentCurriculumFallsBackToTheOnlyOne) {
     EXPECT_EQ(CurrentCurriculum(), -1);
     curriculum(4, QStringLiteral("2026"));
     EXPECT_EQ(CurrentCurriculum(), 4);
-    shell::App().trenutniPredmetnik = 9; // gone from the project
+    core::App().trenutniPredmetnik = 9; // gone from the project
     EXPECT_EQ(CurrentCurriculum(), 4);
     curriculum(5, QStringLiteral("2027"));
     EXPECT_EQ(CurrentCurriculum(), -1);
-    shell::App().trenutniPredmetnik = 5;
+    core::App().trenutniPredmetnik = 5;
     EXPECT_EQ(CurrentCurriculum(), 5);
 }
 

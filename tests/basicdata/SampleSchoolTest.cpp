@@ -4,8 +4,10 @@
 #include "basicdata/Predmetniki.h"
 #include "basicdata/Stavbe.h"
 #include "basicdata/Ucitelji.h"
-#include "shell/AppState.h"
-#include "shell/ScriptedPresenter.h"
+#include "core/AppState.h"
+#include "core/ScriptedPresenter.h"
+#include "db/MBaza.h"
+#include "shell/Startup.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -13,7 +15,7 @@
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
-using shell::Answer;
+using core::Answer;
 
 namespace {
 
@@ -21,20 +23,20 @@ namespace {
 class NaPrimeru : public ::testing::Test {
 protected:
     void SetUp() override {
-        shell::ResetApp();
+        shell::ResetProgramState();
         ResetTrenutni();
         const QString path = folder.file(QStringLiteral("primer.znt"));
         sample::SampleOptions options;
         options.classesPerGrade = 1;
         QString error;
         ASSERT_TRUE(sample::GenerateSampleSchool(path, options, &error)) << error.toStdString();
-        ASSERT_TRUE(shell::App().projectConnection.open(path));
+        ASSERT_TRUE(db::ProjectDb().open(path));
     }
     void TearDown() override {
-        shell::ResetApp();
+        shell::ResetProgramState();
         ResetTrenutni();
     }
-    db::Connection &db() { return shell::App().projectConnection; }
+    db::Connection &db() { return db::ProjectDb(); }
     qint64 count(const QString &sql) { return db().scalar(sql).toLongLong(); }
 
     // Every room, class and subject keeps its own group; no room or class group is empty.
@@ -56,8 +58,8 @@ protected:
     }
 
     test::TempFolder folder;
-    shell::ScriptedPresenter presenter{Answer::Yes};
-    shell::PresenterScope scope{&presenter};
+    core::ScriptedPresenter presenter{Answer::Yes};
+    core::PresenterScope scope{&presenter};
 };
 
 } // namespace
@@ -120,22 +122,22 @@ namespace {
 class NaRazdeljenemPrimeru : public ::testing::Test {
 protected:
     void SetUp() override {
-        shell::ResetApp();
+        shell::ResetProgramState();
         ResetTrenutni();
         const QString path = folder.file(QStringLiteral("primer.znt"));
         ASSERT_TRUE(QFile::copy(test::ProgramFolder() + QStringLiteral("/primer.znt"), path));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        ASSERT_TRUE(shell::App().projectConnection.open(path));
+        ASSERT_TRUE(db::ProjectDb().open(path));
     }
     void TearDown() override {
-        shell::ResetApp();
+        shell::ResetProgramState();
         ResetTrenutni();
     }
-    qint64 count(const QString &sql) { return shell::App().projectConnection.scalar(sql).toLongLong(); }
+    qint64 count(const QString &sql) { return db::ProjectDb().scalar(sql).toLongLong(); }
 
     test::TempFolder folder;
-    shell::ScriptedPresenter presenter{Answer::Yes};
-    shell::PresenterScope scope{&presenter};
+    core::ScriptedPresenter presenter{Answer::Yes};
+    core::PresenterScope scope{&presenter};
 };
 
 const QString kValidLessons = QStringLiteral(

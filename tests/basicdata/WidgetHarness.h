@@ -52,7 +52,7 @@ public:
     qint64 count(const QString &sql) { return project->db().scalar(sql).toLongLong(); }
     QString text(const QString &sql) { return project->db().scalar(sql).toString(); }
     QStringList messages() { return project->messages().texts(); }
-    void answer(const QList<shell::Answer> &answers) { project->messages().queueAnswers(answers); }
+    void answer(const QList<core::Answer> &answers) { project->messages().queueAnswers(answers); }
 
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : top.get();

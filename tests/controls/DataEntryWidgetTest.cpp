@@ -198,7 +198,7 @@ private slots:
         press(Qt::Key_F9);
         QCOMPARE(project->messages().texts(), QStringList{"Potrdi brisanje stavbe A."});
         QCOMPARE(codes(), (QStringList{"A", "B"}));
-        project->messages().queueAnswers({shell::Answer::Yes});
+        project->messages().queueAnswers({core::Answer::Yes});
         press(Qt::Key_F9);
         QCOMPARE(codes(), QStringList{"B"});
         QCOMPARE(window->OznakaE->Text(), QStringLiteral("B"));

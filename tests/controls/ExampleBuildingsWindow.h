@@ -11,9 +11,9 @@
 #include "controls/UrFrame.h"
 #include "controls/UrLabel.h"
 #include "controls/UrText.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
 #include "db/SqlText.h"
-#include "shell/Messages.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -90,7 +90,7 @@ private:
 
     bool validate() {
         if (OznakaE->Text().trimmed().isEmpty()) {
-            shell::ShowMessage(shell::MsgWarning, QStringLiteral("Oznaka ne sme biti prazna."));
+            core::ShowMessage(core::MsgWarning, QStringLiteral("Oznaka ne sme biti prazna."));
             return false;
         }
         return true;
@@ -122,8 +122,8 @@ private:
     }
 
     bool deleteCurrent() {
-        if (shell::ShowMessage(shell::MsgQuestion, QStringLiteral("Potrdi brisanje stavbe #."),
-                               StavbeDG->Value(QStringLiteral("OZNAKA")).toString()) != shell::Answer::Yes)
+        if (core::ShowMessage(core::MsgQuestion, QStringLiteral("Potrdi brisanje stavbe #."),
+                              StavbeDG->Value(QStringLiteral("OZNAKA")).toString()) != core::Answer::Yes)
             return false;
         if (!db::ProjectDb().exec(QStringLiteral("Delete FROM STAVBE WHERE ID=") +
                                   QString::number(StavbeDG->CurrentId())))

@@ -1,10 +1,11 @@
 #include "sample/SampleSchool.h"
+#include "core/AppState.h"
 #include "db/Connection.h"
+#include "db/MBaza.h"
 #include "db/Schema.h"
 #include "sample/SampleCurriculum.h"
 #include "sample/SampleFeasibility.h"
 #include "sample/SampleIntegrity.h"
-#include "shell/AppState.h"
 #include "shell/ProjectFiles.h"
 #include "support/TempFolder.h"
 #include "support/TempHome.h"
@@ -331,7 +332,7 @@ TEST(SampleSchool, OpensWithoutAnyRepair) {
         before = contents(c);
     }
     ASSERT_TRUE(shell::OpenProjectFile(path));
-    EXPECT_EQ(contents(shell::App().projectConnection), before);
+    EXPECT_EQ(contents(db::ProjectDb()), before);
     EXPECT_TRUE(home.messages().messages().isEmpty());
     shell::CloseProject();
 }

@@ -1,6 +1,8 @@
-#include "db/Connection.h"
 #include "sample/ShippedSample.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
+#include "db/Connection.h"
+#include "db/MBaza.h"
+#include "shell/Startup.h"
 #include "support/TempFolder.h"
 #include "timetable/PreverjanjeUrnika.h"
 
@@ -11,7 +13,7 @@ using namespace zentrel;
 
 TEST(ShippedSample, HoldsAValidConstructedTimetableAndAnEmptyOne) {
     test::TempFolder dir;
-    shell::ResetApp();
+    shell::ResetProgramState();
     const QString path = dir.file(QStringLiteral("primer.znt"));
     sample::SampleOptions options;
     options.referenceDate = QDate(2026, 12, 6);
@@ -40,10 +42,10 @@ TEST(ShippedSample, HoldsAValidConstructedTimetableAndAnEmptyOne) {
               c.scalar(QStringLiteral("SELECT count(*) FROM ODDELKI_OKVIR WHERE ID_URNIKA=?"), {built}).toInt());
     c.close();
 
-    ASSERT_TRUE(shell::App().projectConnection.open(path));
+    ASSERT_TRUE(db::ProjectDb().open(path));
     for (int turnus = 1; turnus <= 2; ++turnus) {
         timetable::PreverjanjeUrnika check(1, built, turnus);
         EXPECT_EQ(check.preveri(), QStringList()) << "turnus " << turnus;
     }
-    shell::ResetApp();
+    shell::ResetProgramState();
 }

@@ -5,7 +5,9 @@
 #include "controls/UrStatusLine.h"
 #include "controls/UrTabStrip.h"
 #include "controls/UrText.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
+#include "core/ScriptedPresenter.h"
+#include "db/MBaza.h"
 #include "shell/FFileDialog.h"
 #include "shell/FGlavna.h"
 #include "shell/FNastavitve.h"
@@ -13,8 +15,8 @@
 #include "shell/FOzadje.h"
 #include "shell/IniFile.h"
 #include "shell/ProjectFiles.h"
-#include "shell/ScriptedPresenter.h"
 #include "shell/SizeClass.h"
+#include "shell/Startup.h"
 #include "support/TempFolder.h"
 
 #include <QDesktopServices>
@@ -28,6 +30,7 @@
 #include <QtTest>
 
 using namespace zentrel;
+using namespace zentrel::core;
 using namespace zentrel::shell;
 
 namespace {
@@ -100,7 +103,7 @@ private slots:
     void initTestCase() { FNastavitve::RegisterTabs(); }
 
     void init() {
-        ResetApp();
+        ResetProgramState();
         m_dir = new test::TempFolder;
         App().folders.program = test::ProgramFolder();
         App().folders.userData = m_dir->path();
@@ -111,11 +114,11 @@ private slots:
     }
 
     void cleanup() {
-        App().projectConnection.close();
+        db::ProjectDb().close();
         delete m_scope;
         delete m_messages;
         delete m_dir;
-        ResetApp();
+        ResetProgramState();
     }
 
     void recentFilesMenuIsRebuiltWithItsPlaceholder() {
@@ -137,7 +140,7 @@ private slots:
                 a->trigger();
         QCOMPARE(m_messages->texts(), QStringList{"Datoteka /urniki/a.znt ne obstaja."});
         QCOMPARE(m_messages->messages().first().kind, int(MsgWarning));
-        QVERIFY(!App().projectOpen());
+        QVERIFY(!db::ProjectOpen());
 
         App().recentFiles = QStringList{QString()};
         w.RebuildRecentFiles();
@@ -255,7 +258,7 @@ private slots:
         w.FindAction("&Datoteka/&Ustvari projekt/&Od začetka...")->trigger();
         const QString path = m_dir->file("Šola 'A'.znt");
         QVERIFY(QFile::exists(path));
-        QVERIFY(App().projectOpen());
+        QVERIFY(db::ProjectOpen());
         QCOMPARE(w.windowTitle(), QString("Zentrel  - Šola 'A'.znt"));
         QCOMPARE(App().recentFiles.value(0), path);
         QVERIFY(m_messages->texts().isEmpty());
@@ -325,30 +328,30 @@ private slots:
         }
         QVERIFY(w.CloseAllWork());
         QVERIFY(!w.tabStrip()->isVisible());
-        QCOMPARE(App().projectConnection.scalar("SELECT OZNAKA FROM URE WHERE URA=0").toString(), QString("0."));
+        QCOMPARE(db::ProjectDb().scalar("SELECT OZNAKA FROM URE WHERE URA=0").toString(), QString("0."));
         QCOMPARE(w.windowTitle(), QString("Zentrel  - n.znt"));
     }
 
     void savingAsDefaultsAsksFirstAndCopiesTheSettings() {
         FGlavna w;
         const QString opm = CopyOfDefaults(*m_dir, "zn.opm");
-        QVERIFY(App().settingsConnection.open(opm));
+        QVERIFY(db::SettingsDb().open(opm));
         QVERIFY(OpenProjectFile(CopyOfDefaults(*m_dir, "d.znt")));
-        QVERIFY(App().projectConnection.exec("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (2,'II')"));
+        QVERIFY(db::ProjectDb().exec("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (2,'II')"));
         m_messages->clear();
         const QString question = "Shranjevanje tekočih nastavitev (ure, turnusi, izmene, prve ure), da bodo "
                                  "upoštevane pri novih projektih. Ali želiš nadaljevati?";
         m_messages->queueAnswers({Answer::No});
         w.FindAction("&Datoteka/&Nastavitve/&Shrani kot predologo")->trigger();
         QCOMPARE(m_messages->texts(), QStringList{question});
-        QCOMPARE(App().settingsConnection.scalar("SELECT Count(*) FROM TURNUSI").toInt(), 2);
+        QCOMPARE(db::SettingsDb().scalar("SELECT Count(*) FROM TURNUSI").toInt(), 2);
 
         m_messages->clear();
         m_messages->queueAnswers({Answer::Yes});
         w.FindAction("&Datoteka/&Nastavitve/&Shrani kot predologo")->trigger();
         QCOMPARE(m_messages->texts(), (QStringList{question, "Shranjevanje nastavitev", "Nastavitve shranjene."}));
-        QCOMPARE(App().settingsConnection.scalar("SELECT Count(*) FROM TURNUSI").toInt(), 3);
-        App().settingsConnection.close();
+        QCOMPARE(db::SettingsDb().scalar("SELECT Count(*) FROM TURNUSI").toInt(), 3);
+        db::SettingsDb().close();
     }
 
     void sizeClassFollowsTheMeasure() {
@@ -380,7 +383,7 @@ private slots:
         w.FindAction("&Datoteka/&Skrči / popravi podatke")->trigger();
         QCOMPARE(m_messages->texts().size(), 2);
         QCOMPARE(m_messages->texts().last(), QString("Projekt k.znt skrčen."));
-        QVERIFY(App().projectOpen());
+        QVERIFY(db::ProjectOpen());
     }
 };
 

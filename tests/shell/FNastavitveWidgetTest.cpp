@@ -20,6 +20,7 @@
 
 using namespace zentrel;
 using namespace zentrel::controls;
+using namespace zentrel::core;
 using namespace zentrel::shell;
 
 // The settings pages driven with real keys: the command bar sees every key first through the

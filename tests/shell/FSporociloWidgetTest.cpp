@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace zentrel::core;
 using namespace zentrel::shell;
 
 namespace {

@@ -1,11 +1,12 @@
 #include "shell/NastavitveTurnusi.h"
+#include "core/AppState.h"
 #include "db/MBaza.h"
-#include "shell/AppState.h"
 #include "support/TempProject.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrel;
+using namespace zentrel::core;
 using namespace zentrel::shell;
 
 namespace {

@@ -1,11 +1,12 @@
 #include "shell/NastavitveUre.h"
-#include "shell/AppState.h"
+#include "core/AppState.h"
 #include "shell/NastavitvePrveUre.h"
 #include "support/TempProject.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrel;
+using namespace zentrel::core;
 using namespace zentrel::shell;
 
 TEST(NastavitveUre, EmptyCodeOrNameIsRefusedAndAGoodPeriodIsStored) {

@@ -1,7 +1,7 @@
+#include "shell/ProjectFiles.h"
+#include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
-#include "shell/AppState.h"
-#include "shell/ProjectFiles.h"
 #include "support/TempHome.h"
 
 #include <QDir>
@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace zentrel;
-using shell::App;
+using core::App;
 
 namespace {
 
@@ -21,7 +21,7 @@ QByteArray contents(const QString &path) {
 }
 
 int count(const QString &table) {
-    return App().projectConnection.scalar(QStringLiteral("SELECT count(*) FROM ") + table).toInt();
+    return db::ProjectDb().scalar(QStringLiteral("SELECT count(*) FROM ") + table).toInt();
 }
 
 } // namespace
@@ -39,13 +39,13 @@ TEST(OpenProjectFile, RepairsIncompletePeriodsTurnusiAndShifts) {
     }
     ASSERT_TRUE(shell::OpenProjectFile(path));
     EXPECT_EQ(count(QStringLiteral("URE")), 16);
-    EXPECT_EQ(App().projectConnection.scalar(QStringLiteral("SELECT OZNAKA FROM URE WHERE URA=15")).toString(),
+    EXPECT_EQ(db::ProjectDb().scalar(QStringLiteral("SELECT OZNAKA FROM URE WHERE URA=15")).toString(),
               QStringLiteral("15"));
-    const db::RowSet turnusi = App().projectConnection.query(QStringLiteral("SELECT * FROM TURNUSI ORDER BY ID"));
+    const db::RowSet turnusi = db::ProjectDb().query(QStringLiteral("SELECT * FROM TURNUSI ORDER BY ID"));
     ASSERT_EQ(turnusi.rowCount(), 2);
     EXPECT_EQ(turnusi.text(0, QStringLiteral("OZNAKA")), QStringLiteral("0"));
     EXPECT_EQ(turnusi.text(1, QStringLiteral("OZNAKA")), QStringLiteral("I"));
-    EXPECT_EQ(App().projectConnection.scalar(QStringLiteral("SELECT OZNAKA FROM IZMENE WHERE ID=1")).toString(),
+    EXPECT_EQ(db::ProjectDb().scalar(QStringLiteral("SELECT OZNAKA FROM IZMENE WHERE ID=1")).toString(),
               QStringLiteral("A"));
     EXPECT_EQ(count(QStringLiteral("IZMENA_TURNUS WHERE ID_TURNUSA=1 AND ID_IZMENE=1 AND PRVA_URA_PON=1")), 1);
     EXPECT_EQ(count(QStringLiteral("UCITELJI")), 0) << "rows with ID below 1 are removed";
@@ -75,7 +75,7 @@ TEST(OpenProjectFile, ChecksCurrentChoicesAndDefaultNorms) {
     EXPECT_EQ(App().normativMax, 30);
     EXPECT_EQ(App().normativMin, 15);
 
-    ASSERT_TRUE(db::WriteIni(QString(), QStringLiteral("Privzet normativ max"), App().projectConnection));
+    ASSERT_TRUE(db::WriteIni(QString(), QStringLiteral("Privzet normativ max"), db::ProjectDb()));
     ASSERT_TRUE(shell::OpenProjectFile(path));
     EXPECT_EQ(App().normativMax, 28);
     EXPECT_EQ(App().normativMin, 14);
@@ -109,12 +109,12 @@ TEST(OpenProjectFile, RefusesForeignDamagedAndIncompleteFilesLeavingThemUnchange
         ASSERT_TRUE(c.exec(QStringLiteral("DROP TABLE SUPLENCE")));
     }
     EXPECT_FALSE(shell::OpenProjectFile(incomplete));
-    EXPECT_EQ(home.messages().texts(),
-              (QStringList{QStringLiteral("Datoteka ") + text + QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
-                           QStringLiteral("Datoteka ") + truncated +
-                               QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
-                           QStringLiteral("Vhodna datoteka nima ustrezne zgradbe.")}));
-    EXPECT_FALSE(App().projectOpen());
+    EXPECT_EQ(home.messages().texts(), (QStringList{QStringLiteral("Datoteka ") + text +
+                                                        QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
+                                                    QStringLiteral("Datoteka ") + truncated +
+                                                        QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
+                                                    QStringLiteral("Vhodna datoteka nima ustrezne zgradbe.")}));
+    EXPECT_FALSE(db::ProjectOpen());
     EXPECT_EQ(App().recentFiles, QStringList{QString()});
 }
 
@@ -127,7 +127,7 @@ TEST(OpenProjectFile, AReadOnlyProjectIsRefusedWithTheWriteProtectionMessage) {
     EXPECT_EQ(home.messages().texts(),
               QStringList{QStringLiteral("Datoteka ") + path +
                           QStringLiteral("  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova.")});
-    EXPECT_FALSE(App().projectOpen());
+    EXPECT_FALSE(db::ProjectOpen());
     EXPECT_EQ(contents(path), before);
 }
 
@@ -152,7 +152,7 @@ TEST(CompactProject, KeepsEveryRowAndReplacesTheFile) {
     test::TempHome home;
     const QString path = home.newProjectFile(QStringLiteral("velik.znt"));
     ASSERT_TRUE(shell::OpenProjectFile(path));
-    auto &c = App().projectConnection;
+    auto &c = db::ProjectDb();
     {
         db::Transaction t(c);
         for (int i = 1; i <= 500; ++i)
@@ -164,7 +164,7 @@ TEST(CompactProject, KeepsEveryRowAndReplacesTheFile) {
     home.messages().clear();
     ASSERT_TRUE(shell::CompactProject());
     EXPECT_EQ(home.messages().texts(), QStringList{QStringLiteral("Projekt velik.znt skrčen.")});
-    EXPECT_TRUE(App().projectOpen());
+    EXPECT_TRUE(db::ProjectOpen());
     EXPECT_EQ(count(QStringLiteral("UCITELJI")), 250);
     EXPECT_EQ(count(QStringLiteral("UCITELJI WHERE PRIIMEK='Čeh'")), 250);
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), QStringList{QStringLiteral("velik.znt")});
@@ -174,7 +174,7 @@ TEST(CompactProject, AFailedCompactionLeavesTheOriginalAndNoTemporaryFile) {
     test::TempHome home;
     const QString path = home.newProjectFile(QStringLiteral("p.znt"));
     ASSERT_TRUE(shell::OpenProjectFile(path));
-    ASSERT_TRUE(App().projectConnection.exec(QStringLiteral("INSERT INTO STAVBE VALUES (1,'A','Stavba A')")));
+    ASSERT_TRUE(db::ProjectDb().exec(QStringLiteral("INSERT INTO STAVBE VALUES (1,'A','Stavba A')")));
     // Something already stands where the compacted copy would go.
     ASSERT_TRUE(QDir().mkpath(path + QStringLiteral(".skrcitev")));
     const qint64 sizeBefore = QFileInfo(path).size();
@@ -182,10 +182,10 @@ TEST(CompactProject, AFailedCompactionLeavesTheOriginalAndNoTemporaryFile) {
     EXPECT_FALSE(shell::CompactProject());
     // The project was opened again (its repairs touch the header), but no page was rewritten.
     EXPECT_EQ(QFileInfo(path).size(), sizeBefore);
-    EXPECT_TRUE(App().projectOpen());
+    EXPECT_TRUE(db::ProjectOpen());
     EXPECT_EQ(count(QStringLiteral("STAVBE")), 1);
     ASSERT_EQ(home.messages().messages().size(), 1);
-    EXPECT_EQ(home.messages().messages().first().kind, shell::MsgErrorDetails);
+    EXPECT_EQ(home.messages().messages().first().kind, core::MsgErrorDetails);
     EXPECT_TRUE(home.messages().texts().first().startsWith(
         QStringLiteral("Krčenje projekta p.znt ni uspelo; projekt je ostal nespremenjen.\n")));
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), QStringList{QStringLiteral("p.znt")});
@@ -197,15 +197,15 @@ TEST(SaveSettingsAsDefaults, CopiesTheTimeGridIntoTheDefaultsDatabase) {
     EXPECT_EQ(home.messages().texts(), QStringList{QStringLiteral("Trenutno ni odprt noben projekt")});
     const QString path = home.newProjectFile(QStringLiteral("p.znt"));
     ASSERT_TRUE(shell::OpenProjectFile(path));
-    ASSERT_TRUE(App().projectConnection.exec(
-        QStringLiteral("INSERT INTO TURNUSI VALUES (2,'II'); INSERT INTO IZMENE VALUES (2,'B');"
-                       "UPDATE URE SET OZNAKA='1.', IME='Prva ura' WHERE URA=1;"
-                       "INSERT INTO IZMENA_TURNUS VALUES (2,2,3,3,3,3,3)")));
+    ASSERT_TRUE(
+        db::ProjectDb().exec(QStringLiteral("INSERT INTO TURNUSI VALUES (2,'II'); INSERT INTO IZMENE VALUES (2,'B');"
+                                            "UPDATE URE SET OZNAKA='1.', IME='Prva ura' WHERE URA=1;"
+                                            "INSERT INTO IZMENA_TURNUS VALUES (2,2,3,3,3,3,3)")));
     home.messages().clear();
     ASSERT_TRUE(shell::SaveSettingsAsDefaults());
     EXPECT_EQ(home.messages().texts(),
               (QStringList{QStringLiteral("Shranjevanje nastavitev"), QStringLiteral("Nastavitve shranjene.")}));
-    auto &d = App().settingsConnection;
+    auto &d = db::SettingsDb();
     EXPECT_EQ(d.scalar(QStringLiteral("SELECT count(*) FROM TURNUSI")).toInt(), 3);
     EXPECT_EQ(d.scalar(QStringLiteral("SELECT IME FROM URE WHERE URA=1")).toString(), QStringLiteral("Prva ura"));
     EXPECT_EQ(d.scalar(QStringLiteral("SELECT PRVA_URA_PON FROM IZMENA_TURNUS WHERE ID_TURNUSA=2")).toInt(), 3);

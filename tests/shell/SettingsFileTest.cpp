@@ -1,13 +1,14 @@
-#include "shell/AppState.h"
+#include "shell/SettingsFile.h"
+#include "core/AppState.h"
 #include "shell/IniFile.h"
 #include "shell/ProjectFiles.h"
-#include "shell/SettingsFile.h"
 #include "support/TempHome.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
 using namespace zentrel;
+using namespace zentrel::core;
 using namespace zentrel::shell;
 
 namespace {
@@ -33,13 +34,17 @@ TEST(IniFile, SectionsAreReadReplacedAndAppended) {
     EXPECT_TRUE(QFile::exists(ini)) << "a missing file is created empty";
 
     writeAll(ini, QStringLiteral("[open file]\n/dom/urniki\n[arrangement]\n3\n"));
-    ASSERT_TRUE(WriteIniSection(ini, QStringLiteral("[recent files]"), {QStringLiteral("/a.znt"), QStringLiteral("/b.znt")}));
-    EXPECT_EQ(readAll(ini), QStringLiteral("[open file]\n/dom/urniki\n[arrangement]\n3\n[recent files]\n/a.znt\n/b.znt\n"));
+    ASSERT_TRUE(
+        WriteIniSection(ini, QStringLiteral("[recent files]"), {QStringLiteral("/a.znt"), QStringLiteral("/b.znt")}));
+    EXPECT_EQ(readAll(ini),
+              QStringLiteral("[open file]\n/dom/urniki\n[arrangement]\n3\n[recent files]\n/a.znt\n/b.znt\n"));
     ASSERT_TRUE(WriteIniSection(ini, QStringLiteral("[open file]"), {QStringLiteral("/drugje"), QString()}));
-    EXPECT_EQ(readAll(ini), QStringLiteral("[open file]\n/drugje\n\n[arrangement]\n3\n[recent files]\n/a.znt\n/b.znt\n"));
+    EXPECT_EQ(readAll(ini),
+              QStringLiteral("[open file]\n/drugje\n\n[arrangement]\n3\n[recent files]\n/a.znt\n/b.znt\n"));
     EXPECT_EQ(ReadIniSection(ini, QStringLiteral("[recent files]")),
               (QStringList{QStringLiteral("/a.znt"), QStringLiteral("/b.znt"), QString()}));
-    EXPECT_EQ(ReadIniSection(ini, QStringLiteral("[open file]")), (QStringList{QStringLiteral("/drugje"), QString(), QString()}));
+    EXPECT_EQ(ReadIniSection(ini, QStringLiteral("[open file]")),
+              (QStringList{QStringLiteral("/drugje"), QString(), QString()}));
 }
 
 TEST(IniFile, ValuesWithCommasAndQuotesRoundTrip) {
@@ -91,7 +96,8 @@ TEST(Settings, DefaultsMagnificationAndSentinels) {
     ReadSettings();
     EXPECT_EQ(App().trenutniUrnik, 12);
     EXPECT_DOUBLE_EQ(App().settings.magnificationX, 1.23);
-    EXPECT_EQ(CheckBoxStates(QStringLiteral("[construction]"), {false, false, false}), (QList<bool>{true, true, false}));
+    EXPECT_EQ(CheckBoxStates(QStringLiteral("[construction]"), {false, false, false}),
+              (QList<bool>{true, true, false}));
 }
 
 TEST(RecentFiles, TheListGrowsByOneSlotPerRunUpToFive) {

@@ -1,8 +1,8 @@
+#include "shell/Startup.h"
+#include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
-#include "shell/AppState.h"
 #include "shell/IniFile.h"
-#include "shell/Startup.h"
 #include "support/TempHome.h"
 
 #include <QDir>
@@ -11,15 +11,15 @@
 #include <gtest/gtest.h>
 
 using namespace zentrel;
-using shell::App;
+using core::App;
 
 TEST(DefaultsDatabase, IsRestoredWhenMissingOrDamaged) {
     test::TempHome home(false);
     const QString opm = App().folders.defaultsDatabase();
     ASSERT_TRUE(shell::OpenDefaultsDatabase());
     EXPECT_TRUE(QFileInfo::exists(opm));
-    EXPECT_EQ(db::SchemaVersion(App().settingsConnection), 19);
-    App().settingsConnection.close();
+    EXPECT_EQ(db::SchemaVersion(db::SettingsDb()), 19);
+    db::SettingsDb().close();
 
     {
         QFile f(opm);
@@ -27,7 +27,7 @@ TEST(DefaultsDatabase, IsRestoredWhenMissingOrDamaged) {
         f.write("pokvarjeno");
     }
     ASSERT_TRUE(shell::OpenDefaultsDatabase());
-    EXPECT_EQ(App().settingsConnection.scalar(QStringLiteral("SELECT count(*) FROM URE")).toInt(), 16);
+    EXPECT_EQ(db::SettingsDb().scalar(QStringLiteral("SELECT count(*) FROM URE")).toInt(), 16);
     EXPECT_TRUE(QFileInfo::exists(opm + QStringLiteral(".bak"))) << "the damaged file is kept aside";
 }
 
@@ -47,7 +47,7 @@ TEST(DefaultsDatabase, AnOlderOneIsReplacedAndItsSettingsCarriedOver) {
                                           "INSERT INTO IZMENE VALUES (2,'B');")));
     }
     ASSERT_TRUE(shell::OpenDefaultsDatabase());
-    auto &c = App().settingsConnection;
+    auto &c = db::SettingsDb();
     EXPECT_EQ(db::SchemaVersion(c), 19);
     EXPECT_EQ(App().startupSchoolName, QStringLiteral("OŠ Kočevje"));
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM STAVBE")).toInt(), 1);
@@ -79,7 +79,7 @@ TEST(StartUp, OpensTheSampleWhenTheRecentProjectIsGone) {
     ASSERT_TRUE(shell::StartUp(folder));
     qunsetenv("ZENTREL_HOME");
     EXPECT_EQ(App().folders.userData, home.file(QStringLiteral("dom")));
-    EXPECT_TRUE(App().projectOpen());
+    EXPECT_TRUE(db::ProjectOpen());
     EXPECT_EQ(App().projectPath(), home.file(QStringLiteral("dom/Urniki/primer.znt")));
     EXPECT_EQ(App().recentFiles.size(), 2);
     EXPECT_EQ(App().recentFiles.first(), App().projectPath());

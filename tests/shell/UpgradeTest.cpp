@@ -1,6 +1,6 @@
+#include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
-#include "shell/AppState.h"
 #include "shell/ProjectFiles.h"
 #include "support/TempHome.h"
 
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace zentrel;
-using shell::App;
+using core::App;
 
 namespace {
 
@@ -19,7 +19,8 @@ QString writeVersion12Project(test::TempHome &home, const QString &name) {
     EXPECT_TRUE(c.open(path));
     EXPECT_TRUE(c.exec(QStringLiteral(
         "UPDATE INI SET VREDNOST='12' WHERE ATRIBUT='Verzija';"
-        "INSERT INTO INI VALUES ('Ime_Sole', 'OŠ Stara d''Or') ON CONFLICT(ATRIBUT) DO UPDATE SET VREDNOST=excluded.VREDNOST;"
+        "INSERT INTO INI VALUES ('Ime_Sole', 'OŠ Stara d''Or') ON CONFLICT(ATRIBUT) DO UPDATE SET "
+        "VREDNOST=excluded.VREDNOST;"
         "ALTER TABLE IZBIRNI_PREDMETI DROP COLUMN STEVILO_UCITELJEV;"
         "ALTER TABLE PREDMETI_V_SKUPINI DROP COLUMN IME_SKUPINE_UCENCEV;"
         "ALTER TABLE ERD_UCENCI_PREDMETA DROP COLUMN TIP;"
@@ -47,7 +48,7 @@ QString writeVersion12Project(test::TempHome &home, const QString &name) {
 TEST(Upgrade, AVersion12KvlProjectBecomesAZntWithEveryRowAndABackup) {
     test::TempHome home;
     const QString kvl = writeVersion12Project(home, QStringLiteral("Stari projekt.kvl"));
-    home.messages().queueAnswers({shell::Answer::Yes});
+    home.messages().queueAnswers({core::Answer::Yes});
     ASSERT_TRUE(shell::OpenProjectFile(kvl));
 
     const QString znt = home.file(QStringLiteral("Stari projekt.znt"));
@@ -60,11 +61,12 @@ TEST(Upgrade, AVersion12KvlProjectBecomesAZntWithEveryRowAndABackup) {
                                           "projekt.kvl.bak.\n\n Ali  želiš nadajevati?"),
                            QStringLiteral("Posodabljam projekt Stari projekt.kvl"),
                            QStringLiteral("Projekt Stari projekt.znt posodobljen.")}));
-    auto &c = App().projectConnection;
+    auto &c = db::ProjectDb();
     EXPECT_EQ(db::SchemaVersion(c), 19);
     EXPECT_EQ(App().schoolName, QStringLiteral("OŠ Stara d'Or"));
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM UCITELJI")).toInt(), 2);
-    EXPECT_EQ(c.scalar(QStringLiteral("SELECT PRIIMEK FROM UCITELJI WHERE ID=1")).toString(), QStringLiteral("Kovačič"));
+    EXPECT_EQ(c.scalar(QStringLiteral("SELECT PRIIMEK FROM UCITELJI WHERE ID=1")).toString(),
+              QStringLiteral("Kovačič"));
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM PROSTORI_V_SKUPINI")).toInt(), 1);
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM IZBIRNI_PREDMETI")).toInt(), 1);
     // The later columns exist, with the values the upgrade gives them.
@@ -83,11 +85,11 @@ TEST(Upgrade, AVersion12KvlProjectBecomesAZntWithEveryRowAndABackup) {
 TEST(Upgrade, DecliningLeavesTheFileAndOpeningAddsTheMissingColumns) {
     test::TempHome home;
     const QString path = writeVersion12Project(home, QStringLiteral("star.znt"));
-    home.messages().queueAnswers({shell::Answer::No});
+    home.messages().queueAnswers({core::Answer::No});
     ASSERT_TRUE(shell::OpenProjectFile(path));
     EXPECT_EQ(App().projectPath(), path);
     EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".bak")));
-    auto &c = App().projectConnection;
+    auto &c = db::ProjectDb();
     EXPECT_EQ(db::SchemaVersion(c), 12);
     // The probe-and-add repairs: the elective starts with the number of teachers of its subject.
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT STEVILO_UCITELJEV FROM IZBIRNI_PREDMETI")).toInt(), 2);
@@ -103,9 +105,9 @@ TEST(Upgrade, AnExistingZntNameKeepsTheKvlNameAndBackupsAreNumbered) {
         QFile f(kvl + QStringLiteral(".bak"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    home.messages().queueAnswers({shell::Answer::Yes});
+    home.messages().queueAnswers({core::Answer::Yes});
     ASSERT_TRUE(shell::OpenProjectFile(kvl));
     EXPECT_EQ(App().projectPath(), kvl);
     EXPECT_TRUE(QFileInfo::exists(kvl + QStringLiteral(".bak1")));
-    EXPECT_EQ(db::SchemaVersion(App().projectConnection), 19);
+    EXPECT_EQ(db::SchemaVersion(db::ProjectDb()), 19);
 }

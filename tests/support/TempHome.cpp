@@ -1,6 +1,6 @@
 #include "TempHome.h"
 
-#include "shell/AppState.h"
+#include "core/AppState.h"
 #include "shell/Startup.h"
 
 #include <QDir>
@@ -9,8 +9,8 @@
 namespace zentrel::test {
 
 TempHome::TempHome(bool openDefaults) : m_scope(&m_presenter) {
-    shell::ResetApp();
-    shell::Folders &f = shell::App().folders;
+    shell::ResetProgramState();
+    core::Folders &f = core::App().folders;
     f.program = ProgramFolder();
     f.userData = m_folder.file(QStringLiteral("user"));
     f.commonData = f.userData;
@@ -21,7 +21,9 @@ TempHome::TempHome(bool openDefaults) : m_scope(&m_presenter) {
         shell::OpenDefaultsDatabase();
 }
 
-TempHome::~TempHome() { shell::ResetApp(); }
+TempHome::~TempHome() {
+    shell::ResetProgramState();
+}
 
 QString TempHome::newProjectFile(const QString &name) const {
     const QString path = m_folder.file(name);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TempFolder.h"
-#include "shell/ScriptedPresenter.h"
+#include "core/ScriptedPresenter.h"
 
 namespace zentrel::test {
 
@@ -15,15 +15,15 @@ public:
 
     QString path() const { return m_folder.path(); }
     QString file(const QString &name) const { return m_folder.file(name); }
-    shell::ScriptedPresenter &messages() { return m_presenter; }
+    core::ScriptedPresenter &messages() { return m_presenter; }
     // Creates a project from zn.opm at the given file name in the temporary folder and returns its path
     // (the project is not opened).
     QString newProjectFile(const QString &name) const;
 
 private:
     TempFolder m_folder;
-    shell::ScriptedPresenter m_presenter;
-    shell::PresenterScope m_scope;
+    core::ScriptedPresenter m_presenter;
+    core::PresenterScope m_scope;
 };
 
 } // namespace zentrel::test

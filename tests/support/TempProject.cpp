@@ -1,24 +1,30 @@
 #include "TempProject.h"
 
+#include "core/AppState.h"
+#include "db/MBaza.h"
 #include "db/Schema.h"
-#include "shell/AppState.h"
+#include "shell/Startup.h"
 
 #include <QFile>
 
 namespace zentrel::test {
 
 TempProject::TempProject(const QString &fileName) : m_scope(&m_presenter) {
-    shell::ResetApp();
+    shell::ResetProgramState();
     m_path = m_folder.file(fileName);
     QFile::copy(ProgramFolder() + QStringLiteral("/zn.opp"), m_path);
     QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
-    shell::App().projectConnection.open(m_path);
-    shell::App().projectFolder = m_folder.path() + u'/';
-    shell::App().projectFileName = fileName;
+    db::ProjectDb().open(m_path);
+    core::App().projectFolder = m_folder.path() + u'/';
+    core::App().projectFileName = fileName;
 }
 
-TempProject::~TempProject() { shell::ResetApp(); }
+TempProject::~TempProject() {
+    shell::ResetProgramState();
+}
 
-db::Connection &TempProject::db() { return shell::App().projectConnection; }
+db::Connection &TempProject::db() {
+    return db::ProjectDb();
+}
 
 } // namespace zentrel::test

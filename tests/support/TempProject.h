@@ -1,8 +1,8 @@
 #pragma once
 
 #include "TempFolder.h"
+#include "core/ScriptedPresenter.h"
 #include "db/Connection.h"
-#include "shell/ScriptedPresenter.h"
 
 namespace zentrel::test {
 
@@ -16,14 +16,14 @@ public:
 
     db::Connection &db();
     QString path() const { return m_path; }
-    shell::ScriptedPresenter &messages() { return m_presenter; }
+    core::ScriptedPresenter &messages() { return m_presenter; }
     TempFolder &folder() { return m_folder; }
 
 private:
     TempFolder m_folder;
     QString m_path;
-    shell::ScriptedPresenter m_presenter;
-    shell::PresenterScope m_scope;
+    core::ScriptedPresenter m_presenter;
+    core::PresenterScope m_scope;
 };
 
 } // namespace zentrel::test

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/AppState.h"
 #include "db/Connection.h"
-#include "shell/AppState.h"
 
 #include <QList>
 #include <QPair>
@@ -64,9 +64,9 @@ inline MalaSola::MalaSola(db::Connection &connection) : c(connection) {
     exec(QStringLiteral("INSERT OR IGNORE INTO TURNUSI (ID, OZNAKA) VALUES (1, 'A')"));
     exec(QStringLiteral("INSERT INTO PREDMETNIKI (ID, IME) VALUES (1, 'Razpored')"));
     exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (1, 'Urnik', 1)"));
-    shell::App().trenutniPredmetnik = 1;
-    shell::App().trenutniUrnik = 1;
-    shell::App().trenutniTurnus = 0;
+    core::App().trenutniPredmetnik = 1;
+    core::App().trenutniUrnik = 1;
+    core::App().trenutniTurnus = 0;
 }
 
 inline void MalaSola::exec(const QString &sql, const QVariantList &values) {

@@ -257,7 +257,7 @@ TEST(PreberiModelUrnika, EveryWeekAssignmentReadsOnlyThePeriodsOfTheCurrentTurnu
         QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, ID_TURNUSA) VALUES (1, %1, 2, 2, "
                        "'r', 1)")
             .arg(r)));
-    shell::App().trenutniTurnus = 1;
+    core::App().trenutniTurnus = 1;
     ModelUrnika m;
     ASSERT_TRUE(PreberiModelUrnika(m, false));
     ASSERT_EQ(m.steviloPredavanj(), 1) << "an assignment of turnus 0 belongs to every turnus";

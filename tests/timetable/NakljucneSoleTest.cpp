@@ -16,7 +16,7 @@
 
 using namespace zentrel;
 using namespace zentrel::timetable;
-using shell::App;
+using core::App;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "timetable/PreverjanjeUrnika.h"
 #include "MalaSola.h"
+#include "db/MBaza.h"
 #include "support/TempProject.h"
 #include "timetable/ConstructCommand.h"
 #include "timetable/IzbiraUrnika.h"
@@ -73,7 +74,7 @@ TEST(ZentrelCli, ConstructThenVerifyTheSavedTimetable) {
                                    QStringLiteral("--seed"), QStringLiteral("8")}),
               0);
     EXPECT_EQ(RunVerifyCommand({project.path()}), 0);
-    db::Connection &c = shell::App().projectConnection;
+    db::Connection &c = db::ProjectDb();
     ASSERT_TRUE(c.isOpen());
     EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM TERMINI WHERE TIP = 'a'")).toInt(), 14);
     // A period moved by hand onto another lesson of 1a is a violation verify reports.
@@ -96,7 +97,7 @@ TEST(ZentrelCli, SelectionsByIdNameOrCodeAndTheirErrors) {
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO PREDMETNIKI (ID, IME) VALUES (2, 'Drugi razpored')")));
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (5, 'Jesen''s', 2)")));
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (6, 'Pomlad', 2)")));
-    auto &app = shell::App();
+    auto &app = core::App();
     EXPECT_EQ(NastaviIzbiro({}, QStringLiteral("Jesen's"), QStringLiteral("I")), QString());
     EXPECT_EQ(app.trenutniPredmetnik, 2) << "a timetable brings its curriculum";
     EXPECT_EQ(app.trenutniUrnik, 5);

@@ -12,7 +12,7 @@
 
 using namespace zentrel;
 using namespace zentrel::timetable;
-using shell::App;
+using core::App;
 
 namespace {
 

@@ -16,7 +16,7 @@
 
 using namespace zentrel;
 using namespace zentrel::timetable;
-using shell::App;
+using core::App;
 
 namespace {
 
@@ -32,19 +32,19 @@ bool OdpriVzorcno(test::TempProject &project, int oddelkovNaRazred, quint32 seme
         ADD_FAILURE() << napaka.toStdString();
         return false;
     }
-    App().projectConnection.close();
-    if (!db::OpenConnection(App().projectConnection, path))
+    db::ProjectDb().close();
+    if (!db::OpenConnection(db::ProjectDb(), path))
         return false;
-    App().projectConnection.exec(QStringLiteral("PRAGMA synchronous=OFF"));
+    db::ProjectDb().exec(QStringLiteral("PRAGMA synchronous=OFF"));
     const QString izbira = NastaviIzbiro({}, {}, turnus);
     EXPECT_EQ(izbira, QString());
     // Start from an empty timetable whatever the generator placed.
-    return izbira.isEmpty() && App().projectConnection.exec(QStringLiteral("DELETE FROM TERMINI"));
+    return izbira.isEmpty() && db::ProjectDb().exec(QStringLiteral("DELETE FROM TERMINI"));
 }
 
 QStringList Termini() {
     QStringList out;
-    const db::RowSet rows = App().projectConnection.query(
+    const db::RowSet rows = db::ProjectDb().query(
         QStringLiteral("SELECT ID_RAZPOREDA, DAN, URA, ID_PROSTORA, ID_TURNUSA FROM TERMINI ORDER BY 1, 2, 3, 4"));
     for (int r = 0; r < rows.rowCount(); ++r)
         out << QStringLiteral("%1:%2.%3:%4:%5")
@@ -113,7 +113,7 @@ QStringList TretjiKrogNaVzorcni(bool kopije, quint32 seme, int *premaknjenih = n
     if (!OdpriVzorcno(project, 2, seme, QStringLiteral("0")))
         return {};
     // Every third teacher may not teach in periods 2 to 4 on two days.
-    App().projectConnection.exec(QStringLiteral(
+    db::ProjectDb().exec(QStringLiteral(
         "INSERT INTO PREPOVEDI_UCITELJEV (ID_UCITELJA, DAN, URA) SELECT U.ID, D.DAN, R.URA FROM UCITELJI U, "
         "(SELECT 2 AS DAN UNION SELECT 4) D, (SELECT 2 AS URA UNION SELECT 3 UNION SELECT 4) R WHERE U.ID % 3 = 0"));
     ModelUrnika m;

@@ -1,6 +1,6 @@
 #include "ScriptedPresenter.h"
 
-namespace zentrel::shell {
+namespace zentrel::core {
 
 Answer ScriptedPresenter::present(const Message &message) {
     m_messages.append(message);
@@ -24,4 +24,4 @@ QStringList ScriptedPresenter::texts(int kind) const {
     return out;
 }
 
-} // namespace zentrel::shell
+} // namespace zentrel::core

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QStringList>
 
-namespace zentrel::shell {
+namespace zentrel::core {
 
 // A presenter that records every message and answers questions from a queue (then with a
 // default answer). Used by the tests and by unattended command-line runs.
@@ -29,4 +29,4 @@ private:
     QList<Message> m_messages;
 };
 
-} // namespace zentrel::shell
+} // namespace zentrel::core

@@ -3,7 +3,7 @@
 #include <QString>
 #include <utility>
 
-namespace zentrel::shell {
+namespace zentrel::core {
 
 // Text made safe for a file name: separators and blanks become "_", Slovenian and Croatian
 // letters are spelt out ("š" -> "sh", "Č" -> "Ch", "đ" -> "dj").
@@ -17,4 +17,4 @@ QString HtmlText(const QString &text);
 // "\" separate; a path without a separator gives the folder "/".
 std::pair<QString, QString> SplitPath(const QString &path);
 
-} // namespace zentrel::shell
+} // namespace zentrel::core

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "db/DbError.h"
+#include "DbError.h"
 
 #include <QString>
 #include <QVariant>
 
-namespace zentrel::shell {
+namespace zentrel::core {
 
 // Kinds of ShowMessage, numbered as the program has always numbered them.
 enum MessageKind {
@@ -54,14 +54,14 @@ Message BuildMessage(int kind, const QString &text, const QVariant &value1 = {},
 
 // Kind 5: the text the error stands for (missing structure, missing file, write protection)
 // or the caller's text with the error's description and number appended.
-Message BuildErrorMessage(const QString &text, const db::DbError &error, const QVariant &value1 = {},
+Message BuildErrorMessage(const QString &text, const DbError &error, const QVariant &value1 = {},
                           const QVariant &value2 = {}, bool quote = false);
 
 // Shows a message through the current presenter; returns the answer of a question.
 Answer ShowMessage(int kind, const QString &text, const QVariant &value1 = {}, const QVariant &value2 = {},
                    bool quote = false);
 // Shows a message of kind 5 for a database error.
-Answer ShowErrorMessage(const QString &text, const db::DbError &error, const QVariant &value1 = {},
+Answer ShowErrorMessage(const QString &text, const DbError &error, const QVariant &value1 = {},
                         const QVariant &value2 = {}, bool quote = false);
 
 // True while a progress message (kind 6) has not been ended by kind 7.
@@ -84,4 +84,4 @@ private:
     bool m_previousProgress;
 };
 
-} // namespace zentrel::shell
+} // namespace zentrel::core

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-namespace zentrel::shell {
+namespace zentrel::core {
 
 namespace {
 std::unique_ptr<AppState> g_app;
@@ -14,6 +14,8 @@ AppState &App() {
     return *g_app;
 }
 
-void ResetApp() { g_app = std::make_unique<AppState>(); }
+void ResetApp() {
+    g_app = std::make_unique<AppState>();
+}
 
-} // namespace zentrel::shell
+} // namespace zentrel::core

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "db/Connection.h"
-
 #include <QMap>
 #include <QString>
 #include <QStringList>
 #include <array>
 
-namespace zentrel::shell {
+namespace zentrel::core {
 
 // The folders and files the program uses.
 struct Folders {
@@ -35,14 +33,13 @@ struct Settings {
     QMap<QString, QList<bool>> checkBoxes;
 };
 
-// Program-wide state: folders, the two connections, the open project, the current selections,
-// settings, recent files and the busy flag. One instance, reached through App().
+// Program-wide state: folders, the open project, the current selections, settings, recent files
+// and the busy flag. One instance, reached through App(). The two connections belong to the
+// access layer (db::ProjectDb, db::SettingsDb), which sits above this layer.
 class AppState {
 public:
     Folders folders;
     Settings settings;
-    db::Connection settingsConnection; // zn.opm, open for the whole run
-    db::Connection projectConnection;  // the open project
 
     QString projectFolder;   // with a trailing "/"
     QString projectFileName; // file name only
@@ -73,7 +70,6 @@ public:
     int turnusCount = 0;
     QStringList periodCodes; // URE.OZNAKA by period number
 
-    bool projectOpen() const { return projectConnection.isOpen(); }
     QString projectPath() const { return projectFolder + projectFileName; }
 };
 
@@ -82,4 +78,4 @@ AppState &App();
 // Replaces the program state with a fresh one (tests start every case from a clean state).
 void ResetApp();
 
-} // namespace zentrel::shell
+} // namespace zentrel::core

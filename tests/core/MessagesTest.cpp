@@ -1,10 +1,10 @@
-#include "shell/Messages.h"
-#include "shell/ScriptedPresenter.h"
+#include "core/Messages.h"
+#include "core/ScriptedPresenter.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrel;
-using namespace zentrel::shell;
+using namespace zentrel::core;
 
 TEST(Messages, PlaceholdersQuoteFlagAndEmptyText) {
     EXPECT_EQ(FormatMessageText(QStringLiteral("Potrdi brisanje stavbe #."), QStringLiteral("G - Glavna")),
@@ -26,14 +26,15 @@ TEST(Messages, PlaceholdersQuoteFlagAndEmptyText) {
 }
 
 TEST(Messages, ErrorKindMapsTheKnownConditions) {
-    using db::DbErrorCode;
+    using core::DbErrorCode;
     EXPECT_EQ(BuildErrorMessage(QStringLiteral("x"), {DbErrorCode::MissingTable, QStringLiteral("no such table")}).text,
               QStringLiteral("Vhodna datoteka nima ustrezne zgradbe."));
     EXPECT_EQ(BuildErrorMessage(QStringLiteral("x"), {DbErrorCode::FileNotFound, {}}, QStringLiteral("a.znt")).text,
               QStringLiteral("Datoteka a.znt ne obstaja."));
     EXPECT_EQ(BuildErrorMessage(QStringLiteral("x"), {DbErrorCode::PermissionDenied, {}}, QStringLiteral("a.znt")).text,
               QStringLiteral("Datoteka a.znt  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova."));
-    const Message other = BuildErrorMessage(QStringLiteral("Napaka pri branju."), {DbErrorCode::Other, QStringLiteral("disk I/O error")});
+    const Message other =
+        BuildErrorMessage(QStringLiteral("Napaka pri branju."), {DbErrorCode::Other, QStringLiteral("disk I/O error")});
     EXPECT_EQ(other.text, QStringLiteral("Napaka pri branju.\ndisk I/O error (1)"));
     EXPECT_EQ(other.icon, MessageIcon::Stop);
     EXPECT_EQ(BuildErrorMessage(QStringLiteral("x"), {DbErrorCode::MissingTable, {}}).icon, MessageIcon::Exclamation);

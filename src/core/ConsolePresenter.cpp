@@ -2,7 +2,7 @@
 
 #include <QTextStream>
 
-namespace zentrel::shell {
+namespace zentrel::core {
 
 Answer ConsolePresenter::present(const Message &message) {
     QTextStream out(stdout);
@@ -30,4 +30,4 @@ Answer ConsolePresenter::present(const Message &message) {
     }
 }
 
-} // namespace zentrel::shell
+} // namespace zentrel::core

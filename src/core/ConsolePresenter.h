@@ -2,7 +2,7 @@
 
 #include "Messages.h"
 
-namespace zentrel::shell {
+namespace zentrel::core {
 
 // Shows messages on the console for zentrel-cli: information on standard output, warnings and
 // errors on standard error. Questions get the answer given at construction (--yes gives Yes).
@@ -18,4 +18,4 @@ private:
     QString m_lastError;
 };
 
-} // namespace zentrel::shell
+} // namespace zentrel::core

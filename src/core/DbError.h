@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace zentrel::db {
+namespace zentrel::core {
 
 // The conditions the program distinguishes among database failures. The numbers are the
 // engine error numbers that callers and messages have always used for them.
@@ -32,4 +32,4 @@ struct DbError {
     }
 };
 
-} // namespace zentrel::db
+} // namespace zentrel::core

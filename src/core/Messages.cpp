@@ -1,6 +1,6 @@
 #include "Messages.h"
 
-namespace zentrel::shell {
+namespace zentrel::core {
 
 namespace {
 
@@ -62,9 +62,8 @@ Message BuildMessage(int kind, const QString &text, const QVariant &value1, cons
     return m;
 }
 
-Message BuildErrorMessage(const QString &text, const db::DbError &error, const QVariant &value1,
-                          const QVariant &value2, bool quote) {
-    using db::DbErrorCode;
+Message BuildErrorMessage(const QString &text, const DbError &error, const QVariant &value1, const QVariant &value2,
+                          bool quote) {
     switch (error.code) {
     case DbErrorCode::MissingTable:
         return BuildMessage(MsgErrorDetails, QStringLiteral("Vhodna datoteka nima ustrezne zgradbe."));
@@ -107,14 +106,20 @@ Answer ShowMessage(int kind, const QString &text, const QVariant &value1, const 
     return deliver(BuildMessage(kind, text, value1, value2, quote));
 }
 
-Answer ShowErrorMessage(const QString &text, const db::DbError &error, const QVariant &value1,
-                        const QVariant &value2, bool quote) {
+Answer ShowErrorMessage(const QString &text, const DbError &error, const QVariant &value1, const QVariant &value2,
+                        bool quote) {
     return deliver(BuildErrorMessage(text, error, value1, value2, quote));
 }
 
-bool ProgressOpen() { return g_progressOpen; }
-MessagePresenter *CurrentPresenter() { return g_presenter; }
-void SetPresenter(MessagePresenter *presenter) { g_presenter = presenter; }
+bool ProgressOpen() {
+    return g_progressOpen;
+}
+MessagePresenter *CurrentPresenter() {
+    return g_presenter;
+}
+void SetPresenter(MessagePresenter *presenter) {
+    g_presenter = presenter;
+}
 
 PresenterScope::PresenterScope(MessagePresenter *presenter)
     : m_previous(g_presenter), m_previousProgress(g_progressOpen) {
@@ -127,4 +132,4 @@ PresenterScope::~PresenterScope() {
     g_progressOpen = m_previousProgress;
 }
 
-} // namespace zentrel::shell
+} // namespace zentrel::core

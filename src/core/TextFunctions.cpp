@@ -1,0 +1,94 @@
+#include "TextFunctions.h"
+
+namespace zentrel::core {
+
+QString SafeFileName(const QString &text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'/':
+        case u'\\':
+        case u'|':
+        case u'<':
+        case u'>':
+        case u':':
+        case u';':
+        case u' ':
+            out += u'_';
+            break;
+        case u'š':
+            out += QLatin1String("sh");
+            break;
+        case u'ž':
+            out += QLatin1String("zh");
+            break;
+        case u'Š':
+            out += QLatin1String("Sh");
+            break;
+        case u'Ž':
+            out += QLatin1String("Zh");
+            break;
+        case u'Č':
+            out += QLatin1String("Ch");
+            break;
+        case u'č':
+            out += QLatin1String("ch");
+            break;
+        case u'ć':
+            out += QLatin1String("ch");
+            break;
+        case u'Ć':
+            out += QLatin1String("Ch");
+            break;
+        case u'đ':
+            out += QLatin1String("dj");
+            break;
+        case u'Đ':
+            out += QLatin1String("Dj");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString HtmlText(const QString &text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'š':
+            out += QChar(0x0105);
+            break; // "ą": byte 0xB9 in Windows-1250, "š" in ISO-8859-2
+        case u'ž':
+            out += QChar(0x013E);
+            break; // "ľ": byte 0xBE
+        case u'Š':
+            out += QChar(0x00A9);
+            break; // "©": byte 0xA9
+        case u'Ž':
+            out += QChar(0x00AE);
+            break; // "®": byte 0xAE
+        case u'<':
+            out += QLatin1String("&lt;");
+            break;
+        case u'>':
+            out += QLatin1String("&gt;");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::pair<QString, QString> SplitPath(const QString &path) {
+    const int at = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    if (at < 0)
+        return {QStringLiteral("/"), path};
+    return {path.left(at + 1), path.mid(at + 1)};
+}
+
+} // namespace zentrel::core
