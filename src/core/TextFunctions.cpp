@@ -91,4 +91,8 @@ std::pair<QString, QString> SplitPath(const QString &path) {
     return {path.left(at + 1), path.mid(at + 1)};
 }
 
+bool SameText(const QString &left, const QString &right) {
+    return left.trimmed().compare(right.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace zentrel::core

@@ -17,4 +17,9 @@ QString HtmlText(const QString &text);
 // "\" separate; a path without a separator gives the folder "/".
 std::pair<QString, QString> SplitPath(const QString &path);
 
+// True when two codes or names are the same to a user: equal apart from letter case, with
+// č, š, ž and the other accented letters folded as well ("Test" and "TEST", "Čebela" and
+// "čEBELA"), and apart from blanks at either end. Uniqueness of codes and names uses this.
+bool SameText(const QString &left, const QString &right);
+
 } // namespace zentrel::core

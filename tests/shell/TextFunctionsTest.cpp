@@ -20,6 +20,14 @@ TEST(TextFunctions, SafeFileNameHtmlTextAndSplitPath) {
     EXPECT_EQ(SplitPath(QStringLiteral("a.znt")), std::make_pair(QStringLiteral("/"), QStringLiteral("a.znt")));
 }
 
+TEST(TextFunctions, SameTextFoldsCaseOfEveryLetter) {
+    EXPECT_TRUE(SameText(QStringLiteral("Test"), QStringLiteral("TEST")));
+    EXPECT_TRUE(SameText(QStringLiteral("Čebela Šiška Žaba"), QStringLiteral("čEBELA šIŠKA žABA")));
+    EXPECT_TRUE(SameText(QStringLiteral(" 7.a "), QStringLiteral("7.A")));
+    EXPECT_FALSE(SameText(QStringLiteral("Cebela"), QStringLiteral("Čebela")));
+    EXPECT_FALSE(SameText(QStringLiteral("7.a"), QStringLiteral("7.b")));
+}
+
 TEST(LookupTables, DaysNumeralsAndGroups) {
     EXPECT_EQ(Lookup::DayNames().at(1), QStringLiteral("ponedeljek"));
     EXPECT_EQ(Lookup::DayNames().at(4), QStringLiteral("četrtek"));
