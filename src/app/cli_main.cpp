@@ -1,5 +1,6 @@
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
+#include "pupils/PupilCommands.h"
 #include "sample/SampleCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
@@ -26,6 +27,8 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("import-pupils"), pupils::RunImportPupilsCommand},
+        {QStringLiteral("electives"), pupils::RunElectivesCommand},
     };
     return commands;
 }
@@ -50,7 +53,9 @@ int printUsage() {
                            "                        vzorčna šola OŠ Primer\n"
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
-                           "  make-defaults POT     tovarniška privzeta baza\n";
+                           "  make-defaults POT     tovarniška privzeta baza\n"
+                           "  import-pupils PROJEKT DATOTEKA.csv  uvoz učencev\n"
+                           "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n";
     return 1;
 }
 
