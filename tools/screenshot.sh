@@ -92,6 +92,14 @@ if [ -n "$all" ]; then
   tabs razporedi "&Urejanje/&Razporedi"
   tabs urniki "&Urejanje/&Urniki"
   tabs spremljanje "&Urejanje/&Spremljanje"
+  # The elective process shows the tabs of its stage: the sample is in the automatic stage, a
+  # copy of it is put into the choice stage for the other tabs.
+  sample=$project
+  project=$home/Urniki/izbira.znt
+  cp "$sample" "$project"
+  ./build/bin/zentrel-cli electives "$project" --stage izbira >/dev/null
+  tabs razporedi-izbira "&Urejanje/&Razporedi"
+  project=$sample
   # The printout areas, on their first tab, where this build has windows for them.
   area() { shot "$1" "$2" "" "" >/dev/null || echo "ni na voljo: $2" >&2; }
   for i in "Izpis &osnovnih podatkov" "Izpis &razporedov" "Izpis &urnikov" "Izpis &spremljanja" "Izpis r&ealizacije"; do

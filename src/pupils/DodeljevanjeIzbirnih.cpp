@@ -1,5 +1,6 @@
 #include "DodeljevanjeIzbirnih.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <climits>
@@ -298,6 +299,14 @@ void DodeljevanjeIzbirnih::finish() {
                     if (!block.units.contains(m.pupils[p].unit))
                         block.units.append(m.pupils[p].unit);
         std::sort(block.units.begin(), block.units.end());
+        // Groups of one elective side by side are told apart by the pupils' group name.
+        QHash<int, int> parallel;
+        for (const Slot &slot : block.groups)
+            parallel[slot.elective] += slot.closed ? 0 : 1;
+        QHash<int, int> numbered;
+        for (Slot &slot : block.groups)
+            if (!slot.closed && parallel.value(slot.elective) > 1 && slot.groupName.isEmpty())
+                slot.groupName = QStringLiteral("%1. skupina").arg(++numbered[slot.elective]);
         if (!block.code.isEmpty())
             used.insert(block.code.toCaseFolded());
     }

@@ -34,7 +34,8 @@ public:
     void dissolve();
     void split();
     // The units of each block are those of its pupils (and of the group it was read from);
-    // empty groups made by the run are dropped; new blocks get codes.
+    // empty groups made by the run are dropped; new blocks get codes, groups of one elective
+    // side by side the names "1. skupina", "2. skupina", ...
     void finish();
 
 private:

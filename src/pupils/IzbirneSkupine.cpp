@@ -120,8 +120,8 @@ db::RowSet IzbirneSkupine::availableElectives(qint64 set, const QList<qint64> &c
 
 db::RowSet IzbirneSkupine::sets() const {
     return db::ProjectDb().query(
-        QStringLiteral(
-            "SELECT ID, IME FROM IZBIRNI_NABORI WHERE ID_RAZ_PREDMETNIKA = ? ORDER BY IME COLLATE SLOVENSKO"),
+        QStringLiteral("SELECT ID, IME FROM (SELECT ID, IME FROM IZBIRNI_NABORI WHERE ID_RAZ_PREDMETNIKA = ? UNION ALL "
+                       "SELECT -1, '(avtomatsko dodeljevanje)') ORDER BY ID < 0, IME COLLATE SLOVENSKO"),
         {m_curriculum});
 }
 

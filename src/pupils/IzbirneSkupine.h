@@ -39,7 +39,8 @@ public:
     // Electives (ID, PREDMET) of the current group, and those of the set (all sets for -1).
     db::RowSet electives() const;
     db::RowSet availableElectives(qint64 set, const QList<qint64> &chosen) const;
-    // Sets of the curriculum (ID, IME) for the field "Nabor".
+    // Sets of the curriculum (ID, IME) for the field "Nabor", and -1 for the groups of the
+    // automatic assignment.
     db::RowSet sets() const;
 
     bool acceptAddNew(const IzbirnaSkupinaFields &f);

@@ -1,8 +1,10 @@
 #include "PupilCommands.h"
 
 #include "AvtomatskoDodeljevanje.h"
+#include "IzbirniPostopek.h"
 #include "UvozUcencev.h"
 #include "basicdata/CurrentRecords.h"
+#include "core/AppState.h"
 #include "db/MBaza.h"
 #include "shell/ProjectFiles.h"
 
@@ -88,9 +90,11 @@ int RunImportPupilsCommand(const QStringList &args) {
 
 int RunElectivesCommand(const QStringList &args) {
     const char *text = "Uporaba: zentrel-cli electives PROJEKT [--curriculum ID] [--set ID] [--teachers] [--apply] "
-                       "[--yes]\n";
-    const Arguments a = parse(args, {QStringLiteral("--curriculum"), QStringLiteral("--set")},
-                              {QStringLiteral("--apply"), QStringLiteral("--teachers"), QStringLiteral("--yes")});
+                       "[--yes]\n"
+                       "        zentrel-cli electives PROJEKT [--curriculum ID] --stage izbira|dodeljevanje\n";
+    const Arguments a =
+        parse(args, {QStringLiteral("--curriculum"), QStringLiteral("--set"), QStringLiteral("--stage")},
+              {QStringLiteral("--apply"), QStringLiteral("--teachers"), QStringLiteral("--yes")});
     if (!a.error.isEmpty() || a.positional.size() != 1)
         return usage(a.error, text);
     if (!shell::OpenProjectFile(a.positional[0]))
@@ -103,6 +107,17 @@ int RunElectivesCommand(const QStringList &args) {
             : basicdata::CurrentCurriculum();
     if (options.curriculum < 0)
         return usage(error.isEmpty() ? QStringLiteral("Ni izbranega razporeda: podajte --curriculum.") : error, text);
+    if (a.values.contains(QStringLiteral("--stage"))) {
+        // The stage of the process, as the buttons of the tab "Izbirni postopek" set it.
+        const QString stage = a.values.value(QStringLiteral("--stage"));
+        if (stage != QLatin1String("izbira") && stage != QLatin1String("dodeljevanje"))
+            return usage(QStringLiteral("Napačna vrednost %1.").arg(stage), text);
+        core::App().trenutniPredmetnik = options.curriculum;
+        if (!SetElectivesAutomaticStage(stage == QLatin1String("dodeljevanje")))
+            return 1;
+        QTextStream(stdout) << "Izbirni postopek: " << stage << '\n';
+        return 0;
+    }
     if (a.values.contains(QStringLiteral("--set"))) {
         options.set = rowId(a.values.value(QStringLiteral("--set")), QStringLiteral("IZBIRNI_NABORI"),
                             QStringLiteral("AND ID_RAZ_PREDMETNIKA = %1").arg(options.curriculum), &error);

@@ -9,7 +9,7 @@ int RunImportPupilsCommand(const QStringList &args);
 
 // zentrel-cli electives PROJECT [--curriculum ID] [--set ID] [--teachers] [--apply]: the
 // automatic assignment of pupils to elective groups; prints its figures and writes only with
-// --apply.
+// --apply. With --stage izbira|dodeljevanje it only sets the stage of the elective process.
 int RunElectivesCommand(const QStringList &args);
 
 } // namespace zentrel::pupils

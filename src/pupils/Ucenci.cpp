@@ -20,10 +20,13 @@ QVariant nullable(const QString &text) {
 } // namespace
 
 Ucenci::Ucenci()
-    : RecordLogic(QStringLiteral("SELECT ERD_UCENEC.*, strftime('%d. %m. %Y', DATUMROJSTVA) AS DATUM, ") +
-                  db::SqlText::GenderName(QStringLiteral("ERD_UCENEC")) +
-                  QStringLiteral("FROM ERD_UCENEC ORDER BY PRIIMEK COLLATE SLOVENSKO, IME COLLATE SLOVENSKO, "
-                                 "OZNAKA COLLATE SLOVENSKO")) {}
+    : RecordLogic(
+          QStringLiteral("SELECT ERD_UCENEC.*, CAST(strftime('%d', DATUMROJSTVA) AS INTEGER) || '. ' || "
+                         "CAST(strftime('%m', DATUMROJSTVA) AS INTEGER) || '. ' || strftime('%Y', DATUMROJSTVA) "
+                         "AS DATUM, ") +
+          db::SqlText::GenderName(QStringLiteral("ERD_UCENEC")) +
+          QStringLiteral("FROM ERD_UCENEC ORDER BY PRIIMEK COLLATE SLOVENSKO, IME COLLATE SLOVENSKO, "
+                         "OZNAKA COLLATE SLOVENSKO")) {}
 
 bool Ucenci::open() {
     return m_list.requeryToSame(QStringLiteral("ID"));
