@@ -70,10 +70,19 @@ TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchoo
     EXPECT_EQ(r.err, QStringLiteral("Učenec z N0001 v vrstici 1 je že v bazi.\n"));
     EXPECT_EQ(count(project, QStringLiteral("SELECT count(*) FROM ERD_UCENEC")), before + 500);
 
-    // Without --apply the figures only; with it the groups.
+    // The sample's elective groups have assignments: without --yes the question stops the run.
     const QString elective = QStringLiteral("SELECT count(*) FROM PROGRAMI WHERE ID_IZBIRNEGA_NABORA IS NOT NULL");
+    const QString assigned = QStringLiteral("SELECT count(*) FROM RAZPORED R JOIN PROGRAMI P ON P.ID = R.ID_PROGRAMA "
+                                            "WHERE P.ID_IZBIRNEGA_NABORA IS NOT NULL");
     const qint64 groups = count(project, elective);
-    r = cli(home, {QStringLiteral("electives"), project, QStringLiteral("--teachers")});
+    ASSERT_GT(count(project, assigned), 0);
+    r = cli(home, {QStringLiteral("electives"), project, QStringLiteral("--teachers"), QStringLiteral("--apply")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err,
+              QStringLiteral("Že obstoječe izbirne skupine bodo brisane iz razporeda in pripdaočih urnikov!\nAli "
+                             "res želite nadaljevati? Ne\n"));
+    // Without --apply the figures only; with it the groups.
+    r = cli(home, {QStringLiteral("electives"), project, QStringLiteral("--teachers"), QStringLiteral("--yes")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Število dodeljenih izbranih: "))) << r.out.toStdString();
     EXPECT_TRUE(r.out.endsWith(QStringLiteral("Nič ni zapisano (zapiše --apply).\n")));
@@ -83,7 +92,13 @@ TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchoo
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.endsWith(QStringLiteral("Izbirne skupine so zapisane.\n")));
     EXPECT_GT(count(project, elective), 0);
+    EXPECT_EQ(count(project, assigned), 0);
     EXPECT_GT(count(project, QStringLiteral("SELECT count(*) FROM ERD_UCENCI_PREDMETA WHERE TIP = 'A'")), 0);
+
+    // The stage of the elective process, as its tab switches it.
+    r = cli(home, {QStringLiteral("electives"), project, QStringLiteral("--stage"), QStringLiteral("izbira")});
+    EXPECT_EQ(r.out, QStringLiteral("Izbirni postopek: izbira\n"));
+    EXPECT_EQ(count(project, QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT = 'IzbirniPostopek_1'")), 1);
 
     // Bad arguments: a message and a non-zero exit.
     for (const auto &[args, message] : QList<QPair<QStringList, QString>>{
@@ -92,6 +107,8 @@ TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchoo
               QStringLiteral("Napačna vrednost 0.")},
              {{QStringLiteral("electives"), project, QStringLiteral("--set"), QStringLiteral("77")},
               QStringLiteral("V projektu ni zapisa 77 v IZBIRNI_NABORI.")},
+             {{QStringLiteral("electives"), project, QStringLiteral("--stage"), QStringLiteral("konec")},
+              QStringLiteral("Napačna vrednost konec.")},
              {{QStringLiteral("electives"), project, QStringLiteral("--curriculum")},
               QStringLiteral("Manjka vrednost za --curriculum.")}}) {
         r = cli(home, args);
