@@ -148,7 +148,10 @@ void FIzbirneSkupinePage::startNew() {
     TurnusDC->LoadValue(f.turnus);
     ZahtevnostDC->LoadValue(f.zahtevnost);
     DolzinaE->SetText(f.dolzina);
-    NaborDC->LoadValue(IzbirniNabori::shared());
+    // The set chosen last in the elective tabs, else the first set.
+    const qint64 first =
+        NaborDC->RowSource().rowCount() > 0 ? NaborDC->RowSource().integer(0, QStringLiteral("ID")) : -1;
+    NaborDC->LoadValue(IzbirniNabori::shared() >= 0 ? IzbirniNabori::shared() : first);
     m_filling = false;
     fillMovers({}, {});
 }
