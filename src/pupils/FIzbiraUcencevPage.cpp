@@ -1,5 +1,6 @@
 #include "FIzbiraUcencevPage.h"
 
+#include "PupilText.h"
 #include "controls/UrDataGrid.h"
 #include "controls/UrFrame.h"
 #include "controls/UrMoverBox.h"
@@ -21,13 +22,6 @@ db::RowSet rowsOf(const QList<qint64> &ids, const QHash<qint64, QString> &labels
         rows.append({id, labels.value(id)});
     return db::RowSet({QStringLiteral("ID"), QStringLiteral("PREDMET")},
                       {QStringLiteral("INTEGER"), QStringLiteral("TEXT")}, rows);
-}
-
-QList<qint64> ids(const db::RowSet &rows) {
-    QList<qint64> out;
-    for (int r = 0; r < rows.rowCount(); ++r)
-        out << rows.integer(r, QStringLiteral("ID"));
-    return out;
 }
 
 } // namespace
@@ -102,7 +96,7 @@ void FIzbiraUcencevPage::showRecord() {
     const db::RowSet reserves = m_choices.reserves();
     remember(chosen);
     remember(reserves);
-    fill(ids(chosen), ids(reserves));
+    fill(RowIds(chosen), RowIds(reserves));
 }
 
 bool FIzbiraUcencevPage::saveEdit() {

@@ -1,5 +1,6 @@
 #include "FUcenciMoverPage.h"
 
+#include "PupilText.h"
 #include "UrFilterUcencev.h"
 #include "basicdata/RecordLogic.h"
 #include "controls/UrFrame.h"
@@ -71,10 +72,7 @@ void FUcenciMoverPage::showRecord() {
     Filter->Reload();
     const db::RowSet chosen = chosenRows();
     remember(chosen);
-    QList<qint64> ids;
-    for (int r = 0; r < chosen.rowCount(); ++r)
-        ids << chosen.integer(r, QStringLiteral("ID"));
-    fill(ids);
+    fill(RowIds(chosen));
     MoverL->setText(logic().list().hasCurrent() ? moverCaption() : QString());
 }
 

@@ -14,6 +14,7 @@
 #include "shell/FFileDialog.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 
 namespace zentrel::pupils {
 
@@ -31,12 +32,12 @@ FUcenciPage::FUcenciPage(QWidget *parent)
                                  QStringLiteral("Priimek"), QStringLiteral("Spol"), QStringLiteral("Datum rojstva"),
                                  QStringLiteral("Leto vpisa"), QStringLiteral("Paralelka"),
                                  QStringLiteral("Usmeritev")});
-    grid()->SetDataFieldLenChrs({14, 10, 10, 12, 7, 12, 9, 9, 10});
+    grid()->SetDataFieldLenChrs({14, 9, 10, 12, 6, 12, 9, 8, 10});
     grid()->SetLeadingChar(QStringLiteral("PRIIMEK"));
     addField(QStringLiteral("Enolična oznaka"), OznakaE, QStringLiteral("OZNAKA"), 12);
     addField(QStringLiteral("Ime"), ImeE, QStringLiteral("IME"), 20);
     addField(QStringLiteral("Vmesno ime"), VmesnoImeE, QStringLiteral("VMESNOIME"), 20);
-    addField(QStringLiteral("Priimek"), PriimekE, QStringLiteral("PRIIMEK"), 25);
+    addField(QStringLiteral("Priimek"), PriimekE, QStringLiteral("PRIIMEK"), 20);
     auto *sexL = new UrLabel(frame()->Body());
     BindField(sexL, SpolDC, QStringLiteral("SPOL"), QStringLiteral("Spol"), Ucenci::sexes(), QStringLiteral("IME"),
               QStringLiteral("ID"));
@@ -50,6 +51,9 @@ FUcenciPage::FUcenciPage(QWidget *parent)
     addField(QStringLiteral("Paralelka"), ParalelkaE, QStringLiteral("PARALELKA"), 5);
     addField(QStringLiteral("Usmeritev"), UsmeritevE, QStringLiteral("USMERITEV"), 20);
     setButtons({0, 4, 2, 8, 53, 10, 15, 13});
+    // The register has many columns and short fields: the list gets the room it needs.
+    if (auto *row = qobject_cast<QHBoxLayout *>(layout()))
+        row->setStretch(0, 3);
 
     ChooseImportFile = [this] {
         return shell::FileDialog(this, shell::FileDialogOpen, UvozUcencev::dialogTitle(),

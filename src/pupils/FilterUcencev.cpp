@@ -1,5 +1,6 @@
 #include "FilterUcencev.h"
 
+#include "PupilText.h"
 #include "db/MBaza.h"
 #include "db/SqlText.h"
 
@@ -34,6 +35,13 @@ QString FilterUcencev::condition(const QString &u) const {
     if (!usmeritev.isEmpty())
         sql += QStringLiteral(" AND %1.USMERITEV = %2").arg(u, Quote(usmeritev));
     return sql;
+}
+
+db::RowSet FilterUcencev::pupils(const QString &from, const QString &where) {
+    return db::ProjectDb().query(
+        QStringLiteral("SELECT U.ID, %1 AS UCENEC FROM %2 LEFT JOIN ODDELKI O ON O.ID = EO.ID_ODDELKA WHERE %3 "
+                       "ORDER BY U.PRIIMEK COLLATE SLOVENSKO, U.IME COLLATE SLOVENSKO, U.OZNAKA COLLATE SLOVENSKO")
+            .arg(PupilLabelSql(QStringLiteral("U"), QStringLiteral("O")), from, where));
 }
 
 db::RowSet FilterUcencev::years() {

@@ -25,6 +25,10 @@ struct FilterUcencev {
     // quoted.
     QString condition(const QString &pupilAlias) const;
 
+    // Pupils (ID, UCENEC) from `from`, which names the pupil U and his membership EO in the
+    // curriculum, narrowed by `where`, in order of surname and first name.
+    static db::RowSet pupils(const QString &from, const QString &where);
+
     // The choice lists of the filters.
     static db::RowSet years();
     static db::RowSet parallels(const QString &year);

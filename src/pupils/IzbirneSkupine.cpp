@@ -22,11 +22,16 @@ namespace {
 
 const QString kElective = ElectiveLabelSql(QStringLiteral("N"), QStringLiteral("PR"));
 
-QList<qint64> ids(const db::RowSet &rows, const QString &column = QStringLiteral("ID")) {
-    QList<qint64> out;
-    for (int r = 0; r < rows.rowCount(); ++r)
-        out << rows.integer(r, column);
-    return out;
+// The group as it is written, without its electives.
+ElectiveGroupSpec specOf(const IzbirnaSkupinaFields &f) {
+    ElectiveGroupSpec spec;
+    spec.code = f.oznaka.trimmed();
+    spec.set = f.nabor;
+    spec.turnus = f.turnus;
+    spec.length = f.dolzina.trimmed().toInt();
+    spec.difficulty = f.zahtevnost;
+    spec.units = f.enote;
+    return spec;
 }
 
 bool sameMembers(QList<qint64> a, QList<qint64> b) {
@@ -56,8 +61,8 @@ IzbirnaSkupinaFields IzbirneSkupine::current() const {
     f.turnus = m_list.integer(QStringLiteral("ID_TURNUSA"));
     f.zahtevnost = int(m_list.integer(QStringLiteral("ZAHTEVNOST")));
     f.dolzina = m_list.text(QStringLiteral("DOLZINA_TERMINA"));
-    f.enote = ids(units());
-    f.predmeti = ids(electives());
+    f.enote = RowIds(units());
+    f.predmeti = RowIds(electives());
     return f;
 }
 
@@ -153,13 +158,7 @@ bool IzbirneSkupine::validate(const IzbirnaSkupinaFields &f, qint64 ownId) {
 bool IzbirneSkupine::acceptAddNew(const IzbirnaSkupinaFields &f) {
     if (m_curriculum < 0 || !validate(f, -1))
         return false;
-    ElectiveGroupSpec spec;
-    spec.code = f.oznaka.trimmed();
-    spec.set = f.nabor;
-    spec.turnus = f.turnus;
-    spec.length = f.dolzina.trimmed().toInt();
-    spec.difficulty = f.zahtevnost;
-    spec.units = f.enote;
+    ElectiveGroupSpec spec = specOf(f);
     spec.electives = f.predmeti;
     WriteAction action;
     WrittenGroup written;
@@ -207,13 +206,7 @@ bool IzbirneSkupine::acceptEdit(const IzbirnaSkupinaFields &f) {
                         {f.oznaka.trimmed(), programme});
     } else {
         // Electives that stay keep their rows, so that their pupils keep their places.
-        ElectiveGroupSpec spec;
-        spec.code = f.oznaka.trimmed();
-        spec.set = f.nabor;
-        spec.turnus = f.turnus;
-        spec.length = f.dolzina.trimmed().toInt();
-        spec.difficulty = f.zahtevnost;
-        spec.units = f.enote;
+        ElectiveGroupSpec spec = specOf(f);
         spec.programme = programme;
         spec.classGroup = m_list.integer(QStringLiteral("ID_SKUPINE_ODDELKOV"));
         const db::RowSet rows = slotRows();

@@ -68,6 +68,13 @@ QString IdList(const QList<qint64> &ids) {
     return u'(' + parts.join(u',') + u')';
 }
 
+QList<qint64> RowIds(const db::RowSet &rows, const QString &column) {
+    QList<qint64> ids;
+    for (int r = 0; r < rows.rowCount(); ++r)
+        ids << rows.integer(r, column);
+    return ids;
+}
+
 QString CodeKey(const QString &code) {
     return code.trimmed().toCaseFolded();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/RowSet.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -32,6 +34,9 @@ QString CapitalizedName(const QString &text);
 
 // An SQL list of identifiers, "(-1,4,7)": never empty, so "IN" and "NOT IN" always parse.
 QString IdList(const QList<qint64> &ids);
+
+// The identifiers of a column of every row, in order.
+QList<qint64> RowIds(const db::RowSet &rows, const QString &column = QStringLiteral("ID"));
 
 // The key under which two codes count as the same (core::SameText): trimmed and case-folded.
 QString CodeKey(const QString &code);

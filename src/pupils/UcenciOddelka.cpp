@@ -27,11 +27,10 @@ namespace {
 
 // Pupils of the register with their unit in the curriculum; `where` narrows them.
 db::RowSet pupils(qint64 curriculum, const QString &where) {
-    return db::ProjectDb().query(
-        QStringLiteral("SELECT U.ID, %1 AS UCENEC FROM ERD_UCENEC U LEFT JOIN ERD_UCENCI_ODDELKA E ON E.ID_UCENCA = "
-                       "U.ID AND E.ID_PREDMETNIKA = %2 LEFT JOIN ODDELKI O ON O.ID = E.ID_ODDELKA WHERE 1=1 %3 ORDER "
-                       "BY U.PRIIMEK COLLATE SLOVENSKO, U.IME COLLATE SLOVENSKO, U.OZNAKA COLLATE SLOVENSKO")
-            .arg(PupilLabelSql(QStringLiteral("U"), QStringLiteral("O")), N(curriculum), where));
+    return FilterUcencev::pupils(QStringLiteral("ERD_UCENEC U LEFT JOIN ERD_UCENCI_ODDELKA EO ON EO.ID_UCENCA = U.ID "
+                                                "AND EO.ID_PREDMETNIKA = %1")
+                                     .arg(curriculum),
+                                 QStringLiteral("1=1") + where);
 }
 
 } // namespace
@@ -39,7 +38,7 @@ db::RowSet pupils(qint64 curriculum, const QString &where) {
 db::RowSet UcenciOddelka::chosen() const {
     if (!m_list.hasCurrent())
         return {};
-    return pupils(m_curriculum, QStringLiteral(" AND E.ID_ODDELKA = ") + N(m_list.id()));
+    return pupils(m_curriculum, QStringLiteral(" AND EO.ID_ODDELKA = ") + N(m_list.id()));
 }
 
 db::RowSet UcenciOddelka::available(const FilterUcencev &filter, bool widen, const QList<qint64> &chosen) const {
@@ -47,7 +46,7 @@ db::RowSet UcenciOddelka::available(const FilterUcencev &filter, bool widen, con
         return {};
     QString where = QStringLiteral(" AND U.ID NOT IN ") + IdList(chosen);
     if (!widen)
-        where += QStringLiteral(" AND E.ID IS NULL");
+        where += QStringLiteral(" AND EO.ID IS NULL");
     return pupils(m_curriculum, where + filter.condition(QStringLiteral("U")));
 }
 

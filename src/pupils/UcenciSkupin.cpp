@@ -64,24 +64,14 @@ QString UcenciSkupin::rowKeyCondition(const QString &e) const {
              N(m_list.integer(QStringLiteral("ID_TURNUSA"))));
 }
 
-namespace {
-
-db::RowSet pupilsWhere(const QString &from, const QString &where) {
-    return db::ProjectDb().query(
-        QStringLiteral("SELECT U.ID, %1 AS UCENEC FROM %2 LEFT JOIN ODDELKI O ON O.ID = EO.ID_ODDELKA WHERE %3 "
-                       "ORDER BY U.PRIIMEK COLLATE SLOVENSKO, U.IME COLLATE SLOVENSKO, U.OZNAKA COLLATE SLOVENSKO")
-            .arg(PupilLabelSql(QStringLiteral("U"), QStringLiteral("O")), from, where));
-}
-
-} // namespace
-
 db::RowSet UcenciSkupin::chosen() const {
     if (!m_list.hasCurrent())
         return {};
-    return pupilsWhere(QStringLiteral("ERD_UCENCI_PREDMETA E INNER JOIN ERD_UCENEC U ON U.ID = E.ID_UCENCA LEFT JOIN "
-                                      "ERD_UCENCI_ODDELKA EO ON EO.ID_UCENCA = U.ID AND EO.ID_PREDMETNIKA = %1")
-                           .arg(m_curriculum),
-                       rowKeyCondition(QStringLiteral("E")));
+    return FilterUcencev::pupils(
+        QStringLiteral("ERD_UCENCI_PREDMETA E INNER JOIN ERD_UCENEC U ON U.ID = E.ID_UCENCA LEFT JOIN "
+                       "ERD_UCENCI_ODDELKA EO ON EO.ID_UCENCA = U.ID AND EO.ID_PREDMETNIKA = %1")
+            .arg(m_curriculum),
+        rowKeyCondition(QStringLiteral("E")));
 }
 
 db::RowSet UcenciSkupin::available(const FilterUcencev &filter, bool widen, const QList<qint64> &chosen, Izbira izbira,
@@ -116,10 +106,11 @@ db::RowSet UcenciSkupin::available(const FilterUcencev &filter, bool widen, cons
                          "XI.NORMATIV_MIN)")
                          .arg(cur);
     }
-    return pupilsWhere(QStringLiteral("ERD_UCENEC U INNER JOIN ERD_UCENCI_ODDELKA EO ON EO.ID_UCENCA = U.ID AND "
-                                      "EO.ID_PREDMETNIKA = %1")
-                           .arg(cur),
-                       where + filter.condition(QStringLiteral("U")));
+    return FilterUcencev::pupils(
+        QStringLiteral("ERD_UCENEC U INNER JOIN ERD_UCENCI_ODDELKA EO ON EO.ID_UCENCA = U.ID AND "
+                       "EO.ID_PREDMETNIKA = %1")
+            .arg(cur),
+        where + filter.condition(QStringLiteral("U")));
 }
 
 bool UcenciSkupin::save(const QString &groupName, const QList<qint64> &pupils) {
@@ -128,13 +119,7 @@ bool UcenciSkupin::save(const QString &groupName, const QList<qint64> &pupils) {
     const QString cur = N(m_curriculum);
     const QString list = IdList(pupils);
     const QString key = rowKeyCondition(QStringLiteral("ERD_UCENCI_PREDMETA"));
-    const QList<qint64> before = [&] {
-        QList<qint64> ids;
-        const db::RowSet rows = chosen();
-        for (int r = 0; r < rows.rowCount(); ++r)
-            ids << rows.integer(r, QStringLiteral("ID"));
-        return ids;
-    }();
+    const QList<qint64> before = RowIds(chosen());
     basicdata::WriteAction action;
     action.exec(QStringLiteral("UPDATE PREDMETI_V_SKUPINI SET IME_SKUPINE_UCENCEV = ? WHERE ID = ?"),
                 {groupName.trimmed().isEmpty() ? QVariant() : QVariant(groupName.trimmed()),

@@ -1,4 +1,5 @@
 #include "PupilsFixture.h"
+#include "pupils/PupilText.h"
 #include "pupils/UcenciOddelka.h"
 #include "pupils/UcenciSkupin.h"
 
@@ -6,17 +7,6 @@ using namespace zentrel;
 using namespace zentrel::pupils;
 using zentrel::core::Answer;
 using zentrel::test::PupilsFixture;
-
-namespace {
-
-QList<qint64> ids(const db::RowSet &rows) {
-    QList<qint64> out;
-    for (int r = 0; r < rows.rowCount(); ++r)
-        out << rows.integer(r, QStringLiteral("ID"));
-    return out;
-}
-
-} // namespace
 
 class UcenciEnotTest : public PupilsFixture {
 protected:
@@ -65,19 +55,19 @@ TEST_F(UcenciEnotTest, SavingAUnitMovesPupilsInAndOutAndKeepsTheChoicesOfThoseWh
 
     // Only pupil 6 is without a unit in this curriculum; widened, 7.b's pupils are offered too.
     FilterUcencev all;
-    EXPECT_EQ(ids(units.available(all, false, {1, 2, 3})), QList<qint64>({6}));
-    EXPECT_EQ(ids(units.available(all, true, {1, 2, 3})), QList<qint64>({4, 5, 6}));
+    EXPECT_EQ(RowIds(units.available(all, false, {1, 2, 3})), QList<qint64>({6}));
+    EXPECT_EQ(RowIds(units.available(all, true, {1, 2, 3})), QList<qint64>({4, 5, 6}));
     FilterUcencev byYear;
     byYear.nacin = FilterUcencev::PoLetniku;
     byYear.leto = QStringLiteral("2019");
     byYear.paralelka = QStringLiteral("b");
-    EXPECT_EQ(ids(units.available(byYear, true, {})), QList<qint64>({6}));
+    EXPECT_EQ(RowIds(units.available(byYear, true, {})), QList<qint64>({6}));
     FilterUcencev lastYear;
     lastYear.nacin = FilterUcencev::IzRazporeda;
     lastYear.predmetnik = 2;
     lastYear.oddelek = 1;
     lastYear.spol = QStringLiteral("M");
-    EXPECT_EQ(ids(units.available(lastYear, false, {})), QList<qint64>({6}));
+    EXPECT_EQ(RowIds(units.available(lastYear, false, {})), QList<qint64>({6}));
     lastYear.usmeritev = QStringLiteral("x'y");
     EXPECT_TRUE(units.available(lastYear, false, {}).isEmpty());
 
@@ -103,11 +93,11 @@ TEST_F(UcenciEnotTest, APupilPutIntoASubjectLeavesTheOtherSubjectsOfItsGroupInTh
     ASSERT_EQ(groups.list().count(), 2);
     EXPECT_EQ(groups.list().text(QStringLiteral("IME_SKUPINE_UCENCEV")), QStringLiteral("dekleta"));
     EXPECT_EQ(groups.frameHeader(), QStringLiteral("Skupina:  $ŠPO7 - ŠPO (dekleta)"));
-    EXPECT_EQ(ids(groups.chosen()), QList<qint64>({1}));
+    EXPECT_EQ(RowIds(groups.chosen()), QList<qint64>({1}));
     // Pupils of the group's units not yet in a subject of it; pupil 6 has no unit here.
     FilterUcencev girls;
-    EXPECT_EQ(ids(groups.available(girls, false, {1})), QList<qint64>({2, 3, 5}));
-    EXPECT_EQ(ids(groups.available(girls, true, {1})), QList<qint64>({2, 3, 4, 5}));
+    EXPECT_EQ(RowIds(groups.available(girls, false, {1})), QList<qint64>({2, 3, 5}));
+    EXPECT_EQ(RowIds(groups.available(girls, true, {1})), QList<qint64>({2, 3, 4, 5}));
     girls.spol = QStringLiteral("M");
     EXPECT_TRUE(groups.available(girls, true, {1}).isEmpty());
 
