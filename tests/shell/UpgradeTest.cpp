@@ -1,9 +1,13 @@
+#include "db/Upgrade.h"
 #include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
+#include "db/Schema.h"
 #include "shell/ProjectFiles.h"
+#include "support/ProjectContents.h"
 #include "support/TempHome.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -110,4 +114,61 @@ TEST(Upgrade, AnExistingZntNameKeepsTheKvlNameAndBackupsAreNumbered) {
     EXPECT_EQ(App().projectPath(), kvl);
     EXPECT_TRUE(QFileInfo::exists(kvl + QStringLiteral(".bak1")));
     EXPECT_EQ(db::SchemaVersion(db::ProjectDb()), 19);
+}
+
+namespace {
+
+// The sample school as a version-18 project, with permission bits of its own.
+QString version18Sample(test::TempHome &home) {
+    const QString path = test::CopyOfSample(home.file(QStringLiteral("šola 18.znt")));
+    db::Connection c;
+    EXPECT_TRUE(c.open(path));
+    EXPECT_TRUE(db::WriteIni(QStringLiteral("18"), QStringLiteral("Verzija"), c));
+    c.close();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    return path;
+}
+
+} // namespace
+
+TEST(Upgrade, EveryRowOfEveryTableArrivesAndTheOldFileIsTheBackup) {
+    test::TempHome home;
+    const QString path = version18Sample(home);
+    const QByteArray old = test::FileBytes(path);
+    const QStringList tables = db::SchemaTables().mid(1); // all but INI, whose version changes
+    const QStringList before = test::ProjectContents(path, tables);
+    ASSERT_TRUE(db::ProjectDb().open(path));
+    home.messages().queueAnswers({core::Answer::Yes});
+    const db::UpgradeResult result = db::UpgradeProject(path, App().folders.defaultsDatabase());
+    ASSERT_TRUE(result.upgraded) << home.messages().texts().join(u'\n').toStdString();
+    EXPECT_EQ(result.path, path);
+    EXPECT_EQ(test::FileBytes(path + QStringLiteral(".bak")), old);
+    EXPECT_EQ(QFile::permissions(path), QFile::permissions(path + QStringLiteral(".bak")));
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("šola 18.znt"), QStringLiteral("šola 18.znt.bak")}));
+
+    // Nothing lost, and nothing the opening repairs find to change.
+    ASSERT_TRUE(shell::OpenProjectFile(path));
+    EXPECT_EQ(db::SchemaVersion(db::ProjectDb()), 19);
+    EXPECT_EQ(App().schoolName, QStringLiteral("OŠ Primer"));
+    EXPECT_EQ(test::ProjectContents(db::ProjectDb(), tables), before);
+}
+
+TEST(Upgrade, AFailureHalfWayLeavesTheProjectAsItWas) {
+    test::TempHome home;
+    const QString path = version18Sample(home);
+    const QByteArray old = test::FileBytes(path);
+    ASSERT_TRUE(db::SettingsDb().exec(QStringLiteral(
+        "CREATE TRIGGER poln_disk BEFORE INSERT ON TERMINI BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    ASSERT_TRUE(db::ProjectDb().open(path));
+    home.messages().queueAnswers({core::Answer::Yes});
+    const db::UpgradeResult result = db::UpgradeProject(path, App().folders.defaultsDatabase());
+    EXPECT_TRUE(result.failed);
+    EXPECT_EQ(home.messages().texts().mid(1),
+              (QStringList{QStringLiteral("Posodabljam projekt šola 18.znt"),
+                           QStringLiteral("Projekt ni posodobljen: napaka pri prenosu tabele TERMINI.\ndisk full (1)"),
+                           QString()}));
+    EXPECT_FALSE(db::ProjectOpen());
+    EXPECT_EQ(test::FileBytes(path), old);
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), QStringList{QStringLiteral("šola 18.znt")});
 }
