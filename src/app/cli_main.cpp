@@ -1,6 +1,7 @@
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "sample/SampleCommand.h"
+#include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
 #include "timetable/ConstructCommand.h"
@@ -26,6 +27,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
     return commands;
 }
@@ -50,7 +52,8 @@ int printUsage() {
                            "                        vzorčna šola OŠ Primer\n"
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
-                           "  make-defaults POT     tovarniška privzeta baza\n";
+                           "  make-defaults POT     tovarniška privzeta baza\n"
+                           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;
 }
 
