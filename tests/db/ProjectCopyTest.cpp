@@ -265,13 +265,13 @@ TEST_F(ProjectCopy, SetsOfElectivesBelowVersion13GetFreePrefixesAndElectivesKeep
         12, QStringLiteral("INSERT INTO PREDMETNIKI (ID,IME) VALUES (1,'Prvi');"
                            "INSERT INTO PREDMETI (ID,OZNAKA) VALUES (1,'LUM'),(2,'GOS');"
                            "INSERT INTO IZBIRNI_NABORI (ID,IME,ID_RAZ_PREDMETNIKA,STEVILO_UR) VALUES "
-                           "(117,'A',1,2),(5,'B',1,1),(217,'C',1,1),(17,'D',1,1);"
+                           "(117,'A',1,2),(5,'B',1,1),(217,'C',1,1),(17,'D',1,1),(123,'E',1,1);"
                            "INSERT INTO IZBIRNI_PREDMETI (ID,ID_PREDMETA,ID_IZBIRNEGA_NABORA,STEVILO_UR) VALUES "
                            "(1,1,117,NULL),(2,2,5,3)"));
     ASSERT_TRUE(create(old, CopyCurricula, 1).ok);
     EXPECT_EQ(value(made(), QStringLiteral("SELECT group_concat(ID || ':' || PREDPONA, ' ') FROM (SELECT * FROM "
                                            "IZBIRNI_NABORI ORDER BY ID)")),
-              QStringLiteral("5:5 17:17 117:18 217:19"));
+              QStringLiteral("5:5 17:17 117:18 123:23 217:19"));
     EXPECT_EQ(value(made(), QStringLiteral("SELECT group_concat(ID || ':' || STEVILO_UR, ' ') FROM (SELECT * FROM "
                                            "IZBIRNI_PREDMETI ORDER BY ID)")),
               QStringLiteral("1:2 2:3"));
