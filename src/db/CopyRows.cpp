@@ -1,18 +1,12 @@
 #include "CopyRows.h"
 
+#include "MBaza.h"
+
 namespace zentrel::db {
 
 namespace {
 
 const QString kSource = QString::fromLatin1(kSourceAlias);
-
-QStringList columnsOf(Connection &connection, const QString &schema, const QString &table) {
-    QStringList names;
-    const RowSet rows = connection.query(QStringLiteral("PRAGMA %1.table_info(%2)").arg(schema, table));
-    for (int i = 0; i < rows.rowCount(); ++i)
-        names << rows.text(i, QStringLiteral("name"));
-    return names;
-}
 
 const QString *expressionFor(const RowCopy &rows, const QString &column) {
     for (const auto &[name, expression] : rows.expressions)
@@ -42,7 +36,7 @@ bool CopyContext::fail(const QString &table) {
 }
 
 bool CopyContext::sourceHas(const QString &table, const QString &column) {
-    const QStringList columns = columnsOf(target, kSource, table);
+    const QStringList columns = TableColumns(target, kSource, table);
     return column.isEmpty() ? !columns.isEmpty() : columns.contains(column, Qt::CaseInsensitive);
 }
 
@@ -62,7 +56,7 @@ QString Where(const QStringList &parts) {
 }
 
 bool CopyRows(CopyContext &copy, const RowCopy &rows) {
-    const QStringList sourceColumns = columnsOf(copy.target, kSource, rows.table);
+    const QStringList sourceColumns = TableColumns(copy.target, kSource, rows.table);
     if (copy.target.lastError().isError())
         return copy.fail(rows.table);
     if (sourceColumns.isEmpty())
@@ -76,7 +70,7 @@ bool CopyRows(CopyContext &copy, const RowCopy &rows) {
             return copy.fail(rows.table);
     }
     QStringList targets, values;
-    for (const QString &column : columnsOf(copy.target, QStringLiteral("main"), rows.table)) {
+    for (const QString &column : TableColumns(copy.target, QStringLiteral("main"), rows.table)) {
         QString value;
         if (rows.renumber && isColumn(column, "ID"))
             value = QStringLiteral("%1 + row_number() OVER (ORDER BY %2)").arg(offset).arg(rows.order);

@@ -89,6 +89,10 @@ private:
     bool m_attached = false;
 };
 
+// The column names of a table of the connection's database `schema` ("main" or an alias);
+// none when the table does not exist.
+QStringList TableColumns(Connection &connection, const QString &schema, const QString &table);
+
 // Copies a table from an attached database: the columns both sides have, by name.
 bool CopyAttachedTable(Connection &target, const QString &alias, const QString &table,
                        const QString &condition = QString(), bool emptyFirst = true);

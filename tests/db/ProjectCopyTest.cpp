@@ -37,12 +37,7 @@ protected:
 
     // A project of an older version, written by hand into a fresh copy of the defaults.
     QString oldProject(int version, const QString &rows) {
-        const QString path = home.newProjectFile(QStringLiteral("star.znt"));
-        db::Connection c;
-        EXPECT_TRUE(c.open(path));
-        EXPECT_TRUE(
-            c.exec(QStringLiteral("UPDATE INI SET VREDNOST='%1' WHERE ATRIBUT='Verzija';").arg(version) + rows));
-        return path;
+        return home.oldProjectFile(QStringLiteral("star.znt"), version, rows);
     }
 
     // The opening checks find nothing to repair in the new project.

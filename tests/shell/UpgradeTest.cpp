@@ -18,33 +18,29 @@ namespace {
 
 // A project as version 12 left it: without the three later columns, with data in many tables.
 QString writeVersion12Project(test::TempHome &home, const QString &name) {
-    const QString path = home.newProjectFile(name);
-    db::Connection c;
-    EXPECT_TRUE(c.open(path));
-    EXPECT_TRUE(c.exec(QStringLiteral(
-        "UPDATE INI SET VREDNOST='12' WHERE ATRIBUT='Verzija';"
-        "INSERT INTO INI VALUES ('Ime_Sole', 'OŠ Stara d''Or') ON CONFLICT(ATRIBUT) DO UPDATE SET "
-        "VREDNOST=excluded.VREDNOST;"
-        "ALTER TABLE IZBIRNI_PREDMETI DROP COLUMN STEVILO_UCITELJEV;"
-        "ALTER TABLE PREDMETI_V_SKUPINI DROP COLUMN IME_SKUPINE_UCENCEV;"
-        "ALTER TABLE ERD_UCENCI_PREDMETA DROP COLUMN TIP;"
-        "INSERT INTO STAVBE VALUES (1,'G','Glavna');"
-        "INSERT INTO PROSTORI VALUES (5,'KEM','Kemija',1,1);"
-        "INSERT INTO SKUPINE_PROSTOROV VALUES (5,'KEM','Kemija');"
-        "INSERT INTO PROSTORI_V_SKUPINI VALUES (5,5);"
-        "INSERT INTO UCITELJI VALUES (1,'ŽK','Žiga',NULL,'Kovačič'),(2,'MČ','Mojca',NULL,'Čadež');"
-        "INSERT INTO PREDMETI VALUES (1,'KEM','Kemija','',1);"
-        "INSERT INTO SKUPINE_PREDMETOV VALUES (1,'KEM','Kemija',NULL,NULL,NULL);"
-        "INSERT INTO PREDMETI_V_SKUPINI VALUES (1,1,1,NULL,NULL,NULL);"
-        "INSERT INTO UCITELJ_PREDMET VALUES (1,1),(2,1);"
-        "INSERT INTO PREDMETNIKI (ID,IME) VALUES (1,'Star');"
-        "INSERT INTO IZBIRNI_NABORI (ID,IME,ID_RAZ_PREDMETNIKA) VALUES (1,'Izbirni',1);"
-        "INSERT INTO IZBIRNI_PREDMETI (ID,ID_PREDMETA,ID_IZBIRNEGA_NABORA,NORMATIV_MAX,NORMATIV_MIN,STEVILO_UR) "
-        "VALUES (1,1,1,20,10,2);"
-        "INSERT INTO ERD_UCENEC (ID,OZNAKA,IME,PRIIMEK,SPOL) VALUES (1,'1','  Špela ','Horvat','Ž');"
-        "INSERT INTO ERD_UCENCI_PREDMETA (ID,ID_UCENCA) VALUES (1,1);")));
-    c.close();
-    return path;
+    return home.oldProjectFile(
+        name, 12,
+        QStringLiteral(
+            "INSERT INTO INI VALUES ('Ime_Sole', 'OŠ Stara d''Or') ON CONFLICT(ATRIBUT) DO UPDATE SET "
+            "VREDNOST=excluded.VREDNOST;"
+            "ALTER TABLE IZBIRNI_PREDMETI DROP COLUMN STEVILO_UCITELJEV;"
+            "ALTER TABLE PREDMETI_V_SKUPINI DROP COLUMN IME_SKUPINE_UCENCEV;"
+            "ALTER TABLE ERD_UCENCI_PREDMETA DROP COLUMN TIP;"
+            "INSERT INTO STAVBE VALUES (1,'G','Glavna');"
+            "INSERT INTO PROSTORI VALUES (5,'KEM','Kemija',1,1);"
+            "INSERT INTO SKUPINE_PROSTOROV VALUES (5,'KEM','Kemija');"
+            "INSERT INTO PROSTORI_V_SKUPINI VALUES (5,5);"
+            "INSERT INTO UCITELJI VALUES (1,'ŽK','Žiga',NULL,'Kovačič'),(2,'MČ','Mojca',NULL,'Čadež');"
+            "INSERT INTO PREDMETI VALUES (1,'KEM','Kemija','',1);"
+            "INSERT INTO SKUPINE_PREDMETOV VALUES (1,'KEM','Kemija',NULL,NULL,NULL);"
+            "INSERT INTO PREDMETI_V_SKUPINI VALUES (1,1,1,NULL,NULL,NULL);"
+            "INSERT INTO UCITELJ_PREDMET VALUES (1,1),(2,1);"
+            "INSERT INTO PREDMETNIKI (ID,IME) VALUES (1,'Star');"
+            "INSERT INTO IZBIRNI_NABORI (ID,IME,ID_RAZ_PREDMETNIKA) VALUES (1,'Izbirni',1);"
+            "INSERT INTO IZBIRNI_PREDMETI (ID,ID_PREDMETA,ID_IZBIRNEGA_NABORA,NORMATIV_MAX,NORMATIV_MIN,STEVILO_UR) "
+            "VALUES (1,1,1,20,10,2);"
+            "INSERT INTO ERD_UCENEC (ID,OZNAKA,IME,PRIIMEK,SPOL) VALUES (1,'1','  Špela ','Horvat','Ž');"
+            "INSERT INTO ERD_UCENCI_PREDMETA (ID,ID_UCENCA) VALUES (1,1);"));
 }
 
 } // namespace
