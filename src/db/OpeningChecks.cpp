@@ -19,12 +19,16 @@ int count(Connection &c, const QString &sql) {
     return c.scalar(sql).toInt();
 }
 
+// Turnus 0 (every week) and at least one rotating turnus must exist. Missing ones are added;
+// existing ones are never deleted, since programme rows, assignments and placed lessons hang on
+// them and would go with them.
 bool defaultTurnusi(Connection &c) {
+    if (count(c, QStringLiteral("SELECT Count(*) FROM TURNUSI WHERE ID=0")) == 0 &&
+        !repair(c, QStringLiteral("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (0,'0')")))
+        return false;
     if (count(c, QStringLiteral("Select Count(*) As Stevilo from TURNUSI")) >= 2)
         return true;
-    return repair(c, QStringLiteral("Delete from TURNUSI")) &&
-           repair(c, QStringLiteral("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (0,'0')")) &&
-           repair(c, QStringLiteral("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (1,'I')"));
+    return repair(c, QStringLiteral("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (1,'I')"));
 }
 
 bool defaultShift(Connection &c) {
