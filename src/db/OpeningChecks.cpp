@@ -2,6 +2,7 @@
 
 #include "MBaza.h"
 #include "Schema.h"
+#include "StockCollations.h"
 #include "core/AppState.h"
 
 namespace zentrel::db {
@@ -182,8 +183,8 @@ bool RunOpeningChecks(Connection &c) {
     Transaction t(c);
     if (!t.isActive())
         return false;
-    const bool ok = defaultTurnusi(c) && defaultShift(c) && shiftTurnusRows(c) && defaultPeriods(c) && cleanUp(c) &&
-                    columnAdditions(c);
+    const bool ok = ConvertToStockCollations(c) && defaultTurnusi(c) && defaultShift(c) && shiftTurnusRows(c) &&
+                    defaultPeriods(c) && cleanUp(c) && columnAdditions(c);
     if (!ok || !t.commit())
         return false;
     ReadDefaultNorms(c);

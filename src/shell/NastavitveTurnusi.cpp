@@ -100,8 +100,8 @@ bool NastavitveTurnusi::MoveClassesToShiftA(qint64 izmenaId) {
 
 TurnusiIzmeneChoices NastavitveTurnusi::Load() const {
     TurnusiIzmeneChoices c;
-    const auto turnusi = idsByCode(QStringLiteral("SELECT * FROM TURNUSI ORDER BY OZNAKA"));
-    const auto izmene = idsByCode(QStringLiteral("SELECT * FROM IZMENE ORDER BY OZNAKA"));
+    const auto turnusi = idsByCode(QStringLiteral("SELECT * FROM TURNUSI ORDER BY OZNAKA COLLATE SLOVENSKO"));
+    const auto izmene = idsByCode(QStringLiteral("SELECT * FROM IZMENE ORDER BY OZNAKA COLLATE SLOVENSKO"));
     for (int i = 0; i < TurnusiIzmeneChoices::Count; ++i) {
         c.turnusi[i] = turnusi.contains(TurnusCode(i));
         c.izmene[i] = izmene.contains(IzmenaCode(i));
@@ -191,7 +191,7 @@ bool NastavitveTurnusi::deleteIzmena(int i, qint64 id, bool &kept) const {
 }
 
 bool NastavitveTurnusi::saveRows(TurnusiIzmeneChoices &choices) const {
-    const auto turnusi = idsByCode(QStringLiteral("SELECT * FROM TURNUSI ORDER BY OZNAKA"));
+    const auto turnusi = idsByCode(QStringLiteral("SELECT * FROM TURNUSI ORDER BY OZNAKA COLLATE SLOVENSKO"));
     // Additions first, so that replacing the last rotating turnus by another one goes through.
     for (int i = 0; i < TurnusiIzmeneChoices::Count; ++i) {
         if (TurnusFixed(i))
@@ -208,7 +208,7 @@ bool NastavitveTurnusi::saveRows(TurnusiIzmeneChoices &choices) const {
             choices.turnusi[i] = kept;
         }
     }
-    const auto izmene = idsByCode(QStringLiteral("SELECT * FROM IZMENE ORDER BY OZNAKA"));
+    const auto izmene = idsByCode(QStringLiteral("SELECT * FROM IZMENE ORDER BY OZNAKA COLLATE SLOVENSKO"));
     for (int i = 0; i < TurnusiIzmeneChoices::Count; ++i) {
         const QString code = IzmenaCode(i);
         if (IzmenaFixed(i))
