@@ -25,7 +25,7 @@ namespace {
 // such cell at all).
 QString Razlog(const ModelUrnika &m, const PripravaUrnika &priprava, int u) {
     using namespace pravila;
-    std::vector<int> izbrane(size_t(m.predavanja[size_t(u)].steviloIzvajalcev()) + 1, 0);
+    std::vector<int> izbrane(pravila::NajvecIzvajalcev + 1, 0);
     const char *imena[] = {"okvir", "oddelek", "ucitelj", "razpon", "prepoved", "prostor"};
     int stevci[6] = {};
     bool prostDan = false;
@@ -45,7 +45,7 @@ QString Razlog(const ModelUrnika &m, const PripravaUrnika &priprava, int u) {
                 ++stevci[2];
             else if (!RazponUciteljev(m, u, dan, ura))
                 ++stevci[3];
-            else if (!ProstoriNaVoljo(m, u, dan, ura, izbrane.data()))
+            else if (!ProstoriNaVoljo(m, priprava, u, dan, ura, izbrane.data()))
                 ++stevci[5];
         }
     }
