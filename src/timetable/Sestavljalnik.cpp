@@ -36,18 +36,17 @@ void Sestavljalnik::napreduj(int ure) {
         korak();
 }
 
-int Sestavljalnik::DolzinaBloka(int u) const {
-    const Predavanje &p = m.predavanja[size_t(u)];
+int DolzinaBlokaPredavanja(const Predavanje &p, int preostalo) {
     int b;
     if (p.dolzinaBloka >= 2) {
-        b = std::min(p.dolzinaBloka, p.preostalo);
+        b = std::min(p.dolzinaBloka, preostalo);
     } else if (p.tedenskeUre <= 5) {
         b = 1;
     } else {
         // Single periods spread over the five days: the first H mod 5 days get one more.
         const int q = p.tedenskeUre / 5;
         int r = p.tedenskeUre % 5;
-        int placano = p.tedenskeUre - p.preostalo;
+        int placano = p.tedenskeUre - preostalo;
         for (int i = 0; i < 5 && placano >= 1 && r >= 1; ++i) {
             placano -= q + 1;
             r -= 1;
@@ -55,7 +54,11 @@ int Sestavljalnik::DolzinaBloka(int u) const {
         b = r >= 1 ? q + 1 : q;
     }
     // Never more than is left to place (hand-placed periods can leave fewer than a block).
-    return std::min(b, std::max(p.preostalo, 0));
+    return std::min(b, std::max(preostalo, 0));
+}
+
+int Sestavljalnik::DolzinaBloka(int u) const {
+    return DolzinaBlokaPredavanja(m.predavanja[size_t(u)], m.predavanja[size_t(u)].preostalo);
 }
 
 void Sestavljalnik::zgradiIndekse() {

@@ -11,6 +11,12 @@
 
 namespace zentrel::timetable {
 
+// The number of consecutive periods the next placement of a unit covers when `preostalo`
+// periods are left: its block length when that is 2 or more (at most what is left), otherwise
+// single periods, or for more than five periods a week the week's periods spread over the five
+// days (7 periods go as 2, 2, 1, 1, 1).
+int DolzinaBlokaPredavanja(const Predavanje &p, int preostalo);
+
 // The rounds of automatic construction on a loaded model.
 //
 // The first round is greedy: it repeatedly takes the most urgent unit (PrednostPredavanja) and
