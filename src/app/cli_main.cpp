@@ -1,3 +1,4 @@
+#include "calendar/DayCommand.h"
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "sample/SampleCommand.h"
@@ -27,6 +28,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("day"), calendar::RunDayCommand},
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
     return commands;
@@ -52,6 +54,7 @@ int printUsage() {
                            "                        vzorčna šola OŠ Primer\n"
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
+                           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
                            "  make-defaults POT     tovarniška privzeta baza\n"
                            "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;

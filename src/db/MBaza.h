@@ -89,8 +89,8 @@ private:
     bool m_attached = false;
 };
 
-// The column names of a table of the connection's database `schema` ("main" or an alias);
-// none when the table does not exist.
+// The column names of a table in a database of the connection ("main" or an attached alias);
+// empty when the table does not exist there.
 QStringList TableColumns(Connection &connection, const QString &schema, const QString &table);
 
 // Copies a table from an attached database: the columns both sides have, by name.
