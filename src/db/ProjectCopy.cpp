@@ -32,12 +32,13 @@ bool copyGroups(CopyContext &copy, const QString &table, const QString &members,
                                .arg(table, Where({groups(QStringLiteral("g"))}))}));
 }
 
+// The groups of one curriculum (or of every one) that the basic data did not bring.
 bool copyLocalGroups(CopyContext &copy, qint64 curriculum) {
-    auto local = [&](int since) {
+    auto local = [&copy, curriculum](int since) {
         return [&copy, curriculum, since](const QString &alias) {
-            return QStringLiteral("NOT (%1)").arg(sharedGroup(copy, since, alias)) + QStringLiteral(" AND ") +
-                   (curriculum == kCopyAll ? QStringLiteral("1")
-                                           : ofCurriculum(alias + QStringLiteral(".ID_RAZ_PREDMETNIKA"), curriculum));
+            const QString ofThis = ofCurriculum(alias + QStringLiteral(".ID_RAZ_PREDMETNIKA"), curriculum);
+            return QStringLiteral("NOT (%1)").arg(sharedGroup(copy, since, alias)) +
+                   (ofThis.isEmpty() ? QString() : QStringLiteral(" AND ") + ofThis);
         };
     };
     return copyGroups(copy, QStringLiteral("SKUPINE_PREDMETOV"), QStringLiteral("PREDMETI_V_SKUPINI"), local(13)) &&
