@@ -53,7 +53,9 @@ std::optional<Arguments> parse(const QStringList &args) {
 }
 
 // An identifier or a name (compared as a user would) of one row of `rows`, or one of the words.
-std::optional<qint64> choose(const db::RowSet &rows, const QString &value, const QString &what, bool withNone) {
+// `one` and `many` name the rows in messages ("razporeda", "razporedov").
+std::optional<qint64> choose(const db::RowSet &rows, const QString &value, const QString &one, const QString &many,
+                             bool withNone) {
     if (value == QLatin1String("all"))
         return db::kCopyAll;
     if (withNone && value == QLatin1String("none"))
@@ -67,8 +69,8 @@ std::optional<qint64> choose(const db::RowSet &rows, const QString &value, const
     if (found.size() == 1)
         return found.first();
     ShowMessage(MsgError,
-                found.isEmpty() ? QStringLiteral("V projektu ni %1 #.").arg(what)
-                                : QStringLiteral("V projektu je več %1 z imenom #; navedi identifikator.").arg(what),
+                found.isEmpty() ? QStringLiteral("V projektu ni %1 #.").arg(one)
+                                : QStringLiteral("V projektu je več %1 z imenom #; navedi identifikator.").arg(many),
                 value);
     return std::nullopt;
 }
@@ -96,7 +98,8 @@ int RunNewFromCommand(const QStringList &args) {
     qint64 curriculum = db::kCopyAll;
     qint64 timetable = db::kCopyNone;
     if (part != db::CopyBasic) {
-        const std::optional<qint64> k = choose(project.curricula(), a->curriculum, QStringLiteral("razporeda"), false);
+        const std::optional<qint64> k = choose(project.curricula(), a->curriculum, QStringLiteral("razporeda"),
+                                               QStringLiteral("razporedov"), false);
         if (!k)
             return 1;
         curriculum = *k;
@@ -104,7 +107,7 @@ int RunNewFromCommand(const QStringList &args) {
     if (part == db::CopyTimetable) {
         const std::optional<qint64> t =
             choose(project.timetables(curriculum), a->timetable.isEmpty() ? QStringLiteral("all") : a->timetable,
-                   QStringLiteral("urnika"), true);
+                   QStringLiteral("urnika"), QStringLiteral("urnikov"), true);
         if (!t)
             return 1;
         timetable = *t;

@@ -118,6 +118,15 @@ TEST(NewFrom, ArgumentsNamesAndAnExistingNewProjectAreChecked) {
     r = cli(home, {QStringLiteral("new-from"), source, target, QStringLiteral("--part"), QStringLiteral("timetable"),
                    QStringLiteral("--timetable"), QStringLiteral("99")});
     EXPECT_EQ(r.err, QStringLiteral("V projektu ni urnika 99.\n"));
+    {
+        db::Connection c;
+        ASSERT_TRUE(c.open(source));
+        ASSERT_TRUE(
+            c.exec(QStringLiteral("INSERT INTO URNIKI (ID,IME,ID_PREDMETNIKA) VALUES (3,'URNIK ZA POSKUS',1)")));
+    }
+    r = cli(home, {QStringLiteral("new-from"), source, target, QStringLiteral("--part"), QStringLiteral("timetable"),
+                   QStringLiteral("--timetable"), QStringLiteral("urnik za poskus")});
+    EXPECT_EQ(r.err, QStringLiteral("V projektu je več urnikov z imenom urnik za poskus; navedi identifikator.\n"));
     EXPECT_FALSE(QFile::exists(target));
 
     // Names compare as a user sees them; "none" leaves the timetables out.
@@ -136,7 +145,7 @@ TEST(NewFrom, ArgumentsNamesAndAnExistingNewProjectAreChecked) {
                              QStringLiteral("--part"),
                              QStringLiteral("timetable"),
                              QStringLiteral("--timetable"),
-                             QStringLiteral("Urnik za poskus")};
+                             QStringLiteral("2")};
     r = cli(home, second);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, QStringLiteral("Datoteka %1 že obstaja; prekrije jo le ukaz z možnostjo --force.\n").arg(target));
