@@ -132,6 +132,11 @@ TEST_F(ProjectCopy, OneCurriculumComesWithItsOwnPupilsOnly) {
         EXPECT_EQ(RowCount(second, QString::fromLatin1(table)), 1) << table;
     EXPECT_EQ(RowCount(second, QStringLiteral("RAZPORED")), 0);
 
+    // Every timetable of the first curriculum is not every timetable of the project.
+    ASSERT_TRUE(create(sample, CopyTimetable, 1, kCopyAll, QStringLiteral("vsi.znt")).ok);
+    EXPECT_EQ(value(home.file(QStringLiteral("vsi.znt")), QStringLiteral("SELECT group_concat(IME, ', ') FROM URNIKI")),
+              QStringLiteral("Urnik 2026/2027, Urnik za poskus"));
+
     // The first curriculum's rows are those of the source without the second curriculum.
     const QStringList curriculum{QStringLiteral("PREDMETNIKI"),
                                  QStringLiteral("PROGRAMI"),
