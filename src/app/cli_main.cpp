@@ -2,6 +2,7 @@
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "sample/SampleCommand.h"
+#include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
 #include "timetable/ConstructCommand.h"
@@ -28,6 +29,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
         {QStringLiteral("day"), calendar::RunDayCommand},
+        {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
     return commands;
 }
@@ -53,7 +55,8 @@ int printUsage() {
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
                            "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
-                           "  make-defaults POT     tovarniška privzeta baza\n";
+                           "  make-defaults POT     tovarniška privzeta baza\n"
+                           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;
 }
 
