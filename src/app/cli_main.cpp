@@ -1,7 +1,9 @@
+#include "calendar/DayCommand.h"
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "pupils/PupilCommands.h"
 #include "sample/SampleCommand.h"
+#include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
 #include "timetable/ConstructCommand.h"
@@ -27,6 +29,8 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("day"), calendar::RunDayCommand},
+        {QStringLiteral("new-from"), shell::RunNewFromCommand},
         {QStringLiteral("import-pupils"), pupils::RunImportPupilsCommand},
         {QStringLiteral("electives"), pupils::RunElectivesCommand},
     };
@@ -53,7 +57,9 @@ int printUsage() {
                            "                        vzorčna šola OŠ Primer\n"
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
+                           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
                            "  make-defaults POT     tovarniška privzeta baza\n"
+                           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n"
                            "  import-pupils PROJEKT DATOTEKA.csv  uvoz učencev\n"
                            "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n";
     return 1;
