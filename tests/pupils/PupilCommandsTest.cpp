@@ -1,30 +1,13 @@
 #include "db/Connection.h"
+#include "support/CliProcess.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 using namespace zentrel;
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const test::TempFolder &home, const QStringList &args) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZENTREL_HOME"), home.path());
-    p.setProcessEnvironment(env);
-    p.start(test::ProgramFolder() + QStringLiteral("/zentrel-cli"), args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 qint64 count(const QString &path, const QString &sql) {
     db::Connection c;
@@ -36,7 +19,7 @@ qint64 count(const QString &path, const QString &sql) {
 TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchool) {
     test::TempFolder home;
     const QString project = home.file(QStringLiteral("šola.znt"));
-    ASSERT_EQ(cli(home, {QStringLiteral("sample"), project}).exitCode, 0);
+    ASSERT_EQ(test::RunCli(home.path(), {QStringLiteral("sample"), project}).exitCode, 0);
     const qint64 before = count(project, QStringLiteral("SELECT count(*) FROM ERD_UCENEC"));
 
     QString csv = QStringLiteral("Priimek;Ime;Spol;Enolična oznaka;Datum rojstva;Leto vpisa\n");
@@ -54,7 +37,7 @@ TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchoo
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(csv.toUtf8());
     }
-    CliRun r = cli(home, {QStringLiteral("import-pupils"), project, file});
+    test::CliResult r = test::RunCli(home.path(), {QStringLiteral("import-pupils"), project, file});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Uvoženih učencev: 500\n"));
     EXPECT_EQ(count(project, QStringLiteral("SELECT count(*) FROM ERD_UCENEC")), before + 500);
@@ -65,7 +48,7 @@ TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchoo
     EXPECT_EQ(count(project, QStringLiteral("SELECT count(*) FROM ERD_UCENEC WHERE OZNAKA LIKE 'N%' AND SPOL = 'Z'")),
               250);
     // The same file again: every code is already there, nothing is written.
-    r = cli(home, {QStringLiteral("import-pupils"), project, file});
+    r = test::RunCli(home.path(), {QStringLiteral("import-pupils"), project, file});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, QStringLiteral("Učenec z N0001 v vrstici 1 je že v bazi.\n"));
     EXPECT_EQ(count(project, QStringLiteral("SELECT count(*) FROM ERD_UCENEC")), before + 500);
@@ -76,19 +59,21 @@ TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchoo
                                             "WHERE P.ID_IZBIRNEGA_NABORA IS NOT NULL");
     const qint64 groups = count(project, elective);
     ASSERT_GT(count(project, assigned), 0);
-    r = cli(home, {QStringLiteral("electives"), project, QStringLiteral("--teachers"), QStringLiteral("--apply")});
+    r = test::RunCli(home.path(),
+                     {QStringLiteral("electives"), project, QStringLiteral("--teachers"), QStringLiteral("--apply")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err,
               QStringLiteral("Že obstoječe izbirne skupine bodo brisane iz razporeda in pripdaočih urnikov!\nAli "
                              "res želite nadaljevati? Ne\n"));
     // Without --apply the figures only; with it the groups.
-    r = cli(home, {QStringLiteral("electives"), project, QStringLiteral("--teachers"), QStringLiteral("--yes")});
+    r = test::RunCli(home.path(),
+                     {QStringLiteral("electives"), project, QStringLiteral("--teachers"), QStringLiteral("--yes")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Število dodeljenih izbranih: "))) << r.out.toStdString();
     EXPECT_TRUE(r.out.endsWith(QStringLiteral("Nič ni zapisano (zapiše --apply).\n")));
     EXPECT_EQ(count(project, elective), groups);
-    r = cli(home, {QStringLiteral("electives"), project, QStringLiteral("--teachers"), QStringLiteral("--apply"),
-                   QStringLiteral("--yes")});
+    r = test::RunCli(home.path(), {QStringLiteral("electives"), project, QStringLiteral("--teachers"),
+                                   QStringLiteral("--apply"), QStringLiteral("--yes")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.endsWith(QStringLiteral("Izbirne skupine so zapisane.\n")));
     EXPECT_GT(count(project, elective), 0);
@@ -96,7 +81,8 @@ TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchoo
     EXPECT_GT(count(project, QStringLiteral("SELECT count(*) FROM ERD_UCENCI_PREDMETA WHERE TIP = 'A'")), 0);
 
     // The stage of the elective process, as its tab switches it.
-    r = cli(home, {QStringLiteral("electives"), project, QStringLiteral("--stage"), QStringLiteral("izbira")});
+    r = test::RunCli(home.path(),
+                     {QStringLiteral("electives"), project, QStringLiteral("--stage"), QStringLiteral("izbira")});
     EXPECT_EQ(r.out, QStringLiteral("Izbirni postopek: izbira\n"));
     EXPECT_EQ(count(project, QStringLiteral("SELECT VREDNOST FROM INI WHERE ATRIBUT = 'IzbirniPostopek_1'")), 1);
 
@@ -111,7 +97,7 @@ TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchoo
               QStringLiteral("Napačna vrednost konec.")},
              {{QStringLiteral("electives"), project, QStringLiteral("--curriculum")},
               QStringLiteral("Manjka vrednost za --curriculum.")}}) {
-        r = cli(home, args);
+        r = test::RunCli(home.path(), args);
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_EQ(r.err.section(u'\n', 0, 0), message.isEmpty() ? r.err.section(u'\n', 0, 0) : message);
         EXPECT_TRUE(r.err.contains(QStringLiteral("Uporaba: zentrel-cli "))) << r.err.toStdString();
