@@ -13,7 +13,7 @@ namespace zentrel::pupils {
 // subject group carries the smallest number of hours of all electives, each further one the
 // next smallest remaining number for the electives that still have hours left; their rows
 // point to the elective's row of the first subject group.
-struct ElectiveGroupSpec {
+struct ElectiveGroupPlan {
     QString code;
     qint64 set = -1; // the set of a group made by hand, -1 for the automatic assignment
     qint64 turnus = 0;
@@ -41,6 +41,6 @@ struct WrittenGroup {
 // existing programme and class group keep their identifiers and get the new code; their old
 // subject groups must have been removed before. False when a statement failed.
 bool WriteElectiveGroup(basicdata::WriteAction &action, db::Connection &connection, qint64 curriculum,
-                        const ElectiveGroupSpec &spec, WrittenGroup *written = nullptr);
+                        const ElectiveGroupPlan &plan, WrittenGroup *written = nullptr);
 
 } // namespace zentrel::pupils

@@ -23,15 +23,15 @@ namespace {
 const QString kElective = ElectiveLabelSql(QStringLiteral("N"), QStringLiteral("PR"));
 
 // The group as it is written, without its electives.
-ElectiveGroupSpec specOf(const IzbirnaSkupinaFields &f) {
-    ElectiveGroupSpec spec;
-    spec.code = f.oznaka.trimmed();
-    spec.set = f.nabor;
-    spec.turnus = f.turnus;
-    spec.length = f.dolzina.trimmed().toInt();
-    spec.difficulty = f.zahtevnost;
-    spec.units = f.enote;
-    return spec;
+ElectiveGroupPlan planOf(const IzbirnaSkupinaFields &f) {
+    ElectiveGroupPlan plan;
+    plan.code = f.oznaka.trimmed();
+    plan.set = f.nabor;
+    plan.turnus = f.turnus;
+    plan.length = f.dolzina.trimmed().toInt();
+    plan.difficulty = f.zahtevnost;
+    plan.units = f.enote;
+    return plan;
 }
 
 bool sameMembers(QList<qint64> a, QList<qint64> b) {
@@ -158,11 +158,11 @@ bool IzbirneSkupine::validate(const IzbirnaSkupinaFields &f, qint64 ownId) {
 bool IzbirneSkupine::acceptAddNew(const IzbirnaSkupinaFields &f) {
     if (m_curriculum < 0 || !validate(f, -1))
         return false;
-    ElectiveGroupSpec spec = specOf(f);
-    spec.electives = f.predmeti;
+    ElectiveGroupPlan plan = planOf(f);
+    plan.electives = f.predmeti;
     WriteAction action;
     WrittenGroup written;
-    WriteElectiveGroup(action, db::ProjectDb(), m_curriculum, spec, &written);
+    WriteElectiveGroup(action, db::ProjectDb(), m_curriculum, plan, &written);
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), written.programme);
@@ -206,23 +206,23 @@ bool IzbirneSkupine::acceptEdit(const IzbirnaSkupinaFields &f) {
                         {f.oznaka.trimmed(), programme});
     } else {
         // Electives that stay keep their rows, so that their pupils keep their places.
-        ElectiveGroupSpec spec = specOf(f);
-        spec.programme = programme;
-        spec.classGroup = m_list.integer(QStringLiteral("ID_SKUPINE_ODDELKOV"));
+        ElectiveGroupPlan plan = planOf(f);
+        plan.programme = programme;
+        plan.classGroup = m_list.integer(QStringLiteral("ID_SKUPINE_ODDELKOV"));
         const db::RowSet rows = slotRows();
         for (int r = 0; r < rows.rowCount(); ++r)
             if (f.predmeti.contains(rows.integer(r, QStringLiteral("ID_IZBIRNEGA_PREDMETA")))) {
-                spec.electives << rows.integer(r, QStringLiteral("ID_IZBIRNEGA_PREDMETA"));
-                spec.keepRows << rows.integer(r, QStringLiteral("ID"));
-                spec.groupNames << rows.text(r, QStringLiteral("IME_SKUPINE_UCENCEV"));
+                plan.electives << rows.integer(r, QStringLiteral("ID_IZBIRNEGA_PREDMETA"));
+                plan.keepRows << rows.integer(r, QStringLiteral("ID"));
+                plan.groupNames << rows.text(r, QStringLiteral("IME_SKUPINE_UCENCEV"));
             }
         for (qint64 e : f.predmeti)
-            if (!spec.electives.contains(e))
-                spec.electives << e;
+            if (!plan.electives.contains(e))
+                plan.electives << e;
         action.exec(QStringLiteral("DELETE FROM RAZPORED WHERE ID_PROGRAMA = %1").arg(programme));
         action.exec(QStringLiteral("DELETE FROM SKUPINE_PREDMETOV WHERE ID_IZBIRNEGA_PROGRAMA = %1").arg(programme));
         action.exec(QStringLiteral("UPDATE PROGRAMI SET ID_IZBIRNEGA_NABORA = ? WHERE ID = ?"), {f.nabor, programme});
-        WriteElectiveGroup(action, db::ProjectDb(), m_curriculum, spec);
+        WriteElectiveGroup(action, db::ProjectDb(), m_curriculum, plan);
         action.exec(QStringLiteral("UPDATE ERD_UCENCI_PREDMETA SET ID_TURNUSA = ? WHERE ID_PROGRAMA = ? AND "
                                    "ID_PREDMETNIKA = ?"),
                     {f.turnus, programme, m_curriculum});

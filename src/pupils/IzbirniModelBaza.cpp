@@ -239,24 +239,24 @@ bool WriteElectiveModel(basicdata::WriteAction &action, db::Connection &c, qint6
     DeleteElectiveGroups(action, curriculum, programmes);
     for (int b = 0; b < model.blocks.size() && action.ok(); ++b) {
         const Block &block = model.blocks[b];
-        ElectiveGroupSpec spec;
-        spec.code = block.code;
-        spec.set = block.set;
-        spec.turnus = block.turnus;
-        spec.length = block.length;
-        spec.difficulty = block.difficulty;
-        spec.units = block.units;
+        ElectiveGroupPlan plan;
+        plan.code = block.code;
+        plan.set = block.set;
+        plan.turnus = block.turnus;
+        plan.length = block.length;
+        plan.difficulty = block.difficulty;
+        plan.units = block.units;
         QList<int> open;
         for (int s = 0; s < block.groups.size(); ++s)
             if (!block.groups[s].closed) {
                 open << s;
-                spec.electives << model.electives[block.groups[s].elective].id;
-                spec.groupNames << block.groups[s].groupName;
+                plan.electives << model.electives[block.groups[s].elective].id;
+                plan.groupNames << block.groups[s].groupName;
             }
         if (open.isEmpty())
             continue;
         WrittenGroup written;
-        if (!WriteElectiveGroup(action, c, curriculum, spec, &written))
+        if (!WriteElectiveGroup(action, c, curriculum, plan, &written))
             return false;
         for (int i = 0; i < open.size(); ++i)
             for (int p : block.groups[open[i]].pupils) {
