@@ -19,7 +19,6 @@ public:
 
     bool open(Urejanje order = Urejanje::Priimek);
     bool moveTo(int row) { return m_list.moveTo(row); }
-    qint64 curriculum() const { return m_curriculum; }
 
     db::RowSet chosen() const { return electives(QStringLiteral("= 'I'")); }
     db::RowSet reserves() const { return electives(QStringLiteral("= 'R'")); }

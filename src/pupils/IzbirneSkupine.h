@@ -27,7 +27,6 @@ public:
 
     bool open();
     bool moveTo(int row) { return m_list.moveTo(row); }
-    qint64 curriculum() const { return m_curriculum; }
 
     IzbirnaSkupinaFields current() const;
     IzbirnaSkupinaFields newRecord() const;

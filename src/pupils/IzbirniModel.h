@@ -20,8 +20,7 @@ struct Elective {
     QString code; // prefix, "-" and subject code, for messages and group codes
     int normMax = 0;
     int normMin = 0;
-    int teacherCount = 0; // STEVILO_UCITELJEV: how many of its groups may run side by side
-    int hours = 0;
+    int teacherCount = 0;   // STEVILO_UCITELJEV: how many of its groups may run side by side
     qint64 turnus = 0;      // the set's turnus
     QList<qint64> teachers; // teachers of the subject (UCITELJ_PREDMET), in identifier order
     QList<Chooser> choosers;
@@ -42,7 +41,6 @@ struct Choice {
 
 struct PupilRecord {
     qint64 id = -1;
-    qint64 membership = -1; // ERD_UCENCI_ODDELKA.ID
     qint64 unit = -1;
     int required = 0; // the number of "I" choices: electives he must get
     QList<Choice> choices;

@@ -21,17 +21,16 @@ struct Reader {
     db::Connection &c;
     qint64 curriculum;
     ElectiveModel &m;
-    QHash<qint64, int> electiveOf;                     // IZBIRNI_PREDMETI.ID -> index
-    QHash<qint64, int> pupilOf;                        // ERD_UCENEC.ID -> index
-    QHash<qint64, QPair<qint64, qint64>> membershipOf; // pupil -> (membership, unit)
+    QHash<qint64, int> electiveOf; // IZBIRNI_PREDMETI.ID -> index
+    QHash<qint64, int> pupilOf;    // ERD_UCENEC.ID -> index
+    QHash<qint64, qint64> unitOf;  // pupil -> his unit in the curriculum
 
     int pupil(qint64 id) {
         if (const auto it = pupilOf.constFind(id); it != pupilOf.constEnd())
             return it.value();
         PupilRecord p;
         p.id = id;
-        p.membership = membershipOf.value(id, {-1, -1}).first;
-        p.unit = membershipOf.value(id, {-1, -1}).second;
+        p.unit = unitOf.value(id, -1);
         m.pupils.append(p);
         pupilOf.insert(id, int(m.pupils.size()) - 1);
         return int(m.pupils.size()) - 1;
@@ -55,7 +54,6 @@ struct Reader {
             e.normMax = int(rows.integer(r, QStringLiteral("NORMATIV_MAX"), 0));
             e.normMin = int(std::max<qint64>(0, rows.integer(r, QStringLiteral("NORMATIV_MIN"), 0)));
             e.teacherCount = int(rows.integer(r, QStringLiteral("STEVILO_UCITELJEV"), 0));
-            e.hours = int(rows.integer(r, QStringLiteral("STEVILO_UR"), 0));
             e.turnus = rows.integer(r, QStringLiteral("ID_TURNUSA"), 0);
             // A largest group of 0 would divide by zero; such an elective keeps its groups.
             const bool usable = e.normMax > 0 && e.normMin <= e.normMax;
@@ -80,14 +78,13 @@ struct Reader {
 
     bool choices() {
         const db::RowSet members =
-            c.query(QStringLiteral("SELECT ID, ID_ODDELKA, ID_UCENCA FROM ERD_UCENCI_ODDELKA WHERE ID_PREDMETNIKA = ?"),
+            c.query(QStringLiteral("SELECT ID_ODDELKA, ID_UCENCA FROM ERD_UCENCI_ODDELKA WHERE ID_PREDMETNIKA = ?"),
                     {curriculum});
         if (readFailed(c))
             return false;
         for (int r = 0; r < members.rowCount(); ++r)
-            membershipOf.insert(
-                members.integer(r, QStringLiteral("ID_UCENCA")),
-                {members.integer(r, QStringLiteral("ID")), members.integer(r, QStringLiteral("ID_ODDELKA"))});
+            unitOf.insert(members.integer(r, QStringLiteral("ID_UCENCA")),
+                          members.integer(r, QStringLiteral("ID_ODDELKA")));
         const db::RowSet rows =
             c.query(QStringLiteral(
                         "SELECT IZBIRNI_PREDMETI.ID AS ID_IZBIRNEGA_PREDMETA, E.ID_UCENCA, C.TIP FROM "

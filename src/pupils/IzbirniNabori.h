@@ -22,7 +22,6 @@ public:
     bool open();
     // Moves to a row and shares its set.
     bool moveTo(int row);
-    qint64 curriculum() const { return m_curriculum; }
 
     NaborFields current() const;
     QString frameHeader(bool adding) const;

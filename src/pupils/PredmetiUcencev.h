@@ -16,7 +16,6 @@ public:
 
     bool open();
     bool moveTo(int row) { return m_list.moveTo(row); }
-    bool onlyUnfinished() const { return m_onlyUnfinished; }
 
     // The electives of the current pupil (PREDMET, TIP, DODELJEN, MOZNO).
     db::RowSet electives() const;

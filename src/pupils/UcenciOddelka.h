@@ -17,7 +17,6 @@ public:
     // Re-reads the units of the current curriculum and keeps the current one.
     bool open();
     bool moveTo(int row) { return m_list.moveTo(row); }
-    qint64 curriculum() const { return m_curriculum; }
 
     // The pupils of the current unit.
     db::RowSet chosen() const;

@@ -19,7 +19,6 @@ struct ModelBuilder {
         e.normMin = min;
         e.teacherCount = teacherCount;
         e.teachers = teachers;
-        e.hours = 2;
         m.electives.append(e);
         return int(m.electives.size()) - 1;
     }
