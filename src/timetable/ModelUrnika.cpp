@@ -11,6 +11,7 @@ void ModelUrnika::clear() {
     ucitelji.assign(1, {});
     predavanja.assign(1, {});
     termini.assign(1, {});
+    neveljavniPodatki.clear();
     prostoriPoOznaki.clear();
     oddelkiPoOznaki.clear();
     uciteljiPoOznaki.clear();

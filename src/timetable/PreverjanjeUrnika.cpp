@@ -42,32 +42,20 @@ QString Mesto(int dan, int ura) {
 }
 
 // The frame of one class: `ure` cells filled day by day at growing offsets from each day's first
-// period, each step taking the first free cell among the next five, then every later day brought
-// to the offset of the last cell filled.
+// period, forbidden cells and periods past 15 passed over, then every later day brought to the
+// offset of the last cell filled.
 std::set<Celica> Okvir(const int prva[6], int ure, const std::set<Celica> &prepovedane) {
     std::set<Celica> okvir;
-    std::vector<std::tuple<int, int, int>> zaporedje; // day, period, offset
-    for (int o = 0; o < 16; ++o)
-        for (int d = 1; d <= 5; ++d)
-            zaporedje.emplace_back(d, prva[d] + o, o);
-    auto prosta = [&](int d, int p) { return p <= 15 && !okvir.count({d, p}) && !prepovedane.count({d, p}); };
-    size_t i = 0;
     int zadnjiDan = 0, zadnjiOdmik = 0;
-    for (int korak = 0; korak < ure && i < zaporedje.size(); ++korak) {
-        const size_t do_ = std::min(i + 5, zaporedje.size());
-        size_t j = i;
-        while (j < do_ && !prosta(std::get<0>(zaporedje[j]), std::get<1>(zaporedje[j])))
-            ++j;
-        if (j == do_) {
-            i = do_;
-            continue;
+    for (int o = 0; o < 16 && int(okvir.size()) < ure; ++o)
+        for (int d = 1; d <= 5 && int(okvir.size()) < ure; ++d) {
+            const int p = prva[d] + o;
+            if (p <= 15 && !prepovedane.count({d, p})) {
+                okvir.insert({d, p});
+                zadnjiDan = d;
+                zadnjiOdmik = o;
+            }
         }
-        const auto [d, p, o] = zaporedje[j];
-        okvir.insert({d, p});
-        zadnjiDan = d;
-        zadnjiOdmik = o;
-        i = j + 1;
-    }
     for (int d = zadnjiDan + 1; zadnjiDan >= 1 && d <= 5; ++d) {
         const int p = prva[d] + zadnjiOdmik;
         if (p <= 15 && !prepovedane.count({d, p}))
@@ -207,9 +195,8 @@ QStringList PreverjanjeUrnika::preveri() {
     // Frames of the classes, as the automatic construction saw them.
     std::map<qint64, int> ureOddelka;
     for (const auto &[enota, ure] : tedenske)
-        if (ure.second != 0)
-            for (qint64 o : clani[std::get<0>(enota)])
-                ureOddelka[o] += ure.first;
+        for (qint64 o : clani[std::get<0>(enota)])
+            ureOddelka[o] += ure.first;
     std::map<qint64, std::array<int, 6>> prveUre;
     const db::RowSet okvirji =
         c.query(QStringLiteral("SELECT ID_ODDELKA, DAN, PRVA_URA FROM ODDELKI_OKVIR WHERE ID_URNIKA = ? AND "

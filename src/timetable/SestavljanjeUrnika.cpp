@@ -94,6 +94,12 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     }
     if (!PreberiModelUrnika(m_model, true))
         return rez;
+    if (!m_model.neveljavniPodatki.isEmpty()) {
+        rez.sporocilo = QStringLiteral("Sestavljanje ni mogoče, ker so v predmetnikih vrednosti zunaj meja:\n") +
+                        m_model.neveljavniPodatki.join(u'\n');
+        core::ShowMessage(core::MsgWarning, QStringLiteral("#"), rez.sporocilo);
+        return rez;
+    }
     if (m_model.steviloPredavanj() == 0) {
         rez.sporocilo = QStringLiteral("V razporedih ni vnesenih dovolj podatkov za sestavljanje urnika.");
         core::ShowMessage(core::MsgInformation, rez.sporocilo);
@@ -124,8 +130,13 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     s.zastavica = &App().runFlag;
     s.zacniNapredek();
     for (int k = 0; k <= std::max(0, moznosti.dodatneUre); ++k) {
-        if (k > 0 && !priprava.zgradiOkvirje(m_model, k))
-            return rez;
+        // Each repetition with wider frames takes up again what the previous one gave up: that
+        // is what it is for.
+        if (k > 0) {
+            if (!priprava.zgradiOkvirje(m_model, k))
+                return rez;
+            s.VrniOpuscene();
+        }
         s.PrviKrog();
     }
     rez.msPrvi = ura.restart();

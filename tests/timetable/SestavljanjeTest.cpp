@@ -168,6 +168,17 @@ TEST(Sestavljanje, StoppingChecksAndOverloadedRooms) {
     {
         Sola x;
         const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 2147483647, 1, {{x.s.ucitelj(QStringLiteral("T1")), 0}});
+        const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni({});
+        EXPECT_FALSE(rez.shranjeno);
+        EXPECT_EQ(x.project.messages().texts(),
+                  QStringList{QStringLiteral("Sestavljanje ni mogoče, ker so v predmetnikih vrednosti zunaj meja:\n1a "
+                                             "MAT: število ur 2147483647 (dovoljeno od 0 do 80)")});
+        EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 0);
+    }
+    {
+        Sola x;
+        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
         const qint64 t = x.s.ucitelj(QStringLiteral("T1"));
         const qint64 lab = x.s.prostor(QStringLiteral("LAB's"));
         x.s.predavanje(a, x.s.predmet(QStringLiteral("KEM")), 5, 1, {{t, lab}});
@@ -223,15 +234,17 @@ TEST(DrugiKrog, OrdinaryRoomGivesWayToAFreeClassroomButACabinetStays) {
 namespace {
 
 // 1a has MAT (T1, forbidden everywhere but Monday period 1) and SLO (T2) placed by hand at
-// Monday period 1, with SLO as a unit of `dolzina` periods placed as `tip`.
+// Monday period 1, with SLO as a unit of `dolzina` periods and difficulty `zahtevnost` placed as
+// `tip`; with `odvec` SLO has one more placed period (Tuesday) than weekly ones.
 struct TretjiKrogSola : Sola {
     qint64 rocni = 0;
-    TretjiKrogSola(const QString &tip, int dolzina) {
+    TretjiKrogSola(const QString &tip, int dolzina, int zahtevnost = 2, bool odvec = false) {
         const qint64 a = s.oddelek(QStringLiteral("1a"));
         const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
         const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
         s.predavanje(a, s.predmet(QStringLiteral("MAT")), 1, 1, {{t1, 0}});
-        const qint64 slo = s.predavanje(a, s.predmet(QStringLiteral("SLO")), dolzina, dolzina, {{t2, 0}}).first();
+        const qint64 slo =
+            s.predavanje(a, s.predmet(QStringLiteral("SLO")), dolzina, dolzina, {{t2, 0}}, zahtevnost).first();
         for (int d = 1; d <= 5; ++d)
             for (int p = 0; p < 16; ++p)
                 if (d != 1 || p != 1)
@@ -239,6 +252,8 @@ struct TretjiKrogSola : Sola {
         rocni = s.termin(slo, 1, 1, tip);
         if (dolzina == 2)
             s.termin(slo, 1, 2, tip);
+        if (odvec)
+            s.termin(slo, 2, 1, tip);
     }
 };
 
@@ -262,15 +277,29 @@ TEST(TretjiKrog, MovesAMovableSinglePeriodToMakeRoom) {
     EXPECT_EQ(x.verify(), QStringList{});
 }
 
-TEST(TretjiKrog, NeverMovesFixedPeriodsNorBlocksOfTwo) {
-    for (const auto &[tip, dolzina] : {std::pair{QStringLiteral("s"), 1}, std::pair{QStringLiteral("r"), 2}}) {
-        TretjiKrogSola x(tip, dolzina);
+TEST(TretjiKrog, TakingAPeriodFromAUnitPlacedTooOftenLeavesNothingUnplaced) {
+    TretjiKrogSola x(QStringLiteral("r"), 1, 2, true);
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 9;
+    moznosti.tretjiKrog = true;
+    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+    EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
+    EXPECT_EQ(rez.nerazporejene, 0);
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(x.rocni)), 0);
+    EXPECT_EQ(x.verify(), QStringList{}) << "SLO keeps its one weekly period, on Tuesday";
+}
+
+TEST(TretjiKrog, NeverMovesFixedPeriodsBlocksOfTwoNorLessonsPlacedOnlyByHand) {
+    for (const auto &[tip, dolzina, zahtevnost] :
+         {std::tuple{QStringLiteral("s"), 1, 2}, std::tuple{QStringLiteral("r"), 2, 2},
+          std::tuple{QStringLiteral("r"), 1, 0}}) {
+        TretjiKrogSola x(tip, dolzina, zahtevnost);
         const QStringList prej = Termini(x.project.db());
         MoznostiSestavljanja moznosti;
         moznosti.seme = 9;
         moznosti.tretjiKrog = true;
         const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
-        EXPECT_EQ(rez.nerazporejene, 1) << tip.toStdString() << dolzina;
+        EXPECT_EQ(rez.nerazporejene, 1) << tip.toStdString() << dolzina << zahtevnost;
         EXPECT_EQ(Termini(x.project.db()), prej);
         EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(x.rocni)), 1);
     }
@@ -430,7 +459,11 @@ TEST(OcenaPolozaja, EveryTermOfTheScore) {
     const qint64 slo = x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 1, 1, {{t1, 0}}, 2).first();
     x.s.predavanje(a, x.s.predmet(QStringLiteral("FIZ")), 1, 1, {{t2, 0}}, 3);
     x.s.predavanje(a, x.s.predmet(QStringLiteral("GUM")), 1, 1, {{t2, 0}}, 1);
+    const qint64 geo =
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("GEO")), 1, 1, {{x.s.ucitelj(QStringLiteral("T3")), 0}}, 2)
+            .first();
     x.s.termin(slo, 1, 3);
+    x.s.termin(geo, 3, 0); // period 0 is a real period: it weighs on Wednesday
     x.nalozi();
     Sestavljalnik s(x.m, x.p, 99);
     const int mat = x.predavanje(QStringLiteral("MAT"));
@@ -440,7 +473,7 @@ TEST(OcenaPolozaja, EveryTermOfTheScore) {
     // The random part 5 x (R + 1.1) is replayed from the same seed, one draw per score.
     std::mt19937 rng(99);
     auto osnova = [&] { return 100000 + 5 * (double(rng()) / 4294967296.0 + 1.1); };
-    // Frame of 1a (7 periods, completed to whole rows): periods 1 and 2 every day; U1 is wanted
+    // Frame of 1a (8 periods, completed to whole rows): periods 1 and 2 every day; U1 is wanted
     // 4 / 10 in each of them, so its room term is 10 / (0.4 + 0.8) there and 10 / 0.8 elsewhere.
     const double wantedU1 = 10 / (0.4 + 0.8);
     struct Primer {
@@ -455,8 +488,10 @@ TEST(OcenaPolozaja, EveryTermOfTheScore) {
         {mat, 1, 2, -50 + 100 + 40 + wantedU1}, // before SLO: class and teacher adjacent
         {fiz, 1, 5, -200 + 30 * (10000 - 2)},   // hard unit: Monday carries SLO (difficulty 2)
         {fiz, 2, 5, -200 + 30 * 10000},
+        {fiz, 3, 5, -200 + 30 * (10000 - 2)},
         {gum, 1, 5, -200 + 30 * 2}, // easy unit prefers the heavier day
         {gum, 2, 5, -200},
+        {gum, 3, 5, -200 + 30 * 2},
     };
     for (const Primer &p : primeri)
         EXPECT_NEAR(s.OcenaPolozaja(p.u, p.dan, p.ura, 1), osnova() + p.pricakovano, 1e-6)
@@ -487,4 +522,60 @@ TEST(PrednostPredavanja, RemainingTimesWeightOverFeasiblePositions) {
     EXPECT_DOUBLE_EQ(s.PrednostPredavanja(1), 3 * (6 + 3 + 2.0 / 3 + 2) / 4);
     x.m.predavanja[1].preostalo = 0;
     EXPECT_EQ(s.PrednostPredavanja(1), 0);
+}
+
+TEST(Sestavljanje, RepetitionsWithWiderFramesTakeUpWhatWasGivenUpAndHandPlacedLessonsWidenTheFrame) {
+    {
+        // T1 may not teach at period 1, the only row of the frame without extra periods.
+        Sola x;
+        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+        const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 5, 1, {{t1, 0}});
+        for (int d = 1; d <= 5; ++d)
+            x.s.prepovedUcitelja(t1, d, 1);
+        MoznostiSestavljanja moznosti;
+        moznosti.seme = 1;
+        moznosti.dodatneUre = 1;
+        const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+        EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
+        EXPECT_EQ(rez.poPrvem, 0);
+        EXPECT_EQ(x.verify(1), QStringList{});
+    }
+    {
+        // Five lessons placed only by hand fill period 1; the frame holds the other five too.
+        Sola x;
+        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+        const qint64 r =
+            x.s.predavanje(a, x.s.predmet(QStringLiteral("RU")), 5, 1, {{x.s.ucitelj(QStringLiteral("T1")), 0}}, 0)
+                .first();
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 5, 1, {{x.s.ucitelj(QStringLiteral("T2")), 0}});
+        for (int d = 1; d <= 5; ++d)
+            x.s.termin(r, d, 1);
+        MoznostiSestavljanja moznosti;
+        moznosti.seme = 1;
+        const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+        EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
+        EXPECT_EQ(x.verify(), QStringList{});
+    }
+}
+
+TEST(DrugiKrog, ASingleRoomTwoEntriesShareStaysShared) {
+    Sola x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = x.s.ucitelj(QStringLiteral("T2"));
+    const qint64 tel = x.s.prostor(QStringLiteral("TEL"));
+    x.s.prostor(QStringLiteral("U1"));
+    x.s.prostor(QStringLiteral("U2"));
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("ŠPO")), 2, 1, {{t1, tel}, {t2, tel}});
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 3, 1, {{x.s.ucitelj(QStringLiteral("T3")), 0}});
+    for (int d = 1; d <= 5; ++d)
+        x.s.prepovedProstora(tel, d, 1);
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 1;
+    moznosti.kabineti = true;
+    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+    EXPECT_EQ(rez.nerazporejene, 2) << "the two halves are never split over two free classrooms";
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 3);
+    EXPECT_EQ(x.verify(), QStringList{});
 }
