@@ -579,3 +579,48 @@ TEST(DrugiKrog, ASingleRoomTwoEntriesShareStaysShared) {
     EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 3);
     EXPECT_EQ(x.verify(), QStringList{});
 }
+
+TEST(Sestavljanje, WithBuildingChangesAClassStaysInItsBuildingBetweenTwoLessons) {
+    for (bool selitev : {false, true}) {
+        Sola x;
+        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+        const qint64 b = x.s.oddelek(QStringLiteral("1b"));
+        const qint64 s1 = x.s.stavba(QStringLiteral("S1"));
+        const qint64 s2 = x.s.stavba(QStringLiteral("S2"));
+        const qint64 a1 = x.s.prostor(QStringLiteral("A1"), false, s1);
+        const qint64 a2 = x.s.prostor(QStringLiteral("A2"), false, s1);
+        const qint64 b2 = x.s.prostor(QStringLiteral("B2"), false, s2);
+        const qint64 g = x.s.skupinaProstorov(QStringLiteral("$G"), {a2, b2});
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 5, 1, {{x.s.ucitelj(QStringLiteral("T1")), a1}});
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 5, 1, {{x.s.ucitelj(QStringLiteral("T2")), g}});
+        // 1b keeps A2 at period 2 every day: a lesson of SLO there would be in the other building.
+        x.s.predavanje(b, x.s.predmet(QStringLiteral("GUM")), 5, 1, {{x.s.ucitelj(QStringLiteral("T3")), a2}});
+        for (int d = 1; d <= 5; ++d)
+            x.s.prvaUra(b, d, 2);
+        MoznostiSestavljanja moznosti;
+        moznosti.seme = 3;
+        moznosti.selitev = selitev;
+        moznosti.tretjiKrog = true;
+        const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+        EXPECT_EQ(rez.nerazporejene, 0);
+        const QStringList krsitve = PreverjanjeUrnika(1, 1, 0, 0, true).preveri();
+        if (selitev)
+            EXPECT_EQ(krsitve, QStringList{});
+        else
+            EXPECT_FALSE(krsitve.isEmpty()) << "without the option the least wanted room is taken";
+    }
+}
+
+TEST(TretjiKrog, EndsAfterTheIdleLimitWithoutAChange) {
+    Sola x;
+    test::GenerirajSolo(x.s, 12, 3); // twelve classes share one cabinet: the round cannot finish
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 21;
+    moznosti.tretjiKrog = true;
+    moznosti.mirovanje = 0.3;
+    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+    ASSERT_TRUE(rez.shranjeno);
+    EXPECT_GT(rez.nerazporejene, 0);
+    EXPECT_FALSE(App().runFlag);
+    EXPECT_EQ(x.verify(), QStringList{});
+}
