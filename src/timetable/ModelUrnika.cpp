@@ -12,6 +12,7 @@ void ModelUrnika::clear() {
     predavanja.assign(1, {});
     termini.assign(1, {});
     neveljavniPodatki.clear();
+    odtis.clear();
     prostoriPoOznaki.clear();
     oddelkiPoOznaki.clear();
     uciteljiPoOznaki.clear();

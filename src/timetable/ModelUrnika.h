@@ -2,6 +2,7 @@
 
 #include "MrezaDni.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -130,6 +131,9 @@ public:
     // Numbers of the programmes outside what a week can hold, one line per unit and value
     // ("1a MAT: število ur 2147483647 (dovoljeno od 0 do 80)"); the model holds them bounded.
     QStringList neveljavniPodatki;
+    // The fingerprint of the timetable's placed rows as loaded (OdtisTerminov): a write checks
+    // that no other program changed them since, and takes the new fingerprint with it.
+    QByteArray odtis;
 
     // Label-sorted index lists for the user interface.
     std::vector<int> prostoriPoOznaki, oddelkiPoOznaki, uciteljiPoOznaki;

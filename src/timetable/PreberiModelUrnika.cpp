@@ -1,6 +1,7 @@
 #include "PreberiModelUrnika.h"
 
 #include "BeriEntitete.h"
+#include "OdtisUrnika.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "db/Connection.h"
@@ -293,6 +294,8 @@ bool PreberiModelUrnika(ModelUrnika &m, bool onlyRated) {
     bool prekrivanja = true;
     bool ok = true;
     core::DbError napaka;
+    // One transaction: the rows read and the fingerprint taken at the end are one state of the file.
+    db::Transaction tx(c);
     while (prekrivanja && ok) {
         m.clear();
         Mape mape;
@@ -307,6 +310,12 @@ bool PreberiModelUrnika(ModelUrnika &m, bool onlyRated) {
         // A pass that cannot delete what collided would find it again forever: stop and report.
         if (prekrivanja && !BrisiPrekrivanja(c, m, od, napaka))
             ok = false;
+    }
+    if (ok) {
+        m.odtis = OdtisTerminov(c, urnik, turnus);
+        ok = !m.odtis.isEmpty() && tx.commit();
+        if (!ok)
+            napaka = c.lastError();
     }
     if (!ok)
         core::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), napaka);

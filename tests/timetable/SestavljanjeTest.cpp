@@ -1,8 +1,11 @@
 #include "GeneriranaSola.h"
 #include "Invariante.h"
 #include "SolaZaUrnik.h"
+#include "timetable/OdtisUrnika.h"
 #include "timetable/Sestavljalnik.h"
 #include "timetable/SestavljanjeUrnika.h"
+
+#include <sqlite3.h>
 
 #include <gtest/gtest.h>
 
@@ -623,4 +626,45 @@ TEST(TretjiKrog, EndsAfterTheIdleLimitWithoutAChange) {
     EXPECT_GT(rez.nerazporejene, 0);
     EXPECT_FALSE(App().runFlag);
     EXPECT_EQ(x.verify(), QStringList{});
+}
+
+TEST(Sestavljanje, ASaveRefusesWhenAnotherProgramChangedTheTimetableSinceItWasLoaded) {
+    Sola x;
+    test::GenerirajSolo(x.s, 2, 1);
+    SestavljanjeUrnika job(x.m);
+    bool drugi = false;
+    job.korak = [&] {
+        if (drugi)
+            return;
+        // Another program saves its own construction of the same timetable meanwhile.
+        db::Connection c;
+        ASSERT_TRUE(c.open(x.project.path()));
+        ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, ID_TURNUSA) "
+                                          "SELECT 1, min(ID), 1, 1, 'a', 0 FROM RAZPORED")));
+        drugi = true;
+    };
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 1;
+    const RezultatSestavljanja rez = job.zazeni(moznosti);
+    EXPECT_FALSE(rez.shranjeno);
+    EXPECT_EQ(x.project.messages().texts(),
+              (QStringList{QStringLiteral("Shranjujem podatke ..."),
+                           QStringLiteral("Urnik je medtem spremenil drug program, zato sprememb ni mogoče shraniti. "
+                                          "Naložite ga znova.")}));
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 1) << "only the other program's row";
+}
+
+TEST(Sestavljanje, AWriteHoldsTheLockSoThatASecondWriteWaitsOrFails) {
+    Sola x;
+    test::GenerirajSolo(x.s, 1, 1);
+    x.nalozi();
+    db::Connection drug;
+    ASSERT_TRUE(drug.open(x.project.path()));
+    db::Transaction tx(drug);
+    ASSERT_TRUE(UrnikNespremenjen(drug, 1, 0, x.m.odtis)) << "nothing changed since the load";
+    sqlite3_busy_timeout(x.project.db().handle(), 0);
+    db::Transaction moj(x.project.db());
+    EXPECT_FALSE(UrnikNespremenjen(x.project.db(), 1, 0, x.m.odtis));
+    EXPECT_EQ(x.project.messages().texts(),
+              QStringList{QStringLiteral("Urnika ni bilo mogoče shraniti.\ndatabase is locked (1)")});
 }
