@@ -47,6 +47,19 @@ protected:
     void spremenjen(qint64 id, const QDate &datum, int dan) {
         ASSERT_TRUE(db().exec(QStringLiteral("INSERT INTO URNIK_DAN VALUES (?, ?, ?)"), {id, datum, dan}));
     }
+    // A bare substitution row dated `datum` (enough for the calendar's deletions).
+    void suplenca(qint64 id, const QDate &datum) {
+        ASSERT_TRUE(
+            db().exec(QStringLiteral("INSERT INTO SUPLENCE (ID, VELJA_OD, URA) VALUES (?, ?, 1)"), {id, datum}));
+    }
+    // One lesson of timetable `urnik` in each of the turnusi, so that they can start a validity.
+    void lekcije(qint64 urnik, const QList<int> &turnusi) {
+        run(QStringLiteral("INSERT OR IGNORE INTO RAZPORED (ID, ID_PREDMETNIKA) VALUES (1, 1)"));
+        for (int t : turnusi)
+            ASSERT_TRUE(db().exec(QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, "
+                                                 "ID_TURNUSA) VALUES (?, 1, 1, 1, 'a', ?)"),
+                                  {urnik, t}));
+    }
 
     TempProject project;
 };
