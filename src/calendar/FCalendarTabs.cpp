@@ -1,6 +1,7 @@
 #include "FCalendarTabs.h"
 
 #include "FKoledar.h"
+#include "FOdsotnosti.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
 
@@ -20,6 +21,10 @@ void calendarTab(const QString &second, FKoledar::Nacin nacin) {
     reg(QStringLiteral("Koledar"), second, [nacin](QWidget *parent) { return new FKoledar(nacin, parent); });
 }
 
+void absenceTab(const QString &second, Odsotnosti::Vrsta vrsta) {
+    reg(QStringLiteral("Odsotnosti"), second, [vrsta](QWidget *parent) { return new FOdsotnosti(vrsta, parent); });
+}
+
 } // namespace
 
 void RegisterCalendarTabs() {
@@ -27,6 +32,10 @@ void RegisterCalendarTabs() {
     calendarTab(QStringLiteral("Veljavnost urnika"), FKoledar::NacinVeljavnost);
     calendarTab(QStringLiteral("Prosti dnevi"), FKoledar::NacinProsto);
     calendarTab(QStringLiteral("Sprememba dne"), FKoledar::NacinSpremembaDne);
+    absenceTab({}, Odsotnosti::Ucitelji);
+    absenceTab(QStringLiteral("Učitelji"), Odsotnosti::Ucitelji);
+    absenceTab(QStringLiteral("Enote"), Odsotnosti::Enote);
+    absenceTab(QStringLiteral("Prostori"), Odsotnosti::Prostori);
 }
 
 } // namespace zentrel::calendar

@@ -1,5 +1,6 @@
 #include "Odsotnosti.h"
 
+#include "Datumi.h"
 #include "DnevniParametri.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
@@ -141,6 +142,16 @@ quint32 Odsotnosti::barva(int vrstica, int ura) const {
     if (v.odsoten[ura] && v.pouk[ura])
         return m_vrsta == Enote ? kLessonFallsAway : kLessonAbsent;
     return v.odsoten[ura] ? kAbsent : v.pouk[ura] ? kLesson : 0;
+}
+
+QList<QDate> Odsotnosti::dneviZOdsotnostmi(const QDate &od, const QDate &do_) const {
+    const db::RowSet rows = db::ProjectDb().query(
+        QStringLiteral("SELECT DISTINCT OD_DNE FROM %1 WHERE OD_DNE >= ? AND OD_DNE <= ?").arg(kindOf(m_vrsta).table),
+        {od, do_});
+    QList<QDate> out;
+    for (int i = 0; i < rows.rowCount(); ++i)
+        out << DatumIzBaze(rows.value(i, QStringLiteral("OD_DNE")));
+    return out;
 }
 
 bool Odsotnosti::blok(int r1, int r2, int c1, int c2, Blok &out) const {

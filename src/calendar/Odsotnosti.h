@@ -52,6 +52,8 @@ public:
     // The back colour of a cell (RGB), 0 for none: absent, lesson, or both (a lesson that needs
     // a substitute, or for a class one that falls away).
     quint32 barva(int vrstica, int ura) const;
+    // The dates from `od` to `do_` on which an object of this kind is absent.
+    QList<QDate> dneviZOdsotnostmi(const QDate &od, const QDate &do_) const;
 
     // Marks, or clears, the block of grid rows r1..r2 and grid columns c1..c2 (column c is
     // period c - 1; column 0 holds the names and is never part of the block; either end may
