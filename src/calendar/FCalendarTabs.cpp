@@ -2,6 +2,7 @@
 
 #include "FKoledar.h"
 #include "FOdsotnosti.h"
+#include "FSestavljanjeSuplenc.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
 
@@ -36,6 +37,7 @@ void RegisterCalendarTabs() {
     absenceTab(QStringLiteral("Učitelji"), Odsotnosti::Ucitelji);
     absenceTab(QStringLiteral("Enote"), Odsotnosti::Enote);
     absenceTab(QStringLiteral("Prostori"), Odsotnosti::Prostori);
+    reg(QStringLiteral("Nadomeščanja"), {}, [](QWidget *parent) { return new FSestavljanjeSuplenc(parent); });
 }
 
 } // namespace zentrel::calendar

@@ -132,11 +132,11 @@ void FKoledar::buildLayout() {
     layout->addWidget(KoledarFG);
 
     auto *lists = new QHBoxLayout;
-    lists->addWidget(column(QStringLiteral("Predmetniki"), PredmetnikiDG, {}));
-    lists->addWidget(column(QStringLiteral("Urniki"), UrnikiDG, {}));
-    lists->addWidget(column(QStringLiteral("Veljavnost urnika"), VeljavnostDG, {GumbVeljavnost, GumbBrisiObdobje}));
-    lists->addWidget(column(QStringLiteral("Prosti dnevi"), ProstiDG, {GumbProsto}), 1);
-    lists->addWidget(column(QStringLiteral("Spremenjeni dnevi"), SprememenjeniDneviDg, {GumbSpremeniDan}));
+    lists->addWidget(column(QStringLiteral("Predmetniki"), PredmetnikiDG, {}), 2);
+    lists->addWidget(column(QStringLiteral("Urniki"), UrnikiDG, {}), 2);
+    lists->addWidget(column(QStringLiteral("Veljavnost urnika"), VeljavnostDG, {GumbVeljavnost, GumbBrisiObdobje}), 3);
+    lists->addWidget(column(QStringLiteral("Prosti dnevi"), ProstiDG, {GumbProsto}), 6);
+    lists->addWidget(column(QStringLiteral("Spremenjeni dnevi"), SprememenjeniDneviDg, {GumbSpremeniDan}), 2);
     layout->addLayout(lists, 1);
 }
 

@@ -47,6 +47,7 @@ FOdsotnosti::FOdsotnosti(Odsotnosti::Vrsta vrsta, QWidget *parent, const QDate &
     UreFG->setColumnCount(1 + VrsticaOdsotnosti::Ure);
     UreFG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     UreFG->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    UreFG->setTabKeyNavigation(false);
     UreFG->verticalHeader()->hide();
     UreFG->verticalHeader()->setDefaultSectionSize(UreFG->fontMetrics().height() + 6);
     UreFG->horizontalHeader()->setDefaultSectionSize(UreFG->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
@@ -77,7 +78,7 @@ void FOdsotnosti::PrikaziForm(Odsotnosti::Vrsta vrsta) {
 void FOdsotnosti::TabActivated() {
     if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
         bar->Init(OdsotnostiBar, nullptr, {kAddRow, kRemoveRow});
-    UreFG->setFocus();
+    Kol->SetFocus1();
 }
 
 void FOdsotnosti::NastaviDatum(const QDate &datum) {

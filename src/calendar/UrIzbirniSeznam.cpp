@@ -56,7 +56,9 @@ void UrIzbirniSeznam::PrilagodiSirino(int najvecZnakov) {
         setColumnWidth(c, std::min(columnWidth(c) + 8, limit));
         width += columnWidth(c);
     }
-    setMinimumWidth(width);
+    // The list asks for its columns' width, but never so much that the window outgrows the
+    // screen: the last column then scrolls.
+    setMinimumWidth(std::min(width, fontMetrics().horizontalAdvance(QString(32, u'x'))));
 }
 
 void UrIzbirniSeznam::clicked(int row) {

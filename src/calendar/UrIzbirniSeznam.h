@@ -22,7 +22,8 @@ public:
     void Izberi(qint64 id);
     // Chooses a row by its position, as the program does (raises IzbiraSpremenjena).
     void IzberiVrstico(int row);
-    // The column widths fit the texts, up to a limit, and so does the list.
+    // The column widths fit the texts, each up to a limit; the list asks for that width, up to
+    // 32 characters.
     void PrilagodiSirino(int najvecZnakov = 40);
 
 signals:

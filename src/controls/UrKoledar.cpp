@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QTableWidget>
@@ -33,6 +34,9 @@ UrKoledar::UrKoledar(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *head = new QHBoxLayout;
+    // The buttons are for the mouse; the keyboard moves through the days in the grid.
+    NazB->setFocusPolicy(Qt::NoFocus);
+    NapB->setFocusPolicy(Qt::NoFocus);
     NazB->setText(QStringLiteral("<"));
     NazB->setToolTip(QStringLiteral("Prejšnji mesec"));
     NapB->setText(QStringLiteral(">"));
@@ -52,6 +56,7 @@ UrKoledar::UrKoledar(QWidget *parent)
     DneviFG->verticalHeader()->hide();
     DneviFG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DneviFG->setSelectionMode(QAbstractItemView::NoSelection);
+    DneviFG->setTabKeyNavigation(false);
     DneviFG->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DneviFG->horizontalHeader()->setDefaultSectionSize(DneviFG->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
                                                        10);
@@ -62,12 +67,31 @@ UrKoledar::UrKoledar(QWidget *parent)
                           DneviFG->verticalHeader()->defaultSectionSize() * kWeeks +
                               DneviFG->horizontalHeader()->sizeHint().height() + 4);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFocusProxy(DneviFG);
 
+    DneviFG->installEventFilter(this);
     connect(NazB, &QToolButton::clicked, this, &UrKoledar::PreviousMonth);
     connect(NapB, &QToolButton::clicked, this, &UrKoledar::NextMonth);
     connect(DneviFG, &QTableWidget::cellClicked, this, &UrKoledar::cellChosen);
     connect(DneviFG, &QTableWidget::currentCellChanged, this, [this](int row, int column) { cellChosen(row, column); });
     SetDate(QDate::currentDate());
+}
+
+bool UrKoledar::eventFilter(QObject *watched, QEvent *event) {
+    // The arrows walk through the dates, across weeks and months, not only within the grid.
+    if (watched == DneviFG && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const int step = key == Qt::Key_Left    ? -1
+                         : key == Qt::Key_Right ? 1
+                         : key == Qt::Key_Up    ? -7
+                         : key == Qt::Key_Down  ? 7
+                                                : 0;
+        if (step != 0) {
+            choose(m_date.addDays(step));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void UrKoledar::SetDate(const QDate &date) {

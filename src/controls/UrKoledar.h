@@ -13,7 +13,8 @@ namespace zentrel::controls {
 // A month calendar for choosing a date: one month as a grid of weeks, Monday to Sunday, under
 // the caption "mmmm yyyy", with buttons for the month before and after. The chosen date is
 // green, marked dates yellow, Saturdays blue and Sundays red. A click on a day, or the arrow
-// keys in the grid, choose a date and raise DateChanged; SetDate does not raise it.
+// keys in the grid (a day, or a week up and down), choose a date and raise DateChanged;
+// SetDate does not raise it.
 class UrKoledar : public QWidget {
     Q_OBJECT
 public:
@@ -41,6 +42,9 @@ public:
 
 signals:
     void DateChanged(const QDate &date);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void choose(const QDate &date);
