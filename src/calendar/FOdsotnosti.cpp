@@ -130,10 +130,11 @@ bool FOdsotnosti::change(bool add) {
     const bool done =
         add ? m_logic.Dodaj(block.topRow(), block.bottomRow(), block.leftColumn(), block.rightColumn(), confirm)
             : m_logic.Odstrani(block.topRow(), block.bottomRow(), block.leftColumn(), block.rightColumn(), confirm);
-    if (done) {
+    if (done)
         NastaviDatum(m_logic.dan().datum);
-        UreFG->setRangeSelected(block, true);
-    }
+    // The block stays marked, so that a refused change can be tried again at once.
+    UreFG->setRangeSelected(block, true);
+    UreFG->setFocus();
     return done;
 }
 

@@ -16,12 +16,12 @@ namespace zentrel::calendar {
 
 namespace {
 
-// Command-table rows of the bar: "Shrani" (F12, command 8) and "Briši" (F9, command 7); with no
-// edit container the bar only passes them on.
+// Command-table rows of the bar: "Shrani" (F12, command 8) and "Odstrani" (F9, command 16); with
+// no edit container the bar only passes them on.
 constexpr int kSaveRow = 13;
-constexpr int kDeleteRow = 8;
+constexpr int kDeleteRow = 22;
 constexpr int kSaveCommand = 8;
-constexpr int kDeleteCommand = 7;
+constexpr int kDeleteCommand = 16;
 constexpr int kPeriods = VrsticaOdsotnosti::Ure;
 
 const QColor kRed(0xE0, 0x50, 0x50);
@@ -125,8 +125,12 @@ FSestavljanjeSuplenc::FSestavljanjeSuplenc(QWidget *parent, const QDate &datum)
 }
 
 void FSestavljanjeSuplenc::TabActivated() {
-    if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
+    if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar()) {
         bar->Init(SuplenceBar, nullptr, {kSaveRow, kDeleteRow});
+        // "Shrani" is pressed in browse state here: there is no record being edited.
+        bar->SetShowChangeAndResetDisabled(true);
+        bar->UpdateButtons();
+    }
     Kol->SetFocus1();
 }
 

@@ -19,7 +19,7 @@ namespace zentrel::calendar {
 // lessons falling out (green once all are substituted, red while one is not), the chosen
 // class's lessons by period, and for the chosen lesson the ranked candidates with their
 // criteria, the candidate's day and subjects, and the rooms offered. "Shrani" (F12) stores
-// the choice, "Briši" (F9) deletes the lesson's stored substitution.
+// the choice, "Odstrani" (F9) deletes the lesson's stored substitution.
 class FSestavljanjeSuplenc : public QWidget, public controls::TabWindow {
     Q_OBJECT
 public:

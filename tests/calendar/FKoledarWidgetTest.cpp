@@ -1,3 +1,4 @@
+#include "DialogScript.h"
 #include "basicdata/WidgetHarness.h"
 #include "calendar/FDialogKoledarja.h"
 #include "calendar/FKoledar.h"
@@ -22,18 +23,10 @@ class FKoledarWidgetTest : public QObject {
     test::WidgetHarness h;
     FKoledar *w = nullptr;
 
-    // The next dialog the window opens is shown and handed to `script`, then closed.
+    // The next dialog the window opens is handed to `script`.
     void onDialog(const std::function<void(FDialogKoledarja &)> &script) {
-        w->runDialog = [this, script](QDialog &dialog) {
-            auto &d = static_cast<FDialogKoledarja &>(dialog);
-            // Modal as under exec(), so that its keys stay its own.
-            d.setWindowModality(Qt::ApplicationModal);
-            d.show();
-            QApplication::setActiveWindow(&d);
-            QVERIFY(QTest::qWaitForWindowActive(&d));
-            script(d);
-            if (d.isVisible())
-                d.reject();
+        w->runDialog = [script](QDialog &dialog) {
+            test::RunDialogScript(dialog, [&](QDialog &d) { script(static_cast<FDialogKoledarja &>(d)); });
         };
     }
     // Replaces the text of a date field by typing.

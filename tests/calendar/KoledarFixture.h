@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SolaPodatki.h"
 #include "calendar/Datumi.h"
 #include "core/ScriptedPresenter.h"
 #include "support/TempProject.h"
@@ -21,11 +22,7 @@ namespace zentrel::test {
 // curriculum, "Zimski" (1) and "Poletni" (2); each test adds its calendar rows.
 class KoledarFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        run(QStringLiteral("UPDATE TURNUSI SET OZNAKA='A' WHERE ID=1; INSERT INTO TURNUSI VALUES (2,'B'),(3,'C');"
-                           "INSERT INTO PREDMETNIKI (ID, IME) VALUES (1, 'Predmetnik');"
-                           "INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (1, 'Zimski', 1), (2, 'Poletni', 1)"));
-    }
+    void SetUp() override { run(KoledarSql()); }
 
     db::Connection &db() { return project.db(); }
     void run(const QString &sql) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KoledarFixture.h"
+#include "SolaPodatki.h"
 
 namespace zentrel::test {
 
@@ -20,28 +21,7 @@ protected:
 
     void SetUp() override {
         KoledarFixture::SetUp();
-        run(QStringLiteral(
-            "INSERT INTO STAVBE VALUES (1,'A','A'),(2,'B','B');"
-            "INSERT INTO PROSTORI (ID,OZNAKA,IME,ID_STAVBE) VALUES (1,'U1','U1',1),(2,'U2','U2',1),(3,'TEL','TEL',2),"
-            "(5,'U1','U1 bis',1);"
-            "INSERT INTO UCITELJI (ID,OZNAKA,IME,PRIIMEK) VALUES (1,'NOV','Nina','Novak'),(2,'KOS','Katja','Kos'),"
-            "(3,'ŽAG','Žiga','Žagar'),(4,'BER','Bor','Berk'),(5,'ČEH','Čarli','Čeh'),(6,'DAN','Dana','Dolinar');"
-            "INSERT INTO ODDELKI VALUES (1,'1.a','1.a'),(2,'1.b','1.b');"
-            "INSERT INTO SKUPINE_ODDELKOV (ID,OZNAKA) VALUES (1,'1.a'),(2,'1.b'),(3,'$1ab');"
-            "INSERT INTO ODDELKI_V_SKUPINI VALUES (1,1),(2,2),(3,1),(3,2);"
-            "INSERT INTO PREDMETI (ID,OZNAKA,IME) VALUES (1,'MAT','Matematika'),(2,'SLO','Slovenščina'),"
-            "(3,'ŠPO','Šport');"
-            "INSERT INTO SKUPINE_PREDMETOV (ID,OZNAKA) VALUES (1,'MAT'),(2,'SLO'),(3,'ŠPO');"
-            "INSERT INTO PREDMETI_V_SKUPINI (ID,ID_SKUPINE,ID_PREDMETA) VALUES (1,1,1),(2,2,2),(3,3,3);"
-            "INSERT INTO UCITELJ_PREDMET VALUES (1,1),(2,1),(2,2),(3,1),(4,3);"
-            "INSERT INTO PROGRAMI (ID,OZNAKA,ID_RAZ_PREDMETNIKA) VALUES (1,'P',1);"
-            "INSERT INTO RAZPORED (ID,ID_PREDMETNIKA,ID_SKUPINE_ODDELKOV,ID_PROGRAMA,ID_SKUPINE_PREDMETOV,"
-            "ID_PREDMETA,ID_UCITELJA,ID_TURNUSA) VALUES (1,1,1,1,1,1,1,1),(2,1,1,1,2,2,2,1),(3,1,2,1,1,1,3,1),"
-            "(4,1,3,1,3,3,4,1),(5,1,2,1,2,2,2,1);"
-            "INSERT INTO TERMINI (ID,ID_URNIKA,ID_RAZPOREDA,ID_PROSTORA,DAN,URA,TIP,ID_TURNUSA) VALUES "
-            "(1,1,1,1,1,2,'a',1),(2,1,5,2,1,1,'a',1),(3,1,2,1,1,3,'a',1),(4,1,3,2,1,2,'a',1),(5,1,4,3,1,4,'a',1),"
-            "(6,1,1,1,1,5,'a',1);"));
-        veljavnost(1, 1, d(2025, 9, 1), d(2026, 6, 24), 1, 1);
+        run(SolaSql());
     }
 
     static QDate monday() { return QDate(2025, 9, 8); }
