@@ -9,6 +9,7 @@
 #include "FSpremeniDan.h"
 #include "UrIzbirniSeznam.h"
 #include "controls/UrComndBar.h"
+#include "controls/UrComndBarClient.h"
 #include "core/AppState.h"
 
 #include <QGridLayout>
@@ -22,6 +23,14 @@
 namespace zentrel::calendar {
 
 namespace {
+
+// Command-table rows of the bar: "Dodaj" (Ins, 15), "Odstrani" (F9, 16), "Briši" (F10, 0).
+constexpr int kAddRow = 21;
+constexpr int kRemoveRow = 22;
+constexpr int kBlockRow = 45;
+constexpr int kAddCommand = 15;
+constexpr int kRemoveCommand = 16;
+constexpr int kBlockCommand = 0;
 
 QColor rgb(quint32 value) {
     return QColor::fromRgb(value);
@@ -48,13 +57,13 @@ FKoledar::FKoledar(Nacin nacin, QWidget *parent, const QDate &danes)
     : QWidget(parent), CaptionL(new QLabel), KoledarFG(new QTableWidget(12, 31)), PredmetnikiDG(new UrIzbirniSeznam),
       UrnikiDG(new UrIzbirniSeznam), VeljavnostDG(new UrIzbirniSeznam), ProstiDG(new UrIzbirniSeznam),
       SprememenjeniDneviDg(new UrIzbirniSeznam), GumbVeljavnost(new QPushButton),
-      GumbBrisiObdobje(new QPushButton(QStringLiteral("Briši obdobje"))), GumbProsto(new QPushButton),
-      GumbSpremeniDan(new QPushButton(QStringLiteral("Spremeni dan"))),
+      GumbBrisiObdobje(new QPushButton(QStringLiteral("Briši o&bdobje"))), GumbProsto(new QPushButton),
+      GumbSpremeniDan(new QPushButton(QStringLiteral("Spremeni da&n"))),
       PrejsnjeLetoB(new QPushButton(QStringLiteral("<< Leto"))),
       PrejsnjiMesecB(new QPushButton(QStringLiteral("< Mesec"))),
       NaslednjiMesecB(new QPushButton(QStringLiteral("Mesec >"))),
-      NaslednjeLetoB(new QPushButton(QStringLiteral("Leto >>"))), m_pregled(danes), m_nacin(nacin),
-      m_izbranDatum(danes) {
+      NaslednjeLetoB(new QPushButton(QStringLiteral("Leto >>"))), KoledarBar(new controls::UrComndBarClient(this)),
+      m_pregled(danes), m_nacin(nacin), m_izbranDatum(danes) {
     setObjectName(QStringLiteral("FKoledar"));
     runDialog = [](QDialog &dialog) { dialog.exec(); };
     buildLayout();
@@ -85,6 +94,8 @@ FKoledar::FKoledar(Nacin nacin, QWidget *parent, const QDate &danes)
         openDialog(dialog);
     });
     connect(GumbProsto, &QPushButton::clicked, this, &FKoledar::freeDaysButton);
+    connect(KoledarBar, &controls::UrComndBarClient::buttonClick, this,
+            [this](int &command, bool &) { barCommand(command); });
     connect(GumbSpremeniDan, &QPushButton::clicked, this, &FKoledar::changeDayButton);
 
     m_pregled.Preberi();
@@ -141,9 +152,30 @@ void FKoledar::buildLayout() {
 }
 
 void FKoledar::TabActivated() {
-    // The window's commands are its own buttons: the bar shows none of another window's.
     if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
-        bar->Init(nullptr, nullptr, {});
+        bar->Init(KoledarBar, nullptr, {kAddRow, kRemoveRow, kBlockRow});
+}
+
+void FKoledar::barCommand(int command) {
+    if (command == kBlockCommand) {
+        GumbBrisiObdobje->click();
+        return;
+    }
+    // One dialog changes a day and changes it back.
+    if (m_aktiven == LetniPregled::SeznamSpremenjenihDni) {
+        changeDayButton();
+        return;
+    }
+    const bool free = m_aktiven == LetniPregled::SeznamProstihDni;
+    UrIzbirniSeznam *list = free ? ProstiDG : VeljavnostDG;
+    // "Dodaj" always adds, "Odstrani" deletes the chosen row: the list's button does either.
+    if (command == kAddCommand && list->Izbran() >= 0) {
+        list->Izberi(-1);
+        listChosen(m_aktiven, -1);
+    }
+    if (command == kRemoveCommand && list->Izbran() < 0)
+        return;
+    (free ? GumbProsto : GumbVeljavnost)->click();
 }
 
 void FKoledar::PrikaziForm(Nacin nacin) {
@@ -186,10 +218,11 @@ void FKoledar::listChosen(LetniPregled::Seznam seznam, qint64 id) {
 
 void FKoledar::updateButtons() {
     const bool validity = VeljavnostDG->Izbran() >= 0;
-    GumbVeljavnost->setText(validity ? QStringLiteral("Briši veljavnost") : QStringLiteral("Dodaj veljavnost"));
+    // The accelerators avoid the menu's letters (D, U, I, P).
+    GumbVeljavnost->setText(validity ? QStringLiteral("Briši &veljavnost") : QStringLiteral("Dodaj &veljavnost"));
     GumbVeljavnost->setEnabled(validity || UrnikiDG->Izbran() >= 0);
-    GumbProsto->setText(ProstiDG->Izbran() >= 0 ? QStringLiteral("Briši proste dni")
-                                                : QStringLiteral("Dodaj proste dni"));
+    GumbProsto->setText(ProstiDG->Izbran() >= 0 ? QStringLiteral("Briši prost&e dni")
+                                                : QStringLiteral("Dodaj prost&e dni"));
     GumbSpremeniDan->setToolTip(QStringLiteral("Spremeni dan ") + DatumText(m_izbranDatum));
 }
 

@@ -11,6 +11,10 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
+namespace zentrel::controls {
+class UrComndBarClient;
+}
+
 namespace zentrel::calendar {
 
 class UrIzbirniSeznam;
@@ -19,7 +23,9 @@ class UrIzbirniSeznam;
 // (timetable and rotation week in the hints), free days and changed days; the lists of
 // curricula, timetables with their validities, free days and changed days; and the buttons
 // that open the editing dialogs. A button adds while nothing is chosen in its list and deletes
-// the chosen row otherwise; the view is refilled after every dialog.
+// the chosen row otherwise; the view is refilled after every dialog. From the keyboard, the
+// bar's "Dodaj" (Ins) adds to the active list, "Odstrani" (F9) deletes its chosen row and
+// "Briši" (F10) deletes all validities in a period.
 class FKoledar : public QWidget, public controls::TabWindow {
     Q_OBJECT
 public:
@@ -55,6 +61,7 @@ public:
     QPushButton *PrejsnjiMesecB;
     QPushButton *NaslednjiMesecB;
     QPushButton *NaslednjeLetoB;
+    controls::UrComndBarClient *KoledarBar;
 
     // Runs a dialog modally; tests replace it to drive the dialog themselves.
     std::function<void(QDialog &)> runDialog;
@@ -68,6 +75,8 @@ private:
     void validityButton();
     void freeDaysButton();
     void changeDayButton();
+    // The bar's commands: add to, or delete the chosen row of, the active list.
+    void barCommand(int command);
     void move(void (LetniPregled::*step)());
 
     LetniPregled m_pregled;

@@ -2,6 +2,7 @@
 
 #include "Datumi.h"
 #include "FPotrdiOdsotnosti.h"
+#include "UrOkvirIzbire.h"
 #include "controls/CommandTable.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
@@ -48,6 +49,7 @@ FOdsotnosti::FOdsotnosti(Odsotnosti::Vrsta vrsta, QWidget *parent, const QDate &
     UreFG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     UreFG->setSelectionMode(QAbstractItemView::ContiguousSelection);
     UreFG->setTabKeyNavigation(false);
+    UreFG->setItemDelegate(new UrOkvirIzbire(UreFG));
     UreFG->verticalHeader()->hide();
     UreFG->verticalHeader()->setDefaultSectionSize(UreFG->fontMetrics().height() + 6);
     UreFG->horizontalHeader()->setDefaultSectionSize(UreFG->fontMetrics().horizontalAdvance(QStringLiteral("000")) +

@@ -1,6 +1,7 @@
 #include "FSestavljanjeSuplenc.h"
 
 #include "Datumi.h"
+#include "UrOkvirIzbire.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
 #include "controls/UrKoledar.h"
@@ -86,6 +87,9 @@ FSestavljanjeSuplenc::FSestavljanjeSuplenc(QWidget *parent, const QDate &datum)
       PredmetiUciteljaFG(grid({QStringLiteral("Predmet")}, 10)), ProstoriFG(grid({QStringLiteral("Oznaka")}, 10)),
       SuplenceBar(new controls::UrComndBarClient(this)) {
     setObjectName(QStringLiteral("FSestavljanjeSuplenc"));
+    // A chosen class or lesson keeps its colour (red or green says whether it is substituted).
+    OddelkiFG->setItemDelegate(new UrOkvirIzbire(OddelkiFG));
+    OddUreFg->setItemDelegate(new UrOkvirIzbire(OddUreFg));
     UciteljiFG->setSelectionBehavior(QAbstractItemView::SelectRows);
     UciteljiFG->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TockeFG->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -167,6 +171,14 @@ void FSestavljanjeSuplenc::IzberiOddelek(int row) {
         return;
     m_logic.IzberiOddelek(m_logic.oddelki()[row].id);
     fillLessons();
+    // The first lesson still without a substitution is where the work is: it is chosen at once.
+    for (int p = 0; p < kPeriods; ++p)
+        for (int r = 0; r < m_celice.size(); ++r)
+            for (const UraOddelka &u : m_logic.ure())
+                if (u.idTermina == m_celice[r][p] && u.potrebujeNadomescanje() && !u.nadomescena()) {
+                    OddUreFg->setCurrentCell(r, p);
+                    return;
+                }
 }
 
 void FSestavljanjeSuplenc::fillLessons() {

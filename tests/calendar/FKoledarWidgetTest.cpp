@@ -50,6 +50,7 @@ private slots:
         core::App().trenutniPredmetnik = 1;
         core::App().trenutniUrnik = 1;
         w = h.show(new FKoledar(FKoledar::NacinVeljavnost, nullptr, QDate(2026, 12, 6)));
+        w->TabActivated();
     }
     void cleanup() { h.finish(); }
 
@@ -57,7 +58,7 @@ private slots:
         QCOMPARE(w->CaptionL->text(), QStringLiteral("Koledar 2026 / 2027"));
         QCOMPARE(w->KoledarFG->verticalHeaderItem(0)->text(), QStringLiteral("avgust 2026"));
         QCOMPARE(w->UrnikiDG->Izbran(), 1);
-        QCOMPARE(w->GumbVeljavnost->text(), QStringLiteral("Dodaj veljavnost"));
+        QCOMPARE(w->GumbVeljavnost->text(), QStringLiteral("Dodaj &veljavnost"));
         QVERIFY(cell(4, 6)->font().underline()); // today
         QCOMPARE(cell(4, 6)->toolTip(), QStringLiteral("Danes"));
 
@@ -74,7 +75,8 @@ private slots:
             h.press(Qt::Key_Return);
             QCOMPARE(d.result(), int(QDialog::Accepted));
         });
-        w->GumbVeljavnost->click();
+        w->VeljavnostDG->setFocus();
+        h.press(Qt::Key_Insert); // the bar's "Dodaj" adds to the active list
         QCOMPARE(
             h.text(QStringLiteral("SELECT VELJA_OD || '..' || VELJA_DO || ':' || ZACETNI_TURNUS_IZMENE_A || '/' || "
                                   "STEVILO_TURNUSOV FROM VELJAVNOST_URNIKA")),
@@ -116,7 +118,7 @@ private slots:
         // Choosing the free days in their list highlights them and turns the button to delete.
         QTest::mouseClick(w->ProstiDG->viewport(), Qt::LeftButton, {},
                           w->ProstiDG->visualItemRect(w->ProstiDG->item(0, 0)).center());
-        QCOMPARE(w->GumbProsto->text(), QStringLiteral("Briši proste dni"));
+        QCOMPARE(w->GumbProsto->text(), QStringLiteral("Briši prost&e dni"));
         QCOMPARE(cell(2, 27)->background().color(), QColor(0xFF, 0x80, 0x80));
         onDialog([this](FDialogKoledarja &d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Briši proste dni"));
@@ -125,14 +127,14 @@ private slots:
         });
         w->GumbProsto->click();
         QCOMPARE(h.count(QStringLiteral("SELECT count(*) FROM PROSTI_DNEVI")), 0);
-        QCOMPARE(w->GumbProsto->text(), QStringLiteral("Dodaj proste dni"));
+        QCOMPARE(w->GumbProsto->text(), QStringLiteral("Dodaj prost&e dni"));
 
         // The validity chosen in its list: highlighted, and deleted after the confirming second
         // press because a substitution is dated inside it.
         QVERIFY(h.run(QStringLiteral("INSERT INTO SUPLENCE (ID, VELJA_OD) VALUES (1, '2026-10-01')")));
         QTest::mouseClick(w->VeljavnostDG->viewport(), Qt::LeftButton, {},
                           w->VeljavnostDG->visualItemRect(w->VeljavnostDG->item(0, 0)).center());
-        QCOMPARE(w->GumbVeljavnost->text(), QStringLiteral("Briši veljavnost"));
+        QCOMPARE(w->GumbVeljavnost->text(), QStringLiteral("Briši &veljavnost"));
         QCOMPARE(cell(1, 1)->background().color(), QColor(0xFF, 0xFF, 0x80));
         onDialog([this](FDialogKoledarja &d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Briši obdobje"));
