@@ -7,7 +7,6 @@
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
 #include "controls/UrKoledar.h"
-#include "core/AppState.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,9 +69,8 @@ FOdsotnosti::FOdsotnosti(Odsotnosti::Vrsta vrsta, QWidget *parent, const QDate &
 void FOdsotnosti::PrikaziForm(Odsotnosti::Vrsta vrsta) {
     m_logic = Odsotnosti(vrsta);
     QStringList titles{m_logic.naslovObjekta()};
-    const QStringList &codes = core::App().periodCodes;
     for (int ura = 0; ura < VrsticaOdsotnosti::Ure; ++ura)
-        titles << (ura < codes.size() && !codes[ura].isEmpty() ? codes[ura] : QString::number(ura));
+        titles << OznakaUre(ura);
     UreFG->setHorizontalHeaderLabels(titles);
     NastaviDatum(Kol->GetDate());
 }

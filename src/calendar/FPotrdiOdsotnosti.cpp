@@ -1,6 +1,6 @@
 #include "FPotrdiOdsotnosti.h"
 
-#include "core/AppState.h"
+#include "Datumi.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -11,12 +11,6 @@
 namespace zentrel::calendar {
 
 namespace {
-
-// The period as the school names it (URE.OZNAKA), else its number.
-QString periodText(int ura) {
-    const QStringList &codes = core::App().periodCodes;
-    return ura >= 0 && ura < codes.size() && !codes[ura].isEmpty() ? codes[ura] : QString::number(ura);
-}
 
 QLabel *field(const QString &text) {
     auto *label = new QLabel(text);
@@ -49,7 +43,7 @@ QString FPotrdiOdsotnosti::Naslov(int vrsta) {
 FPotrdiOdsotnosti::FPotrdiOdsotnosti(int vrsta, const QDate &datum, int od, int do_, QWidget *parent)
     : QDialog(parent), NaslovL(new QLabel(Naslov(vrsta))),
       DneL(field(QLocale(QLocale::Slovenian, QLocale::Slovenia).toString(datum, QStringLiteral("dddd, d. MMMM yyyy")))),
-      OdL(field(periodText(od))), DoL(field(periodText(do_))),
+      OdL(field(OznakaUre(od))), DoL(field(OznakaUre(do_))),
       StatusLine(new QLabel(QStringLiteral("Zbrisana bodo tudi vsa nadomeščanja v obdobju."))),
       Gumb(new QPushButton(QStringLiteral("Potrdi"))) {
     setWindowTitle(QStringLiteral("Zentrel"));

@@ -5,7 +5,6 @@
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
 #include "controls/UrKoledar.h"
-#include "core/AppState.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -49,9 +48,8 @@ QTableWidget *grid(const QStringList &titles, int widthChars) {
 // A grid with one column per period under the caption "Urnik".
 QTableWidget *periodGrid() {
     QStringList titles;
-    const QStringList &codes = core::App().periodCodes;
     for (int p = 0; p < kPeriods; ++p)
-        titles << (p < codes.size() && !codes[p].isEmpty() ? codes[p] : QString::number(p));
+        titles << OznakaUre(p);
     auto *g = grid(titles, 0);
     g->setSelectionBehavior(QAbstractItemView::SelectItems);
     g->horizontalHeader()->setStretchLastSection(false);

@@ -78,11 +78,13 @@ bool SestavljanjeSuplenc::IzberiOddelek(qint64 oddelek) {
     const QString sql =
         db::DayQueriesWith() +
         QStringLiteral("SELECT Q.ID AS ID_TERMINA, Q.URA, Q.ID_SKUPINE_ODDELKOV, Q.ID_PREDMETA, Q.ID_UCITELJA, "
-                       "Q.ID_PROSTORA, SP.OZNAKA AS OZNAKA_SKUPINE, PREDMETI.OZNAKA AS OZN, PR.OZNAKA AS OZNAKA_PROSTORA, %1 AS U_ODSOTEN, %2 AS "
+                       "Q.ID_PROSTORA, SP.OZNAKA AS OZNAKA_SKUPINE, PREDMETI.OZNAKA AS OZN, PR.OZNAKA AS "
+                       "OZNAKA_PROSTORA, %1 AS U_ODSOTEN, %2 AS "
                        "P_ODSOTEN, S.ID AS ID_SUPLENCE, S.ID_UCITELJA AS S_UCITELJ, S.ID_PREDMETA AS S_PREDMET, "
                        "S.ID_PROSTORA AS S_PROSTOR FROM (((QTerminiPUOS AS Q LEFT JOIN SKUPINE_PREDMETOV AS SP ON "
                        "Q.ID_SKUPINE_PREDMETOV = SP.ID) LEFT JOIN PREDMETI ON Q.ID_PREDMETA = PREDMETI.ID) LEFT JOIN "
-                       "PROSTORI AS PR ON PR.ID = Q.ID_PROSTORA) LEFT JOIN SuplenceDan AS S ON Q.ID = S.ID_TERMINA WHERE NOT %3 ORDER BY Q.URA, SP.OZNAKA COLLATE "
+                       "PROSTORI AS PR ON PR.ID = Q.ID_PROSTORA) LEFT JOIN SuplenceDan AS S ON Q.ID = S.ID_TERMINA "
+                       "WHERE NOT %3 ORDER BY Q.URA, SP.OZNAKA COLLATE "
                        "SLOVENSKO, Q.ID")
             .arg(kTeacherAbsent.arg(QStringLiteral("Q.ID_UCITELJA"), QStringLiteral("Q.URA")),
                  kRoomAbsent.arg(QStringLiteral("Q.ID_PROSTORA"), QStringLiteral("Q.URA")),

@@ -1,4 +1,5 @@
 #include "DialogScript.h"
+#include "SolaPodatki.h"
 #include "basicdata/WidgetHarness.h"
 #include "calendar/FDialogKoledarja.h"
 #include "calendar/FKoledar.h"
@@ -40,13 +41,10 @@ class FKoledarWidgetTest : public QObject {
 private slots:
     void init() {
         h.start();
-        QVERIFY(h.run(QStringLiteral(
-            "UPDATE TURNUSI SET OZNAKA='A' WHERE ID=1; INSERT INTO TURNUSI VALUES (2,'B');"
-            "INSERT INTO PREDMETNIKI (ID, IME) VALUES (1, 'Razpored');"
-            "INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (1, 'Jesenski', 1);"
-            "INSERT INTO RAZPORED (ID, ID_PREDMETNIKA) VALUES (1, 1);"
-            "INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, ID_TURNUSA) VALUES (1,1,1,1,'a',1),"
-            "(1,1,1,1,'a',2)")));
+        QVERIFY(h.run(test::KoledarSql()));
+        QVERIFY(h.run(QStringLiteral("INSERT INTO RAZPORED (ID, ID_PREDMETNIKA) VALUES (1, 1);"
+                                     "INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, ID_TURNUSA) VALUES "
+                                     "(1,1,1,1,'a',1),(1,1,1,1,'a',2)")));
         core::App().trenutniPredmetnik = 1;
         core::App().trenutniUrnik = 1;
         w = h.show(new FKoledar(FKoledar::NacinVeljavnost, nullptr, QDate(2026, 12, 6)));
@@ -82,7 +80,7 @@ private slots:
                                   "STEVILO_TURNUSOV FROM VELJAVNOST_URNIKA")),
             QStringLiteral("2026-09-01..2027-06-24:1/2"));
         QCOMPARE(cell(1, 1)->background().color(), QColor(0xB0, 0xFF, 0xB0));
-        QCOMPARE(cell(1, 7)->toolTip(), QStringLiteral("Urnik: Jesenski\nTurnus: B\n1. 9. 2026 - 24. 6. 2027"));
+        QCOMPARE(cell(1, 7)->toolTip(), QStringLiteral("Urnik: Zimski\nTurnus: B\n1. 9. 2026 - 24. 6. 2027"));
         QCOMPARE(cell(0, 31)->background().color(), QColor(0xFA, 0xFA, 0xF0));
         QCOMPARE(cell(0, 1)->foreground().color(), QColor(0x00, 0x00, 0xFF)); // Saturday 1 August
 
@@ -112,7 +110,7 @@ private slots:
         w->GumbProsto->click();
         QCOMPARE(h.text(QStringLiteral("SELECT RAZLOG FROM PROSTI_DNEVI")), QStringLiteral("Dan 'odprtih' vrat"));
         QCOMPARE(cell(2, 27)->background().color(), QColor(0xFF, 0xB0, 0xB0));
-        QVERIFY(cell(2, 27)->toolTip().startsWith(QStringLiteral("Prosto: Dan 'odprtih' vrat\nUrnik: Jesenski")));
+        QVERIFY(cell(2, 27)->toolTip().startsWith(QStringLiteral("Prosto: Dan 'odprtih' vrat\nUrnik: Zimski")));
         QCOMPARE(w->ProstiDG->rowCount(), 1);
 
         // Choosing the free days in their list highlights them and turns the button to delete.
