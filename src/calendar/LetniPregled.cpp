@@ -16,6 +16,14 @@ constexpr quint32 kFree = 0xFFB0B0;
 constexpr quint32 kFreeSelected = 0xFF8080;
 constexpr quint32 kChangedSelected = 0xFF0080;
 
+// The row with that ID, or nullptr.
+template <typename Row> const Row *byId(const QVector<Row> &rows, qint64 id) {
+    for (const Row &r : rows)
+        if (r.id == id)
+            return &r;
+    return nullptr;
+}
+
 SeznamKoledarja fromRows(const db::RowSet &rows, const QString &title) {
     SeznamKoledarja s{{title}, {}, {}};
     for (int i = 0; i < rows.rowCount(); ++i) {
@@ -137,24 +145,15 @@ SeznamKoledarja LetniPregled::spremenjeniDnevi() const {
 }
 
 const Veljavnost *LetniPregled::veljavnost(qint64 id) const {
-    for (const Veljavnost &v : m_koledar.veljavnosti())
-        if (v.id == id)
-            return &v;
-    return nullptr;
+    return byId(m_koledar.veljavnosti(), id);
 }
 
 const ProstiDnevi *LetniPregled::prosto(qint64 id) const {
-    for (const ProstiDnevi &p : m_koledar.prostiDnevi())
-        if (p.id == id)
-            return &p;
-    return nullptr;
+    return byId(m_koledar.prostiDnevi(), id);
 }
 
 const SpremenjenDan *LetniPregled::sprememba(qint64 id) const {
-    for (const SpremenjenDan &d : m_koledar.spremenjeniDnevi())
-        if (d.id == id)
-            return &d;
-    return nullptr;
+    return byId(m_koledar.spremenjeniDnevi(), id);
 }
 
 } // namespace zentrel::calendar

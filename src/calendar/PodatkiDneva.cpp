@@ -75,6 +75,13 @@ bool PodatkiDneva::Preberi(const DanUrnika &dan) {
     for (int i = 0; i < m_ucitelji.size(); ++i)
         m_indeks.insert(m_ucitelji[i].id, i);
 
+    // Rows (teacher, period) counted into one of the teacher's by-period tables.
+    const auto byPeriod = [&](std::array<int, Ure> Ucitelj::*counts) {
+        return [&, counts](Ucitelj &u, const db::RowSet &r, int i) {
+            if (inPeriods(r.integer(i, ura)))
+                ++(u.*counts)[r.integer(i, ura)];
+        };
+    };
     ok =
         ok &&
         take(with + QStringLiteral("SELECT ID_UCITELJA, OD_URE, DO_URE FROM OdsotnostiUciteljev ORDER BY ID_UCITELJA"),
@@ -84,25 +91,14 @@ bool PodatkiDneva::Preberi(const DanUrnika &dan) {
                                         int(r.integer(i, QStringLiteral("DO_URE")))};
              }) &&
         take(with + QStringLiteral("SELECT ID_UCITELJA, URA FROM QTerminiPU ORDER BY ID_UCITELJA"), day,
-             [&](Ucitelj &u, const db::RowSet &r, int i) {
-                 if (inPeriods(r.integer(i, ura)))
-                     ++u.poteka[r.integer(i, ura)];
-             }) &&
+             byPeriod(&Ucitelj::poteka)) &&
         take(QStringLiteral("SELECT RAZPORED.ID_UCITELJA, TERMINI.URA FROM RAZPORED INNER JOIN TERMINI ON "
                             "RAZPORED.ID = TERMINI.ID_RAZPOREDA WHERE TERMINI.DAN = :IzbranDan AND "
                             "TERMINI.ID_URNIKA = :IzbranUrnik AND TERMINI.ID_TURNUSA = :IzbranTurnus ORDER BY "
                             "RAZPORED.ID_UCITELJA"),
-             day,
-             [&](Ucitelj &u, const db::RowSet &r, int i) {
-                 if (inPeriods(r.integer(i, ura)))
-                     ++u.urnik[r.integer(i, ura)];
-             }) &&
+             day, byPeriod(&Ucitelj::urnik)) &&
         take(QStringLiteral("SELECT ID_UCITELJA, URA FROM PREPOVEDI_UCITELJEV WHERE DAN = :dan ORDER BY ID_UCITELJA"),
-             {{QStringLiteral("dan"), dan.danPrepovedi()}},
-             [&](Ucitelj &u, const db::RowSet &r, int i) {
-                 if (inPeriods(r.integer(i, ura)))
-                     ++u.prepoved[r.integer(i, ura)];
-             }) &&
+             {{QStringLiteral("dan"), dan.danPrepovedi()}}, byPeriod(&Ucitelj::prepoved)) &&
         take(QStringLiteral("SELECT RAZPORED.ID_UCITELJA, ODDELKI_V_SKUPINI.ID_ODDELKA FROM URNIKI INNER JOIN "
                             "(ODDELKI_V_SKUPINI INNER JOIN RAZPORED ON ODDELKI_V_SKUPINI.ID_SKUPINE = "
                             "RAZPORED.ID_SKUPINE_ODDELKOV) ON URNIKI.ID_PREDMETNIKA = RAZPORED.ID_PREDMETNIKA WHERE "
