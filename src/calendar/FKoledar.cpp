@@ -63,7 +63,7 @@ FKoledar::FKoledar(Nacin nacin, QWidget *parent, const QDate &danes)
       PrejsnjiMesecB(new QPushButton(QStringLiteral("< Mesec"))),
       NaslednjiMesecB(new QPushButton(QStringLiteral("Mesec >"))),
       NaslednjeLetoB(new QPushButton(QStringLiteral("Leto >>"))), KoledarBar(new controls::UrComndBarClient(this)),
-      m_pregled(danes), m_nacin(nacin), m_izbranDatum(danes) {
+      m_pregled(danes), m_izbranDatum(danes) {
     setObjectName(QStringLiteral("FKoledar"));
     runDialog = [](QDialog &dialog) { dialog.exec(); };
     buildLayout();
@@ -179,16 +179,18 @@ void FKoledar::barCommand(int command) {
 }
 
 void FKoledar::PrikaziForm(Nacin nacin) {
-    m_nacin = nacin;
     m_aktiven = nacin == NacinProsto         ? LetniPregled::SeznamProstihDni
                 : nacin == NacinSpremembaDne ? LetniPregled::SeznamSpremenjenihDni
                                              : LetniPregled::SeznamVeljavnosti;
     fillLists();
-    UrIzbirniSeznam *active = m_aktiven == LetniPregled::SeznamProstihDni        ? ProstiDG
-                              : m_aktiven == LetniPregled::SeznamSpremenjenihDni ? SprememenjeniDneviDg
-                                                                                 : VeljavnostDG;
-    active->setFocus();
-    listChosen(m_aktiven, active->Izbran());
+    activeList()->setFocus();
+    listChosen(m_aktiven, activeList()->Izbran());
+}
+
+UrIzbirniSeznam *FKoledar::activeList() const {
+    return m_aktiven == LetniPregled::SeznamProstihDni        ? ProstiDG
+           : m_aktiven == LetniPregled::SeznamSpremenjenihDni ? SprememenjeniDneviDg
+                                                              : VeljavnostDG;
 }
 
 void FKoledar::fillLists() {
@@ -273,9 +275,7 @@ void FKoledar::openDialog(QDialog &dialog) {
     runDialog(dialog);
     m_pregled.Preberi();
     fillLists();
-    listChosen(m_aktiven, m_aktiven == LetniPregled::SeznamProstihDni        ? ProstiDG->Izbran()
-                          : m_aktiven == LetniPregled::SeznamSpremenjenihDni ? SprememenjeniDneviDg->Izbran()
-                                                                             : VeljavnostDG->Izbran());
+    listChosen(m_aktiven, activeList()->Izbran());
 }
 
 void FKoledar::validityButton() {

@@ -41,10 +41,8 @@ public:
     void NapisiCaption();
     void TabActivated() override;
 
-    // The date chosen in the year view (the change-day button works on it).
-    QDate IzbranDatum() const { return m_izbranDatum; }
+    // Chooses a date of the year view (the change-day button works on it).
     void IzberiDatum(const QDate &datum);
-    const LetniPregled &Pregled() const { return m_pregled; }
 
     QLabel *CaptionL;
     QTableWidget *KoledarFG;
@@ -70,6 +68,7 @@ private:
     void buildLayout();
     void fillLists();
     void listChosen(LetniPregled::Seznam seznam, qint64 id);
+    UrIzbirniSeznam *activeList() const;
     void updateButtons();
     void openDialog(QDialog &dialog);
     void validityButton();
@@ -80,7 +79,6 @@ private:
     void move(void (LetniPregled::*step)());
 
     LetniPregled m_pregled;
-    Nacin m_nacin;
     LetniPregled::Seznam m_aktiven = LetniPregled::SeznamVeljavnosti;
     QDate m_izbranDatum;
 };

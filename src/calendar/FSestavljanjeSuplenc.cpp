@@ -234,10 +234,6 @@ void FSestavljanjeSuplenc::fillCandidates() {
     UciteljiFG->setCurrentCell(m_logic.predlaganKandidat(), 0);
 }
 
-void FSestavljanjeSuplenc::IzberiKandidata(int row) {
-    UciteljiFG->setCurrentCell(row, 0);
-}
-
 void FSestavljanjeSuplenc::fillCandidate() {
     clearFrom(TockeFG);
     fillRooms();

@@ -26,10 +26,9 @@ public:
     explicit FSestavljanjeSuplenc(QWidget *parent = nullptr, const QDate &datum = QDate::currentDate());
 
     void NastaviDatum(const QDate &datum);
-    // Chooses a class by its row, a lesson by its cell, a candidate by his row.
+    // Chooses a class by its row, a lesson by its cell.
     void IzberiOddelek(int row);
     void IzberiUro(int row, int column);
-    void IzberiKandidata(int row);
     // The bar's two commands.
     bool Shrani();
     bool Brisi();

@@ -64,7 +64,6 @@ public:
     // Changed days from the first day of the view.
     SeznamKoledarja spremenjeniDnevi() const;
 
-    const KoledarskiPodatki &koledar() const { return m_koledar; }
     const Veljavnost *veljavnost(qint64 id) const;
     const ProstiDnevi *prosto(qint64 id) const;
     const SpremenjenDan *sprememba(qint64 id) const;

@@ -41,7 +41,6 @@ public:
 
     explicit Odsotnosti(Vrsta vrsta) : m_vrsta(vrsta) {}
 
-    Vrsta vrsta() const { return m_vrsta; }
     // "Učitelj", "Prostor" or "Enota": the title of the name column.
     QString naslovObjekta() const;
 
