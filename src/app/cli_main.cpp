@@ -1,4 +1,5 @@
 #include "calendar/DayCommand.h"
+#include "calendar/SubstitutesCommand.h"
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "sample/SampleCommand.h"
@@ -29,6 +30,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
         {QStringLiteral("day"), calendar::RunDayCommand},
+        {QStringLiteral("substitutes"), calendar::RunSubstitutesCommand},
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
     return commands;
@@ -55,6 +57,7 @@ int printUsage() {
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
                            "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
+                           "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
                            "  make-defaults POT     tovarniška privzeta baza\n"
                            "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;

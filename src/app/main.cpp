@@ -8,6 +8,7 @@
 // writing its settings. A project path given as the last argument is opened instead of the
 // most recent project.
 #include "basicdata/FBasicDataTabs.h"
+#include "calendar/FCalendarTabs.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
 #include "controls/UrDataGrid.h"
@@ -153,6 +154,7 @@ int main(int argc, char **argv) {
     // menu areas have windows: each subsystem's registration goes here.
     shell::FNastavitve::RegisterTabs();
     basicdata::RegisterBasicDataTabs();
+    calendar::RegisterCalendarTabs();
     shell::FGlavna window;
     core::SetPresenter(&window.presenter());
     core::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
