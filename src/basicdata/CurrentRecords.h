@@ -12,6 +12,7 @@ struct CurrentRecords {
     qint64 oddelek = -1;
     qint64 predmet = -1;
     qint64 program = -1;
+    qint64 prostor = -1;
 };
 
 CurrentRecords &Trenutni();
