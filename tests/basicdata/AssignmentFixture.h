@@ -6,11 +6,6 @@
 
 #include <QFile>
 
-// Readable failure output for Qt texts.
-inline void PrintTo(const QString &text, std::ostream *os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace zentrel::test {
 
 // A small school for the assignment tests, curriculum 1 "2026" current:
