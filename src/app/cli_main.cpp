@@ -1,3 +1,4 @@
+#include "basicdata/LoadCommand.h"
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "sample/SampleCommand.h"
@@ -26,6 +27,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("load"), basicdata::RunLoadCommand},
     };
     return commands;
 }
@@ -50,6 +52,7 @@ int printUsage() {
                            "                        vzorčna šola OŠ Primer\n"
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
+                           "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
                            "  make-defaults POT     tovarniška privzeta baza\n";
     return 1;
 }

@@ -2,6 +2,8 @@
 
 #include "RecordText.h"
 
+#include <QMap>
+
 namespace zentrel::basicdata {
 
 QString PredmetiSkupin(qint64 curriculum) {
@@ -51,6 +53,33 @@ QString QIzberePredmeteRazporedaOrder() {
         "(ID IS NOT NULL), (TipIzbirnosti = 'N'), (SKUPINA <> ''), SKUPINA COLLATE SLOVENSKO, "
         "OZNAKA COLLATE SLOVENSKO, coalesce(ID_NADREJENEGA_PREDMETA_V_SKUPINI, "
         "ID_PREDMETI_V_SKUPINI), ID_PREDMETI_V_SKUPINI, ID_TURNUSA, OZNAKA_UCITELJA COLLATE SLOVENSKO");
+}
+
+ClassHours LessonHours(const db::RowSet &rows, qint64 turnus, qint64 klass) {
+    // A lesson is assigned when every one of its rows has a teacher.
+    struct Lesson {
+        int hours = 0;
+        bool assigned = true;
+    };
+    QMap<QString, Lesson> lessons;
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        const qint64 t = rows.integer(r, QStringLiteral("ID_TURNUSA"));
+        if ((t != 0 && t != turnus) || (klass >= 0 && rows.integer(r, QStringLiteral("ID_ODDELKA")) != klass))
+            continue;
+        const QString key = QStringLiteral("%1;%2;%3")
+                                .arg(rows.integer(r, QStringLiteral("ID_SKUPINE_ODDELKOV")))
+                                .arg(rows.integer(r, QStringLiteral("ID_SKUPINE_PREDMETOV")))
+                                .arg(t);
+        Lesson &lesson = lessons[key];
+        lesson.hours = int(std::max<qint64>(0, rows.integer(r, QStringLiteral("STEVILO_UR"), 0)));
+        lesson.assigned = lesson.assigned && !rows.value(r, QStringLiteral("ID")).isNull();
+    }
+    ClassHours h;
+    for (const Lesson &lesson : std::as_const(lessons)) {
+        h.inTurnus += lesson.hours;
+        (lesson.assigned ? h.assigned : h.unassigned) += lesson.hours;
+    }
+    return h;
 }
 
 } // namespace zentrel::basicdata

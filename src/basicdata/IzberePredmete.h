@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/RowSet.h"
+
 #include <QString>
 
 // The derived row sets of the assignment windows, written as inline subqueries: what each class
@@ -26,5 +28,18 @@ QString QIzberePredmeteRazporeda(qint64 curriculum, qint64 klass = -1);
 // The order of QIzberePredmeteRazporeda: rows without a teacher first, then elective rows, then
 // rows without a group name, then by group name, subject code and parent row.
 QString QIzberePredmeteRazporedaOrder();
+
+// Hours of a class in one turnus, counted per lesson (class group, subject group, turnus) as
+// the construction places them: all of them, those with every subject row taught by someone,
+// and those still lacking a teacher.
+struct ClassHours {
+    int inTurnus = 0;   // "V turnusu"
+    int assigned = 0;   // "razporejeno"
+    int unassigned = 0; // "nerazporejeno"
+};
+
+// The hours of a class in a turnus (together with the lessons of every week, turnus 0) from the
+// rows of QIzberePredmeteRazporeda: of class `klass`, or of all rows when it is below 0.
+ClassHours LessonHours(const db::RowSet &rows, qint64 turnus, qint64 klass = -1);
 
 } // namespace zentrel::basicdata

@@ -8,7 +8,6 @@
 #include "db/MBaza.h"
 #include "db/SqlText.h"
 
-#include <QMap>
 
 namespace zentrel::basicdata {
 
@@ -32,34 +31,6 @@ bool RazporedEnote::load(qint64 curriculum, qint64 klass) {
                                  "PRECEDING) > 1, '+', '') AS Dod, TipIzbirnosti AS TipI, Q.* FROM %2 AS Q ORDER BY %1")
                       .arg(order, QIzberePredmeteRazporeda(curriculum, klass)));
     return same ? m_list.requery() : m_list.requeryAt(QString(), QVariant());
-}
-
-ClassHours RazporedEnote::hours(qint64 turnus) const {
-    // One lesson per class group, subject group and turnus, assigned when all its rows are.
-    struct Lesson {
-        int hours = 0;
-        bool assigned = true;
-    };
-    QMap<QString, Lesson> lessons;
-    const db::RowSet &rows = m_list.rows();
-    for (int r = 0; r < rows.rowCount(); ++r) {
-        const qint64 t = rows.integer(r, QStringLiteral("ID_TURNUSA"));
-        if (t != 0 && t != turnus)
-            continue;
-        const QString key = QStringLiteral("%1;%2;%3")
-                                .arg(rows.integer(r, QStringLiteral("ID_SKUPINE_ODDELKOV")))
-                                .arg(rows.integer(r, QStringLiteral("ID_SKUPINE_PREDMETOV")))
-                                .arg(t);
-        Lesson &lesson = lessons[key];
-        lesson.hours = int(std::max<qint64>(0, rows.integer(r, QStringLiteral("STEVILO_UR"), 0)));
-        lesson.assigned = lesson.assigned && !rows.value(r, QStringLiteral("ID")).isNull();
-    }
-    ClassHours h;
-    for (const Lesson &lesson : std::as_const(lessons)) {
-        h.inTurnus += lesson.hours;
-        (lesson.assigned ? h.assigned : h.unassigned) += lesson.hours;
-    }
-    return h;
 }
 
 QString RazporedEnote::label() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AssignmentRules.h"
+#include "IzberePredmete.h"
 #include "RecordLogic.h"
 
 namespace zentrel::basicdata {
@@ -9,15 +10,6 @@ namespace zentrel::basicdata {
 struct RazporedEnoteFields {
     qint64 ucitelj = -1; // "Učitelj", -1 for none
     qint64 prostor = -1; // "Prostor", -1 for none
-};
-
-// Hours of a class in one turnus, counted per lesson (class group, subject group, turnus) as
-// the construction places them: all of them, those with every subject row taught by someone,
-// and those still lacking a teacher.
-struct ClassHours {
-    int inTurnus = 0;   // "V turnusu"
-    int assigned = 0;   // "razporejeno"
-    int unassigned = 0; // "nerazporejeno"
 };
 
 // "Razpored enote": every subject row a class must be taught in the current curriculum
@@ -39,7 +31,7 @@ public:
     qint64 klass() const { return m_klass; }
 
     // The class's hours in a turnus (together with the lessons of every week).
-    ClassHours hours(qint64 turnus) const;
+    ClassHours hours(qint64 turnus) const { return LessonHours(m_list.rows(), turnus); }
     // "Predmet" while a row is edited (and without one), the subject code otherwise.
     QString label() const;
     // Whether the current row has an assignment (something for "Odstrani").
