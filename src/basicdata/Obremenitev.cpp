@@ -45,12 +45,15 @@ bool PreberiObremenitev(qint64 curriculum, qint64 timetable, Obremenitev &out) {
     Reader reader;
     const QString C = N(curriculum), U = N(timetable);
     out = Obremenitev();
-    out.curriculumName = reader.read(QStringLiteral("SELECT IME FROM PREDMETNIKI WHERE ID = ") + C).text(0, QStringLiteral("IME"));
+    out.curriculumName =
+        reader.read(QStringLiteral("SELECT IME FROM PREDMETNIKI WHERE ID = ") + C).text(0, QStringLiteral("IME"));
     if (timetable >= 0)
-        out.timetableName = reader.read(QStringLiteral("SELECT IME FROM URNIKI WHERE ID = ") + U).text(0, QStringLiteral("IME"));
+        out.timetableName =
+            reader.read(QStringLiteral("SELECT IME FROM URNIKI WHERE ID = ") + U).text(0, QStringLiteral("IME"));
     const db::RowSet turnusi = reader.read(QStringLiteral("SELECT ID, OZNAKA FROM TURNUSI WHERE ID <> 0 ORDER BY ID"));
     for (int r = 0; r < turnusi.rowCount(); ++r)
-        out.weeks << Obremenitev::Week{turnusi.integer(r, QStringLiteral("ID")), turnusi.text(r, QStringLiteral("OZNAKA"))};
+        out.weeks << Obremenitev::Week{turnusi.integer(r, QStringLiteral("ID")),
+                                       turnusi.text(r, QStringLiteral("OZNAKA"))};
     if (out.weeks.isEmpty())
         out.weeks << Obremenitev::Week{0, QStringLiteral("0")};
 
@@ -61,13 +64,15 @@ bool PreberiObremenitev(qint64 curriculum, qint64 timetable, Obremenitev &out) {
                        "R.ID_SKUPINE_PREDMETOV AND PVP.ID_TURNUSA = R.ID_TURNUSA WHERE R.ID_PREDMETNIKA = %1")
             .arg(C));
     const QHash<QString, int> teacherPlaced = reader.counts(
-        QStringLiteral("SELECT R.ID_UCITELJA AS OWNER, T.ID_TURNUSA AS TURNUS, count(*) AS N FROM TERMINI AS T INNER JOIN "
-                       "RAZPORED AS R ON R.ID = T.ID_RAZPOREDA WHERE T.ID_URNIKA = %1 AND R.ID_PREDMETNIKA = %2 GROUP "
-                       "BY R.ID_UCITELJA, T.ID_TURNUSA")
+        QStringLiteral(
+            "SELECT R.ID_UCITELJA AS OWNER, T.ID_TURNUSA AS TURNUS, count(*) AS N FROM TERMINI AS T INNER JOIN "
+            "RAZPORED AS R ON R.ID = T.ID_RAZPOREDA WHERE T.ID_URNIKA = %1 AND R.ID_PREDMETNIKA = %2 GROUP "
+            "BY R.ID_UCITELJA, T.ID_TURNUSA")
             .arg(U, C));
-    const db::RowSet teachers = reader.read(QStringLiteral("SELECT ID, OZNAKA, %1 AS UCITELJ FROM UCITELJI AS U ORDER BY "
-                                                           "OZNAKA COLLATE SLOVENSKO, ID")
-                                                .arg(db::SqlText::SurnameFirstName(QStringLiteral("U"), false)));
+    const db::RowSet teachers =
+        reader.read(QStringLiteral("SELECT ID, OZNAKA, %1 AS UCITELJ FROM UCITELJI AS U ORDER BY "
+                                   "OZNAKA COLLATE SLOVENSKO, ID")
+                        .arg(db::SqlText::SurnameFirstName(QStringLiteral("U"), false)));
     for (int t = 0; t < teachers.rowCount(); ++t) {
         const qint64 id = teachers.integer(t, QStringLiteral("ID"));
         QVector<QVector<QVariant>> mine;
@@ -99,9 +104,10 @@ bool PreberiObremenitev(qint64 curriculum, qint64 timetable, Obremenitev &out) {
                        "OVS.ID_SKUPINE = X.ID_SKUPINE_ODDELKOV GROUP BY OVS.ID_ODDELKA, X.ID_TURNUSA")
             .arg(U, C));
     const db::RowSet classes = reader.read(
-        QStringLiteral("SELECT ODDELKI.ID, ODDELKI.OZNAKA, ODDELKI.IME FROM ODDELKI INNER JOIN ODDELKI_V_PREDMETNIKU ON "
-                       "ODDELKI.ID = ODDELKI_V_PREDMETNIKU.ID_ODDELKA WHERE ODDELKI_V_PREDMETNIKU.ID_PREDMETNIKA = %1 "
-                       "ORDER BY ODDELKI.OZNAKA COLLATE SLOVENSKO, ODDELKI.ID")
+        QStringLiteral(
+            "SELECT ODDELKI.ID, ODDELKI.OZNAKA, ODDELKI.IME FROM ODDELKI INNER JOIN ODDELKI_V_PREDMETNIKU ON "
+            "ODDELKI.ID = ODDELKI_V_PREDMETNIKU.ID_ODDELKA WHERE ODDELKI_V_PREDMETNIKU.ID_PREDMETNIKA = %1 "
+            "ORDER BY ODDELKI.OZNAKA COLLATE SLOVENSKO, ODDELKI.ID")
             .arg(C));
     for (int k = 0; k < classes.rowCount(); ++k) {
         const qint64 id = classes.integer(k, QStringLiteral("ID"));

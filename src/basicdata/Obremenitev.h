@@ -17,10 +17,10 @@ struct Obremenitev {
         QString code;
         QString name;
         int total = 0;               // teachers: "skupaj ur", every assignment once
-        QVector<int> inTurnus;      // "V turnusu": the hours of the week (with those of every week)
+        QVector<int> inTurnus;       // "V turnusu": the hours of the week (with those of every week)
         QVector<int> withoutTeacher; // classes: hours of lessons still lacking a teacher
-        QVector<int> placed;        // periods the timetable holds in that week
-        QVector<int> unplaced;      // hours with a teacher the timetable does not hold yet
+        QVector<int> placed;         // periods the timetable holds in that week
+        QVector<int> unplaced;       // hours with a teacher the timetable does not hold yet
     };
 
     QString curriculumName;

@@ -8,7 +8,6 @@
 #include "db/MBaza.h"
 #include "db/SqlText.h"
 
-
 namespace zentrel::basicdata {
 
 RazporedEnote::RazporedEnote() : m_turnusi(QStringLiteral("SELECT * FROM TURNUSI ORDER BY ID")) {}

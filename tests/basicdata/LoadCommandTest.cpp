@@ -82,18 +82,19 @@ TEST_F(ObremenitevT, TheCommandPrintsAlignedTextOrCsvAndRefusesWhatIsNotThere) {
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(u'\n');
     ASSERT_GE(lines.size(), 12);
-    EXPECT_EQ(lines.mid(0, 4),
-              QStringList({QStringLiteral("Razpored: 2026"), QStringLiteral("Urnik: Urnik d'Arc"), QString(),
-                           QStringLiteral("Učitelji")}));
+    EXPECT_EQ(lines.mid(0, 4), QStringList({QStringLiteral("Razpored: 2026"), QStringLiteral("Urnik: Urnik d'Arc"),
+                                            QString(), QStringLiteral("Učitelji")}));
     EXPECT_EQ(lines[4], QStringLiteral("Oznaka  Učitelj      skupaj ur  V turnusu I  razporejeno I  nerazporejeno I"));
     EXPECT_EQ(lines[5], QStringLiteral("D'Arc   D'Arc Ivana          4            4              0                4"));
     EXPECT_EQ(lines[7], QStringLiteral("Žag     Žagar Žan            2            2              2                0"));
-    EXPECT_EQ(lines.mid(8, 3),
-              QStringList({QString(), QStringLiteral("Enote"),
-                           QStringLiteral("Oznaka  Ime  V turnusu I  brez učitelja I  razporejeno I  nerazporejeno I")}));
+    EXPECT_EQ(
+        lines.mid(8, 3),
+        QStringList({QString(), QStringLiteral("Enote"),
+                     QStringLiteral("Oznaka  Ime  V turnusu I  brez učitelja I  razporejeno I  nerazporejeno I")}));
     EXPECT_EQ(lines[11], QStringLiteral("1.a     1.a            9                3              4                2"));
 
-    r = load(home, {project.path(), QStringLiteral("--csv"), QStringLiteral("--timetable"), QStringLiteral("URNIK D'ARC")});
+    r = load(home,
+             {project.path(), QStringLiteral("--csv"), QStringLiteral("--timetable"), QStringLiteral("URNIK D'ARC")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out.split(u'\n').mid(0, 3),
               QStringList({QStringLiteral("Vrsta;Oznaka;Ime;skupaj ur;V turnusu I;brez učitelja I;razporejeno I;"
