@@ -88,7 +88,8 @@ db::RowSet RazporedUcitelja::classGroups(qint64 subjectRow) const {
         return {};
     return read(
         QStringLiteral("SELECT CAST(A.ID_SKUPINE_ODDELKOV AS TEXT) || ';' || CAST(A.ID_PROGRAMA AS TEXT) || ';' "
-                       "|| CAST(A.ID_TURNUSA AS TEXT) AS KLJUC, SO.OZNAKA AS ENOTA, T.OZNAKA AS TURNUS FROM %1 "
+                       "|| CAST(A.ID_TURNUSA AS TEXT) AS KLJUC, SO.OZNAKA || ' / ' || T.OZNAKA AS ENOTA, T.OZNAKA AS "
+                       "TURNUS FROM %1 "
                        "AS A INNER JOIN SKUPINE_ODDELKOV AS SO ON SO.ID = A.ID_SKUPINE_ODDELKOV INNER JOIN "
                        "TURNUSI AS T ON T.ID = A.ID_TURNUSA WHERE A.ID_PREDMETI_V_SKUPINI = %2 ORDER BY "
                        "SO.OZNAKA COLLATE SLOVENSKO, T.OZNAKA COLLATE SLOVENSKO")
@@ -117,6 +118,36 @@ AssignmentKey RazporedUcitelja::keyOf(const RazporedUciteljaFields &f) const {
 db::RowSet RazporedUcitelja::rooms(const RazporedUciteljaFields &f) const {
     const AssignmentKey key = keyOf(f);
     return RoomList(m_curriculum, m_teacher, key.classGroup, key.subject, std::max<qint64>(0, key.turnus));
+}
+
+RazporedUciteljaFields RazporedUcitelja::current() const {
+    if (!m_list.hasCurrent())
+        return {};
+    return {m_list.integer(QStringLiteral("ID_PREDMETI_V_SKUPINI")),
+            QStringLiteral("%1;%2;%3")
+                .arg(m_list.integer(QStringLiteral("ID_SKUPINE_ODDELKOV")))
+                .arg(m_list.integer(QStringLiteral("ID_PROGRAMA")))
+                .arg(m_list.integer(QStringLiteral("ID_TURNUSA"))),
+            m_list.integer(QStringLiteral("ID_SKUPINE_PROSTOROV"))};
+}
+
+db::RowSet RazporedUcitelja::currentSubject() const {
+    if (!m_list.hasCurrent())
+        return {};
+    const QString group = m_list.text(QStringLiteral("SKUPINA"));
+    return db::RowSet(
+        {QStringLiteral("ID"), QStringLiteral("PREDMET")}, {},
+        {{current().predmet, m_list.text(QStringLiteral("PREDMET")) + (group.isEmpty() ? QString() : u' ' + group)}});
+}
+
+db::RowSet RazporedUcitelja::currentClassGroup() const {
+    if (!m_list.hasCurrent())
+        return {};
+    return db::RowSet(
+        {QStringLiteral("KLJUC"), QStringLiteral("ENOTA"), QStringLiteral("TURNUS")}, {},
+        {{current().enota,
+          m_list.text(QStringLiteral("ODDELEK")) + QStringLiteral(" / ") + m_list.text(QStringLiteral("TURNUS")),
+          m_list.text(QStringLiteral("TURNUS"))}});
 }
 
 bool RazporedUcitelja::validate(const RazporedUciteljaFields &f) {

@@ -41,10 +41,17 @@ public:
     // is not the subject's own).
     db::RowSet subjects() const;
     // "Enota": the class groups that follow a programme with the subject row and have no
-    // assignment for it yet (KLJUC, ENOTA, TURNUS), by code and turnus.
+    // assignment for it yet (KLJUC, ENOTA: the code, " / " and the turnus, TURNUS), by code and
+    // turnus.
     db::RowSet classGroups(qint64 subjectRow) const;
     // "Prostor": the room list (RoomList) for the teacher and the chosen subject and class group.
     db::RowSet rooms(const RazporedUciteljaFields &f) const;
+
+    // The current assignment as the fields show it, with one-entry lists for "Predmet" (ID,
+    // PREDMET) and "Enota" (KLJUC, ENOTA, TURNUS): the lists of a new assignment no longer offer it.
+    RazporedUciteljaFields current() const;
+    db::RowSet currentSubject() const;
+    db::RowSet currentClassGroup() const;
 
     // "Predmet je obvezen.", "Oddelek je obvezen.", "Prostor ne obstaja.".
     bool validate(const RazporedUciteljaFields &f);

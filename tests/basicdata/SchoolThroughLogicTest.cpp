@@ -136,7 +136,7 @@ TEST_F(SolaSkoziOkna, ASchoolEnteredThroughTheWindowsLogicIsConstructedAndVerifi
     const qint64 matRow = offered.integer(mat, QStringLiteral("ID"));
     const db::RowSet groups = poUcitelju.classGroups(matRow);
     ASSERT_EQ(groups.rowCount(), 1);
-    EXPECT_EQ(groups.text(0, QStringLiteral("ENOTA")), QStringLiteral("1.b"));
+    EXPECT_EQ(groups.text(0, QStringLiteral("ENOTA")), QStringLiteral("1.b / 0"));
     ASSERT_TRUE(poUcitelju.acceptAddNew({matRow, groups.text(0, QStringLiteral("KLJUC")), -1}));
     ASSERT_TRUE(poEnoti.load(curriculum, klass[QStringLiteral("1.b")]));
     for (int r = 0; r < poEnoti.list().count(); ++r) {
