@@ -44,7 +44,7 @@ FRazporedEnotePage::FRazporedEnotePage(QWidget *parent)
     addRow(QStringLiteral("razporejeno"), RazporejenoL);
     addRow(QStringLiteral("nerazporejeno"), NerazporejenoL);
     connect(VTurnusuDC, &QComboBox::currentIndexChanged, this, [this] { showTotals(); });
-    connect(UciteljDC, &QComboBox::currentIndexChanged, this, [this] {
+    connect(UciteljDC, &QComboBox::currentTextChanged, this, [this] {
         if (!m_filling)
             fillRooms();
     });
@@ -111,6 +111,10 @@ void FRazporedEnotePage::showTotals() {
     VTurnusuL->setText(QString::number(h.inTurnus));
     RazporejenoL->setText(QString::number(h.assigned));
     NerazporejenoL->setText(QString::number(h.unassigned));
+}
+
+void FRazporedEnotePage::configureBar(UrComndBar &) {
+    updateDelete();
 }
 
 void FRazporedEnotePage::updateDelete() {

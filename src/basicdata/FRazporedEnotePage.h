@@ -41,6 +41,7 @@ protected:
     QString headerText() const override;
     controls::UrDataGrid *editGrid() const override { return PredmetiDG; }
     controls::UrFieldControl *fieldFor(const QString &field) const override;
+    void configureBar(controls::UrComndBar &bar) override;
 
 private:
     RazporedEnoteFields fields() const;

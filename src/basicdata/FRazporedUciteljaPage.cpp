@@ -42,11 +42,11 @@ FRazporedUciteljaPage::FRazporedUciteljaPage(QWidget *parent)
     addRow(QStringLiteral("skupaj ur"), SkupajL);
     addRow(QStringLiteral("V turnusu"), TurnusTotal(VTurnusuDC, VTurnusuL));
     connect(VTurnusuDC, &QComboBox::currentIndexChanged, this, [this] { showTotals(); });
-    connect(PredmetDC, &QComboBox::currentIndexChanged, this, [this] {
+    connect(PredmetDC, &QComboBox::currentTextChanged, this, [this] {
         if (!m_filling && adding())
             fillAfterSubject();
     });
-    connect(EnotaDC, &QComboBox::currentIndexChanged, this, [this] {
+    connect(EnotaDC, &QComboBox::currentTextChanged, this, [this] {
         if (!m_filling && adding())
             fillRooms();
     });
