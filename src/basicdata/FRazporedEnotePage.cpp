@@ -38,7 +38,7 @@ FRazporedEnotePage::FRazporedEnotePage(QWidget *parent)
     addRow(QString(), PredmetiDG);
     ChoiceField(UciteljDC, QStringLiteral("OZNAKA;UCITELJ"), QStringLiteral("ID"));
     addField(QStringLiteral("Učitelj"), UciteljDC, QStringLiteral("ID_UCITELJA"), 10);
-    ChoiceField(ProstorDC, QStringLiteral("OZNAKA;OBR;USTR"), QStringLiteral("ID"));
+    ChoiceField(ProstorDC, QStringLiteral("OZNAKA;OBR_USTR"), QStringLiteral("ID"));
     addField(QStringLiteral("Prostor"), ProstorDC, QStringLiteral("ID_SKUPINE_PROSTOROV"), 10);
     addRow(QStringLiteral("V turnusu"), TurnusTotal(VTurnusuDC, VTurnusuL));
     addRow(QStringLiteral("razporejeno"), RazporejenoL);

@@ -37,7 +37,7 @@ FRazporedUciteljaPage::FRazporedUciteljaPage(QWidget *parent)
     addField(QStringLiteral("Predmet"), PredmetDC, QStringLiteral("ID_PREDMETI_V_SKUPINI"), 20);
     ChoiceField(EnotaDC, QStringLiteral("ENOTA"), QStringLiteral("KLJUC"));
     addField(QStringLiteral("Enota"), EnotaDC, QStringLiteral("ID_SKUPINE_ODDELKOV"), 14);
-    ChoiceField(ProstorDC, QStringLiteral("OZNAKA;OBR;USTR"), QStringLiteral("ID"));
+    ChoiceField(ProstorDC, QStringLiteral("OZNAKA;OBR_USTR"), QStringLiteral("ID"));
     addField(QStringLiteral("Prostor"), ProstorDC, QStringLiteral("ID_SKUPINE_PROSTOROV"), 10);
     addRow(QStringLiteral("skupaj ur"), SkupajL);
     addRow(QStringLiteral("V turnusu"), TurnusTotal(VTurnusuDC, VTurnusuL));

@@ -9,7 +9,8 @@ db::RowSet RoomList(qint64 curriculum, qint64 teacher, qint64 classGroup, qint64
     db::Connection &c = db::ProjectDb();
     const db::RowSet rows = c.query(
         QStringLiteral(
-            "SELECT ID, OZNAKA, IME, USTR, OBR FROM (SELECT SP.ID, SP.OZNAKA, SP.IME, "
+            "SELECT ID, OZNAKA, IME, USTR, OBR, CAST(OBR AS TEXT) || iif(USTR = '', '', '  ' || USTR) AS OBR_USTR FROM "
+            "(SELECT SP.ID, SP.OZNAKA, SP.IME, "
             "iif(EXISTS (SELECT * FROM UCITELJ_PROSTOR WHERE ID_UCITELJA = :ucitelj AND ID_SKUPINE_PROSTOROV = SP.ID), "
             "'U', '') || iif(EXISTS (SELECT * FROM ODDELEK_PROSTOR AS OP INNER JOIN ODDELKI_V_SKUPINI AS OVS ON "
             "OVS.ID_ODDELKA = OP.ID_ODDELKA WHERE OVS.ID_SKUPINE = :skupina AND OP.ID_PROSTORA = SP.ID), 'E', '') || "
