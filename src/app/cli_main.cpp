@@ -1,4 +1,5 @@
 #include "basicdata/LoadCommand.h"
+#include "calendar/DayCommand.h"
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "sample/SampleCommand.h"
@@ -28,6 +29,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
         {QStringLiteral("load"), basicdata::RunLoadCommand},
+        {QStringLiteral("day"), calendar::RunDayCommand},
     };
     return commands;
 }
@@ -53,6 +55,7 @@ int printUsage() {
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
                            "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
+                           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
                            "  make-defaults POT     tovarniška privzeta baza\n";
     return 1;
 }
