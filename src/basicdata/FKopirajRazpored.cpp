@@ -2,7 +2,6 @@
 
 #include "controls/UrText.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,8 +16,7 @@ using namespace zentrel::controls;
 using Box = CurriculumCopyChoices::Box;
 
 FKopirajRazpored::FKopirajRazpored(qint64 source, const QString &sourceName, QWidget *parent)
-    : QDialog(parent), ImeE(new UrText), StatusL(new QLabel), KopirajB(new QPushButton(QStringLiteral("Kopiraj"))),
-      PrekliciB(new QPushButton(QStringLiteral("Prekliči"))), m_logic(source, sourceName) {
+    : FCopyDialog(parent), ImeE(new UrText), m_logic(source, sourceName) {
     setWindowTitle(KopirajRazpored::caption());
     auto *layout = new QVBoxLayout(this);
     auto *from = new QGroupBox(QStringLiteral("Iz razporeda"));
@@ -39,16 +37,8 @@ FKopirajRazpored::FKopirajRazpored(qint64 source, const QString &sourceName, QWi
         });
     }
     layout->addWidget(to);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(StatusL, 1);
-    buttons->addWidget(KopirajB);
-    buttons->addWidget(PrekliciB);
-    layout->addLayout(buttons);
-    KopirajB->setDefault(true);
-    KopirajB->setToolTip(QStringLiteral("Tipka Enter"));
-    PrekliciB->setToolTip(QStringLiteral("Tipka Esc"));
+    addButtons(layout);
     connect(KopirajB, &QPushButton::clicked, this, &FKopirajRazpored::copy);
-    connect(PrekliciB, &QPushButton::clicked, this, &QDialog::reject);
     // Without timetables there are none to copy.
     if (m_logic.timetableCount() == 0) {
         m_choices.set(Box::Urniki, false);
@@ -63,18 +53,9 @@ void FKopirajRazpored::showChoices() {
 }
 
 void FKopirajRazpored::copy() {
-    StatusL->setText(m_logic.check(ImeE->Text()));
-    if (!StatusL->text().isEmpty()) {
-        ImeE->setFocus();
-        return;
-    }
-    StatusL->setText(QStringLiteral("Kopiranje v teku ..."));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool copied = m_logic.copy(ImeE->Text(), m_choices);
-    QApplication::restoreOverrideCursor();
-    StatusL->setText(m_logic.status());
-    if (copied)
-        accept();
+    runCopy(
+        m_logic.check(ImeE->Text()), ImeE, [this] { return m_logic.copy(ImeE->Text(), m_choices); },
+        [this] { return m_logic.status(); });
 }
 
 } // namespace zentrel::basicdata

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "FCopyDialog.h"
 #include "KopirajRazpored.h"
 
-#include <QDialog>
 #include <QList>
 
 class QCheckBox;
-class QLabel;
-class QPushButton;
 
 namespace zentrel::controls {
 class UrText;
@@ -18,16 +16,13 @@ namespace zentrel::basicdata {
 // The dialog "Kopiranje razporeda": from the current curriculum into a new one, with the six
 // boxes that say what goes along (checking or unchecking one sets those that depend on it).
 // Reports in its own status line; closes accepted once the copy is made.
-class FKopirajRazpored : public QDialog {
+class FKopirajRazpored : public FCopyDialog {
     Q_OBJECT
 public:
     FKopirajRazpored(qint64 source, const QString &sourceName, QWidget *parent = nullptr);
 
     controls::UrText *ImeE;
     QList<QCheckBox *> KopirajCB; // in the order of CurriculumCopyChoices::Box
-    QLabel *StatusL;
-    QPushButton *KopirajB;
-    QPushButton *PrekliciB;
 
     const CurriculumCopyChoices &choices() const { return m_choices; }
     qint64 newCurriculum() const { return m_logic.newCurriculum(); }

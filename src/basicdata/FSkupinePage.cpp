@@ -5,14 +5,9 @@
 #include "controls/UrComboBox.h"
 #include "controls/UrComndBarClient.h"
 #include "controls/UrDataGrid.h"
-#include "controls/UrFieldBinding.h"
 #include "controls/UrFrame.h"
-#include "controls/UrLabel.h"
 #include "controls/UrMoverBox.h"
 #include "controls/UrText.h"
-
-#include <QHBoxLayout>
-#include <QLabel>
 
 namespace zentrel::basicdata {
 
@@ -39,24 +34,7 @@ FSkupinePage::FSkupinePage(QWidget *parent)
         ImeE->SetText(f.ime);
         OznakaEnotE->SetText(f.oznakaEnot);
     });
-    // "Št. ur / dol. bloka": two fields of two digits on one line.
-    auto *hoursL = new UrLabel(frame()->Body());
-    BindField(hoursL, SteviloUrE, QStringLiteral("STEVILO_UR"), QStringLiteral("Št. ur / dol. bloka"), 2);
-    DolzinaE->SetDataField(QStringLiteral("DOLZINA_TERMINA"));
-    auto *hours = new QWidget;
-    auto *hoursLayout = new QHBoxLayout(hours);
-    hoursLayout->setContentsMargins(0, 0, 0, 0);
-    for (UrText *e : {SteviloUrE, DolzinaE}) {
-        limitWidth(e, 3);
-        e->SetOnlyNumeric(true);
-        e->setMaxLength(2);
-        frame()->AddControl(e);
-    }
-    hoursLayout->addWidget(SteviloUrE);
-    hoursLayout->addWidget(new QLabel(QStringLiteral("/")));
-    hoursLayout->addWidget(DolzinaE);
-    hoursLayout->addStretch();
-    addRow(hoursL, hours);
+    addHoursFields(SteviloUrE, DolzinaE);
     ChoiceField(TurnusDC, QStringLiteral("OZNAKA"), QStringLiteral("ID"));
     addField(QStringLiteral("Turnus"), TurnusDC, QStringLiteral("ID_TURNUSA"), 6);
     ChoiceField(ZahtevnostDC, QStringLiteral("ZAHTEVNOST;OPIS"), QStringLiteral("ZAHTEVNOST"));

@@ -1,8 +1,7 @@
 #include "AssignmentFixture.h"
 #include "basicdata/Obremenitev.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
+#include "support/CliProcess.h"
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
@@ -28,20 +27,8 @@ protected:
     }
 };
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun load(const test::TempFolder &home, const QStringList &args) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZENTREL_HOME"), home.path());
-    p.setProcessEnvironment(env);
-    p.start(test::ProgramFolder() + QStringLiteral("/zentrel-cli"), QStringList{QStringLiteral("load")} + args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+test::CliResult load(const test::TempFolder &home, const QStringList &args) {
+    return test::RunCli(home.path(), QStringList{QStringLiteral("load")} + args);
 }
 
 } // namespace
@@ -78,7 +65,7 @@ TEST_F(ObremenitevT, HoursOfTeachersAndClassesAndWhatTheTimetableHolds) {
 
 TEST_F(ObremenitevT, TheCommandPrintsAlignedTextOrCsvAndRefusesWhatIsNotThere) {
     test::TempFolder home;
-    CliRun r = load(home, {project.path()});
+    test::CliResult r = load(home, {project.path()});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(u'\n');
     ASSERT_GE(lines.size(), 12);

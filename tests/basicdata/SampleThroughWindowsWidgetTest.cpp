@@ -13,12 +13,12 @@
 #include "controls/UrText.h"
 #include "core/AppState.h"
 #include "db/MBaza.h"
+#include "support/CliProcess.h"
 #include "support/TempFolder.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableView>
 
@@ -36,15 +36,9 @@ class SampleThroughWindowsWidgetTest : public QObject {
     QString path;
 
     int cli(const QStringList &args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("ZENTREL_HOME"), h.project->folder().path());
-        p.setProcessEnvironment(env);
-        p.start(test::ProgramFolder() + QStringLiteral("/zentrel-cli"), args);
-        p.waitForFinished(300000);
-        qInfo().noquote() << "zentrel-cli" << args.join(u' ') << "\n"
-                          << p.readAllStandardOutput() << p.readAllStandardError();
-        return p.exitCode();
+        const test::CliResult r = test::RunCli(h.project->folder().path(), args);
+        qInfo().noquote() << "zentrel-cli" << args.join(u' ') << "\n" << r.out << r.err;
+        return r.exitCode;
     }
 
 private slots:

@@ -14,29 +14,12 @@
 #include "basicdata/UciteljPredmeti.h"
 #include "basicdata/Ucitelji.h"
 #include "db/StoredQueries.h"
-
-#include <QProcess>
-#include <QProcessEnvironment>
+#include "support/CliProcess.h"
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
 using zentrel::test::BasicDataFixture;
 using SolaSkoziOkna = BasicDataFixture;
-
-namespace {
-
-QString runCli(const test::TempFolder &home, const QStringList &args, int &exitCode) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZENTREL_HOME"), home.path());
-    p.setProcessEnvironment(env);
-    p.start(test::ProgramFolder() + QStringLiteral("/zentrel-cli"), args);
-    p.waitForFinished(300000);
-    exitCode = p.exitCode();
-    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-}
-
-} // namespace
 
 // A school entered only through the logic classes of the windows, without SQL of its own, is
 // constructed by the engine and passes the independent check.
@@ -163,22 +146,18 @@ TEST_F(SolaSkoziOkna, ASchoolEnteredThroughTheWindowsLogicIsConstructedAndVerifi
     ASSERT_TRUE(db::InsertClassFrames(db(), 1, curriculum));
 
     test::TempFolder home;
-    int exitCode = -1;
-    QString out = runCli(home,
-                         {QStringLiteral("construct"), project.path(), QStringLiteral("--timetable"),
-                          QStringLiteral("Urnik"), QStringLiteral("--turnus"), QStringLiteral("I"),
-                          QStringLiteral("--second-round"), QStringLiteral("--third-round"), QStringLiteral("--seed"),
-                          QStringLiteral("1"), QStringLiteral("--time-limit"), QStringLiteral("20")},
-                         exitCode);
-    ASSERT_EQ(exitCode, 0) << out.toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("Sestavljeno: 100.00%"))) << out.toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("Razporejeno: 27 od 27 ur"))) << out.toStdString();
-    out = runCli(home,
-                 {QStringLiteral("verify"), project.path(), QStringLiteral("--timetable"), QStringLiteral("Urnik"),
-                  QStringLiteral("--turnus"), QStringLiteral("I")},
-                 exitCode);
-    EXPECT_EQ(exitCode, 0) << out.toStdString();
-    EXPECT_EQ(out.trimmed(), QStringLiteral("Urnik \"Urnik\": brez kršitev"));
+    test::CliResult r = test::RunCli(
+        home.path(), {QStringLiteral("construct"), project.path(), QStringLiteral("--timetable"),
+                      QStringLiteral("Urnik"), QStringLiteral("--turnus"), QStringLiteral("I"),
+                      QStringLiteral("--second-round"), QStringLiteral("--third-round"), QStringLiteral("--seed"),
+                      QStringLiteral("1"), QStringLiteral("--time-limit"), QStringLiteral("20")});
+    ASSERT_EQ(r.exitCode, 0) << (r.out + r.err).toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Sestavljeno: 100.00%"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Razporejeno: 27 od 27 ur"))) << r.out.toStdString();
+    r = test::RunCli(home.path(), {QStringLiteral("verify"), project.path(), QStringLiteral("--timetable"),
+                                   QStringLiteral("Urnik"), QStringLiteral("--turnus"), QStringLiteral("I")});
+    EXPECT_EQ(r.exitCode, 0) << (r.out + r.err).toStdString();
+    EXPECT_EQ(r.out.trimmed(), QStringLiteral("Urnik \"Urnik\": brez kršitev"));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM TERMINI T JOIN RAZPORED R ON R.ID = T.ID_RAZPOREDA WHERE "
                                    "R.ID_UCITELJA = %1 AND T.DAN = 1 AND T.URA = 1")
                         .arg(teacher[QStringLiteral("D'Arc")])),
