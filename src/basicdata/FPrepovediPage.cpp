@@ -14,6 +14,7 @@ FPrepovediPage::FPrepovediPage(Prepovedi::Kind kind, QWidget *parent)
     grid()->SetDataField({QStringLiteral("OZNAKA"), QStringLiteral("SWITCH")});
     grid()->SetDataFieldCaption({QStringLiteral("Oznaka"), QStringLiteral("P")});
     grid()->SetDataFieldLenChrs({7, 2});
+    PrepovediFG->SetSmallsize(true);
     frame()->AddControl(PrepovediFG);
     addRow(QString(), PrepovediFG);
     setButtons({0, 4, 9, 15, 13});
