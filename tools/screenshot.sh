@@ -94,8 +94,8 @@ if [ -n "$all" ]; then
   tabs spremljanje "&Urejanje/&Spremljanje"
   # Curricula, assignments and combined groups: the copy dialog and the states of a new record
   # (the teacher's assignments are only added, so F6 is their edit state).
-  for spec in "00-izbira-kopiraj:0:F7" "07-skupine-nova:7:F6" "16-razpored-ucitelja-dodaj:16:F6"; do
-    IFS=: read -r name t key <<<"$spec"
+  for entry in "00-izbira-kopiraj:0:F7" "07-skupine-nova:7:F6" "16-razpored-ucitelja-dodaj:16:F6"; do
+    IFS=: read -r name t key <<<"$entry"
     shot "$all/razporedi/$name.png" "&Urejanje/&Razporedi" "$t" "" "$key" >/dev/null 2>&1 || echo "ni na voljo: $name" >&2
   done
   # The printout areas, on their first tab, where this build has windows for them.

@@ -87,10 +87,6 @@ bool InsertAssignment(WriteAction &action, const AssignmentKey &key, qint64 teac
                  N(teacher), roomGroup > 0 ? N(roomGroup) : QStringLiteral("Null"), N(key.turnus), N(key.subjectRow)));
 }
 
-} // namespace zentrel::basicdata
-
-namespace zentrel::basicdata {
-
 bool RoomGroupExists(qint64 roomGroup) {
     return roomGroup < 1 ||
            CountRows(QStringLiteral("SELECT count(*) FROM SKUPINE_PROSTOROV WHERE ID = %1").arg(roomGroup)) > 0;

@@ -49,10 +49,6 @@ bool ConfirmAssignmentRemoval(qint64 assignment, const QString &label, const QSt
 // Writes a new assignment (room group -1: none) within the caller's action.
 bool InsertAssignment(WriteAction &action, const AssignmentKey &key, qint64 teacher, qint64 roomGroup);
 
-} // namespace zentrel::basicdata
-
-namespace zentrel::basicdata {
-
 // True when the room group exists or none (-1) is chosen.
 bool RoomGroupExists(qint64 roomGroup);
 
