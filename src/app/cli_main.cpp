@@ -3,6 +3,7 @@
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "sample/SampleCommand.h"
+#include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
 #include "timetable/ConstructCommand.h"
@@ -30,6 +31,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
         {QStringLiteral("load"), basicdata::RunLoadCommand},
         {QStringLiteral("day"), calendar::RunDayCommand},
+        {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
     return commands;
 }
@@ -56,7 +58,8 @@ int printUsage() {
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
                            "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
                            "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
-                           "  make-defaults POT     tovarniška privzeta baza\n";
+                           "  make-defaults POT     tovarniška privzeta baza\n"
+                           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;
 }
 
