@@ -5,7 +5,8 @@
 namespace zentrel::basicdata {
 
 // The records the basic-data tabs share program-wide: a record move in any teacher tab stores
-// the teacher, and every teacher tab, when shown, goes to it; the same for classes and subjects.
+// the teacher, and every teacher tab, when shown, goes to it; the same for classes, subjects and
+// rooms.
 // -1 means none chosen yet.
 struct CurrentRecords {
     qint64 ucitelj = -1;
