@@ -118,6 +118,12 @@ if [ -n "$all" ]; then
     shot "$work/nadomescanja-shranjeno.png" "$menu5" 8 "" "${walk}Tab,Down,F12" >/dev/null || true
     ./build/bin/zentrel-cli substitutes "$project" "$day" --top 3 >"$work/nadomescanja-$day-shranjeno.txt" || true
   fi
+  # Curricula, assignments and combined groups: the copy dialog and the states of a new record
+  # (the teacher's assignments are only added, so F6 is their edit state).
+  for entry in "00-izbira-kopiraj:0:F7" "07-skupine-nova:7:F6" "16-razpored-ucitelja-dodaj:16:F6"; do
+    IFS=: read -r name t key <<<"$entry"
+    shot "$all/razporedi/$name.png" "&Urejanje/&Razporedi" "$t" "" "$key" >/dev/null 2>&1 || echo "ni na voljo: $name" >&2
+  done
   # The printout areas, on their first tab, where this build has windows for them.
   area() { shot "$1" "$2" "" "" >/dev/null || echo "ni na voljo: $2" >&2; }
   for i in "Izpis &osnovnih podatkov" "Izpis &razporedov" "Izpis &urnikov" "Izpis &spremljanja" "Izpis r&ealizacije"; do

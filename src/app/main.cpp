@@ -7,6 +7,7 @@
 // ("F5,Down", pressed in the window in front). The program then ends without
 // writing its settings. A project path given as the last argument is opened instead of the
 // most recent project.
+#include "basicdata/FAssignmentTabs.h"
 #include "basicdata/FBasicDataTabs.h"
 #include "calendar/FCalendarTabs.h"
 #include "controls/FTabStrip.h"
@@ -155,6 +156,7 @@ int main(int argc, char **argv) {
     shell::FNastavitve::RegisterTabs();
     basicdata::RegisterBasicDataTabs();
     calendar::RegisterCalendarTabs();
+    basicdata::RegisterAssignmentTabs();
     shell::FGlavna window;
     core::SetPresenter(&window.presenter());
     core::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
