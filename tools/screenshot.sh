@@ -119,8 +119,9 @@ if [ -n "$all" ]; then
     ./build/bin/zentrel-cli substitutes "$project" "$day" --top 3 >"$work/nadomescanja-$day-shranjeno.txt" || true
   fi
   # Curricula, assignments and combined groups: the copy dialog and the states of a new record
-  # (the teacher's assignments are only added, so F6 is their edit state).
-  for entry in "00-izbira-kopiraj:0:F7" "07-skupine-nova:7:F6" "16-razpored-ucitelja-dodaj:16:F6"; do
+  # (the teacher's assignments are only added, so F6 is their edit state; the sample is in the
+  # automatic stage of the elective process, whose five tabs come before "Razpored").
+  for entry in "00-izbira-kopiraj:0:F7" "07-skupine-nova:7:F6" "17-razpored-ucitelja-dodaj:17:F6"; do
     IFS=: read -r name t key <<<"$entry"
     shot "$all/razporedi/$name.png" "&Urejanje/&Razporedi" "$t" "" "$key" >/dev/null 2>&1 || echo "ni na voljo: $name" >&2
   done

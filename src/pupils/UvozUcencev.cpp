@@ -61,13 +61,16 @@ bool UvozUcencev::importFile(const QString &path) {
 bool UvozUcencev::readHeader(const QString &line) {
     m_columns.clear();
     const QStringList cells = SplitImportLine(line);
+    auto mapped = [this](const QString &field) {
+        return std::any_of(m_columns.begin(), m_columns.end(), [&](const Column &c) { return c.field == field; });
+    };
+    // A column named twice is read from its first place.
     for (int i = 0; i < cells.size(); ++i)
         for (const HeaderName &h : kHeader)
-            if (core::SameText(cells[i], QString::fromUtf8(h.caption)))
+            if (core::SameText(cells[i], QString::fromUtf8(h.caption)) && !mapped(QString::fromLatin1(h.field)))
                 m_columns << Column{QString::fromLatin1(h.field), i};
     for (int r = 0; r < kRequired; ++r) {
-        const QString field = QString::fromLatin1(kHeader[r].field);
-        if (std::none_of(m_columns.begin(), m_columns.end(), [&](const Column &c) { return c.field == field; }))
+        if (!mapped(QString::fromLatin1(kHeader[r].field)))
             return lineError(QStringLiteral("V datoteki manjka obvezno polje ") +
                              QString::fromUtf8(kHeader[r].caption));
     }
