@@ -1,5 +1,7 @@
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
+#include "print/ExportCommand.h"
+#include "print/UrIzris.h"
 #include "sample/SampleCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
@@ -7,9 +9,11 @@
 #include "timetable/VerifyCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <functional>
 #include <map>
+#include <memory>
 
 using namespace zentrel;
 
@@ -26,6 +30,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("export"), print::RunExportCommand},
     };
     return commands;
 }
@@ -50,6 +55,7 @@ int printUsage() {
                            "                        vzorčna šola OŠ Primer\n"
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
+                           "  export PROJEKT --kind ... --format ... IZHOD  izvozi urnike (PDF, HTML, CSV, XML)\n"
                            "  make-defaults POT     tovarniška privzeta baza\n";
     return 1;
 }
@@ -57,8 +63,15 @@ int printUsage() {
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    const QStringList all = app.arguments().mid(1);
+    // export draws PDF pages, which needs fonts and so the graphics application; it shows no
+    // window, so it runs on the offscreen platform unless told otherwise.
+    const bool drawing = argc > 1 && qstrcmp(argv[1], "export") == 0;
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app(drawing ? new QGuiApplication(argc, argv)
+                                                        : new QCoreApplication(argc, argv));
+    print::RegistrirajPdf();
+    const QStringList all = app->arguments().mid(1);
     if (all.isEmpty())
         return printUsage();
     const QString name = all.first();

@@ -1,0 +1,89 @@
+#include "IzvozUrnikov.h"
+
+#include "IzhodPdf.h"
+#include "IzvozCsv.h"
+#include "IzvozXml.h"
+#include "Spletisce.h"
+#include "ZapisDatotek.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
+
+#include <QFileInfo>
+
+namespace zentrel::print {
+
+namespace {
+
+QList<qint64> idsOf(const QList<Objekt> &objekti) {
+    QList<qint64> ids;
+    for (const Objekt &o : objekti)
+        ids << o.id;
+    return ids;
+}
+
+} // namespace
+
+OkvirTedna OkvirUrnika(UrnikiObjektov &urniki) {
+    OkvirTedna okvir;
+    std::tie(okvir.prvaUra, okvir.zadnjaUra) = urniki.RazponUr();
+    okvir.oznakeUr = core::App().periodCodes;
+    okvir.imeSole = core::App().schoolName;
+    okvir.imeUrnika = urniki.ImeUrnika();
+    return okvir;
+}
+
+QString ImeIzpisaUrnikov(VrstaObjekta vrsta) {
+    return QStringLiteral("Urniki - ") + ImeVrste(vrsta);
+}
+
+Dokument DokumentTednov(UrnikiObjektov &urniki, const IzborUrnikov &izbor) {
+    Dokument d;
+    d.NovDokument(true);
+    d.NastaviNaslov(ImeIzpisaUrnikov(izbor.vrsta));
+    DodajTedne(d, izbor.vrsta, izbor.objekti, urniki.Ure(izbor.vrsta, idsOf(izbor.objekti), izbor.turnus),
+               OkvirUrnika(urniki));
+    return d;
+}
+
+Dokument DokumentSeznamaUr(UrnikiObjektov &urniki, const IzborUrnikov &izbor) {
+    Dokument d;
+    d.NovDokument(true);
+    d.NastaviNaslov(ImeIzpisaUrnikov(izbor.vrsta));
+    DodajSeznamUr(d, izbor.vrsta, izbor.objekti, urniki.Ure(izbor.vrsta, idsOf(izbor.objekti), izbor.turnus),
+                  OkvirUrnika(urniki));
+    return d;
+}
+
+bool IzvoziUrnike(UrnikiObjektov &urniki, const IzborUrnikov &izbor, OblikaIzvoza oblika, const QString &pot) {
+    if (izbor.objekti.isEmpty()) {
+        core::ShowMessage(core::MsgWarning, QStringLiteral("Ničesar niste izbrali.."));
+        return false;
+    }
+    bool ok = false;
+    switch (oblika) {
+    case OblikaIzvoza::Pdf: {
+        const QByteArray pdf = PdfDokumenta(DokumentTednov(urniki, izbor));
+        ok = !pdf.isEmpty() && ZapisiDatoteko(pot, pdf);
+        break;
+    }
+    case OblikaIzvoza::Csv:
+        ok = ZapisiDatoteko(pot, IzvoziCSV(DokumentSeznamaUr(urniki, izbor)));
+        break;
+    case OblikaIzvoza::Xml:
+        ok = ZapisiDatoteko(pot, IzvoziXML(DokumentSeznamaUr(urniki, izbor)));
+        break;
+    case OblikaIzvoza::Html: {
+        const QFileInfo index(pot);
+        const QList<DatotekaIzvoza> files = UstvariSpletisce(
+            urniki, izbor.vrsta, izbor.objekti, urniki.Ure(izbor.vrsta, idsOf(izbor.objekti), izbor.turnus),
+            OkvirUrnika(urniki), index.fileName());
+        ok = !files.isEmpty() && ZapisiDatoteke(index.absolutePath(), files);
+        break;
+    }
+    }
+    if (ok)
+        core::ShowMessage(core::MsgInformationQuiet, QStringLiteral("Izvoz je zaključen."));
+    return ok;
+}
+
+} // namespace zentrel::print

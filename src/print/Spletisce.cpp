@@ -1,0 +1,155 @@
+#include "Spletisce.h"
+
+#include "IzvozHtml.h"
+#include "Kodiranje.h"
+#include "Slogi.h"
+#include "core/AppState.h"
+#include "core/Messages.h"
+#include "core/TextFunctions.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QUrl>
+
+namespace zentrel::print {
+
+namespace {
+
+// Width of the frame with the list of objects, by kind.
+int listWidth(VrstaObjekta vrsta) {
+    switch (vrsta) {
+    case VrstaObjekta::Enote:
+        return 100;
+    case VrstaObjekta::Ucitelji:
+        return 200;
+    case VrstaObjekta::Ucenci:
+        return 250;
+    case VrstaObjekta::Prostori:
+        return 180;
+    }
+    return 200;
+}
+
+QString href(const QString &fileName) {
+    return core::HtmlText(QString::fromLatin1(QUrl::toPercentEncoding(fileName, "._-")));
+}
+
+QString link(const QString &fileName, const QString &text) {
+    return QStringLiteral("<A class=item  href=\"") + href(fileName) + QStringLiteral("\">") + core::HtmlText(text) +
+           QStringLiteral("</a><br>\n");
+}
+
+// A list page: a title row (title, product, date), then code and description of each row.
+QByteArray listPage(const QString &title, const db::RowSet &rows, const QDate &date) {
+    Dokument d;
+    d.DodajTabelo(QStringLiteral("Title"));
+    d.DodajVrstico();
+    d.DodajCelicoZBesedilom(title, 4680, slog::Naslov, QStringLiteral("Title"));
+    d.DodajCelicoZBesedilom(QStringLiteral("Zentrel"), 2340, slog::Sredinsko, QStringLiteral("CreatedBy"));
+    d.DodajCelicoZBesedilom(QStringLiteral("Datum ") + QLocale(QLocale::Slovenian).toString(date, QLocale::ShortFormat),
+                            2340, slog::Desno, QStringLiteral("Date"));
+    Tabela &t = d.DodajTabeloIzPoizvedbe(
+        rows,
+        {{QStringLiteral("Oznaka"), 1123, slog::Besedilo, QStringLiteral("OZNAKA"), QStringLiteral("Code")},
+         {QStringLiteral("Opis"), 8237, slog::Besedilo, QStringLiteral("OPIS"), QStringLiteral("Description")}},
+        QStringLiteral("List"));
+    t.obroba = true;
+    return IzvoziHTMLStran(d);
+}
+
+struct ListPage {
+    const char *file;
+    const char *title;
+    const char *heading;
+    const char *sql;
+};
+
+// The lists of what the timetable uses: each restricted to its placed periods.
+const ListPage kLists[] = {
+    {"Seznam_uchiteljev.html", "Seznam učiteljev", "Učitelji",
+     "SELECT DISTINCT UCITELJI.OZNAKA, trim(coalesce(UCITELJI.PRIIMEK,'') || ' ' || coalesce(UCITELJI.IME,'')) as "
+     "opis FROM UCITELJI INNER JOIN RAZPORED ON RAZPORED.ID_UCITELJA = UCITELJI.ID INNER JOIN TERMINI ON "
+     "TERMINI.ID_RAZPOREDA = RAZPORED.ID WHERE TERMINI.ID_URNIKA = ? ORDER BY UCITELJI.OZNAKA COLLATE SLOVENSKO"},
+    {"Seznam_prostorov.html", "Seznam prostorov", "Prostori",
+     "SELECT DISTINCT PROSTORI.OZNAKA, PROSTORI.IME AS Opis FROM PROSTORI INNER JOIN TERMINI ON TERMINI.ID_PROSTORA = "
+     "PROSTORI.ID WHERE TERMINI.ID_URNIKA = ? ORDER BY PROSTORI.OZNAKA COLLATE SLOVENSKO"},
+    {"Seznam_predmetov.html", "Seznam predmetov", "Predmeti",
+     "SELECT DISTINCT SKUPINE_PREDMETOV.OZNAKA, SKUPINE_PREDMETOV.IME  as opis FROM SKUPINE_PREDMETOV INNER JOIN "
+     "RAZPORED ON RAZPORED.ID_SKUPINE_PREDMETOV = SKUPINE_PREDMETOV.ID INNER JOIN TERMINI ON TERMINI.ID_RAZPOREDA = "
+     "RAZPORED.ID WHERE TERMINI.ID_URNIKA = ? ORDER BY SKUPINE_PREDMETOV.OZNAKA COLLATE SLOVENSKO"},
+};
+
+} // namespace
+
+QString ImeStrani(VrstaObjekta vrsta, const Objekt &objekt, QStringList &zasedena) {
+    const QString base = core::SafeFileName(ImeVrste(vrsta) + u'_' + objekt.oznaka);
+    QString name = base + QStringLiteral(".html");
+    if (zasedena.contains(name, Qt::CaseInsensitive))
+        name = base + u'_' + QString::number(objekt.id) + QStringLiteral(".html");
+    zasedena << name;
+    return name;
+}
+
+QList<DatotekaIzvoza> UstvariSpletisce(UrnikiObjektov &urniki, VrstaObjekta vrsta, const QList<Objekt> &objekti,
+                                       const QList<UraUrnika> &ure, const OkvirTedna &okvir, const QString &imeKazala) {
+    QList<DatotekaIzvoza> files;
+    const QString folder = core::App().folders.program;
+    for (const char *shipped : {"zn.css", "zn.gif", "dots.gif"}) {
+        QFile f(folder + u'/' + QLatin1String(shipped));
+        if (!f.open(QIODevice::ReadOnly)) {
+            core::ShowMessage(core::MsgError, QStringLiteral("Ni datoteke #."), f.fileName());
+            return {};
+        }
+        files << DatotekaIzvoza{QString::fromLatin1(shipped), f.readAll()};
+    }
+
+    QStringList taken{imeKazala, QStringLiteral("zn.css"), QStringLiteral("zn.gif"), QStringLiteral("dots.gif")};
+    const QString listName =
+        core::SafeFileName(QFileInfo(imeKazala).completeBaseName() + QStringLiteral("_seznam.html"));
+    taken << listName;
+    for (const ListPage &l : kLists)
+        taken << QString::fromLatin1(l.file);
+
+    QString links;
+    QString firstPage;
+    for (const Objekt &o : objekti) {
+        const QString page = ImeStrani(vrsta, o, taken);
+        if (firstPage.isEmpty())
+            firstPage = page;
+        Dokument d;
+        DodajTedne(d, vrsta, {o}, ure, okvir);
+        files << DatotekaIzvoza{page, IzvoziHTMLStran(d)};
+        links += link(page, o.naziv);
+    }
+
+    QString index = QStringLiteral("<HTML>\n<HEAD>\n") + HtmlGlava().mid(QStringLiteral("<HTML><HEAD>\n").size());
+    index.chop(QStringLiteral("</HEAD>\n").size());
+    index += QStringLiteral("<base target=\"main\">\n</HEAD>\n<BODY>\n<p align=center>\n"
+                            "<img border=0 src=zn.gif width=32 height=32><br>\n</P>\n<p align=left>\n");
+    index += QStringLiteral("<b>") + core::HtmlText(ImeVrste(vrsta)) + QStringLiteral("</b><br>\n") + links;
+    for (const ListPage &l : kLists) {
+        const db::RowSet rows = urniki.Seznam(QString::fromLatin1(l.sql));
+        files << DatotekaIzvoza{QString::fromLatin1(l.file),
+                                listPage(QString::fromUtf8(l.title), rows, okvir.datumTiska)};
+        index += QStringLiteral("<br><b>") + QString::fromUtf8(l.heading) + QStringLiteral("</b><br>\n") +
+                 link(QString::fromLatin1(l.file), QString::fromUtf8(l.title));
+    }
+    index += QStringLiteral("</P>\n</BODY>\n</HTML>\n");
+    files << DatotekaIzvoza{listName, KodirajZReferencami(index, Iso88592)};
+
+    const QString frames =
+        HtmlGlava(QStringLiteral("<TITLE>") + core::HtmlText(okvir.imeSole + QStringLiteral(" - ") + ImeVrste(vrsta)) +
+                  QStringLiteral("</TITLE>\n")) +
+        QStringLiteral("<FRAMESET cols=\"%1,*\">\n").arg(listWidth(vrsta)) +
+        QStringLiteral("<FRAME name=\"vsebina\" target=\"main\" src=\"") + href(listName) +
+        QStringLiteral("\" scrolling=auto>\n<FRAME name=\"main\" src=\"") +
+        href(firstPage.isEmpty() ? QString::fromLatin1(kLists[0].file) : firstPage) +
+        QStringLiteral("\" scrolling=auto noresize>\n<NOFRAMES><BODY>\n"
+                       "<p>This page uses frames, but your browser doesn't support them.</p>\n"
+                       "</BODY></NOFRAMES>\n</FRAMESET>\n</HTML>\n");
+    files << DatotekaIzvoza{imeKazala, KodirajZReferencami(frames, Iso88592)};
+    return files;
+}
+
+} // namespace zentrel::print
