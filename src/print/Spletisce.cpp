@@ -120,7 +120,8 @@ QList<DatotekaIzvoza> UstvariSpletisce(UrnikiObjektov &urniki, VrstaObjekta vrst
         Dokument d;
         DodajTedne(d, vrsta, {o}, ure, okvir);
         files << DatotekaIzvoza{page, IzvoziHTMLStran(d)};
-        links += link(page, o.naziv);
+        // Classes are known by their codes; the narrow list frame holds nothing longer.
+        links += link(page, vrsta == VrstaObjekta::Enote ? o.oznaka : o.naziv);
     }
 
     QString index = QStringLiteral("<HTML>\n<HEAD>\n") + HtmlGlava().mid(QStringLiteral("<HTML><HEAD>\n").size());
