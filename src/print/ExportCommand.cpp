@@ -18,7 +18,7 @@ int usage(const QString &error) {
     if (!error.isEmpty())
         err << error << '\n';
     err << "Uporaba: zentrel-cli export PROJEKT --kind classes|teachers|rooms|pupils [--objects OZNAKA,...] "
-           "--format pdf|html|csv|xml [--timetable ID|IME] [--turnus ID|OZNAKA] IZHOD\n";
+           "--format pdf|html|csv|xml|ics [--timetable ID|IME] [--turnus ID|OZNAKA] IZHOD\n";
     return 1;
 }
 
@@ -34,7 +34,8 @@ const QMap<QString, OblikaIzvoza> &formats() {
     static const QMap<QString, OblikaIzvoza> map{{QStringLiteral("pdf"), OblikaIzvoza::Pdf},
                                                  {QStringLiteral("html"), OblikaIzvoza::Html},
                                                  {QStringLiteral("csv"), OblikaIzvoza::Csv},
-                                                 {QStringLiteral("xml"), OblikaIzvoza::Xml}};
+                                                 {QStringLiteral("xml"), OblikaIzvoza::Xml},
+                                                 {QStringLiteral("ics"), OblikaIzvoza::Ics}};
     return map;
 }
 
@@ -53,7 +54,7 @@ int RunExportCommand(const QStringList &args) {
     if (!kinds().contains(kind))
         return usage(QStringLiteral("--kind mora biti classes, teachers, rooms ali pupils."));
     if (!formats().contains(format))
-        return usage(QStringLiteral("--format mora biti pdf, html, csv ali xml."));
+        return usage(QStringLiteral("--format mora biti pdf, html, csv, xml ali ics."));
     if (!shell::OpenProjectFile(QDir::current().absoluteFilePath(m.polozajni.at(0))))
         return 1;
     const QString error = timetable::NastaviIzbiro(QString(), m.vrednosti.value(QStringLiteral("--timetable")),

@@ -2,6 +2,7 @@
 
 #include "IzhodPdf.h"
 #include "IzvozCsv.h"
+#include "IzvozICalendar.h"
 #include "IzvozXml.h"
 #include "Spletisce.h"
 #include "ZapisDatotek.h"
@@ -19,6 +20,25 @@ QList<qint64> idsOf(const QList<Objekt> &objekti) {
     for (const Objekt &o : objekti)
         ids << o.id;
     return ids;
+}
+
+bool writeCalendars(UrnikiObjektov &urniki, const IzborUrnikov &izbor, const QString &pot) {
+    const std::optional<calendar::KoledarskiPodatki> koledar = calendar::KoledarskiPodatki::Preberi(urniki.baza());
+    if (!koledar)
+        return false;
+    const QMap<int, CasUre> casi = CasiUr(urniki.baza());
+    const QList<UraUrnika> ure = urniki.Ure(izbor.vrsta, idsOf(izbor.objekti), izbor.turnus);
+    if (izbor.objekti.size() == 1 && pot.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive))
+        return ZapisiDatoteko(
+            pot, IzvoziICalendar(*koledar, urniki.idUrnika(), izbor.vrsta, izbor.objekti.first(), ure, casi));
+    QList<DatotekaIzvoza> files;
+    QStringList taken;
+    for (const Objekt &o : izbor.objekti) {
+        QString name = ImeStrani(izbor.vrsta, o, taken);
+        name.replace(name.size() - 5, 5, QStringLiteral(".ics"));
+        files << DatotekaIzvoza{name, IzvoziICalendar(*koledar, urniki.idUrnika(), izbor.vrsta, o, ure, casi)};
+    }
+    return ZapisiDatoteke(pot, files);
 }
 
 } // namespace
@@ -80,6 +100,9 @@ bool IzvoziUrnike(UrnikiObjektov &urniki, const IzborUrnikov &izbor, OblikaIzvoz
         ok = !files.isEmpty() && ZapisiDatoteke(index.absolutePath(), files);
         break;
     }
+    case OblikaIzvoza::Ics:
+        ok = writeCalendars(urniki, izbor, pot);
+        break;
     }
     if (ok)
         core::ShowMessage(core::MsgInformationQuiet, QStringLiteral("Izvoz je zaključen."));

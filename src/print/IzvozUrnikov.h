@@ -4,7 +4,7 @@
 
 namespace zentrel::print {
 
-enum class OblikaIzvoza { Pdf, Html, Csv, Xml };
+enum class OblikaIzvoza { Pdf, Html, Csv, Xml, Ics };
 
 // What a printout or export of weeks covers.
 struct IzborUrnikov {
@@ -23,7 +23,8 @@ Dokument DokumentTednov(UrnikiObjektov &urniki, const IzborUrnikov &izbor);
 Dokument DokumentSeznamaUr(UrnikiObjektov &urniki, const IzborUrnikov &izbor);
 
 // Writes the chosen weeks in a format: a PDF, CSV or XML file at `pot`, the HTML site into the
-// folder of the index file `pot` (its name is the index page). Nothing chosen gives
+// folder of the index file `pot` (its name is the index page), the iCalendar files into the
+// folder `pot`, one per object (a single object may go to a file `pot` ending in ".ics"). Nothing chosen gives
 // "Ničesar niste izbrali.."; success ends with "Izvoz je zaključen.". False on any failure,
 // which has been reported and has left no half-written file under a final name.
 bool IzvoziUrnike(UrnikiObjektov &urniki, const IzborUrnikov &izbor, OblikaIzvoza oblika, const QString &pot);

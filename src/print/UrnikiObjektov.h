@@ -59,6 +59,7 @@ public:
     // Runs a list query whose one parameter is the timetable.
     db::RowSet Seznam(const QString &sql) { return m_db.query(sql, {m_urnik}); }
     qint64 idUrnika() const { return m_urnik; }
+    db::Connection &baza() { return m_db; }
 
 private:
     QMap<qint64, QString> razredniki();
