@@ -67,9 +67,13 @@ QByteArray IzvoziHTML(const Dokument &dokument) {
     return KodirajZReferencami(page, Iso88592);
 }
 
-QByteArray IzvoziHTMLStran(const Dokument &dokument) {
-    const QString page = HtmlGlava() + QStringLiteral("<BODY>\n<TABLE BORDER=0 width=650><TR><TD>\n") +
-                         HtmlTabele(dokument, true) + QStringLiteral("</TD></TR></TABLE>\n</BODY>\n</HTML>\n");
+QByteArray IzvoziHTMLStran(const Dokument &dokument, const Dokument *zaTelefon) {
+    QString body = HtmlTabele(dokument, true);
+    if (zaTelefon)
+        body = QStringLiteral("<div class=Teden>\n") + body + QStringLiteral("</div>\n<div class=Dnevi>\n") +
+               HtmlTabele(*zaTelefon, true) + QStringLiteral("</div>\n");
+    const QString page = HtmlGlava() + QStringLiteral("<BODY>\n<TABLE BORDER=0 width=650><TR><TD>\n") + body +
+                         QStringLiteral("</TD></TR></TABLE>\n</BODY>\n</HTML>\n");
     return KodirajZReferencami(page, Iso88592);
 }
 

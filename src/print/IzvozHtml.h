@@ -15,7 +15,9 @@ QString HtmlGlava(const QString &dodatek = QString());
 QString HtmlTabele(const Dokument &dokument, bool strani = false);
 // One HTML file of the document, encoded in ISO-8859-2.
 QByteArray IzvoziHTML(const Dokument &dokument);
-// A page of the linked site: the tables wrapped in the page-wide table.
-QByteArray IzvoziHTMLStran(const Dokument &dokument);
+// A page of the linked site: the tables wrapped in the page-wide table. With a second document
+// for narrow screens, the page holds both: zn.css shows the first on a wide screen (class
+// "Teden") and the second on a phone (class "Dnevi").
+QByteArray IzvoziHTMLStran(const Dokument &dokument, const Dokument *zaTelefon = nullptr);
 
 } // namespace zentrel::print

@@ -2,7 +2,7 @@
 
 #include "IzvozHtml.h"
 #include "Kodiranje.h"
-#include "Slogi.h"
+#include "SeznamiUrnika.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
@@ -40,46 +40,6 @@ QString link(const QString &fileName, const QString &text) {
            QStringLiteral("</a><br>\n");
 }
 
-// A list page: a title row (title, product, date), then code and description of each row.
-QByteArray listPage(const QString &title, const db::RowSet &rows, const QDate &date) {
-    Dokument d;
-    d.DodajTabelo(QStringLiteral("Title"));
-    d.DodajVrstico();
-    d.DodajCelicoZBesedilom(title, 4680, slog::Naslov, QStringLiteral("Title"));
-    d.DodajCelicoZBesedilom(QStringLiteral("Zentrel"), 2340, slog::Sredinsko, QStringLiteral("CreatedBy"));
-    d.DodajCelicoZBesedilom(QStringLiteral("Datum ") + QLocale(QLocale::Slovenian).toString(date, QLocale::ShortFormat),
-                            2340, slog::Desno, QStringLiteral("Date"));
-    Tabela &t = d.DodajTabeloIzPoizvedbe(
-        rows,
-        {{QStringLiteral("Oznaka"), 1123, slog::Besedilo, QStringLiteral("OZNAKA"), QStringLiteral("Code")},
-         {QStringLiteral("Opis"), 8237, slog::Besedilo, QStringLiteral("OPIS"), QStringLiteral("Description")}},
-        QStringLiteral("List"));
-    t.obroba = true;
-    return IzvoziHTMLStran(d);
-}
-
-struct ListPage {
-    const char *file;
-    const char *title;
-    const char *heading;
-    const char *sql;
-};
-
-// The lists of what the timetable uses: each restricted to its placed periods.
-const ListPage kLists[] = {
-    {"Seznam_uchiteljev.html", "Seznam učiteljev", "Učitelji",
-     "SELECT DISTINCT UCITELJI.OZNAKA, trim(coalesce(UCITELJI.PRIIMEK,'') || ' ' || coalesce(UCITELJI.IME,'')) as "
-     "opis FROM UCITELJI INNER JOIN RAZPORED ON RAZPORED.ID_UCITELJA = UCITELJI.ID INNER JOIN TERMINI ON "
-     "TERMINI.ID_RAZPOREDA = RAZPORED.ID WHERE TERMINI.ID_URNIKA = ? ORDER BY UCITELJI.OZNAKA COLLATE SLOVENSKO"},
-    {"Seznam_prostorov.html", "Seznam prostorov", "Prostori",
-     "SELECT DISTINCT PROSTORI.OZNAKA, PROSTORI.IME AS Opis FROM PROSTORI INNER JOIN TERMINI ON TERMINI.ID_PROSTORA = "
-     "PROSTORI.ID WHERE TERMINI.ID_URNIKA = ? ORDER BY PROSTORI.OZNAKA COLLATE SLOVENSKO"},
-    {"Seznam_predmetov.html", "Seznam predmetov", "Predmeti",
-     "SELECT DISTINCT SKUPINE_PREDMETOV.OZNAKA, SKUPINE_PREDMETOV.IME  as opis FROM SKUPINE_PREDMETOV INNER JOIN "
-     "RAZPORED ON RAZPORED.ID_SKUPINE_PREDMETOV = SKUPINE_PREDMETOV.ID INNER JOIN TERMINI ON TERMINI.ID_RAZPOREDA = "
-     "RAZPORED.ID WHERE TERMINI.ID_URNIKA = ? ORDER BY SKUPINE_PREDMETOV.OZNAKA COLLATE SLOVENSKO"},
-};
-
 } // namespace
 
 QString ImeStrani(VrstaObjekta vrsta, const Objekt &objekt, QStringList &zasedena) {
@@ -108,8 +68,8 @@ QList<DatotekaIzvoza> UstvariSpletisce(UrnikiObjektov &urniki, VrstaObjekta vrst
     const QString listName =
         core::SafeFileName(QFileInfo(imeKazala).completeBaseName() + QStringLiteral("_seznam.html"));
     taken << listName;
-    for (const ListPage &l : kLists)
-        taken << QString::fromLatin1(l.file);
+    for (const SeznamUrnika &l : SeznamiUrnika())
+        taken << l.datoteka;
 
     QString links;
     QString firstPage;
@@ -119,7 +79,8 @@ QList<DatotekaIzvoza> UstvariSpletisce(UrnikiObjektov &urniki, VrstaObjekta vrst
             firstPage = page;
         Dokument d;
         DodajTedne(d, vrsta, {o}, ure, okvir);
-        files << DatotekaIzvoza{page, IzvoziHTMLStran(d)};
+        const Dokument days = PoDnevih(d);
+        files << DatotekaIzvoza{page, IzvoziHTMLStran(d, &days)};
         // Classes are known by their codes; the narrow list frame holds nothing longer.
         links += link(page, vrsta == VrstaObjekta::Enote ? o.oznaka : o.naziv);
     }
@@ -129,12 +90,9 @@ QList<DatotekaIzvoza> UstvariSpletisce(UrnikiObjektov &urniki, VrstaObjekta vrst
     index += QStringLiteral("<base target=\"main\">\n</HEAD>\n<BODY>\n<p align=center>\n"
                             "<img border=0 src=zn.gif width=32 height=32><br>\n</P>\n<p align=left>\n");
     index += QStringLiteral("<b>") + core::HtmlText(ImeVrste(vrsta)) + QStringLiteral("</b><br>\n") + links;
-    for (const ListPage &l : kLists) {
-        const db::RowSet rows = urniki.Seznam(QString::fromLatin1(l.sql));
-        files << DatotekaIzvoza{QString::fromLatin1(l.file),
-                                listPage(QString::fromUtf8(l.title), rows, okvir.datumTiska)};
-        index += QStringLiteral("<br><b>") + QString::fromUtf8(l.heading) + QStringLiteral("</b><br>\n") +
-                 link(QString::fromLatin1(l.file), QString::fromUtf8(l.title));
+    for (const SeznamUrnika &l : SeznamiUrnika()) {
+        files << DatotekaIzvoza{l.datoteka, IzvoziHTMLStran(DokumentSeznama(urniki, l, okvir.datumTiska))};
+        index += QStringLiteral("<br><b>") + l.vrsta + QStringLiteral("</b><br>\n") + link(l.datoteka, l.naslov);
     }
     index += QStringLiteral("</P>\n</BODY>\n</HTML>\n");
     files << DatotekaIzvoza{listName, KodirajZReferencami(index, Iso88592)};
@@ -145,7 +103,7 @@ QList<DatotekaIzvoza> UstvariSpletisce(UrnikiObjektov &urniki, VrstaObjekta vrst
         QStringLiteral("<FRAMESET cols=\"%1,*\">\n").arg(listWidth(vrsta)) +
         QStringLiteral("<FRAME name=\"vsebina\" target=\"main\" src=\"") + href(listName) +
         QStringLiteral("\" scrolling=auto>\n<FRAME name=\"main\" src=\"") +
-        href(firstPage.isEmpty() ? QString::fromLatin1(kLists[0].file) : firstPage) +
+        href(firstPage.isEmpty() ? SeznamiUrnika().first().datoteka : firstPage) +
         QStringLiteral("\" scrolling=auto noresize>\n<NOFRAMES><BODY>\n"
                        "<p>This page uses frames, but your browser doesn't support them.</p>\n"
                        "</BODY></NOFRAMES>\n</FRAMESET>\n</HTML>\n");

@@ -96,9 +96,9 @@ void addGrid(Dokument &d, VrstaObjekta vrsta, const QList<UraUrnika> &ure, const
             for (int i = 0; i < lines.size(); ++i) {
                 const Vsebina &v = lines.at(i);
                 d.DodajVrstoBesedila(i > 0 ? 1 : 0, QStringLiteral("Lesson"));
+                // Every line has the same items, so that they stand in columns in HTML.
                 d.DodajBesedilo(v.predmet, slog::Predmet, QStringLiteral("Subject"));
-                if (!v.skupina.isEmpty())
-                    d.DodajBesedilo(v.skupina, slog::Skupina, QStringLiteral("Group"));
+                d.DodajBesedilo(v.skupina, slog::Skupina, QStringLiteral("Group"));
                 d.DodajBesedilo(
                     v.drugi,
                     vrsta == VrstaObjekta::Enote || vrsta == VrstaObjekta::Ucenci ? slog::Ucitelj : slog::Enota,
@@ -106,9 +106,9 @@ void addGrid(Dokument &d, VrstaObjekta vrsta, const QList<UraUrnika> &ure, const
                                                                                   : QStringLiteral("Unit"));
                 d.DodajBesedilo(v.prostor, vrsta == VrstaObjekta::Prostori ? slog::Ucitelj : slog::Prostor,
                                 vrsta == VrstaObjekta::Prostori ? QStringLiteral("Teacher") : QStringLiteral("Room"));
-                if (turnusIds.size() > 1 && held.at(i).size() < turnusIds.size()) {
+                if (turnusIds.size() > 1) {
                     QStringList marks;
-                    for (int t = 0; t < turnusIds.size(); ++t)
+                    for (int t = 0; t < turnusIds.size() && held.at(i).size() < turnusIds.size(); ++t)
                         if (held.at(i).contains(turnusIds.at(t)))
                             marks << turnusi.at(t);
                     d.DodajBesedilo(marks.join(u','), slog::Turnus, QStringLiteral("Turn"));
@@ -141,6 +141,33 @@ void DodajTedne(Dokument &dokument, VrstaObjekta vrsta, const QList<Objekt> &obj
         addGrid(dokument, vrsta, own, okvir);
         first = false;
     }
+}
+
+Dokument PoDnevih(const Dokument &tedni) {
+    Dokument d;
+    d.NovDokument(tedni.lezece());
+    for (const Tabela &t : tedni.tabele()) {
+        if (t.oznaka != QLatin1String("Week")) {
+            d.DodajTabelo() = t;
+            continue;
+        }
+        const Vrstica &days = t.vrstice.first();
+        for (int day = 1; day < days.celice.size(); ++day) {
+            Tabela &out = d.DodajTabelo(t.oznaka, true, true);
+            out.vrstice << days;
+            out.vrstice.first().celice = {days.celice.first(), days.celice.at(day)};
+            for (int r = 1; r < t.vrstice.size(); ++r) {
+                const Vrstica &row = t.vrstice.at(r);
+                if (day < row.celice.size() && !row.celice.at(day).vrste.isEmpty()) {
+                    Vrstica v = row;
+                    v.visina = 0;
+                    v.celice = {row.celice.first(), row.celice.at(day)};
+                    out.vrstice << v;
+                }
+            }
+        }
+    }
+    return d;
 }
 
 void DodajSeznamUr(Dokument &dokument, VrstaObjekta vrsta, const QList<Objekt> &objekti, const QList<UraUrnika> &ure,

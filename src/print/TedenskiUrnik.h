@@ -28,6 +28,10 @@ inline constexpr int SirinaDneva = 2820;
 void DodajTedne(Dokument &dokument, VrstaObjekta vrsta, const QList<Objekt> &objekti, const QList<UraUrnika> &ure,
                 const OkvirTedna &okvir);
 
+// The weeks of a document day by day, for narrow screens: the headings as they are, and for
+// each week a table per day holding its periods that have lessons.
+Dokument PoDnevih(const Dokument &tedni);
+
 // Adds the lessons as a list, one row per object, turnus, day, period and lesson: what the
 // semicolon-separated and XML exports of timetables hold.
 void DodajSeznamUr(Dokument &dokument, VrstaObjekta vrsta, const QList<Objekt> &objekti, const QList<UraUrnika> &ure,

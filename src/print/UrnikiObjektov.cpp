@@ -199,6 +199,17 @@ QList<UraUrnika> UrnikiObjektov::Ure(VrstaObjekta vrsta, const QList<qint64> &ob
     return out;
 }
 
+QMap<qint64, qint64> UrnikiObjektov::OddelkiUcencev() {
+    QMap<qint64, qint64> out;
+    const db::RowSet rows = m_db.query(
+        QStringLiteral("SELECT UO.ID_UCENCA, UO.ID_ODDELKA FROM ERD_UCENCI_ODDELKA UO INNER JOIN URNIKI UR ON "
+                       "UR.ID_PREDMETNIKA = UO.ID_PREDMETNIKA WHERE UR.ID = ?"),
+        {m_urnik});
+    for (int r = 0; r < rows.rowCount(); ++r)
+        out.insert(rows.integer(r, QStringLiteral("ID_UCENCA")), rows.integer(r, QStringLiteral("ID_ODDELKA")));
+    return out;
+}
+
 std::pair<int, int> UrnikiObjektov::RazponUr() {
     const db::RowSet rows =
         m_db.query(QStringLiteral("SELECT MIN(URA) AS OD, MAX(URA) AS DO FROM TERMINI WHERE ID_URNIKA = ?"), {m_urnik});

@@ -52,6 +52,8 @@ public:
     QList<Objekt> PoOznakah(VrstaObjekta vrsta, const QStringList &oznake, QStringList *neznane);
     // The placed periods of the objects, by object, turnus, day, period and subject.
     QList<UraUrnika> Ure(VrstaObjekta vrsta, const QList<qint64> &objekti, qint64 turnus = -1);
+    // The class of each pupil in the timetable's curriculum.
+    QMap<qint64, qint64> OddelkiUcencev();
     // First and last period used by the timetable (1 to 7 for an empty one).
     std::pair<int, int> RazponUr();
     // The timetable's name.
