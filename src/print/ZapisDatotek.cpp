@@ -92,6 +92,15 @@ bool ZapisiDatoteke(const QString &folder, const QList<DatotekaIzvoza> &files) {
             return false;
         }
     }
+    // A folder in the way of a file would stop the moves half-way: it is found before any.
+    for (const DatotekaIzvoza &f : files) {
+        const QFileInfo existing(QDir(target.absoluteFilePath()).filePath(f.first));
+        if (existing.isDir()) {
+            core::ShowMessage(core::MsgError, QStringLiteral("Na mestu datoteke # je mapa."),
+                              QDir::toNativeSeparators(existing.filePath()));
+            return false;
+        }
+    }
     for (const DatotekaIzvoza &f : files) {
         const QByteArray from = QFile::encodeName(staging.filePath(f.first));
         const QByteArray to = QFile::encodeName(QDir(target.absoluteFilePath()).filePath(f.first));

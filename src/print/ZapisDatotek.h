@@ -16,8 +16,9 @@ using DatotekaIzvoza = std::pair<QString, QByteArray>;
 bool ZapisiDatoteko(const QString &path, const QByteArray &bytes);
 
 // Writes a set of files into a folder (created when missing): all of them are first written
-// into a temporary folder beside it and only then moved into place, so a failure leaves the
-// folder as it was. Reports as ZapisiDatoteko.
+// into a temporary folder beside it and only then renamed into place, so that a failure while
+// writing leaves the folder as it was and no final name ever holds a half-written file.
+// Reports as ZapisiDatoteko.
 bool ZapisiDatoteke(const QString &folder, const QList<DatotekaIzvoza> &files);
 
 } // namespace zentrel::print
