@@ -24,18 +24,19 @@ void Dokument::DodajGlavo(const QString &imeSole, const QString &imePorocila, co
     if (m_imePorocila.isEmpty())
         m_imePorocila = naslov;
     m_imaGlavo = true;
+    const int half = SirinaVsebine(m_lezece) / 2;
     DodajTabelo(QStringLiteral("Header"));
     DodajVrstico();
-    DodajCelicoZBesedilom(imeSole, 7000, slog::PrvaGlavaLevo, QStringLiteral("SchoolName"));
-    DodajCelicoZBesedilom(QStringLiteral("Izdelano s programom Zentrel"), 7000, slog::PrvaGlavaDesno,
+    DodajCelicoZBesedilom(imeSole, half, slog::PrvaGlavaLevo, QStringLiteral("SchoolName"));
+    DodajCelicoZBesedilom(QStringLiteral("Izdelano s programom Zentrel"), half, slog::PrvaGlavaDesno,
                           QStringLiteral("CreatedBy"));
     DodajVrstico();
-    DodajCelicoZBesedilom(naslov, 7000, slog::DrugaGlavaLevo, QStringLiteral("ReportName"));
-    DodajCelicoZBesedilom(datum.isValid() ? DatumTiska(datum) : QString(), 7000, slog::DrugaGlavaDesno,
+    DodajCelicoZBesedilom(naslov, half, slog::DrugaGlavaLevo, QStringLiteral("ReportName"));
+    DodajCelicoZBesedilom(datum.isValid() ? DatumTiska(datum) : QString(), half, slog::DrugaGlavaDesno,
                           QStringLiteral("Date"));
     DodajVrstico();
-    DodajCelicoZBesedilom(QString(), 7000, slog::Besedilo);
-    DodajCelicoZBesedilom(DatumTiska(datumTiska), 7000, slog::DrugaGlavaDesno, QStringLiteral("PrintDate"));
+    DodajCelicoZBesedilom(QString(), half, slog::Besedilo);
+    DodajCelicoZBesedilom(DatumTiska(datumTiska), half, slog::DrugaGlavaDesno, QStringLiteral("PrintDate"));
 }
 
 Tabela &Dokument::DodajTabelo(const QString &oznaka, bool obroba, bool nedeljiva, const QString &naslov) {

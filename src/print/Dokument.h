@@ -106,6 +106,11 @@ private:
     QList<Tabela> m_tabele;
 };
 
+// The width of a page's content in twips: A4 without 10 mm margins on each side.
+constexpr int SirinaVsebine(bool lezece) {
+    return lezece ? 15704 : 10772;
+}
+
 // Print date as the header shows it: "6. december 2026".
 QString DatumTiska(const QDate &date);
 

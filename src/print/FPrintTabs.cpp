@@ -1,10 +1,12 @@
 #include "FPrintTabs.h"
 
+#include "FIzpisOsnovnihNastavitve.h"
 #include "FIzpisUrnikovNastavitve.h"
 
 namespace zentrel::print {
 
 void RegisterPrintTabs() {
+    RegisterBasicPrintTabs();
     RegisterTimetablePrintTabs();
 }
 
