@@ -1,6 +1,7 @@
 #include "IzpisOdsotnosti.h"
 
 #include "Slogi.h"
+#include "UrnikiObjektov.h"
 #include "calendar/Datumi.h"
 #include "core/AppState.h"
 
@@ -14,11 +15,6 @@ struct Kind {
     const char *object;
     const char *tag;
 };
-
-QString period(qint64 ura) {
-    const QStringList &codes = core::App().periodCodes;
-    return ura >= 0 && ura < codes.size() && !codes.at(ura).isEmpty() ? codes.at(ura) : QString::number(ura);
-}
 
 void addKind(Dokument &d, db::Connection &c, const Kind &k, const QDate &od, const QDate &do_) {
     d.DodajTabelo(QStringLiteral("Title"));
@@ -67,8 +63,8 @@ void addKind(Dokument &d, db::Connection &c, const Kind &k, const QDate &od, con
         d.DodajVrstico(QStringLiteral("Absence"));
         d.DodajCelicoZBesedilom(calendar::DatumText(calendar::DatumIzBaze(rows.value(r, QStringLiteral("OD_DNE")))),
                                 2100, slog::Besedilo, QStringLiteral("Day"));
-        d.DodajCelicoZBesedilom(period(from), 900, slog::Sredinsko, QStringLiteral("From"));
-        d.DodajCelicoZBesedilom(period(to), 900, slog::Sredinsko, QStringLiteral("To"));
+        d.DodajCelicoZBesedilom(OznakaUre(int(from)), 900, slog::Sredinsko, QStringLiteral("From"));
+        d.DodajCelicoZBesedilom(OznakaUre(int(to)), 900, slog::Sredinsko, QStringLiteral("To"));
         d.DodajCelicoZBesedilom(QString::number(periods), 900, slog::Desno, QStringLiteral("Periods"));
     }
     totalRow();

@@ -17,11 +17,6 @@ bool nothingChosen(const QList<qint64> &ids) {
     return true;
 }
 
-QString periodName(int ura) {
-    const QStringList &codes = core::App().periodCodes;
-    return ura >= 0 && ura < codes.size() && !codes.at(ura).isEmpty() ? codes.at(ura) : QString::number(ura);
-}
-
 struct Forbidden {
     const char *title;
     const char *table;
@@ -160,7 +155,7 @@ std::optional<Dokument> IzpisUrnikov::Prepovedi(VrstaObjekta vrsta, const QList<
                                           QLatin1String(f.key), SeznamId(ids)));
     for (int r = 0; r < rows.rowCount(); ++r) {
         rows.setValue(r, 1, ImeDneva(int(rows.integer(r, QStringLiteral("DAN"), 0))));
-        rows.setValue(r, 2, periodName(int(rows.integer(r, QStringLiteral("URA"), 0))));
+        rows.setValue(r, 2, OznakaUre(int(rows.integer(r, QStringLiteral("URA"), 0))));
     }
     Dokument d;
     d.NovDokument();
@@ -216,7 +211,7 @@ Dokument IzpisUrnikov::analysisList(const QString &title, const QList<ProstaUra>
             d.DodajCelicoZBesedilom(names.value(p.idUcenca), 4600, slog::Besedilo, QStringLiteral("Name"));
             d.DodajCelicoZBesedilom(p.turnus, 900, slog::Sredinsko, QStringLiteral("Turn"));
             d.DodajCelicoZBesedilom(ImeDneva(p.dan), 1700, slog::Besedilo, QStringLiteral("Day"));
-            d.DodajCelicoZBesedilom(p.ura < 0 ? QStringLiteral("ves dan") : periodName(p.ura), 900, slog::Sredinsko,
+            d.DodajCelicoZBesedilom(p.ura < 0 ? QStringLiteral("ves dan") : OznakaUre(p.ura), 900, slog::Sredinsko,
                                     QStringLiteral("Period"));
         }
     return d;
@@ -247,7 +242,7 @@ Dokument IzpisUrnikov::freePupilsGrid(const QList<ProstaUra> &rows, const QList<
             d.DodajCelicoZBesedilom(ImeDneva(dan), SirinaDneva, slog::GlavaTabele, QString(), 1);
         for (int ura = okvir.prvaUra; ura <= okvir.zadnjaUra; ++ura) {
             d.DodajVrstico(QStringLiteral("Period"));
-            d.DodajCelicoZBesedilom(periodName(ura), SirinaStolpcaUr, slog::SredinskoKrepko,
+            d.DodajCelicoZBesedilom(OznakaUre(ura), SirinaStolpcaUr, slog::SredinskoKrepko,
                                     QStringLiteral("PeriodName"), 1);
             for (int dan = 1; dan <= 5; ++dan) {
                 d.DodajCelico(SirinaDneva, 2, QStringLiteral("Day"));

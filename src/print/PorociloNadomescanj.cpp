@@ -1,6 +1,7 @@
 #include "PorociloNadomescanj.h"
 
 #include "Slogi.h"
+#include "UrnikiObjektov.h"
 #include "calendar/Datumi.h"
 #include "core/AppState.h"
 
@@ -10,11 +11,6 @@
 namespace zentrel::print {
 
 namespace {
-
-QString period(int ura) {
-    const QStringList &codes = core::App().periodCodes;
-    return ura >= 0 && ura < codes.size() && !codes.at(ura).isEmpty() ? codes.at(ura) : QString::number(ura);
-}
 
 VrsticaNadomescanja line(qint64 objekt, const UraDneva &u, const Imena &n, const QString &remark) {
     VrsticaNadomescanja v;
@@ -83,7 +79,7 @@ void addBlocks(Dokument &d, const QString &title, const QString &blockTag, const
                 d.DodajCelicoZBesedilom(c.naslov, c.sirina, slog::GlavaTabele, QString(), 1);
         }
         d.DodajVrstico(QStringLiteral("Substitution"));
-        d.DodajCelicoZBesedilom(period(v.ura), columns.first().sirina, slog::Sredinsko, QStringLiteral("Term"));
+        d.DodajCelicoZBesedilom(OznakaUre(v.ura), columns.first().sirina, slog::Sredinsko, QStringLiteral("Term"));
         for (int c = 1; c < columns.size(); ++c)
             d.DodajCelicoZBesedilom(
                 v.*(columns.at(c).polje), columns.at(c).sirina,

@@ -27,11 +27,6 @@ Vsebina vsebinaOf(const UraUrnika &u, VrstaObjekta vrsta) {
     return v;
 }
 
-QString periodCode(const OkvirTedna &okvir, int ura) {
-    return ura >= 0 && ura < okvir.oznakeUr.size() && !okvir.oznakeUr.at(ura).isEmpty() ? okvir.oznakeUr.at(ura)
-                                                                                        : QString::number(ura);
-}
-
 void addHeading(Dokument &d, VrstaObjekta vrsta, const Objekt &o, const OkvirTedna &okvir, bool newPage,
                 const QStringList &turnusi) {
     Tabela &t = d.DodajTabelo(QStringLiteral("Heading"), false, true);
@@ -72,7 +67,7 @@ void addGrid(Dokument &d, VrstaObjekta vrsta, const QList<UraUrnika> &ure, const
     const int rowHeight = std::min(1300, 8600 / std::max(1, okvir.zadnjaUra - okvir.prvaUra + 1));
     for (int ura = okvir.prvaUra; ura <= okvir.zadnjaUra; ++ura) {
         d.DodajVrstico(QStringLiteral("Period")).visina = rowHeight;
-        d.DodajCelicoZBesedilom(periodCode(okvir, ura), SirinaStolpcaUr, slog::SredinskoKrepko,
+        d.DodajCelicoZBesedilom(OznakaUre(ura, okvir.oznakeUr), SirinaStolpcaUr, slog::SredinskoKrepko,
                                 QStringLiteral("PeriodName"), 1);
         for (int dan = 1; dan <= 5; ++dan) {
             // The lessons of the cell, each with the turnusi it is held in.
@@ -185,7 +180,7 @@ void DodajSeznamUr(Dokument &dokument, VrstaObjekta vrsta, const QList<Objekt> &
             dokument.DodajVrstico(QStringLiteral("Lesson"));
             const QList<std::pair<QString, QString>> fields{
                 {o.oznaka, QStringLiteral("Object")},     {u.turnus, QStringLiteral("Turn")},
-                {ImeDneva(u.dan), QStringLiteral("Day")}, {periodCode(okvir, u.ura), QStringLiteral("Period")},
+                {ImeDneva(u.dan), QStringLiteral("Day")}, {OznakaUre(u.ura, okvir.oznakeUr), QStringLiteral("Period")},
                 {u.predmet, QStringLiteral("Subject")},   {u.skupina, QStringLiteral("Group")},
                 {u.ucitelj, QStringLiteral("Teacher")},   {u.enota, QStringLiteral("Unit")},
                 {u.prostor, QStringLiteral("Room")}};

@@ -67,6 +67,10 @@ QString EdninaVrste(VrstaObjekta vrsta) {
     return {};
 }
 
+QString OznakaUre(int ura, const QStringList &oznake) {
+    return ura >= 0 && ura < oznake.size() && !oznake.at(ura).isEmpty() ? oznake.at(ura) : QString::number(ura);
+}
+
 QString SeznamId(const QList<qint64> &ids) {
     QStringList items;
     for (const qint64 id : ids)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/AppState.h"
 #include "db/Connection.h"
 
 #include <QList>
@@ -70,6 +71,10 @@ private:
     db::Connection &m_db;
     qint64 m_urnik;
 };
+
+// The code of a period (URE.OZNAKA, by default those of the open project), or its number when
+// it has none.
+QString OznakaUre(int ura, const QStringList &oznake = core::App().periodCodes);
 
 // "(1,2,3)" for an SQL IN list of identifiers.
 QString SeznamId(const QList<qint64> &ids);
