@@ -1,11 +1,9 @@
 #include "FIzpisOsnovnihNastavitve.h"
 
-#include "FIzbiraTiskalnika.h"
 #include "IzpisIzbirnih.h"
 #include "UrTiskalnik.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
-#include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
 #include "controls/UrMoverBox.h"
 #include "core/AppState.h"
@@ -141,8 +139,7 @@ FIzpisOsnovnihNastavitve::~FIzpisOsnovnihNastavitve() {
 }
 
 void FIzpisOsnovnihNastavitve::TabActivated() {
-    if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
-        bar->Init(IzpisBar, nullptr, {23, 26, 24, 27, 28});
+    AktivirajOrodjarno(IzpisBar);
 }
 
 MoznostiIzpisa FIzpisOsnovnihNastavitve::moznosti() const {
@@ -156,9 +153,8 @@ MoznostiIzpisa FIzpisOsnovnihNastavitve::moznosti() const {
 }
 
 void FIzpisOsnovnihNastavitve::Izhod(int command) {
-    if (command == 19) {
-        FIzbiraTiskalnika dialog(this);
-        if (dialog.exec() == QDialog::Accepted)
+    if (command == ukaz::Tiskalnik) {
+        if (IzberiTiskalnik(this))
             TiskalnikL->setText(VrsticaTiskalnika());
         return;
     }
@@ -169,11 +165,7 @@ bool FIzpisOsnovnihNastavitve::NatisniZares(int command) {
     const std::optional<Dokument> d = m_logic.Izpis(m_set, m_zavihek, moznosti());
     if (!d)
         return false;
-    const print::Izhod izhod = command == 20   ? print::Izhod::Csv
-                               : command == 22 ? print::Izhod::Html
-                               : command == 23 ? print::Izhod::Xml
-                                               : print::Izhod::Predogled;
-    return IzvediIzhod(this, *d, izhod, folderSlot(m_set), d->imePorocila());
+    return IzvediIzhod(this, *d, IzhodUkaza(command), folderSlot(m_set), d->imePorocila());
 }
 
 void RegisterBasicPrintTabs() {

@@ -1,10 +1,8 @@
 #include "FIzpisUrnikovNastavitve.h"
 
-#include "FIzbiraTiskalnika.h"
 #include "UrTiskalnik.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
-#include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
 #include "controls/UrMoverBox.h"
 #include "core/AppState.h"
@@ -23,13 +21,6 @@
 namespace zentrel::print {
 
 namespace {
-
-// Command codes of the printout toolbar (rows 23, 26, 24, 27, 28 of the command table).
-constexpr int kPreview = 18;
-constexpr int kPrinter = 19;
-constexpr int kCsv = 20;
-constexpr int kHtml = 22;
-constexpr int kXml = 23;
 
 db::RowSet objectRows(const QList<Objekt> &objekti) {
     QVector<QVector<QVariant>> rows;
@@ -147,8 +138,7 @@ FIzpisUrnikovNastavitve::~FIzpisUrnikovNastavitve() {
 }
 
 void FIzpisUrnikovNastavitve::TabActivated() {
-    if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
-        bar->Init(IzpisBar, nullptr, {23, 26, 24, 27, 28});
+    AktivirajOrodjarno(IzpisBar);
 }
 
 QString FIzpisUrnikovNastavitve::optionsSection() const {
@@ -199,9 +189,8 @@ QString FIzpisUrnikovNastavitve::defaultName(const QString &separator) const {
 }
 
 void FIzpisUrnikovNastavitve::Izhod(int command) {
-    if (command == kPrinter) {
-        FIzbiraTiskalnika dialog(this);
-        if (dialog.exec() == QDialog::Accepted)
+    if (command == ukaz::Tiskalnik) {
+        if (IzberiTiskalnik(this))
             TiskalnikL->setText(VrsticaTiskalnika());
         return;
     }
@@ -212,7 +201,7 @@ void FIzpisUrnikovNastavitve::Izhod(int command) {
     }
     const bool weeks = m_stran.vsebina == Vsebina::Tedni;
     bool done = false;
-    if (command == kHtml && weeks) {
+    if (command == ukaz::Html && weeks) {
         // The weeks go out as the linked site: the chosen file is its index page.
         const QList<qint64> chosen = ObjektiMov->GetList();
         if (chosen.isEmpty()) {
@@ -230,15 +219,12 @@ void FIzpisUrnikovNastavitve::Izhod(int command) {
             if (chosen.contains(o.id))
                 izbor.objekti << o;
         done = IzvoziUrnike(m_logic->urniki(), izbor, OblikaIzvoza::Html, path);
-    } else if (command == kPreview || command == kCsv || command == kXml || command == kHtml) {
-        const std::optional<Dokument> d = document(weeks && (command == kCsv || command == kXml));
+    } else if (command == ukaz::Predogled || command == ukaz::Csv || command == ukaz::Xml || command == ukaz::Html) {
+        const std::optional<Dokument> d = document(weeks && (command == ukaz::Csv || command == ukaz::Xml));
         if (!d)
             return;
-        const print::Izhod izhod = command == kPreview ? print::Izhod::Predogled
-                                   : command == kCsv   ? print::Izhod::Csv
-                                   : command == kXml   ? print::Izhod::Xml
-                                                       : print::Izhod::Html;
-        done = IzvediIzhod(this, *d, izhod, command == kHtml ? 5 : 4, defaultName(QStringLiteral(" ")));
+        done =
+            IzvediIzhod(this, *d, IzhodUkaza(command), command == ukaz::Html ? 5 : 4, defaultName(QStringLiteral(" ")));
     }
     if (done && weeks && OznaciNatisnjeneCB && OznaciNatisnjeneCB->isChecked())
         m_logic->OznaciNatisnjene(m_stran.vrsta, ObjektiMov->GetList());

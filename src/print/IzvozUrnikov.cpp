@@ -56,22 +56,28 @@ QString ImeIzpisaUrnikov(VrstaObjekta vrsta) {
     return QStringLiteral("Urniki - ") + ImeVrste(vrsta);
 }
 
-Dokument DokumentTednov(UrnikiObjektov &urniki, const IzborUrnikov &izbor) {
+namespace {
+
+using Builder = void (*)(Dokument &, VrstaObjekta, const QList<Objekt> &, const QList<UraUrnika> &, const OkvirTedna &);
+
+// A landscape document of the chosen objects' lessons, laid out by the builder.
+Dokument weeksDocument(UrnikiObjektov &urniki, const IzborUrnikov &izbor, Builder build) {
     Dokument d;
     d.NovDokument(true);
     d.NastaviNaslov(ImeIzpisaUrnikov(izbor.vrsta));
-    DodajTedne(d, izbor.vrsta, izbor.objekti, urniki.Ure(izbor.vrsta, idsOf(izbor.objekti), izbor.turnus),
-               OkvirUrnika(urniki));
+    build(d, izbor.vrsta, izbor.objekti, urniki.Ure(izbor.vrsta, idsOf(izbor.objekti), izbor.turnus),
+          OkvirUrnika(urniki));
     return d;
 }
 
+} // namespace
+
+Dokument DokumentTednov(UrnikiObjektov &urniki, const IzborUrnikov &izbor) {
+    return weeksDocument(urniki, izbor, DodajTedne);
+}
+
 Dokument DokumentSeznamaUr(UrnikiObjektov &urniki, const IzborUrnikov &izbor) {
-    Dokument d;
-    d.NovDokument(true);
-    d.NastaviNaslov(ImeIzpisaUrnikov(izbor.vrsta));
-    DodajSeznamUr(d, izbor.vrsta, izbor.objekti, urniki.Ure(izbor.vrsta, idsOf(izbor.objekti), izbor.turnus),
-                  OkvirUrnika(urniki));
-    return d;
+    return weeksDocument(urniki, izbor, DodajSeznamUr);
 }
 
 bool IzvoziUrnike(UrnikiObjektov &urniki, const IzborUrnikov &izbor, OblikaIzvoza oblika, const QString &pot) {

@@ -1,11 +1,13 @@
 #include "UrTiskalnik.h"
 
+#include "FIzbiraTiskalnika.h"
 #include "Fpreview.h"
 #include "IzvozCsv.h"
 #include "IzvozHtml.h"
 #include "IzvozXml.h"
 #include "UrIzris.h"
 #include "ZapisDatotek.h"
+#include "controls/UrComndBar.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
@@ -128,6 +130,29 @@ bool Natisni(QWidget *parent, const Dokument &dokument, int stran) {
         izris.NarisiStran(painter, page);
     }
     return painter.end();
+}
+
+void AktivirajOrodjarno(controls::UrComndBarClient *client) {
+    if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
+        bar->Init(client, nullptr, {23, 26, 24, 27, 28});
+}
+
+Izhod IzhodUkaza(int command) {
+    switch (command) {
+    case ukaz::Csv:
+        return Izhod::Csv;
+    case ukaz::Html:
+        return Izhod::Html;
+    case ukaz::Xml:
+        return Izhod::Xml;
+    default:
+        return Izhod::Predogled;
+    }
+}
+
+bool IzberiTiskalnik(QWidget *parent) {
+    FIzbiraTiskalnika dialog(parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString ImeIzvoza(QWidget *parent, Izhod izhod, int slot, const QString &privzetoIme) {

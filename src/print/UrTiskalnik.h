@@ -7,6 +7,10 @@
 
 class QWidget;
 
+namespace zentrel::controls {
+class UrComndBarClient;
+}
+
 namespace zentrel::print {
 
 // The program's printer: chosen among the installed printers and "Tiskanje v PDF", which is
@@ -25,6 +29,22 @@ bool Natisni(QWidget *parent, const Dokument &dokument, int stran = 0);
 
 // The outputs of a printout window's toolbar.
 enum class Izhod { Predogled, Csv, Html, Xml };
+
+// The command codes of the printout toolbar: rows 23 ("Tiskalnik", the preview), 26
+// ("Izb. tisk."), 24 ("CSV"), 27 ("HTML") and 28 ("XML") of the command table.
+namespace ukaz {
+constexpr int Predogled = 18;
+constexpr int Tiskalnik = 19;
+constexpr int Csv = 20;
+constexpr int Html = 22;
+constexpr int Xml = 23;
+} // namespace ukaz
+// Hands the command bar to a printout window: the toolbar's five buttons, the client hears them.
+void AktivirajOrodjarno(controls::UrComndBarClient *client);
+// The output of a command of the toolbar (the printer choice has none).
+Izhod IzhodUkaza(int command);
+// Lets the user choose the program's printer; true when he chose one.
+bool IzberiTiskalnik(QWidget *parent);
 
 // Runs an output for the document: the preview (from which the user may print), or an export
 // to a file the user names in the save dialog (starting in the settings' folder `slot`, with

@@ -1,22 +1,28 @@
 #include "controls/UrMoverBox.h"
 #include "core/AppState.h"
 #include "db/MBaza.h"
+#include "print/FIzpisOsnovnihNastavitve.h"
 #include "print/FIzpisUrnikovNastavitve.h"
 #include "print/Fpreview.h"
 #include "print/IzvozUrnikov.h"
 #include "print/Slogi.h"
 #include "print/UrIzris.h"
 #include "print/UrPreview.h"
+#include "print/UrTiskalnik.h"
+#include "shell/SettingsFile.h"
 #include "support/SampleProject.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QtTest>
@@ -232,6 +238,46 @@ private slots:
         sample.messages().clear();
         w.Izhod(18);
         QCOMPARE(sample.messages().texts(), QStringList{QStringLiteral("Ničesar niste izbrali..")});
+    }
+
+    // Each tab shows what its printout uses; a teacher's assignments sum his hours; the forms'
+    // instructions are stored as they were typed.
+    void basicDataWindowChoosesAndPrints() {
+        test::SampleProject sample;
+        core::App().trenutniPredmetnik = 1;
+        core::App().settings.folders[2] = sample.path();
+        {
+            FIzpisOsnovnihNastavitve realisation(10, QStringLiteral("Realizacija"));
+            QVERIFY(realisation.Koledar && realisation.KoledarDo && realisation.PodrobnoCB);
+            QVERIFY(!realisation.IzbiraMov && !realisation.CelUrnikCB && !realisation.MemoE);
+            realisation.PodrobnoCB->setChecked(true);
+        }
+        QCOMPARE(shell::CheckBoxStates(QStringLiteral("[print]"), {false, false, false, false}).value(0), true);
+
+        FIzpisOsnovnihNastavitve teachers(7, QStringLiteral("Razpored učiteljev"));
+        QVERIFY(teachers.IzbiraMov && !teachers.Koledar);
+        QVERIFY(!teachers.NatisniZares(ukaz::Csv));
+        QCOMPARE(sample.messages().texts(), QStringList{QStringLiteral("Ničesar niste izbrali..")});
+        sample.messages().clear();
+        const qint64 teacher =
+            db::ProjectDb().scalar(QStringLiteral("SELECT ID FROM UCITELJI WHERE OZNAKA = 'KošJ'")).toLongLong();
+        QVERIFY(teachers.IzbiraMov->MoveRight(teacher));
+        AnswerFileDialog(QStringLiteral("razpored"));
+        QVERIFY(teachers.NatisniZares(ukaz::Csv));
+        const QString csv = QString::fromUtf8(test::ReadFile(sample.file(QStringLiteral("razpored.csv"))));
+        QVERIFY(csv.contains(QStringLiteral("Ucitelj;Enota;Predmet;Prostor;Turnus;Število ur;Dol;Ur/dol\r\n"
+                                            "Košir Jelka;3.a;")));
+        QVERIFY(csv.contains(QStringLiteral("Skupaj;;;;;22;;\r\n"))); // her 22 periods a week in each turnus
+        QCOMPARE(sample.messages().texts(), QStringList{QStringLiteral("Izvoz je zaključen.")});
+
+        FIzpisOsnovnihNastavitve forms(7, QStringLiteral("Obrazci za izbiro"));
+        QVERIFY(forms.MemoE && forms.IzbiraMov);
+        const QString text = QStringLiteral("Izberi dva predmeta; O'Neil ''ne'' \"sme\"\nDrugo vrstico");
+        forms.MemoE->setPlainText(text);
+        forms.ShraniNavodilaB->click();
+        QCOMPARE(
+            db::ProjectDb().scalar(QStringLiteral("SELECT NAVODILO_IZBIRA FROM PREDMETNIKI WHERE ID = 1")).toString(),
+            text);
     }
 
     void withoutATimetableNothingIsPrinted() {
