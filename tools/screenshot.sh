@@ -98,12 +98,17 @@ if [ -n "$all" ]; then
     name=$(slug "$i")
     area "$all/$name.png" "&Izpisi/$i"
   done
-  # Printouts and exports, with the sample's first timetable as the current one: every tab of
-  # the timetable printouts, the preview of the classes' weeks (F5), a page of the classes'
-  # PDF as pdftoppm renders it, and the HTML site's index and a class's page (also as a phone
-  # shows it) as headless Chromium shows them.
+  # Printouts and exports, with the sample's curriculum, first timetable and turnus current:
+  # every tab of the printout areas, the preview of the classes' weeks (F5), a page of the
+  # classes' PDF as pdftoppm renders it, and the HTML site's index and a class's page (also as a
+  # phone shows it) as headless Chromium shows them.
   printf '[arrangement]\n1\n[timetable]\n1\n[turn]\n1\n' > "$home/zn.INI"
   tabs izpis-urnikov "&Izpisi/Izpis &urnikov"
+  # Every tab of the other printout areas; the second shot of each (F5) is its preview.
+  tabs izpis-osnovnih-podatkov "&Izpisi/Izpis &osnovnih podatkov"
+  tabs izpis-razporedov "&Izpisi/Izpis &razporedov"
+  tabs izpis-spremljanja "&Izpisi/Izpis &spremljanja"
+  tabs izpis-realizacije "&Izpisi/Izpis r&ealizacije"
   shot "$all/izpis-urnikov/predogled.png" "&Izpisi/Izpis &urnikov" 1 3000 "F5" >/dev/null
   exports=$home/izvoz
   mkdir -p "$exports"

@@ -43,11 +43,13 @@ struct Vrstica {
 };
 
 // A table: rows stacked. A table that must not be split starts on a new page when the page is
-// already past half; one with novaStran always starts a page.
+// already past half; one with novaStran always starts a page; one kept together (drziSkupaj)
+// starts a page only when it does not fit below but fits a page of its own.
 struct Tabela {
     bool obroba = false;
     bool nedeljiva = false;
     bool novaStran = false;
+    bool drziSkupaj = false;
     QString naslov;
     QString oznaka;
     QList<Vrstica> vrstice;

@@ -45,7 +45,7 @@ void addKind(Dokument &d, db::Connection &c, const Kind &k, const QDate &od, con
                 totalRow();
             current = id;
             total = 0;
-            d.DodajTabelo(QStringLiteral("Absent"), true, true);
+            d.DodajTabelo(QStringLiteral("Absent"), true).drziSkupaj = true;
             d.DodajVrstico();
             d.DodajCelicoZBesedilom(rows.text(r, QStringLiteral("OBJEKT")).simplified(), 4800, slog::Krepko,
                                     QStringLiteral("Name"), 1);

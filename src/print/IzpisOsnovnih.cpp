@@ -60,7 +60,16 @@ IzbiraIzpisa IzpisOsnovnih::Izbira(int set, const QString &zavihek) {
     return p ? p->izbira : IzbiraIzpisa::Nic;
 }
 
+bool IzpisOsnovnih::PotrebujePredmetnik(int set, const QString &zavihek) {
+    const SeznamOsnovnih *s = NajdiSeznam(set, zavihek);
+    return set == 7 || (s && s->sql.contains(QStringLiteral(":predmetnik")));
+}
+
 std::optional<Dokument> IzpisOsnovnih::Izpis(int set, const QString &zavihek, const MoznostiIzpisa &m) {
+    if (m_predmetnik < 0 && PotrebujePredmetnik(set, zavihek)) {
+        core::ShowMessage(core::MsgWarning, QStringLiteral("Ni izbranega razporeda."));
+        return std::nullopt;
+    }
     const IzbiraIzpisa izbira = Izbira(set, zavihek);
     if ((izbira == IzbiraIzpisa::Enote || izbira == IzbiraIzpisa::Ucitelji) && m.izbrani.isEmpty()) {
         core::ShowMessage(core::MsgWarning, QStringLiteral("Ničesar niste izbrali.."));

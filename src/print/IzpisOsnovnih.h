@@ -32,8 +32,11 @@ public:
     // The tabs of page sets 6, 7, 9 and 10 that have a printout.
     static bool ImaIzpis(int set, const QString &zavihek);
     static IzbiraIzpisa Izbira(int set, const QString &zavihek);
+    // Whether the printout belongs to the current curriculum (it is refused without one).
+    static bool PotrebujePredmetnik(int set, const QString &zavihek);
     // The document of a tab; empty when nothing is chosen where a choice is needed
-    // ("Ničesar niste izbrali..") or the tab has no printout.
+    // ("Ničesar niste izbrali.."), without a current curriculum where one is needed
+    // ("Ni izbranega razporeda."), or when the tab has no printout.
     std::optional<Dokument> Izpis(int set, const QString &zavihek, const MoznostiIzpisa &moznosti);
 
 private:

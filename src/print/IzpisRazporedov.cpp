@@ -68,7 +68,7 @@ Dokument PredmetiVPredmetnikih(db::Connection &c, qint64 predmetnik) {
                         "PP.ID_SKUPINE_PREDMETOV LEFT JOIN TURNUSI T ON T.ID = PP.ID_TURNUSA WHERE PP.ID_PROGRAMA = ? "
                         "ORDER BY SP.OZNAKA COLLATE SLOVENSKO, T.OZNAKA COLLATE SLOVENSKO"),
                     {programmes.integer(p, QStringLiteral("ID"))});
-        d.DodajTabelo(QStringLiteral("Programme"), true, true);
+        d.DodajTabelo(QStringLiteral("Programme"), true).drziSkupaj = true;
         d.DodajVrstico();
         d.DodajCelicoZBesedilom(programmes.text(p, QStringLiteral("OZNAKA")) + QStringLiteral(" - ") +
                                     programmes.text(p, QStringLiteral("IME")),
@@ -179,7 +179,7 @@ Dokument RazporedUciteljev(db::Connection &c, qint64 predmetnik, const QList<qin
             closeBlock();
             current = teacher;
             total = 0;
-            d.DodajTabelo(QStringLiteral("Teacher"), true, true);
+            d.DodajTabelo(QStringLiteral("Teacher"), true).drziSkupaj = true;
             row(d, QString(),
                 {{QStringLiteral("Ucitelj"), 2600, {}},
                  {QStringLiteral("Enota"), 1800, {}},

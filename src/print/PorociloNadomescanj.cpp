@@ -71,7 +71,7 @@ void addBlocks(Dokument &d, const QString &title, const QString &blockTag, const
     for (int i = 0; i < lines.size(); ++i) {
         const VrsticaNadomescanja &v = lines.at(i);
         if (i == 0 || lines.at(i - 1).objekt != v.objekt) {
-            d.DodajTabelo(blockTag, true, true);
+            d.DodajTabelo(blockTag, true).drziSkupaj = true;
             d.DodajVrstico();
             d.DodajCelicoZBesedilom(name(v.objekt), 9000, slog::Krepko, QStringLiteral("Name"), 1);
             d.DodajVrstico();

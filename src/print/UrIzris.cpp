@@ -91,9 +91,12 @@ void UrIzris::layout() {
     for (int t = 0; t < m_doc.tabele().size(); ++t) {
         const Tabela &tabela = m_doc.tabele().at(t);
         const double height = tableHeight(tabela);
+        const bool fitsAPage = height <= bottom - top;
         if (y > top && tabela.novaStran)
             newPage();
-        else if (y > top && tabela.nedeljiva && (y > half || (y + height > bottom && height <= bottom - top)))
+        else if (y > top && tabela.nedeljiva && y > half)
+            newPage();
+        else if (y > top && (tabela.nedeljiva || tabela.drziSkupaj) && y + height > bottom && fitsAPage)
             newPage();
         // A list's caption row: its cells carry the caption format.
         const bool caption = tabela.vrstice.size() > 1 && !tabela.vrstice.first().celice.isEmpty() &&

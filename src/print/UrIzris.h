@@ -19,9 +19,10 @@ inline constexpr double VisinaNoge = 360; // the footer line under the content
 // painter to its device (printer, PDF, preview), so that every device shows the same pages.
 //
 // Pagination: tables follow one another; a table marked novaStran opens a page; a table marked
-// not to be split opens a page when the running position is past half of the page, or when it
-// would not fit below it but would on a page of its own; other tables break between rows, and a
-// list repeats its caption row on the next page.
+// not to be split opens a page when the running position is past half of the page; such a table
+// and one kept together also open a page when they would not fit below but would on a page of
+// their own; other tables break between rows, and a list repeats its caption row on the next
+// page.
 class UrIzris {
 public:
     explicit UrIzris(const Dokument &dokument);

@@ -150,7 +150,10 @@ TEST_F(SmallSchoolDay, DailyReportDocumentAndItsRefusals) {
     m.datum = QDate(2026, 9, 9);
     EXPECT_TRUE(QString::fromUtf8(IzvoziCSV(*logic.Izpis(10, QStringLiteral("Sproščene ure"), m)))
                     .contains(QStringLiteral("Razlog: Dan šole")));
-    // A class printout with no class chosen.
+    // A class printout with no class chosen; a curriculum's printout without a curriculum.
     EXPECT_FALSE(logic.Izpis(7, QStringLiteral("Razpored enot"), m));
-    EXPECT_EQ(project.messages().texts(), QStringList{QStringLiteral("Ničesar niste izbrali..")});
+    EXPECT_FALSE(IzpisOsnovnih(project.db(), -1).Izpis(6, QStringLiteral("Učenci skupin"), m));
+    EXPECT_TRUE(IzpisOsnovnih(project.db(), -1).Izpis(6, QStringLiteral("Prostori"), m));
+    EXPECT_EQ(project.messages().texts(),
+              QStringList({QStringLiteral("Ničesar niste izbrali.."), QStringLiteral("Ni izbranega razporeda.")}));
 }

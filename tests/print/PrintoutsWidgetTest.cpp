@@ -148,8 +148,14 @@ private slots:
         d.DodajTabelo().novaStran = true;
         d.DodajVrstico();
         d.DodajCelicoZBesedilom(QStringLiteral("Nova stran"), 3000, slog::Krepko);
+        // Kept together: stays below while it fits, moves to the next page when it does not.
+        d.DodajTabelo().drziSkupaj = true;
+        d.DodajVrstico();
+        d.DodajCelicoZBesedilom(QStringLiteral("Skupaj 1"), 3000, slog::Krepko);
+        d.DodajTabeloIzPoizvedbe(Rows(52), {{QStringLiteral("Oznaka"), 1600, slog::Besedilo, {}, {}}}).drziSkupaj =
+            true;
         const UrIzris izris(d);
-        QCOMPARE(izris.SteviloStrani(), 4);
+        QCOMPARE(izris.SteviloStrani(), 5);
         QTemporaryDir folder;
         const QByteArray pdf = NarisiPdf(d);
         const QString second = PageText(pdf, folder.path(), 2);
@@ -158,11 +164,15 @@ private slots:
         QVERIFY(second.contains(QStringLiteral("Oznaka")));
         QVERIFY(second.contains(QStringLiteral("R95")));
         QVERIFY(!second.contains(QStringLiteral("Nedeljiva")));
-        QVERIFY(second.contains(QStringLiteral("Seznam Šol - stran 2 od 4")));
+        QVERIFY(second.contains(QStringLiteral("Seznam Šol - stran 2 od 5")));
         QVERIFY(PageText(pdf, folder.path(), 1).contains(QStringLiteral("R1 ")));
         QVERIFY(PageText(pdf, folder.path(), 3).contains(QStringLiteral("Nedeljiva")));
         QVERIFY(!PageText(pdf, folder.path(), 3).contains(QStringLiteral("Nova stran")));
-        QVERIFY(PageText(pdf, folder.path(), 4).contains(QStringLiteral("Nova stran")));
+        const QString fourth = PageText(pdf, folder.path(), 4);
+        QVERIFY(fourth.contains(QStringLiteral("Nova stran")) && fourth.contains(QStringLiteral("Skupaj 1")));
+        QVERIFY(!fourth.contains(QStringLiteral("R52")));
+        QVERIFY(PageText(pdf, folder.path(), 5).contains(QRegularExpression(QStringLiteral("\\bR1\\b"))));
+        QVERIFY(PageText(pdf, folder.path(), 5).contains(QStringLiteral("R52")));
     }
 
     void previewZoomsTurnsPagesAndPrintsAll() {
