@@ -48,19 +48,18 @@ const std::map<QString, Command> &fileCommands() {
 }
 
 int printUsage() {
-    QTextStream(stderr)
-        << "Uporaba: zentrel-cli UKAZ ...\n"
-           "  create POT            nov projekt\n"
-           "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
-           "  compact POT           skrči projekt\n"
-           "  ensure-sample         primer.znt v mapi dokumentov\n"
-           "  sample POT [--classes-per-grade N] [--seed S]\n"
-           "                        vzorčna šola OŠ Primer\n"
-           "  construct PROJEKT [...]  samodejno sestavi urnik\n"
-           "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
-           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
-           "  export PROJEKT --kind ... --format ... IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
-           "  make-defaults POT     tovarniška privzeta baza\n";
+    QTextStream(stderr) << "Uporaba: zentrel-cli UKAZ ...\n"
+                           "  create POT            nov projekt\n"
+                           "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
+                           "  compact POT           skrči projekt\n"
+                           "  ensure-sample         primer.znt v mapi dokumentov\n"
+                           "  sample POT [--classes-per-grade N] [--seed S]\n"
+                           "                        vzorčna šola OŠ Primer\n"
+                           "  construct PROJEKT [...]  samodejno sestavi urnik\n"
+                           "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
+                           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
+                           "  export PROJEKT [...] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
+                           "  make-defaults POT     tovarniška privzeta baza\n";
     return 1;
 }
 
