@@ -4,6 +4,7 @@
 #include "print/ExportCommand.h"
 #include "print/UrIzris.h"
 #include "sample/SampleCommand.h"
+#include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
 #include "timetable/ConstructCommand.h"
@@ -33,6 +34,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
         {QStringLiteral("day"), calendar::RunDayCommand},
         {QStringLiteral("export"), print::RunExportCommand},
+        {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
     return commands;
 }
@@ -59,7 +61,8 @@ int printUsage() {
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
                            "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
                            "  export PROJEKT [...] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
-                           "  make-defaults POT     tovarniška privzeta baza\n";
+                           "  make-defaults POT     tovarniška privzeta baza\n"
+                           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;
 }
 
