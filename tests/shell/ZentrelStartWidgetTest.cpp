@@ -66,7 +66,7 @@ private slots:
         QVERIFY(!QFile::exists(home.file("ni.png")));
         // So does an item that is not available (an area without windows in this program).
         QCOMPARE(run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu",
-                            "&Izpisi/Izpis r&ealizacije", project}),
+                            "&Urejanje/&Spremljanje", project}),
                  2);
     }
 };
