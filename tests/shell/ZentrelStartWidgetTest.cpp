@@ -65,8 +65,8 @@ private slots:
             run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu", "&Datoteka/Ni take", project}), 2);
         QVERIFY(!QFile::exists(home.file("ni.png")));
         // So does an item that is not available (an area without windows in this program).
-        QCOMPARE(run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu",
-                            "&Urejanje/&Spremljanje", project}),
+        QCOMPARE(run(home,
+                     {"--screenshot-out", home.file("ni.png"), "--screenshot-menu", "&Urejanje/&Spremljanje", project}),
                  2);
     }
 };
