@@ -1,4 +1,6 @@
+#include "basicdata/LoadCommand.h"
 #include "calendar/DayCommand.h"
+#include "calendar/SubstitutesCommand.h"
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "print/ExportCommand.h"
@@ -32,8 +34,10 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("load"), basicdata::RunLoadCommand},
         {QStringLiteral("day"), calendar::RunDayCommand},
         {QStringLiteral("export"), print::RunExportCommand},
+        {QStringLiteral("substitutes"), calendar::RunSubstitutesCommand},
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
     return commands;
@@ -50,19 +54,22 @@ const std::map<QString, Command> &fileCommands() {
 }
 
 int printUsage() {
-    QTextStream(stderr) << "Uporaba: zentrel-cli UKAZ ...\n"
-                           "  create POT            nov projekt\n"
-                           "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
-                           "  compact POT           skrči projekt\n"
-                           "  ensure-sample         primer.znt v mapi dokumentov\n"
-                           "  sample POT [--classes-per-grade N] [--seed S]\n"
-                           "                        vzorčna šola OŠ Primer\n"
-                           "  construct PROJEKT [...]  samodejno sestavi urnik\n"
-                           "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
-                           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
-                           "  export PROJEKT [...] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
-                           "  make-defaults POT     tovarniška privzeta baza\n"
-                           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
+    QTextStream(stderr)
+        << "Uporaba: zentrel-cli UKAZ ...\n"
+           "  create POT            nov projekt\n"
+           "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
+           "  compact POT           skrči projekt\n"
+           "  ensure-sample         primer.znt v mapi dokumentov\n"
+           "  sample POT [--classes-per-grade N] [--seed S]\n"
+           "                        vzorčna šola OŠ Primer\n"
+           "  construct PROJEKT [...]  samodejno sestavi urnik\n"
+           "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
+           "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
+           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
+           "  export PROJEKT [...] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
+           "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
+           "  make-defaults POT     tovarniška privzeta baza\n"
+           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;
 }
 
