@@ -47,7 +47,9 @@ struct NerazporejenoPredavanje {
     // The rules no move of another lesson changes (frame, forbidden periods, fixed lessons) leave
     // fewer days or cells than the unit needs: no timetable can hold it.
     bool nemogoce = false;
-    QString opis; // the reason in one sentence, as the program shows it
+    // The reason in a sentence, as the program shows it; a second one names a class of the unit
+    // whose frame cannot hold all its lessons (ManjkajoceUreOddelka).
+    QString opis;
 };
 
 // The analysis of every unit that has periods left to place (Remaining above 0 or periods given

@@ -53,6 +53,63 @@ void Sestavljalnik::obnovi(const Oznaka &o) {
     m_nerazporejene = o.nerazporejene;
 }
 
+Sestavljalnik::Oznaka Sestavljalnik::ZacniPoskus() {
+    m_belezi = true;
+    return posnetek();
+}
+
+void Sestavljalnik::PrekliciPoskus(const Oznaka &o) {
+    obnovi(o);
+    PotrdiPoskus();
+}
+
+void Sestavljalnik::PotrdiPoskus() {
+    m_dnevnik.clear();
+    m_belezi = false;
+}
+
+void Sestavljalnik::ZgostiTermine() {
+    std::vector<int> novi(m.termini.size(), 0);
+    std::vector<Termin> ohranjeni(1);
+    for (size_t t = 1; t < m.termini.size(); ++t) {
+        if (m.termini[t].dan == 0 && m.termini[t].tip == QLatin1String("x"))
+            continue;
+        novi[t] = int(ohranjeni.size());
+        ohranjeni.push_back(std::move(m.termini[t]));
+    }
+    m.termini = std::move(ohranjeni);
+    // Only periods in use are entered in the grids, and every one of them is kept.
+    auto preslikaj = [&](int &celica) {
+        if (celica >= 1)
+            celica = novi[size_t(celica)];
+    };
+    for (auto &s : m.skupineOddelkov)
+        for (auto &vrstica : s.zasedenost.cells)
+            for (int &c : vrstica)
+                preslikaj(c);
+    for (auto &o : m.oddelki)
+        for (auto &vrstica : o.zasedenost.cells)
+            for (int &c : vrstica)
+                preslikaj(c);
+    for (auto &u : m.ucitelji)
+        for (auto &vrstica : u.zasedenost.cells)
+            for (ZasedbaCelice &c : vrstica)
+                preslikaj(c.termin);
+    for (auto &r : m.prostori)
+        for (auto &vrstica : r.zasedenost.cells)
+            for (ZasedbaCelice &c : vrstica)
+                preslikaj(c.termin);
+}
+
+void Sestavljalnik::NaloziStanje(const ModelUrnika &stanje) {
+    m = stanje;
+    m_nerazporejene = 0;
+    for (const Predavanje &p : m.predavanja)
+        m_nerazporejene += std::max(0, p.preostalo) + p.nerazporejeno;
+    zgradiIndekse();
+    razveljaviVse();
+}
+
 // Only periods the user did not fix ("s") of units placed period by period may move; lessons of
 // units that are placed only by hand (difficulty 0) never move.
 bool Sestavljalnik::odstranljiv(int t) const {
