@@ -269,4 +269,42 @@ std::vector<NerazporejenoPredavanje> AnalizirajNerazporejene(const ModelUrnika &
     return seznam;
 }
 
+NeizogibnoNerazporejeno Neizogibno(const ModelUrnika &m, const PripravaUrnika &priprava) {
+    NeizogibnoNerazporejeno n;
+    int nemogocih = 0;
+    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
+        const Predavanje &p = m.predavanja[size_t(u)];
+        const int ur = std::max(0, p.preostalo) + p.nerazporejeno;
+        if (ur > 0 && AnalizirajPredavanje(m, priprava, u).nemogoce) {
+            n.predavanja.push_back(u);
+            nemogocih += ur;
+        }
+    }
+    // Classes that share no unit miss their periods each on its own.
+    int okvirji = 0;
+    std::vector<char> steta(m.predavanja.size(), 0);
+    for (int o = 1; o <= m.steviloOddelkov(); ++o) {
+        const int manjka = ManjkajoceUreOddelka(m, priprava, o);
+        if (manjka == 0)
+            continue;
+        n.oddelki.emplace_back(o, manjka);
+        std::vector<int> enote;
+        bool deli = false;
+        for (int u = 1; u <= m.steviloPredavanj(); ++u) {
+            const auto &odd = m.oddelkiPredavanja(u);
+            if (std::find(odd.begin() + 1, odd.end(), o) != odd.end()) {
+                deli |= steta[size_t(u)] != 0;
+                enote.push_back(u);
+            }
+        }
+        if (deli)
+            continue;
+        okvirji += manjka;
+        for (int u : enote)
+            steta[size_t(u)] = 1;
+    }
+    n.ur = std::max(nemogocih, okvirji);
+    return n;
+}
+
 } // namespace zentrel::timetable

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace zentrel::timetable {
@@ -58,6 +59,15 @@ std::vector<NerazporejenoPredavanje> AnalizirajNerazporejene(const ModelUrnika &
 
 // The analysis of one unit, whatever its periods left.
 NerazporejenoPredavanje AnalizirajPredavanje(const ModelUrnika &m, const PripravaUrnika &priprava, int u);
+
+// What no construction can place, as the fixed rules show it before any search.
+struct NeizogibnoNerazporejeno {
+    std::vector<int> predavanja;              // units the fixed rules keep out (nemogoce)
+    std::vector<std::pair<int, int>> oddelki; // classes whose frame cannot hold all their lessons, and by how many
+    int ur = 0; // periods left unplaced in any timetable (a lower bound): those of the units, or more, what
+                // the frames of classes that share no unit miss
+};
+NeizogibnoNerazporejeno Neizogibno(const ModelUrnika &m, const PripravaUrnika &priprava);
 
 // "1a MAT": the class group and subject of a unit.
 QString OznakaPredavanja(const ModelUrnika &m, int u);

@@ -1,6 +1,7 @@
 #include "DokoncanjeUrnika.h"
 
 #include "AnalizaNerazporejenih.h"
+#include "IzboljsevanjeUrnika.h"
 #include "PravilaCelice.h"
 #include "StaticnaPravila.h"
 #include "core/Messages.h"
@@ -13,33 +14,13 @@ using namespace pravila;
 
 namespace {
 
-// Steps without a better state after which each phase ends.
-constexpr int MejaRazporejanja = 300000;
-constexpr int MejaIzboljsevanja = 10000;
-// The weights of the improvement: a subject twice on one day counts as three idle periods of a
-// teacher, an idle period of a class as two.
-constexpr int UtezPonovitve = 3;
-constexpr int UtezOddelka = 2;
+// Steps without a better state after which the search for places ends, and the share of the
+// step's time it may take (the rest is for improving).
+constexpr int MejaRazporejanja = 100000;
+constexpr double DelezRazporejanja = 0.8;
 // Restarts of the rounds, within this share of the step's time.
 constexpr int Ponovitev = 8;
 constexpr double DelezPonovitev = 0.3;
-
-// A measure now at `zdaj` may change by `razlika` when it falls or stays within `meja`.
-bool Dovoljeno(int zdaj, int razlika, int meja) {
-    return razlika <= 0 || zdaj + razlika <= meja;
-}
-
-int Biti(int ura, int dolzina) {
-    return ((1 << dolzina) - 1) << ura;
-}
-
-// The change of idle periods of one day mask or two, when the bits `bit0` of day dan0 (already
-// taken out of maska0) go to `bit1` of day dan1 (maska1 is that day's mask).
-int RazlikaLukenj(int maska0, int maska1, bool istiDan, int bit0, int bit1) {
-    if (istiDan)
-        return LuknjeDneva(maska0 | bit1) - LuknjeDneva(maska0 | bit0);
-    return LuknjeDneva(maska0) + LuknjeDneva(maska1 | bit1) - LuknjeDneva(maska0 | bit0) - LuknjeDneva(maska1);
-}
 
 } // namespace
 
@@ -49,11 +30,7 @@ DokoncanjeUrnika::DokoncanjeUrnika(ModelUrnika &model, PripravaUrnika &priprava,
     m_tabu.assign(m.predavanja.size() * StDni, 0);
     m_postavljen.assign(m.predavanja.size() * StDni, -100);
     m_utez.assign(m.predavanja.size(), 1.0);
-    m_sorodna.assign(m.predavanja.size(), {});
-    for (const auto &[u, v] : SorodnaPredavanja(m)) {
-        m_sorodna[size_t(u)].push_back(v);
-        m_sorodna[size_t(v)].push_back(u);
-    }
+    m_sorodna = SorodnaPredavanja(m);
 }
 
 bool DokoncanjeUrnika::tece() const {
@@ -65,35 +42,12 @@ void DokoncanjeUrnika::obvesti() {
         korak();
 }
 
-std::vector<int> DokoncanjeUrnika::terminiBloka(int u, int dan) const {
-    std::vector<int> termini;
-    const auto &odd = m.oddelkiPredavanja(u);
-    if (odd.size() < 2)
-        return termini;
-    for (int ura = 0; ura < StUr; ++ura) {
-        const int t = m.oddelki[size_t(odd[1])].zasedenost(dan, ura);
-        if (t >= 1 && m.termini[size_t(t)].predavanje == u)
-            termini.push_back(t);
-    }
-    return termini;
-}
-
-bool DokoncanjeUrnika::premakljiv(int u, int dan) const {
-    const Predavanje &p = m.predavanja[size_t(u)];
-    if (p.skupinaOddelkov < 1 || p.zahtevnost == 0)
-        return false;
-    for (int t : terminiBloka(u, dan))
-        if (m.termini[size_t(t)].tip == QLatin1String("s"))
-            return false;
-    return true;
-}
-
 bool DokoncanjeUrnika::dodajOviro(int t, int dan, std::vector<Blok> &bloki) const {
     const int v = m.termini[size_t(t)].predavanje;
     for (const Blok &b : bloki)
         if (b.predavanje == v && b.dan == dan)
             return true;
-    if (!premakljiv(v, dan))
+    if (!BlokPremakljiv(m, v, dan))
         return false;
     bloki.push_back({v, dan});
     return true;
@@ -164,7 +118,7 @@ bool DokoncanjeUrnika::ovire(const Kos &k, int dan, int ura, std::vector<Blok> &
                     const int t = r.zasedenost(dan, q).termin;
                     if (t < 1 || vBlokih(t)) {
                         ++prostih;
-                    } else if (premakljiv(m.termini[size_t(t)].predavanje, dan)) {
+                    } else if (BlokPremakljiv(m, m.termini[size_t(t)].predavanje, dan)) {
                         const double cena = cenaBloka(m.termini[size_t(t)].predavanje, dan);
                         if (izbran == 0 || cena < najcenejsi) {
                             najcenejsi = cena;
@@ -182,7 +136,7 @@ bool DokoncanjeUrnika::ovire(const Kos &k, int dan, int ura, std::vector<Blok> &
 }
 
 double DokoncanjeUrnika::cenaBloka(int u, int dan) const {
-    double cena = (double(terminiBloka(u, dan).size()) + 0.5) * m_utez[size_t(u)];
+    double cena = (double(m.terminiNaDan(u, dan).size()) + 0.5) * m_utez[size_t(u)];
     // A block placed a moment ago is not taken out again at once.
     if (m_korak - m_postavljen[size_t(u) * StDni + size_t(dan)] < 5)
         cena += 3;
@@ -220,7 +174,7 @@ bool DokoncanjeUrnika::postaviKos(size_t i) {
         const Kandidat &kand = kandidati[c];
         const Sestavljalnik::Oznaka oznaka = m_s.ZacniPoskus();
         for (const Blok &b : kand.bloki)
-            for (int t : terminiBloka(b.predavanje, b.dan))
+            for (int t : m.terminiNaDan(b.predavanje, b.dan))
                 m_s.OdstraniTermin(t);
         if (!m_s.Postavi(k.predavanje, kand.dan, kand.ura, k.dolzina)) {
             m_s.PrekliciPoskus(oznaka);
@@ -254,8 +208,9 @@ void DokoncanjeUrnika::razporedi() {
     ModelUrnika najboljsi = m;
     std::vector<Kos> najboljsiKosi = m_kosi;
     int najmanj = m_s.nerazporejeneUre();
-    for (int brezNapredka = 0;
-         !m_kosi.empty() && tece() && brezNapredka < MejaRazporejanja && m_s.nerazporejeneUre() > m_spodnjaMeja;) {
+    for (int brezNapredka = 0; !m_kosi.empty() && tece() &&
+                               m_ura.elapsed() < qint64(casovnaOmejitev * 1000 * DelezRazporejanja) &&
+                               brezNapredka < MejaRazporejanja && m_s.nerazporejeneUre() > m_spodnjaMeja;) {
         ++m_korak;
         postaviKos(size_t(m_rng() % m_kosi.size()));
         if (m_korak % 1000 == 0)
@@ -284,127 +239,14 @@ void DokoncanjeUrnika::razporedi() {
     }
 }
 
-int DokoncanjeUrnika::spodnjaMeja() {
-    int nemogocih = 0;
-    for (int u : m_nemogoca)
-        nemogocih += std::max(0, m.predavanja[size_t(u)].preostalo);
-    // Classes that share no unit miss their periods each on its own.
-    int okvirji = 0;
-    std::vector<char> steta(m.predavanja.size(), 0);
-    for (int o = 1; o <= m.steviloOddelkov(); ++o) {
-        const int manjka = ManjkajoceUreOddelka(m, m_priprava, o);
-        if (manjka == 0)
-            continue;
-        core::ShowMessage(core::MsgStatus,
-                          QStringLiteral("Okvir oddelka # ne more sprejeti vseh njegovih ur (manjka #)."),
-                          m.oddelki[size_t(o)].oznaka, manjka);
-        bool deli = false;
-        std::vector<int> enote;
-        for (int u = 1; u <= m.steviloPredavanj(); ++u) {
-            const auto &odd = m.oddelkiPredavanja(u);
-            if (std::find(odd.begin() + 1, odd.end(), o) != odd.end()) {
-                deli |= steta[size_t(u)] != 0;
-                enote.push_back(u);
-            }
-        }
-        if (deli)
-            continue;
-        okvirji += manjka;
-        for (int u : enote)
-            steta[size_t(u)] = 1;
-    }
-    return std::max(nemogocih, okvirji);
-}
-
-int DokoncanjeUrnika::razlikaPonovitev(int u, int dan0, int dan1) const {
-    int razlika = 0;
-    for (int v : m_sorodna[size_t(u)])
-        razlika += (m.imaTerminNaDan(v, dan1) ? 1 : 0) - (m.imaTerminNaDan(v, dan0) ? 1 : 0);
-    return razlika;
-}
-
 void DokoncanjeUrnika::izboljsaj() {
     m_izboljsuje = true;
-    std::vector<int> enote;
-    for (int u = 1; u <= m.steviloPredavanj(); ++u)
-        if (m.predavanja[size_t(u)].skupinaOddelkov >= 1 && m.predavanja[size_t(u)].zahtevnost != 0)
-            enote.push_back(u);
-    if (enote.empty())
-        return;
-    KakovostUrnika trenutna = Kakovost(m);
-    for (int brezNapredka = 0; tece() && brezNapredka < MejaIzboljsevanja;) {
-        ++m_korak;
-        ++brezNapredka;
-        obvesti();
-        const int u = enote[m_rng() % enote.size()];
-        const int dan0 = int(m_rng() % 5) + 1;
-        const std::vector<int> termini = terminiBloka(u, dan0);
-        if (termini.empty() || !premakljiv(u, dan0))
-            continue;
-        const int ura0 = m.termini[size_t(termini.front())].ura;
-        const int dolzina = int(termini.size());
-        if (m.termini[size_t(termini.back())].ura != ura0 + dolzina - 1)
-            continue; // a day placed by hand in pieces is left as it is
-        const Predavanje &p = m.predavanja[size_t(u)];
-        const auto &odd = m.oddelkiPredavanja(u);
-        const Sestavljalnik::Oznaka oznaka = m_s.ZacniPoskus();
-        for (int t : termini)
-            m_s.OdstraniTermin(t);
-        int najboljsa = 1, najDan = 0, najUra = 0, enakih = 0; // only moves that worsen nothing
-        KakovostUrnika najRazlika;
-        for (int dan = 1; dan <= 5; ++dan) {
-            if (dan != dan0 && m.imaTerminNaDan(u, dan))
-                continue;
-            for (int ura = 0; ura + dolzina <= StUr; ++ura) {
-                if ((dan == dan0 && ura == ura0) || !BlokUstreza(m, m_priprava, u, dan, ura, dolzina, m_sobe))
-                    continue;
-                const int bit0 = Biti(ura0, dolzina), bit1 = Biti(ura, dolzina);
-                int ucitelji = 0, oddelki = 0;
-                for (int j = 1; j <= p.steviloIzvajalcev(); ++j)
-                    if (p.izvajalci[size_t(j)].ucitelj >= 1) {
-                        const UciteljUrnika &t = m.ucitelji[size_t(p.izvajalci[size_t(j)].ucitelj)];
-                        ucitelji += RazlikaLukenj(t.zasedeneUre[dan0], t.zasedeneUre[dan], dan == dan0, bit0, bit1);
-                    }
-                for (size_t c = 1; c < odd.size(); ++c)
-                    oddelki += RazlikaLukenj(ZasedeneUreOddelka(m, odd[c], dan0), ZasedeneUreOddelka(m, odd[c], dan),
-                                             dan == dan0, bit0, bit1);
-                // No measure grows above what it was when the step started (above that, after
-                // placing, it may only fall), and together they do not grow.
-                const KakovostUrnika r{ucitelji, oddelki, razlikaPonovitev(u, dan0, dan)};
-                if (!Dovoljeno(trenutna.luknjeUciteljev, r.luknjeUciteljev, m_zacetna.luknjeUciteljev) ||
-                    !Dovoljeno(trenutna.luknjeOddelkov, r.luknjeOddelkov, m_zacetna.luknjeOddelkov) ||
-                    !Dovoljeno(trenutna.ponovitve, r.ponovitve, m_zacetna.ponovitve))
-                    continue;
-                const int razlika = r.luknjeUciteljev + UtezOddelka * r.luknjeOddelkov + UtezPonovitve * r.ponovitve;
-                if (razlika > 0)
-                    continue;
-                // Among equal moves one is drawn, each with the same chance.
-                if (razlika < najboljsa || (razlika == najboljsa && m_rng() % unsigned(++enakih) == 0)) {
-                    if (razlika < najboljsa)
-                        enakih = 1;
-                    najboljsa = razlika;
-                    najDan = dan;
-                    najUra = ura;
-                    najRazlika = r;
-                }
-            }
-        }
-        // Moves that change nothing are taken now and then, to leave a plateau.
-        if (najDan > 0 && (najboljsa < 0 || m_rng() % 4 == 0) && m_s.Postavi(u, najDan, najUra, dolzina)) {
-            m_s.PotrdiPoskus();
-            trenutna.luknjeUciteljev += najRazlika.luknjeUciteljev;
-            trenutna.luknjeOddelkov += najRazlika.luknjeOddelkov;
-            trenutna.ponovitve += najRazlika.ponovitve;
-            ++m_premikov;
-            if (najboljsa < 0)
-                brezNapredka = 0;
-        } else {
-            m_s.PrekliciPoskus(oznaka);
-        }
-        if (m_korak % 256 == 0)
-            m_s.ZgostiTermine();
-    }
-    m_s.ZgostiTermine();
+    IzboljsevanjeUrnika izboljsevanje(m, m_priprava, m_s, m_rng, m_zacetna);
+    m_premikov += izboljsevanje.zazeni([this] { return tece(); },
+                                       [this] {
+                                           ++m_korak;
+                                           obvesti();
+                                       });
 }
 
 void DokoncanjeUrnika::ponovi() {
@@ -442,14 +284,14 @@ void DokoncanjeUrnika::zazeni() {
     if (zacetek)
         ponovi();
     m_s.VrniOpuscene();
+    const NeizogibnoNerazporejeno neizogibno = Neizogibno(m, m_priprava);
+    m_nemogoca = neizogibno.predavanja;
+    m_spodnjaMeja = neizogibno.ur;
     for (int u = 1; u <= m.steviloPredavanj(); ++u) {
         const Predavanje &p = m.predavanja[size_t(u)];
-        if (p.skupinaOddelkov < 1 || std::max(0, p.preostalo) == 0)
+        if (p.skupinaOddelkov < 1 || std::max(0, p.preostalo) == 0 ||
+            std::find(m_nemogoca.begin(), m_nemogoca.end(), u) != m_nemogoca.end())
             continue;
-        if (AnalizirajPredavanje(m, m_priprava, u).nemogoce) {
-            m_nemogoca.push_back(u);
-            continue;
-        }
         for (int dolzina : KosiPredavanja(m, u))
             m_kosi.push_back({u, dolzina});
     }
@@ -461,7 +303,10 @@ void DokoncanjeUrnika::zazeni() {
         core::ShowMessage(core::MsgStatus, QStringLiteral("Ni mogoče razporediti: #."),
                           oznake.join(QStringLiteral(", ")));
     }
-    m_spodnjaMeja = spodnjaMeja();
+    for (const auto &[oddelek, manjka] : neizogibno.oddelki)
+        core::ShowMessage(core::MsgStatus,
+                          QStringLiteral("Okvir oddelka # ne more sprejeti vseh njegovih ur (manjka #)."),
+                          m.oddelki[size_t(oddelek)].oznaka, manjka);
     razporedi();
     izboljsaj();
     m_izboljsuje = false;

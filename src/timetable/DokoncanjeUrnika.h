@@ -25,10 +25,7 @@ namespace zentrel::timetable {
 // periods) is kept. Units the fixed rules keep out (AnalizaNerazporejenih: nemogoce) never enter
 // the pool, so the search does not spend its time on them.
 //
-// Improving, once everything that can be placed is placed: blocks move one at a time to the
-// position that lowers same-day repeats of a subject and idle periods of teachers and classes,
-// never raising one of the three above what it was when the step started (and, where placing
-// raised it, never raising it again), never unplacing anything.
+// Improving, once everything that can be placed is placed: IzboljsevanjeUrnika.
 //
 // Both stop at the time limit, when the run flag is cleared, or after a number of steps without
 // an improvement (so that a run that ends early is repeatable with the same seed).
@@ -77,17 +74,11 @@ private:
     };
 
     void ponovi();
-    // The unplaced periods no search can place (units the fixed rules keep out, frames of classes
-    // too small for their lessons); the search for places ends when it gets there.
-    int spodnjaMeja();
     void razporedi();
     void izboljsaj();
     bool tece() const;
     void obvesti();
 
-    // The placed periods of unit u on a day.
-    std::vector<int> terminiBloka(int u, int dan) const;
-    bool premakljiv(int u, int dan) const;
     // The blocks in the way of piece k at (dan, ura); false when one of them may not move or
     // a fixed rule (frame, forbidden period, room) rules the position out.
     bool ovire(const Kos &k, int dan, int ura, std::vector<Blok> &bloki);
@@ -97,8 +88,6 @@ private:
     // Places piece i of the pool at the cheapest position, the blocks in the way going into the
     // pool; false when no position took it.
     bool postaviKos(size_t i);
-    // The change of same-day repeats if unit u's lessons moved from day dan0 to dan1.
-    int razlikaPonovitev(int u, int dan0, int dan1) const;
 
     ModelUrnika &m;
     PripravaUrnika &m_priprava;
@@ -112,10 +101,9 @@ private:
     std::vector<int> m_postavljen; // per unit and day: the step it was placed there
     std::vector<double> m_utez;    // per unit: grows each time its block is taken out, halves now and then
     std::vector<std::vector<int>> m_sorodna;
-    pravila::SobeBloka m_sobe;
     int m_korak = 0;
     int m_premikov = 0;
-    int m_spodnjaMeja = 0;
+    int m_spodnjaMeja = 0;    // the unplaced periods no search avoids (Neizogibno): the search ends there
     KakovostUrnika m_zacetna; // the measures when the step started
     int m_ponovitev = 0;
     quint32 m_semeKrogov = 0;

@@ -22,19 +22,20 @@ int ZasedeneUreOddelka(const ModelUrnika &m, int oddelek, int dan) {
     return maska;
 }
 
-std::vector<std::pair<int, int>> SorodnaPredavanja(const ModelUrnika &m) {
+std::vector<std::vector<int>> SorodnaPredavanja(const ModelUrnika &m) {
     std::map<std::pair<int, int>, std::vector<int>> poPredmetu;
     for (int u = 1; u <= m.steviloPredavanj(); ++u) {
         const Predavanje &p = m.predavanja[size_t(u)];
         if (p.skupinaOddelkov >= 1)
             poPredmetu[{p.skupinaOddelkov, p.skupinaPredmetov}].push_back(u);
     }
-    std::vector<std::pair<int, int>> pari;
+    std::vector<std::vector<int>> sorodna(m.predavanja.size());
     for (const auto &[kljuc, enote] : poPredmetu)
-        for (size_t i = 0; i < enote.size(); ++i)
-            for (size_t j = i + 1; j < enote.size(); ++j)
-                pari.emplace_back(enote[i], enote[j]);
-    return pari;
+        for (int u : enote)
+            for (int v : enote)
+                if (u != v)
+                    sorodna[size_t(u)].push_back(v);
+    return sorodna;
 }
 
 int SkupniDnevi(const ModelUrnika &m, int u, int v) {
@@ -52,8 +53,10 @@ KakovostUrnika Kakovost(const ModelUrnika &m) {
         for (int o = 1; o <= m.steviloOddelkov(); ++o)
             k.luknjeOddelkov += LuknjeDneva(ZasedeneUreOddelka(m, o, dan));
     }
-    for (const auto &[u, v] : SorodnaPredavanja(m))
-        k.ponovitve += SkupniDnevi(m, u, v);
+    const std::vector<std::vector<int>> sorodna = SorodnaPredavanja(m);
+    for (int u = 1; u < int(sorodna.size()); ++u)
+        for (int v : sorodna[size_t(u)])
+            k.ponovitve += v > u ? SkupniDnevi(m, u, v) : 0;
     return k;
 }
 

@@ -2,7 +2,6 @@
 
 #include "ModelUrnika.h"
 
-#include <utility>
 #include <vector>
 
 namespace zentrel::timetable {
@@ -22,8 +21,8 @@ struct KakovostUrnika {
 int LuknjeDneva(int zasedeneUre);
 // Busy periods of a class on a day as a bit mask.
 int ZasedeneUreOddelka(const ModelUrnika &m, int oddelek, int dan);
-// Units of one class group and one subject (different turnusi), as index pairs.
-std::vector<std::pair<int, int>> SorodnaPredavanja(const ModelUrnika &m);
+// For every unit the other units of its class group and subject (of other turnusi).
+std::vector<std::vector<int>> SorodnaPredavanja(const ModelUrnika &m);
 // Days on which both units of a pair have a lesson.
 int SkupniDnevi(const ModelUrnika &m, int u, int v);
 

@@ -76,7 +76,8 @@ public:
     // Gives the periods given up back to Remaining (the start of every later round and repetition).
     void VrniOpuscene();
     // Makes room for the unplaced units by moving single periods of other units, deepening pass
-    // by pass (at most 99) until all is placed or the run flag is cleared; clears the flag at the end.
+    // by pass (at most 99) until all is placed or the run flag is cleared; clears the flag at the
+    // end. Units the fixed rules keep out (AnalizaNerazporejenih) are not tried.
     void TretjiKrog();
 
     // Figures of the third round.

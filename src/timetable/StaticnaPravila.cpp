@@ -15,6 +15,16 @@ bool FiksenTermin(const ModelUrnika &m, int t) {
                       m.predavanja[size_t(m.termini[size_t(t)].predavanje)].zahtevnost == 0);
 }
 
+bool BlokPremakljiv(const ModelUrnika &m, int u, int dan) {
+    const Predavanje &p = m.predavanja[size_t(u)];
+    if (p.skupinaOddelkov < 1 || p.zahtevnost == 0)
+        return false;
+    for (int t : m.terminiNaDan(u, dan))
+        if (m.termini[size_t(t)].tip == QLatin1String("s"))
+            return false;
+    return true;
+}
+
 bool StaticnoProsta(const ModelUrnika &m, const PripravaUrnika &priprava, int u, int dan, int ura, int samoUcitelj) {
     if (!VOkvirju(m, priprava, u, dan, ura))
         return false;

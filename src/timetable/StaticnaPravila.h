@@ -9,6 +9,10 @@ namespace zentrel::timetable {
 // A lesson no construction moves: fixed by hand ("s") or of a unit placed only by hand (difficulty 0).
 bool FiksenTermin(const ModelUrnika &m, int t);
 
+// Whether the lessons unit u has on a day may move (the completion step moves them as a whole):
+// the unit has a class group and is placed automatically, and none of them is fixed.
+bool BlokPremakljiv(const ModelUrnika &m, int u, int dan);
+
 // Whether unit u may ever have a lesson at the cell: it lies in the class-group frame, no class or
 // teacher of the unit is forbidden there nor held by a fixed lesson, and every room group of the
 // unit has a member that is not forbidden there nor held by a fixed lesson. With `samoUcitelj`

@@ -7,6 +7,7 @@
 // to its mark and drops the placed periods appended since. The state reached is the one a full
 // copy would give back, at a cost proportional to what the attempt changed.
 
+#include "AnalizaNerazporejenih.h"
 #include "PravilaCelice.h"
 #include "Sestavljalnik.h"
 
@@ -291,10 +292,17 @@ void Sestavljalnik::TretjiKrog() {
     if (zastavica)
         *zastavica = true;
     VrniOpuscene();
+    // Units the fixed rules keep out are left alone: making room for them can never succeed; and
+    // when no more than the fixed rules leave out is left, the round ends at once.
+    const NeizogibnoNerazporejeno neizogibno = Neizogibno(m, m_priprava);
+    std::vector<char> nemogoce(m.predavanja.size(), 0);
+    for (int u : neizogibno.predavanja)
+        nemogoce[size_t(u)] = 1;
+    const int nedosegljivih = neizogibno.ur;
     m_belezi = !m_kopiraj;
-    for (int k = 1; tece() && m_nerazporejene > 0 && k < 100; ++k) {
+    for (int k = 1; tece() && m_nerazporejene > nedosegljivih && k < 100; ++k) {
         for (int u = 1; u <= m.steviloPredavanj() && tece(); ++u) {
-            if (m.predavanja[size_t(u)].preostalo <= 0)
+            if (m.predavanja[size_t(u)].preostalo <= 0 || nemogoce[size_t(u)])
                 continue;
             const int prej = m_nerazporejene;
             postaviZGlobino(u, 0, k);
@@ -303,7 +311,7 @@ void Sestavljalnik::TretjiKrog() {
                 ++m_spremembe;
                 m_zadnjaSprememba = m_tretjiZacetek.elapsed();
             }
-            if (m_nerazporejene == 0)
+            if (m_nerazporejene == nedosegljivih)
                 break;
         }
     }
