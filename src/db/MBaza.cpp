@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <cmath>
 
 namespace zentrel::db {
@@ -148,10 +149,15 @@ int SchemaVersion(Connection &connection) {
     return v < 0 ? 1 : int(v);
 }
 
-QString MakeBackup(const QString &path) {
+QString FreeBackupName(const QString &path) {
     QString name = path + QStringLiteral(".bak");
     for (int i = 1; QFileInfo::exists(name); ++i)
         name = path + QStringLiteral(".bak") + QString::number(i);
+    return name;
+}
+
+QString MakeBackup(const QString &path) {
+    const QString name = FreeBackupName(path);
     return QFile::rename(path, name) ? name : QString();
 }
 
@@ -165,11 +171,16 @@ bool WriteTest(Connection &connection) {
                            SqlText::Quote(rows.text(0, QStringLiteral("ATRIBUT"))));
 }
 
-AttachedFile::AttachedFile(Connection &connection, const QString &path, const QString &alias)
+AttachedFile::AttachedFile(Connection &connection, const QString &path, const QString &alias, bool readOnly)
     : m_connection(connection), m_alias(alias) {
     if (!QFileInfo::exists(path))
         return;
-    m_attached = connection.exec(QStringLiteral("ATTACH DATABASE ? AS ") + alias, {path});
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString name = readOnly
+                             ? QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(absolute, "/")) +
+                                   QStringLiteral("?mode=ro")
+                             : absolute;
+    m_attached = connection.exec(QStringLiteral("ATTACH DATABASE ? AS ") + alias, {name});
     if (m_attached && !connection.exec(QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(alias))) {
         connection.exec(QStringLiteral("DETACH DATABASE ") + alias);
         m_attached = false;
@@ -181,9 +192,7 @@ AttachedFile::~AttachedFile() {
         m_connection.exec(QStringLiteral("DETACH DATABASE ") + m_alias);
 }
 
-namespace {
-
-QStringList columnsOf(Connection &connection, const QString &schema, const QString &table) {
+QStringList TableColumns(Connection &connection, const QString &schema, const QString &table) {
     QStringList names;
     const RowSet rows = connection.query(QStringLiteral("PRAGMA %1.table_info(%2)").arg(schema, table));
     for (int i = 0; i < rows.rowCount(); ++i)
@@ -191,17 +200,15 @@ QStringList columnsOf(Connection &connection, const QString &schema, const QStri
     return names;
 }
 
-} // namespace
-
 bool CopyAttachedTable(Connection &target, const QString &alias, const QString &table, const QString &condition,
                        bool emptyFirst) {
-    const QStringList sourceColumns = columnsOf(target, alias, table);
+    const QStringList sourceColumns = TableColumns(target, alias, table);
     if (sourceColumns.isEmpty()) {
         target.exec(QStringLiteral("SELECT * FROM %1.%2").arg(alias, table)); // sets the missing-table error
         return false;
     }
     QStringList common;
-    for (const QString &c : columnsOf(target, QStringLiteral("main"), table))
+    for (const QString &c : TableColumns(target, QStringLiteral("main"), table))
         if (sourceColumns.contains(c, Qt::CaseInsensitive))
             common << c;
     if (emptyFirst && !target.exec(QStringLiteral("DELETE FROM main.") + table))
