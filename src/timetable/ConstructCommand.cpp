@@ -40,22 +40,24 @@ public:
             return;
         m_zadnjic = m_ura.elapsed();
         QString vrstica;
+        // The searches that run long show their time, their count of changes and what is placed.
+        const auto iskanje = [](const char *ime, qint64 ms, const char *kaj, int koliko, int razporejeno, int skupaj,
+                                const QString &odstotek) {
+            return QStringLiteral("%1: %2 s, %3 %4, sestavljeno %5/%6 %7")
+                .arg(QString::fromUtf8(ime))
+                .arg(ms / 1000)
+                .arg(QString::fromUtf8(kaj))
+                .arg(koliko)
+                .arg(razporejeno)
+                .arg(skupaj)
+                .arg(odstotek);
+        };
         if (m_job.dokoncanjeTece()) {
             const PodatkiDokoncanja p = m_job.podatkiDokoncanja();
-            vrstica = QStringLiteral("Dokončanje: %1 s, premikov %2, sestavljeno %3/%4 %5")
-                          .arg(p.msOdZacetka / 1000)
-                          .arg(p.premikov)
-                          .arg(p.razporejeno)
-                          .arg(p.skupaj)
-                          .arg(p.odstotek);
+            vrstica = iskanje("Dokončanje", p.msOdZacetka, "premikov", p.premikov, p.razporejeno, p.skupaj, p.odstotek);
         } else if (m_job.tretjiKrogTece()) {
             const PodatkiTretjegaKroga p = m_job.podatkiTretjegaKroga();
-            vrstica = QStringLiteral("3. krog: %1 s, sprememb %2, sestavljeno %3/%4 %5")
-                          .arg(p.msOdZacetka / 1000)
-                          .arg(p.spremembe)
-                          .arg(p.razporejeno)
-                          .arg(p.skupaj)
-                          .arg(p.odstotek);
+            vrstica = iskanje("3. krog", p.msOdZacetka, "sprememb", p.spremembe, p.razporejeno, p.skupaj, p.odstotek);
         } else {
             const int max = std::max(1, m_job.maksimumNapredka());
             const int value = std::min(max, m_job.napredek());

@@ -139,14 +139,7 @@ TEST(TretjiKrog, GridsMatchThePlacedPeriodsAfterEveryRoundAndAStop) {
         s.DrugiKrog();
         EXPECT_EQ(test::RazlikeZasedenosti(x.m), QStringList{});
         const int predTretjim = s.nerazporejeneUre();
-        bool zastavica = true;
-        int korakov = 0;
-        s.zastavica = &zastavica;
-        s.korak = [&] {
-            if (++korakov == 3000)
-                zastavica = false;
-        };
-        s.TretjiKrog();
+        test::TretjiKrogDoKoraka(s, 3000);
         EXPECT_EQ(test::RazlikeZasedenosti(x.m), QStringList{}) << "seed " << seme;
         EXPECT_LE(s.nerazporejeneUre(), predTretjim);
         int preostalo = 0;
