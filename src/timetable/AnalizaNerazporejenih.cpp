@@ -205,6 +205,22 @@ QString OpisOvir(const NerazporejenoPredavanje &n) {
 
 } // namespace
 
+QString OpisCelic(const NerazporejenoPredavanje &n) {
+    QStringList celice;
+    for (const CelicaOkvirja &c : n.celice) {
+        QStringList ovire;
+        for (const OviraCelice &o : c.ovire)
+            ovire << BesediloOvire(o) + (o.zaradi.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(o.zaradi));
+        if (c.danZaseden)
+            ovire = QStringList{QStringLiteral("že ima uro tega dne")};
+        celice << QStringLiteral("%1.%2: %3")
+                      .arg(c.dan)
+                      .arg(c.ura)
+                      .arg(ovire.isEmpty() ? QStringLiteral("prosto") : ovire.join(QStringLiteral(", ")));
+    }
+    return celice.join(QStringLiteral("; "));
+}
+
 QString OznakaPredavanja(const ModelUrnika &m, int u) {
     const Predavanje &p = m.predavanja[size_t(u)];
     const QString skupina = p.skupinaOddelkov >= 1 ? m.skupineOddelkov[size_t(p.skupinaOddelkov)].oznaka : QString();

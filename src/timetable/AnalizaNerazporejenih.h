@@ -69,6 +69,10 @@ struct NeizogibnoNerazporejeno {
 };
 NeizogibnoNerazporejeno Neizogibno(const ModelUrnika &m, const PripravaUrnika &priprava);
 
+// The cells of the frame with what keeps the unit out of each, for a listing: "1.1: oddelek 1a
+// zaseden (1a MAT); 1.2: že ima uro tega dne; 2.1: prosto".
+QString OpisCelic(const NerazporejenoPredavanje &n);
+
 // "1a MAT": the class group and subject of a unit.
 QString OznakaPredavanja(const ModelUrnika &m, int u);
 

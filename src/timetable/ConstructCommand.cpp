@@ -181,7 +181,8 @@ int RunConstructCommand(const QStringList &args) {
     out << "Razporejeno: " << (rez.skupaj - rez.nerazporejene) << " od " << rez.skupaj << " ur\n";
     for (const NerazporejenoPredavanje &n : rez.nerazporejena)
         out << "Nerazporejeno: " << n.skupina << ' ' << n.predmet << " (" << n.ucitelji.join(QStringLiteral(", "))
-            << "): " << n.ur << " ur, razlog: " << n.razlog << ". " << n.opis << '\n';
+            << "): " << n.ur << " ur, razlog: " << n.razlog << ". " << n.opis << '\n'
+            << "  celice okvirja: " << OpisCelic(n) << '\n';
     return 0;
 }
 

@@ -63,6 +63,9 @@ TEST(AnalizaNerazporejenih, EveryFrameCellNamesWhatKeepsTheLessonOut) {
     EXPECT_FALSE(n.nemogoce) << "the lessons in the way may move";
     EXPECT_EQ(n.opis, QStringLiteral("V okvirju ni prostega mesta: oddelek 1a zaseden (4), učitelj T2 zaseden (1), "
                                      "ni prostega prostora U1 (1), učitelj T2 prepovedan (1)."));
+    EXPECT_EQ(OpisCelic(n), QStringLiteral("1.1: oddelek 1a zaseden (1a MAT); 2.1: oddelek 1a zaseden (1a MAT); 3.1: "
+                                           "oddelek 1a zaseden (1a MAT), učitelj T2 zaseden (1b X); 4.1: oddelek 1a "
+                                           "zaseden (1a MAT), ni prostega prostora U1; 5.1: učitelj T2 prepovedan"));
 }
 
 TEST(AnalizaNerazporejenih, FixedLessonsAndForbiddenPeriodsThatLeaveTooFewDaysMakeItImpossible) {
@@ -123,6 +126,7 @@ TEST(AnalizaNerazporejenih, DaysThatAlreadyHoldTheLessonAreMarked) {
     EXPECT_EQ(n.razlog, QStringLiteral("dan"));
     EXPECT_EQ(n.celice.size(), 10u);
     EXPECT_TRUE(std::all_of(n.celice.begin(), n.celice.end(), [](const CelicaOkvirja &c) { return c.danZaseden; }));
+    EXPECT_TRUE(OpisCelic(n).startsWith(QStringLiteral("1.1: že ima uro tega dne; 1.2: že ima uro tega dne; 2.1:")));
     EXPECT_TRUE(n.nemogoce);
     EXPECT_EQ(n.opis,
               QStringLiteral("Ni mogoče razporediti: ure predmeta so razdeljene na več dni, kot jih ima teden."));
