@@ -269,7 +269,6 @@ void DokoncanjeUrnika::ponovi() {
         ++m_ponovitev;
         if (s.nerazporejeneUre() < najmanj) {
             najmanj = s.nerazporejeneUre();
-            m_semeKrogov = m_seme + quint32(i);
             m_priprava = priprava;
             m_s.NaloziStanje(model);
         }

@@ -22,8 +22,8 @@ namespace zentrel::timetable {
 // teacher's day longer than seven periods, lessons holding the rooms it needs) are the cheapest
 // to take out; those go into the pool whole (an ejection chain). A block just taken out of a day
 // does not come back to it for a few steps (a tabu), and the best state found (fewest unplaced
-// periods) is kept. Units the fixed rules keep out (AnalizaNerazporejenih: nemogoce) never enter
-// the pool, so the search does not spend its time on them.
+// periods) is kept. Units the fixed rules keep out (Neizogibno) never enter the pool, they are
+// named at once, and the search ends as soon as no more than the fixed rules leave out is left.
 //
 // Improving, once everything that can be placed is placed: IzboljsevanjeUrnika.
 //
@@ -53,11 +53,8 @@ public:
     // Places what it can, then improves.
     void zazeni();
 
-    // Units with periods left that no timetable can hold, as the step found them at its start.
-    const std::vector<int> &nemogoca() const { return m_nemogoca; }
-    // Restarts of the rounds run, and the seed of the one kept (0 when none beat the rounds).
+    // Restarts of the rounds run (their seeds follow the step's own, so a run repeats).
     int ponovitev() const { return m_ponovitev; }
-    quint32 semeKrogov() const { return m_semeKrogov; }
     qint64 msOdZacetka() const { return m_ura.isValid() ? m_ura.elapsed() : 0; }
     int premikov() const { return m_premikov; }
     bool izboljsuje() const { return m_izboljsuje; }
@@ -106,7 +103,6 @@ private:
     int m_spodnjaMeja = 0;    // the unplaced periods no search avoids (Neizogibno): the search ends there
     KakovostUrnika m_zacetna; // the measures when the step started
     int m_ponovitev = 0;
-    quint32 m_semeKrogov = 0;
     bool m_izboljsuje = false;
     KakovostUrnika m_kakovost;
 };
