@@ -5,6 +5,7 @@
 #include "db/Schema.h"
 #include "print/ExportCommand.h"
 #include "print/UrIzris.h"
+#include "pupils/PupilCommands.h"
 #include "sample/SampleCommand.h"
 #include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
@@ -39,6 +40,8 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("export"), print::RunExportCommand},
         {QStringLiteral("substitutes"), calendar::RunSubstitutesCommand},
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
+        {QStringLiteral("import-pupils"), pupils::RunImportPupilsCommand},
+        {QStringLiteral("electives"), pupils::RunElectivesCommand},
     };
     return commands;
 }
@@ -69,7 +72,9 @@ int printUsage() {
            "  export PROJEKT [...] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
            "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
            "  make-defaults POT     tovarniška privzeta baza\n"
-           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
+           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n"
+           "  import-pupils PROJEKT DATOTEKA.csv  uvoz učencev\n"
+           "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n";
     return 1;
 }
 

@@ -16,6 +16,7 @@
 #include "controls/UrTabStrip.h"
 #include "core/AppState.h"
 #include "print/FPrintTabs.h"
+#include "pupils/FPupilsTabs.h"
 #include "shell/FGlavna.h"
 #include "shell/FNastavitve.h"
 #include "shell/ProjectFiles.h"
@@ -159,6 +160,7 @@ int main(int argc, char **argv) {
     print::RegisterPrintTabs();
     calendar::RegisterCalendarTabs();
     basicdata::RegisterAssignmentTabs();
+    pupils::RegisterPupilsTabs();
     shell::FGlavna window;
     core::SetPresenter(&window.presenter());
     core::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());

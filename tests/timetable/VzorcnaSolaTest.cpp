@@ -146,7 +146,7 @@ QStringList TretjiKrogNaVzorcni(bool kopije, quint32 seme, int *premaknjenih = n
 } // namespace
 
 TEST(VzorcnaSola, UndoLogGivesTheSameTimetableAsCopiedSnapshots) {
-    for (quint32 seme : {2u, 4u}) {
+    for (quint32 seme : {4u, 12u}) {
         int premaknjenih = 0;
         const QStringList dnevnik = TretjiKrogNaVzorcni(false, seme, &premaknjenih);
         ASSERT_FALSE(dnevnik.isEmpty());
