@@ -16,6 +16,7 @@
 #include "shell/FGlavna.h"
 #include "shell/FNastavitve.h"
 #include "shell/ProjectFiles.h"
+#include "shell/QtTranslation.h"
 #include "shell/SizeClass.h"
 #include "shell/Startup.h"
 
@@ -24,12 +25,10 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QLibraryInfo>
 #include <QMenu>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 #include <QWindow>
 #include <cstdio>
 #include <unistd.h>
@@ -129,11 +128,7 @@ void ScheduleScreenshot(shell::FGlavna &window, const ScreenshotRequest &request
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentrel"));
-    // Qt's own dialogs (the file dialog) in Slovenian where the system has the translation.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Slovenian), QStringLiteral("qt"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    shell::InstallQtTranslation();
 
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("projekt"), QStringLiteral("Projekt, ki naj se odpre."));

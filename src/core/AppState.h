@@ -41,8 +41,9 @@ public:
     Folders folders;
     Settings settings;
 
-    QString projectFolder;   // with a trailing "/"
-    QString projectFileName; // file name only
+    QString projectFolder;        // with a trailing "/"
+    QString projectFileName;      // file name only
+    bool projectReadOnly = false; // opened read-only: another program has it open for writing
     QString schoolName;
     QString startupSchoolName;
     QString versionText = QStringLiteral("1.0.0");

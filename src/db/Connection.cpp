@@ -13,8 +13,12 @@ DbErrorCode classify(int rc, const QString &message) {
     const int primary = rc & 0xff;
     if (primary == SQLITE_READONLY)
         return DbErrorCode::NotWritable;
-    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
+    if (primary == SQLITE_NOTADB)
         return DbErrorCode::NotADatabase;
+    if (primary == SQLITE_CORRUPT)
+        return DbErrorCode::Corrupt;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        return DbErrorCode::InUse;
     if (primary == SQLITE_CANTOPEN || primary == SQLITE_PERM || primary == SQLITE_AUTH)
         return DbErrorCode::PermissionDenied;
     if (message.startsWith(QLatin1String("no such table")))
@@ -120,21 +124,33 @@ bool Connection::openWithFlags(const QString &path, int flags) {
     return true;
 }
 
-bool Connection::open(const QString &path) {
-    if (!QFileInfo::exists(path)) {
+bool Connection::open(const QString &path, Access access) {
+    const QFileInfo info(path);
+    DbError refusal;
+    if (!info.exists())
+        refusal = {DbErrorCode::FileNotFound, QStringLiteral("file not found")};
+    else if (info.isDir())
+        refusal = {DbErrorCode::IsDirectory, QStringLiteral("is a directory")};
+    else if (!info.isReadable())
+        refusal = {DbErrorCode::NotReadable, QStringLiteral("permission denied")};
+    if (refusal.isError()) {
         close();
-        m_error = {DbErrorCode::FileNotFound, QStringLiteral("file not found")};
+        m_error = refusal;
         return false;
     }
     // A file without any write permission is write-protected for the program, whoever runs it.
     const QFileDevice::Permissions writeBits =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    const bool protectedFile = (QFileInfo(path).permissions() & writeBits) == 0;
-    return openWithFlags(path, (protectedFile ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX);
+    const bool readOnly = access == Access::ReadOnly || (info.permissions() & writeBits) == 0;
+    return openWithFlags(path, (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX);
 }
 
 bool Connection::create(const QString &path) {
     return openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX);
+}
+
+bool Connection::isReadOnly() const {
+    return m_db && sqlite3_db_readonly(m_db, "main") == 1;
 }
 
 void Connection::close() {

@@ -27,9 +27,13 @@ public:
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    // Opens an existing file (never creates one) and checks that it is a database. A file
-    // that is not, or is damaged, is left untouched and gives NotADatabase.
-    bool open(const QString &path);
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Opens an existing file (never creates one) and checks that it is a database. Nothing is
+    // written. Refusals: FileNotFound, IsDirectory, NotReadable, InUse (another program holds it
+    // locked), NotADatabase or Corrupt. A file without write permission opens read-only.
+    bool open(const QString &path, Access access = Access::ReadWrite);
+    bool isReadOnly() const;
     // Creates a new empty database file (used by the generators of the shipped files).
     bool create(const QString &path);
     void close();

@@ -15,6 +15,7 @@
 #include "shell/FOzadje.h"
 #include "shell/IniFile.h"
 #include "shell/ProjectFiles.h"
+#include "shell/QtTranslation.h"
 #include "shell/SizeClass.h"
 #include "shell/Startup.h"
 #include "support/TempFolder.h"
@@ -268,6 +269,12 @@ private slots:
         w.FindAction("&Datoteka/&Ustvari projekt/&Od začetka...")->trigger();
         QCOMPARE(App().projectPath(), path);
         QCOMPARE(QDir(m_dir->path()).entryList({"*.znt"}).size(), 1);
+    }
+
+    void qtDialogsSpeakSlovenian() {
+        QVERIFY(InstallQtTranslation());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Prekliči"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Odpri"));
     }
 
     void f1OpensTheHelpPage() {
