@@ -89,6 +89,19 @@ int compareSlovenian(void *, int lengthA, const void *a, int lengthB, const void
                                   QStringView(static_cast<const QChar *>(b), lengthB / 2));
 }
 
+// SAMETEXT(a, b): whether two codes or names are one to a user (core::SameText), for the
+// uniqueness checks of the program's queries.
+void sameText(sqlite3_context *context, int, sqlite3_value **values) {
+    auto text = [](sqlite3_value *v) {
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(v)), sqlite3_value_bytes(v));
+    };
+    if (sqlite3_value_type(values[0]) == SQLITE_NULL || sqlite3_value_type(values[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_int(context, core::SameText(text(values[0]), text(values[1])) ? 1 : 0);
+}
+
 } // namespace
 
 Connection::~Connection() {
@@ -111,6 +124,8 @@ bool Connection::openWithFlags(const QString &path, int flags) {
     m_db = db;
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_create_collation_v2(m_db, "SLOVENSKO", SQLITE_UTF16_ALIGNED, nullptr, compareSlovenian, nullptr);
+    sqlite3_create_function_v2(m_db, "SAMETEXT", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sameText, nullptr,
+                               nullptr, nullptr);
     sqlite3_busy_timeout(m_db, 2000);
     // Reading the schema is what tells a database from any other file; nothing is written.
     if (!exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !setForeignKeys(true)) {

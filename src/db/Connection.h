@@ -16,7 +16,10 @@ using core::DbError;
 using core::DbErrorCode;
 
 // One open database file. Every connection runs with foreign keys on, so the deletion rules
-// of the schema cascade. Errors are returned as data (lastError()); nothing throws.
+// of the schema cascade, and knows the program's collation SLOVENSKO (Slovenian order) and the
+// function SAMETEXT(a, b) (codes and names equal to a user, core::SameText), with which every
+// uniqueness check of a code or name is written. Errors are returned as data (lastError());
+// nothing throws.
 //
 // States: closed -> open (open()) -> closed (close() or destruction). Statements on a closed
 // connection fail with DbErrorCode::Other.

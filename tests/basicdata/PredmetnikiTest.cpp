@@ -28,7 +28,7 @@ TEST_F(PredmetnikiT, ProgrammeNamesAreUniqueWithinOneCurriculumOnly) {
     EXPECT_FALSE(predmetniki.acceptAddNew({QString(), QStringLiteral("opomba")}));
     ASSERT_TRUE(predmetniki.acceptAddNew({QStringLiteral("Osnovni"), QStringLiteral("d'Arc")}));
     ASSERT_TRUE(predmetniki.acceptAddNew({QStringLiteral("Izbirni"), QString()}));
-    EXPECT_FALSE(predmetniki.acceptAddNew({QStringLiteral("Osnovni"), QString()}));
+    EXPECT_FALSE(predmetniki.acceptAddNew({QStringLiteral("OSNOVNI "), QString()})); // one name to a user
     ASSERT_EQ(predmetniki.current().oznaka, QStringLiteral("Izbirni"));
     EXPECT_FALSE(predmetniki.acceptEdit({QStringLiteral("Osnovni"), QString()}));
     EXPECT_TRUE(predmetniki.acceptEdit({QStringLiteral("Izbirni"), QStringLiteral("z opombo")}));
@@ -230,7 +230,7 @@ TEST_F(PredmetnikiT, CopyingAProgrammeCopiesItsSubjectsButNotItsClasses) {
     classGroupInProgramme(100, 1, 1);
     KopirajPredmetnik kopiraj(1, 1, QStringLiteral("Osnovni"));
     EXPECT_EQ(kopiraj.check(QString()), QStringLiteral("Oznaka ne sme biti prazna."));
-    EXPECT_FALSE(kopiraj.copy(QStringLiteral("Osnovni"), QString()));
+    EXPECT_FALSE(kopiraj.copy(QStringLiteral("osnovni"), QString()));
     EXPECT_EQ(kopiraj.status(), QStringLiteral("To ime je že uporabljeno"));
     EXPECT_EQ(kopiraj.check(QStringLiteral("Drugi")), QString()); // another curriculum's name
     ASSERT_TRUE(kopiraj.copy(QStringLiteral("Kopija d'Osnovni"), QString()));
