@@ -33,6 +33,15 @@ struct Settings {
     QMap<QString, QList<bool>> checkBoxes;
 };
 
+// The last chosen record of the windows that share one, -1 for none. Forgotten whenever a
+// project is opened: an identifier of one project names another record, or none, in the next.
+struct RememberedRecords {
+    qint64 ucitelj = -1; // teacher
+    qint64 oddelek = -1; // class
+    qint64 predmet = -1; // subject
+    qint64 program = -1; // programme
+};
+
 // Program-wide state: folders, the open project, the current selections, settings, recent files
 // and the busy flag. One instance, reached through App(). The two connections belong to the
 // access layer (db::ProjectDb, db::SettingsDb), which sits above this layer.
@@ -53,7 +62,7 @@ public:
 
     bool busy = false;    // the automatic construction is running
     bool runFlag = false; // the third round of the construction may go on
-    std::array<qint64, 5> rememberedRows{-1, -1, -1, -1, -1};
+    RememberedRecords rememberedRows;
 
     qint64 trenutniPredmetnik = -1;
     QString trenutniPredmetnikIme;

@@ -190,7 +190,7 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
         AddRecentFile(path);
         if (Hooks().tabGroupsReset)
             Hooks().tabGroupsReset();
-        app.rememberedRows.fill(-1);
+        app.rememberedRows = {};
     } else {
         closeProjectFile();
         app.projectFolder.clear();
