@@ -159,6 +159,7 @@ int main(int argc, char **argv) {
     options.openInitialProject = positional.isEmpty();
     if (!shell::StartUp(QCoreApplication::applicationDirPath(), options))
         return 1;
+    window.RestoreGeometry();
     if (!positional.isEmpty())
         shell::OpenProjectFile(QFileInfo(positional.constFirst()).absoluteFilePath());
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMap>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -31,6 +32,10 @@ struct Settings {
     bool previewOn = true;
     // The "Y"/"N" states of the check boxes of each printout and selection dialog, by section name.
     QMap<QString, QList<bool>> checkBoxes;
+    // The main window's place and size when it is not maximised, and whether it was maximised
+    // ("[main window]"); an invalid rectangle means the default place.
+    QRect mainWindow;
+    bool mainWindowMaximized = false;
 };
 
 // The last chosen record of the windows that share one, -1 for none. Forgotten whenever a

@@ -67,6 +67,19 @@ double MagnificationFactor(const QString &line) {
     return (f > 1.51 || f < 0.49) ? 1.0 : f;
 }
 
+QRect MainWindowGeometry(const QStringList &lines) {
+    int v[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        v[i] = lines.value(i).trimmed().toInt(&ok);
+        if (!ok || v[i] < -100000 || v[i] > 100000)
+            return {};
+    }
+    if (v[2] < 200 || v[3] < 150)
+        return {};
+    return {v[0], v[1], v[2], v[3]};
+}
+
 void ReadSettings() {
     AppState &app = App();
     const QString file = app.folders.settingsFile();
@@ -100,6 +113,10 @@ void ReadSettings() {
         app.settings.checkBoxes.insert(section, states);
     }
 
+    const QStringList window = ReadIniSection(file, QStringLiteral("[main window]"));
+    app.settings.mainWindow = MainWindowGeometry(window);
+    app.settings.mainWindowMaximized = window.value(4) == QLatin1String("Y");
+
     QStringList values;
     app.trenutniPredmetnik = idOrDefault(firstLine(ReadIniSection(file, QStringLiteral("[arrangement]"))), -1);
     if (!sectionPresent(file, QStringLiteral("[timetable]"), &values))
@@ -124,6 +141,13 @@ bool WriteSettings() {
         for (bool b : it.value())
             lines << (b ? QStringLiteral("Y") : QStringLiteral("N"));
         ok &= WriteIniSection(file, it.key(), lines);
+    }
+    if (app.settings.mainWindow.isValid()) {
+        const QRect &w = app.settings.mainWindow;
+        ok &= WriteIniSection(file, QStringLiteral("[main window]"),
+                              {QString::number(w.x()), QString::number(w.y()), QString::number(w.width()),
+                               QString::number(w.height()),
+                               app.settings.mainWindowMaximized ? QStringLiteral("Y") : QStringLiteral("N")});
     }
     ok &= WriteIniSection(file, QStringLiteral("[arrangement]"), {QString::number(app.trenutniPredmetnik)});
     ok &= WriteIniSection(file, QStringLiteral("[timetable]"), {QString::number(app.trenutniUrnik)});
