@@ -1,5 +1,9 @@
+#include "basicdata/LoadCommand.h"
+#include "calendar/DayCommand.h"
+#include "calendar/SubstitutesCommand.h"
 #include "core/ConsolePresenter.h"
 #include "sample/SampleCommand.h"
+#include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
 #include "timetable/ConstructCommand.h"
@@ -25,6 +29,10 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("load"), basicdata::RunLoadCommand},
+        {QStringLiteral("day"), calendar::RunDayCommand},
+        {QStringLiteral("substitutes"), calendar::RunSubstitutesCommand},
+        {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
     return commands;
 }
@@ -48,7 +56,11 @@ int printUsage() {
                            "                        vzorčna šola OŠ Primer\n"
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
-                           "  make-defaults POT     tovarniška privzeta baza\n";
+                           "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
+                           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
+                           "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
+                           "  make-defaults POT     tovarniška privzeta baza\n"
+                           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;
 }
 

@@ -8,7 +8,7 @@ namespace zentrel::basicdata {
 
 // The records the basic-data tabs share program-wide: a record move in any teacher tab stores
 // the teacher, and every teacher tab, when shown, goes to it; the same for classes, subjects and
-// programmes. They are the program state's remembered rows, which opening a project forgets.
+// rooms. They are the program state's remembered rows, which opening a project forgets.
 using CurrentRecords = core::RememberedRecords;
 
 CurrentRecords &Trenutni();

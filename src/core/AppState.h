@@ -32,6 +32,9 @@ struct Settings {
     bool previewOn = true;
     // The "Y"/"N" states of the check boxes of each printout and selection dialog, by section name.
     QMap<QString, QList<bool>> checkBoxes;
+    // The lines of "[construction]" as written: the construction window keeps numbers there
+    // beside its "Y"/"N" options (timetable/NastavitveSestavljanja).
+    QStringList construction;
     // The main window's place and size when it is not maximised, and whether it was maximised
     // ("[main window]"); an invalid rectangle means the default place.
     QRect mainWindow;
@@ -45,6 +48,7 @@ struct RememberedRecords {
     qint64 oddelek = -1; // class
     qint64 predmet = -1; // subject
     qint64 program = -1; // programme
+    qint64 prostor = -1; // room
 };
 
 // Program-wide state: folders, the open project, the current selections, settings, recent files

@@ -37,7 +37,8 @@ public:
     // locked), NotADatabase or Corrupt. A file without write permission opens read-only.
     bool open(const QString &path, Access access = Access::ReadWrite);
     bool isReadOnly() const;
-    // Creates a new empty database file (used by the generators of the shipped files).
+    // Creates a new empty database file (used by the generators of the shipped files);
+    // ":memory:" gives a database in memory.
     bool create(const QString &path);
     void close();
     bool isOpen() const { return m_db != nullptr; }

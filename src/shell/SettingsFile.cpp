@@ -113,6 +113,9 @@ void ReadSettings() {
         app.settings.checkBoxes.insert(section, states);
     }
 
+    app.settings.construction = ReadIniSection(file, QStringLiteral("[construction]"));
+    app.settings.construction.removeLast(); // the closing empty entry
+
     const QStringList window = ReadIniSection(file, QStringLiteral("[main window]"));
     app.settings.mainWindow = MainWindowGeometry(window);
     app.settings.mainWindowMaximized = window.value(4) == QLatin1String("Y");
@@ -142,6 +145,9 @@ bool WriteSettings() {
             lines << (b ? QStringLiteral("Y") : QStringLiteral("N"));
         ok &= WriteIniSection(file, it.key(), lines);
     }
+    // Written after the check boxes: its numbers would not survive as "Y"/"N".
+    if (!app.settings.construction.isEmpty())
+        ok &= WriteIniSection(file, QStringLiteral("[construction]"), app.settings.construction);
     if (app.settings.mainWindow.isValid()) {
         const QRect &w = app.settings.mainWindow;
         ok &= WriteIniSection(file, QStringLiteral("[main window]"),

@@ -1,6 +1,5 @@
 #include "SestavljanjeUrnika.h"
 
-#include "PravilaCelice.h"
 #include "PreberiModelUrnika.h"
 #include "PripravaUrnika.h"
 #include "Sestavljalnik.h"
@@ -17,70 +16,6 @@
 namespace zentrel::timetable {
 
 using core::App;
-
-namespace {
-
-// Why a unit keeps periods: the rule that fails first at each cell of its frame on the days still
-// open to it; the rule failing most often is the reason reported ("okvir" when the frame has no
-// such cell at all).
-QString Razlog(const ModelUrnika &m, const PripravaUrnika &priprava, int u) {
-    using namespace pravila;
-    std::vector<int> izbrane(size_t(m.predavanja[size_t(u)].steviloIzvajalcev()) + 1, 0);
-    const char *imena[] = {"okvir", "oddelek", "ucitelj", "razpon", "prepoved", "prostor"};
-    int stevci[6] = {};
-    bool prostDan = false;
-    for (int dan = 1; dan <= 5; ++dan) {
-        if (m.imaTerminNaDan(u, dan))
-            continue;
-        prostDan = true;
-        for (int ura = 0; ura < StUr; ++ura) {
-            // Rules that no move of other lessons can change come first.
-            if (!VOkvirju(m, priprava, u, dan, ura))
-                ++stevci[0];
-            else if (!NiPrepovedano(m, u, dan, ura))
-                ++stevci[4];
-            else if (!OddelkiProsti(m, u, dan, ura))
-                ++stevci[1];
-            else if (!UciteljiProsti(m, u, dan, ura))
-                ++stevci[2];
-            else if (!RazponUciteljev(m, u, dan, ura))
-                ++stevci[3];
-            else if (!ProstoriNaVoljo(m, u, dan, ura, izbrane.data()))
-                ++stevci[5];
-        }
-    }
-    if (!prostDan)
-        return QStringLiteral("dan");
-    int naj = 0;
-    for (int i = 1; i < 6; ++i)
-        if (stevci[i] > 0 && (naj == 0 || stevci[i] > stevci[naj]))
-            naj = i;
-    return QString::fromLatin1(imena[naj]);
-}
-
-std::vector<NerazporejenoPredavanje> Nerazporejena(const ModelUrnika &m, const PripravaUrnika &priprava) {
-    std::vector<NerazporejenoPredavanje> seznam;
-    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
-        const Predavanje &p = m.predavanja[size_t(u)];
-        const int ur = std::max(0, p.preostalo) + p.nerazporejeno;
-        if (ur <= 0)
-            continue;
-        NerazporejenoPredavanje n;
-        n.predavanje = u;
-        if (p.skupinaOddelkov >= 1)
-            n.skupina = m.skupineOddelkov[size_t(p.skupinaOddelkov)].oznaka;
-        n.predmet = m.skupinePredmetov[size_t(p.skupinaPredmetov)].oznaka;
-        for (int j = 1; j <= p.steviloIzvajalcev(); ++j)
-            if (p.izvajalci[size_t(j)].ucitelj >= 1)
-                n.ucitelji << m.ucitelji[size_t(p.izvajalci[size_t(j)].ucitelj)].oznaka;
-        n.ur = ur;
-        n.razlog = Razlog(m, priprava, u);
-        seznam.push_back(std::move(n));
-    }
-    return seznam;
-}
-
-} // namespace
 
 QString SestavljanjeUrnika::BesediloOdstotka(int skupaj, int nerazporejene) {
     const double odstotek = skupaj > 0 ? (skupaj - nerazporejene) * 100.0 / skupaj : 0.0;
@@ -114,8 +49,9 @@ void SestavljanjeUrnika::ustavi() {
 }
 
 void SestavljanjeUrnika::poKoraku() {
-    if (m_vTretjem && m_omejitev > 0 && m_sestavljalnik &&
-        m_sestavljalnik->msOdZacetkaTretjega() >= qint64(m_omejitev * 1000))
+    if (m_vTretjem && m_sestavljalnik &&
+        ((m_omejitev > 0 && m_sestavljalnik->msOdZacetkaTretjega() >= qint64(m_omejitev * 1000)) ||
+         (m_mirovanje > 0 && m_sestavljalnik->msOdZadnjeSpremembe() >= qint64(m_mirovanje * 1000))))
         App().runFlag = false;
     if (korak)
         korak();
@@ -124,10 +60,16 @@ void SestavljanjeUrnika::poKoraku() {
 QString PreveriUrnikZaSestavljanje() {
     db::Connection &c = db::ProjectDb();
     const qint64 urnik = App().trenutniUrnik;
-    if (c.scalar(QStringLiteral("SELECT count(*) FROM URNIKI WHERE ID = ?"), {urnik}).toLongLong() == 0)
+    const QVariant urnikov = c.scalar(QStringLiteral("SELECT count(*) FROM URNIKI WHERE ID = ?"), {urnik});
+    const QVariant veljavnosti =
+        urnikov.toLongLong() > 0
+            ? c.scalar(QStringLiteral("SELECT count(*) FROM VELJAVNOST_URNIKA WHERE ID_URNIKA = ?"), {urnik})
+            : QVariant(0);
+    if (c.lastError().isError())
+        return QStringLiteral("Napaka pri branju urnika.\n") + c.lastError().description;
+    if (urnikov.toLongLong() == 0)
         return QStringLiteral("Niste izbrali nobenega urnika. Najprej pojdite na zavihek \"Izbira\"");
-    if (c.scalar(QStringLiteral("SELECT count(*) FROM VELJAVNOST_URNIKA WHERE ID_URNIKA = ?"), {urnik}).toLongLong() >
-        0)
+    if (veljavnosti.toLongLong() > 0)
         return QStringLiteral("Urnik je že veljaven. Sestavljanje je zato onemogočeno.");
     return {};
 }
@@ -159,14 +101,23 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     }
     if (!PreberiModelUrnika(m_model, true))
         return rez;
+    if (!m_model.neveljavniPodatki.isEmpty()) {
+        rez.sporocilo = QStringLiteral("Sestavljanje ni mogoče, ker so v predmetnikih vrednosti zunaj meja:\n") +
+                        m_model.neveljavniPodatki.join(u'\n');
+        core::ShowMessage(core::MsgWarning, QStringLiteral("#"), rez.sporocilo);
+        return rez;
+    }
     if (m_model.steviloPredavanj() == 0) {
         rez.sporocilo = QStringLiteral("V razporedih ni vnesenih dovolj podatkov za sestavljanje urnika.");
         core::ShowMessage(core::MsgInformation, rez.sporocilo);
         return rez;
     }
     PripravaUrnika priprava;
-    if (!priprava.zgradiOkvirje(m_model, 0))
+    priprava.selitev = moznosti.selitev;
+    if (!priprava.zgradiOkvirje(m_model, 0)) {
+        core::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), db::ProjectDb().lastError());
         return rez;
+    }
     priprava.zgradiPovprasevanje(m_model);
     rez.seme = moznosti.seme ? *moznosti.seme : quint32(QDateTime::currentMSecsSinceEpoch());
     Sestavljalnik s(m_model, priprava, rez.seme);
@@ -185,12 +136,20 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     m_stanje = 2;
     m_sestavljalnik = &s;
     m_omejitev = moznosti.casovnaOmejitev;
+    m_mirovanje = moznosti.mirovanje;
     s.korak = [this] { poKoraku(); };
     s.zastavica = &App().runFlag;
     s.zacniNapredek();
     for (int k = 0; k <= std::max(0, moznosti.dodatneUre); ++k) {
-        if (k > 0 && !priprava.zgradiOkvirje(m_model, k))
-            return rez;
+        // Each repetition with wider frames takes up again what the previous one gave up: that
+        // is what it is for.
+        if (k > 0) {
+            if (!priprava.zgradiOkvirje(m_model, k)) {
+                core::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), db::ProjectDb().lastError());
+                return rez;
+            }
+            s.VrniOpuscene();
+        }
         s.PrviKrog();
     }
     rez.msPrvi = ura.restart();
@@ -213,7 +172,7 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     rez.msShranjevanje = ura.restart();
     rez.odstotek = rez.skupaj > 0 ? (rez.skupaj - rez.nerazporejene) * 100.0 / rez.skupaj : 0.0;
     rez.besedilo = BesediloOdstotka(rez.skupaj, rez.nerazporejene);
-    rez.nerazporejena = Nerazporejena(m_model, priprava);
+    rez.nerazporejena = AnalizirajNerazporejene(m_model, priprava);
     m_koncniNapredek = s.napredek();
     m_koncniMaksimum = s.maksimumNapredka();
     return rez;
