@@ -135,7 +135,8 @@ bool openSteps(QString &path, bool isNew, bool &readOnly) {
         if (upgrade.failed)
             return false;
         path = upgrade.path;
-        db::ProjectFileLock().acquire(path); // the upgraded project is a new file
+        if (upgrade.upgraded)
+            db::ProjectFileLock().acquire(path); // the upgraded project is a new file
     }
     if (!db::MissingTables(project).isEmpty()) {
         reportOpenFailure({core::DbErrorCode::MissingTable, db::MissingTables(project).join(u',')}, path);
