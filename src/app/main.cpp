@@ -15,6 +15,7 @@
 #include "controls/UrDataGrid.h"
 #include "controls/UrTabStrip.h"
 #include "core/AppState.h"
+#include "print/FPrintTabs.h"
 #include "shell/FGlavna.h"
 #include "shell/FNastavitve.h"
 #include "shell/ProjectFiles.h"
@@ -150,6 +151,7 @@ int main(int argc, char **argv) {
     // menu areas have windows: each subsystem's registration goes here.
     shell::FNastavitve::RegisterTabs();
     basicdata::RegisterBasicDataTabs();
+    print::RegisterPrintTabs();
     calendar::RegisterCalendarTabs();
     basicdata::RegisterAssignmentTabs();
     shell::FGlavna window;
