@@ -17,8 +17,6 @@ DbErrorCode classify(int rc, const QString &message) {
         return DbErrorCode::NotADatabase;
     if (primary == SQLITE_CORRUPT)
         return DbErrorCode::Corrupt;
-    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-        return DbErrorCode::InUse;
     if (primary == SQLITE_CANTOPEN || primary == SQLITE_PERM || primary == SQLITE_AUTH)
         return DbErrorCode::PermissionDenied;
     if (message.startsWith(QLatin1String("no such table")))
@@ -132,7 +130,11 @@ bool Connection::openWithFlags(const QString &path, int flags) {
     sqlite3_busy_timeout(m_db, 2000);
     // Reading the schema is what tells a database from any other file; nothing is written.
     if (!exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !setForeignKeys(true)) {
-        const DbError failure = m_error;
+        DbError failure = m_error;
+        // A file another program holds locked while it writes is in use, not of the wrong kind.
+        const int primary = sqlite3_errcode(m_db) & 0xff;
+        if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+            failure.code = DbErrorCode::InUse;
         close();
         m_error = failure;
         if (m_error.code == DbErrorCode::Other)
