@@ -1,37 +1,27 @@
-#include "support/CliRun.h"
+#include "support/CliProcess.h"
 #include "support/PrintQString.h"
+#include "support/ProjectContents.h"
 #include "support/TempFolder.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace zentrel;
 using test::RunCli;
-
-namespace {
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-} // namespace
 
 TEST(ProjectCommands, CreateAndSampleOverwriteOnlyWithForce) {
     test::TempFolder home;
     const QString path = home.file(QStringLiteral("Šola d'Or"));
     ASSERT_EQ(RunCli(home.path(), {QStringLiteral("create"), path}).exitCode, 0);
     const QString project = path + QStringLiteral(".znt");
-    const QByteArray created = contents(project);
+    const QByteArray created = test::FileBytes(project);
 
-    test::CliRun r = RunCli(home.path(), {QStringLiteral("create"), path});
+    test::CliResult r = RunCli(home.path(), {QStringLiteral("create"), path});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, QStringLiteral("Datoteka %1 že obstaja. Za prepis dodajte --force.\n").arg(project));
     r = RunCli(home.path(), {QStringLiteral("sample"), project});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, QStringLiteral("Datoteka %1 že obstaja. Za prepis dodajte --force.\n").arg(project));
-    EXPECT_EQ(contents(project), created);
+    EXPECT_EQ(test::FileBytes(project), created);
 
     r = RunCli(home.path(), {QStringLiteral("sample"), project, QStringLiteral("--force")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -44,7 +34,7 @@ TEST(ProjectCommands, CreateAndSampleOverwriteOnlyWithForce) {
 
 TEST(ProjectCommands, MakeDefaultsWithoutAPathPrintsItsUsage) {
     test::TempFolder home;
-    const test::CliRun r = RunCli(home.path(), {QStringLiteral("make-defaults")});
+    const test::CliResult r = RunCli(home.path(), {QStringLiteral("make-defaults")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, QStringLiteral("Uporaba: zentrel-cli make-defaults POT\n"));
 }

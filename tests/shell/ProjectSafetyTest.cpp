@@ -3,8 +3,9 @@
 #include "db/ProjectLock.h"
 #include "shell/ProjectFiles.h"
 #include "shell/Startup.h"
-#include "support/CliRun.h"
+#include "support/CliProcess.h"
 #include "support/PrintQString.h"
+#include "support/ProjectContents.h"
 #include "support/TempHome.h"
 
 #include <QDir>
@@ -20,12 +21,6 @@ using core::Answer;
 using core::App;
 
 namespace {
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 // A project whose file has lost track of fifty free pages: the engine's check reports them, and
 // a compaction (which copies only the live content) repairs it.
@@ -75,14 +70,14 @@ const QString kInUse =
 TEST(ProjectSafety, ADamagedProjectIsOfferedTheCompactionWhichRepairsIt) {
     test::TempHome home;
     const QString path = projectWithLostPages(home, QStringLiteral("d.znt"));
-    const QByteArray damaged = contents(path);
+    const QByteArray damaged = test::FileBytes(path);
     const QString question =
         QStringLiteral("Datoteka d.znt je poškodovana.\nKrčenje (Skrči / popravi podatke) jo lahko "
                        "popravi; poškodovana datoteka ostane shranjena kot varnostna kopija.\n\n"
                        "Ali jo želiš skrčiti zdaj?");
     EXPECT_FALSE(shell::OpenProjectFile(path));
     EXPECT_EQ(home.messages().texts(), QStringList{question});
-    EXPECT_EQ(contents(path), damaged);
+    EXPECT_EQ(test::FileBytes(path), damaged);
 
     home.messages().clear();
     home.messages().queueAnswers({Answer::Yes});
@@ -92,19 +87,19 @@ TEST(ProjectSafety, ADamagedProjectIsOfferedTheCompactionWhichRepairsIt) {
                                                     "kot d.znt.bak.")}));
     EXPECT_EQ(db::ProjectDb().scalar(QStringLiteral("PRAGMA quick_check")).toString(), QStringLiteral("ok"));
     EXPECT_EQ(db::ProjectDb().scalar(QStringLiteral("SELECT IME FROM STAVBE")).toString(), QStringLiteral("Šola d'Or"));
-    EXPECT_EQ(contents(path + QStringLiteral(".bak")), damaged);
+    EXPECT_EQ(test::FileBytes(path + QStringLiteral(".bak")), damaged);
 }
 
 TEST(ProjectSafety, ACompactionThatCannotRepairSaysSoAndChangesNothing) {
     test::TempHome home;
     const QString path = projectWithBrokenTable(home, QStringLiteral("z.znt"));
-    const QByteArray damaged = contents(path);
+    const QByteArray damaged = test::FileBytes(path);
     home.messages().queueAnswers({Answer::Yes});
     EXPECT_FALSE(shell::OpenProjectFile(path));
     ASSERT_EQ(home.messages().texts().size(), 2);
     EXPECT_EQ(home.messages().texts().last(), QStringLiteral("Datoteka z.znt je preveč poškodovana, da bi jo krčenje "
                                                              "popravilo; ostala je nespremenjena."));
-    EXPECT_EQ(contents(path), damaged);
+    EXPECT_EQ(test::FileBytes(path), damaged);
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), QStringList{QStringLiteral("z.znt")});
 }
 
@@ -114,7 +109,7 @@ TEST(ProjectSafety, AProjectOpenInAnotherProgramIsOfferedReadOnly) {
     {
         db::ProjectLock other; // another program that has the project open
         ASSERT_EQ(other.acquire(path), db::ProjectLock::Result::Held);
-        const QByteArray before = contents(path);
+        const QByteArray before = test::FileBytes(path);
         EXPECT_FALSE(shell::OpenProjectFile(path));
         EXPECT_EQ(home.messages().texts(), QStringList{kInUse});
         home.messages().queueAnswers({Answer::Yes});
@@ -123,7 +118,7 @@ TEST(ProjectSafety, AProjectOpenInAnotherProgramIsOfferedReadOnly) {
         EXPECT_EQ(shell::MainCaption(), QStringLiteral("Zentrel  - p.znt (samo za branje)"));
         EXPECT_FALSE(db::ProjectDb().exec(QStringLiteral("INSERT INTO STAVBE VALUES (1, 'A', 'A')")));
         shell::CloseProject();
-        EXPECT_EQ(contents(path), before);
+        EXPECT_EQ(test::FileBytes(path), before);
     }
     // Once the other program has closed it, the project opens for writing and is held here.
     ASSERT_TRUE(shell::OpenProjectFile(path));
@@ -136,14 +131,14 @@ TEST(ProjectSafety, ASecondProcessIsToldTheProjectIsInUse) {
     test::TempHome home;
     const QString path = home.newProjectFile(QStringLiteral("p.znt"));
     ASSERT_TRUE(shell::OpenProjectFile(path));
-    const QByteArray before = contents(path);
-    test::CliRun r = test::RunCli(home.path(), {QStringLiteral("check"), path});
+    const QByteArray before = test::FileBytes(path);
+    test::CliResult r = test::RunCli(home.path(), {QStringLiteral("check"), path});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, kInUse + QStringLiteral(" Ne\n"));
     r = test::RunCli(home.path(), {QStringLiteral("check"), path, QStringLiteral("--yes")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Projekt: ") + path + u'\n'));
-    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(test::FileBytes(path), before);
     shell::CloseProject();
     r = test::RunCli(home.path(), {QStringLiteral("check"), path});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
