@@ -61,6 +61,8 @@ if [ -n "$all" ]; then
   shot "$all/meni-izpisi.png" "&Izpisi" "" ""
   shot "$all/meni-pomoc.png" "&Pomoč" "" ""
   shot "$all/o-programu.png" "&Pomoč/&O programu" "" ""
+  # The program's own help window (F1 or "Vsebina").
+  shot "$all/pomoc.png" "&Pomoč/&Vsebina" "" ""
   shot "$all/odpri-projekt.png" "&Datoteka/&Odpri projekt ..." "" ""
   shot "$all/nov-projekt.png" "&Datoteka/&Ustvari projekt/&Od začetka..." "" ""
   shot "$all/skrci-vprasanje.png" "&Datoteka/&Skrči / popravi podatke" "" ""

@@ -2,7 +2,6 @@
 #include "calendar/DayCommand.h"
 #include "calendar/SubstitutesCommand.h"
 #include "core/ConsolePresenter.h"
-#include "db/Schema.h"
 #include "print/ExportCommand.h"
 #include "print/UrIzris.h"
 #include "pupils/PupilCommands.h"
@@ -49,8 +48,7 @@ const std::map<QString, Command> &projectCommands() {
 // Commands that only write files of their own.
 const std::map<QString, Command> &fileCommands() {
     static const std::map<QString, Command> commands{
-        {QStringLiteral("make-defaults"),
-         [](const QStringList &args) { return args.size() == 1 && db::CreateDefaultsDatabaseFile(args[0]) ? 0 : 1; }},
+        {QStringLiteral("make-defaults"), shell::RunMakeDefaultsCommand},
         {QStringLiteral("sample"), sample::RunSampleCommand},
     };
     return commands;
@@ -59,11 +57,11 @@ const std::map<QString, Command> &fileCommands() {
 int printUsage() {
     QTextStream(stderr)
         << "Uporaba: zentrel-cli UKAZ ...\n"
-           "  create POT            nov projekt\n"
+           "  create POT [--force]  nov projekt (obstoječega prepiše le s --force)\n"
            "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
-           "  compact POT           skrči projekt\n"
+           "  compact POT [--yes]   skrči projekt (poškodovanega popravi z --yes)\n"
            "  ensure-sample         primer.znt v mapi dokumentov\n"
-           "  sample POT [--classes-per-grade N] [--seed S]\n"
+           "  sample POT [--classes-per-grade N] [--seed S] [--force]\n"
            "                        vzorčna šola OŠ Primer\n"
            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"

@@ -1,5 +1,6 @@
 #include "basicdata/InfrastructureImport.h"
 #include "Fixture.h"
+#include "support/ProjectContents.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -189,8 +190,7 @@ TEST(UvozNaPrimeru, KeepsEveryRoomOfTheSampleSchool) {
     const QString sample = test::ProgramFolder() + QStringLiteral("/primer.znt");
     db::ProjectDb().close();
     QFile::remove(project.path());
-    QFile::copy(sample, project.path());
-    QFile::setPermissions(project.path(), QFile::ReadOwner | QFile::WriteOwner);
+    test::CopyOfSample(project.path());
     ASSERT_TRUE(db::ProjectDb().open(project.path()));
     db::Connection &c = db::ProjectDb();
     auto count = [&](const QString &sql) { return c.scalar(sql).toLongLong(); };
