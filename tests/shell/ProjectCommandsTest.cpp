@@ -3,6 +3,7 @@
 #include "support/ProjectContents.h"
 #include "support/TempFolder.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace zentrel;
@@ -26,7 +27,8 @@ TEST(ProjectCommands, CreateAndSampleOverwriteOnlyWithForce) {
     r = RunCli(home.path(), {QStringLiteral("sample"), project, QStringLiteral("--force")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     r = RunCli(home.path(), {QStringLiteral("check"), project});
-    EXPECT_TRUE(r.out.contains(QStringLiteral("RAZPORED: 206\n"))) << r.out.toStdString();
+    // The sample school has its assignments (how many depends on the sample, not on --force).
+    EXPECT_TRUE(r.out.contains(QRegularExpression(QStringLiteral("RAZPORED: [1-9][0-9]*\n")))) << r.out.toStdString();
     r = RunCli(home.path(), {QStringLiteral("create"), QStringLiteral("--force"), path});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(RunCli(home.path(), {QStringLiteral("check"), project}).out.contains(QStringLiteral("RAZPORED: 0\n")));
