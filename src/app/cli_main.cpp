@@ -5,6 +5,7 @@
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
 #include "timetable/ConstructCommand.h"
+#include "timetable/TimetableCommands.h"
 #include "timetable/VerifyCommand.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,9 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
         {QStringLiteral("day"), calendar::RunDayCommand},
+        {QStringLiteral("show"), timetable::RunShowCommand},
+        {QStringLiteral("copy-timetable"), timetable::RunCopyTimetableCommand},
+        {QStringLiteral("copy-turnus"), timetable::RunCopyTurnusCommand},
     };
     return commands;
 }
@@ -53,6 +57,9 @@ int printUsage() {
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
                            "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
+                           "  show PROJEKT [...] (--class|--teacher|--room OZNAKA)  teden enote, učitelja, prostora\n"
+                           "  copy-timetable PROJEKT --timetable ID --name IME  kopija urnika\n"
+                           "  copy-turnus PROJEKT --timetable ID --from ID --to ID  kopija turnusa urnika\n"
                            "  make-defaults POT     tovarniška privzeta baza\n";
     return 1;
 }

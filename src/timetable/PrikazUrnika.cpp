@@ -1,5 +1,7 @@
 #include "PrikazUrnika.h"
 
+#include "shell/LookupTables.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
@@ -36,11 +38,6 @@ bool Sodeluje(const ModelUrnika &m, const PogledUrnika &pogled, int u) {
 }
 
 } // namespace
-
-QString KratekDan(int dan) {
-    static const char *const imena[] = {"", "pon", "tor", "sre", "čet", "pet"};
-    return dan >= 1 && dan <= 5 ? QString::fromUtf8(imena[dan]) : QString();
-}
 
 QString OznakaEnote(const ModelUrnika &m, int predavanje) {
     const Predavanje &p = m.predavanja[size_t(predavanje)];
@@ -137,7 +134,8 @@ std::vector<NerazporejenPredmet> NerazporejeniPredmeti(const ModelUrnika &m, con
 QStringList BesediloZgodovine(const ModelUrnika &m, const std::vector<ElementVerige> &elementi) {
     QStringList vrstice;
     auto kje = [](int dan, int ura, const char *sicer) {
-        return dan >= 1 ? QStringLiteral("%1 %2").arg(KratekDan(dan)).arg(ura) : QString::fromUtf8(sicer);
+        return dan >= 1 ? QStringLiteral("%1 %2").arg(shell::Lookup::DayNames3().value(dan)).arg(ura)
+                        : QString::fromUtf8(sicer);
     };
     for (const ElementVerige &e : elementi) {
         const Predavanje &p = m.predavanja[size_t(e.predavanje)];

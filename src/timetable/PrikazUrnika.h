@@ -65,7 +65,7 @@ struct NerazporejenPredmet {
 // The lessons of the shown class or teacher that have periods left to place, by their text.
 std::vector<NerazporejenPredmet> NerazporejeniPredmeti(const ModelUrnika &m, const PogledUrnika &pogled);
 
-// One line per move of the chain: "5.a SLO: pon 3 -> tor 2".
+// One line per move of the chain: "5.a SLO: PON 3 -> TOR 2".
 QStringList BesediloZgodovine(const ModelUrnika &m, const std::vector<ElementVerige> &elementi);
 
 // What the running information shows of a lesson at a cell: the lesson, its teachers and rooms,
@@ -80,7 +80,5 @@ SprotnaInformacija Sprotno(const ModelUrnika &m, int predavanje, int termin, int
 
 // The label of a class group, or of the subject for a unit without one.
 QString OznakaEnote(const ModelUrnika &m, int predavanje);
-// Short day names "pon" to "pet".
-QString KratekDan(int dan);
 
 } // namespace zentrel::timetable

@@ -1,0 +1,97 @@
+#include "PregledUrnikov.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+#include <bit>
+
+namespace zentrel::timetable {
+
+namespace {
+
+template <class T> std::vector<int> PoAbecedi(const std::vector<T> &items) {
+    static const QCollator slovensko{QLocale(QLocale::Slovenian, QLocale::Slovenia)};
+    std::vector<int> order;
+    for (int i = 1; i < int(items.size()); ++i)
+        order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return slovensko.compare(items[size_t(a)].oznaka, items[size_t(b)].oznaka) < 0;
+    });
+    return order;
+}
+
+int Biti(const MrezaDni<int> &mreza, int dan) {
+    int biti = 0;
+    for (int ura = 0; ura < StUr; ++ura)
+        if (mreza(dan, ura) >= 1)
+            biti |= 1 << ura;
+    return biti;
+}
+
+} // namespace
+
+std::vector<int> OddelkiPoAbecedi(const ModelUrnika &m) {
+    return PoAbecedi(m.oddelki);
+}
+
+std::vector<int> UciteljiPoAbecedi(const ModelUrnika &m) {
+    return PoAbecedi(m.ucitelji);
+}
+
+int LuknjeDneva(int zasedeneUre) {
+    if (zasedeneUre == 0)
+        return 0;
+    const int prva = std::countr_zero(unsigned(zasedeneUre));
+    const int zadnja = 31 - std::countl_zero(unsigned(zasedeneUre));
+    return zadnja - prva + 1 - std::popcount(unsigned(zasedeneUre));
+}
+
+VsiUrniki PreglejVseUrnike(const ModelUrnika &m) {
+    VsiUrniki v;
+    int prva = StUr, zadnja = -1;
+    for (int o : OddelkiPoAbecedi(m)) {
+        VsiUrniki::Vrstica vrstica;
+        vrstica.oddelek = m.oddelki[size_t(o)].oznaka;
+        for (int dan = 1; dan <= 5; ++dan)
+            for (int ura = 0; ura < StUr; ++ura) {
+                const int t = m.oddelki[size_t(o)].zasedenost(dan, ura);
+                if (t < 1)
+                    continue;
+                const Predavanje &p = m.predavanja[size_t(m.termini[size_t(t)].predavanje)];
+                vrstica.celice[size_t((dan - 1) * StUr + ura)] = m.skupinePredmetov[size_t(p.skupinaPredmetov)].oznaka;
+                prva = std::min(prva, ura);
+                zadnja = std::max(zadnja, ura);
+            }
+        v.vrstice.push_back(std::move(vrstica));
+    }
+    if (zadnja >= 0) {
+        v.prvaUra = prva;
+        v.zadnjaUra = zadnja;
+    }
+    return v;
+}
+
+Luknje PrestejLuknje(const ModelUrnika &m) {
+    Luknje l;
+    for (int o : OddelkiPoAbecedi(m)) {
+        LuknjeVrstica vrstica{m.oddelki[size_t(o)].oznaka, {}, 0};
+        for (int dan = 1; dan <= 5; ++dan) {
+            vrstica.poDnevih[size_t(dan)] = LuknjeDneva(Biti(m.oddelki[size_t(o)].zasedenost, dan));
+            vrstica.skupaj += vrstica.poDnevih[size_t(dan)];
+        }
+        l.skupajOddelki += vrstica.skupaj;
+        l.oddelki.push_back(vrstica);
+    }
+    for (int u : UciteljiPoAbecedi(m)) {
+        LuknjeVrstica vrstica{m.ucitelji[size_t(u)].oznaka, {}, 0};
+        for (int dan = 1; dan <= 5; ++dan) {
+            vrstica.poDnevih[size_t(dan)] = LuknjeDneva(m.ucitelji[size_t(u)].zasedeneUre[dan]);
+            vrstica.skupaj += vrstica.poDnevih[size_t(dan)];
+        }
+        l.skupajUcitelji += vrstica.skupaj;
+        l.ucitelji.push_back(vrstica);
+    }
+    return l;
+}
+
+} // namespace zentrel::timetable

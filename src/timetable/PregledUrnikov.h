@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ModelUrnika.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+// The read-only overviews of the current timetable, computed from a loaded model.
+namespace zentrel::timetable {
+
+// "Vsi urniki": every class's week in one table, one row per class (by code), a column per day
+// and period from the earliest to the latest period used by any class, the lesson as its
+// subject's code.
+struct VsiUrniki {
+    int prvaUra = 1;
+    int zadnjaUra = 7;
+    struct Vrstica {
+        QString oddelek;
+        std::array<QString, 5 * StUr> celice; // index (day - 1) x 16 + period
+    };
+    std::vector<Vrstica> vrstice;
+};
+VsiUrniki PreglejVseUrnike(const ModelUrnika &m);
+
+// "Luknje": idle periods between the first and the last lesson of a day, per class and per
+// teacher, with each one's total and the totals of all classes and all teachers.
+struct LuknjeVrstica {
+    QString oznaka;
+    std::array<int, 6> poDnevih{}; // days 1..5
+    int skupaj = 0;
+};
+struct Luknje {
+    std::vector<LuknjeVrstica> oddelki, ucitelji;
+    int skupajOddelki = 0;
+    int skupajUcitelji = 0;
+};
+Luknje PrestejLuknje(const ModelUrnika &m);
+
+// The idle periods of one day given the occupied periods as bits (bit p = period p).
+int LuknjeDneva(int zasedeneUre);
+
+// Class and teacher indices of the model sorted by code in Slovenian alphabetical order.
+std::vector<int> OddelkiPoAbecedi(const ModelUrnika &m);
+std::vector<int> UciteljiPoAbecedi(const ModelUrnika &m);
+
+} // namespace zentrel::timetable
