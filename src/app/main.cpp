@@ -18,6 +18,7 @@
 #include "shell/ProjectFiles.h"
 #include "shell/SizeClass.h"
 #include "shell/Startup.h"
+#include "timetable/FUrnikiTabs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -153,6 +154,7 @@ int main(int argc, char **argv) {
     // menu areas have windows: each subsystem's registration goes here.
     shell::FNastavitve::RegisterTabs();
     basicdata::RegisterBasicDataTabs();
+    timetable::RegisterTimetableTabs();
     shell::FGlavna window;
     core::SetPresenter(&window.presenter());
     core::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());

@@ -38,6 +38,18 @@ std::vector<int> UciteljiPoAbecedi(const ModelUrnika &m) {
     return PoAbecedi(m.ucitelji);
 }
 
+std::pair<int, int> RazponUr(const ModelUrnika &m) {
+    int prva = 1, zadnja = 8;
+    for (size_t o = 1; o < m.oddelki.size(); ++o)
+        for (int dan = 1; dan <= 5; ++dan)
+            for (int ura = 0; ura < StUr; ++ura)
+                if (m.oddelki[o].zasedenost(dan, ura) >= 1) {
+                    prva = std::min(prva, ura);
+                    zadnja = std::max(zadnja, std::min(ZadnjaUra, ura + 1));
+                }
+    return {prva, zadnja};
+}
+
 int LuknjeDneva(int zasedeneUre) {
     if (zasedeneUre == 0)
         return 0;

@@ -40,6 +40,10 @@ Luknje PrestejLuknje(const ModelUrnika &m);
 // The idle periods of one day given the occupied periods as bits (bit p = period p).
 int LuknjeDneva(int zasedeneUre);
 
+// The periods a week grid shows: from period 0 when a class uses it (else 1) to one period after
+// the latest used, at least to period 8.
+std::pair<int, int> RazponUr(const ModelUrnika &m);
+
 // Class and teacher indices of the model sorted by code in Slovenian alphabetical order.
 std::vector<int> OddelkiPoAbecedi(const ModelUrnika &m);
 std::vector<int> UciteljiPoAbecedi(const ModelUrnika &m);

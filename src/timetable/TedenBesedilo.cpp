@@ -1,5 +1,6 @@
 #include "TedenBesedilo.h"
 
+#include "UrnikIzbira.h"
 #include "db/MBaza.h"
 #include "shell/LookupTables.h"
 
@@ -66,13 +67,7 @@ QString BesediloTedna(qint64 predmetnik, qint64 urnik, qint64 turnus, VrstaTedna
     if (zadnja < 0)
         return QStringLiteral("Ni razporejenih ur.\n");
 
-    const db::RowSet ure = db::ProjectDb().query(QStringLiteral("SELECT URA, OZNAKA FROM URE"));
-    QStringList oznakeUr;
-    for (int p = 0; p < 16; ++p)
-        oznakeUr << QString::number(p);
-    for (int r = 0; r < ure.rowCount(); ++r)
-        if (ure.integer(r, QStringLiteral("URA")) >= 0 && ure.integer(r, QStringLiteral("URA")) < 16)
-            oznakeUr[int(ure.integer(r, QStringLiteral("URA")))] = ure.text(r, QStringLiteral("OZNAKA"));
+    const QStringList oznakeUr = OznakeUr();
 
     std::vector<int> sirine(6, 0);
     sirine[0] = QStringLiteral("Ura").size();

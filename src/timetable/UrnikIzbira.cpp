@@ -30,6 +30,25 @@ QString PreveriIzbranUrnik() {
     return {};
 }
 
+QStringList OznakeUr() {
+    QStringList oznake;
+    for (int p = 0; p < 16; ++p)
+        oznake << QString::number(p);
+    const db::RowSet ure =
+        db::ProjectDb().query(QStringLiteral("SELECT URA, OZNAKA FROM URE WHERE URA BETWEEN 0 AND 15"));
+    for (int r = 0; r < ure.rowCount(); ++r)
+        oznake[int(ure.integer(r, QStringLiteral("URA")))] = ure.text(r, QStringLiteral("OZNAKA"));
+    return oznake;
+}
+
+QString IzmenaOddelka(qint64 oddelek) {
+    return db::ProjectDb()
+        .scalar(QStringLiteral("SELECT IZMENE.OZNAKA FROM ODDELKI_V_PREDMETNIKU INNER JOIN IZMENE ON IZMENE.ID = "
+                               "ODDELKI_V_PREDMETNIKU.ID_IZMENE WHERE ID_ODDELKA = ? AND ID_PREDMETNIKA = ?"),
+                {oddelek, App().trenutniPredmetnik})
+        .toString();
+}
+
 bool UrnikVeljaven(qint64 urnik) {
     return db::ProjectDb()
                .scalar(QStringLiteral("SELECT count(*) FROM VELJAVNOST_URNIKA WHERE ID_URNIKA = ?"), {urnik})

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QPair>
+#include <QStringList>
 
 namespace zentrel::timetable {
 
@@ -63,6 +64,12 @@ private:
 // Empty when the current timetable exists, else the message a timetable window shows instead of
 // its work: "Niste izbrali nobenega urnika. Najprej pojdite na zavihek "Izbira"".
 QString PreveriIzbranUrnik();
+
+// The codes of the periods 0..15 (URE.OZNAKA; the number where a period has no row).
+QStringList OznakeUr();
+
+// The code of a class's shift in the current curriculum; empty when it has none.
+QString IzmenaOddelka(qint64 oddelek);
 
 // True when the timetable has validity periods in the calendar.
 bool UrnikVeljaven(qint64 urnik);

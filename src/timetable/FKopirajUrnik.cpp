@@ -1,0 +1,37 @@
+#include "FKopirajUrnik.h"
+
+#include "KopiranjeUrnika.h"
+#include "core/AppState.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zentrel::timetable {
+
+FKopirajUrnik::FKopirajUrnik(QWidget *parent) : QDialog(parent), VNovUrnikE(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("FKopirajUrnik"));
+    setWindowTitle(QStringLiteral("Kopiranje urnika"));
+    VNovUrnikE->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('n')) * 30);
+    auto *gumbi = new QDialogButtonBox(this);
+    gumbi->addButton(QStringLiteral("Kopiraj"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    gumbi->addButton(QStringLiteral("Prekliči"), QDialogButtonBox::RejectRole);
+    connect(gumbi, &QDialogButtonBox::accepted, this, &FKopirajUrnik::kopiraj);
+    connect(gumbi, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QFormLayout(this);
+    layout->addRow(QStringLiteral("Iz urnika:"), new QLabel(core::App().trenutniUrnikIme, this));
+    layout->addRow(QStringLiteral("V nov urnik:"), VNovUrnikE);
+    layout->addRow(gumbi);
+}
+
+void FKopirajUrnik::kopiraj() {
+    m_novi = KopirajUrnik(core::App().trenutniUrnik, VNovUrnikE->text());
+    if (m_novi >= 0)
+        accept();
+    else
+        VNovUrnikE->setFocus();
+}
+
+} // namespace zentrel::timetable
