@@ -11,7 +11,7 @@ namespace zentrel::basicdata {
 using db::SqlText::Quote;
 
 Oddelki::Oddelki()
-    : SharedRecordLogic(QStringLiteral("SELECT Oznaka, Ime, ID FROM ODDELKI ORDER BY OZNAKA"),
+    : SharedRecordLogic(QStringLiteral("SELECT Oznaka, Ime, ID FROM ODDELKI ORDER BY OZNAKA COLLATE SLOVENSKO"),
                         &CurrentRecords::oddelek) {}
 
 OddelekFields Oddelki::current() const {

@@ -8,11 +8,12 @@ namespace zentrel::basicdata {
 class PredmetUcitelji : public LinkList {
 public:
     PredmetUcitelji()
-        : LinkList({QStringLiteral("SELECT  * FROM UCITELJI INNER JOIN UCITELJ_PREDMET ON UCITELJI.ID = "
-                                   "UCITELJ_PREDMET.ID_UCITELJA WHERE ID_PREDMETA=%1 ORDER BY OZNAKA"),
-                    QStringLiteral("SELECT * FROM UCITELJI WHERE ID NOT IN (SELECT ID_UCITELJA FROM UCITELJ_PREDMET "
-                                   "WHERE ID_PREDMETA=%1 AND ID_UCITELJA IS NOT NULL) ORDER BY OZNAKA"),
-                    QStringLiteral("UCITELJ_PREDMET"), QStringLiteral("ID_PREDMETA"), QStringLiteral("ID_UCITELJA")}) {}
+        : LinkList(
+              {QStringLiteral("SELECT  * FROM UCITELJI INNER JOIN UCITELJ_PREDMET ON UCITELJI.ID = "
+                              "UCITELJ_PREDMET.ID_UCITELJA WHERE ID_PREDMETA=%1 ORDER BY OZNAKA COLLATE SLOVENSKO"),
+               QStringLiteral("SELECT * FROM UCITELJI WHERE ID NOT IN (SELECT ID_UCITELJA FROM UCITELJ_PREDMET "
+                              "WHERE ID_PREDMETA=%1 AND ID_UCITELJA IS NOT NULL) ORDER BY OZNAKA COLLATE SLOVENSKO"),
+               QStringLiteral("UCITELJ_PREDMET"), QStringLiteral("ID_PREDMETA"), QStringLiteral("ID_UCITELJA")}) {}
 };
 
 } // namespace zentrel::basicdata

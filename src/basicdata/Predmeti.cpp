@@ -11,8 +11,9 @@ namespace zentrel::basicdata {
 using db::SqlText::Quote;
 
 Predmeti::Predmeti()
-    : SharedRecordLogic(QStringLiteral("SELECT Oznaka, Ime,ID,KABINETNI, Tip FROM PREDMETI ORDER BY OZNAKA"),
-                        &CurrentRecords::predmet) {}
+    : SharedRecordLogic(
+          QStringLiteral("SELECT Oznaka, Ime,ID,KABINETNI, Tip FROM PREDMETI ORDER BY OZNAKA COLLATE SLOVENSKO"),
+          &CurrentRecords::predmet) {}
 
 PredmetFields Predmeti::current() const {
     return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME")),

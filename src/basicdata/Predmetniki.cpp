@@ -23,7 +23,7 @@ bool Predmetniki::open() {
                        "PROGRAM_SKUPINE.ID_SKUPINE_ODDELKOV LEFT JOIN SKUPINE_PREDMETOV ON SKUPINE_PREDMETOV.ID = "
                        "PREDMETI_V_PROGRAMU.ID_SKUPINE_PREDMETOV Where SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA Is Null And "
                        "SKUPINE_PREDMETOV.ID_RAZ_PREDMETNIKA Is Null And PROGRAMI.ID_RAZ_PREDMETNIKA = %1 And "
-                       "PROGRAMI.ID_IZBIRNEGA_NABORA Is Null ORDER BY PROGRAMI.OZNAKA")
+                       "PROGRAMI.ID_IZBIRNEGA_NABORA Is Null ORDER BY PROGRAMI.OZNAKA COLLATE SLOVENSKO")
             .arg(m_curriculum));
     return SharedRecordLogic::open();
 }

@@ -21,7 +21,7 @@ bool PredmetnikiOddelki::load(qint64 curriculum, qint64 programme) {
                        "PROGRAM_SKUPINE.ID_SKUPINE_ODDELKOV, PROGRAM_SKUPINE.ID_PROGRAMA FROM SKUPINE_ODDELKOV "
                        "INNER JOIN PROGRAM_SKUPINE ON SKUPINE_ODDELKOV.ID = PROGRAM_SKUPINE.ID_SKUPINE_ODDELKOV "
                        "Where PROGRAM_SKUPINE.ID_PREDMETNIKA = %1 And PROGRAM_SKUPINE.ID_Programa = %2 And "
-                       "SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA Is Null ORDER BY SKUPINE_ODDELKOV.OZNAKA")
+                       "SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA Is Null ORDER BY SKUPINE_ODDELKOV.OZNAKA COLLATE SLOVENSKO")
             .arg(curriculum)
             .arg(programme));
     if (c.lastError().isError()) {
@@ -55,7 +55,7 @@ db::RowSet PredmetnikiOddelki::available(const QList<qint64> &chosen) const {
                    "INNER JOIN ODDELKI_V_SKUPINI AS ODDELKI_V_SKUPINI_1 ON ODDELKI_V_SKUPINI.ID_ODDELKA = "
                    "ODDELKI_V_SKUPINI_1.ID_ODDELKA WHERE ODDELKI_V_SKUPINI.ID_SKUPINE IN (%1)) ")
                    .arg(ids.join(u','));
-    sql += QStringLiteral("ORDER BY SKUPINE_ODDELKOV.OZNAKA");
+    sql += QStringLiteral("ORDER BY SKUPINE_ODDELKOV.OZNAKA COLLATE SLOVENSKO");
     db::Connection &c = db::ProjectDb();
     db::RowSet rows = c.query(sql);
     if (c.lastError().isError())

@@ -11,8 +11,8 @@ using db::SqlText::Quote;
 
 Prostori::Prostori()
     : RecordLogic(QStringLiteral("SELECT PROSTORI.*, STAVBE.OZNAKA AS STAVBA FROM PROSTORI LEFT JOIN STAVBE ON "
-                                 "STAVBE.ID = PROSTORI.ID_STAVBE ORDER BY PROSTORI.OZNAKA")),
-      m_buildings(QStringLiteral("SELECT * FROM STAVBE ORDER BY OZNAKA")) {}
+                                 "STAVBE.ID = PROSTORI.ID_STAVBE ORDER BY PROSTORI.OZNAKA COLLATE SLOVENSKO")),
+      m_buildings(QStringLiteral("SELECT * FROM STAVBE ORDER BY OZNAKA COLLATE SLOVENSKO")) {}
 
 bool Prostori::open() {
     const bool buildingsOk = m_buildings.requery();

@@ -19,7 +19,7 @@ public:
 
     // Re-reads the rooms and the building list.
     bool open();
-    // "SELECT * FROM STAVBE ORDER BY OZNAKA": the choice list of "Stavba".
+    // "SELECT * FROM STAVBE ORDER BY OZNAKA COLLATE SLOVENSKO": the choice list of "Stavba".
     const db::RowSet &buildings() const { return m_buildings.rows(); }
 
     ProstorFields current() const;

@@ -8,7 +8,7 @@
 namespace zentrel::basicdata {
 
 RazrednikiIzmene::RazrednikiIzmene()
-    : m_teachers(QStringLiteral("SELECT ID, OZNAKA, %1 AS RAZREDNIK FROM UCITELJI AS U ORDER BY %1")
+    : m_teachers(QStringLiteral("SELECT ID, OZNAKA, %1 AS RAZREDNIK FROM UCITELJI AS U ORDER BY %1 COLLATE SLOVENSKO")
                      .arg(db::SqlText::SurnameFirstName(QStringLiteral("U")))),
       m_shifts(QStringLiteral("SELECT * FROM IZMENE")) {}
 
@@ -24,7 +24,7 @@ bool RazrednikiIzmene::open() {
             "ODDELKI_V_PREDMETNIKU.ID_ODDELKA FROM ODDELKI INNER JOIN ODDELKI_V_PREDMETNIKU ON ODDELKI.ID = "
             "ODDELKI_V_PREDMETNIKU.ID_ODDELKA LEFT JOIN IZMENE ON IZMENE.ID = ODDELKI_V_PREDMETNIKU.ID_IZMENE "
             "LEFT JOIN UCITELJI ON ODDELKI_V_PREDMETNIKU.ID_RAZREDNIKA = UCITELJI.ID WHERE "
-            "ODDELKI_V_PREDMETNIKU.ID_PREDMETNIKA=%1 ORDER BY ODDELKI.OZNAKA")
+            "ODDELKI_V_PREDMETNIKU.ID_PREDMETNIKA=%1 ORDER BY ODDELKI.OZNAKA COLLATE SLOVENSKO")
             .arg(m_curriculum));
     bool ok = m_teachers.requery();
     ok = m_shifts.requery() && ok;

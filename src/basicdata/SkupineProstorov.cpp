@@ -23,7 +23,7 @@ QString containersOf(qint64 group) {
 
 SkupineProstorov::SkupineProstorov()
     : RecordLogic(QStringLiteral("SELECT * FROM SKUPINE_PROSTOROV WHERE substr(OZNAKA,1,1)='$' "
-                                 "ORDER BY SKUPINE_PROSTOROV.OZNAKA")) {}
+                                 "ORDER BY SKUPINE_PROSTOROV.OZNAKA COLLATE SLOVENSKO")) {}
 
 SkupinaProstorovFields SkupineProstorov::current() const {
     return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME"))};
@@ -45,21 +45,23 @@ qint64 SkupineProstorov::beginAdd() {
 
 db::RowSet SkupineProstorov::members(qint64 group) const {
     return db::ProjectDb().query(
-        QStringLiteral("SELECT PROSTORI_V_SKUPINI.ID_PROSTORA AS ID, coalesce(S.OZNAKA, PROSTORI.OZNAKA) AS OZNAKA, "
-                       "iif(substr(S.OZNAKA,1,1)='$', (SELECT count(*) FROM PROSTORI_V_SKUPINI C WHERE "
-                       "C.ID_SKUPINE = S.ID), Null) AS ST FROM (PROSTORI_V_SKUPINI LEFT JOIN SKUPINE_PROSTOROV S ON "
-                       "S.ID = PROSTORI_V_SKUPINI.ID_PROSTORA) LEFT JOIN PROSTORI ON PROSTORI.ID = "
-                       "PROSTORI_V_SKUPINI.ID_PROSTORA WHERE PROSTORI_V_SKUPINI.ID_SKUPINE = %1 ORDER BY 2")
+        QStringLiteral(
+            "SELECT PROSTORI_V_SKUPINI.ID_PROSTORA AS ID, coalesce(S.OZNAKA, PROSTORI.OZNAKA) AS OZNAKA, "
+            "iif(substr(S.OZNAKA,1,1)='$', (SELECT count(*) FROM PROSTORI_V_SKUPINI C WHERE "
+            "C.ID_SKUPINE = S.ID), Null) AS ST FROM (PROSTORI_V_SKUPINI LEFT JOIN SKUPINE_PROSTOROV S ON "
+            "S.ID = PROSTORI_V_SKUPINI.ID_PROSTORA) LEFT JOIN PROSTORI ON PROSTORI.ID = "
+            "PROSTORI_V_SKUPINI.ID_PROSTORA WHERE PROSTORI_V_SKUPINI.ID_SKUPINE = %1 ORDER BY 2 COLLATE SLOVENSKO")
             .arg(group));
 }
 
 db::RowSet SkupineProstorov::available(qint64 group) const {
     return db::ProjectDb().query(
         containersOf(group) +
-        QStringLiteral("SELECT S.ID, S.OZNAKA, iif(substr(S.OZNAKA,1,1)='$', (SELECT count(*) FROM "
-                       "PROSTORI_V_SKUPINI C WHERE C.ID_SKUPINE = S.ID), Null) AS ST FROM SKUPINE_PROSTOROV S "
-                       "WHERE S.ID NOT IN (SELECT ID FROM NAD) AND S.ID NOT IN (SELECT ID_PROSTORA FROM "
-                       "PROSTORI_V_SKUPINI WHERE ID_SKUPINE = %1 AND ID_PROSTORA IS NOT NULL) ORDER BY S.OZNAKA")
+        QStringLiteral(
+            "SELECT S.ID, S.OZNAKA, iif(substr(S.OZNAKA,1,1)='$', (SELECT count(*) FROM "
+            "PROSTORI_V_SKUPINI C WHERE C.ID_SKUPINE = S.ID), Null) AS ST FROM SKUPINE_PROSTOROV S "
+            "WHERE S.ID NOT IN (SELECT ID FROM NAD) AND S.ID NOT IN (SELECT ID_PROSTORA FROM "
+            "PROSTORI_V_SKUPINI WHERE ID_SKUPINE = %1 AND ID_PROSTORA IS NOT NULL) ORDER BY S.OZNAKA COLLATE SLOVENSKO")
             .arg(group));
 }
 
@@ -73,14 +75,14 @@ db::RowSet SkupineProstorov::memberTree() const {
         "coalesce(M.OZNAKA, PROSTORI.OZNAKA) FROM ((SKUPINE_PROSTOROV S INNER JOIN PROSTORI_V_SKUPINI ON "
         "PROSTORI_V_SKUPINI.ID_SKUPINE = S.ID) LEFT JOIN SKUPINE_PROSTOROV M ON M.ID = PROSTORI_V_SKUPINI.ID_PROSTORA) "
         "LEFT JOIN PROSTORI ON PROSTORI.ID = PROSTORI_V_SKUPINI.ID_PROSTORA WHERE S.OZNAKA Like '$%' "
-        "ORDER BY K1, K2"));
+        "ORDER BY K1 COLLATE SLOVENSKO, K2 COLLATE SLOVENSKO"));
 }
 
 db::RowSet SkupineProstorov::roomsOfGroup(qint64 group) const {
     return db::ProjectDb().query(
         QStringLiteral("SELECT PROSTORI.OZNAKA, PROSTORI.ID FROM PROSTORI INNER JOIN PROSTORI_V_SKUPINI ON "
                        "PROSTORI.ID = PROSTORI_V_SKUPINI.ID_PROSTORA Where PROSTORI_V_SKUPINI.ID_SKUPINE = %1 "
-                       "ORDER BY PROSTORI.OZNAKA")
+                       "ORDER BY PROSTORI.OZNAKA COLLATE SLOVENSKO")
             .arg(group));
 }
 

@@ -9,7 +9,7 @@ namespace zentrel::basicdata {
 
 using db::SqlText::Quote;
 
-Stavbe::Stavbe() : RecordLogic(QStringLiteral("SELECT * FROM STAVBE ORDER BY OZNAKA")) {}
+Stavbe::Stavbe() : RecordLogic(QStringLiteral("SELECT * FROM STAVBE ORDER BY OZNAKA COLLATE SLOVENSKO")) {}
 
 StavbaFields Stavbe::current() const {
     return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME"))};

@@ -17,8 +17,9 @@ QString nullable(const QString &text) {
 } // namespace
 
 Ucitelji::Ucitelji()
-    : SharedRecordLogic(QStringLiteral("SELECT Oznaka, Ime, VmesnoIme,Priimek, Id FROM UCITELJI ORDER BY OZNAKA"),
-                        &CurrentRecords::ucitelj) {}
+    : SharedRecordLogic(
+          QStringLiteral("SELECT Oznaka, Ime, VmesnoIme,Priimek, Id FROM UCITELJI ORDER BY OZNAKA COLLATE SLOVENSKO"),
+          &CurrentRecords::ucitelj) {}
 
 UciteljFields Ucitelji::current() const {
     return {m_list.text(QStringLiteral("OZNAKA")), m_list.text(QStringLiteral("IME")),

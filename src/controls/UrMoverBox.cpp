@@ -1,6 +1,7 @@
 #include "UrMoverBox.h"
 
 #include "UrFonts.h"
+#include "core/TextFunctions.h"
 #include "db/MBaza.h"
 
 #include <QGridLayout>
@@ -14,6 +15,15 @@ namespace zentrel::controls {
 namespace {
 
 constexpr int IdRole = Qt::UserRole + 1;
+
+// The lists sort themselves; in the same order as the grids, which the database sorts.
+class Item : public QListWidgetItem {
+public:
+    Item(const QString &text, qint64 id) : QListWidgetItem(text) { setData(IdRole, id); }
+    bool operator<(const QListWidgetItem &other) const override {
+        return core::CompareSlovenian(text(), other.text()) < 0;
+    }
+};
 
 QToolButton *makeButton(QWidget *parent, const QString &text) {
     auto *b = new QToolButton(parent);
@@ -93,17 +103,13 @@ void UrMoverBox::FillIDLIsts() {
     for (int r = 0; r < m_right.rowCount(); ++r) {
         const qint64 id = m_right.integer(r, m_idField);
         chosen << id;
-        auto *item = new QListWidgetItem(db::FieldText(m_right, r, m_fieldRight));
-        item->setData(IdRole, id);
-        m_rightList->addItem(item);
+        m_rightList->addItem(new Item(db::FieldText(m_right, r, m_fieldRight), id));
     }
     for (int r = 0; r < m_left.rowCount(); ++r) {
         const qint64 id = m_left.integer(r, m_idField);
         if (chosen.contains(id))
             continue;
-        auto *item = new QListWidgetItem(db::FieldText(m_left, r, m_fieldLeft));
-        item->setData(IdRole, id);
-        m_leftList->addItem(item);
+        m_leftList->addItem(new Item(db::FieldText(m_left, r, m_fieldLeft), id));
     }
     m_changes.reset(chosen);
     NapisiStevilo();

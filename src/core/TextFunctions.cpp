@@ -1,5 +1,7 @@
 #include "TextFunctions.h"
 
+#include <QCollator>
+
 namespace zentrel::core {
 
 QString SafeFileName(const QString &text) {
@@ -93,6 +95,16 @@ std::pair<QString, QString> SplitPath(const QString &path) {
 
 bool SameText(const QString &left, const QString &right) {
     return left.trimmed().compare(right.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace zentrel::core
+
+namespace zentrel::core {
+
+int CompareSlovenian(QStringView left, QStringView right) {
+    static const QCollator collator{QLocale(QLocale::Slovenian, QLocale::Slovenia)};
+    const int order = collator.compare(left, right);
+    return order != 0 ? order : left.compare(right);
 }
 
 } // namespace zentrel::core

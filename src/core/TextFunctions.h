@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <utility>
 
 namespace zentrel::core {
@@ -21,5 +22,11 @@ std::pair<QString, QString> SplitPath(const QString &path);
 // č, š, ž and the other accented letters folded as well ("Test" and "TEST", "Čebela" and
 // "čEBELA"), and apart from blanks at either end. Uniqueness of codes and names uses this.
 bool SameText(const QString &left, const QString &right);
+
+// The one order of codes and names everywhere (the database's collation SLOVENSKO and every
+// list): Slovenian alphabetical order (c, č, d ... s, š, t ... z, ž); texts the alphabet finds
+// equal follow their code points, so that only identical texts compare equal. Negative, zero or
+// positive like strcmp.
+int CompareSlovenian(QStringView left, QStringView right);
 
 } // namespace zentrel::core

@@ -1,6 +1,7 @@
 #include "Connection.h"
 
-#include <QCollator>
+#include "core/TextFunctions.h"
+
 #include <QFileInfo>
 #include <sqlite3.h>
 
@@ -18,13 +19,11 @@ DbErrorCode classify(int rc, const QString &message) {
         return DbErrorCode::PermissionDenied;
     if (message.startsWith(QLatin1String("no such table")))
         return DbErrorCode::MissingTable;
-    if (message.startsWith(QLatin1String("no such column")) ||
-        message.contains(QLatin1String("has no column named")))
+    if (message.startsWith(QLatin1String("no such column")) || message.contains(QLatin1String("has no column named")))
         return DbErrorCode::ItemNotFound;
     if (message.startsWith(QLatin1String("index")) && message.contains(QLatin1String("already exists")))
         return DbErrorCode::IndexExists;
-    if (message.contains(QLatin1String("already exists")) ||
-        message.startsWith(QLatin1String("duplicate column name")))
+    if (message.contains(QLatin1String("already exists")) || message.startsWith(QLatin1String("duplicate column name")))
         return DbErrorCode::ObjectExists;
     return DbErrorCode::Other;
 }
@@ -80,19 +79,17 @@ QVariant columnValue(sqlite3_stmt *stmt, int column) {
     }
 }
 
-// Slovenian alphabetical order; texts the collator finds equal are ordered by their code
-// points, so that equality stays exact.
+// The collation SLOVENSKO that the program's queries name: the one order of the whole program.
 int compareSlovenian(void *, int lengthA, const void *a, int lengthB, const void *b) {
-    static const QCollator collator{QLocale(QLocale::Slovenian, QLocale::Slovenia)};
-    const QStringView left(static_cast<const QChar *>(a), lengthA / 2);
-    const QStringView right(static_cast<const QChar *>(b), lengthB / 2);
-    const int order = collator.compare(left, right);
-    return order != 0 ? order : left.compare(right);
+    return core::CompareSlovenian(QStringView(static_cast<const QChar *>(a), lengthA / 2),
+                                  QStringView(static_cast<const QChar *>(b), lengthB / 2));
 }
 
 } // namespace
 
-Connection::~Connection() { close(); }
+Connection::~Connection() {
+    close();
+}
 
 bool Connection::openWithFlags(const QString &path, int flags) {
     close();
@@ -221,9 +218,15 @@ bool Connection::run(const QString &sql, const QVariantList *list, const QVarian
     return true;
 }
 
-bool Connection::exec(const QString &sql) { return run(sql, nullptr, nullptr, nullptr); }
-bool Connection::exec(const QString &sql, const QVariantList &values) { return run(sql, &values, nullptr, nullptr); }
-bool Connection::exec(const QString &sql, const QVariantMap &values) { return run(sql, nullptr, &values, nullptr); }
+bool Connection::exec(const QString &sql) {
+    return run(sql, nullptr, nullptr, nullptr);
+}
+bool Connection::exec(const QString &sql, const QVariantList &values) {
+    return run(sql, &values, nullptr, nullptr);
+}
+bool Connection::exec(const QString &sql, const QVariantMap &values) {
+    return run(sql, nullptr, &values, nullptr);
+}
 
 RowSet Connection::query(const QString &sql) {
     RowSet rows;
@@ -245,8 +248,12 @@ QVariant Connection::scalar(const QString &sql, const QVariantList &values) {
     return rows.value(0, 0);
 }
 
-qint64 Connection::lastInsertId() const { return m_db ? sqlite3_last_insert_rowid(m_db) : 0; }
-int Connection::changes() const { return m_db ? sqlite3_changes(m_db) : 0; }
+qint64 Connection::lastInsertId() const {
+    return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
+}
+int Connection::changes() const {
+    return m_db ? sqlite3_changes(m_db) : 0;
+}
 
 bool Connection::tableExists(const QString &table) {
     const QVariant n = scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type IN ('table','view') "
@@ -256,8 +263,7 @@ bool Connection::tableExists(const QString &table) {
 }
 
 bool Connection::begin() {
-    const bool ok = m_depth == 0 ? exec(QStringLiteral("BEGIN"))
-                                 : exec(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    const bool ok = m_depth == 0 ? exec(QStringLiteral("BEGIN")) : exec(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
     if (ok)
         ++m_depth;
     return ok;
@@ -266,8 +272,8 @@ bool Connection::begin() {
 bool Connection::commit() {
     if (m_depth <= 0)
         return false;
-    const bool ok = m_depth == 1 ? exec(QStringLiteral("COMMIT"))
-                                 : exec(QStringLiteral("RELEASE SAVEPOINT sp%1").arg(m_depth - 1));
+    const bool ok =
+        m_depth == 1 ? exec(QStringLiteral("COMMIT")) : exec(QStringLiteral("RELEASE SAVEPOINT sp%1").arg(m_depth - 1));
     if (ok)
         --m_depth;
     return ok;
@@ -291,7 +297,9 @@ bool Connection::setForeignKeys(bool on) {
     return exec(on ? QStringLiteral("PRAGMA foreign_keys=ON") : QStringLiteral("PRAGMA foreign_keys=OFF"));
 }
 
-Transaction::Transaction(Connection &connection) : m_connection(connection) { m_active = m_connection.begin(); }
+Transaction::Transaction(Connection &connection) : m_connection(connection) {
+    m_active = m_connection.begin();
+}
 
 Transaction::~Transaction() {
     if (m_active)

@@ -181,9 +181,7 @@ AttachedFile::~AttachedFile() {
         m_connection.exec(QStringLiteral("DETACH DATABASE ") + m_alias);
 }
 
-namespace {
-
-QStringList columnsOf(Connection &connection, const QString &schema, const QString &table) {
+QStringList TableColumns(Connection &connection, const QString &schema, const QString &table) {
     QStringList names;
     const RowSet rows = connection.query(QStringLiteral("PRAGMA %1.table_info(%2)").arg(schema, table));
     for (int i = 0; i < rows.rowCount(); ++i)
@@ -191,17 +189,15 @@ QStringList columnsOf(Connection &connection, const QString &schema, const QStri
     return names;
 }
 
-} // namespace
-
 bool CopyAttachedTable(Connection &target, const QString &alias, const QString &table, const QString &condition,
                        bool emptyFirst) {
-    const QStringList sourceColumns = columnsOf(target, alias, table);
+    const QStringList sourceColumns = TableColumns(target, alias, table);
     if (sourceColumns.isEmpty()) {
         target.exec(QStringLiteral("SELECT * FROM %1.%2").arg(alias, table)); // sets the missing-table error
         return false;
     }
     QStringList common;
-    for (const QString &c : columnsOf(target, QStringLiteral("main"), table))
+    for (const QString &c : TableColumns(target, QStringLiteral("main"), table))
         if (sourceColumns.contains(c, Qt::CaseInsensitive))
             common << c;
     if (emptyFirst && !target.exec(QStringLiteral("DELETE FROM main.") + table))

@@ -85,6 +85,10 @@ private:
     bool m_attached = false;
 };
 
+// The column names of a table in a database of the connection ("main" or an attached alias);
+// empty when the table does not exist there.
+QStringList TableColumns(Connection &connection, const QString &schema, const QString &table);
+
 // Copies a table from an attached database: the columns both sides have, by name.
 bool CopyAttachedTable(Connection &target, const QString &alias, const QString &table,
                        const QString &condition = QString(), bool emptyFirst = true);

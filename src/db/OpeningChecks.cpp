@@ -2,6 +2,7 @@
 
 #include "MBaza.h"
 #include "Schema.h"
+#include "StockCollations.h"
 #include "core/AppState.h"
 
 namespace zentrel::db {
@@ -19,12 +20,16 @@ int count(Connection &c, const QString &sql) {
     return c.scalar(sql).toInt();
 }
 
+// Turnus 0 (every week) and at least one rotating turnus must exist. Missing ones are added;
+// existing ones are never deleted, since programme rows, assignments and placed lessons hang on
+// them and would go with them.
 bool defaultTurnusi(Connection &c) {
+    if (count(c, QStringLiteral("SELECT Count(*) FROM TURNUSI WHERE ID=0")) == 0 &&
+        !repair(c, QStringLiteral("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (0,'0')")))
+        return false;
     if (count(c, QStringLiteral("Select Count(*) As Stevilo from TURNUSI")) >= 2)
         return true;
-    return repair(c, QStringLiteral("Delete from TURNUSI")) &&
-           repair(c, QStringLiteral("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (0,'0')")) &&
-           repair(c, QStringLiteral("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (1,'I')"));
+    return repair(c, QStringLiteral("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (1,'I')"));
 }
 
 bool defaultShift(Connection &c) {
@@ -178,8 +183,8 @@ bool RunOpeningChecks(Connection &c) {
     Transaction t(c);
     if (!t.isActive())
         return false;
-    const bool ok = defaultTurnusi(c) && defaultShift(c) && shiftTurnusRows(c) && defaultPeriods(c) && cleanUp(c) &&
-                    columnAdditions(c);
+    const bool ok = ConvertToStockCollations(c) && defaultTurnusi(c) && defaultShift(c) && shiftTurnusRows(c) &&
+                    defaultPeriods(c) && cleanUp(c) && columnAdditions(c);
     if (!ok || !t.commit())
         return false;
     ReadDefaultNorms(c);

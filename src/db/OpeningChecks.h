@@ -7,8 +7,8 @@
 namespace zentrel::db {
 
 // The checks and repairs run every time a project is opened, in this order: current choices
-// looked up, default turnusi, shifts, shift first periods and periods created when missing,
-// orphan rows deleted, later columns added, default elective norms. All of it is one
+// looked up, the program's own collation taken out of the stored schema, default turnusi, shifts, shift first periods
+// and periods created when missing, orphan rows deleted, later columns added, default elective norms. All of it is one
 // transaction: a failure leaves the file as it was. Errors of existing objects or missing
 // items are stepped over, as the repairs expect them. Returns false on any other error
 // (lastError() of the connection tells which).

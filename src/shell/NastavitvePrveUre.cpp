@@ -10,7 +10,7 @@ using namespace core;
 using db::ProjectDb;
 
 db::RowSet NastavitvePrveUre::Turnusi() {
-    return ProjectDb().query(QStringLiteral("SELECT * FROM TURNUSI WHERE ID<>0 ORDER BY Oznaka"));
+    return ProjectDb().query(QStringLiteral("SELECT * FROM TURNUSI WHERE ID<>0 ORDER BY Oznaka COLLATE SLOVENSKO"));
 }
 
 db::RowSet NastavitvePrveUre::Izmene(qint64 turnusId) {
@@ -23,7 +23,7 @@ db::RowSet NastavitvePrveUre::Izmene(qint64 turnusId) {
             "IZMENA_TURNUS.PRVA_URA_SRE = URE_2.URA) INNER JOIN URE AS URE_3 ON IZMENA_TURNUS.PRVA_URA_CET = "
             "URE_3.URA) INNER JOIN URE AS URE_4 ON IZMENA_TURNUS.PRVA_URA_PET = URE_4.URA) ON IZMENE.ID = "
             "IZMENA_TURNUS.ID_IZMENE WHERE ID_TURNUSA=") +
-        QString::number(turnusId) + QStringLiteral(" ORDER BY IZMENE.OZNAKA"));
+        QString::number(turnusId) + QStringLiteral(" ORDER BY IZMENE.OZNAKA COLLATE SLOVENSKO"));
 }
 
 db::RowSet NastavitvePrveUre::PeriodRows() {

@@ -69,10 +69,39 @@ bool NastavitveTurnusi::ValidNorm(const QString &text) {
     return ok && v >= 1;
 }
 
+qint64 NastavitveTurnusi::LessonsInValidTimetables(qint64 turnusId) {
+    return count(QStringLiteral("SELECT Count(*) as st FROM (URNIKI INNER JOIN VELJAVNOST_URNIKA ON URNIKI.ID = "
+                                "VELJAVNOST_URNIKA.ID_URNIKA) INNER JOIN TERMINI ON TERMINI.ID_URNIKA=URNIKI.ID "
+                                "WHERE TERMINI.ID_TURNUSA=") +
+                 QString::number(turnusId));
+}
+
+qint64 NastavitveTurnusi::ProgrammeRows(qint64 turnusId) {
+    return count(QStringLiteral("SELECT Count( ID_TURNUSA) as st From PREDMETI_V_PROGRAMU  Where "
+                                "PREDMETI_V_PROGRAMU.ID_Turnusa = ") +
+                 QString::number(turnusId));
+}
+
+qint64 NastavitveTurnusi::ClassesOnShift(qint64 izmenaId) {
+    return count(QStringLiteral("SELECT Count(*) as ST FROM ODDELKI_V_PREDMETNIKU  WHERE "
+                                "ODDELKI_V_PREDMETNIKU.ID_IZMENE=") +
+                 QString::number(izmenaId));
+}
+
+bool NastavitveTurnusi::MoveClassesToShiftA(qint64 izmenaId) {
+    const QVariant shiftA =
+        ProjectDb().scalar(QStringLiteral("SELECT ID FROM IZMENE WHERE OZNAKA = ") + db::SqlText::Quote(IzmenaCode(0)));
+    if (!shiftA.isValid() || shiftA.toLongLong() == izmenaId)
+        return false;
+    return ProjectDb().exec(QStringLiteral("UPDATE ODDELKI_V_PREDMETNIKU SET ID_IZMENE =") +
+                            QString::number(shiftA.toLongLong()) +
+                            QStringLiteral("  WHERE ODDELKI_V_PREDMETNIKU.ID_IZMENE=") + QString::number(izmenaId));
+}
+
 TurnusiIzmeneChoices NastavitveTurnusi::Load() const {
     TurnusiIzmeneChoices c;
-    const auto turnusi = idsByCode(QStringLiteral("SELECT * FROM TURNUSI ORDER BY OZNAKA"));
-    const auto izmene = idsByCode(QStringLiteral("SELECT * FROM IZMENE ORDER BY OZNAKA"));
+    const auto turnusi = idsByCode(QStringLiteral("SELECT * FROM TURNUSI ORDER BY OZNAKA COLLATE SLOVENSKO"));
+    const auto izmene = idsByCode(QStringLiteral("SELECT * FROM IZMENE ORDER BY OZNAKA COLLATE SLOVENSKO"));
     for (int i = 0; i < TurnusiIzmeneChoices::Count; ++i) {
         c.turnusi[i] = turnusi.contains(TurnusCode(i));
         c.izmene[i] = izmene.contains(IzmenaCode(i));
@@ -101,22 +130,16 @@ bool NastavitveTurnusi::addTurnus(int i) const {
 bool NastavitveTurnusi::deleteTurnus(int i, qint64 id, bool &kept) const {
     const QString sid = QString::number(id);
     kept = true;
-    // A project keeps at least one rotating turnus: without one, opening it again would replace
-    // every turnus, and with them every lesson of turnus 0, by the defaults.
+    // A project keeps at least one rotating turnus (the timetable windows work in one).
     if (count(QStringLiteral("SELECT Count(*) FROM TURNUSI WHERE ID<>0")) <= 1) {
         ShowMessage(MsgWarning, QStringLiteral("Brisanje turnusa ni dovoljeno, ker mora ostati vsaj en turnus."));
         return true;
     }
-    if (count(QStringLiteral("SELECT Count(*) as st FROM (URNIKI INNER JOIN VELJAVNOST_URNIKA ON URNIKI.ID = "
-                             "VELJAVNOST_URNIKA.ID_URNIKA) INNER JOIN TERMINI ON TERMINI.ID_URNIKA=URNIKI.ID "
-                             "WHERE TERMINI.ID_TURNUSA=") +
-              sid) > 0) {
+    if (LessonsInValidTimetables(id) > 0) {
         ShowMessage(MsgWarning, QStringLiteral("Brisanje turnusa ni dovoljeno, ker nastopa v veljavnem urniku."));
         return true;
     }
-    if (count(QStringLiteral("SELECT Count( ID_TURNUSA) as st From PREDMETI_V_PROGRAMU  Where "
-                             "PREDMETI_V_PROGRAMU.ID_Turnusa = ") +
-              sid) > 0 &&
+    if (ProgrammeRows(id) > 0 &&
         ShowMessage(MsgQuestion,
                     QStringLiteral("Potrdi brisanje turnusa #.\nIzbrisan bo tudi iz vseh predmetnikov, razporedov "
                                    "in urnikov!"),
@@ -152,21 +175,13 @@ bool NastavitveTurnusi::addIzmena(int i) const {
 bool NastavitveTurnusi::deleteIzmena(int i, qint64 id, bool &kept) const {
     const QString sid = QString::number(id);
     kept = true;
-    if (count(QStringLiteral("SELECT Count(*) as ST FROM ODDELKI_V_PREDMETNIKU  WHERE "
-                             "ODDELKI_V_PREDMETNIKU.ID_IZMENE=") +
-              sid) > 0) {
+    if (ClassesOnShift(id) > 0) {
         if (ShowMessage(MsgQuestion,
                         QStringLiteral("Potrdi brisanje izmene #.\nV vseh razporedih bo ta izmena postavljena na "
                                        "izmeno A!\nUrniki bodo ostali nespremenjeni."),
                         IzmenaCode(i)) != Answer::Yes)
             return true;
-        const QVariant shiftA = ProjectDb().scalar(QStringLiteral("SELECT ID FROM IZMENE WHERE OZNAKA = ") +
-                                                   db::SqlText::Quote(IzmenaCode(0)));
-        if (!shiftA.isValid())
-            return false;
-        if (!ProjectDb().exec(QStringLiteral("UPDATE ODDELKI_V_PREDMETNIKU SET ID_IZMENE =") +
-                              QString::number(shiftA.toLongLong()) +
-                              QStringLiteral("  WHERE ODDELKI_V_PREDMETNIKU.ID_IZMENE=") + sid))
+        if (!MoveClassesToShiftA(id))
             return false;
     }
     if (!ProjectDb().exec(QStringLiteral("Delete FROM IZMENE WHERE ID=") + sid))
@@ -176,7 +191,7 @@ bool NastavitveTurnusi::deleteIzmena(int i, qint64 id, bool &kept) const {
 }
 
 bool NastavitveTurnusi::saveRows(TurnusiIzmeneChoices &choices) const {
-    const auto turnusi = idsByCode(QStringLiteral("SELECT * FROM TURNUSI ORDER BY OZNAKA"));
+    const auto turnusi = idsByCode(QStringLiteral("SELECT * FROM TURNUSI ORDER BY OZNAKA COLLATE SLOVENSKO"));
     // Additions first, so that replacing the last rotating turnus by another one goes through.
     for (int i = 0; i < TurnusiIzmeneChoices::Count; ++i) {
         if (TurnusFixed(i))
@@ -193,7 +208,7 @@ bool NastavitveTurnusi::saveRows(TurnusiIzmeneChoices &choices) const {
             choices.turnusi[i] = kept;
         }
     }
-    const auto izmene = idsByCode(QStringLiteral("SELECT * FROM IZMENE ORDER BY OZNAKA"));
+    const auto izmene = idsByCode(QStringLiteral("SELECT * FROM IZMENE ORDER BY OZNAKA COLLATE SLOVENSKO"));
     for (int i = 0; i < TurnusiIzmeneChoices::Count; ++i) {
         const QString code = IzmenaCode(i);
         if (IzmenaFixed(i))

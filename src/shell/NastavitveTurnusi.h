@@ -24,9 +24,8 @@ struct TurnusiIzmeneChoices {
 // Turnus 0 (every week) and shift A are the rows every other one falls back to (lessons of all
 // weeks, classes of a deleted shift), so their boxes are fixed: they are never deleted. The last
 // rotating turnus is not deleted either ("Brisanje turnusa ni dovoljeno, ker mora ostati vsaj en
-// turnus."): a project without one gets the default turnusi when it is opened, and replacing
-// turnus 0 would take every lesson held every week with it. New turnusi are therefore added
-// before any is deleted.
+// turnus."): every project has one (opening a project adds turnus "I" where none is left).
+// New turnusi are therefore added before any is deleted.
 class NastavitveTurnusi {
 public:
     // "Turnus " and the Roman numeral of box i.
@@ -49,6 +48,16 @@ public:
 
     // A norm is a whole number of at least 1.
     static bool ValidNorm(const QString &text);
+
+    // The rules every deletion of a turnus or shift follows, here and in the infrastructure
+    // import: the placed lessons of the turnus in timetables with a validity period (a deletion
+    // is then refused), its rows in programmes (the user must confirm, as they go with it), and
+    // the classes of a shift (they move to shift A once the user confirms).
+    static qint64 LessonsInValidTimetables(qint64 turnusId);
+    static qint64 ProgrammeRows(qint64 turnusId);
+    static qint64 ClassesOnShift(qint64 izmenaId);
+    // Moves the classes of the shift to shift A. False on a failed write or without shift A.
+    static bool MoveClassesToShiftA(qint64 izmenaId);
 
 private:
     bool saveRows(TurnusiIzmeneChoices &choices) const;

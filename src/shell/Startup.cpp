@@ -7,6 +7,7 @@
 #include "core/Messages.h"
 #include "db/MBaza.h"
 #include "db/Schema.h"
+#include "db/StockCollations.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,6 +104,8 @@ bool OpenDefaultsDatabase() {
     }
     if (!db::WriteTest(c))
         return false;
+    // New projects are copies of this file: they should not carry the old declarations either.
+    db::ConvertToStockCollations(c);
     App().startupSchoolName = db::ReadIni(QStringLiteral("Ime_Sole"), c);
     return true;
 }

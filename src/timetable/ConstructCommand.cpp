@@ -160,7 +160,7 @@ int RunConstructCommand(const QStringList &args) {
     out << "Razporejeno: " << (rez.skupaj - rez.nerazporejene) << " od " << rez.skupaj << " ur\n";
     for (const NerazporejenoPredavanje &n : rez.nerazporejena)
         out << "Nerazporejeno: " << n.skupina << ' ' << n.predmet << " (" << n.ucitelji.join(QStringLiteral(", "))
-            << "): " << n.ur << " ur, razlog: " << n.razlog << '\n';
+            << "): " << n.ur << " ur, razlog: " << n.razlog << ". " << n.opis << '\n';
     return 0;
 }
 

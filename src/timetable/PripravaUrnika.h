@@ -46,6 +46,9 @@ public:
     std::vector<OkvirSkupine> okvirjiSkupin;
     std::vector<PovprasevanjeProstora> povprasevanja;
     std::vector<ProfilUcitelja> profili;
+    // "Ura odmora pri selitvi med stavbami": a class may not change buildings between two
+    // consecutive periods (the building rule of the cell test).
+    bool selitev = false;
 
     // Class and class-group frames with k extra periods per day, then the teacher profiles.
     // First periods come from ODDELKI_OKVIR of the current timetable and turnus. False when the

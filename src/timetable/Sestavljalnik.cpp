@@ -17,13 +17,9 @@ Sestavljalnik::Sestavljalnik(ModelUrnika &model, PripravaUrnika &priprava, quint
         // missing periods from the count.
         m_nerazporejene += std::max(0, m.predavanja[size_t(u)].preostalo);
     }
-    int najvec = 1;
-    for (const Predavanje &p : m.predavanja)
-        najvec = std::max(najvec, p.steviloIzvajalcev());
-    m_izbrane.assign(size_t(najvec) + 1, 0);
-    m_celice.assign(StUr, 0);
     m_polozaji.assign(m.predavanja.size(), 0);
     m_veljavno.assign(m.predavanja.size(), 0);
+    zgradiIndekse();
 }
 
 int Sestavljalnik::maksimumNapredka() const {
@@ -40,18 +36,17 @@ void Sestavljalnik::napreduj(int ure) {
         korak();
 }
 
-int Sestavljalnik::DolzinaBloka(int u) const {
-    const Predavanje &p = m.predavanja[size_t(u)];
+int DolzinaBlokaPredavanja(const Predavanje &p, int preostalo) {
     int b;
     if (p.dolzinaBloka >= 2) {
-        b = std::min(p.dolzinaBloka, p.preostalo);
+        b = std::min(p.dolzinaBloka, preostalo);
     } else if (p.tedenskeUre <= 5) {
         b = 1;
     } else {
         // Single periods spread over the five days: the first H mod 5 days get one more.
         const int q = p.tedenskeUre / 5;
         int r = p.tedenskeUre % 5;
-        int placano = p.tedenskeUre - p.preostalo;
+        int placano = p.tedenskeUre - preostalo;
         for (int i = 0; i < 5 && placano >= 1 && r >= 1; ++i) {
             placano -= q + 1;
             r -= 1;
@@ -59,7 +54,11 @@ int Sestavljalnik::DolzinaBloka(int u) const {
         b = r >= 1 ? q + 1 : q;
     }
     // Never more than is left to place (hand-placed periods can leave fewer than a block).
-    return std::min(b, std::max(p.preostalo, 0));
+    return std::min(b, std::max(preostalo, 0));
+}
+
+int Sestavljalnik::DolzinaBloka(int u) const {
+    return DolzinaBlokaPredavanja(m.predavanja[size_t(u)], m.predavanja[size_t(u)].preostalo);
 }
 
 void Sestavljalnik::zgradiIndekse() {
@@ -116,7 +115,7 @@ int Sestavljalnik::steviloPolozajev(int u) {
         // Each cell is tested once; a block fits where b consecutive cells pass.
         int zapored = 0;
         for (int ura = 0; ura < StUr; ++ura) {
-            zapored = CelicaUstreza(m, m_priprava, u, dan, ura, m_izbrane.data()) ? zapored + 1 : 0;
+            zapored = CelicaUstreza(m, m_priprava, u, dan, ura, m_sobe.soba[0]) ? zapored + 1 : 0;
             if (zapored >= b)
                 ++n;
         }
@@ -238,10 +237,13 @@ void Sestavljalnik::pisiDan(int t, int dan) {
     m.termini[size_t(t)].dan = dan;
 }
 
-void Sestavljalnik::Postavi(int u, int dan, int ura, int b) {
+bool Sestavljalnik::Postavi(int u, int dan, int ura, int b) {
+    if (!BlokUstreza(m, m_priprava, u, dan, ura, b, m_sobe))
+        return false;
     Predavanje &p = m.predavanja[size_t(u)];
     const int n = p.steviloIzvajalcev();
-    for (int q = ura; q < ura + b; ++q) {
+    for (int i = 0; i < b; ++i) {
+        const int q = ura + i;
         const int t = int(m.termini.size());
         Termin novi;
         novi.dan = dan;
@@ -249,51 +251,13 @@ void Sestavljalnik::Postavi(int u, int dan, int ura, int b) {
         novi.tip = QStringLiteral("x");
         novi.predavanje = u;
         novi.zasedbe.resize(size_t(n) + 1);
+        for (int j = 1; j <= n; ++j)
+            novi.zasedbe[size_t(j)] = {0, j, m_sobe.soba[i][j]};
         m.termini.push_back(std::move(novi));
-        auto &zasedbe = m.termini[size_t(t)].zasedbe;
         for (int j = 1; j <= n; ++j) {
-            zasedbe[size_t(j)].izvajalec = j;
-            const int g = p.izvajalci[size_t(j)].skupinaProstorov;
-            if (g >= 1 && m.prostori[size_t(g)].steviloClanov() == 1)
-                zasedbe[size_t(j)].prostor = m.prostori[size_t(g)].clani[1];
-        }
-        // Entries of larger groups take rooms smallest group first, each the least wanted free
-        // member not yet taken in this period.
-        int prejsnja = 1;
-        for (;;) {
-            int s = 0;
-            for (int j = 1; j <= n; ++j) {
-                const int g = p.izvajalci[size_t(j)].skupinaProstorov;
-                const int c = g >= 1 ? m.prostori[size_t(g)].steviloClanov() : 0;
-                if (c > prejsnja && (s == 0 || c < s))
-                    s = c;
-            }
-            if (s == 0)
-                break;
-            for (int j = 1; j <= n; ++j) {
-                const int g = p.izvajalci[size_t(j)].skupinaProstorov;
-                if (g < 1 || m.prostori[size_t(g)].steviloClanov() != s)
-                    continue;
-                int izbran = 0;
-                float meja = 1000.0f;
-                for (size_t k = 1; k < m.prostori[size_t(g)].clani.size(); ++k) {
-                    const int r = m.prostori[size_t(g)].clani[k];
-                    bool vzeta = false;
-                    for (int i = 1; i <= n; ++i)
-                        vzeta |= zasedbe[size_t(i)].prostor == r;
-                    const float d = m_priprava.povprasevanja[size_t(r)].povprasevanje(dan, q);
-                    if (!vzeta && ProstorUstreza(m, r, dan, q) && d < meja) {
-                        meja = d;
-                        izbran = r;
-                    }
-                }
-                zasedbe[size_t(j)].prostor = izbran;
-            }
-            prejsnja = s;
-        }
-        for (int j = 1; j <= n; ++j) {
-            const int r = zasedbe[size_t(j)].prostor;
-            if (r >= 1) {
+            const int r = m_sobe.soba[i][j];
+            // Entries sharing one single room enter it once, under the first of them.
+            if (r >= 1 && m.prostori[size_t(r)].zasedenost(dan, q).termin != t) {
                 ZasedbaCelice &cell = m.prostori[size_t(r)].zasedenost(dan, q);
                 pisi(cell.termin, t);
                 pisi(cell.zasedba, j);
@@ -317,6 +281,7 @@ void Sestavljalnik::Postavi(int u, int dan, int ura, int b) {
     pisi(p.preostalo, p.preostalo - b);
     m_nerazporejene -= b;
     napreduj(b);
+    return true;
 }
 
 void Sestavljalnik::PrviKrog() {
@@ -350,7 +315,7 @@ void Sestavljalnik::PrviKrog() {
                 if (m.imaTerminNaDan(izbran, dan))
                     continue;
                 for (int ura = 0; ura + b - 1 <= ZadnjaUra; ++ura)
-                    if (BlokUstreza(m, m_priprava, izbran, dan, ura, b, m_izbrane.data())) {
+                    if (BlokUstreza(m, m_priprava, izbran, dan, ura, b, m_sobe)) {
                         const double ocena = OcenaPolozaja(izbran, dan, ura, b);
                         if (ocena > najOcena) {
                             najOcena = ocena;
@@ -359,10 +324,8 @@ void Sestavljalnik::PrviKrog() {
                         }
                     }
             }
-            if (najDan > 0) {
-                Postavi(izbran, najDan, najUra, b);
+            if (najDan > 0 && Postavi(izbran, najDan, najUra, b))
                 continue;
-            }
             // No position scored above 0: give the block up rather than choose it forever.
         }
         p.preostalo -= b;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModelUrnika.h"
+#include "PravilaCelice.h"
 #include "PripravaUrnika.h"
 
 #include <QElapsedTimer>
@@ -9,6 +10,12 @@
 #include <vector>
 
 namespace zentrel::timetable {
+
+// The number of consecutive periods the next placement of a unit covers when `preostalo`
+// periods are left: its block length when that is 2 or more (at most what is left), otherwise
+// single periods, or for more than five periods a week the week's periods spread over the five
+// days (7 periods go as 2, 2, 1, 1, 1).
+int DolzinaBlokaPredavanja(const Predavanje &p, int preostalo);
 
 // The rounds of automatic construction on a loaded model.
 //
@@ -50,8 +57,9 @@ public:
     double OcenaPolozaja(int u, int dan, int ura, int b);
     // Room with the smallest demand among the free members of the entry's group, 0 if none.
     int IzbiraProstora(int u, int izvajalec, int dan, int ura) const;
-    // Places a block of b periods of u from (dan, ura); the block test must have passed.
-    void Postavi(int u, int dan, int ura, int b);
+    // Places a block of b periods of u from (dan, ura) with exactly the rooms the block test
+    // chooses there. False (nothing placed) when the block test fails.
+    bool Postavi(int u, int dan, int ura, int b);
 
     // Places blocks of the most urgent unit until no unit has periods left that it could place;
     // blocks without a feasible position move from Remaining to Unplaceable.
@@ -77,7 +85,6 @@ public:
     void kopirajPosnetke(bool vklop) { m_kopiraj = vklop; }
 
 private:
-
     int steviloPolozajev(int u);
     void razveljavi(int u) { m_veljavno[size_t(u)] = 0; }
     void razveljaviVse();
@@ -122,8 +129,7 @@ private:
     std::vector<char> m_veljavno;
     std::vector<std::vector<int>> m_predavanjaOddelka, m_predavanjaProstora;
     bool m_brezPredpomnilnika = false;
-    std::vector<int> m_izbrane; // rooms per entry chosen by the room rule
-    std::vector<char> m_celice;
+    pravila::SobeBloka m_sobe; // rooms chosen by the last block or cell test
 
     // One undone write: a grid cell or counter, or (naslov null) the day of placed period `termin`,
     // which is kept by index because the array of placed periods grows.

@@ -1,6 +1,5 @@
 #include "SestavljanjeUrnika.h"
 
-#include "PravilaCelice.h"
 #include "PreberiModelUrnika.h"
 #include "PripravaUrnika.h"
 #include "Sestavljalnik.h"
@@ -17,70 +16,6 @@
 namespace zentrel::timetable {
 
 using core::App;
-
-namespace {
-
-// Why a unit keeps periods: the rule that fails first at each cell of its frame on the days still
-// open to it; the rule failing most often is the reason reported ("okvir" when the frame has no
-// such cell at all).
-QString Razlog(const ModelUrnika &m, const PripravaUrnika &priprava, int u) {
-    using namespace pravila;
-    std::vector<int> izbrane(size_t(m.predavanja[size_t(u)].steviloIzvajalcev()) + 1, 0);
-    const char *imena[] = {"okvir", "oddelek", "ucitelj", "razpon", "prepoved", "prostor"};
-    int stevci[6] = {};
-    bool prostDan = false;
-    for (int dan = 1; dan <= 5; ++dan) {
-        if (m.imaTerminNaDan(u, dan))
-            continue;
-        prostDan = true;
-        for (int ura = 0; ura < StUr; ++ura) {
-            // Rules that no move of other lessons can change come first.
-            if (!VOkvirju(m, priprava, u, dan, ura))
-                ++stevci[0];
-            else if (!NiPrepovedano(m, u, dan, ura))
-                ++stevci[4];
-            else if (!OddelkiProsti(m, u, dan, ura))
-                ++stevci[1];
-            else if (!UciteljiProsti(m, u, dan, ura))
-                ++stevci[2];
-            else if (!RazponUciteljev(m, u, dan, ura))
-                ++stevci[3];
-            else if (!ProstoriNaVoljo(m, u, dan, ura, izbrane.data()))
-                ++stevci[5];
-        }
-    }
-    if (!prostDan)
-        return QStringLiteral("dan");
-    int naj = 0;
-    for (int i = 1; i < 6; ++i)
-        if (stevci[i] > 0 && (naj == 0 || stevci[i] > stevci[naj]))
-            naj = i;
-    return QString::fromLatin1(imena[naj]);
-}
-
-std::vector<NerazporejenoPredavanje> Nerazporejena(const ModelUrnika &m, const PripravaUrnika &priprava) {
-    std::vector<NerazporejenoPredavanje> seznam;
-    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
-        const Predavanje &p = m.predavanja[size_t(u)];
-        const int ur = std::max(0, p.preostalo) + p.nerazporejeno;
-        if (ur <= 0)
-            continue;
-        NerazporejenoPredavanje n;
-        n.predavanje = u;
-        if (p.skupinaOddelkov >= 1)
-            n.skupina = m.skupineOddelkov[size_t(p.skupinaOddelkov)].oznaka;
-        n.predmet = m.skupinePredmetov[size_t(p.skupinaPredmetov)].oznaka;
-        for (int j = 1; j <= p.steviloIzvajalcev(); ++j)
-            if (p.izvajalci[size_t(j)].ucitelj >= 1)
-                n.ucitelji << m.ucitelji[size_t(p.izvajalci[size_t(j)].ucitelj)].oznaka;
-        n.ur = ur;
-        n.razlog = Razlog(m, priprava, u);
-        seznam.push_back(std::move(n));
-    }
-    return seznam;
-}
-
-} // namespace
 
 QString SestavljanjeUrnika::BesediloOdstotka(int skupaj, int nerazporejene) {
     const double odstotek = skupaj > 0 ? (skupaj - nerazporejene) * 100.0 / skupaj : 0.0;
@@ -213,7 +148,7 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     rez.msShranjevanje = ura.restart();
     rez.odstotek = rez.skupaj > 0 ? (rez.skupaj - rez.nerazporejene) * 100.0 / rez.skupaj : 0.0;
     rez.besedilo = BesediloOdstotka(rez.skupaj, rez.nerazporejene);
-    rez.nerazporejena = Nerazporejena(m_model, priprava);
+    rez.nerazporejena = AnalizirajNerazporejene(m_model, priprava);
     m_koncniNapredek = s.napredek();
     m_koncniMaksimum = s.maksimumNapredka();
     return rez;

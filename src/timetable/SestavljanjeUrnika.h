@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnalizaNerazporejenih.h"
 #include "ModelUrnika.h"
 
 #include <QString>
@@ -19,16 +20,6 @@ struct MoznostiSestavljanja {
     int dodatneUre = 0;          // extra periods per day: the first round repeats for k = 0..dodatneUre
     std::optional<quint32> seme; // fixed seed: the same seed gives the same timetable
     double casovnaOmejitev = 0;  // seconds after which the third round stops; 0 = none
-};
-
-// A unit left with periods to place, and the rule that most often kept it out.
-struct NerazporejenoPredavanje {
-    int predavanje = 0;
-    QString skupina; // class-group label
-    QString predmet; // subject-group label
-    QStringList ucitelji;
-    int ur = 0;     // periods not placed
-    QString razlog; // "okvir", "oddelek", "ucitelj", "razpon", "prepoved", "prostor", "dan"
 };
 
 struct RezultatSestavljanja {

@@ -193,10 +193,8 @@ bool Sestavljalnik::postaviOdPosnetka(int u, int globina, int meja, const Oznaka
         if (m.imaTerminNaDan(u, dan))
             continue;
         for (int ura = 0; ura + b - 1 <= ZadnjaUra; ++ura)
-            if (BlokUstreza(m, m_priprava, u, dan, ura, b, m_izbrane.data())) {
-                Postavi(u, dan, ura, b);
+            if (Postavi(u, dan, ura, b))
                 return true;
-            }
     }
     if (globina + 1 > meja)
         return false;
@@ -210,8 +208,7 @@ bool Sestavljalnik::postaviOdPosnetka(int u, int globina, int meja, const Oznaka
             if (!sprosceno)
                 continue;
             const size_t zacetek = m_zbrani.size();
-            if (izprazni(u, dan, ura, b) && BlokUstreza(m, m_priprava, u, dan, ura, b, m_izbrane.data())) {
-                Postavi(u, dan, ura, b);
+            if (izprazni(u, dan, ura, b) && Postavi(u, dan, ura, b)) {
                 const size_t konec = m_zbrani.size();
                 bool vsi = true;
                 for (size_t i = zacetek; i < konec && vsi; ++i)

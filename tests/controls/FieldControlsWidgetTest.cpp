@@ -339,6 +339,22 @@ private slots:
         QCOMPARE(mover.Skupaj()->text(), QStringLiteral("Skupaj: 0"));
         mover.SetConstantList(true);
         QVERIFY(!mover.MoveRight(1));
+
+        // The lists sort as the grids do: Š after S, not after Z.
+        UrMoverBox sorted(top.get());
+        sorted.SetRowSourceLeft(db::RowSet({QStringLiteral("ID"), QStringLiteral("OZNAKA")},
+                                           {QStringLiteral("INTEGER"), QStringLiteral("TEXT")},
+                                           {{1, QStringLiteral("Zbornica")},
+                                            {2, QStringLiteral("Šport")},
+                                            {3, QStringLiteral("Sever")},
+                                            {4, QStringLiteral("čitalnica")},
+                                            {5, QStringLiteral("Cerkev")}}));
+        sorted.SetListFieldLeft(QStringLiteral("OZNAKA"));
+        sorted.FillIDLIsts();
+        QStringList order;
+        for (int i = 0; i < sorted.LeftList()->count(); ++i)
+            order << sorted.LeftList()->item(i)->text();
+        QCOMPARE(order, QStringList({"Cerkev", "čitalnica", "Sever", "Šport", "Zbornica"}));
     }
 
     void buttonsCarryTheirKeys() {

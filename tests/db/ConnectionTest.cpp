@@ -57,7 +57,8 @@ TEST(Connection, BindsValuesAndReadsTypesAndNulls) {
     ASSERT_TRUE(c.create(dir.file(QStringLiteral("t.db"))));
     ASSERT_TRUE(c.exec(QStringLiteral("CREATE TABLE T (ID INTEGER, IME TEXT, DA BOOLEAN)")));
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO T VALUES (:id, :ime, :da)"),
-                       QVariantMap{{QStringLiteral("ID"), 7}, {QStringLiteral("ime"), QStringLiteral("Šola d'Or")},
+                       QVariantMap{{QStringLiteral("ID"), 7},
+                                   {QStringLiteral("ime"), QStringLiteral("Šola d'Or")},
                                    {QStringLiteral("da"), true}}));
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO T VALUES (?, ?, ?)"), {8, QVariant(), false}));
     const RowSet rows = c.query(QStringLiteral("SELECT * FROM T ORDER BY ID"));
@@ -85,7 +86,7 @@ TEST(Connection, ClassifiesTheErrorsTheProgramDistinguishes) {
     EXPECT_TRUE(c.lastError().isIgnorableDuringRepair());
 }
 
-TEST(Connection, CodesAndNamesSortInSlovenianOrderAndCompareExactly) {
+TEST(Connection, CollationSlovenskoSortsInSlovenianOrderAndComparesExactly) {
     test::TempFolder dir;
     Connection c;
     ASSERT_TRUE(c.create(dir.file(QStringLiteral("t.db"))));
@@ -93,7 +94,7 @@ TEST(Connection, CodesAndNamesSortInSlovenianOrderAndCompareExactly) {
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO UCITELJI (ID, OZNAKA, PRIIMEK) VALUES "
                                       "(1,'Ž','Žagar'),(2,'Z','Zupan'),(3,'Č','Čeh'),(4,'C','Cankar'),"
                                       "(5,'D','Dolenc'),(6,'Š','Šket'),(7,'S','Sever'),(8,'c','cankar')")));
-    const RowSet rows = c.query(QStringLiteral("SELECT PRIIMEK FROM UCITELJI ORDER BY PRIIMEK"));
+    const RowSet rows = c.query(QStringLiteral("SELECT PRIIMEK FROM UCITELJI ORDER BY PRIIMEK COLLATE SLOVENSKO"));
     QStringList order;
     for (int i = 0; i < rows.rowCount(); ++i)
         order << rows.text(i, QStringLiteral("PRIIMEK"));

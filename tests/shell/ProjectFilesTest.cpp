@@ -32,7 +32,14 @@ TEST(OpenProjectFile, RepairsIncompletePeriodsTurnusiAndShifts) {
     {
         db::Connection c;
         ASSERT_TRUE(c.open(path));
+        // The only turnus left carries a programme row: it must survive the repair with its rows.
         ASSERT_TRUE(c.exec(QStringLiteral("DELETE FROM URE WHERE URA >= 10; DELETE FROM TURNUSI WHERE ID=0;"
+                                          "UPDATE TURNUSI SET OZNAKA='Prvi' WHERE ID=1;"
+                                          "INSERT INTO PREDMETI VALUES (5,'MAT','MAT',NULL,0);"
+                                          "INSERT INTO SKUPINE_PREDMETOV (ID,OZNAKA,IME) VALUES (5,'MAT','MAT');"
+                                          "INSERT INTO PREDMETI_V_SKUPINI (ID,ID_SKUPINE,ID_PREDMETA) VALUES (5,5,5);"
+                                          "INSERT INTO PROGRAMI (ID,OZNAKA) VALUES (1,'P');"
+                                          "INSERT INTO PREDMETI_V_PROGRAMU VALUES (1,5,1,3,1,2,NULL);"
                                           "DELETE FROM IZMENE; INSERT INTO UCITELJI VALUES (0,'X','',NULL,'');"
                                           "INSERT INTO INI VALUES ('Ime_Sole', 'OŠ Trnovo d''Or')"
                                           " ON CONFLICT(ATRIBUT) DO UPDATE SET VREDNOST=excluded.VREDNOST;")));
@@ -44,7 +51,8 @@ TEST(OpenProjectFile, RepairsIncompletePeriodsTurnusiAndShifts) {
     const db::RowSet turnusi = db::ProjectDb().query(QStringLiteral("SELECT * FROM TURNUSI ORDER BY ID"));
     ASSERT_EQ(turnusi.rowCount(), 2);
     EXPECT_EQ(turnusi.text(0, QStringLiteral("OZNAKA")), QStringLiteral("0"));
-    EXPECT_EQ(turnusi.text(1, QStringLiteral("OZNAKA")), QStringLiteral("I"));
+    EXPECT_EQ(turnusi.text(1, QStringLiteral("OZNAKA")), QStringLiteral("Prvi"));
+    EXPECT_EQ(count(QStringLiteral("PREDMETI_V_PROGRAMU WHERE ID_TURNUSA=1")), 1);
     EXPECT_EQ(db::ProjectDb().scalar(QStringLiteral("SELECT OZNAKA FROM IZMENE WHERE ID=1")).toString(),
               QStringLiteral("A"));
     EXPECT_EQ(count(QStringLiteral("IZMENA_TURNUS WHERE ID_TURNUSA=1 AND ID_IZMENE=1 AND PRVA_URA_PON=1")), 1);

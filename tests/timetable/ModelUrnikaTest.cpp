@@ -1,30 +1,10 @@
-#include "MalaSola.h"
-#include "support/TempProject.h"
+#include "SolaZaUrnik.h"
 #include "timetable/MapaId.h"
-#include "timetable/PreberiModelUrnika.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrel;
 using namespace zentrel::timetable;
-
-namespace {
-
-int Stevilo(db::Connection &c, const QString &sql) {
-    return c.scalar(sql).toInt();
-}
-
-int NajdiPredavanje(const ModelUrnika &m, const QString &skupina, const QString &predmet) {
-    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
-        const Predavanje &p = m.predavanja[size_t(u)];
-        if (p.skupinaOddelkov >= 1 && m.skupineOddelkov[size_t(p.skupinaOddelkov)].oznaka == skupina &&
-            m.skupinePredmetov[size_t(p.skupinaPredmetov)].oznaka == predmet)
-            return u;
-    }
-    return 0;
-}
-
-} // namespace
 
 TEST(MapaId, BinarySearchFindsEveryKeyOfEverySizeAndNothingElse) {
     for (int n = 0; n <= 40; ++n) {
@@ -43,8 +23,10 @@ TEST(MapaId, BinarySearchFindsEveryKeyOfEverySizeAndNothingElse) {
 }
 
 TEST(PreberiModelUrnika, EmptyTimetableLoadsUnitsWithAllPeriodsRemaining) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    auto &project = x.project;
+    auto &s = x.s;
+    ModelUrnika &m = x.m;
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 b = s.oddelek(QStringLiteral("1b"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
@@ -54,11 +36,10 @@ TEST(PreberiModelUrnika, EmptyTimetableLoadsUnitsWithAllPeriodsRemaining) {
     const qint64 slo = s.predmet(QStringLiteral("SLO"));
     s.predavanje(a, mat, 4, 1, {{t1, r1}, {t2, 0}});
     s.predavanje(b, slo, 5, 2, {{t2, 0}}, 3);
-    ModelUrnika m;
     ASSERT_TRUE(PreberiModelUrnika(m, false));
     ASSERT_EQ(m.steviloPredavanj(), 2);
-    const int um = NajdiPredavanje(m, QStringLiteral("1a"), QStringLiteral("MAT"));
-    const int us = NajdiPredavanje(m, QStringLiteral("1b"), QStringLiteral("SLO"));
+    const int um = x.predavanje(QStringLiteral("MAT"), QStringLiteral("1a"));
+    const int us = x.predavanje(QStringLiteral("SLO"), QStringLiteral("1b"));
     ASSERT_GT(um, 0);
     ASSERT_GT(us, 0);
     EXPECT_EQ(m.predavanja[size_t(um)].preostalo, 4);
@@ -80,8 +61,10 @@ TEST(PreberiModelUrnika, EmptyTimetableLoadsUnitsWithAllPeriodsRemaining) {
 }
 
 TEST(PreberiModelUrnika, RoomsGroupsCabinetsAndFreeClassrooms) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    auto &project = x.project;
+    auto &s = x.s;
+    ModelUrnika &m = x.m;
     const qint64 stavba = s.stavba(QStringLiteral("S1"));
     const qint64 u1 = s.prostor(QStringLiteral("U1"), false, stavba);
     const qint64 u2 = s.prostor(QStringLiteral("U2"));
@@ -90,7 +73,6 @@ TEST(PreberiModelUrnika, RoomsGroupsCabinetsAndFreeClassrooms) {
     ASSERT_TRUE(project.db().exec(QStringLiteral("UPDATE PROSTORI SET KABINET = Null WHERE ID = %1").arg(nul)));
     s.skupinaProstorov(QStringLiteral("$VSE"), {u1, kab});
     s.skupinaProstorov(QStringLiteral("$PRAZNA"), {});
-    ModelUrnika m;
     ASSERT_TRUE(PreberiModelUrnika(m, true));
     auto najdi = [&](const QString &oznaka) {
         for (int i = 1; i <= m.steviloProstorov(); ++i)
@@ -115,8 +97,10 @@ TEST(PreberiModelUrnika, RoomsGroupsCabinetsAndFreeClassrooms) {
 }
 
 TEST(PreberiModelUrnika, ClassCollisionDeletesTheLaterPeriodAndReportsIt) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    auto &project = x.project;
+    auto &s = x.s;
+    ModelUrnika &m = x.m;
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
@@ -127,24 +111,25 @@ TEST(PreberiModelUrnika, ClassCollisionDeletesTheLaterPeriodAndReportsIt) {
     const qint64 keep = s.termin(rm, 1, 2);
     s.termin(rs, 1, 2);
     s.termin(rs, 2, 4);
-    ModelUrnika m;
     ASSERT_TRUE(PreberiModelUrnika(m, false));
     EXPECT_EQ(project.messages().texts(),
               QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n1a  --  1  2. uro\n\nPrekrivanja so bila "
                                          "zbrisana.")});
-    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
-    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(keep)), 1);
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(keep)), 1);
     // The clean pass holds both surviving periods, entered in every grid.
     ASSERT_EQ(m.steviloTerminov(), 2);
-    const int us = NajdiPredavanje(m, QStringLiteral("1a"), QStringLiteral("SLO"));
+    const int us = x.predavanje(QStringLiteral("SLO"), QStringLiteral("1a"));
     EXPECT_EQ(m.predavanja[size_t(us)].preostalo, 2);
     EXPECT_EQ(m.oddelki[1].zasedenost(1, 2), 1);
     EXPECT_EQ(m.oddelki[1].zasedenost(2, 4), 2);
 }
 
 TEST(PreberiModelUrnika, TeacherCollisionDeletesTheWholePlacedPeriod) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    auto &project = x.project;
+    auto &s = x.s;
+    ModelUrnika &m = x.m;
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 b = s.oddelek(QStringLiteral("1b"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
@@ -159,23 +144,23 @@ TEST(PreberiModelUrnika, TeacherCollisionDeletesTheWholePlacedPeriod) {
     s.termin(ra[1], 2, 3);
     s.termin(rb[0], 2, 3, QStringLiteral("r"), r1);
     s.termin(rb[1], 2, 3);
-    ModelUrnika m;
     ASSERT_TRUE(PreberiModelUrnika(m, false));
     EXPECT_EQ(project.messages().texts(),
               QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n1b  --  2  3. uro\n\nPrekrivanja so bila "
                                          "zbrisana.")});
-    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
     EXPECT_EQ(
-        Stevilo(project.db(),
-                QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID_RAZPOREDA IN (%1, %2)").arg(rb[0]).arg(rb[1])),
+        x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID_RAZPOREDA IN (%1, %2)").arg(rb[0]).arg(rb[1])),
         0)
         << "the row of T3 goes with the colliding row of T2";
     EXPECT_EQ(m.steviloTerminov(), 1);
 }
 
 TEST(PreberiModelUrnika, OnlyRatedIgnoresUnitsOfDifficultyZeroAndOtherTimetablesAreNotRead) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    auto &project = x.project;
+    auto &s = x.s;
+    ModelUrnika &m = x.m;
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 r1 = s.prostor(QStringLiteral("U1"));
@@ -189,7 +174,6 @@ TEST(PreberiModelUrnika, OnlyRatedIgnoresUnitsOfDifficultyZeroAndOtherTimetables
         QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, ID_TURNUSA) VALUES (2, %1, 3, 3, "
                        "'r', 0)")
             .arg(r)));
-    ModelUrnika m;
     ASSERT_TRUE(PreberiModelUrnika(m, true));
     ASSERT_EQ(m.steviloPredavanj(), 1);
     EXPECT_EQ(m.predavanja[1].preostalo, 0);
@@ -207,8 +191,10 @@ TEST(PreberiModelUrnika, OnlyRatedIgnoresUnitsOfDifficultyZeroAndOtherTimetables
 }
 
 TEST(PreberiModelUrnika, OverlapLinesAreSortedAndHashInLabelsIsKept) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    auto &project = x.project;
+    auto &s = x.s;
+    ModelUrnika &m = x.m;
     const qint64 a = s.oddelek(QStringLiteral("#2b"));
     const qint64 b = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
@@ -221,17 +207,18 @@ TEST(PreberiModelUrnika, OverlapLinesAreSortedAndHashInLabelsIsKept) {
     s.termin(am, 3, 1);
     s.termin(as, 3, 1);
     s.termin(bm, 3, 1); // collides with T1 of #2b
-    ModelUrnika m;
     ASSERT_TRUE(PreberiModelUrnika(m, false));
     EXPECT_EQ(project.messages().texts(),
               QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n#2b  --  3  1. uro\n1a  --  3  1. uro\n\n"
                                          "Prekrivanja so bila zbrisana.")});
-    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 1);
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 1);
 }
 
 TEST(PreberiModelUrnika, CollisionThatCannotBeDeletedStopsTheLoadWithAnError) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    auto &project = x.project;
+    auto &s = x.s;
+    ModelUrnika &m = x.m;
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 mat = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 3, 1, {{t1, 0}}).first();
@@ -240,15 +227,16 @@ TEST(PreberiModelUrnika, CollisionThatCannotBeDeletedStopsTheLoadWithAnError) {
     s.termin(slo, 1, 2);
     ASSERT_TRUE(project.db().exec(
         QStringLiteral("CREATE TRIGGER ZAKLEP BEFORE DELETE ON TERMINI BEGIN SELECT RAISE(ABORT, 'zaklenjeno'); END")));
-    ModelUrnika m;
     EXPECT_FALSE(PreberiModelUrnika(m, false)) << "the load must not repeat forever";
     EXPECT_EQ(project.messages().texts(), QStringList{QStringLiteral("Napaka pri branju urnika.\nzaklenjeno (1)")});
-    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
 }
 
 TEST(PreberiModelUrnika, EveryWeekAssignmentReadsOnlyThePeriodsOfTheCurrentTurnus) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    auto &project = x.project;
+    auto &s = x.s;
+    ModelUrnika &m = x.m;
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 r = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 4, 1, {{t1, 0}}).first();
@@ -258,7 +246,6 @@ TEST(PreberiModelUrnika, EveryWeekAssignmentReadsOnlyThePeriodsOfTheCurrentTurnu
                        "'r', 1)")
             .arg(r)));
     core::App().trenutniTurnus = 1;
-    ModelUrnika m;
     ASSERT_TRUE(PreberiModelUrnika(m, false));
     ASSERT_EQ(m.steviloPredavanj(), 1) << "an assignment of turnus 0 belongs to every turnus";
     ASSERT_EQ(m.steviloTerminov(), 1);
@@ -267,8 +254,10 @@ TEST(PreberiModelUrnika, EveryWeekAssignmentReadsOnlyThePeriodsOfTheCurrentTurnu
 }
 
 TEST(PreberiModelUrnika, TwoEntriesOfOnePeriodSharingTheirRoomAreNoCollision) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    auto &project = x.project;
+    auto &s = x.s;
+    ModelUrnika &m = x.m;
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
@@ -276,11 +265,10 @@ TEST(PreberiModelUrnika, TwoEntriesOfOnePeriodSharingTheirRoomAreNoCollision) {
     const auto spo = s.predavanje(a, s.predmet(QStringLiteral("ŠPO")), 3, 1, {{t1, tel}, {t2, tel}});
     s.termin(spo[0], 2, 2, QStringLiteral("a"), tel);
     s.termin(spo[1], 2, 2, QStringLiteral("a"), tel);
-    ModelUrnika m;
     ASSERT_TRUE(PreberiModelUrnika(m, false));
     EXPECT_TRUE(project.messages().texts().isEmpty()) << "the construction places such periods itself";
     EXPECT_TRUE(m.prekrivanja.empty());
-    EXPECT_EQ(Stevilo(project.db(), QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
     ASSERT_EQ(m.steviloTerminov(), 1);
     EXPECT_EQ(m.termini[1].zasedbe.size(), 3u);
 }

@@ -1,7 +1,5 @@
 #include "timetable/PripravaUrnika.h"
-#include "MalaSola.h"
-#include "support/TempProject.h"
-#include "timetable/PreberiModelUrnika.h"
+#include "SolaZaUrnik.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +21,7 @@ QStringList Celice(const MrezaDni<int> &okvir) {
     return dni;
 }
 
-struct Sola {
-    test::TempProject project;
-    test::MalaSola s{project.db()};
+struct Sola : test::SolaZaUrnik {
     qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     qint64 predmet = s.predmet(QStringLiteral("P"));
 };
@@ -36,10 +32,8 @@ TEST(OkvirOddelka, TwentyThreePeriodsFillFivePeriodsEveryDayFromPeriodOne) {
     Sola x;
     const qint64 a = x.s.oddelek(QStringLiteral("1a"));
     x.s.predavanje(a, x.predmet, 23, 1, {{x.t1, 0}});
-    ModelUrnika m;
-    ASSERT_TRUE(PreberiModelUrnika(m, true));
-    PripravaUrnika p;
-    ASSERT_TRUE(p.zgradiOkvirje(m, 0));
+    x.nalozi();
+    PripravaUrnika &p = x.p;
     EXPECT_EQ(Celice(p.okvirjiOddelkov[1].okvir),
               (QStringList{"1:1,2,3,4,5", "2:1,2,3,4,5", "3:1,2,3,4,5", "4:1,2,3,4,5", "5:1,2,3,4,5"}));
     EXPECT_EQ(p.okvirjiSkupin[1].dovoljeneCelice, 25);
@@ -50,10 +44,8 @@ TEST(OkvirOddelka, ForbiddenCellIsSkippedAndThatDayReachesOnePeriodFurther) {
     const qint64 a = x.s.oddelek(QStringLiteral("1a"));
     x.s.predavanje(a, x.predmet, 10, 1, {{x.t1, 0}});
     x.s.prepovedOddelka(a, 1, 2);
-    ModelUrnika m;
-    ASSERT_TRUE(PreberiModelUrnika(m, true));
-    PripravaUrnika p;
-    ASSERT_TRUE(p.zgradiOkvirje(m, 0));
+    x.nalozi();
+    PripravaUrnika &p = x.p;
     EXPECT_EQ(Celice(p.okvirjiOddelkov[1].okvir), (QStringList{"1:1,3", "2:1,2,3", "3:1,2,3", "4:1,2,3", "5:1,2,3"}));
     EXPECT_EQ(p.okvirjiOddelkov[1].okvir(1, 2), OkvirOddelka::Prepovedano);
     EXPECT_EQ(p.okvirjiOddelkov[1].okvir(1, 0), OkvirOddelka::Zunaj) << "period 0 is outside without a first period 0";
@@ -71,14 +63,12 @@ TEST(OkvirOddelka, ClassGroupKeepsOnlyTheCommonCellsOfDifferentFirstPeriods) {
         x.s.prvaUra(a, d, 0);
         x.s.prvaUra(b, d, 1);
     }
-    ModelUrnika m;
-    ASSERT_TRUE(PreberiModelUrnika(m, true));
-    PripravaUrnika p;
-    ASSERT_TRUE(p.zgradiOkvirje(m, 0));
+    x.nalozi();
+    PripravaUrnika &p = x.p;
     // Each class has 10 periods: 1a periods 0-1, 1b periods 1-2; the group only period 1.
     int skupina = 0;
-    for (int i = 1; i <= m.steviloSkupinOddelkov(); ++i)
-        if (m.skupineOddelkov[size_t(i)].oznaka == QLatin1String("1ab"))
+    for (int i = 1; i <= x.m.steviloSkupinOddelkov(); ++i)
+        if (x.m.skupineOddelkov[size_t(i)].oznaka == QLatin1String("1ab"))
             skupina = i;
     EXPECT_EQ(Celice(p.okvirjiSkupin[size_t(skupina)].okvir), (QStringList{"1:1", "2:1", "3:1", "4:1", "5:1"}));
     EXPECT_EQ(p.okvirjiSkupin[size_t(skupina)].dovoljeneCelice, 5);
@@ -92,12 +82,10 @@ TEST(OkvirOddelka, ExtraPeriodsAddFiveCellsPerPeriod) {
     Sola x;
     const qint64 a = x.s.oddelek(QStringLiteral("1a"));
     x.s.predavanje(a, x.predmet, 10, 1, {{x.t1, 0}});
-    ModelUrnika m;
-    ASSERT_TRUE(PreberiModelUrnika(m, true));
-    PripravaUrnika p;
-    ASSERT_TRUE(p.zgradiOkvirje(m, 0));
+    x.nalozi();
+    PripravaUrnika &p = x.p;
     EXPECT_EQ(p.okvirjiSkupin[1].dovoljeneCelice, 10);
-    ASSERT_TRUE(p.zgradiOkvirje(m, 2));
+    ASSERT_TRUE(p.zgradiOkvirje(x.m, 2));
     EXPECT_EQ(p.okvirjiSkupin[1].dovoljeneCelice, 20);
     EXPECT_EQ(Celice(p.okvirjiOddelkov[1].okvir),
               (QStringList{"1:1,2,3,4", "2:1,2,3,4", "3:1,2,3,4", "4:1,2,3,4", "5:1,2,3,4"}));
@@ -114,21 +102,12 @@ TEST(PovprasevanjeProstora, DemandSpreadsOverTheFrameAndOverloadedRoomsAreListed
     x.s.predavanje(b, x.predmet, 5, 1, {{x.t1, grupa}});                                              // share 0.5 on U2
     x.s.predavanje(b, x.s.predmet(QStringLiteral("Q")), 5, 1, {{x.t1, 0}});                           // 1b has 10 cells
     x.s.predavanje(x.s.skupinaOddelkov(QStringLiteral("prazna"), {}), x.predmet, 3, 1, {{x.t1, u2}}); // no frame
-    ModelUrnika m;
-    ASSERT_TRUE(PreberiModelUrnika(m, true));
-    PripravaUrnika p;
-    ASSERT_TRUE(p.zgradiOkvirje(m, 0));
-    p.zgradiPovprasevanje(m);
-    int i1 = 0, i2 = 0;
-    for (int i = 1; i <= m.steviloProstorov(); ++i) {
-        if (m.prostori[size_t(i)].oznaka == QLatin1String("U1"))
-            i1 = i;
-        if (m.prostori[size_t(i)].oznaka == QLatin1String("U2"))
-            i2 = i;
-    }
+    x.nalozi();
+    PripravaUrnika &p = x.p;
+    const int i1 = x.prostor(QStringLiteral("U1")), i2 = x.prostor(QStringLiteral("U2"));
     EXPECT_FLOAT_EQ(p.povprasevanja[size_t(i1)].maksimalno, 1.0f);
     EXPECT_FLOAT_EQ(p.povprasevanja[size_t(i1)].povprasevanje(1, 1), 1.0f);
     EXPECT_FLOAT_EQ(p.povprasevanja[size_t(i1)].povprasevanje(1, 0), 0.0f);
     EXPECT_FLOAT_EQ(p.povprasevanja[size_t(i2)].maksimalno, 0.5f) << "the group picks its least wanted room";
-    EXPECT_EQ(p.preobremenjeniProstori(m), QStringList{QStringLiteral("U1")});
+    EXPECT_EQ(p.preobremenjeniProstori(x.m), QStringList{QStringLiteral("U1")});
 }

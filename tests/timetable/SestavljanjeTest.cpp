@@ -1,10 +1,6 @@
 #include "GeneriranaSola.h"
 #include "Invariante.h"
-#include "MalaSola.h"
-#include "support/TempProject.h"
-#include "timetable/PreberiModelUrnika.h"
-#include "timetable/PreverjanjeUrnika.h"
-#include "timetable/PripravaUrnika.h"
+#include "SolaZaUrnik.h"
 #include "timetable/Sestavljalnik.h"
 #include "timetable/SestavljanjeUrnika.h"
 
@@ -14,61 +10,8 @@ using namespace zentrel;
 using namespace zentrel::timetable;
 using core::App;
 
-namespace {
-
-struct Sola {
-    test::TempProject project;
-    test::MalaSola s{project.db()};
-    ModelUrnika m;
-    PripravaUrnika p;
-
-    void nalozi(int dodatne = 0) {
-        ASSERT_TRUE(PreberiModelUrnika(m, true));
-        ASSERT_TRUE(p.zgradiOkvirje(m, dodatne));
-        p.zgradiPovprasevanje(m);
-    }
-    int predavanje(const QString &predmet) const {
-        for (int u = 1; u <= m.steviloPredavanj(); ++u)
-            if (m.skupinePredmetov[size_t(m.predavanja[size_t(u)].skupinaPredmetov)].oznaka == predmet)
-                return u;
-        return 0;
-    }
-    // Placed periods of a unit per day, as "day:periods".
-    QStringList dnevi(int u) const {
-        QStringList out;
-        for (int d = 1; d <= 5; ++d) {
-            QStringList ure;
-            for (size_t t = 1; t < m.termini.size(); ++t)
-                if (m.termini[t].predavanje == u && m.termini[t].dan == d)
-                    ure << QString::number(m.termini[t].ura);
-            if (!ure.isEmpty())
-                out << QStringLiteral("%1:%2").arg(d).arg(ure.join(u','));
-        }
-        return out;
-    }
-    QStringList verify(int dodatne = 0) const {
-        return PreverjanjeUrnika(App().trenutniPredmetnik, App().trenutniUrnik, App().trenutniTurnus, dodatne)
-            .preveri();
-    }
-    int stevilo(const QString &sql) { return project.db().scalar(sql).toInt(); }
-};
-
-// Rows of TERMINI as "razpored:day.period:type" in a stable order, to compare whole timetables.
-QStringList Termini(db::Connection &c) {
-    QStringList out;
-    const db::RowSet rows = c.query(
-        QStringLiteral("SELECT ID_RAZPOREDA, DAN, URA, TIP, ID_PROSTORA FROM TERMINI ORDER BY ID_RAZPOREDA, DAN, URA"));
-    for (int r = 0; r < rows.rowCount(); ++r)
-        out << QStringLiteral("%1:%2.%3:%4:%5")
-                   .arg(rows.value(r, 0).toLongLong())
-                   .arg(rows.value(r, 1).toInt())
-                   .arg(rows.value(r, 2).toInt())
-                   .arg(rows.value(r, 3).toString())
-                   .arg(rows.value(r, 4).toLongLong());
-    return out;
-}
-
-} // namespace
+using Sola = test::SolaZaUrnik;
+using test::Termini;
 
 TEST(DolzinaBloka, SevenSinglePeriodsGoAsTwoTwoOneOneOneOnFiveDays) {
     Sola x;
@@ -76,7 +19,7 @@ TEST(DolzinaBloka, SevenSinglePeriodsGoAsTwoTwoOneOneOneOnFiveDays) {
     const qint64 t = x.s.ucitelj(QStringLiteral("T1"));
     x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 7, 1, {{t, 0}});
     x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 3, 2, {{t, 0}});
-    x.nalozi(1);
+    x.nalozi(true, 1);
     Sestavljalnik s(x.m, x.p, 1);
     const int slo = x.predavanje(QStringLiteral("SLO"));
     const int mat = x.predavanje(QStringLiteral("MAT"));
