@@ -1,7 +1,12 @@
 #include "FUrnikiTabs.h"
 
+#include "FLuknje.h"
+#include "FNerazporejeni.h"
+#include "FUrnikAvtomatsko.h"
 #include "FUrnikIzbira.h"
+#include "FUrnikPrveUre.h"
 #include "FUrnikRocno.h"
+#include "FVsiUrniki.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
 
@@ -20,7 +25,12 @@ template <typename W> void reg(const QString &top, const QString &second = {}) {
 
 void RegisterTimetableTabs() {
     reg<FUrnikIzbira>(QStringLiteral("Izbira"));
+    reg<FUrnikPrveUre>(QStringLiteral("Prve ure"));
+    reg<FUrnikAvtomatsko>(QStringLiteral("Avtomatsko"));
     reg<FUrnikRocno>(QStringLiteral("Ročno"));
+    reg<FVsiUrniki>(QStringLiteral("Ročno"), QStringLiteral("Vsi urniki"));
+    reg<FNerazporejeni>(QStringLiteral("Ročno"), QStringLiteral("Nerazporejeni"));
+    reg<FLuknje>(QStringLiteral("Ročno"), QStringLiteral("Luknje"));
 }
 
 } // namespace zentrel::timetable

@@ -1,5 +1,7 @@
 #include "PregledUrnikov.h"
 
+#include "shell/LookupTables.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
@@ -28,6 +30,16 @@ int Biti(const MrezaDni<int> &mreza, int dan) {
     return biti;
 }
 
+// The short code of a lesson: the subject of its first entry ("ŠPO" of the group "$ŠPO6ab"),
+// else its subject group's code without the group mark.
+QString KratkaOznaka(const ModelUrnika &m, int u) {
+    const Predavanje &p = m.predavanja[size_t(u)];
+    const int predmet =
+        p.steviloIzvajalcev() >= 1 && p.izvajalci[1].predmet >= 1 ? p.izvajalci[1].predmet : p.skupinaPredmetov;
+    QString oznaka = m.skupinePredmetov[size_t(predmet)].oznaka;
+    return oznaka.startsWith(u'$') ? oznaka.mid(1) : oznaka;
+}
+
 } // namespace
 
 std::vector<int> OddelkiPoAbecedi(const ModelUrnika &m) {
@@ -36,6 +48,18 @@ std::vector<int> OddelkiPoAbecedi(const ModelUrnika &m) {
 
 std::vector<int> UciteljiPoAbecedi(const ModelUrnika &m) {
     return PoAbecedi(m.ucitelji);
+}
+
+std::vector<NerazporejenoPredavanje> PreglejNerazporejene(const ModelUrnika &m) {
+    PripravaUrnika priprava;
+    if (!priprava.zgradiOkvirje(m, 0))
+        return {};
+    priprava.zgradiPovprasevanje(m);
+    std::vector<NerazporejenoPredavanje> seznam = AnalizirajNerazporejene(m, priprava);
+    for (NerazporejenoPredavanje &n : seznam)
+        if (m.predavanja[size_t(n.predavanje)].zahtevnost == 0)
+            n.opis = shell::Lookup::ConstructionSizes().value(0) + QStringLiteral(": predmet se razporeja ročno.");
+    return seznam;
 }
 
 std::pair<int, int> RazponUr(const ModelUrnika &m) {
@@ -69,8 +93,7 @@ VsiUrniki PreglejVseUrnike(const ModelUrnika &m) {
                 const int t = m.oddelki[size_t(o)].zasedenost(dan, ura);
                 if (t < 1)
                     continue;
-                const Predavanje &p = m.predavanja[size_t(m.termini[size_t(t)].predavanje)];
-                vrstica.celice[size_t((dan - 1) * StUr + ura)] = m.skupinePredmetov[size_t(p.skupinaPredmetov)].oznaka;
+                vrstica.celice[size_t((dan - 1) * StUr + ura)] = KratkaOznaka(m, m.termini[size_t(t)].predavanje);
                 prva = std::min(prva, ura);
                 zadnja = std::max(zadnja, ura);
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnalizaNerazporejenih.h"
 #include "ModelUrnika.h"
 
 #include <QString>
@@ -39,6 +40,12 @@ Luknje PrestejLuknje(const ModelUrnika &m);
 
 // The idle periods of one day given the occupied periods as bits (bit p = period p).
 int LuknjeDneva(int zasedeneUre);
+
+// "Nerazporejeni": every unit with periods left to place and why the construction cannot place
+// it, by the analysis of unplaced lessons over the current frames (ODDELKI_OKVIR). A unit of
+// difficulty 0 is never placed automatically: its reason says so. Empty when the frames cannot
+// be read.
+std::vector<NerazporejenoPredavanje> PreglejNerazporejene(const ModelUrnika &m);
 
 // The periods a week grid shows: from period 0 when a class uses it (else 1) to one period after
 // the latest used, at least to period 8.
