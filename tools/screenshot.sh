@@ -34,7 +34,7 @@ export ZENTREL_HOME=$home
 select_timetable() { # CURRICULUM:TIMETABLE:TURNUS into the settings the program reads at start-up
   local c t u
   IFS=: read -r c t u <<<"$1"
-  printf '[arrangement]\n%s\n[timetable]\n%s\n[turn]\n%s\n' "$c" "$t" "$u" >>"$home/zn.INI"
+  printf '[arrangement]\n%s\n[timetable]\n%s\n[turn]\n%s\n' "$c" "$t" "$u" >"$home/zn.INI"
 }
 [ -n "$sel" ] && select_timetable "$sel"
 if [ -z "$project" ]; then
@@ -97,7 +97,15 @@ if [ -n "$all" ]; then
   tabs nastavitve "&Datoteka/&Nastavitve/&Urejanje"
   tabs osnovni-podatki "&Urejanje/&Osnovni podatki"
   tabs razporedi "&Urejanje/&Razporedi"
+  # The timetable windows work on the current timetable: the sample's valid one, turnus I. Then a
+  # lesson carried by keys with the conflict marks of every cell, and the construction of the
+  # empty timetable run from its window, with its unplaced lessons before.
+  [ -n "$sel" ] || select_timetable 1:1:1
   tabs urniki "&Urejanje/&Urniki"
+  shot "$all/urniki/03-rocno-nosenje.png" "&Urejanje/&Urniki" 3 "" "Down,Space,Right,Right" >/dev/null
+  select_timetable 1:2:1
+  shot "$all/urniki/05-nerazporejeni-prazen.png" "&Urejanje/&Urniki" 5 "" >/dev/null
+  shot "$all/urniki/02-avtomatsko-sestavljeno.png" "&Urejanje/&Urniki" 2 3000 "F5" >/dev/null
   tabs spremljanje "&Urejanje/&Spremljanje"
   # The printout areas, on their first tab, where this build has windows for them.
   area() { shot "$1" "$2" "" "" >/dev/null || echo "ni na voljo: $2" >&2; }

@@ -97,8 +97,7 @@ FUrnikRocno::FUrnikRocno(QWidget *parent)
     connect(Urnik, &UrUrnik::KazalecPremaknjen, this, [this](int celica) {
         pokaziSprotno(celica);
         if (m_ed.stanje() == Stanje::Nosi && m_pritisk < 0)
-            Prenosnik->Pokazi(Urnik->PravokotnikCelice(celica).topLeft() + Urnik->pos() + QPoint(6, 6),
-                              Urnik->PravokotnikCelice(celica).width());
+            pokaziNaKazalcu();
     });
     connect(Urnik, &UrUrnik::Tipka, this, &FUrnikRocno::tipka);
     connect(Urnik, &UrUrnik::Meni, this, &FUrnikRocno::meni);
@@ -287,10 +286,8 @@ void FUrnikRocno::osvezi() {
                                                                  m_pogled.ucitelj == m_pogled.zamenjaneOznake));
         Prenosnik->SetSteviloUr(p.ur);
         Prenosnik->SetVisinaUre(Urnik->VisinaUre());
-        if (!Prenosnik->isVisible()) {
-            const QRect r = Urnik->PravokotnikCelice(Urnik->Kazalec());
-            Prenosnik->Pokazi(Urnik->pos() + r.topLeft() + QPoint(6, 6), r.width());
-        }
+        if (!Prenosnik->isVisible())
+            pokaziNaKazalcu();
     } else {
         Prenosnik->hide();
     }
@@ -316,6 +313,12 @@ void FUrnikRocno::pokaziPrenosnik(const QPoint &globalno) {
     Prenosnik->Pokazi(mapFromGlobal(globalno) + QPoint(10, 10), r.width() > 0 ? r.width() : 100);
 }
 
+void FUrnikRocno::pokaziNaKazalcu() {
+    // Below and right of the cell's middle, so that what the cell holds stays readable.
+    const QRect r = Urnik->PravokotnikCelice(Urnik->Kazalec());
+    Prenosnik->Pokazi(Urnik->pos() + r.topLeft() + QPoint(r.width() / 2, r.height() / 2), r.width());
+}
+
 void FUrnikRocno::pokaziSprotno(int celica) {
     if (celica < 0 || m_pogled.indeks < 1) {
         SprotniInfo->Clear();
@@ -323,8 +326,9 @@ void FUrnikRocno::pokaziSprotno(int celica) {
     }
     const int dan = DanCelice(celica), ura = UraCelice(celica);
     const bool nosi = m_ed.stanje() == Stanje::Nosi;
-    const int t = nosi ? 0 : TerminVPogledu(m_model, m_pogled, dan, ura);
-    const int u = nosi ? m_ed.prenos().predavanje : t >= 1 ? m_model.termini[size_t(t)].predavanje : 0;
+    const Prenos &p = m_ed.prenos();
+    const int t = nosi ? (p.termini.empty() ? 0 : p.termini.front()) : TerminVPogledu(m_model, m_pogled, dan, ura);
+    const int u = nosi ? p.predavanje : t >= 1 ? m_model.termini[size_t(t)].predavanje : 0;
     SprotniInfo->Prikazi(Sprotno(m_model, u, t, dan, ura, SprotniInfo->SkrijKabinete()));
 }
 

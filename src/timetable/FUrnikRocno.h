@@ -71,6 +71,7 @@ private:
     void napolniSezname();
     void osvezi();
     void pokaziPrenosnik(const QPoint &globalno);
+    void pokaziNaKazalcu();
     void pokaziSprotno(int celica);
     void pritiskCelice(int celica, Qt::KeyboardModifiers modifiers);
     void pritiskSeznama(int predavanje, Qt::KeyboardModifiers modifiers);

@@ -20,7 +20,7 @@ const QColor Prepoved(0xC0, 0x60, 0x00);
 // A small square with a letter: filled, or hollow (and struck through when it marks a forbidden period).
 void Oglat(QPainter &p, const QRect &r, const QColor &barva, const QString &crka, bool poln, bool precrtan = false) {
     p.save();
-    p.setPen(QPen(barva, 1));
+    p.setPen(QPen(barva, poln ? 1 : 2));
     if (poln) {
         p.fillRect(r, barva);
         p.setPen(Qt::white);
@@ -41,7 +41,7 @@ void Oglat(QPainter &p, const QRect &r, const QColor &barva, const QString &crka
 } // namespace
 
 std::array<QRect, 6> UrTermin::Oznake(const QRect &celica) {
-    const int s = std::max(5, std::min({12, celica.height() / 4, celica.width() / 9}));
+    const int s = std::max(6, std::min({14, celica.height() / 4, celica.width() / 9}));
     const int y = celica.bottom() - s - 1;
     std::array<QRect, 6> r;
     for (int i = 0; i < 6; ++i) {
@@ -69,6 +69,10 @@ void UrTermin::narisi(QPainter &p, const QRect &r) const {
     if (oznacenTermin)
         ozadje = Oznacena;
     p.fillRect(r, ozadje);
+    // A period forbidden for the carried lesson is hatched one way, one forbidden for the class or
+    // teacher shown the other way: both read in grey print.
+    if (nosenje && prepovedan && !zaseden)
+        p.fillRect(r, QBrush(QColor(0xA0, 0x60, 0x10), Qt::FDiagPattern));
     if (c.prepoved)
         p.fillRect(r, QBrush(QColor(0x80, 0x30, 0x30), Qt::BDiagPattern));
     if (c.izpraznjenTermin)
