@@ -67,7 +67,8 @@ bool UrnikIzbira::open() {
         core::ShowErrorMessage(QStringLiteral("Podatkov ni bilo mogoče prebrati."), c.lastError());
         return false;
     }
-    if (Vrstica(m_turnusi, App().trenutniTurnus) < 0) {
+    // The code of the current turnus is read too: the selections of zn.INI carry no codes.
+    if (!izberiTurnus(App().trenutniTurnus)) {
         int prvi = m_turnusi.isEmpty() ? -1 : 0;
         for (int r = m_turnusi.rowCount() - 1; r >= 0; --r)
             if (m_turnusi.integer(r, QStringLiteral("ID")) >= 1 &&

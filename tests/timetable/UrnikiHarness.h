@@ -70,6 +70,14 @@ public:
         return window;
     }
     void finish() { top.reset(); }
+    // Makes the window active again with the focus in a widget (a modal dialog that closed
+    // offscreen gives the activation back to no one).
+    void focus(QWidget *widget) {
+        top->activateWindow();
+        if (!QTest::qWaitForWindowActive(top.get()))
+            qWarning("window not active");
+        widget->setFocus();
+    }
 
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : top.get();
