@@ -306,6 +306,7 @@ void FUrnikRocno::osvezi() {
     }
     if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
         bar->StatusLine()->SetStatus1(m_ed.nacin() == QLatin1String("s") ? QStringLiteral("S") : QString());
+    pokaziSprotno(Urnik->Kazalec());
 }
 
 void FUrnikRocno::pokaziPrenosnik(const QPoint &globalno) {
