@@ -1,5 +1,6 @@
 #include "FKopirajTurnus.h"
 
+#include "FUrnikIzbira.h"
 #include "KopiranjeTurnusa.h"
 #include "core/AppState.h"
 
@@ -14,11 +15,7 @@ FKopirajTurnus::FKopirajTurnus(const db::RowSet &turnusi, QWidget *parent)
     : QDialog(parent), IzTurnusaCB(new QComboBox(this)), VTurnusCB(new QComboBox(this)), m_turnusi(turnusi) {
     setObjectName(QStringLiteral("FKopirajTurnus"));
     setWindowTitle(QStringLiteral("Kopiranje turnusa"));
-    for (int r = 0; r < m_turnusi.rowCount(); ++r) {
-        IzTurnusaCB->addItem(m_turnusi.text(r, QStringLiteral("OZNAKA")), m_turnusi.integer(r, QStringLiteral("ID")));
-        if (m_turnusi.integer(r, QStringLiteral("ID")) == core::App().trenutniTurnus)
-            IzTurnusaCB->setCurrentIndex(r);
-    }
+    NapolniSeznam(IzTurnusaCB, m_turnusi, QStringLiteral("OZNAKA"), core::App().trenutniTurnus);
     napolniCilje();
     auto *gumbi = new QDialogButtonBox(this);
     gumbi->addButton(QStringLiteral("Kopiraj"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -33,10 +30,7 @@ FKopirajTurnus::FKopirajTurnus(const db::RowSet &turnusi, QWidget *parent)
 }
 
 void FKopirajTurnus::napolniCilje() {
-    VTurnusCB->clear();
-    for (int r = 0; r < m_turnusi.rowCount(); ++r)
-        if (m_turnusi.integer(r, QStringLiteral("ID")) != IzTurnusaCB->currentData().toLongLong())
-            VTurnusCB->addItem(m_turnusi.text(r, QStringLiteral("OZNAKA")), m_turnusi.integer(r, QStringLiteral("ID")));
+    NapolniSeznam(VTurnusCB, m_turnusi, QStringLiteral("OZNAKA"), -1, IzTurnusaCB->currentData().toLongLong());
 }
 
 void FKopirajTurnus::kopiraj() {

@@ -63,23 +63,23 @@ void FUrnikIzbira::TabActivated() {
     napolniSezname();
 }
 
+void NapolniSeznam(QComboBox *seznam, const db::RowSet &vrstice, const QString &stolpec, qint64 izbran, qint64 brez) {
+    const QSignalBlocker blokada(seznam);
+    seznam->clear();
+    for (int r = 0; r < vrstice.rowCount(); ++r) {
+        const qint64 id = vrstice.integer(r, QStringLiteral("ID"));
+        if (id == brez)
+            continue;
+        seznam->addItem(vrstice.text(r, stolpec), id);
+        if (id == izbran)
+            seznam->setCurrentIndex(seznam->count() - 1);
+    }
+}
+
 void FUrnikIzbira::napolniSezname() {
     const UrnikIzbira &izbira = UrnikiPage->Izbira();
-    const QSignalBlocker a(PredmetnikCB), b(TurnusCB);
-    PredmetnikCB->clear();
-    for (int r = 0; r < izbira.predmetniki().rowCount(); ++r) {
-        PredmetnikCB->addItem(izbira.predmetniki().text(r, QStringLiteral("IME")),
-                              izbira.predmetniki().integer(r, QStringLiteral("ID")));
-        if (izbira.predmetniki().integer(r, QStringLiteral("ID")) == App().trenutniPredmetnik)
-            PredmetnikCB->setCurrentIndex(r);
-    }
-    TurnusCB->clear();
-    for (int r = 0; r < izbira.turnusi().rowCount(); ++r) {
-        TurnusCB->addItem(izbira.turnusi().text(r, QStringLiteral("OZNAKA")),
-                          izbira.turnusi().integer(r, QStringLiteral("ID")));
-        if (izbira.turnusi().integer(r, QStringLiteral("ID")) == App().trenutniTurnus)
-            TurnusCB->setCurrentIndex(r);
-    }
+    NapolniSeznam(PredmetnikCB, izbira.predmetniki(), QStringLiteral("IME"), App().trenutniPredmetnik);
+    NapolniSeznam(TurnusCB, izbira.turnusi(), QStringLiteral("OZNAKA"), App().trenutniTurnus);
 }
 
 void FUrnikIzbira::ukaz(int koda) {

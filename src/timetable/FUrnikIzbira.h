@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/TabWindow.h"
+#include "db/RowSet.h"
 
 #include <QWidget>
 
@@ -10,6 +11,11 @@ class QComboBox;
 namespace zentrel::timetable {
 
 class FUrnikiPage;
+
+// Fills a choice list with the rows' `stolpec`, each row's ID as its data, and chooses the row
+// whose ID is `izbran`; the row whose ID is `brez` is left out (IDs are never negative).
+void NapolniSeznam(QComboBox *seznam, const db::RowSet &vrstice, const QString &stolpec, qint64 izbran,
+                   qint64 brez = -1);
 
 // The tab "Izbira" of the timetables: the curriculum ("Razpored") and the turnus chosen in two
 // lists, the curriculum's timetables in the record list below (the current row is the current

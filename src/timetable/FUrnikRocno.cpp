@@ -237,24 +237,21 @@ void FUrnikRocno::napolniSezname() {
 }
 
 void FUrnikRocno::PrikaziOddelek(int oddelek) {
-    if (oddelek < 1 || oddelek > m_model.steviloOddelkov())
-        return;
-    m_pogled = {false, oddelek, m_pogled.zamenjaneOznake, 0};
-    {
-        const QSignalBlocker blokada(OddelekDG);
-        OddelekDG->Find(QStringLiteral("INDEKS"), oddelek);
-    }
-    pripraviVrstico();
-    osvezi();
+    prikazi(false, oddelek);
 }
 
 void FUrnikRocno::PrikaziUcitelja(int ucitelj) {
-    if (ucitelj < 1 || ucitelj > m_model.steviloUciteljev())
+    prikazi(true, ucitelj);
+}
+
+void FUrnikRocno::prikazi(bool ucitelj, int indeks) {
+    if (indeks < 1 || indeks > (ucitelj ? m_model.steviloUciteljev() : m_model.steviloOddelkov()))
         return;
-    m_pogled = {true, ucitelj, m_pogled.zamenjaneOznake, 0};
+    m_pogled = {ucitelj, indeks, m_pogled.zamenjaneOznake, 0};
+    controls::UrDataGrid *seznam = ucitelj ? UciteljDG : OddelekDG;
     {
-        const QSignalBlocker blokada(UciteljDG);
-        UciteljDG->Find(QStringLiteral("INDEKS"), ucitelj);
+        const QSignalBlocker blokada(seznam);
+        seznam->Find(QStringLiteral("INDEKS"), indeks);
     }
     pripraviVrstico();
     osvezi();

@@ -69,6 +69,7 @@ protected:
 private:
     bool nalozi();
     void napolniSezname();
+    void prikazi(bool ucitelj, int indeks);
     void osvezi();
     void pokaziPrenosnik(const QPoint &globalno);
     void pokaziNaKazalcu();
