@@ -5,8 +5,6 @@
 #include "core/AppState.h"
 #include "core/Messages.h"
 
-#include <algorithm>
-
 namespace zentrel::timetable {
 
 using core::App;

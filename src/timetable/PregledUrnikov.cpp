@@ -56,6 +56,12 @@ std::vector<NerazporejenoPredavanje> PreglejNerazporejene(const ModelUrnika &m) 
         return {};
     priprava.zgradiPovprasevanje(m);
     std::vector<NerazporejenoPredavanje> seznam = AnalizirajNerazporejene(m, priprava);
+    static const QCollator slovensko{QLocale(QLocale::Slovenian, QLocale::Slovenia)};
+    std::stable_sort(seznam.begin(), seznam.end(),
+                     [](const NerazporejenoPredavanje &a, const NerazporejenoPredavanje &b) {
+                         const int s = slovensko.compare(a.skupina, b.skupina);
+                         return s != 0 ? s < 0 : slovensko.compare(a.predmet, b.predmet) < 0;
+                     });
     for (NerazporejenoPredavanje &n : seznam)
         if (m.predavanja[size_t(n.predavanje)].zahtevnost == 0)
             n.opis = shell::Lookup::ConstructionSizes().value(0) + QStringLiteral(": predmet se razporeja ročno.");

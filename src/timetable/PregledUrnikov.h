@@ -42,7 +42,8 @@ Luknje PrestejLuknje(const ModelUrnika &m);
 int LuknjeDneva(int zasedeneUre);
 
 // "Nerazporejeni": every unit with periods left to place and why the construction cannot place
-// it, by the analysis of unplaced lessons over the current frames (ODDELKI_OKVIR). A unit of
+// it, by the analysis of unplaced lessons over the current frames (ODDELKI_OKVIR), by class group
+// and subject. A unit of
 // difficulty 0 is never placed automatically: its reason says so. Empty when the frames cannot
 // be read.
 std::vector<NerazporejenoPredavanje> PreglejNerazporejene(const ModelUrnika &m);

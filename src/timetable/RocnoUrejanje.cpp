@@ -472,12 +472,13 @@ bool RocnoUrejanje::novProstor(int termin) {
         !vMrezi(termin))
         return false;
     Termin x = m.termini[size_t(termin)];
-    bool spremenjeno = false;
+    bool izbira = false, spremenjeno = false;
     for (size_t z = 1; z < x.zasedbe.size(); ++z) {
         const int skupina =
             m.predavanja[size_t(x.predavanje)].izvajalci[size_t(x.zasedbe[z].izvajalec)].skupinaProstorov;
         if (skupina < 1 || m.prostori[size_t(skupina)].steviloClanov() < 2)
             continue;
+        izbira = true;
         ZahtevaProstora zahteva{x.predavanje, x.zasedbe[z].izvajalec, x.dan, x.ura, {}};
         if (x.zasedbe[z].prostor >= 1)
             zahteva.prostori.push_back(x.zasedbe[z].prostor);
@@ -490,7 +491,7 @@ bool RocnoUrejanje::novProstor(int termin) {
         x.zasedbe[z].prostor = izbrana;
     }
     if (!spremenjeno)
-        return true;
+        return izbira;
     const Termin staro = m.termini[size_t(termin)];
     Sprosti(m, termin);
     m.termini[size_t(termin)] = x;

@@ -117,7 +117,8 @@ public:
     bool vPrenosu(int termin) const;
 
     // Asks for another room for each entry of a placed period whose group has several rooms,
-    // and writes it. Only while no chain is open.
+    // and writes it. Only while no chain is open; false when cancelled or when no entry has a
+    // choice of rooms.
     bool novProstor(int termin);
 
 private:

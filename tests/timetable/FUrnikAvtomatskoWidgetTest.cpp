@@ -1,4 +1,6 @@
 #include "UrnikiHarness.h"
+#include "controls/UrStatusLine.h"
+#include "controls/UrTipka.h"
 #include "sample/SampleSchool.h"
 #include "timetable/FAvtomatskoTretjiKrog.h"
 #include "timetable/FUrnikAvtomatsko.h"
@@ -34,6 +36,26 @@ class FUrnikAvtomatskoWidgetTest : public QObject {
 
 private slots:
     void cleanup() { h.finish(); }
+
+    void aValidTimetableOrNoneCannotBeConstructed() {
+        test::VzorcnaSola sola;
+        core::App().trenutniUrnik = 1; // valid in the calendar
+        const int prej = termini();
+        auto *w = h.show(new FUrnikAvtomatsko);
+        QCOMPARE(h.bar->StatusLine()->Text(),
+                 QStringLiteral("Urnik je že veljaven. Sestavljanje je zato onemogočeno."));
+        QVERIFY(!h.bar->ButtonOfRow(18)->isEnabled());
+        h.focus(w->Kabineti);
+        h.press(Qt::Key_F5);
+        QTest::qWait(50);
+        QCOMPARE(termini(), prej);
+        QVERIFY(w->Selitev->isEnabled()); // the sample has two buildings
+        h.finish();
+        core::App().trenutniUrnik = -1;
+        h.show(new FUrnikAvtomatsko);
+        QCOMPARE(sola.messages().texts(),
+                 QStringList({QStringLiteral("Niste izbrali nobenega urnika. Najprej pojdite na zavihek \"Izbira\"")}));
+    }
 
     void theSampleIsConstructedMovedByHandAndStaysValid() {
         test::VzorcnaSola sola;

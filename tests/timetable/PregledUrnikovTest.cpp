@@ -108,3 +108,18 @@ TEST(PrikazUrnika, CellsOfAClassAndATeacherCarryTheirMarks) {
                                    QStringLiteral("ŠPO - 1a (1)"), QStringLiteral("ZGO - 1a (1)")}))
         << "the other texts: the units";
 }
+
+TEST(PregledUrnikov, UnplacedLessonsWithTheirReasonAndLessonsPlacedOnlyByHand) {
+    test::RocnaSola sola;
+    ModelUrnika m;
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
+    QStringList vrstice;
+    for (const NerazporejenoPredavanje &n : PreglejNerazporejene(m))
+        vrstice << QStringLiteral("%1 %2 %3").arg(n.skupina, n.predmet).arg(n.ur);
+    EXPECT_EQ(vrstice, QStringList({QStringLiteral("1a MAT 2"), QStringLiteral("1a SLO 1"), QStringLiteral("1a ŠPO 1"),
+                                    QStringLiteral("1a ZGO 1"), QStringLiteral("1b ANG 2"), QStringLiteral("1b GUM 1"),
+                                    QStringLiteral("1b ŠPO 1"), QStringLiteral("1c ŠPO 1")}));
+    const std::vector<NerazporejenoPredavanje> seznam = PreglejNerazporejene(m);
+    EXPECT_EQ(seznam[5].opis, QStringLiteral("Ni avtomatsko: predmet se razporeja ročno.")) << "GUM, difficulty 0";
+    EXPECT_FALSE(seznam[0].opis.isEmpty());
+}

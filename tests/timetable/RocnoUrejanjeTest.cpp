@@ -283,3 +283,23 @@ TEST_F(Rocno, AWriteThatFindsTheTimetableChangedWritesNothingAndReadsItAgain) {
     EXPECT_EQ(t("1a", "MAT", 1, 2), 0);
     preveriMreze();
 }
+
+TEST_F(Rocno, ANewRoomFromTheGroupIsWrittenAndOnlyWhenNoChainIsOpen) {
+    const int spo = t("1b", "ŠPO", 1, 1);
+    std::vector<int> ponujeni;
+    ed.izbiraProstora = [&](const ZahtevaProstora &z) {
+        ponujeni = z.prostori;
+        return z.prostori.back();
+    };
+    ASSERT_TRUE(ed.novProstor(spo));
+    EXPECT_EQ(ponujeni.size(), 2u) << "its own room first, then the free one";
+    EXPECT_EQ(sola.vrstice(sola.spoB), QStringList({v(1, 1, "a", sola.tel2)}));
+    EXPECT_FALSE(ed.novProstor(t("1a", "MAT", 1, 1))) << "a single room offers no choice";
+    preveriMreze();
+    ASSERT_TRUE(ed.poberi(t("1a", "MAT", 2, 1), false));
+    EXPECT_FALSE(ed.novProstor(spo));
+    ed.prekliciVse();
+    ed.izbiraProstora = [](const ZahtevaProstora &) { return 0; };
+    EXPECT_FALSE(ed.novProstor(spo)) << "cancelled";
+    EXPECT_EQ(sola.vrstice(sola.spoB), QStringList({v(1, 1, "a", sola.tel2)}));
+}
