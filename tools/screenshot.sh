@@ -71,6 +71,10 @@ if [ -n "$all" ]; then
   shot "$all/odpri-projekt.png" "&Datoteka/&Odpri projekt ..." "" ""
   shot "$all/nov-projekt.png" "&Datoteka/&Ustvari projekt/&Od začetka..." "" ""
   shot "$all/skrci-vprasanje.png" "&Datoteka/&Skrči / popravi podatke" "" ""
+  # A new project from an existing one: basic data chosen, then the timetable part (the two
+  # lists available).
+  shot "$all/uvoz.png" "&Datoteka/&Ustvari projekt/&Na osnovi obstoječega..." "" ""
+  shot "$all/uvoz-urnik.png" "&Datoteka/&Ustvari projekt/&Na osnovi obstoječega..." "" "" "Down,Down"
   # Every tab of the page sets that have record windows, in browse state and in edit state
   # (F5): NN-TAB.png and NN-TAB-uredi.png under a folder per menu area. Tabs without a window
   # are skipped; the program says where a page set ends.

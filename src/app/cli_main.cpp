@@ -2,6 +2,7 @@
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "sample/SampleCommand.h"
+#include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
 #include "timetable/ConstructCommand.h"
@@ -32,6 +33,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("show"), timetable::RunShowCommand},
         {QStringLiteral("copy-timetable"), timetable::RunCopyTimetableCommand},
         {QStringLiteral("copy-turnus"), timetable::RunCopyTurnusCommand},
+        {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
     return commands;
 }
@@ -60,7 +62,8 @@ int printUsage() {
                            "  show PROJEKT [...] (--class|--teacher|--room OZNAKA)  teden enote, učitelja, prostora\n"
                            "  copy-timetable PROJEKT --timetable ID --name IME  kopija urnika\n"
                            "  copy-turnus PROJEKT --timetable ID --from ID --to ID  kopija turnusa urnika\n"
-                           "  make-defaults POT     tovarniška privzeta baza\n";
+                           "  make-defaults POT     tovarniška privzeta baza\n"
+                           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;
 }
 

@@ -96,7 +96,10 @@ bool Connection::openWithFlags(const QString &path, int flags) {
     m_error = {};
     m_path = path;
     sqlite3 *db = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    // Connections accept "file:" URIs in ATTACH (a source attached read-only); the file opened
+    // here is named by its absolute path, so that no relative name can read as a URI.
+    const QString name = path == QLatin1String(":memory:") ? path : QFileInfo(path).absoluteFilePath();
+    const int rc = sqlite3_open_v2(name.toUtf8().constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("open failed");
         if (db)
@@ -130,11 +133,12 @@ bool Connection::open(const QString &path) {
     const QFileDevice::Permissions writeBits =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     const bool protectedFile = (QFileInfo(path).permissions() & writeBits) == 0;
-    return openWithFlags(path, (protectedFile ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX);
+    return openWithFlags(path, (protectedFile ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX |
+                                   SQLITE_OPEN_URI);
 }
 
 bool Connection::create(const QString &path) {
-    return openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX);
+    return openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_URI);
 }
 
 void Connection::close() {

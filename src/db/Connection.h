@@ -30,7 +30,8 @@ public:
     // Opens an existing file (never creates one) and checks that it is a database. A file
     // that is not, or is damaged, is left untouched and gives NotADatabase.
     bool open(const QString &path);
-    // Creates a new empty database file (used by the generators of the shipped files).
+    // Creates a new empty database file (used by the generators of the shipped files);
+    // ":memory:" gives a database in memory.
     bool create(const QString &path);
     void close();
     bool isOpen() const { return m_db != nullptr; }

@@ -50,8 +50,10 @@ qint64 ToLong(const QVariant &value);
 // The schema version stored under "Verzija", rounded; 1 when missing or not a number.
 int SchemaVersion(Connection &connection);
 
-// Renames the file to the first free name among path.bak, path.bak1, path.bak2, ...
-// Returns the new name, or an empty text when the rename failed.
+// The first free name among path.bak, path.bak1, path.bak2, ...
+QString FreeBackupName(const QString &path);
+// Renames the file to FreeBackupName(path). Returns the new name, or an empty text when the
+// rename failed.
 QString MakeBackup(const QString &path);
 
 // Writes the first INI row's ATRIBUT back unchanged; true when the file can be written.
@@ -69,10 +71,12 @@ bool CopyTable(const QString &table, const QString &sourceFile, Connection &targ
 namespace zentrel::db {
 
 // Attaches another database file under an alias for the lifetime of the object (outside any
-// transaction, as the engine requires), so that several tables can be copied in one.
+// transaction, as the engine requires), so that several tables can be copied in one. Attached
+// read-only, the file cannot be written through the connection, not even to recover a journal.
 class AttachedFile {
 public:
-    AttachedFile(Connection &connection, const QString &path, const QString &alias = QStringLiteral("src"));
+    AttachedFile(Connection &connection, const QString &path, const QString &alias = QStringLiteral("src"),
+                 bool readOnly = false);
     ~AttachedFile();
     AttachedFile(const AttachedFile &) = delete;
     AttachedFile &operator=(const AttachedFile &) = delete;

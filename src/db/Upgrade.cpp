@@ -1,59 +1,67 @@
 #include "Upgrade.h"
 
+#include "CreateFromExisting.h"
 #include "MBaza.h"
-#include "Schema.h"
-#include "core/AppState.h"
+#include "ProjectCopy.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <unistd.h>
 
 namespace zentrel::db {
 
 using core::ShowMessage;
 
-bool CopyAllTables(const QString &sourcePath, Connection &target) {
-    // Rows of an old file may precede the rows they refer to; the keys are checked by the
-    // opening repairs afterwards, not row by row during the copy.
-    if (!target.setForeignKeys(false))
-        return false;
-    bool ok = false;
-    {
-        AttachedFile source(target, sourcePath, QStringLiteral("star"));
-        if (source.isAttached()) {
-            Transaction t(target);
-            ok = t.isActive();
-            // INI and the time grid first, then everything else, as the program always has.
-            QStringList order{QStringLiteral("INI"),
-                              QStringLiteral("STAVBE"),
-                              QStringLiteral("PROSTORI"),
-                              QStringLiteral("SKUPINE_PROSTOROV"),
-                              QStringLiteral("PROSTORI_V_SKUPINI"),
-                              QStringLiteral("TURNUSI"),
-                              QStringLiteral("IZMENE"),
-                              QStringLiteral("URE"),
-                              QStringLiteral("IZMENA_TURNUS")};
-            for (const QString &table : SchemaTables())
-                if (!order.contains(table))
-                    order << table;
-            for (const QString &table : order) {
-                if (!ok)
-                    break;
-                const bool present =
-                    target
-                        .scalar(QStringLiteral("SELECT count(*) FROM star.sqlite_master WHERE type='table' AND "
-                                               "name=? COLLATE NOCASE"),
-                                {table})
-                        .toInt() > 0;
-                if (present)
-                    ok = CopyAttachedTable(target, source.alias(), table);
-            }
-            ok = ok && WriteIni(QString::number(CurrentSchemaVersion), QStringLiteral("Verzija"), target) && t.commit();
-        }
-    }
-    return target.setForeignKeys(true) && ok;
+namespace {
+
+const QString kWriteProtected =
+    QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova.");
+
+// The old file under a backup name as well, without touching it: a hard link where the file
+// system has them, a copy otherwise. Empty when neither could be made.
+QString keepAsBackup(const QString &path) {
+    const QString backup = FreeBackupName(path);
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(backup).constData()) == 0 ||
+        QFile::copy(path, backup))
+        return backup;
+    return QString();
 }
+
+// The name of the up-to-date project: a ".kvl" project becomes ".znt" unless that name is taken.
+QString upgradedName(const QString &path) {
+    const QFileInfo info(path);
+    if (info.suffix().toUpper() != QLatin1String("KVL"))
+        return path;
+    const QString znt = info.path() + u'/' + info.completeBaseName() + QStringLiteral(".znt");
+    return QFileInfo::exists(znt) ? path : znt;
+}
+
+// Builds and puts in place the up-to-date project; the old file is its backup afterwards.
+bool buildUpgraded(const QString &path, const QString &target, int version, const QString &defaultsDatabase) {
+    ProjectBuild build(target);
+    if (!build.start(defaultsDatabase)) {
+        ShowMessage(core::MsgError, kWriteProtected, path);
+        return false;
+    }
+    build.takePermissionsOf(path);
+    CopyContext copy(build.db(), version);
+    if (!FillProject(copy, path, CopyTimetable, kCopyAll, kCopyAll)) {
+        ReportCopyFailure(copy, QStringLiteral("Projekt ni posodobljen: napaka pri prenosu tabele #."),
+                          QStringLiteral("Projekt ni posodobljen."));
+        return false;
+    }
+    // The same name: the old file is linked to its backup first and then replaced in one step.
+    // A new ".znt" name: it appears complete, then the old file moves to its backup.
+    const bool ok = target == path ? !keepAsBackup(path).isEmpty() && build.commit()
+                                   : build.commit() && !MakeBackup(path).isEmpty();
+    if (!ok)
+        ShowMessage(core::MsgError, kWriteProtected, path);
+    return ok;
+}
+
+} // namespace
 
 UpgradeResult UpgradeProject(const QString &path, const QString &defaultsDatabase) {
     UpgradeResult result;
@@ -65,42 +73,19 @@ UpgradeResult UpgradeProject(const QString &path, const QString &defaultsDatabas
         result.path = path;
         return result;
     }
-    Connection &project = db::ProjectDb();
+    Connection &project = ProjectDb();
+    const int version = SchemaVersion(project);
     project.close();
-    const QString backup = MakeBackup(path);
-    if (backup.isEmpty()) {
-        ShowMessage(core::MsgError,
-                    QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\n"
-                                   "Odstranite zaščito in poskusite znova."),
-                    path);
+    const QString target = upgradedName(path);
+    ShowMessage(core::MsgProgressBegin, QStringLiteral("Posodabljam projekt #"), fileName);
+    if (!buildUpgraded(path, target, version, defaultsDatabase)) {
+        ShowMessage(core::MsgProgressEnd, QString());
         result.failed = true;
         return result;
     }
-    QString target = path;
-    const QFileInfo info(path);
-    if (info.suffix().toUpper() == QLatin1String("KVL")) {
-        const QString znt = info.path() + u'/' + info.completeBaseName() + QStringLiteral(".znt");
-        if (!QFileInfo::exists(znt))
-            target = znt;
-    }
-    ShowMessage(core::MsgProgressBegin, QStringLiteral("Posodabljam projekt #"), fileName);
-    QFile::remove(target);
-    bool ok = QFile::copy(defaultsDatabase, target);
-    if (ok)
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::WriteUser);
-    ok = ok && project.open(target) && CopyAllTables(backup, project);
-    if (ok) {
-        project.close();
-        ok = project.open(target);
-    }
-    if (!ok) {
-        // Nothing of the old project may be lost: its file returns under its own name.
-        const DbError error = project.lastError();
-        project.close();
-        QFile::remove(target);
-        QFile::rename(backup, path);
+    if (!project.open(target)) {
         ShowMessage(core::MsgProgressEnd, QString());
-        core::ShowErrorMessage(QStringLiteral("Napaka pri odpiranju datoteke s podatki."), error, path);
+        core::ShowErrorMessage(QStringLiteral("Napaka pri odpiranju datoteke s podatki."), project.lastError(), target);
         result.failed = true;
         return result;
     }

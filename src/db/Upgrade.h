@@ -5,23 +5,20 @@
 namespace zentrel::db {
 
 // Brings a project made by an older version (schema version below 19) up to date, after the
-// user agreed: the file is renamed to a backup (".bak", ".bak1", ...), a fresh copy of the
-// defaults database takes its place (a ".kvl" project becomes ".znt" unless that name is
-// taken), and every table of the old file is copied into it row by row, by column name.
-// The project connection is open on the new file afterwards.
+// user agreed. The up-to-date project is built beside the old one from a fresh copy of the
+// defaults database, every part of the old project copied into it, and put in place with one
+// rename; the old file stays untouched until then and is kept as the backup (".bak", ".bak1",
+// ...). A ".kvl" project becomes ".znt" unless that name is taken. The project connection is
+// open on the new file afterwards.
 //
-// Returns the path of the up-to-date project, or an empty text when the user declined (the
-// project stays as it is and the connection stays open on it) or the upgrade failed (the old
-// file is restored under its name and the failure reported).
+// `path` is the path of the up-to-date project: the old one when the user declined (the
+// connection stays open on it), the new one after the upgrade. `failed` when the upgrade was
+// tried and did not succeed: the old file is as it was and the failure has been reported.
 struct UpgradeResult {
     bool upgraded = false;
     bool failed = false;
     QString path;
 };
 UpgradeResult UpgradeProject(const QString &path, const QString &defaultsDatabase);
-
-// Copies every table that both files have from the file at sourcePath into the open target,
-// rows matched by column name, in one transaction with the foreign keys off during the copy.
-bool CopyAllTables(const QString &sourcePath, class Connection &target);
 
 } // namespace zentrel::db

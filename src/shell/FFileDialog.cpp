@@ -10,6 +10,10 @@ namespace zentrel::shell {
 
 using namespace core;
 
+QString ProjectFileFilter() {
+    return QStringLiteral("Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*");
+}
+
 QString DialogFilter(const QString &programFilter) {
     const QStringList parts = programFilter.split(u'|');
     QStringList filters;

@@ -13,6 +13,9 @@ enum FileDialogMode {
     FileDialogAny = 2,  // the name is taken as it is
 };
 
+// The filter of the dialogs that choose a project file, as the program writes it.
+QString ProjectFileFilter();
+
 // The filter as the program writes it ("Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*")
 // in the form the file dialog takes ("Urniki (*.znt *.kvl);;Vse datoteke (*)").
 QString DialogFilter(const QString &programFilter);

@@ -3,6 +3,7 @@
 #include "FFileDialog.h"
 #include "FOProgramu.h"
 #include "FOzadje.h"
+#include "FUvoz.h"
 #include "ProjectFiles.h"
 #include "SettingsFile.h"
 #include "ShellHooks.h"
@@ -33,7 +34,7 @@ namespace {
 
 FGlavna *g_instance = nullptr;
 
-const QString kProjectFilter = QStringLiteral("Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*");
+const QString kProjectFilter = ProjectFileFilter();
 const QString kHelpFile = QStringLiteral("Zn-slo.html");
 
 QString withoutAmpersands(QString text) {
@@ -113,8 +114,8 @@ void FGlavna::buildMenus() {
     QMenu *ustvari = m_datoteka->addMenu(QStringLiteral("&Ustvari projekt"));
     connect(ustvari->addAction(QStringLiteral("&Od začetka...")), &QAction::triggered, this,
             &FGlavna::CreateFromScratch);
-    // The import window that creates a project from another one is not part of the program yet.
-    ustvari->addAction(QStringLiteral("&Na osnovi obstoječega..."))->setEnabled(false);
+    connect(ustvari->addAction(QStringLiteral("&Na osnovi obstoječega...")), &QAction::triggered, this,
+            [this] { FUvoz::Show(this); });
     connect(m_datoteka->addAction(QStringLiteral("&Odpri projekt") + QStringLiteral(" ...")), &QAction::triggered, this,
             &FGlavna::OpenFromMenu);
     m_datoteka->addSeparator();

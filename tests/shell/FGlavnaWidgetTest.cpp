@@ -156,7 +156,7 @@ private slots:
             QVERIFY2(!w.FindAction(path)->isEnabled(), path);
         QVERIFY(w.FindAction("&Datoteka/&Odpri projekt ...")->isEnabled());
         QVERIFY(w.FindAction("&Datoteka/&Ustvari projekt/&Od začetka...")->isEnabled());
-        QVERIFY(!w.FindAction("&Datoteka/&Ustvari projekt/&Na osnovi obstoječega...")->isEnabled());
+        QVERIFY(w.FindAction("&Datoteka/&Ustvari projekt/&Na osnovi obstoječega...")->isEnabled());
 
         const QString path = CopyOfDefaults(*m_dir, "Urnik 2024.znt");
         {

@@ -1,9 +1,13 @@
+#include "db/Upgrade.h"
 #include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
+#include "db/Schema.h"
 #include "shell/ProjectFiles.h"
+#include "support/ProjectContents.h"
 #include "support/TempHome.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -14,33 +18,29 @@ namespace {
 
 // A project as version 12 left it: without the three later columns, with data in many tables.
 QString writeVersion12Project(test::TempHome &home, const QString &name) {
-    const QString path = home.newProjectFile(name);
-    db::Connection c;
-    EXPECT_TRUE(c.open(path));
-    EXPECT_TRUE(c.exec(QStringLiteral(
-        "UPDATE INI SET VREDNOST='12' WHERE ATRIBUT='Verzija';"
-        "INSERT INTO INI VALUES ('Ime_Sole', 'OŠ Stara d''Or') ON CONFLICT(ATRIBUT) DO UPDATE SET "
-        "VREDNOST=excluded.VREDNOST;"
-        "ALTER TABLE IZBIRNI_PREDMETI DROP COLUMN STEVILO_UCITELJEV;"
-        "ALTER TABLE PREDMETI_V_SKUPINI DROP COLUMN IME_SKUPINE_UCENCEV;"
-        "ALTER TABLE ERD_UCENCI_PREDMETA DROP COLUMN TIP;"
-        "INSERT INTO STAVBE VALUES (1,'G','Glavna');"
-        "INSERT INTO PROSTORI VALUES (5,'KEM','Kemija',1,1);"
-        "INSERT INTO SKUPINE_PROSTOROV VALUES (5,'KEM','Kemija');"
-        "INSERT INTO PROSTORI_V_SKUPINI VALUES (5,5);"
-        "INSERT INTO UCITELJI VALUES (1,'ŽK','Žiga',NULL,'Kovačič'),(2,'MČ','Mojca',NULL,'Čadež');"
-        "INSERT INTO PREDMETI VALUES (1,'KEM','Kemija','',1);"
-        "INSERT INTO SKUPINE_PREDMETOV VALUES (1,'KEM','Kemija',NULL,NULL,NULL);"
-        "INSERT INTO PREDMETI_V_SKUPINI VALUES (1,1,1,NULL,NULL,NULL);"
-        "INSERT INTO UCITELJ_PREDMET VALUES (1,1),(2,1);"
-        "INSERT INTO PREDMETNIKI (ID,IME) VALUES (1,'Star');"
-        "INSERT INTO IZBIRNI_NABORI (ID,IME,ID_RAZ_PREDMETNIKA) VALUES (1,'Izbirni',1);"
-        "INSERT INTO IZBIRNI_PREDMETI (ID,ID_PREDMETA,ID_IZBIRNEGA_NABORA,NORMATIV_MAX,NORMATIV_MIN,STEVILO_UR) "
-        "VALUES (1,1,1,20,10,2);"
-        "INSERT INTO ERD_UCENEC (ID,OZNAKA,IME,PRIIMEK,SPOL) VALUES (1,'1','  Špela ','Horvat','Ž');"
-        "INSERT INTO ERD_UCENCI_PREDMETA (ID,ID_UCENCA) VALUES (1,1);")));
-    c.close();
-    return path;
+    return home.oldProjectFile(
+        name, 12,
+        QStringLiteral(
+            "INSERT INTO INI VALUES ('Ime_Sole', 'OŠ Stara d''Or') ON CONFLICT(ATRIBUT) DO UPDATE SET "
+            "VREDNOST=excluded.VREDNOST;"
+            "ALTER TABLE IZBIRNI_PREDMETI DROP COLUMN STEVILO_UCITELJEV;"
+            "ALTER TABLE PREDMETI_V_SKUPINI DROP COLUMN IME_SKUPINE_UCENCEV;"
+            "ALTER TABLE ERD_UCENCI_PREDMETA DROP COLUMN TIP;"
+            "INSERT INTO STAVBE VALUES (1,'G','Glavna');"
+            "INSERT INTO PROSTORI VALUES (5,'KEM','Kemija',1,1);"
+            "INSERT INTO SKUPINE_PROSTOROV VALUES (5,'KEM','Kemija');"
+            "INSERT INTO PROSTORI_V_SKUPINI VALUES (5,5);"
+            "INSERT INTO UCITELJI VALUES (1,'ŽK','Žiga',NULL,'Kovačič'),(2,'MČ','Mojca',NULL,'Čadež');"
+            "INSERT INTO PREDMETI VALUES (1,'KEM','Kemija','',1);"
+            "INSERT INTO SKUPINE_PREDMETOV VALUES (1,'KEM','Kemija',NULL,NULL,NULL);"
+            "INSERT INTO PREDMETI_V_SKUPINI VALUES (1,1,1,NULL,NULL,NULL);"
+            "INSERT INTO UCITELJ_PREDMET VALUES (1,1),(2,1);"
+            "INSERT INTO PREDMETNIKI (ID,IME) VALUES (1,'Star');"
+            "INSERT INTO IZBIRNI_NABORI (ID,IME,ID_RAZ_PREDMETNIKA) VALUES (1,'Izbirni',1);"
+            "INSERT INTO IZBIRNI_PREDMETI (ID,ID_PREDMETA,ID_IZBIRNEGA_NABORA,NORMATIV_MAX,NORMATIV_MIN,STEVILO_UR) "
+            "VALUES (1,1,1,20,10,2);"
+            "INSERT INTO ERD_UCENEC (ID,OZNAKA,IME,PRIIMEK,SPOL) VALUES (1,'1','  Špela ','Horvat','Ž');"
+            "INSERT INTO ERD_UCENCI_PREDMETA (ID,ID_UCENCA) VALUES (1,1);"));
 }
 
 } // namespace
@@ -110,4 +110,61 @@ TEST(Upgrade, AnExistingZntNameKeepsTheKvlNameAndBackupsAreNumbered) {
     EXPECT_EQ(App().projectPath(), kvl);
     EXPECT_TRUE(QFileInfo::exists(kvl + QStringLiteral(".bak1")));
     EXPECT_EQ(db::SchemaVersion(db::ProjectDb()), 19);
+}
+
+namespace {
+
+// The sample school as a version-18 project, with permission bits of its own.
+QString version18Sample(test::TempHome &home) {
+    const QString path = test::CopyOfSample(home.file(QStringLiteral("šola 18.znt")));
+    db::Connection c;
+    EXPECT_TRUE(c.open(path));
+    EXPECT_TRUE(db::WriteIni(QStringLiteral("18"), QStringLiteral("Verzija"), c));
+    c.close();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    return path;
+}
+
+} // namespace
+
+TEST(Upgrade, EveryRowOfEveryTableArrivesAndTheOldFileIsTheBackup) {
+    test::TempHome home;
+    const QString path = version18Sample(home);
+    const QByteArray old = test::FileBytes(path);
+    const QStringList tables = db::SchemaTables().mid(1); // all but INI, whose version changes
+    const QStringList before = test::ProjectContents(path, tables);
+    ASSERT_TRUE(db::ProjectDb().open(path));
+    home.messages().queueAnswers({core::Answer::Yes});
+    const db::UpgradeResult result = db::UpgradeProject(path, App().folders.defaultsDatabase());
+    ASSERT_TRUE(result.upgraded) << home.messages().texts().join(u'\n').toStdString();
+    EXPECT_EQ(result.path, path);
+    EXPECT_EQ(test::FileBytes(path + QStringLiteral(".bak")), old);
+    EXPECT_EQ(QFile::permissions(path), QFile::permissions(path + QStringLiteral(".bak")));
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("šola 18.znt"), QStringLiteral("šola 18.znt.bak")}));
+
+    // Nothing lost, and nothing the opening repairs find to change.
+    ASSERT_TRUE(shell::OpenProjectFile(path));
+    EXPECT_EQ(db::SchemaVersion(db::ProjectDb()), 19);
+    EXPECT_EQ(App().schoolName, QStringLiteral("OŠ Primer"));
+    EXPECT_EQ(test::ProjectContents(db::ProjectDb(), tables), before);
+}
+
+TEST(Upgrade, AFailureHalfWayLeavesTheProjectAsItWas) {
+    test::TempHome home;
+    const QString path = version18Sample(home);
+    const QByteArray old = test::FileBytes(path);
+    ASSERT_TRUE(db::SettingsDb().exec(QStringLiteral(
+        "CREATE TRIGGER poln_disk BEFORE INSERT ON TERMINI BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    ASSERT_TRUE(db::ProjectDb().open(path));
+    home.messages().queueAnswers({core::Answer::Yes});
+    const db::UpgradeResult result = db::UpgradeProject(path, App().folders.defaultsDatabase());
+    EXPECT_TRUE(result.failed);
+    EXPECT_EQ(home.messages().texts().mid(1),
+              (QStringList{QStringLiteral("Posodabljam projekt šola 18.znt"),
+                           QStringLiteral("Projekt ni posodobljen: napaka pri prenosu tabele TERMINI.\ndisk full (1)"),
+                           QString()}));
+    EXPECT_FALSE(db::ProjectOpen());
+    EXPECT_EQ(test::FileBytes(path), old);
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), QStringList{QStringLiteral("šola 18.znt")});
 }

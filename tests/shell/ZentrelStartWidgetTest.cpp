@@ -66,7 +66,7 @@ private slots:
         QVERIFY(!QFile::exists(home.file("ni.png")));
         // So does an item that is not available (an area without windows in this program).
         QCOMPARE(run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu",
-                            "&Datoteka/&Ustvari projekt/&Na osnovi obstoječega...", project}),
+                            "&Izpisi/Izpis r&ealizacije", project}),
                  2);
     }
 };

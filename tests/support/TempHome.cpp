@@ -1,10 +1,12 @@
 #include "TempHome.h"
 
 #include "core/AppState.h"
+#include "db/Connection.h"
 #include "shell/Startup.h"
 
 #include <QDir>
 #include <QFile>
+#include <gtest/gtest.h>
 
 namespace zentrel::test {
 
@@ -30,6 +32,16 @@ QString TempHome::newProjectFile(const QString &name) const {
     QFile::remove(path);
     QFile::copy(ProgramFolder() + QStringLiteral("/zn.opp"), path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+QString TempHome::oldProjectFile(const QString &name, int version, const QString &statements) const {
+    const QString path = newProjectFile(name);
+    db::Connection c;
+    EXPECT_TRUE(c.open(path));
+    EXPECT_TRUE(
+        c.exec(QStringLiteral("UPDATE INI SET VREDNOST='%1' WHERE ATRIBUT='Verzija';").arg(version) + statements))
+        << c.lastError().description.toStdString();
     return path;
 }
 

@@ -19,6 +19,8 @@ public:
     // Creates a project from zn.opm at the given file name in the temporary folder and returns its path
     // (the project is not opened).
     QString newProjectFile(const QString &name) const;
+    // The same, marked as made by an older version and filled by the statements.
+    QString oldProjectFile(const QString &name, int version, const QString &statements) const;
 
 private:
     TempFolder m_folder;
