@@ -31,6 +31,9 @@ struct Settings {
     bool previewOn = true;
     // The "Y"/"N" states of the check boxes of each printout and selection dialog, by section name.
     QMap<QString, QList<bool>> checkBoxes;
+    // The lines of "[construction]" as written: the construction window keeps numbers there
+    // beside its "Y"/"N" options (timetable/NastavitveSestavljanja).
+    QStringList construction;
 };
 
 // Program-wide state: folders, the open project, the current selections, settings, recent files

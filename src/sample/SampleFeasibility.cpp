@@ -88,7 +88,9 @@ WeekCells ClassFrame(const std::array<int, 6> &first, const WeekCells &forbidden
     };
     int position = 0, lastDay = 0, lastOffset = -1;
     const int end = kDays * kPeriods * 2; // past every period of every day
-    for (int step = 0; step < weekly && position < end; ++step) {
+    // A step that finds nothing in five cells does not count: a break forbidden on every day
+    // must not cost the class a cell of its week.
+    for (int step = 0; step < weekly && position < end;) {
         bool filled = false;
         for (int k = 0; k < kDays && !filled; ++k) {
             int day, period;
@@ -101,7 +103,9 @@ WeekCells ClassFrame(const std::array<int, 6> &first, const WeekCells &forbidden
                 filled = true;
             }
         }
-        if (!filled)
+        if (filled)
+            ++step;
+        else
             position += kDays;
     }
     for (int day = lastDay + 1; lastOffset >= 0 && day <= kDays; ++day) {

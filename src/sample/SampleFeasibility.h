@@ -22,8 +22,8 @@ using WeekCells = std::array<std::array<bool, 16>, 6>;
 
 // The frame in which the automatic construction places a class's lessons: `weekly` cells
 // filled round-robin over the days from each day's first period (offset 0 on days 1..5, then
-// offset 1, ...), skipping forbidden cells and periods past 15, each step looking at most five
-// cells ahead; then the days after the last filled one are completed at its offset.
+// offset 1, ...), passing over forbidden cells and periods past 15 without using up a step; then
+// the days after the last filled one are completed at its offset.
 WeekCells ClassFrame(const std::array<int, 6> &firstPeriods, const WeekCells &forbidden, int weekly);
 
 // Days the construction needs for a unit: it places at most one block of a unit a day, blocks

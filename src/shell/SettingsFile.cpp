@@ -102,6 +102,9 @@ void ReadSettings() {
         app.settings.checkBoxes.insert(section, states);
     }
 
+    app.settings.construction = ReadIniSection(file, QStringLiteral("[construction]"));
+    app.settings.construction.removeLast(); // the closing empty entry
+
     QStringList values;
     app.trenutniPredmetnik = idOrDefault(firstLine(ReadIniSection(file, QStringLiteral("[arrangement]"))), -1);
     if (!sectionPresent(file, QStringLiteral("[timetable]"), &values))
@@ -127,6 +130,9 @@ bool WriteSettings() {
             lines << (b ? QStringLiteral("Y") : QStringLiteral("N"));
         ok &= WriteIniSection(file, it.key(), lines);
     }
+    // Written after the check boxes: its numbers would not survive as "Y"/"N".
+    if (!app.settings.construction.isEmpty())
+        ok &= WriteIniSection(file, QStringLiteral("[construction]"), app.settings.construction);
     ok &= WriteIniSection(file, QStringLiteral("[arrangement]"), {QString::number(app.trenutniPredmetnik)});
     ok &= WriteIniSection(file, QStringLiteral("[timetable]"), {QString::number(app.trenutniUrnik)});
     ok &= WriteIniSection(file, QStringLiteral("[turn]"), {QString::number(app.trenutniTurnus)});

@@ -17,7 +17,7 @@ int Map(const MapaId &mapa, const QVariant &value) {
     return value.isNull() ? -1 : mapa.najdi(value.toLongLong());
 }
 
-bool Pravi(int dan, int ura) {
+bool Pravi(qint64 dan, qint64 ura) {
     return dan >= 1 && dan <= 5 && ura >= 0 && ura <= ZadnjaUra;
 }
 
@@ -185,26 +185,25 @@ bool BeriPrepovedi(db::Connection &c, const QString &sql, const MapaId &mapa, st
         return false;
     for (int r = 0; r < rows.rowCount(); ++r) {
         const int i = Map(mapa, rows.value(r, 0));
-        const int dan = int(db::ToLong(rows.value(r, 1)));
-        const int ura = int(db::ToLong(rows.value(r, 2)));
+        const qint64 dan = db::ToLong(rows.value(r, 1));
+        const qint64 ura = db::ToLong(rows.value(r, 2));
         if (i >= 1 && Pravi(dan, ura)) // rows of entities outside the model, or off the grid, are ignored
-            items[size_t(i)].prepovedano(dan, ura) = true;
+            items[size_t(i)].prepovedano(int(dan), int(ura)) = true;
     }
     return true;
 }
 
 } // namespace
 
-bool BeriPrepovedi(db::Connection &c, ModelUrnika &m, const Mape &mape, qint64 predmetnik) {
+bool BeriPrepovedi(db::Connection &c, ModelUrnika &m, const Mape &mape) {
     return BeriPrepovedi(c, QStringLiteral("SELECT ID_UCITELJA, DAN, URA FROM PREPOVEDI_UCITELJEV"), mape.ucitelji,
                          m.ucitelji) &&
            BeriPrepovedi(c, QStringLiteral("SELECT ID_PROSTORA, DAN, URA FROM PREPOVEDI_PROSTOROV"), mape.prostori,
                          m.prostori) &&
-           BeriPrepovedi(c,
-                         QStringLiteral("SELECT ID_ODDELKA, DAN, URA FROM PREPOVEDI_ODDELKOV WHERE ID_ODDELKA IN "
-                                        "(SELECT ID_ODDELKA FROM ODDELKI_V_PREDMETNIKU WHERE ID_PREDMETNIKA = %1)")
-                             .arg(predmetnik),
-                         mape.oddelki, m.oddelki);
+           // Classes are read by the rule that loads them (this curriculum's, and those of no curriculum):
+           // every class in the model gets its forbidden periods.
+           BeriPrepovedi(c, QStringLiteral("SELECT ID_ODDELKA, DAN, URA FROM PREPOVEDI_ODDELKOV"), mape.oddelki,
+                         m.oddelki);
 }
 
 } // namespace zentrel::timetable::nalaganje

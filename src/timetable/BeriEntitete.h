@@ -17,13 +17,13 @@ struct Mape {
 int Map(const MapaId &mapa, const QVariant &value);
 qint64 Id(const db::RowSet &rows, int row, int column);
 // Day 1..5 and period 0..15.
-bool Pravi(int dan, int ura);
+bool Pravi(qint64 dan, qint64 ura);
 
 // Each returns false when its query failed (the connection holds the error).
 bool BeriProstore(db::Connection &c, ModelUrnika &m, Mape &mape);
 bool BeriSkupinePredmetov(db::Connection &c, ModelUrnika &m, Mape &mape, qint64 predmetnik);
 bool BeriOddelke(db::Connection &c, ModelUrnika &m, Mape &mape, qint64 predmetnik);
 bool BeriUcitelje(db::Connection &c, ModelUrnika &m, Mape &mape, qint64 predmetnik);
-bool BeriPrepovedi(db::Connection &c, ModelUrnika &m, const Mape &mape, qint64 predmetnik);
+bool BeriPrepovedi(db::Connection &c, ModelUrnika &m, const Mape &mape);
 
 } // namespace zentrel::timetable::nalaganje

@@ -21,11 +21,13 @@ int Uporaba(const QString &napaka) {
     if (!napaka.isEmpty())
         err << napaka << '\n';
     err << "Uporaba: zentrel-cli construct PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
-           "[--second-round] [--third-round] [--extra-periods K] [--seed N] [--time-limit SEKUNDE]\n";
+           "[--second-round] [--third-round] [--extra-periods K] [--seed N] [--time-limit SEKUNDE] [--idle-limit "
+           "SEKUNDE] "
+           "[--selitev]\n";
     return 1;
 }
 
-QString Sekunde(qint64 ms) {
+QString CasVSekundah(qint64 ms) {
     return QString::number(ms / 1000.0, 'f', 3) + QStringLiteral(" s");
 }
 
@@ -95,32 +97,30 @@ int RunConstructCommand(const QStringList &args) {
     const MoznostiUkaza m =
         RazcleniUkaz(args,
                      {QStringLiteral("--curriculum"), QStringLiteral("--timetable"), QStringLiteral("--turnus"),
-                      QStringLiteral("--extra-periods"), QStringLiteral("--seed"), QStringLiteral("--time-limit")},
-                     {QStringLiteral("--second-round"), QStringLiteral("--third-round"), QStringLiteral("--yes")});
+                      QStringLiteral("--extra-periods"), QStringLiteral("--seed"), QStringLiteral("--time-limit"),
+                      QStringLiteral("--idle-limit")},
+                     {QStringLiteral("--second-round"), QStringLiteral("--third-round"), QStringLiteral("--selitev"),
+                      QStringLiteral("--yes")});
     if (!m.napaka.isEmpty() || m.polozajni.size() != 1)
         return Uporaba(m.napaka);
     MoznostiSestavljanja moznosti;
     moznosti.kabineti = m.stikala.contains(QStringLiteral("--second-round"));
     moznosti.tretjiKrog = m.stikala.contains(QStringLiteral("--third-round"));
-    bool ok = true;
-    if (m.vrednosti.contains(QStringLiteral("--extra-periods"))) {
-        moznosti.dodatneUre = m.vrednosti[QStringLiteral("--extra-periods")].toInt(&ok);
-        if (!ok || moznosti.dodatneUre < 0 || moznosti.dodatneUre > 15)
-            return Uporaba(QStringLiteral("--extra-periods mora biti število od 0 do 15."));
-    }
-    if (m.vrednosti.contains(QStringLiteral("--seed"))) {
-        moznosti.seme = m.vrednosti[QStringLiteral("--seed")].toUInt(&ok);
-        if (!ok)
-            return Uporaba(QStringLiteral("--seed mora biti nenegativno celo število."));
-    }
-    if (m.vrednosti.contains(QStringLiteral("--time-limit"))) {
-        moznosti.casovnaOmejitev = m.vrednosti[QStringLiteral("--time-limit")].toDouble(&ok);
-        if (!ok || moznosti.casovnaOmejitev <= 0)
-            return Uporaba(QStringLiteral("--time-limit mora biti pozitivno število sekund."));
-    }
+    moznosti.selitev = m.stikala.contains(QStringLiteral("--selitev"));
+    QString napaka;
+    qint64 dodatne = 0;
+    qint64 seme = -1;
+    if (!CeloStevilo(m, QStringLiteral("--extra-periods"), 0, 15, dodatne, napaka) ||
+        !CeloStevilo(m, QStringLiteral("--seed"), 0, 4294967295LL, seme, napaka) ||
+        !Sekunde(m, QStringLiteral("--time-limit"), moznosti.casovnaOmejitev, napaka) ||
+        !Sekunde(m, QStringLiteral("--idle-limit"), moznosti.mirovanje, napaka))
+        return Uporaba(napaka);
+    moznosti.dodatneUre = int(dodatne);
+    if (seme >= 0)
+        moznosti.seme = quint32(seme);
     if (!shell::OpenProjectFile(m.polozajni.first()))
         return 1;
-    const QString napaka =
+    napaka =
         NastaviIzbiro(m.vrednosti.value(QStringLiteral("--curriculum")),
                       m.vrednosti.value(QStringLiteral("--timetable")), m.vrednosti.value(QStringLiteral("--turnus")));
     if (!napaka.isEmpty()) {
@@ -149,14 +149,14 @@ int RunConstructCommand(const QStringList &args) {
         return 1;
     out << rez.besedilo << '\n';
     out << "Seme: " << rez.seme << '\n';
-    out << "Priprava: " << Sekunde(rez.msPriprava) << '\n';
-    out << "Prvi krog: " << Sekunde(rez.msPrvi) << ", nerazporejenih ur: " << rez.poPrvem << '\n';
+    out << "Priprava: " << CasVSekundah(rez.msPriprava) << '\n';
+    out << "Prvi krog: " << CasVSekundah(rez.msPrvi) << ", nerazporejenih ur: " << rez.poPrvem << '\n';
     if (moznosti.kabineti)
-        out << "Drugi krog: " << Sekunde(rez.msDrugi) << ", nerazporejenih ur: " << rez.poDrugem << '\n';
+        out << "Drugi krog: " << CasVSekundah(rez.msDrugi) << ", nerazporejenih ur: " << rez.poDrugem << '\n';
     if (moznosti.tretjiKrog)
-        out << "Tretji krog: " << Sekunde(rez.msTretji) << ", nerazporejenih ur: " << rez.nerazporejene
+        out << "Tretji krog: " << CasVSekundah(rez.msTretji) << ", nerazporejenih ur: " << rez.nerazporejene
             << ", sprememb: " << rez.spremembe << '\n';
-    out << "Shranjevanje: " << Sekunde(rez.msShranjevanje) << '\n';
+    out << "Shranjevanje: " << CasVSekundah(rez.msShranjevanje) << '\n';
     out << "Razporejeno: " << (rez.skupaj - rez.nerazporejene) << " od " << rez.skupaj << " ur\n";
     for (const NerazporejenoPredavanje &n : rez.nerazporejena)
         out << "Nerazporejeno: " << n.skupina << ' ' << n.predmet << " (" << n.ucitelji.join(QStringLiteral(", "))

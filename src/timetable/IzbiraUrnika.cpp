@@ -12,7 +12,7 @@ namespace {
 
 // The row of `table` whose ID is `value` (when it is a number) or whose `nameColumn` equals it,
 // within `where`; with an empty value the current ID when it exists there, else the lowest ID.
-// Returns (ID, name) or an ID of -1.
+// Returns (ID, name) or an ID of -1; a query that fails gives -2 and its error as the name.
 std::pair<qint64, QString> Najdi(const QString &table, const QString &nameColumn, const QString &value, qint64 current,
                                  const QString &where) {
     db::Connection &c = db::ProjectDb();
@@ -30,6 +30,8 @@ std::pair<qint64, QString> Najdi(const QString &table, const QString &nameColumn
         if (rows.isEmpty())
             rows = c.query(base + QStringLiteral("AND %1 = ? ORDER BY ID LIMIT 1").arg(nameColumn), {value});
     }
+    if (c.lastError().isError())
+        return {-2, QStringLiteral("Podatkov projekta ni bilo mogoče prebrati: %1").arg(c.lastError().description)};
     if (rows.isEmpty())
         return {-1, QString()};
     return {rows.value(0, 0).toLongLong(), rows.value(0, 1).toString()};
@@ -40,6 +42,8 @@ std::pair<qint64, QString> Najdi(const QString &table, const QString &nameColumn
 QString NastaviIzbiro(const QString &predmetnik, const QString &urnik, const QString &turnus) {
     if (predmetnik.isEmpty() && !urnik.isEmpty()) {
         const auto u = Najdi(QStringLiteral("URNIKI"), QStringLiteral("IME"), urnik, -1, QStringLiteral("1=1"));
+        if (u.first == -2)
+            return u.second;
         if (u.first < 0)
             return QStringLiteral("Urnika %1 ni.").arg(urnik);
         App().trenutniPredmetnik =
@@ -49,16 +53,22 @@ QString NastaviIzbiro(const QString &predmetnik, const QString &urnik, const QSt
     }
     const auto p = Najdi(QStringLiteral("PREDMETNIKI"), QStringLiteral("IME"), predmetnik, App().trenutniPredmetnik,
                          QStringLiteral("1=1"));
+    if (p.first == -2)
+        return p.second;
     if (p.first < 0)
         return predmetnik.isEmpty() ? QStringLiteral("V projektu ni razporeda.")
                                     : QStringLiteral("Razporeda %1 ni.").arg(predmetnik);
     const auto u = Najdi(QStringLiteral("URNIKI"), QStringLiteral("IME"), urnik, App().trenutniUrnik,
                          QStringLiteral("ID_PREDMETNIKA = %1").arg(p.first));
+    if (u.first == -2)
+        return u.second;
     if (u.first < 0)
         return urnik.isEmpty() ? QStringLiteral("Razpored %1 nima urnika.").arg(p.second)
                                : QStringLiteral("Urnika %1 v razporedu %2 ni.").arg(urnik, p.second);
     const auto t =
         Najdi(QStringLiteral("TURNUSI"), QStringLiteral("OZNAKA"), turnus, App().trenutniTurnus, QStringLiteral("1=1"));
+    if (t.first == -2)
+        return t.second;
     if (t.first < 0)
         return QStringLiteral("Turnusa %1 ni.").arg(turnus);
     App().trenutniPredmetnik = p.first;
@@ -90,6 +100,33 @@ MoznostiUkaza RazcleniUkaz(const QStringList &args, const QStringList &zVrednost
         }
     }
     return m;
+}
+
+bool CeloStevilo(const MoznostiUkaza &m, const QString &ime, qint64 od, qint64 do_, qint64 &vrednost, QString &napaka) {
+    if (!m.vrednosti.contains(ime))
+        return true;
+    bool ok = false;
+    const qint64 v = m.vrednosti.value(ime).toLongLong(&ok);
+    if (!ok || v < od || v > do_) {
+        napaka = QStringLiteral("%1 mora biti celo število od %2 do %3.").arg(ime).arg(od).arg(do_);
+        return false;
+    }
+    vrednost = v;
+    return true;
+}
+
+bool Sekunde(const MoznostiUkaza &m, const QString &ime, double &vrednost, QString &napaka) {
+    if (!m.vrednosti.contains(ime))
+        return true;
+    bool ok = false;
+    const double v = m.vrednosti.value(ime).toDouble(&ok);
+    // Written so that "nan" fails too.
+    if (!ok || !(v > 0 && v <= 86400)) {
+        napaka = QStringLiteral("%1 mora biti število sekund, večje od 0 in največ 86400.").arg(ime);
+        return false;
+    }
+    vrednost = v;
+    return true;
 }
 
 } // namespace zentrel::timetable

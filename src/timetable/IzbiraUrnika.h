@@ -10,7 +10,7 @@ namespace zentrel::timetable {
 // is an ID or a name (curriculum, timetable) or code (turnus); an empty value keeps the current
 // selection when it exists, else takes the lowest ID (for a timetable: of the curriculum; for
 // the turnus: 0). A timetable named without a curriculum brings its own curriculum. Returns an
-// error text, or an empty text when all three are set.
+// error text (a table that cannot be read is one), or an empty text when all three are set.
 QString NastaviIzbiro(const QString &predmetnik, const QString &urnik, const QString &turnus);
 
 // Command-line options: "--name value" pairs and "--flag" switches, the rest positional.
@@ -21,5 +21,12 @@ struct MoznostiUkaza {
     QString napaka; // an option that is not known, or a value that is missing
 };
 MoznostiUkaza RazcleniUkaz(const QStringList &args, const QStringList &zVrednostjo, const QStringList &stikala);
+
+// The whole number given for option `ime`, checked to lie in [od, do]; without the option
+// `vrednost` stays as it is. False with the message in `napaka` ("--extra-periods mora biti
+// celo število od 0 do 15.") when the value is no such number.
+bool CeloStevilo(const MoznostiUkaza &m, const QString &ime, qint64 od, qint64 do_, qint64 &vrednost, QString &napaka);
+// The seconds given for option `ime`: a number above 0 and at most a day.
+bool Sekunde(const MoznostiUkaza &m, const QString &ime, double &vrednost, QString &napaka);
 
 } // namespace zentrel::timetable

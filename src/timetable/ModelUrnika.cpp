@@ -11,6 +11,8 @@ void ModelUrnika::clear() {
     ucitelji.assign(1, {});
     predavanja.assign(1, {});
     termini.assign(1, {});
+    neveljavniPodatki.clear();
+    odtis.clear();
     prostoriPoOznaki.clear();
     oddelkiPoOznaki.clear();
     uciteljiPoOznaki.clear();

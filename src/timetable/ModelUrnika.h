@@ -2,7 +2,9 @@
 
 #include "MrezaDni.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <vector>
 
@@ -79,7 +81,8 @@ struct Predavanje {
     int skupinaPredmetov = 0;
     int preostalo = 0;     // Remaining
     int nerazporejeno = 0; // Unplaceable: periods the scheduler gave up on
-    int tedenskeUre = 0;   // Weekly periods
+    int tedenskeUre = 0;   // Weekly periods (0 for units of difficulty 0 in a load of rated units only)
+    int steviloUr = 0;     // the programme's weekly periods, whatever the load
     int dolzinaBloka = 1;  // Block length
     int zahtevnost = 2;    // Difficulty 0..3
     bool vsiTurnusi = false;
@@ -109,6 +112,9 @@ struct Prekrivanje {
     QString vrsta; // "skuodd", "odd", "pro", "Uci"
     int dan = 0;
     int ura = 0;
+    // A single TERMINI row to delete (a row repeating an entry of its placed period); 0 = every
+    // row of the placed period.
+    qint64 vrstica = 0;
 };
 
 class ModelUrnika {
@@ -122,6 +128,12 @@ public:
     std::vector<Predavanje> predavanja{{}};
     std::vector<Termin> termini{{}};
     std::vector<Prekrivanje> prekrivanja;
+    // Numbers of the programmes outside what a week can hold, one line per unit and value
+    // ("1a MAT: število ur 2147483647 (dovoljeno od 0 do 80)"); the model holds them bounded.
+    QStringList neveljavniPodatki;
+    // The fingerprint of the timetable's placed rows as loaded (OdtisTerminov): a write checks
+    // that no other program changed them since, and takes the new fingerprint with it.
+    QByteArray odtis;
 
     // Label-sorted index lists for the user interface.
     std::vector<int> prostoriPoOznaki, oddelkiPoOznaki, uciteljiPoOznaki;

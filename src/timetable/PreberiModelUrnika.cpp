@@ -1,6 +1,7 @@
 #include "PreberiModelUrnika.h"
 
 #include "BeriEntitete.h"
+#include "OdtisUrnika.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "db/Connection.h"
@@ -29,25 +30,41 @@ private:
     // Enters placed period t in a cell; a cell that already has an owner keeps it and the
     // collision is recorded.
     bool oznaci(int &celica, int t, const char *vrsta, int dan, int ura) {
-        if (celica >= 1) {
-            m.prekrivanja.push_back({t, m.termini[size_t(t)].predavanje, QString::fromLatin1(vrsta), dan, ura});
-            return false;
-        }
+        if (celica >= 1)
+            return prekrivanje(t, vrsta, dan, ura);
         celica = t;
         return true;
     }
-    // Entries of one placed period may share a room (two teachers in one room), so a cell that
-    // already names this same placed period is no collision.
-    bool oznaci(ZasedbaCelice &celica, int t, int z, const char *vrsta, int dan, int ura) {
-        if (celica.termin == t)
+    // Rows of one placed period share the period's class cells. A room cell that already names
+    // this placed period is shared only when both entries name that single room; a teacher cell
+    // that already names it is a teacher holding two entries at once, an overlap like any other.
+    bool oznaciProstor(ZasedbaCelice &celica, int t, int zi, int dan, int ura) {
+        if (celica.termin == t && imenujeSobo(t, celica.zasedba) && imenujeSobo(t, zi))
             return true;
-        if (celica.termin >= 1) {
-            m.prekrivanja.push_back({t, m.termini[size_t(t)].predavanje, QString::fromLatin1(vrsta), dan, ura});
-            return false;
-        }
-        celica = {t, z};
+        if (celica.termin >= 1)
+            return prekrivanje(t, "pro", dan, ura);
+        celica = {t, zi};
         return true;
     }
+    bool oznaciUcitelja(ZasedbaCelice &celica, int t, int zi, int dan, int ura) {
+        if (celica.termin >= 1)
+            return prekrivanje(t, "Uci", dan, ura);
+        celica = {t, zi};
+        return true;
+    }
+    bool prekrivanje(int t, const char *vrsta, int dan, int ura, qint64 vrstica = 0) {
+        m.prekrivanja.push_back({t, m.termini[size_t(t)].predavanje, QString::fromLatin1(vrsta), dan, ura, vrstica});
+        return false;
+    }
+    // True when entry zi of placed period t names, as its room, the single room it is placed in.
+    bool imenujeSobo(int t, int zi) const {
+        const Termin &termin = m.termini[size_t(t)];
+        const ZasedbaTermina &z = termin.zasedbe[size_t(zi)];
+        return z.prostor >= 1 && !m.prostori[size_t(z.prostor)].isGroup &&
+               m.predavanja[size_t(termin.predavanje)].izvajalci[size_t(z.izvajalec)].skupinaProstorov == z.prostor;
+    }
+    // A new unit from its first row; numbers a week cannot hold are bounded and listed.
+    Predavanje novoPredavanje(const RowSet &rows, int r);
 
     ModelUrnika &m;
     const Mape &mape;
@@ -95,19 +112,8 @@ bool BralecRazporedov::beri(db::Connection &c, qint64 urnik, qint64 turnus, qint
         if (u == 0 || kljuc != kljucPredavanja) {
             kljucPredavanja = kljuc;
             kljucTermina.clear();
-            Predavanje p;
-            p.zahtevnost = int(db::ToLong(rows.value(r, 8)));
-            const int ure = std::max(0, int(db::ToLong(rows.value(r, 6))));
-            p.tedenskeUre = (onlyRated && p.zahtevnost == 0) ? 0 : ure;
-            p.preostalo = p.tedenskeUre;
-            // A missing or zero lesson length would give blocks of no period: it counts as 1.
-            p.dolzinaBloka = std::max(1, int(db::ToLong(rows.value(r, 7))));
-            p.skupinaPredmetov = std::max(0, Map(mape.skupinePredmetov, rows.value(r, 1)));
-            p.idTurnusa = Id(rows, r, 2);
-            p.vsiTurnusi = p.idTurnusa == 0;
-            p.skupinaOddelkov = Map(mape.skupineOddelkov, rows.value(r, 0));
             u = int(m.predavanja.size());
-            m.predavanja.push_back(std::move(p));
+            m.predavanja.push_back(novoPredavanje(rows, r));
             if (m.predavanja[size_t(u)].skupinaOddelkov >= 1)
                 m.skupineOddelkov[size_t(m.predavanja[size_t(u)].skupinaOddelkov)].predavanja.push_back(u);
         }
@@ -131,10 +137,12 @@ bool BralecRazporedov::beri(db::Connection &c, qint64 urnik, qint64 turnus, qint
         }
         if (rows.value(r, 10).isNull())
             continue;
-        const int dan = int(db::ToLong(rows.value(r, 10)));
-        const int ura = int(db::ToLong(rows.value(r, 11)));
-        if (!Pravi(dan, ura))
+        const qint64 danVrstice = db::ToLong(rows.value(r, 10));
+        const qint64 uraVrstice = db::ToLong(rows.value(r, 11));
+        if (!Pravi(danVrstice, uraVrstice))
             continue; // a row off the grid cannot be shown or kept in the grids
+        const int dan = int(danVrstice);
+        const int ura = int(uraVrstice);
         const QString kt = kljucPredavanja + QStringLiteral(";%1;%2").arg(dan).arg(ura);
         if (kt != kljucTermina) {
             kljucTermina = kt;
@@ -161,14 +169,20 @@ bool BralecRazporedov::beri(db::Connection &c, qint64 urnik, qint64 turnus, qint
         const int soba = Map(mape.prostori, rows.value(r, 12));
         z.prostor = (soba >= 1 && !m.prostori[size_t(soba)].isGroup) ? soba : 0;
         Termin &termin = m.termini[size_t(t)];
+        // A second row of the same entry in one placed period repeats it: only that row goes.
+        if (std::any_of(termin.zasedbe.begin() + 1, termin.zasedbe.end(),
+                        [izv](const ZasedbaTermina &o) { return o.izvajalec == izv; })) {
+            prekrivanja |= !prekrivanje(t, "Uci", dan, ura, z.idTermina);
+            continue;
+        }
         const int zi = int(termin.zasedbe.size());
         termin.zasedbe.push_back(z);
         if (z.prostor >= 1)
-            prekrivanja |= !oznaci(m.prostori[size_t(z.prostor)].zasedenost(dan, ura), t, zi, "pro", dan, ura);
+            prekrivanja |= !oznaciProstor(m.prostori[size_t(z.prostor)].zasedenost(dan, ura), t, zi, dan, ura);
         const int ucitelj = p.izvajalci[size_t(izv)].ucitelj;
         if (ucitelj >= 1) {
             UciteljUrnika &uc = m.ucitelji[size_t(ucitelj)];
-            if (oznaci(uc.zasedenost(dan, ura), t, zi, "Uci", dan, ura))
+            if (oznaciUcitelja(uc.zasedenost(dan, ura), t, zi, dan, ura))
                 uc.zasedeneUre[dan] |= 1 << ura;
             else
                 prekrivanja = true;
@@ -177,22 +191,60 @@ bool BralecRazporedov::beri(db::Connection &c, qint64 urnik, qint64 turnus, qint
     return true;
 }
 
+// A programme number as the model holds it: null gives `nic`, a value outside [od, do] the nearer
+// bound and a line naming the unit (a number no week can hold must not reach the counters).
+int Vrednost(const QVariant &v, int nic, int od, int do_, const QString &enota, const QString &ime,
+             QStringList &napake) {
+    if (v.isNull())
+        return nic;
+    const qint64 x = db::ToLong(v); // a text that is no number gives -1
+    if (x >= od && x <= do_)
+        return int(x);
+    napake << QStringLiteral("%1: %2 %3 (dovoljeno od %4 do %5)").arg(enota, ime, v.toString()).arg(od).arg(do_);
+    return int(std::clamp<qint64>(x, od, do_));
+}
+
+Predavanje BralecRazporedov::novoPredavanje(const RowSet &rows, int r) {
+    Predavanje p;
+    p.skupinaPredmetov = std::max(0, Map(mape.skupinePredmetov, rows.value(r, 1)));
+    p.skupinaOddelkov = Map(mape.skupineOddelkov, rows.value(r, 0));
+    const QString enota = (p.skupinaOddelkov >= 1 ? m.skupineOddelkov[size_t(p.skupinaOddelkov)].oznaka : QString()) +
+                          u' ' + m.skupinePredmetov[size_t(p.skupinaPredmetov)].oznaka;
+    p.zahtevnost = Vrednost(rows.value(r, 8), 2, 0, 3, enota, QStringLiteral("zahtevnost"), m.neveljavniPodatki);
+    // A week has 5 x 16 cells: no unit can have more periods.
+    const int ure =
+        Vrednost(rows.value(r, 6), 0, 0, 5 * StUr, enota, QStringLiteral("število ur"), m.neveljavniPodatki);
+    p.tedenskeUre = (onlyRated && p.zahtevnost == 0) ? 0 : ure;
+    p.steviloUr = ure;
+    p.preostalo = p.tedenskeUre;
+    // A missing or zero lesson length would give blocks of no period: it counts as 1.
+    p.dolzinaBloka = std::max(
+        1, Vrednost(rows.value(r, 7), 1, 0, StUr, enota, QStringLiteral("dolžina termina"), m.neveljavniPodatki));
+    p.idTurnusa = Id(rows, r, 2);
+    p.vsiTurnusi = p.idTurnusa == 0;
+    return p;
+}
+
 // Deletes every row of the placed periods that collided in this pass. True when every
 // statement ran.
 bool BrisiPrekrivanja(db::Connection &c, const ModelUrnika &m, size_t od, core::DbError &napaka) {
     db::Transaction tx(c);
-    std::vector<int> termini;
-    for (size_t i = od; i < m.prekrivanja.size(); ++i)
-        termini.push_back(m.prekrivanja[i].termin);
-    std::sort(termini.begin(), termini.end());
-    termini.erase(std::unique(termini.begin(), termini.end()), termini.end());
-    for (int t : termini)
-        for (size_t z = 1; z < m.termini[size_t(t)].zasedbe.size(); ++z)
-            if (!c.exec(QStringLiteral("delete from TERMINI where ID = ") +
-                        QString::number(m.termini[size_t(t)].zasedbe[z].idTermina))) {
-                napaka = c.lastError(); // the rollback would clear it
-                return false;
-            }
+    std::vector<qint64> vrstice;
+    for (size_t i = od; i < m.prekrivanja.size(); ++i) {
+        const Prekrivanje &p = m.prekrivanja[i];
+        if (p.vrstica > 0)
+            vrstice.push_back(p.vrstica);
+        else
+            for (size_t z = 1; z < m.termini[size_t(p.termin)].zasedbe.size(); ++z)
+                vrstice.push_back(m.termini[size_t(p.termin)].zasedbe[z].idTermina);
+    }
+    std::sort(vrstice.begin(), vrstice.end());
+    vrstice.erase(std::unique(vrstice.begin(), vrstice.end()), vrstice.end());
+    for (qint64 id : vrstice)
+        if (!c.exec(QStringLiteral("delete from TERMINI where ID = ") + QString::number(id))) {
+            napaka = c.lastError(); // the rollback would clear it
+            return false;
+        }
     if (!tx.commit()) {
         napaka = c.lastError();
         return false;
@@ -242,13 +294,14 @@ bool PreberiModelUrnika(ModelUrnika &m, bool onlyRated) {
     bool prekrivanja = true;
     bool ok = true;
     core::DbError napaka;
+    // One transaction: the rows read and the fingerprint taken at the end are one state of the file.
+    db::Transaction tx(c);
     while (prekrivanja && ok) {
         m.clear();
         Mape mape;
         const size_t od = m.prekrivanja.size();
         ok = BeriProstore(c, m, mape) && BeriSkupinePredmetov(c, m, mape, predmetnik) &&
-             BeriOddelke(c, m, mape, predmetnik) && BeriUcitelje(c, m, mape, predmetnik) &&
-             BeriPrepovedi(c, m, mape, predmetnik) &&
+             BeriOddelke(c, m, mape, predmetnik) && BeriUcitelje(c, m, mape, predmetnik) && BeriPrepovedi(c, m, mape) &&
              BralecRazporedov(m, mape, onlyRated).beri(c, urnik, turnus, predmetnik, prekrivanja);
         if (!ok) {
             napaka = c.lastError();
@@ -257,6 +310,12 @@ bool PreberiModelUrnika(ModelUrnika &m, bool onlyRated) {
         // A pass that cannot delete what collided would find it again forever: stop and report.
         if (prekrivanja && !BrisiPrekrivanja(c, m, od, napaka))
             ok = false;
+    }
+    if (ok) {
+        m.odtis = OdtisTerminov(c, urnik, turnus);
+        ok = !m.odtis.isEmpty() && tx.commit();
+        if (!ok)
+            napaka = c.lastError();
     }
     if (!ok)
         core::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), napaka);

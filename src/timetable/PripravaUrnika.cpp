@@ -15,23 +15,21 @@ constexpr int CelicTedna = 5 * StUr;
 
 // Fills `ure` cells round-robin over the days (day 1..5 at offset 0, then offset 1, ...), each
 // day starting at its own first period, so that every class day starts at its first period and
-// has no holes. A step that finds nothing to fill among the next five cells fills nothing.
+// has no holes. A cell that is forbidden or past period 15 is passed over without using up a
+// step, so the frame holds the class's weekly periods wherever the allowed cells can (a break
+// period forbidden on every day must not cost the class a cell of its week).
 void PripravaUrnika::napolniOkvir(OkvirOddelka &o, int ure) const {
-    int pos = 0;
     int zadnjiDan = 0;
     int zadnjiOdmik = 0;
-    for (int korak = 0; korak < ure && pos < CelicTedna; ++korak) {
-        for (int j = 0; j < 5 && pos < CelicTedna; ++j, ++pos) {
-            const int dan = pos % 5 + 1;
-            const int odmik = pos / 5;
-            const int ura = o.prvaUra[dan] + odmik;
-            if (ura <= ZadnjaUra && o.okvir(dan, ura) == OkvirOddelka::Zunaj) {
-                o.okvir(dan, ura) = OkvirOddelka::Dovoljeno;
-                zadnjiDan = dan;
-                zadnjiOdmik = odmik;
-                ++pos;
-                break;
-            }
+    for (int pos = 0, napolnjenih = 0; napolnjenih < ure && pos < CelicTedna; ++pos) {
+        const int dan = pos % 5 + 1;
+        const int odmik = pos / 5;
+        const int ura = o.prvaUra[dan] + odmik;
+        if (ura <= ZadnjaUra && o.okvir(dan, ura) == OkvirOddelka::Zunaj) {
+            o.okvir(dan, ura) = OkvirOddelka::Dovoljeno;
+            zadnjiDan = dan;
+            zadnjiOdmik = odmik;
+            ++napolnjenih;
         }
     }
     // Every day reaches the offset of the last filled cell.
@@ -56,10 +54,12 @@ bool PripravaUrnika::zgradiOkvirje(const ModelUrnika &model, int dodatneUre) {
     // Classes are few; a linear look-up of each row's class keeps the maps out of this step.
     for (int r = 0; r < rows.rowCount(); ++r) {
         const qint64 id = db::ToLong(rows.value(r, 0));
-        const int prva = int(db::ToLong(rows.value(r, 1)));
-        const int dan = int(db::ToLong(rows.value(r, 2)));
-        if (dan < 1 || dan > 5 || prva < 0 || prva > ZadnjaUra)
+        const qint64 prvaVrstice = db::ToLong(rows.value(r, 1));
+        const qint64 danVrstice = db::ToLong(rows.value(r, 2));
+        if (danVrstice < 1 || danVrstice > 5 || prvaVrstice < 0 || prvaVrstice > ZadnjaUra)
             continue;
+        const int prva = int(prvaVrstice);
+        const int dan = int(danVrstice);
         for (int o = 1; o <= model.steviloOddelkov(); ++o)
             if (model.oddelki[size_t(o)].id == id)
                 prve[size_t(o)].prvaUra[dan] = prva;
@@ -84,7 +84,8 @@ void PripravaUrnika::zgradiOkvirje(const ModelUrnika &model, int dodatneUre, con
     for (int u = 1; u <= model.steviloPredavanj(); ++u) {
         const auto &odd = model.oddelkiPredavanja(u);
         for (size_t k = 1; k < odd.size(); ++k)
-            m_tedenskeUre[size_t(odd[k])] += model.predavanja[size_t(u)].tedenskeUre;
+            // Lessons placed only by hand take cells of the week too.
+            m_tedenskeUre[size_t(odd[k])] += model.predavanja[size_t(u)].steviloUr;
     }
     for (int o = 1; o <= nOdd; ++o) {
         m_tedenskeUre[size_t(o)] += 5 * dodatneUre;

@@ -214,7 +214,7 @@ double Sestavljalnik::OcenaPolozaja(int u, int dan, int ura, int b) {
     if (p.zahtevnost == 3 || p.zahtevnost == 1) {
         int obremenitev = 0;
         for (size_t k = 1; k < odd.size(); ++k)
-            for (int q = 1; q < StUr; ++q) {
+            for (int q = 0; q < StUr; ++q) {
                 const int t = m.oddelki[size_t(odd[k])].zasedenost(dan, q);
                 if (t >= 1)
                     obremenitev += m.predavanja[size_t(m.termini[size_t(t)].predavanje)].zahtevnost;
@@ -229,6 +229,13 @@ void Sestavljalnik::pisi(int &celica, int vrednost) {
     if (m_belezi)
         m_dnevnik.push_back({&celica, celica, -1});
     celica = vrednost;
+}
+
+void Sestavljalnik::spremeniPreostalo(Predavanje &p, int razlika) {
+    // The count of unplaced periods is the sum of max(Remaining, 0): periods placed beyond a
+    // unit's weekly ones neither hide nor add missing ones.
+    m_nerazporejene += std::max(p.preostalo + razlika, 0) - std::max(p.preostalo, 0);
+    pisi(p.preostalo, p.preostalo + razlika);
 }
 
 void Sestavljalnik::pisiDan(int t, int dan) {
@@ -278,8 +285,7 @@ bool Sestavljalnik::Postavi(int u, int dan, int ura, int b) {
         if (!m_belezi)
             razveljaviOkoli(t);
     }
-    pisi(p.preostalo, p.preostalo - b);
-    m_nerazporejene -= b;
+    spremeniPreostalo(p, -b);
     napreduj(b);
     return true;
 }
@@ -335,20 +341,35 @@ void Sestavljalnik::PrviKrog() {
     }
 }
 
+void Sestavljalnik::VrniOpuscene() {
+    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
+        Predavanje &p = m.predavanja[size_t(u)];
+        // Added to what is left, so that nothing a unit still had to place is lost.
+        p.preostalo += p.nerazporejeno;
+        p.nerazporejeno = 0;
+    }
+}
+
 void Sestavljalnik::DrugiKrog() {
     for (int u = 1; u <= m.steviloPredavanj(); ++u) {
         Predavanje &p = m.predavanja[size_t(u)];
         if (p.nerazporejeno <= 0)
             continue;
-        p.preostalo += p.nerazporejeno;
-        p.nerazporejeno = 0;
         for (int j = 1; j <= p.steviloIzvajalcev(); ++j) {
             int &g = p.izvajalci[size_t(j)].skupinaProstorov;
-            if (g >= 1 && m.prostori[size_t(g)].steviloClanov() == 1 &&
-                !m.prostori[size_t(m.prostori[size_t(g)].clani[1])].kabinet)
+            if (g < 1 || m.prostori[size_t(g)].steviloClanov() != 1 ||
+                m.prostori[size_t(m.prostori[size_t(g)].clani[1])].kabinet)
+                continue;
+            // Entries sharing one single room (two teachers in one room) keep it: the pool would
+            // give each of them a room of its own.
+            bool deljena = false;
+            for (int i = 1; i <= p.steviloIzvajalcev(); ++i)
+                deljena |= i != j && p.izvajalci[size_t(i)].skupinaProstorov == g;
+            if (!deljena || m.prostori[size_t(g)].isGroup)
                 g = m.prosteUcilnice;
         }
     }
+    VrniOpuscene();
     PrviKrog();
 }
 

@@ -67,6 +67,8 @@ public:
     // Gives the given-up periods back; entries whose only room is an ordinary room may use any
     // free ordinary classroom ("--U--"); then the first round again.
     void DrugiKrog();
+    // Gives the periods given up back to Remaining (the start of every later round and repetition).
+    void VrniOpuscene();
     // Makes room for the unplaced units by moving single periods of other units, deepening pass
     // by pass (at most 99) until all is placed or the run flag is cleared; clears the flag at the end.
     void TretjiKrog();
@@ -96,6 +98,7 @@ private:
     // Occupancy changes; with the log on, each write records the old value.
     void pisi(int &celica, int vrednost);
     void pisiDan(int t, int dan);
+    void spremeniPreostalo(Predavanje &p, int razlika);
     bool tece() const { return zastavica == nullptr || *zastavica; }
     void odstraniTermin(int t);
     bool odstranljiv(int t) const;

@@ -49,8 +49,9 @@ void SestavljanjeUrnika::ustavi() {
 }
 
 void SestavljanjeUrnika::poKoraku() {
-    if (m_vTretjem && m_omejitev > 0 && m_sestavljalnik &&
-        m_sestavljalnik->msOdZacetkaTretjega() >= qint64(m_omejitev * 1000))
+    if (m_vTretjem && m_sestavljalnik &&
+        ((m_omejitev > 0 && m_sestavljalnik->msOdZacetkaTretjega() >= qint64(m_omejitev * 1000)) ||
+         (m_mirovanje > 0 && m_sestavljalnik->msOdZadnjeSpremembe() >= qint64(m_mirovanje * 1000))))
         App().runFlag = false;
     if (korak)
         korak();
@@ -59,10 +60,16 @@ void SestavljanjeUrnika::poKoraku() {
 QString PreveriUrnikZaSestavljanje() {
     db::Connection &c = db::ProjectDb();
     const qint64 urnik = App().trenutniUrnik;
-    if (c.scalar(QStringLiteral("SELECT count(*) FROM URNIKI WHERE ID = ?"), {urnik}).toLongLong() == 0)
+    const QVariant urnikov = c.scalar(QStringLiteral("SELECT count(*) FROM URNIKI WHERE ID = ?"), {urnik});
+    const QVariant veljavnosti =
+        urnikov.toLongLong() > 0
+            ? c.scalar(QStringLiteral("SELECT count(*) FROM VELJAVNOST_URNIKA WHERE ID_URNIKA = ?"), {urnik})
+            : QVariant(0);
+    if (c.lastError().isError())
+        return QStringLiteral("Napaka pri branju urnika.\n") + c.lastError().description;
+    if (urnikov.toLongLong() == 0)
         return QStringLiteral("Niste izbrali nobenega urnika. Najprej pojdite na zavihek \"Izbira\"");
-    if (c.scalar(QStringLiteral("SELECT count(*) FROM VELJAVNOST_URNIKA WHERE ID_URNIKA = ?"), {urnik}).toLongLong() >
-        0)
+    if (veljavnosti.toLongLong() > 0)
         return QStringLiteral("Urnik je že veljaven. Sestavljanje je zato onemogočeno.");
     return {};
 }
@@ -94,14 +101,23 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     }
     if (!PreberiModelUrnika(m_model, true))
         return rez;
+    if (!m_model.neveljavniPodatki.isEmpty()) {
+        rez.sporocilo = QStringLiteral("Sestavljanje ni mogoče, ker so v predmetnikih vrednosti zunaj meja:\n") +
+                        m_model.neveljavniPodatki.join(u'\n');
+        core::ShowMessage(core::MsgWarning, QStringLiteral("#"), rez.sporocilo);
+        return rez;
+    }
     if (m_model.steviloPredavanj() == 0) {
         rez.sporocilo = QStringLiteral("V razporedih ni vnesenih dovolj podatkov za sestavljanje urnika.");
         core::ShowMessage(core::MsgInformation, rez.sporocilo);
         return rez;
     }
     PripravaUrnika priprava;
-    if (!priprava.zgradiOkvirje(m_model, 0))
+    priprava.selitev = moznosti.selitev;
+    if (!priprava.zgradiOkvirje(m_model, 0)) {
+        core::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), db::ProjectDb().lastError());
         return rez;
+    }
     priprava.zgradiPovprasevanje(m_model);
     rez.seme = moznosti.seme ? *moznosti.seme : quint32(QDateTime::currentMSecsSinceEpoch());
     Sestavljalnik s(m_model, priprava, rez.seme);
@@ -120,12 +136,20 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     m_stanje = 2;
     m_sestavljalnik = &s;
     m_omejitev = moznosti.casovnaOmejitev;
+    m_mirovanje = moznosti.mirovanje;
     s.korak = [this] { poKoraku(); };
     s.zastavica = &App().runFlag;
     s.zacniNapredek();
     for (int k = 0; k <= std::max(0, moznosti.dodatneUre); ++k) {
-        if (k > 0 && !priprava.zgradiOkvirje(m_model, k))
-            return rez;
+        // Each repetition with wider frames takes up again what the previous one gave up: that
+        // is what it is for.
+        if (k > 0) {
+            if (!priprava.zgradiOkvirje(m_model, k)) {
+                core::ShowErrorMessage(QStringLiteral("Napaka pri branju urnika."), db::ProjectDb().lastError());
+                return rez;
+            }
+            s.VrniOpuscene();
+        }
         s.PrviKrog();
     }
     rez.msPrvi = ura.restart();

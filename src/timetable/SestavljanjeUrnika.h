@@ -14,12 +14,15 @@ namespace zentrel::timetable {
 class Sestavljalnik;
 
 struct MoznostiSestavljanja {
-    bool selitev = false;        // "Ura odmora pri selitvi med stavbami": kept and shown, no effect on placing
+    // "Ura odmora pri selitvi med stavbami": a class that changes buildings between two
+    // consecutive periods needs a free period between them (the building rule of the cell test).
+    bool selitev = false;
     bool kabineti = false;       // second round
     bool tretjiKrog = false;     // third round
     int dodatneUre = 0;          // extra periods per day: the first round repeats for k = 0..dodatneUre
     std::optional<quint32> seme; // fixed seed: the same seed gives the same timetable
     double casovnaOmejitev = 0;  // seconds after which the third round stops; 0 = none
+    double mirovanje = 10;       // seconds without a change after which the third round stops; 0 = none
 };
 
 struct RezultatSestavljanja {
@@ -86,6 +89,7 @@ private:
     int m_koncniMaksimum = 0;
     bool m_vTretjem = false;
     double m_omejitev = 0;
+    double m_mirovanje = 0;
 };
 
 // Checks whether the current timetable may be constructed; empty when it may, else the message

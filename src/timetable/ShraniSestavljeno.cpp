@@ -1,5 +1,6 @@
 #include "ShraniSestavljeno.h"
 
+#include "OdtisUrnika.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "db/Connection.h"
@@ -13,9 +14,16 @@ bool ShraniSestavljeno(ModelUrnika &m) {
     const qint64 turnus = core::App().trenutniTurnus;
     std::vector<std::pair<size_t, size_t>> nove; // (period, entry) of each row written
     std::vector<qint64> idji;
+    QByteArray odtis;
     {
         db::Transaction tx(c);
-        bool ok = tx.isActive();
+        if (!tx.isActive()) {
+            core::ShowErrorMessage(QStringLiteral("Urnika ni bilo mogoče shraniti."), c.lastError());
+            return false;
+        }
+        if (!UrnikNespremenjen(c, urnik, turnus, m.odtis))
+            return false;
+        bool ok = true;
         const QString insert = QStringLiteral(
             "INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, ID_PROSTORA, DAN, URA, TIP, ID_TURNUSA, "
             "ODDELEK_NASTISNJEN, UCITELJ_NATISNJEN, PROSTOR_NATISNJEN) VALUES (?, ?, ?, ?, ?, 'a', ?, 0, 0, 0)");
@@ -43,11 +51,16 @@ bool ShraniSestavljeno(ModelUrnika &m) {
                                     QString::number(termin.zasedbe[z].idTermina));
             }
         }
+        if (ok) {
+            odtis = OdtisTerminov(c, urnik, turnus);
+            ok = !odtis.isEmpty();
+        }
         if (!ok || !tx.commit()) {
             core::ShowErrorMessage(QStringLiteral("Urnika ni bilo mogoče shraniti."), c.lastError());
             return false;
         }
     }
+    m.odtis = odtis;
     for (size_t i = 0; i < nove.size(); ++i) {
         m.termini[nove[i].first].zasedbe[nove[i].second].idTermina = idji[i];
         m.termini[nove[i].first].tip = QStringLiteral("a");

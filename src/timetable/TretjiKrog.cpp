@@ -53,11 +53,12 @@ void Sestavljalnik::obnovi(const Oznaka &o) {
     m_nerazporejene = o.nerazporejene;
 }
 
-// Only periods the user did not fix ("s") of units placed period by period may move.
+// Only periods the user did not fix ("s") of units placed period by period may move; lessons of
+// units that are placed only by hand (difficulty 0) never move.
 bool Sestavljalnik::odstranljiv(int t) const {
     const Termin &termin = m.termini[size_t(t)];
-    return termin.dan > 0 && termin.tip != QLatin1String("s") &&
-           m.predavanja[size_t(termin.predavanje)].dolzinaBloka == 1;
+    const Predavanje &p = m.predavanja[size_t(termin.predavanje)];
+    return termin.dan > 0 && termin.tip != QLatin1String("s") && p.dolzinaBloka == 1 && p.zahtevnost != 0;
 }
 
 // Removes placed period t: its unit gets the period back to place, its cells are freed in every
@@ -67,8 +68,7 @@ void Sestavljalnik::odstraniTermin(int t) {
     const int dan = termin.dan;
     const int ura = termin.ura;
     Predavanje &p = m.predavanja[size_t(termin.predavanje)];
-    pisi(p.preostalo, p.preostalo + 1);
-    m_nerazporejene += 1;
+    spremeniPreostalo(p, 1);
     if (p.skupinaOddelkov >= 1) {
         int &cell = m.skupineOddelkov[size_t(p.skupinaOddelkov)].zasedenost(dan, ura);
         if (cell == t)
@@ -233,12 +233,7 @@ void Sestavljalnik::TretjiKrog() {
     m_zadnjaSprememba = 0;
     if (zastavica)
         *zastavica = true;
-    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
-        Predavanje &p = m.predavanja[size_t(u)];
-        // Added to what is left, so that nothing a unit still had to place is lost.
-        p.preostalo += p.nerazporejeno;
-        p.nerazporejeno = 0;
-    }
+    VrniOpuscene();
     m_belezi = !m_kopiraj;
     for (int k = 1; tece() && m_nerazporejene > 0 && k < 100; ++k) {
         for (int u = 1; u <= m.steviloPredavanj() && tece(); ++u) {

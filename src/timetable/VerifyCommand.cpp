@@ -3,6 +3,8 @@
 #include "IzbiraUrnika.h"
 #include "PreverjanjeUrnika.h"
 #include "core/AppState.h"
+#include "db/Connection.h"
+#include "db/MBaza.h"
 #include "shell/ProjectFiles.h"
 
 #include <QTextStream>
@@ -13,40 +15,62 @@ int RunVerifyCommand(const QStringList &args) {
     const MoznostiUkaza m = RazcleniUkaz(args,
                                          {QStringLiteral("--curriculum"), QStringLiteral("--timetable"),
                                           QStringLiteral("--turnus"), QStringLiteral("--extra-periods")},
-                                         {QStringLiteral("--yes")});
+                                         {QStringLiteral("--yes"), QStringLiteral("--selitev")});
     QTextStream err(stderr);
-    if (!m.napaka.isEmpty() || m.polozajni.size() != 1) {
-        if (!m.napaka.isEmpty())
-            err << m.napaka << '\n';
+    QString napaka = m.napaka;
+    qint64 dodatne = 0;
+    if (napaka.isEmpty() && m.polozajni.size() == 1)
+        CeloStevilo(m, QStringLiteral("--extra-periods"), 0, 15, dodatne, napaka);
+    if (!napaka.isEmpty() || m.polozajni.size() != 1) {
+        if (!napaka.isEmpty())
+            err << napaka << '\n';
         err << "Uporaba: zentrel-cli verify PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
-               "[--extra-periods K]\n";
-        return 1;
-    }
-    bool ok = true;
-    const int dodatne = m.vrednosti.value(QStringLiteral("--extra-periods"), QStringLiteral("0")).toInt(&ok);
-    if (!ok || dodatne < 0) {
-        err << "--extra-periods mora biti nenegativno število.\n";
+               "[--extra-periods K] [--selitev]\n";
         return 1;
     }
     if (!shell::OpenProjectFile(m.polozajni.first()))
         return 1;
-    const QString napaka =
-        NastaviIzbiro(m.vrednosti.value(QStringLiteral("--curriculum")),
-                      m.vrednosti.value(QStringLiteral("--timetable")), m.vrednosti.value(QStringLiteral("--turnus")));
+    const QString turnus = m.vrednosti.value(QStringLiteral("--turnus"));
+    napaka = NastaviIzbiro(m.vrednosti.value(QStringLiteral("--curriculum")),
+                           m.vrednosti.value(QStringLiteral("--timetable")), turnus);
     if (!napaka.isEmpty()) {
         err << napaka << '\n';
         return 1;
     }
     const core::AppState &app = core::App();
-    const QStringList krsitve =
-        PreverjanjeUrnika(app.trenutniPredmetnik, app.trenutniUrnik, app.trenutniTurnus, dodatne).preveri();
+    // Without --turnus every rotation week of the timetable is checked.
+    db::RowSet turnusi;
+    if (turnus.isEmpty()) {
+        db::Connection &c = db::ProjectDb();
+        turnusi = c.query(QStringLiteral("SELECT ID, OZNAKA FROM TURNUSI ORDER BY ID"));
+        if (c.lastError().isError()) {
+            err << "Podatkov projekta ni bilo mogoče prebrati: " << c.lastError().description << '\n';
+            return 1;
+        }
+    }
+    QList<QPair<qint64, QString>> izbrani;
+    for (int r = 0; r < turnusi.rowCount(); ++r)
+        izbrani << QPair<qint64, QString>{turnusi.value(r, 0).toLongLong(), turnusi.value(r, 1).toString()};
+    if (izbrani.isEmpty())
+        izbrani << QPair<qint64, QString>{app.trenutniTurnus, app.trenutniTurnusOznaka};
     QTextStream out(stdout);
-    for (const QString &k : krsitve)
-        out << k << '\n';
-    out << "Urnik \"" << app.trenutniUrnikIme << "\": "
-        << (krsitve.isEmpty() ? QStringLiteral("brez kršitev") : QStringLiteral("kršitev: %1").arg(krsitve.size()))
-        << '\n';
-    return krsitve.isEmpty() ? 0 : 1;
+    bool brez = true;
+    for (const auto &[id, oznaka] : izbrani) {
+        PreverjanjeUrnika preverjanje(app.trenutniPredmetnik, app.trenutniUrnik, id, int(dodatne),
+                                      m.stikala.contains(QStringLiteral("--selitev")));
+        const QStringList krsitve = preverjanje.preveri();
+        if (preverjanje.napaka()) {
+            err << krsitve.join(u'\n') << '\n';
+            return 1;
+        }
+        for (const QString &k : krsitve)
+            out << k << '\n';
+        out << "Urnik \"" << app.trenutniUrnikIme << "\", turnus " << oznaka << ": "
+            << (krsitve.isEmpty() ? QStringLiteral("brez kršitev") : QStringLiteral("kršitev: %1").arg(krsitve.size()))
+            << '\n';
+        brez &= krsitve.isEmpty();
+    }
+    return brez ? 0 : 1;
 }
 
 } // namespace zentrel::timetable

@@ -272,3 +272,49 @@ TEST(PreberiModelUrnika, TwoEntriesOfOnePeriodSharingTheirRoomAreNoCollision) {
     ASSERT_EQ(m.steviloTerminov(), 1);
     EXPECT_EQ(m.termini[1].zasedbe.size(), 3u);
 }
+
+TEST(PreberiModelUrnika, OverlapsInsideOnePlacedPeriodAreDeletedLikeAnyOther) {
+    test::SolaZaUrnik x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = x.s.ucitelj(QStringLiteral("T2"));
+    const qint64 u1 = x.s.prostor(QStringLiteral("U1"));
+    const qint64 u2 = x.s.prostor(QStringLiteral("U2"));
+    const qint64 g = x.s.skupinaProstorov(QStringLiteral("$G"), {u1, u2});
+    const qint64 mat = x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 3, 1, {{t1, u1}}).first();
+    const auto tja = x.s.predavanje(a, x.s.predmet(QStringLiteral("TJA")), 3, 1, {{t1, g}, {t2, g}});
+    const auto nem = x.s.predavanje(a, x.s.predmet(QStringLiteral("NEM")), 3, 1, {{t2, 0}, {t2, 0}});
+    const qint64 prvi = x.s.termin(mat, 1, 1, QStringLiteral("r"), u1);
+    x.s.termin(mat, 1, 1, QStringLiteral("r"), u1); // the same row twice: only the second goes
+    x.s.termin(tja[0], 2, 1, QStringLiteral("r"), u1);
+    x.s.termin(tja[1], 2, 1, QStringLiteral("r"), u1); // a group's two entries in one room
+    x.s.termin(nem[0], 3, 1);
+    x.s.termin(nem[1], 3, 1); // one teacher holding both entries
+    ASSERT_TRUE(PreberiModelUrnika(x.m, false));
+    EXPECT_EQ(
+        x.project.messages().texts(),
+        QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n1a  --  1  1. uro\n1a  --  2  1. uro\n1a  --  "
+                                   "3  1. uro\n\nPrekrivanja so bila zbrisana.")});
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT group_concat(ID) FROM TERMINI")), prvi);
+    ASSERT_EQ(x.m.steviloTerminov(), 1);
+    EXPECT_EQ(x.m.termini[1].zasedbe.size(), 2u);
+}
+
+TEST(PreberiModelUrnika, ClassOfNoCurriculumGetsItsForbiddenPeriodsAndNumbersOutOfRangeAreListed) {
+    test::SolaZaUrnik x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 2147483647, 1, {{t1, 0}});
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 4, 99, {{t1, 0}}, 7);
+    x.s.prepovedOddelka(a, 3, 2);
+    ASSERT_TRUE(x.project.db().exec(QStringLiteral("DELETE FROM ODDELKI_V_PREDMETNIKU WHERE ID_ODDELKA = %1").arg(a)));
+    ASSERT_TRUE(PreberiModelUrnika(x.m, true));
+    ASSERT_EQ(x.m.steviloOddelkov(), 1) << "a class of no curriculum is loaded";
+    EXPECT_TRUE(x.m.oddelki[1].prepovedano(3, 2)) << "and so are its forbidden periods";
+    EXPECT_EQ(x.m.neveljavniPodatki, (QStringList{"1a MAT: število ur 2147483647 (dovoljeno od 0 do 80)",
+                                                  "1a SLO: zahtevnost 7 (dovoljeno od 0 do 3)",
+                                                  "1a SLO: dolžina termina 99 (dovoljeno od 0 do 16)"}));
+    const int mat = x.predavanje(QStringLiteral("MAT"));
+    EXPECT_EQ(x.m.predavanja[size_t(mat)].tedenskeUre, 80);
+    EXPECT_EQ(x.m.predavanja[size_t(x.predavanje(QStringLiteral("SLO")))].dolzinaBloka, 16);
+}

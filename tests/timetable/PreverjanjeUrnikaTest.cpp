@@ -1,10 +1,5 @@
 #include "timetable/PreverjanjeUrnika.h"
-#include "MalaSola.h"
-#include "db/MBaza.h"
-#include "support/TempProject.h"
-#include "timetable/ConstructCommand.h"
-#include "timetable/IzbiraUrnika.h"
-#include "timetable/VerifyCommand.h"
+#include "SolaZaUrnik.h"
 
 #include <gtest/gtest.h>
 
@@ -12,40 +7,94 @@ using namespace zentrel;
 using namespace zentrel::timetable;
 
 TEST(PreverjanjeUrnika, ListsEveryKindOfViolation) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    test::MalaSola &s = x.s;
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 b = s.oddelek(QStringLiteral("1b"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+    const qint64 t3 = s.ucitelj(QStringLiteral("T3"));
     const qint64 u1 = s.prostor(QStringLiteral("U1"));
+    const qint64 u2 = s.prostor(QStringLiteral("U2"));
+    const qint64 kab = s.prostor(QStringLiteral("KAB"), true);
+    const qint64 r1 = s.prostor(QStringLiteral("R1"));
+    const qint64 g = s.skupinaProstorov(QStringLiteral("$G"), {r1, s.prostor(QStringLiteral("R2"))});
     const qint64 mat = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 4, 1, {{t1, u1}}).first();
     const qint64 slo = s.predavanje(a, s.predmet(QStringLiteral("SLO")), 1, 1, {{t2, 0}}).first();
     const qint64 ang = s.predavanje(b, s.predmet(QStringLiteral("ANG")), 5, 1, {{t1, u1}}).first();
+    const auto tja = s.predavanje(b, s.predmet(QStringLiteral("TJA")), 2, 1, {{t2, g}, {t3, g}});
+    const auto nem = s.predavanje(b, s.predmet(QStringLiteral("NEM")), 2, 1, {{t3, 0}, {t3, 0}});
+    const qint64 kem = s.predavanje(b, s.predmet(QStringLiteral("KEM")), 3, 1, {{t2, kab}}).first();
+    const qint64 fiz = s.predavanje(b, s.predmet(QStringLiteral("FIZ")), 3, 1, {{t2, g}}).first();
+    const qint64 ru = s.predavanje(b, s.predmet(QStringLiteral("RU")), 1, 1, {{t3, 0}}, 0).first();
+    s.predavanje(s.skupinaOddelkov(QStringLiteral("2x"), {}), s.predmet(QStringLiteral("X")), 2147483647, 1, {{t3, 0}});
     s.prepovedOddelka(b, 5, 1);
+    s.prepovedProstora(u2, 4, 2);
     s.termin(mat, 1, 1, QStringLiteral("a"), u1);
     s.termin(slo, 1, 1, QStringLiteral("r"));     // class 1a twice
     s.termin(slo, 2, 1, QStringLiteral("r"));     // SLO placed twice a week, once allowed
     s.termin(ang, 1, 1, QStringLiteral("a"), u1); // teacher T1 and room U1 twice
     s.termin(mat, 3, 1, QStringLiteral("a"), u1); // not contiguous with (3,3)
     s.termin(mat, 3, 3, QStringLiteral("a"), u1); // and outside the frame of 1a
-    s.termin(ang, 5, 1, QStringLiteral("r"));     // forbidden for 1b
-    const QStringList krsitve = PreverjanjeUrnika(1, 1, 0).preveri();
-    EXPECT_EQ(krsitve, (QStringList{
-                           "Skupina 1a: dan 1, ura 1 zaseden dvakrat (1a MAT, 1a SLO).",
-                           "Oddelek 1a: dan 1, ura 1 zaseden dvakrat (1a MAT, 1a SLO).",
-                           "Učitelj T1: dan 1, ura 1 zaseden dvakrat (1a MAT, 1b ANG).",
-                           "Prostor U1: dan 1, ura 1 zaseden dvakrat (1a MAT, 1b ANG).",
-                           "Oddelek 1b: pouk v prepovedani uri, dan 5, ura 1.",
-                           "1a SLO: razporejenih ur 2, tedenskih ur 1.",
-                           "1a MAT: samodejno razporejene ure dne 3 niso strnjene.",
-                           "1a MAT: dan 3, ura 3 zunaj okvirja oddelka 1a.",
-                       }));
+    s.termin(ang, 5, 1, QStringLiteral("r"));     // forbidden for 1b, and without its room
+    s.termin(tja[0], 2, 2, QStringLiteral("r"), r1);
+    s.termin(tja[1], 2, 2, QStringLiteral("r"), r1); // two entries of a group in one room
+    s.termin(nem[0], 2, 3);
+    s.termin(nem[1], 2, 3);                        // one teacher for both entries
+    s.termin(ang, 4, 1, QStringLiteral("r"), u2);  // another ordinary classroom: allowed
+    s.termin(kem, 4, 2, QStringLiteral("r"), u2);  // a cabinet's lesson elsewhere, in a forbidden period
+    s.termin(fiz, 4, 3, QStringLiteral("r"), kab); // not a member of $G
+    s.termin(ru, 4, 4, QStringLiteral("a"));       // placed by the construction although "Ni avtomatsko"
+    const qint64 zunaj = s.termin(ang, 6, 1, QStringLiteral("r")); // off the week
+    EXPECT_EQ(x.verify(), (QStringList{
+                              QStringLiteral("1b ANG: dan 5, ura 1 brez prostora (U1)."),
+                              "1b KEM: dan 4, ura 2 v prostoru U2, ki ni v KAB.",
+                              "1b FIZ: dan 4, ura 3 v prostoru KAB, ki ni v $G.",
+                              "1b RU: dan 4, ura 4 razporejena samodejno, predmet pa je \"Ni avtomatsko\".",
+                              QStringLiteral("Termin %1 (1b ANG) leži zunaj tedna: dan/ura 6/1.").arg(zunaj),
+                              "Skupina 1a: dan 1, ura 1 zaseden dvakrat (1a MAT, 1a SLO).",
+                              "Oddelek 1a: dan 1, ura 1 zaseden dvakrat (1a MAT, 1a SLO).",
+                              "Učitelj T1: dan 1, ura 1 zaseden dvakrat (1a MAT, 1b ANG).",
+                              "Učitelj T3: dan 2, ura 3 zaseden dvakrat (1b NEM, 1b NEM).",
+                              "Prostor U1: dan 1, ura 1 zaseden dvakrat (1a MAT, 1b ANG).",
+                              "Prostor R1: dan 2, ura 2 zaseden dvakrat (1b TJA, 1b TJA).",
+                              "Oddelek 1b: pouk v prepovedani uri, dan 5, ura 1.",
+                              "Prostor U2: pouk v prepovedani uri, dan 4, ura 2.",
+                              "2x X: število ur 2147483647 je zunaj meja od 0 do 80.",
+                              "1a SLO: razporejenih ur 2, tedenskih ur 1.",
+                              "1a MAT: samodejno razporejene ure dne 3 niso strnjene.",
+                              "1a MAT: dan 3, ura 3 zunaj okvirja oddelka 1a.",
+                          }));
+}
+
+TEST(PreverjanjeUrnika, BuildingChangesWithoutAFreePeriodWhenAsked) {
+    test::SolaZaUrnik x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    const qint64 a1 = x.s.prostor(QStringLiteral("A1"), false, x.s.stavba(QStringLiteral("S1")));
+    const qint64 b1 = x.s.prostor(QStringLiteral("B1"), false, x.s.stavba(QStringLiteral("S2")));
+    const qint64 n = x.s.prostor(QStringLiteral("N"));
+    const qint64 mat = x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 5, 1, {{t1, 0}}).first();
+    for (const auto &[dan, ura, soba] : {std::tuple{1, 1, a1}, {1, 2, b1}, {2, 1, a1}, {2, 2, n}, {3, 1, a1}})
+        x.s.termin(mat, dan, ura, QStringLiteral("r"), soba);
+    EXPECT_EQ(x.verify(), QStringList{});
+    EXPECT_EQ(test::PreverjanjeUrnika(1, 1, 0, 0, true).preveri(),
+              QStringList{QStringLiteral("Oddelek 1a: menjava stavbe brez odmora, dan 1, med urama 1 in 2.")});
+}
+
+TEST(PreverjanjeUrnika, ATableThatCannotBeReadFailsTheCheck) {
+    test::SolaZaUrnik x;
+    ASSERT_TRUE(x.project.db().exec(QStringLiteral(
+        "DROP TABLE PREPOVEDI_PROSTOROV; CREATE VIEW PREPOVEDI_PROSTOROV AS SELECT 1 AS ID_PROSTORA, 1 AS DAN, "
+        "abs(-9223372036854775807 - 1) AS URA")));
+    PreverjanjeUrnika preverjanje(1, 1, 0);
+    EXPECT_EQ(preverjanje.preveri(), QStringList{QStringLiteral("Urnika ni bilo mogoče prebrati: integer overflow")});
+    EXPECT_TRUE(preverjanje.napaka());
 }
 
 TEST(PreverjanjeUrnika, SoundTimetableHasNoViolationsAndEntriesMayShareTheirRoom) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
+    test::SolaZaUrnik x;
+    test::MalaSola &s = x.s;
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
@@ -55,66 +104,5 @@ TEST(PreverjanjeUrnika, SoundTimetableHasNoViolationsAndEntriesMayShareTheirRoom
     for (int ura : {1, 2})
         for (qint64 r : spo)
             s.termin(r, 4, ura, QStringLiteral("a"), tel);
-    EXPECT_EQ(PreverjanjeUrnika(1, 1, 0).preveri(), QStringList{});
-}
-
-TEST(ZentrelCli, ConstructThenVerifyTheSavedTimetable) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
-    const qint64 a = s.oddelek(QStringLiteral("1a"));
-    const qint64 b = s.oddelek(QStringLiteral("1b"));
-    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
-    const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
-    s.predavanje(a, s.predmet(QStringLiteral("MAT")), 4, 1, {{t1, 0}});
-    s.predavanje(b, s.predmet(QStringLiteral("SLO")), 4, 2, {{t2, 0}});
-    s.predavanje(b, s.predmet(QStringLiteral("ANG")), 3, 1, {{t2, 0}});
-    s.predavanje(b, s.predmet(QStringLiteral("GUM")), 3, 1, {{t2, 0}});
-    project.db().close();
-    EXPECT_EQ(RunConstructCommand({project.path(), QStringLiteral("--timetable"), QStringLiteral("Urnik"),
-                                   QStringLiteral("--seed"), QStringLiteral("8")}),
-              0);
-    EXPECT_EQ(RunVerifyCommand({project.path()}), 0);
-    db::Connection &c = db::ProjectDb();
-    ASSERT_TRUE(c.isOpen());
-    EXPECT_EQ(c.scalar(QStringLiteral("SELECT count(*) FROM TERMINI WHERE TIP = 'a'")).toInt(), 14);
-    // A period moved by hand onto another lesson of 1a is a violation verify reports.
-    ASSERT_TRUE(c.exec(QStringLiteral("UPDATE TERMINI SET DAN = (SELECT DAN FROM TERMINI T JOIN RAZPORED R ON "
-                                      "R.ID = T.ID_RAZPOREDA WHERE R.ID_UCITELJA = %1 LIMIT 1), URA = (SELECT URA "
-                                      "FROM TERMINI T JOIN RAZPORED R ON R.ID = T.ID_RAZPOREDA WHERE R.ID_UCITELJA = "
-                                      "%1 LIMIT 1) WHERE ID = (SELECT T.ID FROM TERMINI T JOIN RAZPORED R ON R.ID = "
-                                      "T.ID_RAZPOREDA WHERE R.ID_UCITELJA = %1 ORDER BY T.ID DESC LIMIT 1)")
-                           .arg(t1)));
-    c.close();
-    EXPECT_EQ(RunVerifyCommand({project.path()}), 1);
-    EXPECT_EQ(RunConstructCommand({project.path(), QStringLiteral("--seed")}), 1) << "a missing value is refused";
-    EXPECT_EQ(RunConstructCommand({project.path(), QStringLiteral("--curriculum"), QStringLiteral("Ni ga")}), 1);
-}
-
-TEST(ZentrelCli, SelectionsByIdNameOrCodeAndTheirErrors) {
-    test::TempProject project;
-    test::MalaSola s(project.db());
-    db::Connection &c = project.db();
-    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO PREDMETNIKI (ID, IME) VALUES (2, 'Drugi razpored')")));
-    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (5, 'Jesen''s', 2)")));
-    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (6, 'Pomlad', 2)")));
-    auto &app = core::App();
-    EXPECT_EQ(NastaviIzbiro({}, QStringLiteral("Jesen's"), QStringLiteral("I")), QString());
-    EXPECT_EQ(app.trenutniPredmetnik, 2) << "a timetable brings its curriculum";
-    EXPECT_EQ(app.trenutniUrnik, 5);
-    EXPECT_EQ(app.trenutniTurnus, 1);
-    EXPECT_EQ(NastaviIzbiro(QStringLiteral("2"), QStringLiteral("6"), QStringLiteral("0")), QString());
-    EXPECT_EQ(app.trenutniUrnik, 6);
-    EXPECT_EQ(app.trenutniTurnus, 0);
-    EXPECT_EQ(NastaviIzbiro(QStringLiteral("1"), {}, {}), QString());
-    EXPECT_EQ(app.trenutniUrnik, 1) << "the current timetable of another curriculum gives way to the first";
-    EXPECT_EQ(NastaviIzbiro(QStringLiteral("1"), QStringLiteral("Pomlad"), {}),
-              QStringLiteral("Urnika Pomlad v razporedu Razpored ni."));
-    EXPECT_EQ(NastaviIzbiro({}, {}, QStringLiteral("Z")), QStringLiteral("Turnusa Z ni."));
-    const MoznostiUkaza m = RazcleniUkaz(
-        {QStringLiteral("p.znt"), QStringLiteral("--seed"), QStringLiteral("4"), QStringLiteral("--third-round")},
-        {QStringLiteral("--seed")}, {QStringLiteral("--third-round")});
-    EXPECT_EQ(m.polozajni, QStringList{QStringLiteral("p.znt")});
-    EXPECT_EQ(m.vrednosti.value(QStringLiteral("--seed")), QStringLiteral("4"));
-    EXPECT_EQ(m.stikala, QStringList{QStringLiteral("--third-round")});
-    EXPECT_EQ(RazcleniUkaz({QStringLiteral("--fast")}, {}, {}).napaka, QStringLiteral("Neznana možnost --fast."));
+    EXPECT_EQ(x.verify(), QStringList{});
 }

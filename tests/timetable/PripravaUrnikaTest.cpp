@@ -111,3 +111,21 @@ TEST(PovprasevanjeProstora, DemandSpreadsOverTheFrameAndOverloadedRoomsAreListed
     EXPECT_FLOAT_EQ(p.povprasevanja[size_t(i2)].maksimalno, 0.5f) << "the group picks its least wanted room";
     EXPECT_EQ(p.preobremenjeniProstori(x.m), QStringList{QStringLiteral("U1")});
 }
+
+TEST(OkvirOddelka, ABreakForbiddenOnEveryDayCostsNoCellAndHandPlacedLessonsCount) {
+    Sola x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 b = x.s.oddelek(QStringLiteral("1b"));
+    x.s.predavanje(a, x.predmet, 31, 1, {{x.t1, 0}});
+    for (int d = 1; d <= 5; ++d)
+        x.s.prepovedOddelka(a, d, 5);
+    // 1b: five periods placed only by hand and five for the construction: a frame of ten cells.
+    x.s.predavanje(b, x.predmet, 5, 1, {{x.t1, 0}});
+    x.s.predavanje(b, x.s.predmet(QStringLiteral("R")), 5, 1, {{x.t1, 0}}, 0);
+    x.nalozi();
+    EXPECT_EQ(
+        Celice(x.p.okvirjiOddelkov[1].okvir),
+        (QStringList{"1:1,2,3,4,6,7,8", "2:1,2,3,4,6,7,8", "3:1,2,3,4,6,7,8", "4:1,2,3,4,6,7,8", "5:1,2,3,4,6,7,8"}));
+    EXPECT_EQ(x.p.okvirjiSkupin[1].dovoljeneCelice, 35) << "31 weekly periods fit, the last row completed";
+    EXPECT_EQ(x.p.okvirjiSkupin[2].dovoljeneCelice, 10);
+}

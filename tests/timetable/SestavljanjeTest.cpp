@@ -1,8 +1,11 @@
 #include "GeneriranaSola.h"
 #include "Invariante.h"
 #include "SolaZaUrnik.h"
+#include "timetable/OdtisUrnika.h"
 #include "timetable/Sestavljalnik.h"
 #include "timetable/SestavljanjeUrnika.h"
+
+#include <sqlite3.h>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +171,17 @@ TEST(Sestavljanje, StoppingChecksAndOverloadedRooms) {
     {
         Sola x;
         const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 2147483647, 1, {{x.s.ucitelj(QStringLiteral("T1")), 0}});
+        const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni({});
+        EXPECT_FALSE(rez.shranjeno);
+        EXPECT_EQ(x.project.messages().texts(),
+                  QStringList{QStringLiteral("Sestavljanje ni mogoče, ker so v predmetnikih vrednosti zunaj meja:\n1a "
+                                             "MAT: število ur 2147483647 (dovoljeno od 0 do 80)")});
+        EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 0);
+    }
+    {
+        Sola x;
+        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
         const qint64 t = x.s.ucitelj(QStringLiteral("T1"));
         const qint64 lab = x.s.prostor(QStringLiteral("LAB's"));
         x.s.predavanje(a, x.s.predmet(QStringLiteral("KEM")), 5, 1, {{t, lab}});
@@ -223,15 +237,17 @@ TEST(DrugiKrog, OrdinaryRoomGivesWayToAFreeClassroomButACabinetStays) {
 namespace {
 
 // 1a has MAT (T1, forbidden everywhere but Monday period 1) and SLO (T2) placed by hand at
-// Monday period 1, with SLO as a unit of `dolzina` periods placed as `tip`.
+// Monday period 1, with SLO as a unit of `dolzina` periods and difficulty `zahtevnost` placed as
+// `tip`; with `odvec` SLO has one more placed period (Tuesday) than weekly ones.
 struct TretjiKrogSola : Sola {
     qint64 rocni = 0;
-    TretjiKrogSola(const QString &tip, int dolzina) {
+    TretjiKrogSola(const QString &tip, int dolzina, int zahtevnost = 2, bool odvec = false) {
         const qint64 a = s.oddelek(QStringLiteral("1a"));
         const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
         const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
         s.predavanje(a, s.predmet(QStringLiteral("MAT")), 1, 1, {{t1, 0}});
-        const qint64 slo = s.predavanje(a, s.predmet(QStringLiteral("SLO")), dolzina, dolzina, {{t2, 0}}).first();
+        const qint64 slo =
+            s.predavanje(a, s.predmet(QStringLiteral("SLO")), dolzina, dolzina, {{t2, 0}}, zahtevnost).first();
         for (int d = 1; d <= 5; ++d)
             for (int p = 0; p < 16; ++p)
                 if (d != 1 || p != 1)
@@ -239,6 +255,8 @@ struct TretjiKrogSola : Sola {
         rocni = s.termin(slo, 1, 1, tip);
         if (dolzina == 2)
             s.termin(slo, 1, 2, tip);
+        if (odvec)
+            s.termin(slo, 2, 1, tip);
     }
 };
 
@@ -262,15 +280,29 @@ TEST(TretjiKrog, MovesAMovableSinglePeriodToMakeRoom) {
     EXPECT_EQ(x.verify(), QStringList{});
 }
 
-TEST(TretjiKrog, NeverMovesFixedPeriodsNorBlocksOfTwo) {
-    for (const auto &[tip, dolzina] : {std::pair{QStringLiteral("s"), 1}, std::pair{QStringLiteral("r"), 2}}) {
-        TretjiKrogSola x(tip, dolzina);
+TEST(TretjiKrog, TakingAPeriodFromAUnitPlacedTooOftenLeavesNothingUnplaced) {
+    TretjiKrogSola x(QStringLiteral("r"), 1, 2, true);
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 9;
+    moznosti.tretjiKrog = true;
+    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+    EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
+    EXPECT_EQ(rez.nerazporejene, 0);
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(x.rocni)), 0);
+    EXPECT_EQ(x.verify(), QStringList{}) << "SLO keeps its one weekly period, on Tuesday";
+}
+
+TEST(TretjiKrog, NeverMovesFixedPeriodsBlocksOfTwoNorLessonsPlacedOnlyByHand) {
+    for (const auto &[tip, dolzina, zahtevnost] :
+         {std::tuple{QStringLiteral("s"), 1, 2}, std::tuple{QStringLiteral("r"), 2, 2},
+          std::tuple{QStringLiteral("r"), 1, 0}}) {
+        TretjiKrogSola x(tip, dolzina, zahtevnost);
         const QStringList prej = Termini(x.project.db());
         MoznostiSestavljanja moznosti;
         moznosti.seme = 9;
         moznosti.tretjiKrog = true;
         const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
-        EXPECT_EQ(rez.nerazporejene, 1) << tip.toStdString() << dolzina;
+        EXPECT_EQ(rez.nerazporejene, 1) << tip.toStdString() << dolzina << zahtevnost;
         EXPECT_EQ(Termini(x.project.db()), prej);
         EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(x.rocni)), 1);
     }
@@ -430,7 +462,11 @@ TEST(OcenaPolozaja, EveryTermOfTheScore) {
     const qint64 slo = x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 1, 1, {{t1, 0}}, 2).first();
     x.s.predavanje(a, x.s.predmet(QStringLiteral("FIZ")), 1, 1, {{t2, 0}}, 3);
     x.s.predavanje(a, x.s.predmet(QStringLiteral("GUM")), 1, 1, {{t2, 0}}, 1);
+    const qint64 geo =
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("GEO")), 1, 1, {{x.s.ucitelj(QStringLiteral("T3")), 0}}, 2)
+            .first();
     x.s.termin(slo, 1, 3);
+    x.s.termin(geo, 3, 0); // period 0 is a real period: it weighs on Wednesday
     x.nalozi();
     Sestavljalnik s(x.m, x.p, 99);
     const int mat = x.predavanje(QStringLiteral("MAT"));
@@ -440,7 +476,7 @@ TEST(OcenaPolozaja, EveryTermOfTheScore) {
     // The random part 5 x (R + 1.1) is replayed from the same seed, one draw per score.
     std::mt19937 rng(99);
     auto osnova = [&] { return 100000 + 5 * (double(rng()) / 4294967296.0 + 1.1); };
-    // Frame of 1a (7 periods, completed to whole rows): periods 1 and 2 every day; U1 is wanted
+    // Frame of 1a (8 periods, completed to whole rows): periods 1 and 2 every day; U1 is wanted
     // 4 / 10 in each of them, so its room term is 10 / (0.4 + 0.8) there and 10 / 0.8 elsewhere.
     const double wantedU1 = 10 / (0.4 + 0.8);
     struct Primer {
@@ -455,8 +491,10 @@ TEST(OcenaPolozaja, EveryTermOfTheScore) {
         {mat, 1, 2, -50 + 100 + 40 + wantedU1}, // before SLO: class and teacher adjacent
         {fiz, 1, 5, -200 + 30 * (10000 - 2)},   // hard unit: Monday carries SLO (difficulty 2)
         {fiz, 2, 5, -200 + 30 * 10000},
+        {fiz, 3, 5, -200 + 30 * (10000 - 2)},
         {gum, 1, 5, -200 + 30 * 2}, // easy unit prefers the heavier day
         {gum, 2, 5, -200},
+        {gum, 3, 5, -200 + 30 * 2},
     };
     for (const Primer &p : primeri)
         EXPECT_NEAR(s.OcenaPolozaja(p.u, p.dan, p.ura, 1), osnova() + p.pricakovano, 1e-6)
@@ -487,4 +525,146 @@ TEST(PrednostPredavanja, RemainingTimesWeightOverFeasiblePositions) {
     EXPECT_DOUBLE_EQ(s.PrednostPredavanja(1), 3 * (6 + 3 + 2.0 / 3 + 2) / 4);
     x.m.predavanja[1].preostalo = 0;
     EXPECT_EQ(s.PrednostPredavanja(1), 0);
+}
+
+TEST(Sestavljanje, RepetitionsWithWiderFramesTakeUpWhatWasGivenUpAndHandPlacedLessonsWidenTheFrame) {
+    {
+        // T1 may not teach at period 1, the only row of the frame without extra periods.
+        Sola x;
+        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+        const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 5, 1, {{t1, 0}});
+        for (int d = 1; d <= 5; ++d)
+            x.s.prepovedUcitelja(t1, d, 1);
+        MoznostiSestavljanja moznosti;
+        moznosti.seme = 1;
+        moznosti.dodatneUre = 1;
+        const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+        EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
+        EXPECT_EQ(rez.poPrvem, 0);
+        EXPECT_EQ(x.verify(1), QStringList{});
+    }
+    {
+        // Five lessons placed only by hand fill period 1; the frame holds the other five too.
+        Sola x;
+        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+        const qint64 r =
+            x.s.predavanje(a, x.s.predmet(QStringLiteral("RU")), 5, 1, {{x.s.ucitelj(QStringLiteral("T1")), 0}}, 0)
+                .first();
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 5, 1, {{x.s.ucitelj(QStringLiteral("T2")), 0}});
+        for (int d = 1; d <= 5; ++d)
+            x.s.termin(r, d, 1);
+        MoznostiSestavljanja moznosti;
+        moznosti.seme = 1;
+        const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+        EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
+        EXPECT_EQ(x.verify(), QStringList{});
+    }
+}
+
+TEST(DrugiKrog, ASingleRoomTwoEntriesShareStaysShared) {
+    Sola x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = x.s.ucitelj(QStringLiteral("T2"));
+    const qint64 tel = x.s.prostor(QStringLiteral("TEL"));
+    x.s.prostor(QStringLiteral("U1"));
+    x.s.prostor(QStringLiteral("U2"));
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("ŠPO")), 2, 1, {{t1, tel}, {t2, tel}});
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 3, 1, {{x.s.ucitelj(QStringLiteral("T3")), 0}});
+    for (int d = 1; d <= 5; ++d)
+        x.s.prepovedProstora(tel, d, 1);
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 1;
+    moznosti.kabineti = true;
+    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+    EXPECT_EQ(rez.nerazporejene, 2) << "the two halves are never split over two free classrooms";
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 3);
+    EXPECT_EQ(x.verify(), QStringList{});
+}
+
+TEST(Sestavljanje, WithBuildingChangesAClassStaysInItsBuildingBetweenTwoLessons) {
+    for (bool selitev : {false, true}) {
+        Sola x;
+        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+        const qint64 b = x.s.oddelek(QStringLiteral("1b"));
+        const qint64 s1 = x.s.stavba(QStringLiteral("S1"));
+        const qint64 s2 = x.s.stavba(QStringLiteral("S2"));
+        const qint64 a1 = x.s.prostor(QStringLiteral("A1"), false, s1);
+        const qint64 a2 = x.s.prostor(QStringLiteral("A2"), false, s1);
+        const qint64 b2 = x.s.prostor(QStringLiteral("B2"), false, s2);
+        const qint64 g = x.s.skupinaProstorov(QStringLiteral("$G"), {a2, b2});
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 5, 1, {{x.s.ucitelj(QStringLiteral("T1")), a1}});
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 5, 1, {{x.s.ucitelj(QStringLiteral("T2")), g}});
+        // 1b keeps A2 at period 2 every day: a lesson of SLO there would be in the other building.
+        x.s.predavanje(b, x.s.predmet(QStringLiteral("GUM")), 5, 1, {{x.s.ucitelj(QStringLiteral("T3")), a2}});
+        for (int d = 1; d <= 5; ++d)
+            x.s.prvaUra(b, d, 2);
+        MoznostiSestavljanja moznosti;
+        moznosti.seme = 3;
+        moznosti.selitev = selitev;
+        moznosti.tretjiKrog = true;
+        const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+        EXPECT_EQ(rez.nerazporejene, 0);
+        const QStringList krsitve = PreverjanjeUrnika(1, 1, 0, 0, true).preveri();
+        if (selitev)
+            EXPECT_EQ(krsitve, QStringList{});
+        else
+            EXPECT_FALSE(krsitve.isEmpty()) << "without the option the least wanted room is taken";
+    }
+}
+
+TEST(TretjiKrog, EndsAfterTheIdleLimitWithoutAChange) {
+    Sola x;
+    test::GenerirajSolo(x.s, 12, 3); // twelve classes share one cabinet: the round cannot finish
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 21;
+    moznosti.tretjiKrog = true;
+    moznosti.mirovanje = 0.3;
+    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+    ASSERT_TRUE(rez.shranjeno);
+    EXPECT_GT(rez.nerazporejene, 0);
+    EXPECT_FALSE(App().runFlag);
+    EXPECT_EQ(x.verify(), QStringList{});
+}
+
+TEST(Sestavljanje, ASaveRefusesWhenAnotherProgramChangedTheTimetableSinceItWasLoaded) {
+    Sola x;
+    test::GenerirajSolo(x.s, 2, 1);
+    SestavljanjeUrnika job(x.m);
+    bool drugi = false;
+    job.korak = [&] {
+        if (drugi)
+            return;
+        // Another program saves its own construction of the same timetable meanwhile.
+        db::Connection c;
+        ASSERT_TRUE(c.open(x.project.path()));
+        ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, ID_TURNUSA) "
+                                          "SELECT 1, min(ID), 1, 1, 'a', 0 FROM RAZPORED")));
+        drugi = true;
+    };
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 1;
+    const RezultatSestavljanja rez = job.zazeni(moznosti);
+    EXPECT_FALSE(rez.shranjeno);
+    EXPECT_EQ(x.project.messages().texts(),
+              (QStringList{QStringLiteral("Shranjujem podatke ..."),
+                           QStringLiteral("Urnik je medtem spremenil drug program, zato sprememb ni mogoče shraniti. "
+                                          "Naložite ga znova.")}));
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 1) << "only the other program's row";
+}
+
+TEST(Sestavljanje, AWriteHoldsTheLockSoThatASecondWriteWaitsOrFails) {
+    Sola x;
+    test::GenerirajSolo(x.s, 1, 1);
+    x.nalozi();
+    db::Connection drug;
+    ASSERT_TRUE(drug.open(x.project.path()));
+    db::Transaction tx(drug);
+    ASSERT_TRUE(UrnikNespremenjen(drug, 1, 0, x.m.odtis)) << "nothing changed since the load";
+    sqlite3_busy_timeout(x.project.db().handle(), 0);
+    db::Transaction moj(x.project.db());
+    EXPECT_FALSE(UrnikNespremenjen(x.project.db(), 1, 0, x.m.odtis));
+    EXPECT_EQ(x.project.messages().texts(),
+              QStringList{QStringLiteral("Urnika ni bilo mogoče shraniti.\ndatabase is locked (1)")});
 }
