@@ -1,9 +1,11 @@
 #include "BrisanjeUrnika.h"
 
+#include "OdtisUrnika.h"
 #include "UrnikIzbira.h"
 #include "basicdata/WriteAction.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
+#include "db/MBaza.h"
 
 namespace zentrel::timetable {
 
@@ -48,6 +50,10 @@ int BrisiUrnikEnote(const ModelUrnika &m, bool ucitelj, int indeks, bool brisiSt
                 termini.push_back(t);
         }
     basicdata::WriteAction action;
+    // The periods are those of the model: when the timetable's rows changed since it was loaded,
+    // nothing is deleted.
+    if (!UrnikNespremenjen(db::ProjectDb(), App().trenutniUrnik, App().trenutniTurnus, m.odtis))
+        return -1;
     // The whole placed period goes, every entry of it: half a lesson cannot stay on the timetable.
     for (int t : termini)
         for (size_t z = 1; z < m.termini[size_t(t)].zasedbe.size(); ++z)

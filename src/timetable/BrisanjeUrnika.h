@@ -11,7 +11,8 @@ namespace zentrel::timetable {
 bool BrisiTermineUrnika(bool brisiStalne);
 
 // Deletes the placed periods that the model shows for one class (with its groups) or teacher, the
-// fixed ones only with brisiStalne, in one transaction; refuses a valid timetable as above.
+// fixed ones only with brisiStalne, in one transaction; refuses a valid timetable as above, and
+// deletes nothing when the timetable's rows changed since the model was loaded.
 // Returns the number of placed periods deleted, -1 when refused or failed. The model must be read
 // again afterwards.
 int BrisiUrnikEnote(const ModelUrnika &m, bool ucitelj, int indeks, bool brisiStalne);

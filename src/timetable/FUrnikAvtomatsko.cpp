@@ -1,8 +1,7 @@
 #include "FUrnikAvtomatsko.h"
 
-#include "AvtomatskoSestavljanje.h"
 #include "FAvtomatskoTretjiKrog.h"
-#include "NastavitveUrnikov.h"
+#include "NastavitveSestavljanja.h"
 #include "UrnikIzbira.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
@@ -78,14 +77,11 @@ FAvtomatskoTretjiKrog *FUrnikAvtomatsko::TretjiKrogOkno() const {
 }
 
 void FUrnikAvtomatsko::beriMoznosti() {
-    const nastavitve::MoznostiOkna m = nastavitve::Sestavljanje();
+    const MoznostiSestavljanja m = BeriNastavitveSestavljanja();
     Selitev->setChecked(m.selitev);
     Kabineti->setChecked(m.kabineti);
     TretjiKrog->setChecked(m.tretjiKrog);
-    // The stored value is shown only when it is a number.
-    bool stevilo = false;
-    m.dodatneUre.toInt(&stevilo);
-    RaziriUreE->setText(stevilo ? m.dodatneUre.trimmed() : QString());
+    RaziriUreE->setText(m.dodatneUre > 0 ? QString::number(m.dodatneUre) : QString());
 }
 
 void FUrnikAvtomatsko::TabActivated() {
@@ -94,7 +90,7 @@ void FUrnikAvtomatsko::TabActivated() {
         bar->Init(AvtomatskoBar, nullptr, {VrsticaSestavi});
     if (m_job.stanje() != 0)
         return;
-    Selitev->setEnabled(avtomatsko::VecStavb());
+    Selitev->setEnabled(SelitevNaVoljo());
     m_ovira = PreveriUrnikZaSestavljanje();
     if (!m_ovira.isEmpty()) {
         if (PreveriIzbranUrnik().isEmpty()) {
@@ -132,7 +128,7 @@ bool FUrnikAvtomatsko::CanClose() {
 void FUrnikAvtomatsko::omogoci(bool on) {
     for (QWidget *w : std::initializer_list<QWidget *>{Kabineti, TretjiKrog, RaziriUreE})
         w->setEnabled(on);
-    Selitev->setEnabled(on && avtomatsko::VecStavb());
+    Selitev->setEnabled(on && SelitevNaVoljo());
     if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
         bar->ButtonActivate(on, {VrsticaSestavi});
 }
@@ -140,15 +136,19 @@ void FUrnikAvtomatsko::omogoci(bool on) {
 void FUrnikAvtomatsko::Sestavi() {
     if (m_job.stanje() != 0 || !m_ovira.isEmpty())
         return; // a second start while a run goes is ignored
-    const nastavitve::MoznostiOkna okno{Selitev->isChecked(), Kabineti->isChecked(), TretjiKrog->isChecked(),
-                                        RaziriUreE->text()};
-    nastavitve::ShraniSestavljanje(okno);
+    // The options shown, and those the window does not show (the third round's idle limit) as kept.
+    MoznostiSestavljanja moznosti = BeriNastavitveSestavljanja();
+    moznosti.selitev = Selitev->isChecked();
+    moznosti.kabineti = Kabineti->isChecked();
+    moznosti.tretjiKrog = TretjiKrog->isChecked();
+    moznosti.dodatneUre = RaziriUreE->text().toInt(); // the field takes 0 to 15 only; empty is 0
+    ShraniNastavitveSestavljanja(moznosti);
     omogoci(false);
     SestavljenoL->clear();
     NapredekPB->setValue(0);
     m_zadnjiKorak.invalidate();
     m_job.korak = [this] { korak(); };
-    const RezultatSestavljanja rez = m_job.zazeni(avtomatsko::Moznosti(okno));
+    const RezultatSestavljanja rez = m_job.zazeni(moznosti);
     m_job.korak = nullptr;
     if (m_tretji)
         delete m_tretji.data();

@@ -2,20 +2,10 @@
 
 #include <QString>
 
-// The workstation settings of the timetable windows, kept in zn.INI: the check boxes through the
-// program's check-box sections (read at start-up, written when the program ends), the number of
-// extra periods in a section of its own, written when it changes.
+// The workstation settings of the timetable windows, kept in zn.INI through the program's
+// check-box sections (read at start-up, written when the program ends). The construction
+// window's options have their own home (NastavitveSestavljanja).
 namespace zentrel::timetable::nastavitve {
-
-// The options of the construction window ("[construction]": Selitev, Kabineti, TretjiKrog).
-struct MoznostiOkna {
-    bool selitev = false;
-    bool kabineti = false;
-    bool tretjiKrog = false;
-    QString dodatneUre; // "Povečaj maksimalno število ur na dan za", as typed
-};
-MoznostiOkna Sestavljanje();
-void ShraniSestavljanje(const MoznostiOkna &moznosti);
 
 // "Briši stalne predmete" ("[timetable deletion]"), off by default.
 bool BrisiStalne();

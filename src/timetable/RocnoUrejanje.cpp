@@ -380,13 +380,13 @@ bool RocnoUrejanje::potrdi() {
                 if (std::find(videni.begin(), videni.end(), t) == videni.end()) {
                     videni.push_back(t);
                     if (size_t(t) >= zacetek)
-                        spremembe.push_back({t, true, 0, 0});
+                        spremembe.push_back({t, true});
                     else if (!Enaka(zapis, m.termini[size_t(t)]))
-                        spremembe.push_back({t, false, zapis.dan, zapis.ura});
+                        spremembe.push_back({t, false});
                 }
         for (size_t t = zacetek; t < m.termini.size(); ++t)
             if (std::find(videni.begin(), videni.end(), int(t)) == videni.end())
-                spremembe.push_back({int(t), true, 0, 0});
+                spremembe.push_back({int(t), true});
     }
     if (!spremembe.empty() && !ZapisiVerigo(m, m_urnik, m_turnus, spremembe)) {
         // The screen must never show what is not stored.
@@ -492,11 +492,10 @@ bool RocnoUrejanje::novProstor(int termin) {
     }
     if (!spremenjeno)
         return izbira;
-    const Termin staro = m.termini[size_t(termin)];
     Sprosti(m, termin);
     m.termini[size_t(termin)] = x;
     Zasedi(m, termin);
-    if (!ZapisiVerigo(m, m_urnik, m_turnus, {{termin, false, staro.dan, staro.ura}})) {
+    if (!ZapisiVerigo(m, m_urnik, m_turnus, {{termin, false}})) {
         nalozi();
         return false;
     }

@@ -274,7 +274,8 @@ TEST_F(Rocno, AWriteThatFindsTheTimetableChangedWritesNothingAndReadsItAgain) {
     EXPECT_EQ(ed.spusti(1, 1), Izid::CakaPotrditev);
     EXPECT_FALSE(ed.potrdi());
     EXPECT_EQ(sporocila(),
-              QStringList({QStringLiteral("Urnik se je medtem spremenil, zato spremembe niso bile shranjene.")}));
+              QStringList({QStringLiteral("Urnik je medtem spremenil drug program, zato sprememb ni mogoče shraniti. "
+                                          "Naložite ga znova.")}));
     EXPECT_EQ(sola.vrstice(sola.slo),
               QStringList({v(1, 2, "r", sola.u1), v(2, 2, "r", sola.u1), v(4, 1, "s", sola.u1)}))
         << "the exchanged SLO row was rolled back";
