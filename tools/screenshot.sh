@@ -111,6 +111,34 @@ if [ -n "$all" ]; then
   shot "$all/urniki/05-nerazporejeni-prazen.png" "&Urejanje/&Urniki" 5 "" >/dev/null
   shot "$all/urniki/02-avtomatsko-sestavljeno.png" "&Urejanje/&Urniki" 2 3000 "F5" >/dev/null
   tabs spremljanje "&Urejanje/&Spremljanje"
+  # Page set 5 at work: the calendar's dialogs (Ins adds to the active list, F10 cuts a period);
+  # then the first teacher made absent for the whole of the next school day in the absence
+  # window, zentrel-cli's ranking for that day, and the substitution window with the first lesson
+  # of the first class chosen, before and after storing the best candidate (F12).
+  work="$all/spremljanje-delo" menu5="&Urejanje/&Spremljanje"
+  mkdir -p "$work"
+  shot "$work/dodaj-veljavnost.png" "$menu5" 1 "" "Insert" >/dev/null || echo "ni na voljo: $menu5" >&2
+  shot "$work/brisi-obdobje.png" "$menu5" 1 "" "F10" >/dev/null || true
+  shot "$work/dodaj-proste-dni.png" "$menu5" 2 "" "Insert" >/dev/null || true
+  shot "$work/spremeni-dan.png" "$menu5" 3 "" "Insert" >/dev/null || true
+  ahead=$(./build/bin/zentrel-cli day "$project" --from "$(date -d tomorrow +%F)" --to "$(date -d '+90 day' +%F)" |
+    grep -n -E ', (ponedeljek|torek|sreda|četrtek|petek): ' | grep -v -e ': prosto' -e ': Ni veljavnih' |
+    head -1 | cut -d: -f1)
+  if [ -n "$ahead" ]; then
+    walk=$(for _ in $(seq "$ahead"); do printf 'Right,'; done)
+    day=$(date -d "+$ahead day" +%F)
+    shot "$work/odsotnost.png" "$menu5" 5 "" "${walk}Tab,Right,Shift+End,Insert,Down" >/dev/null || true
+    ./build/bin/zentrel-cli substitutes "$project" "$day" --top 3 >"$work/nadomescanja-$day.txt" || true
+    shot "$work/nadomescanja.png" "$menu5" 8 "" "${walk}Tab,Down" >/dev/null || true
+    shot "$work/nadomescanja-shranjeno.png" "$menu5" 8 "" "${walk}Tab,Down,F12" >/dev/null || true
+    ./build/bin/zentrel-cli substitutes "$project" "$day" --top 3 >"$work/nadomescanja-$day-shranjeno.txt" || true
+  fi
+  # Curricula, assignments and combined groups: the copy dialog and the states of a new record
+  # (the teacher's assignments are only added, so F6 is their edit state).
+  for entry in "00-izbira-kopiraj:0:F7" "07-skupine-nova:7:F6" "16-razpored-ucitelja-dodaj:16:F6"; do
+    IFS=: read -r name t key <<<"$entry"
+    shot "$all/razporedi/$name.png" "&Urejanje/&Razporedi" "$t" "" "$key" >/dev/null 2>&1 || echo "ni na voljo: $name" >&2
+  done
   # The printout areas, on their first tab, where this build has windows for them.
   area() { shot "$1" "$2" "" "" >/dev/null || echo "ni na voljo: $2" >&2; }
   for i in "Izpis &osnovnih podatkov" "Izpis &razporedov" "Izpis &urnikov" "Izpis &spremljanja" "Izpis r&ealizacije"; do

@@ -1,4 +1,6 @@
+#include "basicdata/LoadCommand.h"
 #include "calendar/DayCommand.h"
+#include "calendar/SubstitutesCommand.h"
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
 #include "sample/SampleCommand.h"
@@ -29,10 +31,12 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("load"), basicdata::RunLoadCommand},
         {QStringLiteral("day"), calendar::RunDayCommand},
         {QStringLiteral("show"), timetable::RunShowCommand},
         {QStringLiteral("copy-timetable"), timetable::RunCopyTimetableCommand},
         {QStringLiteral("copy-turnus"), timetable::RunCopyTurnusCommand},
+        {QStringLiteral("substitutes"), calendar::RunSubstitutesCommand},
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
     return commands;
@@ -58,10 +62,12 @@ int printUsage() {
                            "                        vzorčna šola OŠ Primer\n"
                            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
                            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
+                           "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
                            "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
                            "  show PROJEKT [...] (--class|--teacher|--room OZNAKA)  teden enote, učitelja, prostora\n"
                            "  copy-timetable PROJEKT --timetable ID --name IME  kopija urnika\n"
                            "  copy-turnus PROJEKT --timetable ID --from ID --to ID  kopija turnusa urnika\n"
+                           "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
                            "  make-defaults POT     tovarniška privzeta baza\n"
                            "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;

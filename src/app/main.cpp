@@ -7,7 +7,9 @@
 // ("F5,Down", pressed in the window in front). The program then ends without
 // writing its settings. A project path given as the last argument is opened instead of the
 // most recent project.
+#include "basicdata/FAssignmentTabs.h"
 #include "basicdata/FBasicDataTabs.h"
+#include "calendar/FCalendarTabs.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
 #include "controls/UrDataGrid.h"
@@ -155,6 +157,8 @@ int main(int argc, char **argv) {
     shell::FNastavitve::RegisterTabs();
     basicdata::RegisterBasicDataTabs();
     timetable::RegisterTimetableTabs();
+    calendar::RegisterCalendarTabs();
+    basicdata::RegisterAssignmentTabs();
     shell::FGlavna window;
     core::SetPresenter(&window.presenter());
     core::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());

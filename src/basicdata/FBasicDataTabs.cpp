@@ -2,29 +2,20 @@
 
 #include "FInfrastruktura.h"
 #include "FOddelki.h"
+#include "FPageTab.h"
 #include "FPredmeti.h"
 #include "FPredmetniki.h"
 #include "FPredmetnikiOddelki.h"
 #include "FProstori.h"
 #include "FRazrednikiIzmene.h"
 #include "FUcitelji.h"
-#include "controls/FTabStrip.h"
-#include "controls/TabPageSets.h"
 
 namespace zentrel::basicdata {
 
 namespace {
 
-// The tab (top, or second row under top) of a page set opens window W on its page `page`.
 template <typename W> void reg(int set, const QString &top, const QString &second, const QString &page) {
-    const int id = controls::PageSet::Build(set).find(top, second);
-    if (id < 0)
-        return;
-    controls::RegisterTabWindow(id, [page](QWidget *parent) {
-        auto *window = new W(parent);
-        window->SelectTab(page);
-        return window;
-    });
+    RegisterPageTab<W>(set, top, second, page);
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "controls/UrText.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,9 +14,7 @@ namespace zentrel::basicdata {
 using namespace zentrel::controls;
 
 FKopirajPredmetnik::FKopirajPredmetnik(qint64 curriculum, qint64 source, const QString &sourceName, QWidget *parent)
-    : QDialog(parent), ImeE(new UrText), OpombaE(new UrText), StatusL(new QLabel),
-      KopirajB(new QPushButton(QStringLiteral("Kopiraj"))), PrekliciB(new QPushButton(QStringLiteral("Prekliči"))),
-      m_logic(curriculum, source, sourceName) {
+    : FCopyDialog(parent), ImeE(new UrText), OpombaE(new UrText), m_logic(curriculum, source, sourceName) {
     setWindowTitle(KopirajPredmetnik::caption());
     auto *layout = new QVBoxLayout(this);
     auto *from = new QGroupBox(QStringLiteral("Iz predmetnika"));
@@ -33,31 +30,14 @@ FKopirajPredmetnik::FKopirajPredmetnik(qint64 curriculum, qint64 source, const Q
     ImeE->SetWidthInChar(20);
     OpombaE->SetWidthInChar(30);
     layout->addWidget(to);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(StatusL, 1);
-    buttons->addWidget(KopirajB);
-    buttons->addWidget(PrekliciB);
-    layout->addLayout(buttons);
-    KopirajB->setDefault(true);
-    KopirajB->setToolTip(QStringLiteral("Tipka Enter"));
-    PrekliciB->setToolTip(QStringLiteral("Tipka Esc"));
+    addButtons(layout);
     connect(KopirajB, &QPushButton::clicked, this, &FKopirajPredmetnik::copy);
-    connect(PrekliciB, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void FKopirajPredmetnik::copy() {
-    StatusL->setText(m_logic.check(ImeE->Text()));
-    if (!StatusL->text().isEmpty()) {
-        ImeE->setFocus();
-        return;
-    }
-    StatusL->setText(QStringLiteral("Kopiranje v teku ..."));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool copied = m_logic.copy(ImeE->Text(), OpombaE->Text());
-    QApplication::restoreOverrideCursor();
-    StatusL->setText(m_logic.status());
-    if (copied)
-        accept();
+    runCopy(
+        m_logic.check(ImeE->Text()), ImeE, [this] { return m_logic.copy(ImeE->Text(), OpombaE->Text()); },
+        [this] { return m_logic.status(); });
 }
 
 } // namespace zentrel::basicdata

@@ -2,6 +2,7 @@
 
 #include "FLinkPage.h"
 #include "FPredmetiPage.h"
+#include "FSkupinePage.h"
 
 namespace zentrel::basicdata {
 
@@ -36,6 +37,7 @@ FPredmeti::FPredmeti(QWidget *parent) : FPageWindow(parent) {
                    subjectLinks(m_teachersOwner, m_teachers, [this] { return m_teachersOwner.teachersCaption(); }),
                    QStringLiteral("Učijo"));
     });
+    addPage(QStringLiteral("Skupine"), [this] { return SkupinePage = new FSkupinePage; });
 }
 
 } // namespace zentrel::basicdata

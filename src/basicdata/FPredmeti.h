@@ -9,6 +9,7 @@ namespace zentrel::basicdata {
 
 class FLinkPage;
 class FPredmetiPage;
+class FSkupinePage;
 
 // The subjects of page set 2: "Predmeti" with "Predmeti in prostori" and "Učitelji predmetov".
 // The tabs share the current subject.
@@ -20,6 +21,7 @@ public:
     FPredmetiPage *PredmetiPage = nullptr;
     FLinkPage *ProstoriPage = nullptr;
     FLinkPage *UciteljiPage = nullptr;
+    FSkupinePage *SkupinePage = nullptr; // "Skupine" of page set "Razporedi"
 
 private:
     Predmeti m_roomsOwner;

@@ -44,25 +44,7 @@ FPredmetiVPredmetnikuPage::FPredmetiVPredmetnikuPage(QWidget *parent)
     OznakaDC->SetListFields(QStringLiteral("OZNAKA;IME"));
     OznakaDC->SetIdField(QStringLiteral("ID"));
     addField(QStringLiteral("Oznaka"), OznakaDC, QStringLiteral("ID_SKUPINE_PREDMETOV"), 12);
-    // "Št. ur / dol. bloka": two fields of two digits each on one line.
-    auto *hoursL = new UrLabel(frame()->Body());
-    BindField(hoursL, SteviloUrE, QStringLiteral("STEVILO_UR"), QStringLiteral("Št. ur / dol. bloka"), 2);
-    DolzinaE->SetDataField(QStringLiteral("DOLZINA_TERMINA"));
-    DolzinaE->SetWidthInChar(2);
-    auto *hours = new QWidget;
-    auto *hoursLayout = new QHBoxLayout(hours);
-    hoursLayout->setContentsMargins(0, 0, 0, 0);
-    for (UrText *e : {SteviloUrE, DolzinaE}) {
-        limitWidth(e, 3);
-        e->SetOnlyNumeric(true);
-        e->setMaxLength(2);
-        frame()->AddControl(e);
-    }
-    hoursLayout->addWidget(SteviloUrE);
-    hoursLayout->addWidget(new QLabel(QStringLiteral("/")));
-    hoursLayout->addWidget(DolzinaE);
-    hoursLayout->addStretch();
-    addRow(hoursL, hours);
+    addHoursFields(SteviloUrE, DolzinaE);
     TurnusDC->SetListFields(QStringLiteral("OZNAKA"));
     TurnusDC->SetIdField(QStringLiteral("ID"));
     addField(QStringLiteral("Turnus"), TurnusDC, QStringLiteral("ID_TURNUSA"), 6);

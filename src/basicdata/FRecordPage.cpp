@@ -10,6 +10,7 @@
 #include "controls/UrFrame.h"
 #include "controls/UrHeaderLine.h"
 #include "controls/UrLabel.h"
+#include "controls/UrText.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -121,6 +122,27 @@ void FRecordPage::addField(const QString &caption, UrFieldControl *control, cons
     if (widthInChar > 0)
         limitWidth(control->widget(), widthInChar);
     place(label, control->widget());
+}
+
+void FRecordPage::addHoursFields(UrText *hours, UrText *block) {
+    auto *label = new UrLabel(m_frame->Body());
+    BindField(label, hours, QStringLiteral("STEVILO_UR"), QStringLiteral("Št. ur / dol. bloka"), 2);
+    block->SetDataField(QStringLiteral("DOLZINA_TERMINA"));
+    block->SetWidthInChar(2);
+    auto *line = new QWidget;
+    auto *layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (UrText *e : {hours, block}) {
+        limitWidth(e, 3);
+        e->SetOnlyNumeric(true);
+        e->setMaxLength(2);
+        m_frame->AddControl(e);
+    }
+    layout->addWidget(hours);
+    layout->addWidget(new QLabel(QStringLiteral("/")));
+    layout->addWidget(block);
+    layout->addStretch();
+    place(label, line);
 }
 
 void FRecordPage::addRow(const QString &caption, QWidget *widget) {

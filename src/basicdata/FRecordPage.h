@@ -10,6 +10,7 @@ class UrDataGrid;
 class UrFrame;
 class UrHeaderLine;
 class UrFieldControl;
+class UrText;
 } // namespace zentrel::controls
 
 namespace zentrel::basicdata {
@@ -87,6 +88,9 @@ protected:
     void addRow(const QString &caption, QWidget *widget);
     // Adds a row with its own label widget.
     void addRow(QWidget *label, QWidget *widget) { place(label, widget); }
+    // Adds "Št. ur / dol. bloka": the hours and the block length, two digits each, on one line,
+    // bound to STEVILO_UR and DOLZINA_TERMINA.
+    void addHoursFields(controls::UrText *hours, controls::UrText *block);
     // Makes a grid no wider than its columns and a scroll bar.
     static void fitGridWidth(controls::UrDataGrid *grid);
     // Shows a yes/no column of a grid as check marks.

@@ -53,13 +53,13 @@ bool RecordList::moveTo(int row) {
     return true;
 }
 
-int RecordList::find(const QString &column, const QVariant &value) const {
-    const int c = m_rows.columnIndex(column);
+int RecordList::Find(const db::RowSet &rows, const QString &column, const QVariant &value) {
+    const int c = rows.columnIndex(column);
     if (c < 0 || !value.isValid() || value.isNull())
         return -1;
     const QString wanted = value.toString();
-    for (int r = 0; r < count(); ++r) {
-        const QVariant &v = m_rows.value(r, c);
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        const QVariant &v = rows.value(r, c);
         if (!v.isNull() && v.toString() == wanted)
             return r;
     }

@@ -34,7 +34,8 @@ public:
     // Moves to a row; false (and no move) when the row does not exist.
     bool moveTo(int row);
     // The first row whose column holds value (compared as text), or -1.
-    int find(const QString &column, const QVariant &value) const;
+    int find(const QString &column, const QVariant &value) const { return Find(m_rows, column, value); }
+    static int Find(const db::RowSet &rows, const QString &column, const QVariant &value);
     bool moveToValue(const QString &column, const QVariant &value);
 
     // Values of the current row; invalid / empty / -1 without a current row.

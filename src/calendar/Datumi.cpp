@@ -1,5 +1,6 @@
 #include "Datumi.h"
 
+#include "core/AppState.h"
 #include "shell/LookupTables.h"
 
 #include <QLocale>
@@ -41,6 +42,11 @@ QString DolgiDatum(const QDate &date) {
 
 QString ImeDneva(int dan) {
     return dan >= 1 && dan <= 7 ? shell::Lookup::DayNames().at(dan) : QString();
+}
+
+QString OznakaUre(int ura) {
+    const QStringList &codes = core::App().periodCodes;
+    return ura >= 0 && ura < codes.size() && !codes[ura].isEmpty() ? codes[ura] : QString::number(ura);
 }
 
 } // namespace zentrel::calendar

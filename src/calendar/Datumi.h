@@ -5,7 +5,7 @@
 #include <QVariant>
 
 // Dates as the user reads and writes them ("1. 9. 2026") and as the project stores them
-// (ISO text "2026-09-01").
+// (ISO text "2026-09-01"); the names of weekdays and periods.
 namespace zentrel::calendar {
 
 // Earliest and latest year a date may have: a four-digit school year, nothing the arithmetic
@@ -25,5 +25,7 @@ QDate DatumIzBaze(const QVariant &value);
 QString DolgiDatum(const QDate &date);
 // Name of weekday 1 (Monday) to 7 (Sunday): "ponedeljek"; empty outside 1..7.
 QString ImeDneva(int dan);
+// A period as the school names it (its code in the period list), else its number.
+QString OznakaUre(int ura);
 
 } // namespace zentrel::calendar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SolaPodatki.h"
 #include "calendar/Datumi.h"
 #include "core/ScriptedPresenter.h"
 #include "support/TempProject.h"
@@ -21,11 +22,7 @@ namespace zentrel::test {
 // curriculum, "Zimski" (1) and "Poletni" (2); each test adds its calendar rows.
 class KoledarFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        run(QStringLiteral("UPDATE TURNUSI SET OZNAKA='A' WHERE ID=1; INSERT INTO TURNUSI VALUES (2,'B'),(3,'C');"
-                           "INSERT INTO PREDMETNIKI (ID, IME) VALUES (1, 'Predmetnik');"
-                           "INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (1, 'Zimski', 1), (2, 'Poletni', 1)"));
-    }
+    void SetUp() override { run(KoledarSql()); }
 
     db::Connection &db() { return project.db(); }
     void run(const QString &sql) {
@@ -46,6 +43,19 @@ protected:
     }
     void spremenjen(qint64 id, const QDate &datum, int dan) {
         ASSERT_TRUE(db().exec(QStringLiteral("INSERT INTO URNIK_DAN VALUES (?, ?, ?)"), {id, datum, dan}));
+    }
+    // A bare substitution row dated `datum` (enough for the calendar's deletions).
+    void suplenca(qint64 id, const QDate &datum) {
+        ASSERT_TRUE(
+            db().exec(QStringLiteral("INSERT INTO SUPLENCE (ID, VELJA_OD, URA) VALUES (?, ?, 1)"), {id, datum}));
+    }
+    // One lesson of timetable `urnik` in each of the turnusi, so that they can start a validity.
+    void lekcije(qint64 urnik, const QList<int> &turnusi) {
+        run(QStringLiteral("INSERT OR IGNORE INTO RAZPORED (ID, ID_PREDMETNIKA) VALUES (1, 1)"));
+        for (int t : turnusi)
+            ASSERT_TRUE(db().exec(QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, DAN, URA, TIP, "
+                                                 "ID_TURNUSA) VALUES (?, 1, 1, 1, 'a', ?)"),
+                                  {urnik, t}));
     }
 
     TempProject project;

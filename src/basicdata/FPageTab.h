@@ -1,0 +1,23 @@
+#pragma once
+
+#include "controls/FTabStrip.h"
+#include "controls/TabPageSets.h"
+
+#include <QString>
+
+namespace zentrel::basicdata {
+
+// Registers the tab (a top tab, or the second-row tab `second` under `top`) of page set `set`
+// to open window W on its page `page`. A tab the page set does not have is left alone.
+template <typename W> void RegisterPageTab(int set, const QString &top, const QString &second, const QString &page) {
+    const int id = controls::PageSet::Build(set).find(top, second);
+    if (id < 0)
+        return;
+    controls::RegisterTabWindow(id, [page](QWidget *parent) {
+        auto *window = new W(parent);
+        window->SelectTab(page);
+        return window;
+    });
+}
+
+} // namespace zentrel::basicdata
