@@ -1,5 +1,6 @@
 #include "UrnikIzbira.h"
 
+#include "basicdata/RazporedIzbira.h"
 #include "basicdata/RecordText.h"
 #include "basicdata/WriteAction.h"
 #include "core/AppState.h"
@@ -68,6 +69,23 @@ bool UrnikIzbira::open() {
         return false;
     }
     // The code of the current turnus is read too: the selections of zn.INI carry no codes.
+    izberiTurnus(App().trenutniTurnus);
+    qint64 predmetnik = App().trenutniPredmetnik;
+    if (Vrstica(m_predmetniki, predmetnik) < 0)
+        predmetnik = m_predmetniki.isEmpty() ? -1 : m_predmetniki.integer(0, QStringLiteral("ID"));
+    return izberiPredmetnik(predmetnik);
+}
+
+bool UrnikIzbira::izberiPredmetnik(qint64 id) {
+    // The program's rule for a curriculum chosen: a timetable (and turnus) of another one is
+    // current no more.
+    basicdata::IzberiRazpored(id);
+    m_list.setSql(QStringLiteral("SELECT * FROM URNIKI WHERE ID_PREDMETNIKA=%1 ORDER BY IME COLLATE SLOVENSKO")
+                      .arg(App().trenutniPredmetnik));
+    const bool ok = m_list.requeryAt(QStringLiteral("ID"), App().trenutniUrnik);
+    moveTo(m_list.position());
+    // The list shows a timetable as current; it is worked on in the turnus chosen, else in the
+    // first rotating turnus.
     if (!izberiTurnus(App().trenutniTurnus)) {
         int prvi = m_turnusi.isEmpty() ? -1 : 0;
         for (int r = m_turnusi.rowCount() - 1; r >= 0; --r)
@@ -78,26 +96,6 @@ bool UrnikIzbira::open() {
         if (prvi >= 0)
             izberiTurnus(m_turnusi.integer(prvi, QStringLiteral("ID")));
     }
-    qint64 predmetnik = App().trenutniPredmetnik;
-    if (Vrstica(m_predmetniki, predmetnik) < 0)
-        predmetnik = m_predmetniki.isEmpty() ? -1 : m_predmetniki.integer(0, QStringLiteral("ID"));
-    return izberiPredmetnik(predmetnik);
-}
-
-bool UrnikIzbira::izberiPredmetnik(qint64 id) {
-    const int r = Vrstica(m_predmetniki, id);
-    App().trenutniPredmetnik = r >= 0 ? id : -1;
-    App().trenutniPredmetnikIme = r >= 0 ? m_predmetniki.text(r, QStringLiteral("IME")) : QString();
-    const QVariant lastnik =
-        db::ProjectDb().scalar(QStringLiteral("SELECT ID_PREDMETNIKA FROM URNIKI WHERE ID = ?"), {App().trenutniUrnik});
-    if (!lastnik.isValid() || lastnik.toLongLong() != App().trenutniPredmetnik) {
-        App().trenutniUrnik = -1;
-        App().trenutniUrnikIme.clear();
-    }
-    m_list.setSql(QStringLiteral("SELECT * FROM URNIKI WHERE ID_PREDMETNIKA=%1 ORDER BY IME COLLATE SLOVENSKO")
-                      .arg(App().trenutniPredmetnik));
-    const bool ok = m_list.requeryAt(QStringLiteral("ID"), App().trenutniUrnik);
-    moveTo(m_list.position());
     return ok;
 }
 

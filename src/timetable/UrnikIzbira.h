@@ -22,8 +22,7 @@ public:
     UrnikIzbira();
 
     // Deletes rows of TERMINI left without a day, reads curricula, turnusi and the current
-    // curriculum's timetables, and goes to the current timetable (else the first one). A turnus
-    // that does not exist is replaced by the first rotating one.
+    // curriculum's timetables, and goes to the current timetable (else the first one).
     bool open();
     // Goes to a row of the list: its timetable becomes the current one.
     void moveTo(int row);
@@ -44,8 +43,9 @@ public:
 
     const db::RowSet &predmetniki() const { return m_predmetniki; }
     const db::RowSet &turnusi() const { return m_turnusi; }
-    // Makes a curriculum current and lists its timetables; a current timetable of another
-    // curriculum is no longer current (-1).
+    // Makes a curriculum current (the program's rule: a timetable and turnus of another
+    // curriculum are current no more) and lists its timetables; the one the list shows becomes
+    // current, in the turnus chosen or else the first rotating one.
     bool izberiPredmetnik(qint64 id);
     // Makes a turnus current; false when it does not exist.
     bool izberiTurnus(qint64 id);

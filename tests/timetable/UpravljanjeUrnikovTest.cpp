@@ -44,7 +44,8 @@ TEST(UrnikIzbira, TimetablesAreAddedRenamedAndDeletedWithTheirRefusals) {
     EXPECT_EQ(Stevilo(c, QStringLiteral("SELECT count(*) FROM TERMINI WHERE DAN < 1")), 0);
     EXPECT_EQ(App().trenutniUrnik, 1) << "the list's first timetable is chosen";
     EXPECT_EQ(App().trenutniUrnikIme, QStringLiteral("Urnik"));
-    EXPECT_EQ(App().trenutniTurnus, 0) << "the turnus chosen stays";
+    EXPECT_EQ(App().trenutniTurnus, 1) << "without a timetable there was no turnus: the first rotating one";
+    EXPECT_EQ(App().trenutniTurnusOznaka, QStringLiteral("I"));
 
     EXPECT_FALSE(izbira.acceptAddNew({QStringLiteral("  ")}));
     EXPECT_FALSE(izbira.acceptAddNew({QStringLiteral("URNIK")}));
