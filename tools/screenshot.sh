@@ -145,6 +145,34 @@ if [ -n "$all" ]; then
     name=$(slug "$i")
     area "$all/$name.png" "&Izpisi/$i"
   done
+  # Printouts and exports, with the sample's curriculum, first timetable and turnus current:
+  # every tab of the printout areas, the preview of the classes' weeks (F5), a page of the
+  # classes' PDF as pdftoppm renders it, and the HTML site's index and a class's page (also as a
+  # phone shows it) as headless Chromium shows them.
+  printf '[arrangement]\n1\n[timetable]\n1\n[turn]\n1\n' > "$home/zn.INI"
+  tabs izpis-urnikov "&Izpisi/Izpis &urnikov"
+  # Every tab of the other printout areas; the second shot of each (F5) is its preview.
+  tabs izpis-osnovnih-podatkov "&Izpisi/Izpis &osnovnih podatkov"
+  tabs izpis-razporedov "&Izpisi/Izpis &razporedov"
+  tabs izpis-spremljanja "&Izpisi/Izpis &spremljanja"
+  tabs izpis-realizacije "&Izpisi/Izpis r&ealizacije"
+  shot "$all/izpis-urnikov/predogled.png" "&Izpisi/Izpis &urnikov" 1 3000 "F5" >/dev/null
+  exports=$home/izvoz
+  mkdir -p "$exports"
+  ./build/bin/zentrel-cli export "$project" --kind classes --objects 8.a --format pdf "$exports/8a.pdf" >/dev/null 2>&1
+  pdftoppm -r 80 -png -singlefile "$exports/8a.pdf" "$all/izpis-urnikov/pdf-8a" || echo "ni pdftoppm" >&2
+  ./build/bin/zentrel-cli export "$project" --kind classes --format html "$exports/spletisce" >/dev/null 2>&1
+  browser() { # url out width height
+    local profile
+    profile=$(mktemp -d)
+    timeout 60 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+      --disable-background-networking --disable-component-update --disable-sync --user-data-dir="$profile" \
+      --hide-scrollbars --window-size="$3,$4" --screenshot="$2" "$1" >/dev/null 2>&1 || echo "ni brskalnika" >&2
+    rm -rf "$profile"
+  }
+  browser "file://$exports/spletisce/index.html" "$all/izpis-urnikov/html-kazalo.png" 1100 760
+  browser "file://$exports/spletisce/Enote_8.a.html" "$all/izpis-urnikov/html-8a.png" 900 760
+  browser "file://$exports/spletisce/Enote_8.a.html" "$all/izpis-urnikov/html-8a-telefon.png" 390 844
   find "$all" -name '*.png' | sort
 else
   shot "$out" "$menu" "$tab" "$delay" "$keys"

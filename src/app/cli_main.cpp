@@ -3,6 +3,8 @@
 #include "calendar/SubstitutesCommand.h"
 #include "core/ConsolePresenter.h"
 #include "db/Schema.h"
+#include "print/ExportCommand.h"
+#include "print/UrIzris.h"
 #include "sample/SampleCommand.h"
 #include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
@@ -12,9 +14,11 @@
 #include "timetable/VerifyCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <functional>
 #include <map>
+#include <memory>
 
 using namespace zentrel;
 
@@ -36,6 +40,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("show"), timetable::RunShowCommand},
         {QStringLiteral("copy-timetable"), timetable::RunCopyTimetableCommand},
         {QStringLiteral("copy-turnus"), timetable::RunCopyTurnusCommand},
+        {QStringLiteral("export"), print::RunExportCommand},
         {QStringLiteral("substitutes"), calendar::RunSubstitutesCommand},
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
     };
@@ -53,31 +58,40 @@ const std::map<QString, Command> &fileCommands() {
 }
 
 int printUsage() {
-    QTextStream(stderr) << "Uporaba: zentrel-cli UKAZ ...\n"
-                           "  create POT            nov projekt\n"
-                           "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
-                           "  compact POT           skrči projekt\n"
-                           "  ensure-sample         primer.znt v mapi dokumentov\n"
-                           "  sample POT [--classes-per-grade N] [--seed S]\n"
-                           "                        vzorčna šola OŠ Primer\n"
-                           "  construct PROJEKT [...]  samodejno sestavi urnik\n"
-                           "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
-                           "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
-                           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
-                           "  show PROJEKT [...] (--class|--teacher|--room OZNAKA)  teden enote, učitelja, prostora\n"
-                           "  copy-timetable PROJEKT --timetable ID --name IME  kopija urnika\n"
-                           "  copy-turnus PROJEKT --timetable ID --from ID --to ID  kopija turnusa urnika\n"
-                           "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
-                           "  make-defaults POT     tovarniška privzeta baza\n"
-                           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
+    QTextStream(stderr)
+        << "Uporaba: zentrel-cli UKAZ ...\n"
+           "  create POT            nov projekt\n"
+           "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
+           "  compact POT           skrči projekt\n"
+           "  ensure-sample         primer.znt v mapi dokumentov\n"
+           "  sample POT [--classes-per-grade N] [--seed S]\n"
+           "                        vzorčna šola OŠ Primer\n"
+           "  construct PROJEKT [...]  samodejno sestavi urnik\n"
+           "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
+           "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
+           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
+           "  show PROJEKT [...] (--class|--teacher|--room OZNAKA)  teden enote, učitelja, prostora\n"
+           "  copy-timetable PROJEKT --timetable ID --name IME  kopija urnika\n"
+           "  copy-turnus PROJEKT --timetable ID --from ID --to ID  kopija turnusa urnika\n"
+           "  export PROJEKT [...] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
+           "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
+           "  make-defaults POT     tovarniška privzeta baza\n"
+           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
     return 1;
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    const QStringList all = app.arguments().mid(1);
+    // export draws PDF pages, which needs fonts and so the graphics application; it shows no
+    // window, so it runs on the offscreen platform unless told otherwise.
+    const bool drawing = argc > 1 && qstrcmp(argv[1], "export") == 0;
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app(drawing ? new QGuiApplication(argc, argv)
+                                                        : new QCoreApplication(argc, argv));
+    print::RegistrirajPdf();
+    const QStringList all = app->arguments().mid(1);
     if (all.isEmpty())
         return printUsage();
     const QString name = all.first();

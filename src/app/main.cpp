@@ -15,6 +15,7 @@
 #include "controls/UrDataGrid.h"
 #include "controls/UrTabStrip.h"
 #include "core/AppState.h"
+#include "print/FPrintTabs.h"
 #include "shell/FGlavna.h"
 #include "shell/FNastavitve.h"
 #include "shell/ProjectFiles.h"
@@ -157,6 +158,7 @@ int main(int argc, char **argv) {
     shell::FNastavitve::RegisterTabs();
     basicdata::RegisterBasicDataTabs();
     timetable::RegisterTimetableTabs();
+    print::RegisterPrintTabs();
     calendar::RegisterCalendarTabs();
     basicdata::RegisterAssignmentTabs();
     shell::FGlavna window;

@@ -61,23 +61,17 @@ QString HtmlText(const QString &text) {
     out.reserve(text.size() + 8);
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'š':
-            out += QChar(0x0105);
-            break; // "ą": byte 0xB9 in Windows-1250, "š" in ISO-8859-2
-        case u'ž':
-            out += QChar(0x013E);
-            break; // "ľ": byte 0xBE
-        case u'Š':
-            out += QChar(0x00A9);
-            break; // "©": byte 0xA9
-        case u'Ž':
-            out += QChar(0x00AE);
-            break; // "®": byte 0xAE
+        case u'&': // first of all: a raw "&" would start an entity ("Kemija & biologija")
+            out += QLatin1String("&amp;");
+            break;
         case u'<':
             out += QLatin1String("&lt;");
             break;
         case u'>':
             out += QLatin1String("&gt;");
+            break;
+        case u'"': // names also go into attribute values
+            out += QLatin1String("&quot;");
             break;
         default:
             out += c;

@@ -10,8 +10,8 @@ namespace zentrel::core {
 // letters are spelt out ("š" -> "sh", "Č" -> "Ch", "đ" -> "dj").
 QString SafeFileName(const QString &text);
 
-// Text for the HTML exports: "<" and ">" as entities; š, ž, Š, Ž as the characters whose
-// Windows-1250 bytes read as those letters in ISO-8859-2.
+// Text for the HTML exports: "&", "<", ">" and '"' as entities; letters stay as they are (the
+// writers encode the page and turn what its code page lacks into character references).
 QString HtmlText(const QString &text);
 
 // Folder part (up to and including the last separator) and file part of a path. Both "/" and

@@ -157,7 +157,7 @@ TEST_F(SolaSkoziOkna, ASchoolEnteredThroughTheWindowsLogicIsConstructedAndVerifi
     r = test::RunCli(home.path(), {QStringLiteral("verify"), project.path(), QStringLiteral("--timetable"),
                                    QStringLiteral("Urnik"), QStringLiteral("--turnus"), QStringLiteral("I")});
     EXPECT_EQ(r.exitCode, 0) << (r.out + r.err).toStdString();
-    EXPECT_EQ(r.out.trimmed(), QStringLiteral("Urnik \"Urnik\": brez kršitev"));
+    EXPECT_EQ(r.out.trimmed(), QStringLiteral("Urnik \"Urnik\", turnus I: brez kršitev"));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM TERMINI T JOIN RAZPORED R ON R.ID = T.ID_RAZPOREDA WHERE "
                                    "R.ID_UCITELJA = %1 AND T.DAN = 1 AND T.URA = 1")
                         .arg(teacher[QStringLiteral("D'Arc")])),

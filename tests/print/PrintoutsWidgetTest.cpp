@@ -1,0 +1,308 @@
+#include "controls/UrMoverBox.h"
+#include "core/AppState.h"
+#include "db/MBaza.h"
+#include "print/FIzpisOsnovnihNastavitve.h"
+#include "print/FIzpisUrnikovNastavitve.h"
+#include "print/Fpreview.h"
+#include "print/IzvozUrnikov.h"
+#include "print/Slogi.h"
+#include "print/UrIzris.h"
+#include "print/UrPreview.h"
+#include "print/UrTiskalnik.h"
+#include "shell/SettingsFile.h"
+#include "support/SampleProject.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace zentrel;
+using namespace zentrel::print;
+
+namespace {
+
+// Runs a poppler tool; its standard output, or a null array when it is not installed.
+QByteArray Poppler(const QString &tool, const QStringList &args) {
+    const QString exe = QStandardPaths::findExecutable(tool);
+    if (exe.isEmpty())
+        return {};
+    QProcess p;
+    p.start(exe, args);
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput() + QByteArray(""); // never null once the tool ran
+}
+
+// The PDF's pages as pdftoppm renders them: their images in page order.
+QList<QImage> Render(const QByteArray &pdf, const QString &folder) {
+    const QString file = folder + QStringLiteral("/dok.pdf");
+    QFile f(file);
+    f.open(QIODevice::WriteOnly);
+    f.write(pdf);
+    f.close();
+    Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"), file,
+                                         folder + QStringLiteral("/stran")});
+    QList<QImage> pages;
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("stran*.png")}, QDir::Files, QDir::Name))
+        pages << QImage(folder + u'/' + name);
+    return pages;
+}
+
+// The text of one page of a PDF by pdftotext.
+QString PageText(const QByteArray &pdf, const QString &folder, int page) {
+    const QString file = folder + QStringLiteral("/besedilo.pdf");
+    QFile f(file);
+    f.open(QIODevice::WriteOnly);
+    f.write(pdf);
+    f.close();
+    return QString::fromUtf8(Poppler(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                      QString::number(page), QStringLiteral("-layout"), file, QStringLiteral("-")}));
+}
+
+db::RowSet Rows(int n) {
+    QVector<QVector<QVariant>> rows;
+    for (int i = 1; i <= n; ++i)
+        rows.append({QStringLiteral("R%1").arg(i), QStringLiteral("Vrstica %1").arg(i)});
+    return db::RowSet({QStringLiteral("OZNAKA"), QStringLiteral("IME")}, {}, rows);
+}
+
+// Answers the file dialog that is about to open with a name, or cancels it with an empty one.
+void AnswerFileDialog(const QString &name) {
+    QTimer::singleShot(50, [name] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        if (name.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(edit);
+        edit->setText(name);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+} // namespace
+
+class PrintoutsWidgetTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The week of the sample's fullest class and fullest teacher, with both turnusi, is one A4
+    // landscape page.
+    void fullestWeeksFitOnePage() {
+        test::SampleProject sample;
+        UrnikiObjektov urniki(db::ProjectDb(), 1);
+        const QString fullest = QStringLiteral(
+            "SELECT %1 FROM TERMINI T INNER JOIN RAZPORED R ON R.ID = T.ID_RAZPOREDA %2 WHERE T.ID_URNIKA = 1 GROUP BY "
+            "1 ORDER BY count(*) DESC LIMIT 1");
+        const qint64 klass = db::ProjectDb()
+                                 .scalar(fullest.arg(QStringLiteral("OS.ID_ODDELKA"),
+                                                     QStringLiteral("INNER JOIN ODDELKI_V_SKUPINI OS ON "
+                                                                    "OS.ID_SKUPINE = R.ID_SKUPINE_ODDELKOV")))
+                                 .toLongLong();
+        const qint64 teacher =
+            db::ProjectDb().scalar(fullest.arg(QStringLiteral("R.ID_UCITELJA"), QString())).toLongLong();
+        for (const auto &[vrsta, id] : {std::pair{VrstaObjekta::Enote, klass}, {VrstaObjekta::Ucitelji, teacher}}) {
+            IzborUrnikov izbor;
+            izbor.vrsta = vrsta;
+            for (const Objekt &o : urniki.Objekti(vrsta))
+                if (o.id == id)
+                    izbor.objekti << o;
+            QCOMPARE(izbor.objekti.size(), 1);
+            const Dokument d = DokumentTednov(urniki, izbor);
+            QCOMPARE(UrIzris(d).SteviloStrani(), 1);
+            QTemporaryDir folder;
+            const QList<QImage> pages = Render(NarisiPdf(d), folder.path());
+            if (pages.isEmpty())
+                QSKIP("Preizkus potrebuje pdftoppm (poppler-utils), ki ni nameščen.");
+            QCOMPARE(pages.size(), 1);
+            QVERIFY(pages.first().width() > pages.first().height());
+            // 297 mm at 40 dpi.
+            QVERIFY(qAbs(pages.first().width() - 468) <= 1);
+        }
+    }
+
+    // A long list breaks between rows and repeats its captions; a table that must not be split
+    // moves to a new page once the page is past half; every page has its footer.
+    void pageBreaksAndFooter() {
+        Dokument d;
+        d.NovDokument();
+        d.NastaviNaslov(QStringLiteral("Seznam Šol"));
+        d.DodajTabeloIzPoizvedbe(Rows(95), {{QStringLiteral("Oznaka"), 1600, slog::Besedilo, {}, {}},
+                                            {QStringLiteral("Ime"), 3000, slog::Besedilo, {}, {}}});
+        d.DodajTabelo(QString(), true, true);
+        d.DodajVrstico();
+        d.DodajCelicoZBesedilom(QStringLiteral("Nedeljiva"), 3000, slog::Krepko);
+        d.DodajTabelo().novaStran = true;
+        d.DodajVrstico();
+        d.DodajCelicoZBesedilom(QStringLiteral("Nova stran"), 3000, slog::Krepko);
+        // Kept together: stays below while it fits, moves to the next page when it does not.
+        d.DodajTabelo().drziSkupaj = true;
+        d.DodajVrstico();
+        d.DodajCelicoZBesedilom(QStringLiteral("Skupaj 1"), 3000, slog::Krepko);
+        d.DodajTabeloIzPoizvedbe(Rows(52), {{QStringLiteral("Oznaka"), 1600, slog::Besedilo, {}, {}}}).drziSkupaj =
+            true;
+        const UrIzris izris(d);
+        QCOMPARE(izris.SteviloStrani(), 5);
+        QTemporaryDir folder;
+        const QByteArray pdf = NarisiPdf(d);
+        const QString second = PageText(pdf, folder.path(), 2);
+        if (second.isEmpty())
+            QSKIP("Preizkus potrebuje pdftotext (poppler-utils), ki ni nameščen.");
+        QVERIFY(second.contains(QStringLiteral("Oznaka")));
+        QVERIFY(second.contains(QStringLiteral("R95")));
+        QVERIFY(!second.contains(QStringLiteral("Nedeljiva")));
+        QVERIFY(second.contains(QStringLiteral("Seznam Šol - stran 2 od 5")));
+        QVERIFY(PageText(pdf, folder.path(), 1).contains(QStringLiteral("R1 ")));
+        QVERIFY(PageText(pdf, folder.path(), 3).contains(QStringLiteral("Nedeljiva")));
+        QVERIFY(!PageText(pdf, folder.path(), 3).contains(QStringLiteral("Nova stran")));
+        const QString fourth = PageText(pdf, folder.path(), 4);
+        QVERIFY(fourth.contains(QStringLiteral("Nova stran")) && fourth.contains(QStringLiteral("Skupaj 1")));
+        QVERIFY(!fourth.contains(QStringLiteral("R52")));
+        QVERIFY(PageText(pdf, folder.path(), 5).contains(QRegularExpression(QStringLiteral("\\bR1\\b"))));
+        QVERIFY(PageText(pdf, folder.path(), 5).contains(QStringLiteral("R52")));
+    }
+
+    void previewZoomsTurnsPagesAndPrintsAll() {
+        Dokument d;
+        d.NovDokument();
+        d.NastaviNaslov(QStringLiteral("Seznam"));
+        d.DodajTabeloIzPoizvedbe(Rows(200), {{QStringLiteral("Oznaka"), 1600, slog::Besedilo, {}, {}}});
+        Fpreview preview(d);
+        preview.show();
+        QCOMPARE(preview.SteviloStrani(), 4);
+        QCOMPARE(preview.urPreview->Merilo(), 0.5);
+        QCOMPARE(preview.ZoomInCB->toolTip(), QStringLiteral("Tipka \"+\""));
+        QCOMPARE(preview.ZoomOutCB->toolTip(), QStringLiteral("Tipka \"-\""));
+        const int small = preview.urPreview->width();
+        for (int i = 0; i < 10; ++i)
+            QTest::keyClick(&preview, Qt::Key_Plus);
+        QCOMPARE(preview.urPreview->Merilo(), 1.5);
+        QVERIFY(!preview.ZoomInCB->isEnabled());
+        QVERIFY(preview.urPreview->width() > 2 * small);
+        QTest::keyClick(&preview, Qt::Key_Minus);
+        QCOMPARE(preview.urPreview->Merilo(), 1.25);
+        QVERIFY(!preview.PgUpCB->isEnabled());
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        QCOMPARE(preview.Stran(), 3);
+        QCOMPARE(preview.StranL->text(), QStringLiteral("Stran 3 od 4"));
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        QCOMPARE(preview.Stran(), 4);
+        QVERIFY(!preview.PgDnCb->isEnabled());
+        QVERIFY(preview.windowTitle().startsWith(QStringLiteral("Predogled tiska (")));
+        QTimer::singleShot(0, preview.Tiskaj_CB, &QToolButton::click);
+        QCOMPARE(preview.exec(), int(Fpreview::NatisniVse));
+    }
+
+    // The window chooses the objects not yet printed; an export marks the chosen as printed
+    // only once the file is written.
+    void timetableWindowExportsAndMarks() {
+        test::SampleProject sample;
+        core::App().trenutniUrnik = 1;
+        core::App().trenutniUrnikIme = QStringLiteral("Urnik 2026/2027");
+        core::App().trenutniTurnus = 1;
+        core::App().trenutniTurnusOznaka = QStringLiteral("I");
+        core::App().settings.folders[4] = sample.path();
+        FIzpisUrnikovNastavitve w({FIzpisUrnikovNastavitve::Vsebina::Tedni, VrstaObjekta::Enote, 0});
+        w.show();
+        QCOMPARE(w.ObjektiMov->GetList().size(), 18);
+        QCOMPARE(w.UrnikL->text(), QStringLiteral("Urnik: Urnik 2026/2027"));
+        w.ObjektiMov->MoveAllLeft();
+        const qint64 klass =
+            db::ProjectDb().scalar(QStringLiteral("SELECT ID FROM ODDELKI WHERE OZNAKA = '8.a'")).toLongLong();
+        QVERIFY(w.ObjektiMov->MoveRight(klass));
+        w.OznaciNatisnjeneCB->setChecked(true);
+        auto marked = [] {
+            return db::ProjectDb()
+                .scalar(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ODDELEK_NASTISNJEN = 1"))
+                .toInt();
+        };
+
+        AnswerFileDialog(QString());
+        w.Izhod(20);
+        QCOMPARE(marked(), 0);
+        QCOMPARE(sample.messages().texts(), QStringList());
+
+        AnswerFileDialog(QStringLiteral("enote"));
+        w.Izhod(20);
+        const QStringList lines = QString::fromUtf8(test::ReadFile(sample.file(QStringLiteral("enote.csv"))).mid(3))
+                                      .split(QStringLiteral("\r\n"));
+        const int lessons = int(w.logic().urniki().Ure(VrstaObjekta::Enote, {klass}).size());
+        QCOMPARE(lines.size(), 1 + lessons + 1);
+        QVERIFY(lines.at(1).startsWith(QStringLiteral("8.a;I;Ponedeljek;")));
+        QCOMPARE(sample.messages().texts(), QStringList{QStringLiteral("Izvoz je zaključen.")});
+        QCOMPARE(marked(), lessons);
+        QVERIFY(!w.logic().Nenatisnjeni(VrstaObjekta::Enote).contains(klass));
+
+        w.ObjektiMov->MoveAllLeft();
+        sample.messages().clear();
+        w.Izhod(18);
+        QCOMPARE(sample.messages().texts(), QStringList{QStringLiteral("Ničesar niste izbrali..")});
+    }
+
+    // Each tab shows what its printout uses; a teacher's assignments sum his hours; the forms'
+    // instructions are stored as they were typed.
+    void basicDataWindowChoosesAndPrints() {
+        test::SampleProject sample;
+        core::App().trenutniPredmetnik = 1;
+        core::App().settings.folders[2] = sample.path();
+        {
+            FIzpisOsnovnihNastavitve realisation(10, QStringLiteral("Realizacija"));
+            QVERIFY(realisation.Koledar && realisation.KoledarDo && realisation.PodrobnoCB);
+            QVERIFY(!realisation.IzbiraMov && !realisation.CelUrnikCB && !realisation.MemoE);
+            realisation.PodrobnoCB->setChecked(true);
+        }
+        QCOMPARE(shell::CheckBoxStates(QStringLiteral("[print]"), {false, false, false, false}).value(0), true);
+
+        FIzpisOsnovnihNastavitve teachers(7, QStringLiteral("Razpored učiteljev"));
+        QVERIFY(teachers.IzbiraMov && !teachers.Koledar);
+        QVERIFY(!teachers.NatisniZares(ukaz::Csv));
+        QCOMPARE(sample.messages().texts(), QStringList{QStringLiteral("Ničesar niste izbrali..")});
+        sample.messages().clear();
+        const qint64 teacher =
+            db::ProjectDb().scalar(QStringLiteral("SELECT ID FROM UCITELJI WHERE OZNAKA = 'KošJ'")).toLongLong();
+        QVERIFY(teachers.IzbiraMov->MoveRight(teacher));
+        AnswerFileDialog(QStringLiteral("razpored"));
+        QVERIFY(teachers.NatisniZares(ukaz::Csv));
+        const QString csv = QString::fromUtf8(test::ReadFile(sample.file(QStringLiteral("razpored.csv"))));
+        QVERIFY(csv.contains(QStringLiteral("Ucitelj;Enota;Predmet;Prostor;Turnus;Število ur;Dol;Ur/dol\r\n"
+                                            "Košir Jelka;3.a;")));
+        QVERIFY(csv.contains(QStringLiteral("Skupaj;;;;;22;;\r\n"))); // her 22 periods a week in each turnus
+        QCOMPARE(sample.messages().texts(), QStringList{QStringLiteral("Izvoz je zaključen.")});
+
+        FIzpisOsnovnihNastavitve forms(7, QStringLiteral("Obrazci za izbiro"));
+        QVERIFY(forms.MemoE && forms.IzbiraMov);
+        const QString text = QStringLiteral("Izberi dva predmeta; O'Neil ''ne'' \"sme\"\nDrugo vrstico");
+        forms.MemoE->setPlainText(text);
+        forms.ShraniNavodilaB->click();
+        QCOMPARE(
+            db::ProjectDb().scalar(QStringLiteral("SELECT NAVODILO_IZBIRA FROM PREDMETNIKI WHERE ID = 1")).toString(),
+            text);
+    }
+
+    void withoutATimetableNothingIsPrinted() {
+        test::SampleProject sample;
+        core::App().trenutniUrnik = -4;
+        FIzpisUrnikovNastavitve w({FIzpisUrnikovNastavitve::Vsebina::Seznam, VrstaObjekta::Ucitelji, 0});
+        QCOMPARE(w.UrnikL->text(), QStringLiteral("Ni izbranega urnika."));
+        w.Izhod(18);
+        QCOMPARE(sample.messages().texts(), QStringList{QStringLiteral("Ni izbranega urnika.")});
+    }
+};
+
+QTEST_MAIN(PrintoutsWidgetTest)
+#include "PrintoutsWidgetTest.moc"
