@@ -7,44 +7,25 @@
 #include "controls/UrComndBar.h"
 #include "controls/UrKeyPreview.h"
 #include "core/AppState.h"
-#include "core/ScriptedPresenter.h"
-#include "db/MBaza.h"
-#include "shell/Startup.h"
-#include "support/TempFolder.h"
+#include "support/SampleProject.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
 
 namespace zentrel::test {
 
-// A copy of the shipped sample school opened as the program's project, with a scripted presenter.
-class VzorcnaSola {
+// The shipped sample school as the project, on its empty timetable "Urnik za poskus", turnus I.
+class VzorcnaSola : public SampleProject {
 public:
-    VzorcnaSola() : m_scope(&m_presenter) {
-        shell::ResetProgramState();
-        const QString pot = m_folder.file(QStringLiteral("primer.znt"));
-        QFile::copy(ProgramFolder() + QStringLiteral("/primer.znt"), pot);
-        QFile::setPermissions(pot, QFile::ReadOwner | QFile::WriteOwner);
-        db::ProjectDb().open(pot);
-        core::App().projectFolder = m_folder.path() + u'/';
-        core::App().projectFileName = QStringLiteral("primer.znt");
-        // The empty timetable "Urnik za poskus", turnus I.
+    VzorcnaSola() {
         core::App().trenutniPredmetnik = 1;
         core::App().trenutniUrnik = 2;
         core::App().trenutniUrnikIme = QStringLiteral("Urnik za poskus");
         core::App().trenutniTurnus = 1;
         core::App().trenutniTurnusOznaka = QStringLiteral("I");
     }
-    ~VzorcnaSola() { shell::ResetProgramState(); }
-    core::ScriptedPresenter &messages() { return m_presenter; }
-
-private:
-    TempFolder m_folder;
-    core::ScriptedPresenter m_presenter;
-    core::PresenterScope m_scope;
 };
 
 class UrnikiHarness {
