@@ -1,5 +1,6 @@
 #include "FBrisanjeUrnikaOddelka.h"
 
+#include "FGumbiDialoga.h"
 #include "NastavitveUrnikov.h"
 #include "core/AppState.h"
 
@@ -7,7 +8,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 
 namespace zentrel::timetable {
 
@@ -23,11 +23,8 @@ FBrisanjeUrnikaOddelka::FBrisanjeUrnikaOddelka(bool ucitelj, const QString &ozna
     layout->addRow(ucitelj ? QStringLiteral("Učitelj:") : QStringLiteral("Enota:"), new QLabel(oznaka, this));
     BrisiStalneCB->setChecked(nastavitve::BrisiStalne());
     layout->addRow(BrisiStalneCB);
-    auto *gumbi = new QDialogButtonBox(this);
-    gumbi->addButton(QStringLiteral("Briši"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    gumbi->addButton(QStringLiteral("Prekliči"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox *gumbi = GumbiDialoga(this, QStringLiteral("Briši"));
     connect(gumbi, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(gumbi, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(BrisiStalneCB, &QCheckBox::toggled, this, [](bool on) { nastavitve::NastaviBrisiStalne(on); });
     layout->addRow(gumbi);
 }

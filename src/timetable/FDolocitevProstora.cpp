@@ -1,9 +1,10 @@
 #include "FDolocitevProstora.h"
 
+#include "FGumbiDialoga.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -32,11 +33,8 @@ FDolocitevProstora::FDolocitevProstora(const ModelUrnika &m, const ZahtevaProsto
         cbProstori->setItem(r, 0, new QTableWidgetItem(m.prostori[size_t(m_prostori[size_t(r)])].oznaka));
     if (!m_prostori.empty())
         cbProstori->setCurrentCell(0, 0);
-    auto *gumbi = new QDialogButtonBox(this);
-    gumbi->addButton(QStringLiteral("V redu"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    gumbi->addButton(QStringLiteral("Prekliči"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox *gumbi = GumbiDialoga(this, QStringLiteral("V redu"));
     connect(gumbi, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(gumbi, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(cbProstori, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Napis);

@@ -1,5 +1,6 @@
 #include "FKopirajTurnus.h"
 
+#include "FGumbiDialoga.h"
 #include "FUrnikIzbira.h"
 #include "KopiranjeTurnusa.h"
 #include "core/AppState.h"
@@ -7,7 +8,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 
 namespace zentrel::timetable {
 
@@ -17,11 +17,8 @@ FKopirajTurnus::FKopirajTurnus(const db::RowSet &turnusi, QWidget *parent)
     setWindowTitle(QStringLiteral("Kopiranje turnusa"));
     NapolniSeznam(IzTurnusaCB, m_turnusi, QStringLiteral("OZNAKA"), core::App().trenutniTurnus);
     napolniCilje();
-    auto *gumbi = new QDialogButtonBox(this);
-    gumbi->addButton(QStringLiteral("Kopiraj"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    gumbi->addButton(QStringLiteral("Prekliči"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox *gumbi = GumbiDialoga(this, QStringLiteral("Kopiraj"));
     connect(gumbi, &QDialogButtonBox::accepted, this, &FKopirajTurnus::kopiraj);
-    connect(gumbi, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(IzTurnusaCB, &QComboBox::currentIndexChanged, this, &FKopirajTurnus::napolniCilje);
     auto *layout = new QFormLayout(this);
     layout->addRow(QStringLiteral("Iz turnusa:"), IzTurnusaCB);

@@ -1,5 +1,6 @@
 #include "FKopirajUrnik.h"
 
+#include "FGumbiDialoga.h"
 #include "KopiranjeUrnika.h"
 #include "core/AppState.h"
 
@@ -7,7 +8,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace zentrel::timetable {
 
@@ -15,11 +15,8 @@ FKopirajUrnik::FKopirajUrnik(QWidget *parent) : QDialog(parent), VNovUrnikE(new 
     setObjectName(QStringLiteral("FKopirajUrnik"));
     setWindowTitle(QStringLiteral("Kopiranje urnika"));
     VNovUrnikE->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('n')) * 30);
-    auto *gumbi = new QDialogButtonBox(this);
-    gumbi->addButton(QStringLiteral("Kopiraj"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    gumbi->addButton(QStringLiteral("Prekliči"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox *gumbi = GumbiDialoga(this, QStringLiteral("Kopiraj"));
     connect(gumbi, &QDialogButtonBox::accepted, this, &FKopirajUrnik::kopiraj);
-    connect(gumbi, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QFormLayout(this);
     layout->addRow(QStringLiteral("Iz urnika:"), new QLabel(core::App().trenutniUrnikIme, this));
     layout->addRow(QStringLiteral("V nov urnik:"), VNovUrnikE);

@@ -1,10 +1,11 @@
 #include "FOpozoriloNerazporejenih.h"
 
+#include "FGumbiDialoga.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,8 +24,7 @@ FOpozoriloNerazporejenih::FOpozoriloNerazporejenih(const QList<QPair<QString, QS
         PredmetiDG->setItem(r, 0, new QTableWidgetItem(predmeti[r].first));
         PredmetiDG->setItem(r, 1, new QTableWidgetItem(predmeti[r].second));
     }
-    auto *gumbi = new QDialogButtonBox(this);
-    gumbi->addButton(QStringLiteral("V redu"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    QDialogButtonBox *gumbi = GumbiDialoga(this, QStringLiteral("V redu"), false);
     connect(gumbi, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Naslednji predmeti so brez učitelja"), this));
