@@ -68,6 +68,8 @@ if [ -n "$all" ]; then
   shot "$all/meni-izpisi.png" "&Izpisi" "" ""
   shot "$all/meni-pomoc.png" "&Pomoč" "" ""
   shot "$all/o-programu.png" "&Pomoč/&O programu" "" ""
+  # The program's own help window (F1 or "Vsebina").
+  shot "$all/pomoc.png" "&Pomoč/&Vsebina" "" ""
   shot "$all/odpri-projekt.png" "&Datoteka/&Odpri projekt ..." "" ""
   shot "$all/nov-projekt.png" "&Datoteka/&Ustvari projekt/&Od začetka..." "" ""
   shot "$all/skrci-vprasanje.png" "&Datoteka/&Skrči / popravi podatke" "" ""
@@ -134,11 +136,20 @@ if [ -n "$all" ]; then
     ./build/bin/zentrel-cli substitutes "$project" "$day" --top 3 >"$work/nadomescanja-$day-shranjeno.txt" || true
   fi
   # Curricula, assignments and combined groups: the copy dialog and the states of a new record
-  # (the teacher's assignments are only added, so F6 is their edit state).
-  for entry in "00-izbira-kopiraj:0:F7" "07-skupine-nova:7:F6" "16-razpored-ucitelja-dodaj:16:F6"; do
+  # (the teacher's assignments are only added, so F6 is their edit state; the sample is in the
+  # automatic stage of the elective process, whose five tabs come before "Razpored").
+  for entry in "00-izbira-kopiraj:0:F7" "07-skupine-nova:7:F6" "17-razpored-ucitelja-dodaj:17:F6"; do
     IFS=: read -r name t key <<<"$entry"
     shot "$all/razporedi/$name.png" "&Urejanje/&Razporedi" "$t" "" "$key" >/dev/null 2>&1 || echo "ni na voljo: $name" >&2
   done
+  # The elective process shows the tabs of its stage: the sample is in the automatic stage, a
+  # copy of it is put into the choice stage for the other tabs.
+  sample=$project
+  project=$home/Urniki/izbira.znt
+  cp "$sample" "$project"
+  ./build/bin/zentrel-cli electives "$project" --stage izbira >/dev/null
+  tabs razporedi-izbira "&Urejanje/&Razporedi"
+  project=$sample
   # The printout areas, on their first tab, where this build has windows for them.
   area() { shot "$1" "$2" "" "" >/dev/null || echo "ni na voljo: $2" >&2; }
   for i in "Izpis &osnovnih podatkov" "Izpis &razporedov" "Izpis &urnikov" "Izpis &spremljanja" "Izpis r&ealizacije"; do

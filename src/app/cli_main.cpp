@@ -2,9 +2,9 @@
 #include "calendar/DayCommand.h"
 #include "calendar/SubstitutesCommand.h"
 #include "core/ConsolePresenter.h"
-#include "db/Schema.h"
 #include "print/ExportCommand.h"
 #include "print/UrIzris.h"
+#include "pupils/PupilCommands.h"
 #include "sample/SampleCommand.h"
 #include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
@@ -43,6 +43,8 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("export"), print::RunExportCommand},
         {QStringLiteral("substitutes"), calendar::RunSubstitutesCommand},
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
+        {QStringLiteral("import-pupils"), pupils::RunImportPupilsCommand},
+        {QStringLiteral("electives"), pupils::RunElectivesCommand},
     };
     return commands;
 }
@@ -50,8 +52,7 @@ const std::map<QString, Command> &projectCommands() {
 // Commands that only write files of their own.
 const std::map<QString, Command> &fileCommands() {
     static const std::map<QString, Command> commands{
-        {QStringLiteral("make-defaults"),
-         [](const QStringList &args) { return args.size() == 1 && db::CreateDefaultsDatabaseFile(args[0]) ? 0 : 1; }},
+        {QStringLiteral("make-defaults"), shell::RunMakeDefaultsCommand},
         {QStringLiteral("sample"), sample::RunSampleCommand},
     };
     return commands;
@@ -60,11 +61,11 @@ const std::map<QString, Command> &fileCommands() {
 int printUsage() {
     QTextStream(stderr)
         << "Uporaba: zentrel-cli UKAZ ...\n"
-           "  create POT            nov projekt\n"
+           "  create POT [--force]  nov projekt (obstoječega prepiše le s --force)\n"
            "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
-           "  compact POT           skrči projekt\n"
+           "  compact POT [--yes]   skrči projekt (poškodovanega popravi z --yes)\n"
            "  ensure-sample         primer.znt v mapi dokumentov\n"
-           "  sample POT [--classes-per-grade N] [--seed S]\n"
+           "  sample POT [--classes-per-grade N] [--seed S] [--force]\n"
            "                        vzorčna šola OŠ Primer\n"
            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
@@ -76,7 +77,9 @@ int printUsage() {
            "  export PROJEKT [...] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
            "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
            "  make-defaults POT     tovarniška privzeta baza\n"
-           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n";
+           "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n"
+           "  import-pupils PROJEKT DATOTEKA.csv  uvoz učencev\n"
+           "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n";
     return 1;
 }
 

@@ -16,9 +16,11 @@
 #include "controls/UrTabStrip.h"
 #include "core/AppState.h"
 #include "print/FPrintTabs.h"
+#include "pupils/FPupilsTabs.h"
 #include "shell/FGlavna.h"
 #include "shell/FNastavitve.h"
 #include "shell/ProjectFiles.h"
+#include "shell/QtTranslation.h"
 #include "shell/SizeClass.h"
 #include "shell/Startup.h"
 #include "timetable/FUrnikiTabs.h"
@@ -28,12 +30,10 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QLibraryInfo>
 #include <QMenu>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 #include <QWindow>
 #include <cstdio>
 #include <unistd.h>
@@ -133,11 +133,7 @@ void ScheduleScreenshot(shell::FGlavna &window, const ScreenshotRequest &request
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentrel"));
-    // Qt's own dialogs (the file dialog) in Slovenian where the system has the translation.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Slovenian), QStringLiteral("qt"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    shell::InstallQtTranslation();
 
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("projekt"), QStringLiteral("Projekt, ki naj se odpre."));
@@ -161,6 +157,7 @@ int main(int argc, char **argv) {
     print::RegisterPrintTabs();
     calendar::RegisterCalendarTabs();
     basicdata::RegisterAssignmentTabs();
+    pupils::RegisterPupilsTabs();
     shell::FGlavna window;
     core::SetPresenter(&window.presenter());
     core::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
@@ -172,6 +169,7 @@ int main(int argc, char **argv) {
     options.openInitialProject = positional.isEmpty();
     if (!shell::StartUp(QCoreApplication::applicationDirPath(), options))
         return 1;
+    window.RestoreGeometry();
     if (!positional.isEmpty())
         shell::OpenProjectFile(QFileInfo(positional.constFirst()).absoluteFilePath());
 

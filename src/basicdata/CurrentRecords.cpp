@@ -7,16 +7,12 @@
 
 namespace zentrel::basicdata {
 
-namespace {
-CurrentRecords g_current;
-}
-
 CurrentRecords &Trenutni() {
-    return g_current;
+    return core::App().rememberedRows;
 }
 
 void ResetTrenutni() {
-    g_current = CurrentRecords();
+    core::App().rememberedRows = {};
 }
 
 qint64 CurrentCurriculum() {

@@ -1,20 +1,15 @@
 #pragma once
 
+#include "core/AppState.h"
+
 #include <QString>
 
 namespace zentrel::basicdata {
 
 // The records the basic-data tabs share program-wide: a record move in any teacher tab stores
 // the teacher, and every teacher tab, when shown, goes to it; the same for classes, subjects and
-// rooms.
-// -1 means none chosen yet.
-struct CurrentRecords {
-    qint64 ucitelj = -1;
-    qint64 oddelek = -1;
-    qint64 predmet = -1;
-    qint64 program = -1;
-    qint64 prostor = -1;
-};
+// rooms. They are the program state's remembered rows, which opening a project forgets.
+using CurrentRecords = core::RememberedRecords;
 
 CurrentRecords &Trenutni();
 // Forgets every shared record (a project was closed or opened).

@@ -2,22 +2,20 @@
 
 #include "controls/UrDataGrid.h"
 #include "controls/UrText.h"
-
-#include <QFileDialog>
+#include "core/AppState.h"
+#include "core/TextFunctions.h"
+#include "shell/FFileDialog.h"
 
 namespace zentrel::basicdata {
 
 using namespace zentrel::controls;
 
-// The program's filter text ("name|patterns|name|patterns", patterns separated by ";") in the
-// form of Qt's file dialog ("name (patterns);;name (patterns)").
-QString FImeSolePage::QtFilter(const QString &filter) {
-    const QStringList parts = filter.split(u'|');
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') + u')';
-    return out.join(QStringLiteral(";;"));
-}
+namespace {
+
+// The folder slot of the dialogs that choose another project file ("[inport directory zentrel]").
+constexpr int kImportFolder = 8;
+
+} // namespace
 
 FImeSolePage::FImeSolePage(QWidget *parent) : FRecordPage(parent), ImeSoleE(new UrText) {
     grid()->hide(); // one record: the frame alone shows it
@@ -27,8 +25,9 @@ FImeSolePage::FImeSolePage(QWidget *parent) : FRecordPage(parent), ImeSoleE(new 
             [this](bool &cancel) { cancel = !m_logic.validate(ImeSoleE->Text()); });
     setButtons({4, 53, 15, 13});
     chooseImportFile = [this] {
-        return QFileDialog::getOpenFileName(this, InfrastructureImport::dialogTitle(), QString(),
-                                            QtFilter(InfrastructureImport::dialogFilter()));
+        return shell::FileDialog(this, shell::FileDialogOpen, InfrastructureImport::dialogTitle(),
+                                 core::App().settings.folders[kImportFolder], QString(),
+                                 InfrastructureImport::dialogFilter());
     };
 }
 
@@ -43,6 +42,7 @@ void FImeSolePage::otherCommand(int code, bool &cancel) {
     const QString path = chooseImportFile ? chooseImportFile() : QString();
     if (path.isEmpty())
         return;
+    core::App().settings.folders[kImportFolder] = core::SplitPath(path).first;
     InfrastructureImport import;
     if (import.run(path))
         Activate();

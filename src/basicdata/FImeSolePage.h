@@ -17,8 +17,8 @@ public:
     explicit FImeSolePage(QWidget *parent = nullptr);
 
     controls::UrText *ImeSoleE;
-    static QString QtFilter(const QString &filter);
-    // Chooses the file of an import; tests replace it to avoid the dialog.
+    // Chooses the file of an import (the program's file dialog, in the folder last chosen there);
+    // tests replace it to avoid the dialog.
     std::function<QString()> chooseImportFile;
 
 protected:

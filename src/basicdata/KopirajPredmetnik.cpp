@@ -16,7 +16,8 @@ KopirajPredmetnik::KopirajPredmetnik(qint64 curriculum, qint64 source, QString s
 QString KopirajPredmetnik::check(const QString &name) const {
     if (name.trimmed().isEmpty())
         return QStringLiteral("Oznaka ne sme biti prazna.");
-    if (CountRows(QStringLiteral("SELECT count(*) FROM PROGRAMI WHERE PROGRAMI.OZNAKA=%1 AND ID_RAZ_PREDMETNIKA =%2")
+    if (CountRows(QStringLiteral(
+                      "SELECT count(*) FROM PROGRAMI WHERE SAMETEXT(PROGRAMI.OZNAKA, %1) AND ID_RAZ_PREDMETNIKA =%2")
                       .arg(Quote(name), N(m_curriculum))) != 0)
         return QStringLiteral("To ime je že uporabljeno");
     return {};

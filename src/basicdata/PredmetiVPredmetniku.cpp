@@ -136,8 +136,74 @@ bool PredmetiVPredmetniku::validate(const PredmetVPredmetnikuFields &f, bool add
     return true;
 }
 
+// The assignments of the current row: the programme, its subject group and its turnus.
+QString PredmetiVPredmetniku::oldRowCondition() const {
+    return QStringLiteral("ID_PROGRAMA=%1 AND ID_SKUPINE_PREDMETOV=%2 AND ID_TURNUSA=%3")
+        .arg(N(m_programme), N(m_list.integer(QStringLiteral("ID_SKUPINE_PREDMETOV"))),
+             N(m_list.integer(QStringLiteral("ID_TURNUSA"))));
+}
+
+bool PredmetiVPredmetniku::keyChangeAllowed(const PredmetVPredmetnikuFields &f) {
+    const bool groupChanges = f.idSkupinePredmetov != m_list.integer(QStringLiteral("ID_SKUPINE_PREDMETOV"));
+    const bool turnusChanges = f.idTurnusa != m_list.integer(QStringLiteral("ID_TURNUSA"));
+    if (!groupChanges && !turnusChanges)
+        return true;
+    const QString assignments = QStringLiteral("SELECT ID FROM RAZPORED WHERE ") + oldRowCondition();
+    const qint64 valid =
+        CountRows(QStringLiteral("SELECT Count(*) FROM TERMINI INNER JOIN VELJAVNOST_URNIKA ON TERMINI.ID_URNIKA = "
+                                 "VELJAVNOST_URNIKA.ID_URNIKA WHERE TERMINI.ID_RAZPOREDA IN (%1)")
+                      .arg(assignments));
+    if (valid != 0)
+        return valid < 0
+                   ? false
+                   : refuse({}, QStringLiteral("Predmeta # ni mogoče spreminjati, ker nastopa v veljavnem urniku."),
+                            label());
+    // Assignments of a subject the new group does not hold cannot follow; lessons placed for
+    // another turnus do not belong to the new one.
+    const qint64 lost =
+        groupChanges ? CountRows(QStringLiteral("SELECT count(*) FROM RAZPORED WHERE %1 AND ID_PREDMETA NOT IN "
+                                                "(SELECT ID_PREDMETA FROM PREDMETI_V_SKUPINI WHERE ID_SKUPINE=%2 AND "
+                                                "ID_PREDMETA IS NOT NULL)")
+                                     .arg(oldRowCondition(), N(f.idSkupinePredmetov)))
+                     : 0;
+    const qint64 lessons =
+        turnusChanges
+            ? CountRows(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID_RAZPOREDA IN (%1)").arg(assignments))
+            : 0;
+    if (lost < 0 || lessons < 0)
+        return false;
+    if (lost == 0 && lessons == 0)
+        return true;
+    QStringList lines;
+    if (lost > 0)
+        lines << QStringLiteral("Predmet bo brisan bo tudi iz razporedov in urnikov enot s tem predmetnikom!");
+    if (lessons > 0)
+        lines << QStringLiteral("Njegove ure bodo odstranjene iz urnikov.");
+    return ConfirmDelete(QStringLiteral("Potrdi spremembo predmeta # v predmetniku."), label(), lines.join(u'\n'));
+}
+
+void PredmetiVPredmetniku::moveAssignments(WriteAction &action, const PredmetVPredmetnikuFields &f) {
+    const qint64 group = f.idSkupinePredmetov;
+    if (group != m_list.integer(QStringLiteral("ID_SKUPINE_PREDMETOV"))) {
+        action.exec(QStringLiteral("DELETE FROM RAZPORED WHERE %1 AND ID_PREDMETA NOT IN (SELECT ID_PREDMETA FROM "
+                                   "PREDMETI_V_SKUPINI WHERE ID_SKUPINE=%2 AND ID_PREDMETA IS NOT NULL)")
+                        .arg(oldRowCondition(), N(group)));
+        action.exec(QStringLiteral("UPDATE RAZPORED SET ID_PREDMETI_V_SKUPINI = (SELECT min(P.ID) FROM "
+                                   "PREDMETI_V_SKUPINI P WHERE P.ID_SKUPINE=%2 AND P.ID_PREDMETA = "
+                                   "RAZPORED.ID_PREDMETA) WHERE %1")
+                        .arg(oldRowCondition(), N(group)));
+    }
+    if (f.idTurnusa != m_list.integer(QStringLiteral("ID_TURNUSA")))
+        action.exec(QStringLiteral("DELETE FROM TERMINI WHERE ID_RAZPOREDA IN (SELECT ID FROM RAZPORED WHERE %1)")
+                        .arg(oldRowCondition()));
+    action.exec(QStringLiteral("UPDATE RAZPORED SET ID_SKUPINE_PREDMETOV=%2, ID_TURNUSA=%3 WHERE %1")
+                    .arg(oldRowCondition(), N(group), N(f.idTurnusa)));
+}
+
 bool PredmetiVPredmetniku::write(const PredmetVPredmetnikuFields &f, bool adding) {
     if (m_programme < 1 || (!adding && !m_list.hasCurrent()) || !validate(f, adding))
+        return false;
+    if (!adding && !keyChangeAllowed(f))
         return false;
     const int hours = number(f.steviloUr);
     const int block = f.dolzinaTermina.trimmed().isEmpty() ? 1 : number(f.dolzinaTermina);
@@ -149,6 +215,8 @@ bool PredmetiVPredmetniku::write(const PredmetVPredmetnikuFields &f, bool adding
                            "ID_Turnusa, zahtevnost, Dolzina_Termina) VALUES (%1, %2, %3, %4, %5, %6)")
                 .arg(N(m_programme), N(f.idSkupinePredmetov), N(hours), N(f.idTurnusa), N(difficulty), N(block)));
     else
+        moveAssignments(action, f);
+    if (!adding)
         action.exec(
             QStringLiteral("UPDATE PREDMETI_V_PROGRAMU SET ID_Skupine_predmetov=%1, Stevilo_Ur=%2, ID_Turnusa=%3, "
                            "zahtevnost=%4, Dolzina_Termina=%5 WHERE ID_PROGRAMA=%6 AND ID_SKUPINE_PREDMETOV=%7 AND "

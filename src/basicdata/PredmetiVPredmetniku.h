@@ -4,6 +4,8 @@
 
 namespace zentrel::basicdata {
 
+class WriteAction;
+
 // One subject row of a programme as the fields show it.
 struct PredmetVPredmetnikuFields {
     qint64 idSkupinePredmetov = -1; // "Oznaka": a shared subject group
@@ -56,6 +58,11 @@ public:
 
 private:
     bool write(const PredmetVPredmetnikuFields &f, bool adding);
+    // A row whose subject group or turnus changes takes its assignments along; refused while a
+    // valid timetable has their lessons, confirmed when some cannot follow.
+    bool keyChangeAllowed(const PredmetVPredmetnikuFields &f);
+    void moveAssignments(WriteAction &action, const PredmetVPredmetnikuFields &f);
+    QString oldRowCondition() const;
 
     qint64 m_programme = -1;
     QString m_programmeName;

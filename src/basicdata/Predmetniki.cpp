@@ -49,7 +49,7 @@ bool Predmetniki::needCurriculum() {
 bool Predmetniki::validate(const PredmetnikFields &f, qint64 excludeId) {
     if (f.oznaka.trimmed().isEmpty())
         return refuse(QStringLiteral("OZNAKA"), QStringLiteral("Ime ne sme biti prazno."));
-    const qint64 same = CountRows(QStringLiteral("SELECT Count(*) as st FROM PROGRAMI WHERE OZNAKA=%1 AND "
+    const qint64 same = CountRows(QStringLiteral("SELECT Count(*) as st FROM PROGRAMI WHERE SAMETEXT(OZNAKA, %1) AND "
                                                  "ID_RAZ_PREDMETNIKA = %2 AND ID <> %3 And ID_IZBIRNEGA_NABORA Is Null")
                                       .arg(Quote(f.oznaka), N(m_curriculum), N(excludeId)));
     if (same != 0)

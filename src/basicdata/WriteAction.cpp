@@ -5,7 +5,9 @@
 
 namespace zentrel::basicdata {
 
-WriteAction::WriteAction() : m_db(db::ProjectDb()) {
+WriteAction::WriteAction() : WriteAction(db::ProjectDb()) {}
+
+WriteAction::WriteAction(db::Connection &connection) : m_db(connection) {
     m_transaction.emplace(m_db);
     if (!m_transaction->isActive()) {
         m_ok = false;

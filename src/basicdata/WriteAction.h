@@ -14,6 +14,8 @@ namespace zentrel::basicdata {
 class WriteAction {
 public:
     WriteAction();
+    // The same on another connection (a file being generated, not the open project).
+    explicit WriteAction(db::Connection &connection);
     WriteAction(const WriteAction &) = delete;
     WriteAction &operator=(const WriteAction &) = delete;
 

@@ -268,6 +268,7 @@ bool CommandBarState::execute(int c, bool fromKey) {
 
     int n = s;
     bool completed = true;
+    bool nextRecord = false; // a saved new record was followed by the next one
     if (c == New) {
         n = s == BarState::Add ? BarState::Browse : BarState::Add;
     } else if (c == Edit) {
@@ -353,13 +354,17 @@ bool CommandBarState::execute(int c, bool fromKey) {
                 int code = New;
                 bool ignored = false;
                 client->ButtonClick(code, ignored);
+                nextRecord = true;
             }
         }
         m_state = n;
     }
 
     UpdateStatus();
-    if (m_container)
+    // The next record of a series starts in its first field, not where the last one ended.
+    if (m_container && nextRecord)
+        m_container->focusFirst();
+    else if (m_container)
         m_container->restoreFocus();
     if (n == BarState::Edit)
         client->EditBegin();

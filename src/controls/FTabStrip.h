@@ -37,6 +37,9 @@ public:
     // the timetables of the project. False when no tab of the set can be chosen.
     bool ShowPageSet(int set, const QString &menuCaption);
     int PageSetShown() const { return m_set; }
+    // Builds the page set shown again, on the tab chosen last (its shape may have changed, as
+    // with the stage of the elective process). Deletes the tabs' windows: call it queued from one.
+    bool ShowPageSetAgain() { return ShowPageSet(m_set, m_menuCaption); }
     // Closes the windows of the tabs; false when one refuses (nothing is closed then).
     bool CloseAllTabs();
     // Forgets the tab chosen last in every set (a project was opened).

@@ -2,6 +2,8 @@
 
 #include "CommandTable.h"
 #include "RecordSearch.h"
+#include "UrComboBox.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
 
 #include <QKeyEvent>
@@ -166,6 +168,10 @@ bool UrCBText::KeepsKey(int qtKey) const {
 bool UrCBText::Validate() {
     HideDropList();
     confirmExact();
+    if (m_niListe) {
+        core::ShowMessage(core::MsgWarning, NotInListText(), text());
+        return false;
+    }
     return !text().isEmpty() || m_emptyAllowed;
 }
 

@@ -2,17 +2,22 @@
 
 #include "CommandTable.h"
 #include "RecordSearch.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
-#include <QPainter>
-#include <QStyledItemDelegate>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 namespace zentrel::controls {
+
+QString NotInListText() {
+    return QStringLiteral("Vnos # ni na seznamu.");
+}
 
 namespace {
 
@@ -151,9 +156,12 @@ void UrComboBox::LoadValue(const QVariant &value) {
 
 bool UrComboBox::Validate() {
     const QString text = currentText();
-    if (!text.isEmpty() && findText(text, Qt::MatchFixedString) < 0)
+    if (!text.isEmpty() && findText(text, Qt::MatchFixedString) < 0) {
         emit OnDontMatchWithList(text);
-    else if (const int index = findText(text, Qt::MatchFixedString); index >= 0 && index != currentIndex())
+        // A text that names no entry would be stored as no value at all, without a word.
+        core::ShowMessage(core::MsgWarning, NotInListText(), text);
+        return false;
+    } else if (const int index = findText(text, Qt::MatchFixedString); index >= 0 && index != currentIndex())
         SetListIndex(index);
     bool cancel = false;
     emit Validate(cancel);

@@ -7,6 +7,9 @@
 
 namespace zentrel::controls {
 
+// "Vnos # ni na seznamu.": what a choice list says of a text that names none of its entries.
+QString NotInListText();
+
 // A choice from a list bound to a key field: the list shows ListFields of RowSource, the value
 // is the IdField of the chosen row. Typed text is completed from the list by prefix; text that
 // matches no entry raises OnDontMatchWithList when the field is validated.

@@ -72,6 +72,7 @@ public:
     // EditContainer
     void applyLock(bool editable, bool showChange) override;
     void restoreFocus() override;
+    void focusFirst() override { focusFirstAvailable(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

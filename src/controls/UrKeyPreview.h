@@ -5,7 +5,8 @@
 namespace zentrel::controls {
 
 // Key preview: installed on the application (or a main window), it hands every key press to
-// the command bar first; keys the bar consumes go no further.
+// the tab strip around the focused control (Ctrl and Shift+Ctrl with a digit) and to the
+// command bar first; keys they consume go no further.
 class UrKeyPreview : public QObject {
     Q_OBJECT
 public:

@@ -53,7 +53,7 @@ void UrTabStrip::rebuildTop() {
         const int index = m_top->addTab(tops.at(i).caption);
         m_top->setTabData(index, tops.at(i).id);
         m_top->setTabToolTip(index, TabKeyToolTip(false, i));
-        m_top->setTabEnabled(index, IsTabEnabled(tops.at(i).id));
+        m_top->setTabEnabled(index, landingTab(tops.at(i).id) >= 0);
     }
     m_top->setCurrentIndex(-1);
     m_updating = false;
@@ -85,6 +85,18 @@ void UrTabStrip::rebuildSecond(int topId) {
     }
     m_second->setVisible(!ids.isEmpty());
     m_updating = false;
+}
+
+int UrTabStrip::landingTab(int id) const {
+    if (IsTabEnabled(id))
+        return id;
+    const TabDef *t = m_pageSet.tab(id);
+    if (!t || t->parent >= 0)
+        return -1;
+    for (const TabDef &child : m_pageSet.secondRow(id))
+        if (IsTabEnabled(child.id))
+            return child.id;
+    return -1;
 }
 
 int UrTabStrip::topOf(int id) const {
@@ -119,7 +131,8 @@ bool UrTabStrip::ShowTab(int id) {
 }
 
 bool UrTabStrip::ChooseTab(int id) {
-    if (!IsTabEnabled(id))
+    id = landingTab(id);
+    if (id < 0)
         return false;
     if (id == m_current)
         return true;

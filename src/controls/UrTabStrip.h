@@ -37,7 +37,9 @@ public:
     int ClientTop() const;
     int ClientHeight() const;
 
-    // Chooses as the user would: asks BeforeTabClick first. False when refused or not possible.
+    // Chooses as the user would: asks BeforeTabClick first. A top tab without a page of its own
+    // (or with its page unavailable) leads to the first available entry of its second row, and is
+    // enabled while there is one. False when refused or not possible.
     bool ChooseTab(int id);
     // The key handling: Ctrl (+Shift) and a digit; true when used.
     bool ProcessKey(int qtKey, Qt::KeyboardModifiers modifiers);
@@ -58,6 +60,8 @@ private:
     void rebuildSecond(int topId);
     void select(int id);
     int topOf(int id) const;
+    // The tab that choosing id shows (see ChooseTab), or -1.
+    int landingTab(int id) const;
     QList<int> secondRowIds(int topId) const;
 
     PageSet m_pageSet;

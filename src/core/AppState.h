@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMap>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -34,6 +35,20 @@ struct Settings {
     // The lines of "[construction]" as written: the construction window keeps numbers there
     // beside its "Y"/"N" options (timetable/NastavitveSestavljanja).
     QStringList construction;
+    // The main window's place and size when it is not maximised, and whether it was maximised
+    // ("[main window]"); an invalid rectangle means the default place.
+    QRect mainWindow;
+    bool mainWindowMaximized = false;
+};
+
+// The last chosen record of the windows that share one, -1 for none. Forgotten whenever a
+// project is opened: an identifier of one project names another record, or none, in the next.
+struct RememberedRecords {
+    qint64 ucitelj = -1; // teacher
+    qint64 oddelek = -1; // class
+    qint64 predmet = -1; // subject
+    qint64 program = -1; // programme
+    qint64 prostor = -1; // room
 };
 
 // Program-wide state: folders, the open project, the current selections, settings, recent files
@@ -44,8 +59,9 @@ public:
     Folders folders;
     Settings settings;
 
-    QString projectFolder;   // with a trailing "/"
-    QString projectFileName; // file name only
+    QString projectFolder;        // with a trailing "/"
+    QString projectFileName;      // file name only
+    bool projectReadOnly = false; // opened read-only: another program has it open for writing
     QString schoolName;
     QString startupSchoolName;
     QString versionText = QStringLiteral("1.0.0");
@@ -55,7 +71,7 @@ public:
 
     bool busy = false;    // the automatic construction is running
     bool runFlag = false; // the third round of the construction may go on
-    std::array<qint64, 5> rememberedRows{-1, -1, -1, -1, -1};
+    RememberedRecords rememberedRows;
 
     qint64 trenutniPredmetnik = -1;
     QString trenutniPredmetnikIme;

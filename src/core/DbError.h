@@ -16,6 +16,10 @@ enum class DbErrorCode : long {
     FileNotFound = 53,
     PermissionDenied = 70,
     NotADatabase = 1001,
+    Corrupt = 1002,     // a database the engine finds damaged
+    InUse = 1003,       // another program holds the file locked
+    IsDirectory = 1004, // the path names a folder
+    NotReadable = 1005, // the user may not read the file
     Other = 1,
 };
 

@@ -13,8 +13,10 @@ DbErrorCode classify(int rc, const QString &message) {
     const int primary = rc & 0xff;
     if (primary == SQLITE_READONLY)
         return DbErrorCode::NotWritable;
-    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
+    if (primary == SQLITE_NOTADB)
         return DbErrorCode::NotADatabase;
+    if (primary == SQLITE_CORRUPT)
+        return DbErrorCode::Corrupt;
     if (primary == SQLITE_CANTOPEN || primary == SQLITE_PERM || primary == SQLITE_AUTH)
         return DbErrorCode::PermissionDenied;
     if (message.startsWith(QLatin1String("no such table")))
@@ -85,6 +87,19 @@ int compareSlovenian(void *, int lengthA, const void *a, int lengthB, const void
                                   QStringView(static_cast<const QChar *>(b), lengthB / 2));
 }
 
+// SAMETEXT(a, b): whether two codes or names are one to a user (core::SameText), for the
+// uniqueness checks of the program's queries.
+void sameText(sqlite3_context *context, int, sqlite3_value **values) {
+    auto text = [](sqlite3_value *v) {
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(v)), sqlite3_value_bytes(v));
+    };
+    if (sqlite3_value_type(values[0]) == SQLITE_NULL || sqlite3_value_type(values[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_int(context, core::SameText(text(values[0]), text(values[1])) ? 1 : 0);
+}
+
 } // namespace
 
 Connection::~Connection() {
@@ -110,10 +125,16 @@ bool Connection::openWithFlags(const QString &path, int flags) {
     m_db = db;
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_create_collation_v2(m_db, "SLOVENSKO", SQLITE_UTF16_ALIGNED, nullptr, compareSlovenian, nullptr);
+    sqlite3_create_function_v2(m_db, "SAMETEXT", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sameText, nullptr,
+                               nullptr, nullptr);
     sqlite3_busy_timeout(m_db, 2000);
     // Reading the schema is what tells a database from any other file; nothing is written.
     if (!exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !setForeignKeys(true)) {
-        const DbError failure = m_error;
+        DbError failure = m_error;
+        // A file another program holds locked while it writes is in use, not of the wrong kind.
+        const int primary = sqlite3_errcode(m_db) & 0xff;
+        if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+            failure.code = DbErrorCode::InUse;
         close();
         m_error = failure;
         if (m_error.code == DbErrorCode::Other)
@@ -123,22 +144,34 @@ bool Connection::openWithFlags(const QString &path, int flags) {
     return true;
 }
 
-bool Connection::open(const QString &path) {
-    if (!QFileInfo::exists(path)) {
+bool Connection::open(const QString &path, Access access) {
+    const QFileInfo info(path);
+    DbError refusal;
+    if (!info.exists())
+        refusal = {DbErrorCode::FileNotFound, QStringLiteral("file not found")};
+    else if (info.isDir())
+        refusal = {DbErrorCode::IsDirectory, QStringLiteral("is a directory")};
+    else if (!info.isReadable())
+        refusal = {DbErrorCode::NotReadable, QStringLiteral("permission denied")};
+    if (refusal.isError()) {
         close();
-        m_error = {DbErrorCode::FileNotFound, QStringLiteral("file not found")};
+        m_error = refusal;
         return false;
     }
     // A file without any write permission is write-protected for the program, whoever runs it.
     const QFileDevice::Permissions writeBits =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    const bool protectedFile = (QFileInfo(path).permissions() & writeBits) == 0;
-    return openWithFlags(path, (protectedFile ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX |
+    const bool readOnly = access == Access::ReadOnly || (info.permissions() & writeBits) == 0;
+    return openWithFlags(path, (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_FULLMUTEX |
                                    SQLITE_OPEN_URI);
 }
 
 bool Connection::create(const QString &path) {
     return openWithFlags(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_URI);
+}
+
+bool Connection::isReadOnly() const {
+    return m_db && sqlite3_db_readonly(m_db, "main") == 1;
 }
 
 void Connection::close() {

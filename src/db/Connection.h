@@ -16,7 +16,10 @@ using core::DbError;
 using core::DbErrorCode;
 
 // One open database file. Every connection runs with foreign keys on, so the deletion rules
-// of the schema cascade. Errors are returned as data (lastError()); nothing throws.
+// of the schema cascade, and knows the program's collation SLOVENSKO (Slovenian order) and the
+// function SAMETEXT(a, b) (codes and names equal to a user, core::SameText), with which every
+// uniqueness check of a code or name is written. Errors are returned as data (lastError());
+// nothing throws.
 //
 // States: closed -> open (open()) -> closed (close() or destruction). Statements on a closed
 // connection fail with DbErrorCode::Other.
@@ -27,9 +30,13 @@ public:
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    // Opens an existing file (never creates one) and checks that it is a database. A file
-    // that is not, or is damaged, is left untouched and gives NotADatabase.
-    bool open(const QString &path);
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Opens an existing file (never creates one) and checks that it is a database. Nothing is
+    // written. Refusals: FileNotFound, IsDirectory, NotReadable, InUse (another program holds it
+    // locked), NotADatabase or Corrupt. A file without write permission opens read-only.
+    bool open(const QString &path, Access access = Access::ReadWrite);
+    bool isReadOnly() const;
     // Creates a new empty database file (used by the generators of the shipped files);
     // ":memory:" gives a database in memory.
     bool create(const QString &path);

@@ -1,5 +1,6 @@
 #include "MBaza.h"
 
+#include "ProjectLock.h"
 #include "SqlText.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
@@ -30,18 +31,33 @@ bool ProjectOpen() {
 
 void CloseProgramConnections() {
     ProjectDb().close();
+    ProjectFileLock().release();
     SettingsDb().close();
 }
 
-bool OpenConnection(Connection &connection, const QString &path, bool report) {
-    if (connection.open(path))
-        return true;
-    if (connection.lastError().code == DbErrorCode::FileNotFound) {
-        if (report)
-            ShowMessage(core::MsgError, QStringLiteral("Ni datoteke #."), path);
-    } else {
-        ShowMessage(core::MsgError, QStringLiteral("Datoteka # ni ustreznega formata ali pa je pokvarjena."), path);
+QString OpenFailureText(DbErrorCode code) {
+    switch (code) {
+    case DbErrorCode::FileNotFound:
+        return QStringLiteral("Ni datoteke #.");
+    case DbErrorCode::IsDirectory:
+        return QStringLiteral("# je mapa, ne datoteka projekta.");
+    case DbErrorCode::NotReadable:
+        return QStringLiteral("Datoteke # ni mogoče brati, ker za to nimate dovoljenja.");
+    case DbErrorCode::InUse:
+        return QStringLiteral("Datoteko # ima zaklenjeno drug program. Poskusite znova pozneje.");
+    case DbErrorCode::Corrupt:
+        return QStringLiteral("Datoteka # je poškodovana.");
+    default:
+        return QStringLiteral("Datoteka # ni ustreznega formata ali pa je pokvarjena.");
     }
+}
+
+bool OpenConnection(Connection &connection, const QString &path, bool report, Connection::Access access) {
+    if (connection.open(path, access))
+        return true;
+    const DbErrorCode code = connection.lastError().code;
+    if (code != DbErrorCode::FileNotFound || report)
+        ShowMessage(core::MsgError, OpenFailureText(code), path);
     return false;
 }
 
@@ -164,6 +180,11 @@ QString MakeBackup(const QString &path) {
 bool WriteTest(Connection &connection) {
     const RowSet rows = connection.query(QStringLiteral("SELECT ATRIBUT FROM INI LIMIT 1"));
     if (connection.lastError().isError())
+        return false;
+    // The write goes into the rollback journal beside the file (so a folder that is not writable
+    // fails too) and is then rolled back: the file itself is never changed by the test.
+    Transaction t(connection);
+    if (!t.isActive())
         return false;
     if (rows.isEmpty()) // an empty table: a write that changes nothing still needs the write lock
         return connection.exec(QStringLiteral("DELETE FROM INI WHERE 1=2"));

@@ -15,13 +15,19 @@ Connection &ProjectDb();
 Connection &SettingsDb();
 // True while a project is open on the project connection.
 bool ProjectOpen();
-// Closes both program connections (the program state is being replaced, as in tests).
+// Closes both program connections and releases the project's lock (the program state is
+// being replaced, as in tests).
 void CloseProgramConnections();
 
 // Opens `connection` on an existing file. A missing file gives false (and, with report,
-// "Ni datoteke #."); a file that is not a database gives
-// "Datoteka # ni ustreznega formata ali pa je pokvarjena." and is left unchanged.
-bool OpenConnection(Connection &connection, const QString &path, bool report = true);
+// "Ni datoteke #."); every other refusal is reported with OpenFailureText and leaves the file
+// unchanged.
+bool OpenConnection(Connection &connection, const QString &path, bool report = true,
+                    Connection::Access access = Connection::Access::ReadWrite);
+// What the user is told when a file cannot be opened for that reason ("#" is the path): a
+// folder, an unreadable file, a file another program holds locked, a damaged database, and
+// "Datoteka # ni ustreznega formata ali pa je pokvarjena." for anything else.
+QString OpenFailureText(DbErrorCode code);
 void CloseConnection(Connection &connection);
 
 // Display value: a null yes/no field gives 0, another null an empty text; yes/no gives 0 or 1.
@@ -56,7 +62,8 @@ QString FreeBackupName(const QString &path);
 // rename failed.
 QString MakeBackup(const QString &path);
 
-// Writes the first INI row's ATRIBUT back unchanged; true when the file can be written.
+// Writes the first INI row's ATRIBUT back unchanged and rolls the write back; true when the
+// file (and its folder, which holds the journal) can be written. The file is not changed.
 bool WriteTest(Connection &connection);
 
 // Copies a table from another database file into the connection's database:

@@ -2,6 +2,7 @@
 
 #include "SampleSchool.h"
 #include "ShippedSample.h"
+#include "shell/ProjectCommands.h"
 
 #include <QTextStream>
 
@@ -13,7 +14,7 @@ int usage(const QString &problem) {
     QTextStream err(stderr);
     if (!problem.isEmpty())
         err << problem << "\n";
-    err << "Uporaba: zentrel-cli sample POT [--classes-per-grade N] [--seed S] [--shipped]\n";
+    err << "Uporaba: zentrel-cli sample POT [--classes-per-grade N] [--seed S] [--shipped] [--force]\n";
     return 1;
 }
 
@@ -23,6 +24,7 @@ int RunSampleCommand(const QStringList &args) {
     SampleOptions options;
     QString path;
     bool shipped = false;
+    bool force = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
         if (a == QLatin1String("--classes-per-grade") || a == QLatin1String("--seed")) {
@@ -40,6 +42,8 @@ int RunSampleCommand(const QStringList &args) {
                 return usage(QStringLiteral("Napačna vrednost %1 za %2.").arg(value, a));
         } else if (a == QLatin1String("--shipped")) {
             shipped = true;
+        } else if (a == QLatin1String("--force")) {
+            force = true;
         } else if (a.startsWith(QLatin1String("--")) || !path.isEmpty()) {
             return usage(QStringLiteral("Neznan argument %1.").arg(a));
         } else {
@@ -48,6 +52,8 @@ int RunSampleCommand(const QStringList &args) {
     }
     if (path.isEmpty())
         return usage(QStringLiteral("Manjka pot do datoteke."));
+    if (shell::RefuseOverwrite(path, force))
+        return 1;
     QString error;
     if (!(shipped ? MakeShippedSample(path, options, &error) : GenerateSampleSchool(path, options, &error))) {
         QTextStream(stderr) << "Vzorčne šole ni bilo mogoče zapisati v " << path << ": " << error << "\n";

@@ -1,5 +1,6 @@
 #include "SampleSchool.h"
 
+#include "SampleElectives.h"
 #include "SampleFeasibility.h"
 #include "SampleIntegrity.h"
 #include "SampleSchoolBuilder.h"
@@ -39,6 +40,8 @@ bool writeTables(db::Connection &connection, const SampleTables &tables, QString
                 return fail(errorText, QStringLiteral("%1: %2").arg(t.table, connection.lastError().description));
         }
     }
+    if (!FormSampleElectives(connection, SampleSchoolBuilder::CurriculumId, errorText))
+        return false;
     // Never ship a school that the windows would not have written or that cannot be timetabled.
     if (!AssignmentsOffChain(connection).isEmpty() ||
         !LessonsWithoutAssignment(connection, SampleSchoolBuilder::CurriculumId).isEmpty() ||

@@ -108,8 +108,10 @@ void SampleSchoolBuilder::makeElectives() {
             const int subject = SubjectIndex(offer.subject);
             ids.append(electiveId);
             totalWeight += offer.weight;
+            // One period a week: every block of elective groups takes a period from each class
+            // whose pupils are in it, and the classes of the upper grades have few to spare.
             m_tables.add(QStringLiteral("IZBIRNI_PREDMETI"), {electiveId++, subject + 1, set, offer.normMax,
-                                                              offer.normMin, teachersOfSubject.value(subject), 2});
+                                                              offer.normMin, teachersOfSubject.value(subject), 1});
         }
         // Every pupil chooses two electives and names a third as a reserve, the popular ones
         // more often.

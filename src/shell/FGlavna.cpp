@@ -3,6 +3,7 @@
 #include "FFileDialog.h"
 #include "FOProgramu.h"
 #include "FOzadje.h"
+#include "FPomoc.h"
 #include "FUvoz.h"
 #include "ProjectFiles.h"
 #include "SettingsFile.h"
@@ -16,15 +17,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDockWidget>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QUrl>
 
 namespace zentrel::shell {
 
@@ -77,19 +77,35 @@ FGlavna::FGlavna(QWidget *parent) : QMainWindow(parent), m_presenter(this) {
     m_keyPreview = new controls::UrKeyPreview(this);
     qApp->installEventFilter(m_keyPreview);
     qApp->installEventFilter(this);
-    fixSize();
+    resize(defaultSize());
 }
 
-// The window keeps one size: no maximize button, no resizing; move, minimize and close stay.
-void FGlavna::fixSize() {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+QSize FGlavna::defaultSize() const {
     QSize size(1180, 800);
     if (const QScreen *s = screen()) {
         const QRect available = s->availableGeometry();
         size = size.boundedTo(QSize(available.width() * 96 / 100, available.height() * 92 / 100));
     }
-    setFixedSize(size);
+    return size;
+}
+
+void FGlavna::RestoreGeometry() {
+    const core::Settings &settings = App().settings;
+    const QRect stored = settings.mainWindow;
+    // A place remembered on a screen that is gone (or a damaged line) must not hide the window.
+    bool visible = false;
+    for (const QScreen *s : QGuiApplication::screens())
+        visible = visible || s->availableGeometry().intersected(stored).width() >= 100;
+    if (stored.isValid() && visible)
+        setGeometry(stored);
+    if (settings.mainWindowMaximized)
+        showMaximized();
+}
+
+void FGlavna::rememberGeometry() {
+    core::Settings &settings = App().settings;
+    settings.mainWindow = normalGeometry();
+    settings.mainWindowMaximized = isMaximized();
 }
 
 FGlavna::~FGlavna() {
@@ -275,12 +291,9 @@ void FGlavna::SaveAsDefaults() {
 }
 
 void FGlavna::ShowHelp() {
-    const QString path = App().folders.program + u'/' + kHelpFile;
-    if (!QFileInfo::exists(path)) {
-        ShowMessage(MsgWarning, QStringLiteral("Ni datoteke #."), path);
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (!m_help)
+        m_help = new FPomoc(this);
+    m_help->ShowPage(App().folders.program + u'/' + kHelpFile);
 }
 
 void FGlavna::ShowAbout() {
@@ -365,6 +378,7 @@ void FGlavna::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
+    rememberGeometry();
     WriteSettings();
     event->accept();
 }

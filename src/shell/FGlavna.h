@@ -17,6 +17,7 @@ class UrKeyPreview;
 namespace zentrel::shell {
 
 class FOzadje;
+class FPomoc;
 
 // The main window: the menu bar, the docked command bar, the background in which the work
 // windows open, the caption and the recent-files menu.
@@ -50,7 +51,11 @@ public:
     void OpenRecent(const QString &path);
     void Compact();
     void SaveAsDefaults();
+    // The help pages in the program's own help window (F1).
     void ShowHelp();
+    FPomoc *HelpWindow() const { return m_help; }
+    // Puts the window where and as large as it was when the program last ended (zn.INI).
+    void RestoreGeometry();
     void ShowAbout();
 
     // The action at a path of menu captions joined by "/", e.g. "&Datoteka/&Nastavitve/&Urejanje";
@@ -79,7 +84,8 @@ protected:
 private:
     void buildMenus();
     QList<QAction *> resolvePath(const QString &menuPath) const;
-    void fixSize();
+    QSize defaultSize() const;
+    void rememberGeometry();
     void installHooks();
     void setCaption(const QString &caption);
     void updateTitle();
@@ -87,6 +93,7 @@ private:
     void openGroup(int group, const QString &caption);
 
     FOzadje *m_ozadje = nullptr;
+    FPomoc *m_help = nullptr;
     controls::FCommandBar *m_commandBarDock = nullptr;
     controls::UrKeyPreview *m_keyPreview = nullptr;
     controls::FTabStrip *m_tabStrip = nullptr;

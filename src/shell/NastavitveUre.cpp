@@ -27,6 +27,13 @@ bool NastavitveUre::AcceptEdit(qint64 ura, const QString &oznaka, const QString 
         ShowMessage(MsgWarning, QStringLiteral("Ime ne sme biti prazno."));
         return false;
     }
+    // "Prve ure" and the timetables find a period by its code: two periods may not share one.
+    const QVariant same = ProjectDb().scalar(
+        QStringLiteral("SELECT count(*) FROM URE WHERE URA <> ? AND SAMETEXT(OZNAKA, ?)"), {ura, oznaka.trimmed()});
+    if (same.toLongLong() != 0) {
+        ShowMessage(MsgWarning, QStringLiteral("Oznaka # je že uporabljena."), oznaka.trimmed());
+        return false;
+    }
     if (!ProjectDb().exec(QStringLiteral("UPDATE URE SET OZNAKA = ?, IME = ? WHERE URA = ?"),
                           QVariantList{oznaka.trimmed(), ime.trimmed(), ura})) {
         ShowErrorMessage(QStringLiteral("Napaka pri shranjevanju ure."), ProjectDb().lastError());

@@ -16,7 +16,9 @@ public:
     db::RowSet Requery();
 
     // Validates and writes the code and name of period `ura`. Refuses an empty code
-    // ("Oznaka ne sme biti prazna.") or name ("Ime ne sme biti prazno."); returns whether it was stored.
+    // ("Oznaka ne sme biti prazna."), a code another period has, letter case aside
+    // ("Oznaka # je že uporabljena."), or an empty name ("Ime ne sme biti prazno."); returns
+    // whether it was stored.
     bool AcceptEdit(qint64 ura, const QString &oznaka, const QString &ime);
 };
 

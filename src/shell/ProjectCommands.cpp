@@ -5,7 +5,9 @@
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
+#include "db/Schema.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -18,6 +20,12 @@ namespace {
 int usage(const QString &text) {
     QTextStream(stderr) << "Uporaba: zentrel-cli " << text << '\n';
     return 1;
+}
+
+// The arguments without the flag; `found` tells whether it was there.
+QStringList withoutFlag(QStringList args, const QString &flag, bool &found) {
+    found = args.removeAll(flag) > 0;
+    return args;
 }
 
 } // namespace
@@ -38,10 +46,19 @@ QStringList MainTableCounts() {
     return lines;
 }
 
-int RunCreateCommand(const QStringList &args) {
-    if (args.size() != 1)
-        return usage(QStringLiteral("create POT"));
-    if (!CreateProjectAt(args.first()))
+bool RefuseOverwrite(const QString &path, bool force) {
+    if (force || !QFileInfo::exists(path))
+        return false;
+    QTextStream(stderr) << "Datoteka " << path << " že obstaja. Za prepis dodajte --force.\n";
+    return true;
+}
+
+int RunCreateCommand(const QStringList &all) {
+    bool force = false;
+    const QStringList args = withoutFlag(all, QStringLiteral("--force"), force);
+    if (args.size() != 1 || args.first().startsWith(u'-'))
+        return usage(QStringLiteral("create POT [--force]"));
+    if (RefuseOverwrite(ProjectFilePath(args.first()), force) || !CreateProjectAt(args.first()))
         return 1;
     QTextStream(stdout) << App().projectPath() << '\n';
     return 0;
@@ -62,9 +79,17 @@ int RunCheckCommand(const QStringList &args) {
     return 0;
 }
 
-int RunCompactCommand(const QStringList &args) {
-    if (args.size() != 1)
-        return usage(QStringLiteral("compact POT"));
+int RunMakeDefaultsCommand(const QStringList &args) {
+    if (args.size() != 1 || args.first().startsWith(u'-'))
+        return usage(QStringLiteral("make-defaults POT"));
+    return db::CreateDefaultsDatabaseFile(args.first()) ? 0 : 1;
+}
+
+int RunCompactCommand(const QStringList &all) {
+    bool yes = false; // a damaged file is repaired on opening only when the answers are yes
+    const QStringList args = withoutFlag(all, QStringLiteral("--yes"), yes);
+    if (args.size() != 1 || args.first().startsWith(u'-'))
+        return usage(QStringLiteral("compact POT [--yes]"));
     if (!OpenProjectFile(args.first()))
         return 1;
     return CompactProject() ? 0 : 1;

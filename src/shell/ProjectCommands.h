@@ -7,10 +7,16 @@
 namespace zentrel::shell {
 
 int RunCreateCommand(const QStringList &args);
+// Writes a new pristine defaults database (zn.opp) at the path.
+int RunMakeDefaultsCommand(const QStringList &args);
 int RunCheckCommand(const QStringList &args);
 int RunCompactCommand(const QStringList &args);
 // Copies the shipped sample project into the documents folder when missing and prints its path.
 int RunEnsureSampleCommand(const QStringList &args);
+
+// True, after "Datoteka # že obstaja. Za prepis dodajte --force." on standard error, when a
+// command would overwrite an existing file without --force.
+bool RefuseOverwrite(const QString &path, bool force);
 
 // The row counts of the main tables of the open project, as "TABLE: n" lines.
 QStringList MainTableCounts();

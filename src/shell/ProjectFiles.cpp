@@ -1,11 +1,13 @@
 #include "ProjectFiles.h"
 
+#include "Compaction.h"
 #include "ShellHooks.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
 #include "db/MBaza.h"
 #include "db/OpeningChecks.h"
+#include "db/ProjectLock.h"
 #include "db/Schema.h"
 #include "db/Upgrade.h"
 
@@ -13,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 
 namespace zentrel::shell {
 
@@ -24,6 +25,15 @@ namespace {
 const QString kWriteProtected =
     QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova.");
 const QString kOpenFailed = QStringLiteral("Napaka pri odpiranju datoteke s podatki.");
+const QString kInUse = QStringLiteral("Projekt # je odprt v drugem programu. Dokler je odprt tam, ga tukaj ni mogoče "
+                                      "spreminjati.\n\nAli ga želiš odpreti samo za branje?");
+const QString kOldInUse = QStringLiteral("Projekt # je narejen s starejšo verzijo programa in je odprt v drugem "
+                                         "programu. Posodobiti ga ni mogoče, zato ga ni mogoče odpreti.");
+const QString kDamaged = QStringLiteral("Datoteka # je poškodovana.\nKrčenje (Skrči / popravi podatke) jo lahko "
+                                        "popravi; poškodovana datoteka ostane shranjena kot varnostna kopija.\n\n"
+                                        "Ali jo želiš skrčiti zdaj?");
+const QString kDamagedInUse = QStringLiteral("Datoteka # je poškodovana. Krčenje (Skrči / popravi podatke) jo lahko "
+                                             "popravi, ko projekt ne bo odprt v drugem programu.");
 
 void setProjectOpen(bool open) {
     if (!open && Hooks().captionChanged)
@@ -51,33 +61,91 @@ void reportOpenFailure(const core::DbError &error, const QString &path) {
         ShowMessage(MsgError, kOpenFailed);
 }
 
-bool openSteps(QString &path, bool isNew) {
+// The engine's own check of the file's structure. A damaged file is never written to: a write
+// could spread the damage.
+bool healthy(db::Connection &c) {
+    return c.scalar(QStringLiteral("PRAGMA quick_check")).toString() == QLatin1String("ok");
+}
+
+// A damaged project is offered the compaction, which rebuilds it from its live content and keeps
+// the damaged file as a backup. False when it stays damaged.
+bool repairDamaged(const QString &path, bool readOnly) {
+    const QString fileName = SplitPath(path).second;
+    if (readOnly) {
+        ShowMessage(MsgError, kDamagedInUse, fileName);
+        return false;
+    }
+    if (ShowMessage(MsgQuestion, kDamaged, fileName) != Answer::Yes)
+        return false;
+    QString backup;
+    if (!CompactFile(path, true, &backup))
+        return false;
+    ShowMessage(MsgInformation, QStringLiteral("Datoteka # je popravljena. Poškodovana datoteka je shranjena kot #."),
+                fileName, SplitPath(backup).second);
+    return true;
+}
+
+// Every check that can refuse the file runs before anything is written to it: the structure, the
+// tables of a current project, then the write test (which changes nothing either).
+bool openSteps(QString &path, bool isNew, bool &readOnly) {
     AppState &app = App();
     db::Connection &project = db::ProjectDb();
+    project.close();
+    readOnly = false;
     if (isNew) {
         db::Connection probe;
         if (!db::OpenConnection(probe, path))
             return false;
     }
-    if (!db::OpenConnection(project, path))
+    if (db::ProjectFileLock().acquire(path) == db::ProjectLock::Result::InUse) {
+        if (ShowMessage(MsgQuestion, kInUse, SplitPath(path).second) != Answer::Yes)
+            return false;
+        readOnly = true;
+    }
+    const auto access = readOnly ? db::Connection::Access::ReadOnly : db::Connection::Access::ReadWrite;
+    if (!db::OpenConnection(project, path, true, access))
         return false;
+    const QString leftOver = CompactionTemporaryFile(QFileInfo(path).canonicalFilePath());
+    if (!readOnly && QFileInfo(leftOver).isFile())
+        QFile::remove(leftOver); // left behind by a compaction that was killed
+    if (!healthy(project)) {
+        project.close();
+        if (!repairDamaged(path, readOnly) || !db::OpenConnection(project, path, true, access))
+            return false;
+    }
     if (!project.tableExists(QStringLiteral("INI"))) {
         reportOpenFailure({core::DbErrorCode::MissingTable, QStringLiteral("INI")}, path);
         return false;
     }
-    if (!db::WriteTest(project)) {
+    const bool current = db::SchemaVersion(project) >= db::CurrentSchemaVersion;
+    if (current && !db::MissingTables(project).isEmpty()) {
+        reportOpenFailure({core::DbErrorCode::MissingTable, db::MissingTables(project).join(u',')}, path);
+        return false;
+    }
+    if (!readOnly && !db::WriteTest(project)) {
         reportOpenFailure(project.lastError(), path);
         return false;
     }
-    if (db::SchemaVersion(project) < db::CurrentSchemaVersion) {
+    if (!current) {
+        if (readOnly) {
+            ShowMessage(MsgError, kOldInUse, SplitPath(path).second);
+            return false;
+        }
         const db::UpgradeResult upgrade = db::UpgradeProject(path, app.folders.defaultsDatabase());
         if (upgrade.failed)
             return false;
         path = upgrade.path;
+        if (upgrade.upgraded)
+            db::ProjectFileLock().acquire(path); // the upgraded project is a new file
     }
     if (!db::MissingTables(project).isEmpty()) {
         reportOpenFailure({core::DbErrorCode::MissingTable, db::MissingTables(project).join(u',')}, path);
         return false;
+    }
+    if (readOnly) { // the repairs would write; what is read still is checked
+        db::LookUpCurrentChoices(project);
+        db::ReadDefaultNorms(project);
+        return true;
     }
     if (!db::RunOpeningChecks(project)) {
         reportOpenFailure(project.lastError(), path);
@@ -86,21 +154,30 @@ bool openSteps(QString &path, bool isNew) {
     return true;
 }
 
+void closeProjectFile() {
+    db::ProjectDb().close();
+    db::ProjectFileLock().release(); // after the connection: see ProjectLock
+    App().projectReadOnly = false;
+}
+
 } // namespace
 
 QString MainCaption() {
     const AppState &app = App();
     if (!db::ProjectOpen())
         return QStringLiteral("Zentrel");
-    return QStringLiteral("Zentrel ") + app.schoolName + QStringLiteral(" - ") + app.projectFileName;
+    return QStringLiteral("Zentrel ") + app.schoolName + QStringLiteral(" - ") + app.projectFileName +
+           (app.projectReadOnly ? QStringLiteral(" (samo za branje)") : QString());
 }
 
 bool OpenProjectFile(const QString &requestedPath, bool isNew) {
     AppState &app = App();
     QString path = QDir::cleanPath(QFileInfo(requestedPath).absoluteFilePath());
     app.settings.folders[6] = SplitPath(path).first;
-    const bool ok = openSteps(path, isNew);
+    bool readOnly = false;
+    const bool ok = openSteps(path, isNew, readOnly);
     if (ok) {
+        app.projectReadOnly = readOnly;
         const auto [folder, file] = SplitPath(path);
         app.projectFolder = folder;
         app.projectFileName = file;
@@ -114,9 +191,9 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
         AddRecentFile(path);
         if (Hooks().tabGroupsReset)
             Hooks().tabGroupsReset();
-        app.rememberedRows.fill(-1);
+        app.rememberedRows = {};
     } else {
-        db::ProjectDb().close();
+        closeProjectFile();
         app.projectFolder.clear();
         app.projectFileName.clear();
         app.schoolName.clear();
@@ -128,7 +205,7 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
 
 void CloseProject() {
     AppState &app = App();
-    db::ProjectDb().close();
+    closeProjectFile();
     app.projectFolder.clear();
     app.projectFileName.clear();
     app.schoolName.clear();
@@ -142,14 +219,17 @@ QString ProposedProjectName() {
            QStringLiteral(".znt");
 }
 
+QString ProjectFilePath(const QString &path) {
+    return path.endsWith(QLatin1String(".znt"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".znt");
+}
+
 bool CreateProjectAt(QString path) {
     const QString defaults = App().folders.defaultsDatabase();
     if (!QFileInfo::exists(defaults)) {
         ShowMessage(MsgError, QStringLiteral("Ni datoteke #."), QStringLiteral("zn.opm"));
         return false;
     }
-    if (!path.endsWith(QLatin1String(".znt"), Qt::CaseInsensitive))
-        path += QStringLiteral(".znt");
+    path = ProjectFilePath(path);
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
         ShowMessage(MsgError, kWriteProtected, path);
         return false;
@@ -161,48 +241,9 @@ bool CreateProjectAt(QString path) {
     QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::WriteUser);
     if (OpenProjectFile(path, true))
         return true;
-    db::ProjectDb().close();
+    closeProjectFile();
     QFile::remove(path);
     return false;
-}
-
-bool CompactProject() {
-    AppState &app = App();
-    if (!db::ProjectOpen())
-        return false;
-    const QString path = app.projectPath();
-    const QString fileName = app.projectFileName;
-    const QString temporary = path + QStringLiteral(".skrcitev");
-    bool created = false;
-    bool ok = !QFileInfo::exists(temporary);
-    if (ok) {
-        ok = db::ProjectDb().exec(QStringLiteral("VACUUM INTO ?"), {temporary});
-        created = QFileInfo::exists(temporary);
-    }
-    core::DbError error = db::ProjectDb().lastError();
-    if (ok) {
-        // The copy must open as a database and pass the engine's own check before it replaces anything.
-        db::Connection check;
-        ok = check.open(temporary) &&
-             check.scalar(QStringLiteral("PRAGMA integrity_check")).toString() == QLatin1String("ok");
-        if (!ok)
-            error = check.lastError();
-    }
-    db::ProjectDb().close();
-    if (ok)
-        ok = std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) == 0;
-    if (!ok) {
-        if (created)
-            QFile::remove(temporary);
-        OpenProjectFile(path);
-        ShowErrorMessage(QStringLiteral("Krčenje projekta # ni uspelo; projekt je ostal nespremenjen."),
-                         error.isError() ? error : core::DbError{core::DbErrorCode::Other, temporary}, fileName);
-        return false;
-    }
-    if (!OpenProjectFile(path))
-        return false;
-    ShowMessage(MsgInformation, QStringLiteral("Projekt # skrčen."), fileName);
-    return true;
 }
 
 bool SaveSettingsAsDefaults() {

@@ -69,6 +69,19 @@ double MagnificationFactor(const QString &line) {
     return (f > 1.51 || f < 0.49) ? 1.0 : f;
 }
 
+QRect MainWindowGeometry(const QStringList &lines) {
+    int v[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        v[i] = lines.value(i).trimmed().toInt(&ok);
+        if (!ok || v[i] < -100000 || v[i] > 100000)
+            return {};
+    }
+    if (v[2] < 200 || v[3] < 150)
+        return {};
+    return {v[0], v[1], v[2], v[3]};
+}
+
 void ReadSettings() {
     AppState &app = App();
     const QString file = app.folders.settingsFile();
@@ -105,6 +118,10 @@ void ReadSettings() {
     app.settings.construction = ReadIniSection(file, QStringLiteral("[construction]"));
     app.settings.construction.removeLast(); // the closing empty entry
 
+    const QStringList window = ReadIniSection(file, QStringLiteral("[main window]"));
+    app.settings.mainWindow = MainWindowGeometry(window);
+    app.settings.mainWindowMaximized = window.value(4) == QLatin1String("Y");
+
     QStringList values;
     app.trenutniPredmetnik = idOrDefault(firstLine(ReadIniSection(file, QStringLiteral("[arrangement]"))), -1);
     if (!sectionPresent(file, QStringLiteral("[timetable]"), &values))
@@ -133,6 +150,13 @@ bool WriteSettings() {
     // Written after the check boxes: its numbers would not survive as "Y"/"N".
     if (!app.settings.construction.isEmpty())
         ok &= WriteIniSection(file, QStringLiteral("[construction]"), app.settings.construction);
+    if (app.settings.mainWindow.isValid()) {
+        const QRect &w = app.settings.mainWindow;
+        ok &= WriteIniSection(file, QStringLiteral("[main window]"),
+                              {QString::number(w.x()), QString::number(w.y()), QString::number(w.width()),
+                               QString::number(w.height()),
+                               app.settings.mainWindowMaximized ? QStringLiteral("Y") : QStringLiteral("N")});
+    }
     ok &= WriteIniSection(file, QStringLiteral("[arrangement]"), {QString::number(app.trenutniPredmetnik)});
     ok &= WriteIniSection(file, QStringLiteral("[timetable]"), {QString::number(app.trenutniUrnik)});
     ok &= WriteIniSection(file, QStringLiteral("[turn]"), {QString::number(app.trenutniTurnus)});

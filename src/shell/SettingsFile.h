@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -16,13 +17,17 @@ const QStringList &CheckBoxSections();
 // magnification, check boxes, current curriculum (-1), timetable (-4 missing, -5 empty line)
 // and turnus (-1).
 void ReadSettings();
-// Writes every section except "[recent files]".
+// Writes every section except "[recent files]" (the main window's place with it).
 bool WriteSettings();
 
 // A dialog's check-box states: the stored ones when their count equals the dialog's count of
 // options, otherwise the dialog's defaults.
 QList<bool> CheckBoxStates(const QString &section, const QList<bool> &defaults);
 void SetCheckBoxStates(const QString &section, const QList<bool> &states);
+
+// The main window's place and size from the lines of "[main window]" (x, y, width, height);
+// an invalid rectangle when a line is not a number, out of range, or the window would be tiny.
+QRect MainWindowGeometry(const QStringList &lines);
 
 // A magnification line as a factor: the number / 100, 1 when not a number or outside 0.49..1.51.
 double MagnificationFactor(const QString &line);

@@ -84,6 +84,14 @@ bool OpenDefaultsDatabase() {
         ShowMessage(MsgError, QStringLiteral("Ni datoteke #."), opp);
         return false;
     };
+    // The program cannot run without writing its defaults; the user is told which file it is.
+    auto notWritable = [&] {
+        c.close();
+        ShowMessage(
+            MsgError,
+            QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova."), opm);
+        return false;
+    };
     if (c.open(opm)) {
         if (db::SchemaVersion(c) < db::CurrentSchemaVersion) {
             c.close();
@@ -91,19 +99,19 @@ bool OpenDefaultsDatabase() {
                 return missingPristine();
             const QString backup = db::MakeBackup(opm);
             if (backup.isEmpty() || !restoreFromPristine(opm, opp) || !carryOverFromBackup(backup))
-                return false;
+                return notWritable();
         }
     } else {
         if (!QFileInfo::exists(opp))
             return missingPristine();
         // A damaged defaults database is kept beside the restored one, not overwritten.
         if (QFileInfo::exists(opm) && db::MakeBackup(opm).isEmpty())
-            return false;
+            return notWritable();
         if (!restoreFromPristine(opm, opp))
-            return false;
+            return notWritable();
     }
     if (!db::WriteTest(c))
-        return false;
+        return notWritable();
     // New projects are copies of this file: they should not carry the old declarations either.
     db::ConvertToStockCollations(c);
     App().startupSchoolName = db::ReadIni(QStringLiteral("Ime_Sole"), c);

@@ -2,6 +2,7 @@
 
 #include "PravilaCelice.h"
 #include "Sestavljalnik.h"
+#include "StaticnaPravila.h"
 
 #include <algorithm>
 #include <map>
@@ -12,59 +13,10 @@ using namespace pravila;
 
 namespace {
 
-// A lesson that no construction moves: fixed by hand ("s") or of a unit placed only by hand.
-bool Fiksen(const ModelUrnika &m, int t) {
-    return t >= 1 && (m.termini[size_t(t)].tip == QLatin1String("s") ||
-                      m.predavanja[size_t(m.termini[size_t(t)].predavanje)].zahtevnost == 0);
-}
-
-// Which of the rules no move of another lesson changes are applied: all of them, only the
-// frame, or the frame and the forbidden periods of one teacher.
-struct StaticnaPravila {
-    bool vse = true;
-    int ucitelj = 0;
-};
-
-bool StaticnoProsta(const ModelUrnika &m, const PripravaUrnika &priprava, int u, int dan, int ura,
-                    const StaticnaPravila &pravila) {
-    if (!VOkvirju(m, priprava, u, dan, ura))
-        return false;
-    const Predavanje &p = m.predavanja[size_t(u)];
-    if (!pravila.vse)
-        return pravila.ucitelj < 1 || !m.ucitelji[size_t(pravila.ucitelj)].prepovedano(dan, ura);
-    if (!NiPrepovedano(m, u, dan, ura))
-        return false;
-    const auto &odd = m.oddelkiPredavanja(u);
-    for (size_t k = 1; k < odd.size(); ++k)
-        if (Fiksen(m, m.oddelki[size_t(odd[k])].zasedenost(dan, ura)))
-            return false;
-    for (int j = 1; j <= p.steviloIzvajalcev(); ++j) {
-        const IzvajalecPredavanja &e = p.izvajalci[size_t(j)];
-        if (e.ucitelj >= 1 && Fiksen(m, m.ucitelji[size_t(e.ucitelj)].zasedenost(dan, ura).termin))
-            return false;
-        if (e.skupinaProstorov < 1)
-            continue;
-        bool soba = false;
-        for (size_t k = 1; k < m.prostori[size_t(e.skupinaProstorov)].clani.size() && !soba; ++k) {
-            const ProstorUrnika &r = m.prostori[size_t(m.prostori[size_t(e.skupinaProstorov)].clani[k])];
-            soba = !r.prepovedano(dan, ura) && !Fiksen(m, r.zasedenost(dan, ura).termin);
-        }
-        if (!soba)
-            return false;
-    }
-    return true;
-}
-
 // The blocks the unit still has to place: those left and those placed on days it may leave, the
 // longest first.
 std::vector<int> BlokiZaRazporediti(const ModelUrnika &m, int u, bool fiksniDan[StDni]) {
-    const Predavanje &p = m.predavanja[size_t(u)];
-    std::vector<int> bloki;
-    for (int r = std::max(0, p.preostalo) + p.nerazporejeno; r > 0;) {
-        const int b = std::max(1, DolzinaBlokaPredavanja(p, r));
-        bloki.push_back(b);
-        r -= b;
-    }
+    std::vector<int> bloki = KosiPredavanja(m, u);
     const auto &odd = m.oddelkiPredavanja(u);
     for (int dan = 1; dan <= 5 && odd.size() > 1; ++dan) {
         int ur = 0;
@@ -73,7 +25,7 @@ std::vector<int> BlokiZaRazporediti(const ModelUrnika &m, int u, bool fiksniDan[
             const int t = m.oddelki[size_t(odd[1])].zasedenost(dan, ura);
             if (t >= 1 && m.termini[size_t(t)].predavanje == u) {
                 ++ur;
-                fiksniDan[dan] |= Fiksen(m, t);
+                fiksniDan[dan] |= FiksenTermin(m, t);
             }
         }
         if (ur > 0 && !fiksniDan[dan])
@@ -87,13 +39,13 @@ std::vector<int> BlokiZaRazporediti(const ModelUrnika &m, int u, bool fiksniDan[
 // needs at least i days that hold it (a day that holds a block holds every shorter one). Returns
 // 0 when they do, else the number of days needed and sets `naVoljo` to the days there are.
 int ManjkajociDnevi(const ModelUrnika &m, const PripravaUrnika &priprava, int u, const std::vector<int> &bloki,
-                    const bool fiksniDan[StDni], const StaticnaPravila &pravila, int &naVoljo) {
+                    const bool fiksniDan[StDni], int samoUcitelj, int &naVoljo) {
     int najdaljsi[StDni] = {};
     for (int dan = 1; dan <= 5; ++dan) {
         if (fiksniDan[dan])
             continue;
         for (int ura = 0, zapored = 0; ura < StUr; ++ura) {
-            zapored = StaticnoProsta(m, priprava, u, dan, ura, pravila) ? zapored + 1 : 0;
+            zapored = StaticnoProsta(m, priprava, u, dan, ura, samoUcitelj) ? zapored + 1 : 0;
             najdaljsi[dan] = std::max(najdaljsi[dan], zapored);
         }
     }
@@ -122,7 +74,7 @@ void PreveriMoznost(const ModelUrnika &m, const PripravaUrnika &priprava, int u,
     bool fiksniDan[StDni] = {};
     const std::vector<int> bloki = BlokiZaRazporediti(m, u, fiksniDan);
     int naVoljo = 0;
-    const int potrebnih = ManjkajociDnevi(m, priprava, u, bloki, fiksniDan, {}, naVoljo);
+    const int potrebnih = ManjkajociDnevi(m, priprava, u, bloki, fiksniDan, -1, naVoljo);
     if (potrebnih == 0)
         return;
     n.nemogoce = true;
@@ -132,12 +84,12 @@ void PreveriMoznost(const ModelUrnika &m, const PripravaUrnika &priprava, int u,
     }
     QString vzrok = QStringLiteral("okvir, prepovedane ure in stalni predmeti");
     int dni = 0;
-    if (ManjkajociDnevi(m, priprava, u, bloki, fiksniDan, {false, 0}, dni) > 0) {
+    if (ManjkajociDnevi(m, priprava, u, bloki, fiksniDan, 0, dni) > 0) {
         vzrok = QStringLiteral("okvir oddelka");
     } else {
         for (int j = 1; j <= p.steviloIzvajalcev(); ++j) {
             const int t = p.izvajalci[size_t(j)].ucitelj;
-            if (t >= 1 && ManjkajociDnevi(m, priprava, u, bloki, fiksniDan, {false, t}, dni) > 0) {
+            if (t >= 1 && ManjkajociDnevi(m, priprava, u, bloki, fiksniDan, t, dni) > 0) {
                 vzrok = QStringLiteral("prepovedane ure učitelja %1").arg(m.ucitelji[size_t(t)].oznaka);
                 break;
             }
@@ -253,6 +205,22 @@ QString OpisOvir(const NerazporejenoPredavanje &n) {
 
 } // namespace
 
+QString OpisCelic(const NerazporejenoPredavanje &n) {
+    QStringList celice;
+    for (const CelicaOkvirja &c : n.celice) {
+        QStringList ovire;
+        for (const OviraCelice &o : c.ovire)
+            ovire << BesediloOvire(o) + (o.zaradi.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(o.zaradi));
+        if (c.danZaseden)
+            ovire = QStringList{QStringLiteral("že ima uro tega dne")};
+        celice << QStringLiteral("%1.%2: %3")
+                      .arg(c.dan)
+                      .arg(c.ura)
+                      .arg(ovire.isEmpty() ? QStringLiteral("prosto") : ovire.join(QStringLiteral(", ")));
+    }
+    return celice.join(QStringLiteral("; "));
+}
+
 QString OznakaPredavanja(const ModelUrnika &m, int u) {
     const Predavanje &p = m.predavanja[size_t(u)];
     const QString skupina = p.skupinaOddelkov >= 1 ? m.skupineOddelkov[size_t(p.skupinaOddelkov)].oznaka : QString();
@@ -270,7 +238,8 @@ NerazporejenoPredavanje AnalizirajPredavanje(const ModelUrnika &m, const Priprav
         if (p.izvajalci[size_t(j)].ucitelj >= 1)
             n.ucitelji << m.ucitelji[size_t(p.izvajalci[size_t(j)].ucitelj)].oznaka;
     n.ur = std::max(0, p.preostalo) + p.nerazporejeno;
-    n.blok = n.ur > 0 ? std::max(1, DolzinaBlokaPredavanja(p, n.ur)) : 0;
+    const std::vector<int> kosi = KosiPredavanja(m, u);
+    n.blok = kosi.empty() ? 0 : kosi.front();
     std::map<QString, int> prva;
     bool odprtDan = false;
     for (int dan = 1; dan <= 5; ++dan) {
@@ -298,6 +267,13 @@ NerazporejenoPredavanje AnalizirajPredavanje(const ModelUrnika &m, const Priprav
     PreveriMoznost(m, priprava, u, n);
     if (!n.nemogoce)
         n.opis = OpisOvir(n);
+    // A class whose frame cannot hold all its lessons keeps one of them out whatever is moved.
+    const auto &odd = m.oddelkiPredavanja(u);
+    for (size_t k = 1; k < odd.size(); ++k)
+        if (const int manjka = ManjkajoceUreOddelka(m, priprava, odd[k]); manjka > 0)
+            n.opis += QStringLiteral(" Okvir oddelka %1 ne more sprejeti vseh njegovih ur (manjka %2).")
+                          .arg(m.oddelki[size_t(odd[k])].oznaka)
+                          .arg(manjka);
     return n;
 }
 
@@ -307,6 +283,44 @@ std::vector<NerazporejenoPredavanje> AnalizirajNerazporejene(const ModelUrnika &
         if (std::max(0, m.predavanja[size_t(u)].preostalo) + m.predavanja[size_t(u)].nerazporejeno > 0)
             seznam.push_back(AnalizirajPredavanje(m, priprava, u));
     return seznam;
+}
+
+NeizogibnoNerazporejeno Neizogibno(const ModelUrnika &m, const PripravaUrnika &priprava) {
+    NeizogibnoNerazporejeno n;
+    int nemogocih = 0;
+    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
+        const Predavanje &p = m.predavanja[size_t(u)];
+        const int ur = std::max(0, p.preostalo) + p.nerazporejeno;
+        if (ur > 0 && AnalizirajPredavanje(m, priprava, u).nemogoce) {
+            n.predavanja.push_back(u);
+            nemogocih += ur;
+        }
+    }
+    // Classes that share no unit miss their periods each on its own.
+    int okvirji = 0;
+    std::vector<char> steta(m.predavanja.size(), 0);
+    for (int o = 1; o <= m.steviloOddelkov(); ++o) {
+        const int manjka = ManjkajoceUreOddelka(m, priprava, o);
+        if (manjka == 0)
+            continue;
+        n.oddelki.emplace_back(o, manjka);
+        std::vector<int> enote;
+        bool deli = false;
+        for (int u = 1; u <= m.steviloPredavanj(); ++u) {
+            const auto &odd = m.oddelkiPredavanja(u);
+            if (std::find(odd.begin() + 1, odd.end(), o) != odd.end()) {
+                deli |= steta[size_t(u)] != 0;
+                enote.push_back(u);
+            }
+        }
+        if (deli)
+            continue;
+        okvirji += manjka;
+        for (int u : enote)
+            steta[size_t(u)] = 1;
+    }
+    n.ur = std::max(nemogocih, okvirji);
+    return n;
 }
 
 } // namespace zentrel::timetable

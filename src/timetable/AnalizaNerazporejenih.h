@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace zentrel::timetable {
@@ -47,7 +48,9 @@ struct NerazporejenoPredavanje {
     // The rules no move of another lesson changes (frame, forbidden periods, fixed lessons) leave
     // fewer days or cells than the unit needs: no timetable can hold it.
     bool nemogoce = false;
-    QString opis; // the reason in one sentence, as the program shows it
+    // The reason in a sentence, as the program shows it; a second one names a class of the unit
+    // whose frame cannot hold all its lessons (ManjkajoceUreOddelka).
+    QString opis;
 };
 
 // The analysis of every unit that has periods left to place (Remaining above 0 or periods given
@@ -56,6 +59,19 @@ std::vector<NerazporejenoPredavanje> AnalizirajNerazporejene(const ModelUrnika &
 
 // The analysis of one unit, whatever its periods left.
 NerazporejenoPredavanje AnalizirajPredavanje(const ModelUrnika &m, const PripravaUrnika &priprava, int u);
+
+// What no construction can place, as the fixed rules show it before any search.
+struct NeizogibnoNerazporejeno {
+    std::vector<int> predavanja;              // units the fixed rules keep out (nemogoce)
+    std::vector<std::pair<int, int>> oddelki; // classes whose frame cannot hold all their lessons, and by how many
+    int ur = 0; // periods left unplaced in any timetable (a lower bound): those of the units, or more, what
+                // the frames of classes that share no unit miss
+};
+NeizogibnoNerazporejeno Neizogibno(const ModelUrnika &m, const PripravaUrnika &priprava);
+
+// The cells of the frame with what keeps the unit out of each, for a listing: "1.1: oddelek 1a
+// zaseden (1a MAT); 1.2: že ima uro tega dne; 2.1: prosto".
+QString OpisCelic(const NerazporejenoPredavanje &n);
 
 // "1a MAT": the class group and subject of a unit.
 QString OznakaPredavanja(const ModelUrnika &m, int u);

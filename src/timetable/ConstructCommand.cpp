@@ -23,7 +23,7 @@ int Uporaba(const QString &napaka) {
     err << "Uporaba: zentrel-cli construct PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
            "[--second-round] [--third-round] [--extra-periods K] [--seed N] [--time-limit SEKUNDE] [--idle-limit "
            "SEKUNDE] "
-           "[--selitev]\n";
+           "[--selitev] [--complete] [--complete-limit SEKUNDE]\n";
     return 1;
 }
 
@@ -40,14 +40,24 @@ public:
             return;
         m_zadnjic = m_ura.elapsed();
         QString vrstica;
-        if (m_job.tretjiKrogTece()) {
+        // The searches that run long show their time, their count of changes and what is placed.
+        const auto iskanje = [](const char *ime, qint64 ms, const char *kaj, int koliko, int razporejeno, int skupaj,
+                                const QString &odstotek) {
+            return QStringLiteral("%1: %2 s, %3 %4, sestavljeno %5/%6 %7")
+                .arg(QString::fromUtf8(ime))
+                .arg(ms / 1000)
+                .arg(QString::fromUtf8(kaj))
+                .arg(koliko)
+                .arg(razporejeno)
+                .arg(skupaj)
+                .arg(odstotek);
+        };
+        if (m_job.dokoncanjeTece()) {
+            const PodatkiDokoncanja p = m_job.podatkiDokoncanja();
+            vrstica = iskanje("Dokončanje", p.msOdZacetka, "premikov", p.premikov, p.razporejeno, p.skupaj, p.odstotek);
+        } else if (m_job.tretjiKrogTece()) {
             const PodatkiTretjegaKroga p = m_job.podatkiTretjegaKroga();
-            vrstica = QStringLiteral("3. krog: %1 s, sprememb %2, sestavljeno %3/%4 %5")
-                          .arg(p.msOdZacetka / 1000)
-                          .arg(p.spremembe)
-                          .arg(p.razporejeno)
-                          .arg(p.skupaj)
-                          .arg(p.odstotek);
+            vrstica = iskanje("3. krog", p.msOdZacetka, "sprememb", p.spremembe, p.razporejeno, p.skupaj, p.odstotek);
         } else {
             const int max = std::max(1, m_job.maksimumNapredka());
             const int value = std::min(max, m_job.napredek());
@@ -98,22 +108,24 @@ int RunConstructCommand(const QStringList &args) {
         RazcleniUkaz(args,
                      {QStringLiteral("--curriculum"), QStringLiteral("--timetable"), QStringLiteral("--turnus"),
                       QStringLiteral("--extra-periods"), QStringLiteral("--seed"), QStringLiteral("--time-limit"),
-                      QStringLiteral("--idle-limit")},
+                      QStringLiteral("--idle-limit"), QStringLiteral("--complete-limit")},
                      {QStringLiteral("--second-round"), QStringLiteral("--third-round"), QStringLiteral("--selitev"),
-                      QStringLiteral("--yes")});
+                      QStringLiteral("--complete"), QStringLiteral("--yes")});
     if (!m.napaka.isEmpty() || m.polozajni.size() != 1)
         return Uporaba(m.napaka);
     MoznostiSestavljanja moznosti;
     moznosti.kabineti = m.stikala.contains(QStringLiteral("--second-round"));
     moznosti.tretjiKrog = m.stikala.contains(QStringLiteral("--third-round"));
     moznosti.selitev = m.stikala.contains(QStringLiteral("--selitev"));
+    moznosti.dokoncaj = m.stikala.contains(QStringLiteral("--complete"));
     QString napaka;
     qint64 dodatne = 0;
     qint64 seme = -1;
     if (!CeloStevilo(m, QStringLiteral("--extra-periods"), 0, 15, dodatne, napaka) ||
         !CeloStevilo(m, QStringLiteral("--seed"), 0, 4294967295LL, seme, napaka) ||
         !Sekunde(m, QStringLiteral("--time-limit"), moznosti.casovnaOmejitev, napaka) ||
-        !Sekunde(m, QStringLiteral("--idle-limit"), moznosti.mirovanje, napaka))
+        !Sekunde(m, QStringLiteral("--idle-limit"), moznosti.mirovanje, napaka) ||
+        !Sekunde(m, QStringLiteral("--complete-limit"), moznosti.casDokoncanja, napaka))
         return Uporaba(napaka);
     moznosti.dodatneUre = int(dodatne);
     if (seme >= 0)
@@ -156,11 +168,21 @@ int RunConstructCommand(const QStringList &args) {
     if (moznosti.tretjiKrog)
         out << "Tretji krog: " << CasVSekundah(rez.msTretji) << ", nerazporejenih ur: " << rez.nerazporejene
             << ", sprememb: " << rez.spremembe << '\n';
+    if (moznosti.dokoncaj)
+        out << "Dokončanje: " << CasVSekundah(rez.msDokoncanje) << ", nerazporejenih ur: " << rez.nerazporejene
+            << ", premikov: " << rez.premikov << ", ponovitev krogov: " << rez.ponovitev << '\n';
     out << "Shranjevanje: " << CasVSekundah(rez.msShranjevanje) << '\n';
+    const auto prejPotem = [&](int prej, int potem) {
+        return moznosti.dokoncaj ? QStringLiteral("%1 -> %2").arg(prej).arg(potem) : QString::number(potem);
+    };
+    out << "Luknje učiteljev: " << prejPotem(rez.kakovostPrej.luknjeUciteljev, rez.kakovost.luknjeUciteljev)
+        << ", luknje oddelkov: " << prejPotem(rez.kakovostPrej.luknjeOddelkov, rez.kakovost.luknjeOddelkov)
+        << ", predmet dvakrat v dnevu: " << prejPotem(rez.kakovostPrej.ponovitve, rez.kakovost.ponovitve) << '\n';
     out << "Razporejeno: " << (rez.skupaj - rez.nerazporejene) << " od " << rez.skupaj << " ur\n";
     for (const NerazporejenoPredavanje &n : rez.nerazporejena)
         out << "Nerazporejeno: " << n.skupina << ' ' << n.predmet << " (" << n.ucitelji.join(QStringLiteral(", "))
-            << "): " << n.ur << " ur, razlog: " << n.razlog << ". " << n.opis << '\n';
+            << "): " << n.ur << " ur, razlog: " << n.razlog << ". " << n.opis << '\n'
+            << "  celice okvirja: " << OpisCelic(n) << '\n';
     return 0;
 }
 

@@ -38,6 +38,19 @@ bool ModelUrnika::imaTerminNaDan(int predavanje, int dan) const {
     return false;
 }
 
+std::vector<int> ModelUrnika::terminiNaDan(int predavanje, int dan) const {
+    std::vector<int> najdeni;
+    const auto &odd = oddelkiPredavanja(predavanje);
+    if (odd.size() < 2)
+        return najdeni;
+    for (int p = 0; p < StUr; ++p) {
+        const int t = oddelki[size_t(odd[1])].zasedenost(dan, p);
+        if (t >= 1 && termini[size_t(t)].predavanje == predavanje)
+            najdeni.push_back(t);
+    }
+    return najdeni;
+}
+
 ModelUrnika &TrenutniModel() {
     static ModelUrnika model;
     return model;

@@ -152,6 +152,8 @@ public:
     const std::vector<int> &oddelkiPredavanja(int predavanje) const;
     // True when the unit has a placed period on that day (looked up in its first class).
     bool imaTerminNaDan(int predavanje, int dan) const;
+    // The unit's placed periods on a day, in period order (empty for a unit without classes).
+    std::vector<int> terminiNaDan(int predavanje, int dan) const;
 
 private:
     std::vector<int> m_brezOddelkov{0};

@@ -15,7 +15,7 @@ Sestavljalnik::Sestavljalnik(ModelUrnika &model, PripravaUrnika &priprava, quint
         m_skupaj += m.predavanja[size_t(u)].tedenskeUre;
         // A unit with more placed periods than weekly ones must not hide another unit's
         // missing periods from the count.
-        m_nerazporejene += std::max(0, m.predavanja[size_t(u)].preostalo);
+        m_nerazporejene += std::max(0, m.predavanja[size_t(u)].preostalo) + m.predavanja[size_t(u)].nerazporejeno;
     }
     m_polozaji.assign(m.predavanja.size(), 0);
     m_veljavno.assign(m.predavanja.size(), 0);
@@ -55,6 +55,25 @@ int DolzinaBlokaPredavanja(const Predavanje &p, int preostalo) {
     }
     // Never more than is left to place (hand-placed periods can leave fewer than a block).
     return std::min(b, std::max(preostalo, 0));
+}
+
+std::vector<int> KosiPredavanja(const ModelUrnika &m, int u) {
+    const Predavanje &p = m.predavanja[size_t(u)];
+    const int ur = std::max(0, p.preostalo) + p.nerazporejeno;
+    std::vector<int> kosi;
+    if (p.dolzinaBloka >= 2 || p.tedenskeUre <= 5) {
+        const int dolzina = std::max(1, p.dolzinaBloka);
+        for (int r = ur; r > 0; r -= dolzina)
+            kosi.push_back(std::min(dolzina, r));
+        return kosi;
+    }
+    int prostih = 0;
+    for (int dan = 1; dan <= 5; ++dan)
+        prostih += m.imaTerminNaDan(u, dan) ? 0 : 1;
+    const int dni = std::min(std::max(prostih, 1), ur);
+    for (int i = 0; i < dni; ++i)
+        kosi.push_back(ur / dni + (i < ur % dni ? 1 : 0));
+    return kosi;
 }
 
 int Sestavljalnik::DolzinaBloka(int u) const {

@@ -17,6 +17,12 @@ namespace zentrel::timetable {
 // days (7 periods go as 2, 2, 1, 1, 1).
 int DolzinaBlokaPredavanja(const Predavanje &p, int preostalo);
 
+// The lengths of the blocks unit u still has to place (Remaining and given-up periods), longest
+// first: blocks of its block length (the last one shorter), single periods for five or fewer a
+// week, otherwise the periods left spread as evenly as can be over the days that do not hold the
+// unit yet (7 periods on an empty week go as 2, 2, 1, 1, 1, as the rounds place them).
+std::vector<int> KosiPredavanja(const ModelUrnika &m, int u);
+
 // The rounds of automatic construction on a loaded model.
 //
 // The first round is greedy: it repeatedly takes the most urgent unit (PrednostPredavanja) and
@@ -70,13 +76,37 @@ public:
     // Gives the periods given up back to Remaining (the start of every later round and repetition).
     void VrniOpuscene();
     // Makes room for the unplaced units by moving single periods of other units, deepening pass
-    // by pass (at most 99) until all is placed or the run flag is cleared; clears the flag at the end.
+    // by pass (at most 99) until all is placed or the run flag is cleared; clears the flag at the
+    // end. Units the fixed rules keep out (AnalizaNerazporejenih) are not tried.
     void TretjiKrog();
 
     // Figures of the third round.
     int steviloSprememb() const { return m_spremembe; }
     qint64 msOdZacetkaTretjega() const { return m_tretjiZacetek.isValid() ? m_tretjiZacetek.elapsed() : 0; }
     qint64 msOdZadnjeSpremembe() const;
+
+    // The state as it stands: the length of the undo log, of the placed periods, the count of
+    // unplaced periods (and of copied snapshots).
+    struct Oznaka {
+        size_t dnevnik;
+        size_t termini;
+        int nerazporejene;
+        size_t kopija; // index of the copy when snapshots are copies
+    };
+    // A trial of changes that can be taken back (the completion step's moves): from ZacniPoskus
+    // on every change is recorded; PrekliciPoskus restores the state the trial started from,
+    // PotrdiPoskus keeps what it changed. Trials do not nest and never run inside the third round.
+    Oznaka ZacniPoskus();
+    void PrekliciPoskus(const Oznaka &o);
+    void PotrdiPoskus();
+    // Removes placed period t: its unit gets the period back to place, its cells are freed, and
+    // its rows are deleted on saving.
+    void OdstraniTermin(int t) { odstraniTermin(t); }
+    // Drops from the array the periods this run created and removed again, which nothing refers
+    // to any more; the indices of the others change. Not during a trial.
+    void ZgostiTermine();
+    // Puts back a state of the model kept earlier (a copy of it) and recounts the unplaced periods.
+    void NaloziStanje(const ModelUrnika &stanje);
 
     // With true every priority is recomputed from scratch at every step (as a check of the
     // cache of feasible positions, which must give the same timetable).
@@ -104,12 +134,6 @@ private:
     bool odstranljiv(int t) const;
 
     // Third round.
-    struct Oznaka {
-        size_t dnevnik;
-        size_t termini;
-        int nerazporejene;
-        size_t kopija; // index of the copy when snapshots are copies
-    };
     Oznaka posnetek();
     void obnovi(const Oznaka &o);
     void opustiPosnetek(const Oznaka &o);

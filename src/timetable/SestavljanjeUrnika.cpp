@@ -1,5 +1,6 @@
 #include "SestavljanjeUrnika.h"
 
+#include "DokoncanjeUrnika.h"
 #include "PreberiModelUrnika.h"
 #include "PripravaUrnika.h"
 #include "Sestavljalnik.h"
@@ -41,6 +42,19 @@ PodatkiTretjegaKroga SestavljanjeUrnika::podatkiTretjegaKroga() const {
     p.razporejeno = p.skupaj - m_sestavljalnik->nerazporejeneUre();
     const double odstotek = p.skupaj > 0 ? p.razporejeno * 100.0 / p.skupaj : 0.0;
     p.odstotek = QString::number(odstotek, 'f', 2) + u'%';
+    return p;
+}
+
+PodatkiDokoncanja SestavljanjeUrnika::podatkiDokoncanja() const {
+    PodatkiDokoncanja p;
+    if (!m_dokoncanje || !m_sestavljalnik)
+        return p;
+    p.msOdZacetka = m_dokoncanje->msOdZacetka();
+    p.skupaj = m_sestavljalnik->skupajUr();
+    p.razporejeno = p.skupaj - m_sestavljalnik->nerazporejeneUre();
+    p.odstotek = QString::number(p.skupaj > 0 ? p.razporejeno * 100.0 / p.skupaj : 0.0, 'f', 2) + u'%';
+    p.premikov = m_dokoncanje->premikov();
+    p.izboljsuje = m_dokoncanje->izboljsuje();
     return p;
 }
 
@@ -86,6 +100,7 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
         ~Konec() {
             job->m_stanje = 0;
             job->m_sestavljalnik = nullptr;
+            job->m_dokoncanje = nullptr;
             job->m_vTretjem = false;
             App().busy = false;
             App().runFlag = false;
@@ -132,6 +147,10 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
         core::ShowMessage(core::MsgWarning, QStringLiteral("Preobremenjeni prostori: #"),
                           rez.preobremenjeni.join(QStringLiteral(", ")));
     rez.msPriprava = ura.restart();
+    // The state as loaded, for the completion step's restarts of the rounds.
+    std::optional<DokoncanjeUrnika::Zacetek> zacetek;
+    if (moznosti.dokoncaj)
+        zacetek = DokoncanjeUrnika::Zacetek{m_model, priprava, std::max(0, moznosti.dodatneUre), moznosti.kabineti};
 
     m_stanje = 2;
     m_sestavljalnik = &s;
@@ -165,6 +184,25 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     }
     rez.msTretji = ura.restart();
     rez.spremembe = s.steviloSprememb();
+    rez.poTretjem = s.nerazporejeneUre();
+    rez.kakovostPrej = Kakovost(m_model);
+    rez.kakovost = rez.kakovostPrej;
+    if (moznosti.dokoncaj) {
+        DokoncanjeUrnika dokoncanje(m_model, priprava, s, rez.seme);
+        dokoncanje.zacetek = std::move(zacetek);
+        dokoncanje.casovnaOmejitev = moznosti.casDokoncanja;
+        dokoncanje.korak = [this] { poKoraku(); };
+        dokoncanje.zastavica = &App().runFlag;
+        App().runFlag = true;
+        m_dokoncanje = &dokoncanje;
+        dokoncanje.zazeni();
+        m_dokoncanje = nullptr;
+        App().runFlag = false;
+        rez.premikov = dokoncanje.premikov();
+        rez.ponovitev = dokoncanje.ponovitev();
+        rez.kakovost = dokoncanje.kakovost();
+    }
+    rez.msDokoncanje = ura.restart();
 
     core::ShowMessage(core::MsgStatus, QStringLiteral("Shranjujem podatke ..."));
     rez.nerazporejene = s.nerazporejeneUre();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnalizaNerazporejenih.h"
+#include "KakovostUrnika.h"
 #include "ModelUrnika.h"
 
 #include <QString>
@@ -11,6 +12,7 @@
 
 namespace zentrel::timetable {
 
+class DokoncanjeUrnika;
 class Sestavljalnik;
 
 struct MoznostiSestavljanja {
@@ -23,22 +25,31 @@ struct MoznostiSestavljanja {
     std::optional<quint32> seme; // fixed seed: the same seed gives the same timetable
     double casovnaOmejitev = 0;  // seconds after which the third round stops; 0 = none
     double mirovanje = 10;       // seconds without a change after which the third round stops; 0 = none
+    // "Dokončaj z izboljševanjem": after the rounds, the completion step (DokoncanjeUrnika)
+    // places what they left and improves the timetable, for at most casDokoncanja seconds.
+    bool dokoncaj = false;
+    double casDokoncanja = 10;
 };
 
 struct RezultatSestavljanja {
-    bool zagnano = false;   // false: a run was already going, nothing was started
-    bool shranjeno = false; // the rounds ran and the result was saved
-    QString sporocilo;      // the message that stopped the run before the rounds
-    int skupaj = 0;         // total periods
-    int nerazporejene = 0;  // periods left unplaced
-    int poPrvem = 0;        // periods unplaced after the first round (all its repetitions)
-    int poDrugem = 0;       // ... and after the second round
-    int spremembe = 0;      // improvements made by the third round
-    double odstotek = 0;    // placed share in percent
-    QString besedilo;       // "Sestavljeno: xx.xx%"
-    quint32 seme = 0;       // the seed used
+    bool zagnano = false;        // false: a run was already going, nothing was started
+    bool shranjeno = false;      // the rounds ran and the result was saved
+    QString sporocilo;           // the message that stopped the run before the rounds
+    int skupaj = 0;              // total periods
+    int nerazporejene = 0;       // periods left unplaced
+    int poPrvem = 0;             // periods unplaced after the first round (all its repetitions)
+    int poDrugem = 0;            // ... and after the second round
+    int spremembe = 0;           // improvements made by the third round
+    int poTretjem = 0;           // ... and after the third round, before the completion step
+    int premikov = 0;            // moves the completion step kept
+    int ponovitev = 0;           // restarts of the rounds the completion step ran
+    KakovostUrnika kakovostPrej; // idle periods and same-day repeats before the completion step
+    KakovostUrnika kakovost;     // ... and after it (or after the rounds, without it)
+    double odstotek = 0;         // placed share in percent
+    QString besedilo;            // "Sestavljeno: xx.xx%"
+    quint32 seme = 0;            // the seed used
     QStringList preobremenjeni;
-    qint64 msPriprava = 0, msPrvi = 0, msDrugi = 0, msTretji = 0, msShranjevanje = 0;
+    qint64 msPriprava = 0, msPrvi = 0, msDrugi = 0, msTretji = 0, msDokoncanje = 0, msShranjevanje = 0;
     std::vector<NerazporejenoPredavanje> nerazporejena;
 };
 
@@ -52,11 +63,22 @@ struct PodatkiTretjegaKroga {
     QString odstotek; // "0.00%"
 };
 
+// Figures of the completion step while it runs.
+struct PodatkiDokoncanja {
+    qint64 msOdZacetka = 0;
+    int razporejeno = 0;
+    int skupaj = 0;
+    QString odstotek; // "0.00%"
+    int premikov = 0;
+    bool izboljsuje = false; // everything that can be placed is placed; the step improves
+};
+
 // The construction of the current timetable as a job: started, its progress polled, its third
 // round stopped through the program's run flag, its result and unplaced units returned as data.
 //
-// States: 0 idle -> 1 loading and checks (zazeni) -> 2 rounds running -> 0 at the end or after
-// a failed check. A start while the state is not 0 is ignored.
+// States: 0 idle -> 1 loading and checks (zazeni) -> 2 rounds (and the completion step) running
+// -> 0 at the end or after a failed check. A start while the state is not 0 is ignored. The run
+// flag stops the third round and the completion step alike.
 class SestavljanjeUrnika {
 public:
     explicit SestavljanjeUrnika(ModelUrnika &model = TrenutniModel()) : m_model(model) {}
@@ -75,6 +97,8 @@ public:
     int maksimumNapredka() const;
     PodatkiTretjegaKroga podatkiTretjegaKroga() const;
     bool tretjiKrogTece() const { return m_vTretjem; }
+    PodatkiDokoncanja podatkiDokoncanja() const;
+    bool dokoncanjeTece() const { return m_dokoncanje != nullptr; }
 
     // The percentage as "Sestavljeno: " shows it: two decimals and "%".
     static QString BesediloOdstotka(int skupaj, int nerazporejene);
@@ -85,6 +109,7 @@ private:
     ModelUrnika &m_model;
     int m_stanje = 0;
     Sestavljalnik *m_sestavljalnik = nullptr;
+    DokoncanjeUrnika *m_dokoncanje = nullptr;
     int m_koncniNapredek = 0;
     int m_koncniMaksimum = 0;
     bool m_vTretjem = false;

@@ -7,6 +7,7 @@
 // to its mark and drops the placed periods appended since. The state reached is the one a full
 // copy would give back, at a cost proportional to what the attempt changed.
 
+#include "AnalizaNerazporejenih.h"
 #include "PravilaCelice.h"
 #include "Sestavljalnik.h"
 
@@ -51,6 +52,63 @@ void Sestavljalnik::obnovi(const Oznaka &o) {
     m_dnevnik.resize(o.dnevnik);
     m.termini.resize(o.termini);
     m_nerazporejene = o.nerazporejene;
+}
+
+Sestavljalnik::Oznaka Sestavljalnik::ZacniPoskus() {
+    m_belezi = true;
+    return posnetek();
+}
+
+void Sestavljalnik::PrekliciPoskus(const Oznaka &o) {
+    obnovi(o);
+    PotrdiPoskus();
+}
+
+void Sestavljalnik::PotrdiPoskus() {
+    m_dnevnik.clear();
+    m_belezi = false;
+}
+
+void Sestavljalnik::ZgostiTermine() {
+    std::vector<int> novi(m.termini.size(), 0);
+    std::vector<Termin> ohranjeni(1);
+    for (size_t t = 1; t < m.termini.size(); ++t) {
+        if (m.termini[t].dan == 0 && m.termini[t].tip == QLatin1String("x"))
+            continue;
+        novi[t] = int(ohranjeni.size());
+        ohranjeni.push_back(std::move(m.termini[t]));
+    }
+    m.termini = std::move(ohranjeni);
+    // Only periods in use are entered in the grids, and every one of them is kept.
+    auto preslikaj = [&](int &celica) {
+        if (celica >= 1)
+            celica = novi[size_t(celica)];
+    };
+    for (auto &s : m.skupineOddelkov)
+        for (auto &vrstica : s.zasedenost.cells)
+            for (int &c : vrstica)
+                preslikaj(c);
+    for (auto &o : m.oddelki)
+        for (auto &vrstica : o.zasedenost.cells)
+            for (int &c : vrstica)
+                preslikaj(c);
+    for (auto &u : m.ucitelji)
+        for (auto &vrstica : u.zasedenost.cells)
+            for (ZasedbaCelice &c : vrstica)
+                preslikaj(c.termin);
+    for (auto &r : m.prostori)
+        for (auto &vrstica : r.zasedenost.cells)
+            for (ZasedbaCelice &c : vrstica)
+                preslikaj(c.termin);
+}
+
+void Sestavljalnik::NaloziStanje(const ModelUrnika &stanje) {
+    m = stanje;
+    m_nerazporejene = 0;
+    for (const Predavanje &p : m.predavanja)
+        m_nerazporejene += std::max(0, p.preostalo) + p.nerazporejeno;
+    zgradiIndekse();
+    razveljaviVse();
 }
 
 // Only periods the user did not fix ("s") of units placed period by period may move; lessons of
@@ -234,10 +292,17 @@ void Sestavljalnik::TretjiKrog() {
     if (zastavica)
         *zastavica = true;
     VrniOpuscene();
+    // Units the fixed rules keep out are left alone: making room for them can never succeed; and
+    // when no more than the fixed rules leave out is left, the round ends at once.
+    const NeizogibnoNerazporejeno neizogibno = Neizogibno(m, m_priprava);
+    std::vector<char> nemogoce(m.predavanja.size(), 0);
+    for (int u : neizogibno.predavanja)
+        nemogoce[size_t(u)] = 1;
+    const int nedosegljivih = neizogibno.ur;
     m_belezi = !m_kopiraj;
-    for (int k = 1; tece() && m_nerazporejene > 0 && k < 100; ++k) {
+    for (int k = 1; tece() && m_nerazporejene > nedosegljivih && k < 100; ++k) {
         for (int u = 1; u <= m.steviloPredavanj() && tece(); ++u) {
-            if (m.predavanja[size_t(u)].preostalo <= 0)
+            if (m.predavanja[size_t(u)].preostalo <= 0 || nemogoce[size_t(u)])
                 continue;
             const int prej = m_nerazporejene;
             postaviZGlobino(u, 0, k);
@@ -246,7 +311,7 @@ void Sestavljalnik::TretjiKrog() {
                 ++m_spremembe;
                 m_zadnjaSprememba = m_tretjiZacetek.elapsed();
             }
-            if (m_nerazporejene == 0)
+            if (m_nerazporejene == nedosegljivih)
                 break;
         }
     }

@@ -17,8 +17,10 @@
 #include "core/AppState.h"
 
 #include <QFile>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QTableView>
+#include <QTimer>
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
@@ -167,8 +169,6 @@ private slots:
     }
 
     void importFromTheSchoolTab() {
-        QCOMPARE(FImeSolePage::QtFilter(InfrastructureImport::dialogFilter()),
-                 QStringLiteral("Urniki (*.znt,*.kvl) (*.znt *.kvl);;Vse datoteke (*.*) (*.*)"));
         // Another project with its own school and one building.
         const QString other = h.project->folder().file(QStringLiteral("druga.znt"));
         QVERIFY(QFile::copy(h.project->path(), other));
@@ -181,12 +181,27 @@ private slots:
         }
         QVERIFY(window->ShowTab(QStringLiteral("Ime šole")));
         FImeSolePage *page = window->ImeSolePage;
+        const auto programDialog = page->chooseImportFile;
         page->chooseImportFile = [other] { return other; };
         h.answer({Answer::Yes});
         h.press(Qt::Key_F7);
         QCOMPARE(h.messages().last(), QStringLiteral("Uvoz infrastrukture je zaključen."));
         QCOMPARE(page->ImeSoleE->Text(), QStringLiteral("OŠ Druga"));
         QCOMPARE(h.text(QStringLiteral("SELECT group_concat(OZNAKA) FROM STAVBE")), QStringLiteral("D"));
+        QCOMPARE(core::App().settings.folders[8], h.project->folder().path() + u'/');
+        // The program's own file dialog, in the folder of the last import, each filter named once.
+        QStringList seen;
+        QTimer::singleShot(0, [&seen] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            seen << dialog->windowTitle() << dialog->directory().absolutePath() << dialog->nameFilters();
+            dialog->reject();
+        });
+        QCOMPARE(programDialog(), QString());
+        QCOMPARE(seen,
+                 QStringList({QStringLiteral("Izbira datoteke za uvoz infrastrukture"), h.project->folder().path(),
+                              QStringLiteral("Urniki (*.znt *.kvl)"), QStringLiteral("Vse datoteke (*)")}));
     }
 
     void tabsOpenTheirWindows() {

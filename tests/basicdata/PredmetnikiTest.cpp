@@ -28,7 +28,7 @@ TEST_F(PredmetnikiT, ProgrammeNamesAreUniqueWithinOneCurriculumOnly) {
     EXPECT_FALSE(predmetniki.acceptAddNew({QString(), QStringLiteral("opomba")}));
     ASSERT_TRUE(predmetniki.acceptAddNew({QStringLiteral("Osnovni"), QStringLiteral("d'Arc")}));
     ASSERT_TRUE(predmetniki.acceptAddNew({QStringLiteral("Izbirni"), QString()}));
-    EXPECT_FALSE(predmetniki.acceptAddNew({QStringLiteral("Osnovni"), QString()}));
+    EXPECT_FALSE(predmetniki.acceptAddNew({QStringLiteral("OSNOVNI "), QString()})); // one name to a user
     ASSERT_EQ(predmetniki.current().oznaka, QStringLiteral("Izbirni"));
     EXPECT_FALSE(predmetniki.acceptEdit({QStringLiteral("Osnovni"), QString()}));
     EXPECT_TRUE(predmetniki.acceptEdit({QStringLiteral("Izbirni"), QStringLiteral("z opombo")}));
@@ -166,6 +166,59 @@ TEST_F(PredmetnikiT, RemovingASubjectRowTakesItsAssignmentsAfterTheWarning) {
     EXPECT_EQ(vrstice.list().count(), 1);
 }
 
+TEST_F(PredmetnikiT, AChangedSubjectRowTakesItsAssignmentsAlong) {
+    curriculum(1, QStringLiteral("2026"));
+    teacher(1, QStringLiteral("T"));
+    klass(100, QStringLiteral("1a"));
+    subject(10, QStringLiteral("MAT"));
+    subject(11, QStringLiteral("FIZ"));
+    run(QStringLiteral("INSERT INTO SKUPINE_PREDMETOV (ID, OZNAKA, IME) VALUES (20, '$MF', '$MF')"));
+    run(QStringLiteral(
+        "INSERT INTO PREDMETI_V_SKUPINI (ID, ID_SKUPINE, ID_PREDMETA) VALUES (30, 20, 10), (31, 20, 11)"));
+    programme(1, QStringLiteral("P"), 1);
+    subjectInProgramme(1, 10, 0, 4);
+    assignment(1, 1, 100, 1, 10, 1);
+    lesson(1, 1, 1, false);
+    PredmetiVPredmetniku vrstice;
+    vrstice.openLists();
+    ASSERT_TRUE(vrstice.load(1, QStringLiteral("P")));
+    const QString row = QStringLiteral("SELECT ID_SKUPINE_PREDMETOV || '/' || ID_TURNUSA || '/' || "
+                                       "ID_PREDMETI_V_SKUPINI FROM RAZPORED WHERE ID=1");
+
+    // Another turnus: the lessons placed for the old one go, after the question.
+    const QString question = QStringLiteral("Potrdi spremembo predmeta MAT v predmetniku.\n"
+                                            "Njegove ure bodo odstranjene iz urnikov.");
+    EXPECT_FALSE(vrstice.acceptEdit({10, QStringLiteral("4"), QString(), 1, 2}));
+    EXPECT_EQ(text(row), QStringLiteral("10/0/10"));
+    answer({Answer::Yes});
+    ASSERT_TRUE(vrstice.acceptEdit({10, QStringLiteral("4"), QString(), 1, 2}));
+    EXPECT_EQ(messages(), QStringList({question, question}));
+    EXPECT_EQ(text(row), QStringLiteral("10/1/10"));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM TERMINI")), 0);
+
+    // A group holding the same subject: the assignment follows without a question.
+    ASSERT_TRUE(vrstice.acceptEdit({20, QStringLiteral("4"), QString(), 1, 2}));
+    EXPECT_EQ(text(row), QStringLiteral("20/1/30"));
+    EXPECT_EQ(messages().size(), 2);
+
+    // A group without it: the assignment cannot follow and goes, after the question.
+    answer({Answer::Yes});
+    ASSERT_TRUE(vrstice.acceptEdit({11, QStringLiteral("4"), QString(), 1, 2}));
+    EXPECT_EQ(messages().last(), QStringLiteral("Potrdi spremembo predmeta $MF v predmetniku.\nPredmet bo brisan bo "
+                                                "tudi iz razporedov in urnikov enot s tem predmetnikom!"));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM RAZPORED")), 0);
+
+    // Lessons in a valid timetable refuse the change, as they refuse the removal.
+    assignment(2, 1, 100, 1, 11, 1, 0, 1);
+    lesson(2, 1, 2, true);
+    EXPECT_FALSE(vrstice.acceptEdit({11, QStringLiteral("4"), QString(), 0, 2}));
+    EXPECT_EQ(messages().last(), QStringLiteral("Predmeta FIZ ni mogoče spreminjati, ker nastopa v veljavnem urniku."));
+    EXPECT_EQ(text(QStringLiteral("SELECT ID_TURNUSA FROM PREDMETI_V_PROGRAMU")), QStringLiteral("1"));
+    // Hours alone may change.
+    ASSERT_TRUE(vrstice.acceptEdit({11, QStringLiteral("5"), QString(), 1, 2}));
+    EXPECT_EQ(text(QStringLiteral("SELECT STEVILO_UR FROM PREDMETI_V_PROGRAMU")), QStringLiteral("5"));
+}
+
 TEST_F(PredmetnikiT, ClassGroupsSharingAClassWithAChosenGroupAreNotOffered) {
     curriculum(1, QStringLiteral("2026"));
     teacher(1, QStringLiteral("T"));
@@ -230,7 +283,7 @@ TEST_F(PredmetnikiT, CopyingAProgrammeCopiesItsSubjectsButNotItsClasses) {
     classGroupInProgramme(100, 1, 1);
     KopirajPredmetnik kopiraj(1, 1, QStringLiteral("Osnovni"));
     EXPECT_EQ(kopiraj.check(QString()), QStringLiteral("Oznaka ne sme biti prazna."));
-    EXPECT_FALSE(kopiraj.copy(QStringLiteral("Osnovni"), QString()));
+    EXPECT_FALSE(kopiraj.copy(QStringLiteral("osnovni"), QString()));
     EXPECT_EQ(kopiraj.status(), QStringLiteral("To ime je že uporabljeno"));
     EXPECT_EQ(kopiraj.check(QStringLiteral("Drugi")), QString()); // another curriculum's name
     ASSERT_TRUE(kopiraj.copy(QStringLiteral("Kopija d'Osnovni"), QString()));

@@ -2,6 +2,9 @@
 #include "Fixture.h"
 #include "basicdata/UciteljPredmeti.h"
 #include "basicdata/UciteljProstori.h"
+#include "shell/ProjectFiles.h"
+
+#include <QFile>
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
@@ -127,4 +130,27 @@ TEST_F(UciteljiT, CandidatesOfferAnItemMovedBackToTheLeft) {
     ASSERT_EQ(all.rowCount(), 2);
     EXPECT_EQ(all.text(0, QStringLiteral("OZNAKA")), QStringLiteral("R2"));
     EXPECT_EQ(all.text(1, QStringLiteral("OZNAKA")), QStringLiteral("R1"));
+}
+
+TEST_F(UciteljiT, TheSharedTeacherIsForgottenWhenAnotherProjectOpens) {
+    teacher(1, QStringLiteral("AB"));
+    teacher(7, QStringLiteral("CD"));
+    Ucitelji ucitelji;
+    ASSERT_TRUE(ucitelji.open());
+    ASSERT_TRUE(ucitelji.moveTo(1));
+    EXPECT_EQ(Trenutni().ucitelj, 7);
+    // Another project whose teacher 7 is someone else.
+    const QString other = project.folder().file(QStringLiteral("drugi.znt"));
+    ASSERT_TRUE(QFile::copy(test::ProgramFolder() + QStringLiteral("/zn.opp"), other));
+    QFile::setPermissions(other, QFile::ReadOwner | QFile::WriteOwner);
+    {
+        db::Connection c;
+        ASSERT_TRUE(c.open(other));
+        ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO UCITELJI (ID, OZNAKA) VALUES (2, 'EF'), (7, 'GH')")));
+    }
+    ASSERT_TRUE(shell::OpenProjectFile(other));
+    EXPECT_EQ(Trenutni().ucitelj, -1);
+    Ucitelji novi; // the windows of the new project start at their first teacher, not at "7"
+    ASSERT_TRUE(novi.open());
+    EXPECT_EQ(novi.list().id(), 2);
 }

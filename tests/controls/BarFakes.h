@@ -85,10 +85,12 @@ public:
         ++lockCalls;
     }
     void restoreFocus() override { ++focusCalls; }
+    void focusFirst() override { ++firstFieldCalls; }
     bool editable = true;
     bool showChange = false;
     int lockCalls = 0;
     int focusCalls = 0;
+    int firstFieldCalls = 0;
 };
 
 class FakeStatus : public controls::StatusIndicator {

@@ -119,10 +119,11 @@ private slots:
         QCOMPARE(codes(), (QStringList{"A", "B", "C"}));
         QCOMPARE(project->db().scalar(QStringLiteral("SELECT IME FROM STAVBE WHERE OZNAKA='C'")).toString(),
                  QStringLiteral("Šola 'Nova'"));
-        // The series goes on with the next new record.
+        // The series goes on with the next new record, from its first field.
         QCOMPARE(bar->State(), 2);
         QVERIFY(!bar->DataChanged());
         QCOMPARE(window->OznakaE->Text(), QString());
+        QCOMPARE(QApplication::focusWidget(), window->OznakaE);
 
         press(Qt::Key_Escape);
         QCOMPARE(bar->State(), 0);

@@ -10,6 +10,7 @@
 #include "controls/UrMoverBox.h"
 #include "controls/UrOption.h"
 #include "controls/UrText.h"
+#include "core/ScriptedPresenter.h"
 #include "support/TempProject.h"
 
 #include <QApplication>
@@ -218,8 +219,11 @@ private slots:
         QVERIFY(combo->Validate());
         QCOMPARE(combo->BoundId().toLongLong(), 2);
         QVERIFY(bar->DataChanged());
+        // A text that names no entry is refused with a message, never taken as no value.
+        core::ScriptedPresenter messages;
+        core::PresenterScope scope(&messages);
         combo->SetText(QStringLiteral("Ni je"));
-        QVERIFY(combo->Validate());
+        QVERIFY(!combo->Validate());
         QCOMPARE(unmatched, QList<QString>{"Ni je"});
         QVERIFY(!combo->BoundId().isValid());
         combo->LoadValue(3);
@@ -238,6 +242,9 @@ private slots:
         QCOMPARE(cbtext->BoundId().toLongLong(), 2);
         QVERIFY(!cbtext->NiListe());
         QCOMPARE(cbtext->SteviloZapisov(), 3);
+        cbtext->setText(QStringLiteral("Kemijaa"));
+        QVERIFY(!cbtext->Validate());
+        QCOMPARE(messages.texts(), (QStringList{"Vnos Ni je ni na seznamu.", "Vnos Kemijaa ni na seznamu."}));
         cbtext->Clear();
         cbtext->SetEmptyAllowed(false);
         QVERIFY(!cbtext->Validate());

@@ -25,9 +25,10 @@ namespace {
 // A window for a tab that records what the strip tells it and can refuse to be left.
 class ProbeWindow : public QWidget, public TabWindow {
 public:
-    explicit ProbeWindow(QWidget *parent) : QWidget(parent) {}
+    explicit ProbeWindow(QWidget *parent) : QWidget(parent), field(new UrText(this)) {}
     void TabActivated() override { ++activations; }
     void BeforeTabClick(bool &pCancel, bool &) override { pCancel = refuseLeaving; }
+    UrText *field;
     int activations = 0;
     bool refuseLeaving = false;
 };
@@ -64,6 +65,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { qApp->installEventFilter(&preview); }
+
     void init() {
         project = std::make_unique<test::TempProject>();
         FTabStrip::ResetRememberedTabs();
@@ -102,16 +105,37 @@ private slots:
         QCOMPARE(created[0]->activations, 1);
         QCOMPARE(captions, QStringList{"Osnovni podatki  -  Učitelji"});
 
-        // A disabled tab cannot be chosen, by click or key.
+        // A disabled tab cannot be chosen, by click or key; the keys work from a field of the window.
         QVERIFY(!tabs->ChooseTab(tabId(2, QStringLiteral("Prostori"))));
-        tabs->setFocus();
-        QTest::keyClick(tabs, Qt::Key_1, Qt::ControlModifier);
+        top->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(top.get()));
+        created[0]->field->setFocus();
+        QVERIFY(created[0]->field->hasFocus());
+        QTest::keyClick(created[0]->field, Qt::Key_1, Qt::ControlModifier);
         QCOMPARE(tabs->CurrentTab(), tabId(2, QStringLiteral("Učitelji")));
         // Shift+Ctrl+3 chooses the third entry of the second row.
-        QTest::keyClick(tabs, Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(created[0]->field, Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(tabs->CurrentTab(), tabId(2, QStringLiteral("Učitelji"), QStringLiteral("Uči predmete")));
         QCOMPARE(created.size(), 2);
         QCOMPARE(strip->CurrentWindow(), created[1]);
+    }
+
+    void aTopTabWithoutItsOwnPageLeadsToItsSecondRow() {
+        const int razredniki = tabId(3, QStringLiteral("Enote"), QStringLiteral("Razredniki in izmene"));
+        registerProbe(razredniki);
+        registerProbe(tabId(3, QStringLiteral("Predmetniki")));
+        QVERIFY(strip->ShowPageSet(3, QStringLiteral("Razporedi")));
+        UrTabStrip *tabs = strip->TabStrip();
+        QCOMPARE(rowCaptions(tabs->TopRow()),
+                 (QStringList{"Izbira(x)", "Enote", "Predmetniki", "Izbirni postopek(x)", "Razpored(x)"}));
+        QCOMPARE(tabs->CurrentTab(), razredniki);
+        QCOMPARE(rowCaptions(tabs->SecondRow()), (QStringList{"Enote(x)", "Razredniki in izmene", "Učenci enote(x)"}));
+        tabs->TopRow()->setCurrentIndex(2); // "Predmetniki", then back to "Enote"
+        QCOMPARE(tabs->CurrentTab(), tabId(3, QStringLiteral("Predmetniki")));
+        QCOMPARE(rowCaptions(tabs->TopRow()).at(1), QStringLiteral("Enote"));
+        tabs->TopRow()->setCurrentIndex(1);
+        QCOMPARE(tabs->CurrentTab(), razredniki);
+        QCOMPARE(strip->CurrentWindow(), created[0]);
     }
 
     void aWindowCanRefuseTheTabChange() {

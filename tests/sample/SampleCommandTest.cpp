@@ -22,7 +22,7 @@ CliRun sampleCli(const QStringList &args) {
 }
 
 const QString kUsage =
-    QStringLiteral("Uporaba: zentrel-cli sample POT [--classes-per-grade N] [--seed S] [--shipped]\n");
+    QStringLiteral("Uporaba: zentrel-cli sample POT [--classes-per-grade N] [--seed S] [--shipped] [--force]\n");
 
 } // namespace
 

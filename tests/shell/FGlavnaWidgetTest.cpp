@@ -13,19 +13,21 @@
 #include "shell/FNastavitve.h"
 #include "shell/FNastavitveUre.h"
 #include "shell/FOzadje.h"
+#include "shell/FPomoc.h"
 #include "shell/IniFile.h"
 #include "shell/ProjectFiles.h"
+#include "shell/QtTranslation.h"
 #include "shell/SizeClass.h"
 #include "shell/Startup.h"
 #include "support/TempFolder.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -92,12 +94,6 @@ class FGlavnaWidgetTest : public QObject {
     test::TempFolder *m_dir = nullptr;
     ScriptedPresenter *m_messages = nullptr;
     PresenterScope *m_scope = nullptr;
-
-public slots:
-    void openHelp(const QUrl &url) { m_helpOpened << url.toLocalFile(); }
-
-public:
-    QStringList m_helpOpened;
 
 private slots:
     void initTestCase() { FNastavitve::RegisterTabs(); }
@@ -270,19 +266,42 @@ private slots:
         QCOMPARE(QDir(m_dir->path()).entryList({"*.znt"}).size(), 1);
     }
 
+    void qtDialogsSpeakSlovenian() {
+        QVERIFY(InstallQtTranslation());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Prekliči"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Odpri"));
+    }
+
     void f1OpensTheHelpPage() {
         FGlavna w;
         w.show();
-        QDesktopServices::setUrlHandler("file", this, "openHelp");
-        m_helpOpened.clear();
         QTest::keyClick(&w, Qt::Key_F1);
-        QCOMPARE(m_helpOpened, QStringList{test::ProgramFolder() + "/Zn-slo.html"});
+        FPomoc *help = w.HelpWindow();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->Browser()->source(), QUrl::fromLocalFile(test::ProgramFolder() + "/Zn-slo.html"));
+        QVERIFY(help->Browser()->toPlainText().contains("Zentrel"));
+        help->close();
         // "&Vsebina" sends F1 to the window.
         w.FindAction("&Pomoč/&Vsebina")->trigger();
         QCoreApplication::processEvents();
-        QCOMPARE(m_helpOpened.size(), 2);
-        QDesktopServices::unsetUrlHandler("file");
+        QVERIFY(help->isVisible());
         QVERIFY(m_messages->texts().isEmpty());
+    }
+
+    void theWindowIsResizedAndComesBackWhereItWas() {
+        {
+            FGlavna w;
+            w.show();
+            QVERIFY(w.minimumSize() != w.maximumSize());
+            QVERIFY(w.windowFlags() & Qt::WindowMaximizeButtonHint || !(w.windowFlags() & Qt::CustomizeWindowHint));
+            w.setGeometry(QRect(20, 30, 700, 500));
+            QVERIFY(w.close());
+        }
+        QCOMPARE(App().settings.mainWindow.size(), QSize(700, 500));
+        FGlavna again;
+        again.show();
+        again.RestoreGeometry();
+        QCOMPARE(again.geometry().size(), QSize(700, 500));
     }
 
     void settingsOpenInTheTabStripAndUnsavedRefusalsKeepThemOpen() {

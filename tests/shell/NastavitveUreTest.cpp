@@ -15,7 +15,11 @@ TEST(NastavitveUre, EmptyCodeOrNameIsRefusedAndAGoodPeriodIsStored) {
     EXPECT_EQ(ure.Requery().rowCount(), 16);
     EXPECT_FALSE(ure.AcceptEdit(3, "  ", "Tretja"));
     EXPECT_FALSE(ure.AcceptEdit(3, "3.", ""));
-    EXPECT_EQ(p.messages().texts(), (QStringList{"Oznaka ne sme biti prazna.", "Ime ne sme biti prazno."}));
+    // "Prve ure" finds periods by code: a code of another period is refused, letter case aside.
+    ASSERT_TRUE(p.db().exec("UPDATE URE SET OZNAKA='Č1' WHERE URA=4"));
+    EXPECT_FALSE(ure.AcceptEdit(3, " č1 ", "Tretja"));
+    EXPECT_EQ(p.messages().texts(),
+              (QStringList{"Oznaka ne sme biti prazna.", "Ime ne sme biti prazno.", "Oznaka č1 je že uporabljena."}));
     EXPECT_EQ(p.db().scalar("SELECT OZNAKA FROM URE WHERE URA=3").toString(), "3");
 
     App().periodCodes = QStringList{"0", "1", "2", "3"};
@@ -24,6 +28,7 @@ TEST(NastavitveUre, EmptyCodeOrNameIsRefusedAndAGoodPeriodIsStored) {
     EXPECT_EQ(rows.text(3, "OZNAKA"), "3'");
     EXPECT_EQ(rows.text(3, "IME"), "Tretja ura");
     EXPECT_EQ(App().periodCodes.at(3), "3'");
+    EXPECT_TRUE(ure.AcceptEdit(3, "3'", "Tretja")); // its own code stays its own
 }
 
 TEST(NastavitvePrveUre, ListsTheShiftsOfATurnusAndStoresFirstPeriodsByCode) {

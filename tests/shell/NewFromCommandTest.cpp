@@ -136,7 +136,7 @@ TEST(NewFrom, ArgumentsNamesAndAnExistingNewProjectAreChecked) {
                    QStringLiteral("--curriculum"), QStringLiteral("RAZPORED 2026/27"), QStringLiteral("--timetable"),
                    QStringLiteral("none")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(RowCount(target, QStringLiteral("RAZPORED")), 206);
+    EXPECT_EQ(RowCount(target, QStringLiteral("RAZPORED")), 228);
     EXPECT_EQ(RowCount(target, QStringLiteral("URNIKI")), 0);
 
     // An existing project is replaced only with --force.

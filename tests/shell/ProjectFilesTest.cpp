@@ -116,11 +116,13 @@ TEST(OpenProjectFile, RefusesForeignDamagedAndIncompleteFilesLeavingThemUnchange
         ASSERT_TRUE(c.open(incomplete));
         ASSERT_TRUE(c.exec(QStringLiteral("DROP TABLE SUPLENCE")));
     }
+    const QByteArray incompleteBytes = contents(incomplete);
     EXPECT_FALSE(shell::OpenProjectFile(incomplete));
+    EXPECT_EQ(contents(incomplete), incompleteBytes) << "a refused file is never written, not even by the write test";
     EXPECT_EQ(home.messages().texts(), (QStringList{QStringLiteral("Datoteka ") + text +
                                                         QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
                                                     QStringLiteral("Datoteka ") + truncated +
-                                                        QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
+                                                        QStringLiteral(" je poškodovana."),
                                                     QStringLiteral("Vhodna datoteka nima ustrezne zgradbe.")}));
     EXPECT_FALSE(db::ProjectOpen());
     EXPECT_EQ(App().recentFiles, QStringList{QString()});

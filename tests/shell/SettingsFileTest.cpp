@@ -98,6 +98,19 @@ TEST(Settings, DefaultsMagnificationAndSentinels) {
     EXPECT_DOUBLE_EQ(App().settings.magnificationX, 1.23);
     EXPECT_EQ(CheckBoxStates(QStringLiteral("[construction]"), {false, false, false}),
               (QList<bool>{true, true, false}));
+
+    // The main window comes back where it was; lines that are no place give the default.
+    App().settings.mainWindow = QRect(-40, 30, 1000, 700);
+    App().settings.mainWindowMaximized = true;
+    ASSERT_TRUE(WriteSettings());
+    App().settings.mainWindow = QRect();
+    ReadSettings();
+    EXPECT_EQ(App().settings.mainWindow, QRect(-40, 30, 1000, 700));
+    EXPECT_TRUE(App().settings.mainWindowMaximized);
+    EXPECT_FALSE(MainWindowGeometry({"10", "20", "x", "700"}).isValid());
+    EXPECT_FALSE(MainWindowGeometry({"10", "20", "50", "700"}).isValid());
+    EXPECT_FALSE(MainWindowGeometry({"2147483647", "20", "900", "700"}).isValid());
+    EXPECT_FALSE(MainWindowGeometry({"10", "20", "900"}).isValid());
 }
 
 TEST(RecentFiles, TheListGrowsByOneSlotPerRunUpToFive) {

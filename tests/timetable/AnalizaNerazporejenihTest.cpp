@@ -1,5 +1,6 @@
 #include "timetable/AnalizaNerazporejenih.h"
 #include "SolaZaUrnik.h"
+#include "timetable/StaticnaPravila.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,9 @@ TEST(AnalizaNerazporejenih, EveryFrameCellNamesWhatKeepsTheLessonOut) {
     EXPECT_FALSE(n.nemogoce) << "the lessons in the way may move";
     EXPECT_EQ(n.opis, QStringLiteral("V okvirju ni prostega mesta: oddelek 1a zaseden (4), učitelj T2 zaseden (1), "
                                      "ni prostega prostora U1 (1), učitelj T2 prepovedan (1)."));
+    EXPECT_EQ(OpisCelic(n), QStringLiteral("1.1: oddelek 1a zaseden (1a MAT); 2.1: oddelek 1a zaseden (1a MAT); 3.1: "
+                                           "oddelek 1a zaseden (1a MAT), učitelj T2 zaseden (1b X); 4.1: oddelek 1a "
+                                           "zaseden (1a MAT), ni prostega prostora U1; 5.1: učitelj T2 prepovedan"));
 }
 
 TEST(AnalizaNerazporejenih, FixedLessonsAndForbiddenPeriodsThatLeaveTooFewDaysMakeItImpossible) {
@@ -70,7 +74,8 @@ TEST(AnalizaNerazporejenih, FixedLessonsAndForbiddenPeriodsThatLeaveTooFewDaysMa
         const NerazporejenoPredavanje n = AnalizirajNerazporejene(x.m, x.p).front();
         EXPECT_TRUE(n.nemogoce);
         EXPECT_EQ(n.opis, QStringLiteral("Ni mogoče razporediti: dni na voljo 0, potrebnih 1 (okvir, prepovedane ure "
-                                         "in stalni predmeti)."));
+                                         "in stalni predmeti). Okvir oddelka 1a ne more sprejeti vseh njegovih ur "
+                                         "(manjka 1)."));
     }
     {
         // Three single periods, a teacher free on two days of the frame only.
@@ -121,7 +126,31 @@ TEST(AnalizaNerazporejenih, DaysThatAlreadyHoldTheLessonAreMarked) {
     EXPECT_EQ(n.razlog, QStringLiteral("dan"));
     EXPECT_EQ(n.celice.size(), 10u);
     EXPECT_TRUE(std::all_of(n.celice.begin(), n.celice.end(), [](const CelicaOkvirja &c) { return c.danZaseden; }));
+    EXPECT_TRUE(OpisCelic(n).startsWith(QStringLiteral("1.1: že ima uro tega dne; 1.2: že ima uro tega dne; 2.1:")));
     EXPECT_TRUE(n.nemogoce);
     EXPECT_EQ(n.opis,
               QStringLiteral("Ni mogoče razporediti: ure predmeta so razdeljene na več dni, kot jih ima teden."));
+}
+
+TEST(AnalizaNerazporejenih, AClassFrameTooSmallForWhatItsTeachersMayTeachIsNamed) {
+    // 1a has a frame of ten cells (periods 1 and 2); its class teacher T1 has eight lessons but
+    // may not teach on Monday nor at Tuesday's first period: one of them can never be placed.
+    test::SolaZaUrnik x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 4, 1, {{t1, 0}});
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 4, 1, {{t1, 0}});
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("GUM")), 2, 1, {{x.s.ucitelj(QStringLiteral("T2")), 0}});
+    for (int ura : {1, 2})
+        x.s.prepovedUcitelja(t1, 1, ura);
+    x.s.prepovedUcitelja(t1, 2, 1);
+    x.nalozi();
+    EXPECT_EQ(ManjkajoceUreOddelka(x.m, x.p, 1), 1);
+    const NerazporejenoPredavanje n = AnalizirajPredavanje(x.m, x.p, x.predavanje(QStringLiteral("MAT")));
+    EXPECT_FALSE(n.nemogoce) << "MAT alone has the days it needs";
+    EXPECT_TRUE(n.opis.endsWith(QStringLiteral(" Okvir oddelka 1a ne more sprejeti vseh njegovih ur (manjka 1).")))
+        << n.opis.toStdString();
+    ASSERT_TRUE(x.project.db().exec(QStringLiteral("DELETE FROM PREPOVEDI_UCITELJEV WHERE DAN = 2")));
+    x.nalozi();
+    EXPECT_EQ(ManjkajoceUreOddelka(x.m, x.p, 1), 0);
 }

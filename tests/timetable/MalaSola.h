@@ -43,6 +43,8 @@ public:
     void prvaUra(qint64 oddelek, int dan, int ura);
 
     qint64 urnik() const { return 1; }
+    // The turnus of the units and placed periods added from now on (0: every week).
+    qint64 turnus = 0;
 
 private:
     qint64 naslednji() { return ++m_id; }
@@ -149,16 +151,16 @@ inline QList<qint64> MalaSola::predavanje(qint64 skupina, qint64 predmet, int ur
                                           const QList<QPair<qint64, qint64>> &izvajalci, int zahtevnost) {
     const qint64 prog = program(skupina);
     exec(QStringLiteral("INSERT INTO PREDMETI_V_PROGRAMU (ID_PROGRAMA, ID_SKUPINE_PREDMETOV, ID_TURNUSA, STEVILO_UR, "
-                        "DOLZINA_TERMINA, ZAHTEVNOST) VALUES (?, ?, 0, ?, ?, ?)"),
-         {prog, predmet, ure, dolzina, zahtevnost});
+                        "DOLZINA_TERMINA, ZAHTEVNOST) VALUES (?, ?, ?, ?, ?, ?)"),
+         {prog, predmet, turnus, ure, dolzina, zahtevnost});
     QList<qint64> ids;
     for (const auto &[ucitelj, prostor] : izvajalci) {
         const qint64 id = naslednji();
         exec(QStringLiteral("INSERT INTO RAZPORED (ID, ID_PREDMETNIKA, ID_SKUPINE_ODDELKOV, ID_PROGRAMA, "
                             "ID_SKUPINE_PREDMETOV, ID_PREDMETA, ID_UCITELJA, ID_SKUPINE_PROSTOROV, ID_TURNUSA, "
-                            "ID_PREDMETI_V_SKUPINI) VALUES (?, 1, ?, ?, ?, ?, ?, ?, 0, ?)"),
+                            "ID_PREDMETI_V_SKUPINI) VALUES (?, 1, ?, ?, ?, ?, ?, ?, ?, ?)"),
              {id, skupina, prog, predmet, predmet, ucitelj,
-              prostor > 0 ? QVariant(prostor) : QVariant(QMetaType(QMetaType::LongLong)), predmet});
+              prostor > 0 ? QVariant(prostor) : QVariant(QMetaType(QMetaType::LongLong)), turnus, predmet});
         ids << id;
     }
     return ids;
@@ -167,8 +169,9 @@ inline QList<qint64> MalaSola::predavanje(qint64 skupina, qint64 predmet, int ur
 inline qint64 MalaSola::termin(qint64 razpored, int dan, int ura, const QString &tip, qint64 prostor) {
     const qint64 id = naslednji();
     exec(QStringLiteral("INSERT INTO TERMINI (ID, ID_URNIKA, ID_RAZPOREDA, ID_PROSTORA, DAN, URA, TIP, ID_TURNUSA) "
-                        "VALUES (?, 1, ?, ?, ?, ?, ?, 0)"),
-         {id, razpored, prostor > 0 ? QVariant(prostor) : QVariant(QMetaType(QMetaType::LongLong)), dan, ura, tip});
+                        "VALUES (?, 1, ?, ?, ?, ?, ?, ?)"),
+         {id, razpored, prostor > 0 ? QVariant(prostor) : QVariant(QMetaType(QMetaType::LongLong)), dan, ura, tip,
+          turnus});
     return id;
 }
 

@@ -94,6 +94,8 @@ void SestaviInPreveri(unsigned seme, int dodatneUre, const QString &opis) {
     moznosti.tretjiKrog = true;
     moznosti.dodatneUre = dodatneUre;
     moznosti.casovnaOmejitev = 0.2;
+    moznosti.dokoncaj = rng() % 2;
+    moznosti.casDokoncanja = 0.3;
     ModelUrnika model;
     const RezultatSestavljanja rez = SestavljanjeUrnika(model).zazeni(moznosti);
     if (!rez.sporocilo.isEmpty())

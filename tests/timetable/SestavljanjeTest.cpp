@@ -234,161 +234,6 @@ TEST(DrugiKrog, OrdinaryRoomGivesWayToAFreeClassroomButACabinetStays) {
     EXPECT_EQ(x.verify(), QStringList{});
 }
 
-namespace {
-
-// 1a has MAT (T1, forbidden everywhere but Monday period 1) and SLO (T2) placed by hand at
-// Monday period 1, with SLO as a unit of `dolzina` periods and difficulty `zahtevnost` placed as
-// `tip`; with `odvec` SLO has one more placed period (Tuesday) than weekly ones.
-struct TretjiKrogSola : Sola {
-    qint64 rocni = 0;
-    TretjiKrogSola(const QString &tip, int dolzina, int zahtevnost = 2, bool odvec = false) {
-        const qint64 a = s.oddelek(QStringLiteral("1a"));
-        const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
-        const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
-        s.predavanje(a, s.predmet(QStringLiteral("MAT")), 1, 1, {{t1, 0}});
-        const qint64 slo =
-            s.predavanje(a, s.predmet(QStringLiteral("SLO")), dolzina, dolzina, {{t2, 0}}, zahtevnost).first();
-        for (int d = 1; d <= 5; ++d)
-            for (int p = 0; p < 16; ++p)
-                if (d != 1 || p != 1)
-                    s.prepovedUcitelja(t1, d, p);
-        rocni = s.termin(slo, 1, 1, tip);
-        if (dolzina == 2)
-            s.termin(slo, 1, 2, tip);
-        if (odvec)
-            s.termin(slo, 2, 1, tip);
-    }
-};
-
-} // namespace
-
-TEST(TretjiKrog, MovesAMovableSinglePeriodToMakeRoom) {
-    TretjiKrogSola x(QStringLiteral("r"), 1);
-    MoznostiSestavljanja moznosti;
-    moznosti.seme = 9;
-    moznosti.tretjiKrog = true;
-    SestavljanjeUrnika job(x.m);
-    const RezultatSestavljanja rez = job.zazeni(moznosti);
-    EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(x.rocni)), 0)
-        << "the moved period's row is deleted";
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE TIP = 'a'")), 2);
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI T JOIN RAZPORED R ON R.ID = T.ID_RAZPOREDA "
-                                       "JOIN PREDMETI P ON P.ID = R.ID_PREDMETA WHERE P.OZNAKA = 'MAT' AND DAN = 1 "
-                                       "AND URA = 1")),
-              1);
-    EXPECT_EQ(x.verify(), QStringList{});
-}
-
-TEST(TretjiKrog, TakingAPeriodFromAUnitPlacedTooOftenLeavesNothingUnplaced) {
-    TretjiKrogSola x(QStringLiteral("r"), 1, 2, true);
-    MoznostiSestavljanja moznosti;
-    moznosti.seme = 9;
-    moznosti.tretjiKrog = true;
-    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
-    EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
-    EXPECT_EQ(rez.nerazporejene, 0);
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(x.rocni)), 0);
-    EXPECT_EQ(x.verify(), QStringList{}) << "SLO keeps its one weekly period, on Tuesday";
-}
-
-TEST(TretjiKrog, NeverMovesFixedPeriodsBlocksOfTwoNorLessonsPlacedOnlyByHand) {
-    for (const auto &[tip, dolzina, zahtevnost] :
-         {std::tuple{QStringLiteral("s"), 1, 2}, std::tuple{QStringLiteral("r"), 2, 2},
-          std::tuple{QStringLiteral("r"), 1, 0}}) {
-        TretjiKrogSola x(tip, dolzina, zahtevnost);
-        const QStringList prej = Termini(x.project.db());
-        MoznostiSestavljanja moznosti;
-        moznosti.seme = 9;
-        moznosti.tretjiKrog = true;
-        const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
-        EXPECT_EQ(rez.nerazporejene, 1) << tip.toStdString() << dolzina << zahtevnost;
-        EXPECT_EQ(Termini(x.project.db()), prej);
-        EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(x.rocni)), 1);
-    }
-}
-
-TEST(TretjiKrog, FailedAttemptsLeaveTheModelExactlyAsBefore) {
-    TretjiKrogSola x(QStringLiteral("s"), 1);
-    x.nalozi();
-    Sestavljalnik s(x.m, x.p, 4);
-    s.PrviKrog();
-    const ModelUrnika prej = x.m;
-    bool zastavica = true;
-    s.zastavica = &zastavica;
-    s.TretjiKrog();
-    EXPECT_FALSE(zastavica) << "the round clears the run flag when it ends";
-    ASSERT_EQ(x.m.termini.size(), prej.termini.size());
-    for (size_t o = 1; o < prej.oddelki.size(); ++o)
-        EXPECT_TRUE(x.m.oddelki[o].zasedenost == prej.oddelki[o].zasedenost);
-    for (size_t t = 1; t < prej.ucitelji.size(); ++t) {
-        EXPECT_TRUE(x.m.ucitelji[t].zasedenost == prej.ucitelji[t].zasedenost);
-        EXPECT_EQ(x.m.ucitelji[t].zasedeneUre[1], prej.ucitelji[t].zasedeneUre[1]);
-    }
-    for (size_t u = 1; u < prej.predavanja.size(); ++u)
-        EXPECT_EQ(x.m.predavanja[u].preostalo + x.m.predavanja[u].nerazporejeno,
-                  prej.predavanja[u].preostalo + prej.predavanja[u].nerazporejeno);
-    EXPECT_EQ(s.nerazporejeneUre(), 1);
-}
-
-TEST(TretjiKrog, StoppingKeepsAndSavesWhatWasPlaced) {
-    Sola x;
-    test::GenerirajSolo(x.s, 12, 3); // twelve classes share one cabinet: the third round cannot finish
-    SestavljanjeUrnika job(x.m);
-    int klicev = 0;
-    int razporejenoNaZacetku = -1;
-    job.korak = [&] {
-        if (!job.tretjiKrogTece())
-            return;
-        const PodatkiTretjegaKroga p = job.podatkiTretjegaKroga();
-        if (++klicev == 1) {
-            razporejenoNaZacetku = p.razporejeno;
-            EXPECT_EQ(p.skupaj, 288);
-            EXPECT_EQ(p.odstotek, QString::number(p.razporejeno * 100.0 / 288, 'f', 2) + u'%');
-        }
-        if (klicev == 50)
-            job.ustavi();
-    };
-    MoznostiSestavljanja moznosti;
-    moznosti.seme = 21;
-    moznosti.tretjiKrog = true;
-    const RezultatSestavljanja rez = job.zazeni(moznosti);
-    ASSERT_TRUE(rez.shranjeno);
-    EXPECT_FALSE(App().runFlag);
-    ASSERT_EQ(klicev, 50) << "the round stops at the step the flag is cleared";
-    EXPECT_GT(rez.nerazporejene, 0);
-    EXPECT_GE(rez.skupaj - rez.nerazporejene, razporejenoNaZacetku) << "what the rounds placed is kept";
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(DISTINCT ID_RAZPOREDA || '.' || DAN || '.' || URA) FROM TERMINI")),
-              x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")));
-    EXPECT_EQ(x.verify(), QStringList{});
-}
-
-TEST(Sestavljanje, SameSeedSameTimetableAndEveryResultPassesVerify) {
-    for (int oddelkov : {4, 8, 12}) {
-        for (unsigned seme : {1u, 2u}) {
-            QStringList prvic;
-            for (int ponovitev = 0; ponovitev < 2; ++ponovitev) {
-                Sola x;
-                test::GenerirajSolo(x.s, oddelkov, seme);
-                MoznostiSestavljanja moznosti;
-                moznosti.seme = seme * 1000 + 7;
-                moznosti.kabineti = true;
-                moznosti.tretjiKrog = true;
-                moznosti.casovnaOmejitev = 1;
-                const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
-                ASSERT_TRUE(rez.shranjeno);
-                EXPECT_GT(rez.odstotek, 80.0) << oddelkov << " classes, seed " << seme;
-                EXPECT_EQ(x.verify(), QStringList{}) << oddelkov << " classes, seed " << seme;
-                if (ponovitev == 0) {
-                    prvic = Termini(x.project.db());
-                } else if (rez.msTretji < 900) { // a run cut by the time limit may stop anywhere
-                    EXPECT_EQ(Termini(x.project.db()), prvic) << oddelkov << " classes, seed " << seme;
-                }
-            }
-        }
-    }
-}
-
 TEST(Sestavljanje, RestartWhileRunningIsIgnored) {
     Sola x;
     test::GenerirajSolo(x.s, 2, 1);
@@ -407,34 +252,6 @@ TEST(Sestavljanje, RestartWhileRunningIsIgnored) {
     EXPECT_GT(ignorirani, 0);
     EXPECT_EQ(job.stanje(), 0);
     EXPECT_FALSE(App().busy);
-}
-
-TEST(TretjiKrog, GridsMatchThePlacedPeriodsAfterEveryRoundAndAStop) {
-    for (unsigned seme : {1u, 5u}) {
-        Sola x;
-        test::GenerirajSolo(x.s, 12, seme);
-        x.nalozi();
-        Sestavljalnik s(x.m, x.p, seme);
-        s.PrviKrog();
-        EXPECT_EQ(test::RazlikeZasedenosti(x.m), QStringList{});
-        s.DrugiKrog();
-        EXPECT_EQ(test::RazlikeZasedenosti(x.m), QStringList{});
-        const int predTretjim = s.nerazporejeneUre();
-        bool zastavica = true;
-        int korakov = 0;
-        s.zastavica = &zastavica;
-        s.korak = [&] {
-            if (++korakov == 3000)
-                zastavica = false;
-        };
-        s.TretjiKrog();
-        EXPECT_EQ(test::RazlikeZasedenosti(x.m), QStringList{}) << "seed " << seme;
-        EXPECT_LE(s.nerazporejeneUre(), predTretjim);
-        int preostalo = 0;
-        for (const Predavanje &p : x.m.predavanja)
-            preostalo += std::max(0, p.preostalo) + p.nerazporejeno;
-        EXPECT_EQ(preostalo, s.nerazporejeneUre()) << "the counter agrees with the units";
-    }
 }
 
 TEST(Sestavljanje, FailedSaveWritesNothingAndIsReported) {
@@ -501,30 +318,6 @@ TEST(OcenaPolozaja, EveryTermOfTheScore) {
             << "unit " << p.u << " at " << p.dan << "." << p.ura;
     // A block of two: the class neighbour is looked for after the block.
     EXPECT_NEAR(s.OcenaPolozaja(mat, 1, 1, 2), osnova() + 100 + 40 + wantedU1 + wantedU1, 1e-6);
-}
-
-TEST(PrednostPredavanja, RemainingTimesWeightOverFeasiblePositions) {
-    Sola x;
-    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
-    const qint64 b = x.s.oddelek(QStringLiteral("1b"));
-    const qint64 ab = x.s.skupinaOddelkov(QStringLiteral("1ab"), {a, b});
-    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
-    const qint64 t2 = x.s.ucitelj(QStringLiteral("T2"));
-    const qint64 t3 = x.s.ucitelj(QStringLiteral("T3"));
-    const qint64 u1 = x.s.prostor(QStringLiteral("U1"));
-    const qint64 u2 = x.s.prostor(QStringLiteral("U2"));
-    const qint64 u3 = x.s.prostor(QStringLiteral("U3"));
-    const qint64 u4 = x.s.prostor(QStringLiteral("U4"));
-    const qint64 g3 = x.s.skupinaProstorov(QStringLiteral("$G3"), {u1, u2, u3});
-    x.s.predavanje(ab, x.s.predmet(QStringLiteral("ŠPO")), 3, 1, {{t1, g3}, {t2, u4}, {t3, u4}});
-    x.s.prepovedUcitelja(t3, 2, 1);
-    x.nalozi();
-    Sestavljalnik s(x.m, x.p, 1);
-    // w = 3 x 2 classes + 3 entries + 2/3 for the group of three + 2 for U4 named first;
-    // U4 named again adds nothing. Frame: period 1 on five days, one forbidden for T3: n = 4.
-    EXPECT_DOUBLE_EQ(s.PrednostPredavanja(1), 3 * (6 + 3 + 2.0 / 3 + 2) / 4);
-    x.m.predavanja[1].preostalo = 0;
-    EXPECT_EQ(s.PrednostPredavanja(1), 0);
 }
 
 TEST(Sestavljanje, RepetitionsWithWiderFramesTakeUpWhatWasGivenUpAndHandPlacedLessonsWidenTheFrame) {
@@ -612,20 +405,6 @@ TEST(Sestavljanje, WithBuildingChangesAClassStaysInItsBuildingBetweenTwoLessons)
         else
             EXPECT_FALSE(krsitve.isEmpty()) << "without the option the least wanted room is taken";
     }
-}
-
-TEST(TretjiKrog, EndsAfterTheIdleLimitWithoutAChange) {
-    Sola x;
-    test::GenerirajSolo(x.s, 12, 3); // twelve classes share one cabinet: the round cannot finish
-    MoznostiSestavljanja moznosti;
-    moznosti.seme = 21;
-    moznosti.tretjiKrog = true;
-    moznosti.mirovanje = 0.3;
-    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
-    ASSERT_TRUE(rez.shranjeno);
-    EXPECT_GT(rez.nerazporejene, 0);
-    EXPECT_FALSE(App().runFlag);
-    EXPECT_EQ(x.verify(), QStringList{});
 }
 
 TEST(Sestavljanje, ASaveRefusesWhenAnotherProgramChangedTheTimetableSinceItWasLoaded) {

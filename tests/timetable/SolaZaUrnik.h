@@ -5,6 +5,7 @@
 #include "timetable/PreberiModelUrnika.h"
 #include "timetable/PreverjanjeUrnika.h"
 #include "timetable/PripravaUrnika.h"
+#include "timetable/Sestavljalnik.h"
 
 namespace zentrel::test {
 
@@ -67,6 +68,20 @@ struct SolaZaUrnik {
     }
     int stevilo(const QString &sql) { return project.db().scalar(sql).toInt(); }
 };
+
+// Runs the third round and stops it through its run flag after `korakov` steps.
+inline void TretjiKrogDoKoraka(Sestavljalnik &s, int korakov) {
+    bool zastavica = true;
+    int koraki = 0;
+    s.zastavica = &zastavica;
+    s.korak = [&] {
+        if (++koraki == korakov)
+            zastavica = false;
+    };
+    s.TretjiKrog();
+    s.zastavica = nullptr;
+    s.korak = {};
+}
 
 // Rows of TERMINI as "razpored:day.period:type:room" in a stable order, to compare whole timetables.
 inline QStringList Termini(db::Connection &c) {

@@ -2,12 +2,12 @@
 
 #include "SolaZaUrnik.h"
 #include "db/MBaza.h"
+#include "support/CliProcess.h"
 #include "timetable/ConstructCommand.h"
 #include "timetable/IzbiraUrnika.h"
 #include "timetable/VerifyCommand.h"
 
 #include <QFile>
-#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace zentrel;
@@ -15,21 +15,9 @@ using namespace zentrel::timetable;
 
 namespace {
 
-// Runs a command and returns what it printed on standard output and standard error.
-struct Izpis {
-    int koda = 0;
-    QString out, err;
-};
-template <class F> Izpis Zazeni(F ukaz, const QStringList &args) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    Izpis izpis;
-    izpis.koda = ukaz(args);
-    std::fflush(stdout);
-    std::fflush(stderr);
-    izpis.out = QString::fromStdString(testing::internal::GetCapturedStdout());
-    izpis.err = QString::fromStdString(testing::internal::GetCapturedStderr());
-    return izpis;
+// Runs zentrel-cli with the test's folder as its home.
+test::CliResult Zazeni(test::SolaZaUrnik &x, const QString &ukaz, const QStringList &args) {
+    return test::RunCli(x.project.folder().path(), QStringList{ukaz} + args);
 }
 
 // A table that every query reading it fails on (a view whose value overflows).
@@ -108,8 +96,8 @@ TEST(ZentrelCli, VerifyChecksEveryTurnusOfTheShippedSample) {
     test::SolaZaUrnik x;
     const QString pot = x.project.folder().file(QStringLiteral("primer.znt"));
     ASSERT_TRUE(QFile::copy(test::ProgramFolder() + QStringLiteral("/primer.znt"), pot));
-    const Izpis izpis = Zazeni(RunVerifyCommand, {pot});
-    EXPECT_EQ(izpis.koda, 0) << izpis.out.toStdString();
+    const test::CliResult izpis = Zazeni(x, QStringLiteral("verify"), {pot});
+    EXPECT_EQ(izpis.exitCode, 0) << izpis.out.toStdString();
     EXPECT_EQ(izpis.out, QStringLiteral("Urnik \"Urnik 2026/2027\", turnus 0: brez kršitev\n"
                                         "Urnik \"Urnik 2026/2027\", turnus I: brez kršitev\n"
                                         "Urnik \"Urnik 2026/2027\", turnus II: brez kršitev\n"));
@@ -132,37 +120,37 @@ TEST(ZentrelCli, NumbersOutOfRangeAndTablesThatCannotBeReadEndTheCommandWithAMes
         {{pot, "--idle-limit", "0"}, "--idle-limit mora biti število sekund, večje od 0 in največ 86400."},
     };
     for (const auto &p : primeri) {
-        const Izpis izpis = Zazeni(RunConstructCommand, p.args);
-        EXPECT_EQ(izpis.koda, 1);
+        const test::CliResult izpis = Zazeni(x, QStringLiteral("construct"), p.args);
+        EXPECT_EQ(izpis.exitCode, 1);
         EXPECT_TRUE(izpis.err.startsWith(p.napaka + u'\n')) << izpis.err.toStdString();
     }
-    const Izpis verify = Zazeni(RunVerifyCommand, {pot, QStringLiteral("--extra-periods"), QStringLiteral("-1")});
-    EXPECT_EQ(verify.koda, 1);
+    const test::CliResult verify =
+        Zazeni(x, QStringLiteral("verify"), {pot, QStringLiteral("--extra-periods"), QStringLiteral("-1")});
+    EXPECT_EQ(verify.exitCode, 1);
     EXPECT_TRUE(verify.err.startsWith(QStringLiteral("--extra-periods mora biti celo število od 0 do 15.\n")));
     // 2147483647 weekly periods: refused with the unit named, nothing saved.
-    Izpis izpis = Zazeni(RunConstructCommand, {pot});
-    EXPECT_EQ(izpis.koda, 1);
+    test::CliResult izpis = Zazeni(x, QStringLiteral("construct"), {pot});
+    EXPECT_EQ(izpis.exitCode, 1);
     EXPECT_FALSE(izpis.out.contains(QStringLiteral("Sestavljeno"))) << izpis.out.toStdString();
-    EXPECT_EQ(x.project.messages().texts(),
-              QStringList{QStringLiteral("Sestavljanje ni mogoče, ker so v predmetnikih vrednosti zunaj meja:\n1a "
-                                         "MAT: število ur 2147483647 (dovoljeno od 0 do 80)")});
-    izpis = Zazeni(RunVerifyCommand, {pot, QStringLiteral("--turnus"), QStringLiteral("0")});
-    EXPECT_EQ(izpis.koda, 1);
+    EXPECT_EQ(izpis.err, QStringLiteral("Sestavljanje ni mogoče, ker so v predmetnikih vrednosti zunaj meja:\n1a "
+                                        "MAT: število ur 2147483647 (dovoljeno od 0 do 80)\n"));
+    izpis = Zazeni(x, QStringLiteral("verify"), {pot, QStringLiteral("--turnus"), QStringLiteral("0")});
+    EXPECT_EQ(izpis.exitCode, 1);
     EXPECT_EQ(izpis.out, QStringLiteral("1a MAT: število ur 2147483647 je zunaj meja od 0 do 80.\n"
                                         "Urnik \"Urnik\", turnus 0: kršitev: 1\n"));
     // A table that cannot be read: construct says so, verify never passes.
-    db::Connection &c = db::ProjectDb();
+    db::Connection c;
+    ASSERT_TRUE(c.open(pot));
     ASSERT_TRUE(c.exec(QStringLiteral("UPDATE PREDMETI_V_PROGRAMU SET STEVILO_UR = 3")));
     ASSERT_TRUE(c.exec(QString::fromLatin1(Pokvari("ODDELKI_OKVIR", "1 AS ID_ODDELKA, 1 AS DAN, 1 AS PRVA_URA, 1 AS "
                                                                     "ID_URNIKA, 0 AS ID_TURNUSA"))));
     c.close();
-    x.project.messages().clear();
-    izpis = Zazeni(RunConstructCommand, {pot});
-    EXPECT_EQ(izpis.koda, 1);
-    EXPECT_EQ(x.project.messages().texts(),
-              QStringList{QStringLiteral("Napaka pri branju urnika.\ninteger overflow (1)")});
-    izpis = Zazeni(RunVerifyCommand, {pot});
-    EXPECT_EQ(izpis.koda, 1);
+    izpis = Zazeni(x, QStringLiteral("construct"), {pot});
+    EXPECT_EQ(izpis.exitCode, 1);
+    EXPECT_TRUE(izpis.err.endsWith(QStringLiteral("Napaka pri branju urnika.\ninteger overflow (1)\n")))
+        << izpis.err.toStdString();
+    izpis = Zazeni(x, QStringLiteral("verify"), {pot});
+    EXPECT_EQ(izpis.exitCode, 1);
     EXPECT_FALSE(izpis.out.contains(QStringLiteral("brez kršitev"))) << izpis.out.toStdString();
     EXPECT_EQ(izpis.err, QStringLiteral("Urnika ni bilo mogoče prebrati: integer overflow\n"));
 }

@@ -1,7 +1,7 @@
 // Construction of generated sample schools of several sizes and seeds: every result must pass
 // the independent check, and the same seed must give the same timetable.
 
-#include "MalaSola.h"
+#include "SolaZaUrnik.h"
 #include "db/MBaza.h"
 #include "sample/SampleSchool.h"
 #include "support/TempProject.h"
@@ -125,14 +125,7 @@ QStringList TretjiKrogNaVzorcni(bool kopije, quint32 seme, int *premaknjenih = n
     s.kopirajPosnetke(kopije);
     s.PrviKrog();
     const int poPrvem = s.nerazporejeneUre();
-    bool zastavica = true;
-    int korakov = 0;
-    s.zastavica = &zastavica;
-    s.korak = [&] {
-        if (++korakov == 3000)
-            zastavica = false;
-    };
-    s.TretjiKrog();
+    test::TretjiKrogDoKoraka(s, 3000);
     QStringList out;
     int odstranjenih = 0;
     for (size_t t = 1; t < m.termini.size(); ++t) {
@@ -144,7 +137,7 @@ QStringList TretjiKrogNaVzorcni(bool kopije, quint32 seme, int *premaknjenih = n
                    .arg(termin.ura)
                    .arg(termin.zasedbe.size() > 1 ? termin.zasedbe[1].prostor : 0);
     }
-    out << QStringLiteral("unplaced %1 after %2, steps %3").arg(s.nerazporejeneUre()).arg(poPrvem).arg(korakov);
+    out << QStringLiteral("unplaced %1 after %2").arg(s.nerazporejeneUre()).arg(poPrvem);
     if (premaknjenih)
         *premaknjenih = odstranjenih;
     return out;
@@ -153,7 +146,7 @@ QStringList TretjiKrogNaVzorcni(bool kopije, quint32 seme, int *premaknjenih = n
 } // namespace
 
 TEST(VzorcnaSola, UndoLogGivesTheSameTimetableAsCopiedSnapshots) {
-    for (quint32 seme : {2u, 4u}) {
+    for (quint32 seme : {4u, 12u}) {
         int premaknjenih = 0;
         const QStringList dnevnik = TretjiKrogNaVzorcni(false, seme, &premaknjenih);
         ASSERT_FALSE(dnevnik.isEmpty());
