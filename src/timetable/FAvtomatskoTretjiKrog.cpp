@@ -31,6 +31,19 @@ FAvtomatskoTretjiKrog::FAvtomatskoTretjiKrog(SestavljanjeUrnika &job, QWidget *p
 }
 
 void FAvtomatskoTretjiKrog::Osvezi() {
+    if (m_job.dokoncanjeTece()) {
+        // The completion step: its time, the moves it kept and what is placed.
+        const PodatkiDokoncanja d = m_job.podatkiDokoncanja();
+        PodatkiTretjegaKroga p;
+        p.razporejeno = d.razporejeno;
+        p.skupaj = d.skupaj;
+        p.odstotek = d.odstotek;
+        CasOdZacetkaL->setText(avtomatsko::Cas(d.msOdZacetka));
+        CasOdSpremembeL->clear();
+        SteviloSpremembL->setText(QString::number(d.premikov));
+        SestavljenoL->setText(avtomatsko::Sestavljeno(p));
+        return;
+    }
     const PodatkiTretjegaKroga p = m_job.podatkiTretjegaKroga();
     CasOdZacetkaL->setText(avtomatsko::Cas(p.msOdZacetka));
     CasOdSpremembeL->setText(avtomatsko::Cas(p.msOdZadnjeSpremembe));

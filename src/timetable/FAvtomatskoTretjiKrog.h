@@ -11,7 +11,8 @@ class SestavljanjeUrnika;
 
 // "Sestavljanje do konca ali do prekinitve": the third round's figures, updated while it runs
 // (time since the start, time since the last improvement, number of improvements, placed of total
-// with the percentage), and the button that ends the round. Closing the window ends it too; what
+// with the percentage), and the button that ends the round. The completion step shows its time,
+// its moves and what is placed in the same window. Closing the window ends the search too; what
 // was placed is kept and saved.
 class FAvtomatskoTretjiKrog : public QDialog {
     Q_OBJECT

@@ -30,6 +30,7 @@ FUrnikAvtomatsko::FUrnikAvtomatsko(QWidget *parent)
       Kabineti(
           new QCheckBox(QStringLiteral("V proste učilnice razporedi predmete, ki ne potrebujejo kabineta."), this)),
       TretjiKrog(new QCheckBox(QStringLiteral("Po koncu prvega kroga nadaljuj s sestavljanjem do prekinitve."), this)),
+      Dokoncaj(new QCheckBox(QStringLiteral("Dokončaj z izboljševanjem"), this)),
       RaziriUreL(new QLabel(QStringLiteral("Povečaj maksimalno število ur na dan za"), this)),
       RaziriUreE(new QLineEdit(this)), NapredekPB(new QProgressBar(this)),
       SestavljenoL(new QLabel(QStringLiteral("Avtomatsko sestavljanje je zaključeno."), this)),
@@ -39,6 +40,7 @@ FUrnikAvtomatsko::FUrnikAvtomatsko(QWidget *parent)
     Selitev->setObjectName(QStringLiteral("Selitev"));
     Kabineti->setObjectName(QStringLiteral("Kabineti"));
     TretjiKrog->setObjectName(QStringLiteral("TretjiKrog"));
+    Dokoncaj->setObjectName(QStringLiteral("Dokoncaj"));
     RaziriUreE->setObjectName(QStringLiteral("RaziriUreE"));
     RaziriUreE->setValidator(new QIntValidator(0, 15, RaziriUreE));
     RaziriUreE->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
@@ -58,6 +60,7 @@ FUrnikAvtomatsko::FUrnikAvtomatsko(QWidget *parent)
     layout->addWidget(Selitev);
     layout->addWidget(Kabineti);
     layout->addWidget(TretjiKrog);
+    layout->addWidget(Dokoncaj);
     layout->addLayout(ure);
     layout->addSpacing(12);
     layout->addWidget(NapredekPB);
@@ -76,11 +79,16 @@ FAvtomatskoTretjiKrog *FUrnikAvtomatsko::TretjiKrogOkno() const {
     return m_tretji.data();
 }
 
+bool FUrnikAvtomatsko::UstavljivoTece() const {
+    return m_job.tretjiKrogTece() || m_job.dokoncanjeTece();
+}
+
 void FUrnikAvtomatsko::beriMoznosti() {
     const MoznostiSestavljanja m = BeriNastavitveSestavljanja();
     Selitev->setChecked(m.selitev);
     Kabineti->setChecked(m.kabineti);
     TretjiKrog->setChecked(m.tretjiKrog);
+    Dokoncaj->setChecked(m.dokoncaj);
     RaziriUreE->setText(m.dodatneUre > 0 ? QString::number(m.dodatneUre) : QString());
 }
 
@@ -109,16 +117,16 @@ void FUrnikAvtomatsko::BeforeTabClick(bool &pCancel, bool &pSomeActionDone) {
     if (m_job.stanje() == 0)
         return;
     pCancel = true;
-    if (m_job.tretjiKrogTece())
+    if (UstavljivoTece())
         m_job.ustavi();
 }
 
 bool FUrnikAvtomatsko::CanClose() {
     if (m_job.stanje() == 0)
         return true;
-    // Only the third round can be interrupted: it stops, what it placed is saved, then the work
-    // windows close.
-    if (m_job.tretjiKrogTece()) {
+    // Only the third round and the completion step can be interrupted: they stop, what they
+    // placed is saved, then the work windows close.
+    if (UstavljivoTece()) {
         m_job.ustavi();
         m_zapriPoKoncu = true;
     }
@@ -126,7 +134,7 @@ bool FUrnikAvtomatsko::CanClose() {
 }
 
 void FUrnikAvtomatsko::omogoci(bool on) {
-    for (QWidget *w : std::initializer_list<QWidget *>{Kabineti, TretjiKrog, RaziriUreE})
+    for (QWidget *w : std::initializer_list<QWidget *>{Kabineti, TretjiKrog, Dokoncaj, RaziriUreE})
         w->setEnabled(on);
     Selitev->setEnabled(on && SelitevNaVoljo());
     if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
@@ -141,6 +149,7 @@ void FUrnikAvtomatsko::Sestavi() {
     moznosti.selitev = Selitev->isChecked();
     moznosti.kabineti = Kabineti->isChecked();
     moznosti.tretjiKrog = TretjiKrog->isChecked();
+    moznosti.dokoncaj = Dokoncaj->isChecked();
     moznosti.dodatneUre = RaziriUreE->text().toInt(); // the field takes 0 to 15 only; empty is 0
     ShraniNastavitveSestavljanja(moznosti);
     omogoci(false);
@@ -180,7 +189,7 @@ void FUrnikAvtomatsko::korak() {
     m_zadnjiKorak.start();
     NapredekPB->setMaximum(maksimum);
     NapredekPB->setValue(std::min(maksimum, m_job.napredek()));
-    if (m_job.tretjiKrogTece()) {
+    if (UstavljivoTece()) {
         if (!m_tretji) {
             m_tretji = new FAvtomatskoTretjiKrog(m_job, this);
             // Beside the main window, so that the grid of the work stays in view.

@@ -23,11 +23,12 @@ class FAvtomatskoTretjiKrog;
 // The tab "Avtomatsko": the options of the construction (kept in the settings), the start
 // command "Sestavi" (F5), a progress bar that moves while the rounds run, and the result
 // "Sestavljeno: xx.xx%". The construction runs on this thread as a job whose every step lets the
-// window repaint; the third round shows its own window with its figures and a stop button.
+// window repaint; the third round and the completion step ("Dokončaj z izboljševanjem") show
+// their own window with their figures and a stop button.
 //
 // While a run goes (the job's state 1 or 2) the tab cannot be left and the window cannot be
-// closed, and a second start is ignored; during the third round a close stops the round and the
-// work windows close once the result is saved. The main window refuses to close meanwhile
+// closed, and a second start is ignored; during the third round or the completion step a close
+// stops it and the work windows close once the result is saved. The main window refuses to close meanwhile
 // (the program's busy flag).
 class FUrnikAvtomatsko : public QWidget, public controls::TabWindow {
     Q_OBJECT
@@ -43,10 +44,13 @@ public:
     void Sestavi();
     SestavljanjeUrnika &Job() { return m_job; }
     FAvtomatskoTretjiKrog *TretjiKrogOkno() const;
+    // The third round or the completion step runs: only these can be stopped.
+    bool UstavljivoTece() const;
 
     QCheckBox *Selitev;
     QCheckBox *Kabineti;
     QCheckBox *TretjiKrog;
+    QCheckBox *Dokoncaj;
     QLabel *RaziriUreL;
     QLineEdit *RaziriUreE;
     QProgressBar *NapredekPB;

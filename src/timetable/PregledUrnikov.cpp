@@ -1,11 +1,11 @@
 #include "PregledUrnikov.h"
 
+#include "KakovostUrnika.h"
 #include "shell/LookupTables.h"
 
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
-#include <bit>
 
 namespace zentrel::timetable {
 
@@ -20,14 +20,6 @@ template <class T> std::vector<int> PoAbecedi(const std::vector<T> &items) {
         return slovensko.compare(items[size_t(a)].oznaka, items[size_t(b)].oznaka) < 0;
     });
     return order;
-}
-
-int Biti(const MrezaDni<int> &mreza, int dan) {
-    int biti = 0;
-    for (int ura = 0; ura < StUr; ++ura)
-        if (mreza(dan, ura) >= 1)
-            biti |= 1 << ura;
-    return biti;
 }
 
 // The short code of a lesson: the subject of its first entry ("ŠPO" of the group "$ŠPO6ab"),
@@ -80,14 +72,6 @@ std::pair<int, int> RazponUr(const ModelUrnika &m) {
     return {prva, zadnja};
 }
 
-int LuknjeDneva(int zasedeneUre) {
-    if (zasedeneUre == 0)
-        return 0;
-    const int prva = std::countr_zero(unsigned(zasedeneUre));
-    const int zadnja = 31 - std::countl_zero(unsigned(zasedeneUre));
-    return zadnja - prva + 1 - std::popcount(unsigned(zasedeneUre));
-}
-
 VsiUrniki PreglejVseUrnike(const ModelUrnika &m) {
     VsiUrniki v;
     int prva = StUr, zadnja = -1;
@@ -117,7 +101,7 @@ Luknje PrestejLuknje(const ModelUrnika &m) {
     for (int o : OddelkiPoAbecedi(m)) {
         LuknjeVrstica vrstica{m.oddelki[size_t(o)].oznaka, {}, 0};
         for (int dan = 1; dan <= 5; ++dan) {
-            vrstica.poDnevih[size_t(dan)] = LuknjeDneva(Biti(m.oddelki[size_t(o)].zasedenost, dan));
+            vrstica.poDnevih[size_t(dan)] = LuknjeDneva(ZasedeneUreOddelka(m, o, dan));
             vrstica.skupaj += vrstica.poDnevih[size_t(dan)];
         }
         l.skupajOddelki += vrstica.skupaj;

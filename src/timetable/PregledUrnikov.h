@@ -24,8 +24,9 @@ struct VsiUrniki {
 };
 VsiUrniki PreglejVseUrnike(const ModelUrnika &m);
 
-// "Luknje": idle periods between the first and the last lesson of a day, per class and per
-// teacher, with each one's total and the totals of all classes and all teachers.
+// "Luknje": idle periods between the first and the last lesson of a day (counted as the quality
+// measure counts them), per class and per teacher, with each one's total and the totals of all
+// classes and all teachers.
 struct LuknjeVrstica {
     QString oznaka;
     std::array<int, 6> poDnevih{}; // days 1..5
@@ -37,9 +38,6 @@ struct Luknje {
     int skupajUcitelji = 0;
 };
 Luknje PrestejLuknje(const ModelUrnika &m);
-
-// The idle periods of one day given the occupied periods as bits (bit p = period p).
-int LuknjeDneva(int zasedeneUre);
 
 // "Nerazporejeni": every unit with periods left to place and why the construction cannot place
 // it, by the analysis of unplaced lessons over the current frames (ODDELKI_OKVIR), by class group

@@ -175,6 +175,28 @@ private slots:
         QVERIFY2(ms >= 0 && ms < 500, qPrintable(QStringLiteral("%1 ms").arg(ms)));
         QVERIFY(termini() > 150);
         QVERIFY(w->CanClose());
+
+        // The completion step ("Dokončaj z izboljševanjem") shows the same window and stops the same way.
+        QVERIFY(db::ProjectDb().exec(QStringLiteral("DELETE FROM TERMINI")));
+        w->TretjiKrog->setChecked(false);
+        w->Dokoncaj->setChecked(true);
+        vTretjem = 0;
+        odStopa.invalidate();
+        bool dokoncanje = false;
+        disconnect(ura, nullptr, w, nullptr);
+        connect(ura, &QTimer::timeout, w, [&] {
+            if (!w->TretjiKrogOkno() || ++vTretjem < 3 || odStopa.isValid())
+                return;
+            dokoncanje = w->Job().dokoncanjeTece() && !w->Job().tretjiKrogTece();
+            odStopa.start();
+            w->TretjiKrogOkno()->PrekiniB->click();
+        });
+        w->Sestavi();
+        ms = odStopa.isValid() ? odStopa.elapsed() : -1;
+        QVERIFY(dokoncanje);
+        QVERIFY2(ms >= 0 && ms < 500, qPrintable(QStringLiteral("%1 ms").arg(ms)));
+        QVERIFY(termini() > 150);
+        QVERIFY(w->SestavljenoL->text().startsWith(QStringLiteral("Sestavljeno: ")));
         db::ProjectDb().close();
     }
 };
