@@ -26,7 +26,7 @@ TEST(ProjectCommands, CreateAndSampleOverwriteOnlyWithForce) {
     r = RunCli(home.path(), {QStringLiteral("sample"), project, QStringLiteral("--force")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     r = RunCli(home.path(), {QStringLiteral("check"), project});
-    EXPECT_TRUE(r.out.contains(QStringLiteral("RAZPORED: 206\n"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("RAZPORED: 228\n"))) << r.out.toStdString();
     r = RunCli(home.path(), {QStringLiteral("create"), QStringLiteral("--force"), path});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(RunCli(home.path(), {QStringLiteral("check"), project}).out.contains(QStringLiteral("RAZPORED: 0\n")));
