@@ -4,6 +4,7 @@
 #
 #   tools/screenshot.sh [-p PROJECT] [-m "&Datoteka/&Nastavitve/&Urejanje"] [-t TAB] [-k F5,Down] [-d MS] -o OUT.png
 #   tools/screenshot.sh [-p PROJECT] -a DIR     # a set of shots of every menu and window into DIR
+#   -u CURRICULUM:TIMETABLE:TURNUS               # the program's current selections, by ID
 #
 # -t TAB counts the tabs of the page set in the order of the strip, each top tab followed by its
 # second-row tabs (in "&Urejanje/&Osnovni podatki": 0 Prostori, 1 Skupine prostorov, ...,
@@ -17,11 +18,11 @@ cd "$(dirname "$0")/.."
 bin=./build/bin/zentrel
 [ -x "$bin" ] || { echo "Najprej zgradite program (./run.sh ali cmake --build build)." >&2; exit 1; }
 
-project="" menu="" tab="" keys="" delay="" out="" all=""
-while getopts "p:m:t:k:d:o:a:" opt; do
+project="" menu="" tab="" keys="" delay="" out="" all="" sel=""
+while getopts "p:m:t:k:d:o:a:u:" opt; do
   case $opt in
     p) project=$OPTARG ;; m) menu=$OPTARG ;; t) tab=$OPTARG ;; k) keys=$OPTARG ;; d) delay=$OPTARG ;;
-    o) out=$OPTARG ;; a) all=$OPTARG ;;
+    o) out=$OPTARG ;; a) all=$OPTARG ;; u) sel=$OPTARG ;;
     *) exit 1 ;;
   esac
 done
@@ -30,6 +31,12 @@ done
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export ZENTREL_HOME=$home
+select_timetable() { # CURRICULUM:TIMETABLE:TURNUS into the settings the program reads at start-up
+  local c t u
+  IFS=: read -r c t u <<<"$1"
+  printf '[arrangement]\n%s\n[timetable]\n%s\n[turn]\n%s\n' "$c" "$t" "$u" >"$home/zn.INI"
+}
+[ -n "$sel" ] && select_timetable "$sel"
 if [ -z "$project" ]; then
   project=$(./build/bin/zentrel-cli ensure-sample || true)
   if [ -z "$project" ]; then # no sample school shipped: an empty new project
@@ -96,7 +103,15 @@ if [ -n "$all" ]; then
   tabs nastavitve "&Datoteka/&Nastavitve/&Urejanje"
   tabs osnovni-podatki "&Urejanje/&Osnovni podatki"
   tabs razporedi "&Urejanje/&Razporedi"
+  # The timetable windows work on the current timetable: the sample's valid one, turnus I. Then a
+  # lesson carried by keys with the conflict marks of every cell, and the construction of the
+  # empty timetable run from its window, with its unplaced lessons before.
+  [ -n "$sel" ] || select_timetable 1:1:1
   tabs urniki "&Urejanje/&Urniki"
+  shot "$all/urniki/03-rocno-nosenje.png" "&Urejanje/&Urniki" 3 "" "Down,Space,Right,Right" >/dev/null
+  select_timetable 1:2:1
+  shot "$all/urniki/05-nerazporejeni-prazen.png" "&Urejanje/&Urniki" 5 "" >/dev/null
+  shot "$all/urniki/02-avtomatsko-sestavljeno.png" "&Urejanje/&Urniki" 2 3000 "F5" >/dev/null
   tabs spremljanje "&Urejanje/&Spremljanje"
   # Page set 5 at work: the calendar's dialogs (Ins adds to the active list, F10 cuts a period);
   # then the first teacher made absent for the whole of the next school day in the absence

@@ -10,6 +10,7 @@
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
 #include "timetable/ConstructCommand.h"
+#include "timetable/TimetableCommands.h"
 #include "timetable/VerifyCommand.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,9 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
         {QStringLiteral("load"), basicdata::RunLoadCommand},
         {QStringLiteral("day"), calendar::RunDayCommand},
+        {QStringLiteral("show"), timetable::RunShowCommand},
+        {QStringLiteral("copy-timetable"), timetable::RunCopyTimetableCommand},
+        {QStringLiteral("copy-turnus"), timetable::RunCopyTurnusCommand},
         {QStringLiteral("export"), print::RunExportCommand},
         {QStringLiteral("substitutes"), calendar::RunSubstitutesCommand},
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
@@ -67,6 +71,9 @@ int printUsage() {
            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
            "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
            "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
+           "  show PROJEKT [...] (--class|--teacher|--room OZNAKA)  teden enote, učitelja, prostora\n"
+           "  copy-timetable PROJEKT --timetable ID --name IME  kopija urnika\n"
+           "  copy-turnus PROJEKT --timetable ID --from ID --to ID  kopija turnusa urnika\n"
            "  export PROJEKT [...] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
            "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
            "  make-defaults POT     tovarniška privzeta baza\n"

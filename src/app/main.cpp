@@ -23,6 +23,7 @@
 #include "shell/QtTranslation.h"
 #include "shell/SizeClass.h"
 #include "shell/Startup.h"
+#include "timetable/FUrnikiTabs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -152,6 +153,7 @@ int main(int argc, char **argv) {
     // menu areas have windows: each subsystem's registration goes here.
     shell::FNastavitve::RegisterTabs();
     basicdata::RegisterBasicDataTabs();
+    timetable::RegisterTimetableTabs();
     print::RegisterPrintTabs();
     calendar::RegisterCalendarTabs();
     basicdata::RegisterAssignmentTabs();

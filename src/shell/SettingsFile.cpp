@@ -53,6 +53,8 @@ const QStringList &CheckBoxSections() {
                                QStringLiteral("[tabular teachers]"),
                                QStringLiteral("[construction]"),
                                QStringLiteral("[timetable deletion]"),
+                               QStringLiteral("[unassigned warning]"),
+                               QStringLiteral("[manual timetable]"),
                                QStringLiteral("[elective]"),
                                QStringLiteral("[print]")};
     return s;

@@ -8,7 +8,7 @@ namespace zentrel::timetable {
 
 namespace {
 
-enum Vrstica { Selitev, Kabineti, TretjiKrog, DodatneUre, Mirovanje, Vrstic };
+enum Vrstica { Selitev, Kabineti, TretjiKrog, DodatneUre, Mirovanje, Dokoncaj, Vrstic };
 
 QString DaNe(bool v) {
     return v ? QStringLiteral("Y") : QStringLiteral("N");
@@ -22,6 +22,7 @@ MoznostiSestavljanja BeriNastavitveSestavljanja() {
     m.selitev = vrstice.value(Selitev) == QLatin1String("Y");
     m.kabineti = vrstice.value(Kabineti) == QLatin1String("Y");
     m.tretjiKrog = vrstice.value(TretjiKrog) == QLatin1String("Y");
+    m.dokoncaj = vrstice.value(Dokoncaj) == QLatin1String("Y");
     bool ok = false;
     const int dodatne = vrstice.value(DodatneUre).trimmed().toInt(&ok);
     m.dodatneUre = ok && dodatne >= 0 && dodatne <= 15 ? dodatne : 0;
@@ -38,6 +39,7 @@ void ShraniNastavitveSestavljanja(const MoznostiSestavljanja &m) {
     vrstice[TretjiKrog] = DaNe(m.tretjiKrog);
     vrstice[DodatneUre] = QString::number(m.dodatneUre);
     vrstice[Mirovanje] = QString::number(m.mirovanje);
+    vrstice[Dokoncaj] = DaNe(m.dokoncaj);
     core::App().settings.construction = vrstice;
 }
 

@@ -5,9 +5,10 @@
 namespace zentrel::timetable {
 
 // The options of the construction window as zn.INI keeps them in "[construction]", one a line:
-// Selitev, Kabineti and TretjiKrog as "Y"/"N", the extra periods per day as a number, then the
-// seconds without a change after which the third round stops. A line that is missing or out of
-// range gives the option's default (off, 0 extra periods, 10 seconds).
+// Selitev, Kabineti and TretjiKrog as "Y"/"N", the extra periods per day as a number, the
+// seconds without a change after which the third round stops, then "Dokončaj z izboljševanjem" as
+// "Y"/"N". A line that is missing or out of range gives the option's default (off, 0 extra
+// periods, 10 seconds).
 MoznostiSestavljanja BeriNastavitveSestavljanja();
 // Keeps the options in the program's settings; zn.INI is written with the other settings.
 void ShraniNastavitveSestavljanja(const MoznostiSestavljanja &moznosti);

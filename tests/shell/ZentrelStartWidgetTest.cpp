@@ -64,10 +64,10 @@ private slots:
         QCOMPARE(
             run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu", "&Datoteka/Ni take", project}), 2);
         QVERIFY(!QFile::exists(home.file("ni.png")));
-        // So does an item that is not available (an area without windows in this program: the
-        // timetable area while its windows have not come).
+        // So does an item that is not available (the place holder of an empty list of recent files).
         QCOMPARE(
-            run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu", "&Urejanje/&Urniki", project}), 2);
+            run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu", "&Datoteka/Ni datotek", project}),
+            2);
     }
 };
 

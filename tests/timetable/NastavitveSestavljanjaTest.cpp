@@ -25,15 +25,18 @@ TEST(NastavitveSestavljanja, OptionsAreKeptInTheConstructionSectionOfTheSettings
     m.selitev = false;
     m.kabineti = true;
     m.dodatneUre = 2;
+    EXPECT_FALSE(m.dokoncaj) << "a file of five lines: off";
+    m.dokoncaj = true;
     ShraniNastavitveSestavljanja(m);
     ASSERT_TRUE(shell::WriteSettings());
     EXPECT_EQ(shell::ReadIniSection(ini, QStringLiteral("[construction]")),
-              (QStringList{"N", "Y", "Y", "2", "25", ""}));
+              (QStringList{"N", "Y", "Y", "2", "25", "Y", ""}));
     shell::ReadSettings();
     const MoznostiSestavljanja znova = BeriNastavitveSestavljanja();
     EXPECT_FALSE(znova.selitev);
     EXPECT_TRUE(znova.kabineti);
     EXPECT_EQ(znova.dodatneUre, 2);
+    EXPECT_TRUE(znova.dokoncaj);
 
     // Lines that are no numbers or out of range give the defaults.
     ASSERT_TRUE(shell::WriteIniSection(ini, QStringLiteral("[construction]"), {"Y", "x", "N", "2147483647", "nan"}));
