@@ -81,7 +81,9 @@ UrIzris::UrIzris(const Dokument &dokument)
     : UrIzris(dokument, dokument.lezece() ? QSizeF(A4Sirsa, A4Ozja) : QSizeF(A4Ozja, A4Sirsa)) {}
 
 UrIzris::UrIzris(const Dokument &dokument, QSizeF velikostStrani) : m_doc(dokument), m_page(velikostStrani) {
-    for (double scale = 1; scale > NajmanjseMerilo - kScaleStep / 2; scale -= kScaleStep) {
+    const int steps = qRound((1 - NajmanjseMerilo) / kScaleStep);
+    for (int i = 0; i <= steps; ++i) {
+        const double scale = i == steps ? NajmanjseMerilo : 1 - i * kScaleStep;
         Mere mere{scale, {}};
         for (int s = 0; s < SteviloSlogov(); ++s)
             mere.visineSlogov << QFontMetricsF(fontOf(SlogTiska(s), scale)).height();
