@@ -25,7 +25,7 @@ void Dokument::DodajGlavo(const QString &imeSole, const QString &imePorocila, co
         m_imePorocila = naslov;
     m_imaGlavo = true;
     const int half = SirinaVsebine(m_lezece) / 2;
-    DodajTabelo(QStringLiteral("Header"));
+    DodajTabelo(QStringLiteral("Header")).sNaslednjo = true;
     DodajVrstico();
     DodajCelicoZBesedilom(imeSole, half, slog::PrvaGlavaLevo, QStringLiteral("SchoolName"));
     DodajCelicoZBesedilom(QStringLiteral("Izdelano s programom Zentrel"), half, slog::PrvaGlavaDesno,

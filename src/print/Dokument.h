@@ -34,22 +34,29 @@ struct Celica {
     QList<VrstaBesedila> vrste;
 };
 
-// A row: its cells side by side, as tall as its tallest cell and at least `visina` twips.
+// A row: its cells side by side, as tall as its tallest cell and at least `visina` twips. In a
+// table fitted to its page, a row with `najvecVisina` grows up to that height to fill the page.
 struct Vrstica {
     bool obroba = false;
     int visina = 0;
+    int najvecVisina = 0;
     QString oznaka;
     QList<Celica> celice;
 };
 
 // A table: rows stacked. A table that must not be split starts on a new page when the page is
 // already past half; one with novaStran always starts a page; one kept together (drziSkupaj)
-// starts a page only when it does not fit below but fits a page of its own.
+// starts a page only when it does not fit below but fits a page of its own. A table kept with
+// the next (sNaslednjo, a heading) stays on the page where the next one starts. A fitted table
+// (prilagodi, a week's grid) fills the rest of its page and is drawn smaller when it does not
+// fit (UrIzris says how).
 struct Tabela {
     bool obroba = false;
     bool nedeljiva = false;
     bool novaStran = false;
     bool drziSkupaj = false;
+    bool sNaslednjo = false;
+    bool prilagodi = false;
     QString naslov;
     QString oznaka;
     QList<Vrstica> vrstice;
@@ -75,6 +82,7 @@ public:
     void NastaviNaslov(const QString &imePorocila, const QString &drugiNaslov = QString());
     // The standard page header: school and credit line, report name, the date it is about
     // (none when invalid) and the print date; a turnus label adds " - Turnus X" to the name.
+    // It stays on the page where the table after it starts.
     void DodajGlavo(const QString &imeSole, const QString &imePorocila, const QDate &datum = QDate(),
                     const QString &turnus = QString(), const QDate &datumTiska = QDate::currentDate());
 

@@ -31,6 +31,7 @@ void addHeading(Dokument &d, VrstaObjekta vrsta, const Objekt &o, const OkvirTed
                 const QStringList &turnusi) {
     Tabela &t = d.DodajTabelo(QStringLiteral("Heading"), false, true);
     t.novaStran = newPage;
+    t.sNaslednjo = true;
     const int width = SirinaStolpcaUr + 5 * SirinaDneva;
     d.DodajVrstico();
     d.DodajCelicoZBesedilom(EdninaVrste(vrsta) + u' ' + o.naziv, width, slog::Naslov, QStringLiteral("Name"));
@@ -58,15 +59,14 @@ void addGrid(Dokument &d, VrstaObjekta vrsta, const QList<UraUrnika> &ure, const
             turnusIds << u.idTurnusa;
             turnusi << u.turnus;
         }
-    d.DodajTabelo(QStringLiteral("Week"), true, true);
+    d.DodajTabelo(QStringLiteral("Week"), true, true).prilagodi = true;
     d.DodajVrstico();
     d.DodajCelicoZBesedilom(QStringLiteral("Ura"), SirinaStolpcaUr, slog::GlavaTabele, QString(), 1);
     for (int dan = 1; dan <= 5; ++dan)
         d.DodajCelicoZBesedilom(ImeDneva(dan), SirinaDneva, slog::GlavaTabele, QString(), 1);
-    // The periods share the height of a landscape page, so that a week reads well on a board.
-    const int rowHeight = std::min(1300, 8600 / std::max(1, okvir.zadnjaUra - okvir.prvaUra + 1));
     for (int ura = okvir.prvaUra; ura <= okvir.zadnjaUra; ++ura) {
-        d.DodajVrstico(QStringLiteral("Period")).visina = rowHeight;
+        // The periods share the rest of the page, so that a week reads well on a board.
+        d.DodajVrstico(QStringLiteral("Period")).najvecVisina = NajvecjaVisinaUre;
         d.DodajCelicoZBesedilom(OznakaUre(ura, okvir.oznakeUr), SirinaStolpcaUr, slog::SredinskoKrepko,
                                 QStringLiteral("PeriodName"), 1);
         for (int dan = 1; dan <= 5; ++dan) {
@@ -155,7 +155,6 @@ Dokument PoDnevih(const Dokument &tedni) {
                 const Vrstica &row = t.vrstice.at(r);
                 if (day < row.celice.size() && !row.celice.at(day).vrste.isEmpty()) {
                     Vrstica v = row;
-                    v.visina = 0;
                     v.celice = {row.celice.first(), row.celice.at(day)};
                     out.vrstice << v;
                 }

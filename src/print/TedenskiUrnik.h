@@ -20,11 +20,15 @@ struct OkvirTedna {
 // Landscape width of a week in twips: the period column and five day columns.
 inline constexpr int SirinaStolpcaUr = 900;
 inline constexpr int SirinaDneva = 2820;
+// A period's row grows up to this height (about 23 mm) to fill the page.
+inline constexpr int NajvecjaVisinaUre = 1300;
 
 // Adds the week of each object: a heading table and a grid of periods by the days Monday to
 // Friday, each object from a new page. A cell lists the object's lessons of that period, one
 // line each: subject, pupils' group, teacher (or class), room; when the week has several
-// turnusi, a lesson that is not the same in every one of them carries its turnus.
+// turnusi, a lesson that is not the same in every one of them carries its turnus. The grid
+// stays with its heading and is fitted to the rest of the page (see UrIzris): its periods share
+// the page, and a crowded week is drawn smaller rather than on a second page.
 void DodajTedne(Dokument &dokument, VrstaObjekta vrsta, const QList<Objekt> &objekti, const QList<UraUrnika> &ure,
                 const OkvirTedna &okvir);
 

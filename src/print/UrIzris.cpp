@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <numeric>
 
 namespace zentrel::print {
 
@@ -17,31 +18,15 @@ constexpr double kPadX = 50;
 constexpr double kPadY = 25;
 constexpr double kItemGap = 70;
 constexpr double kTableGap = 240;
+constexpr double kRuleGap = 40; // room above a line that is ruled over
+constexpr double kScaleStep = 0.05;
 
-QFont fontOf(const Slog &s) {
+QFont fontOf(const Slog &s, double scale) {
     QFont font(NadomestnaPisava(s.pisava));
-    font.setPixelSize(s.velikostTisk * 20); // points to twips: the painter's unit
+    font.setPixelSize(qRound(s.velikostTisk * 20 * scale)); // points to twips: the painter's unit
     font.setBold(s.krepko);
     font.setItalic(s.lezece);
     return font;
-}
-
-constexpr double kRuleGap = 40; // room above a line that is ruled over
-
-double lineHeight(const VrstaBesedila &vrsta) {
-    double h = QFontMetricsF(fontOf(SlogTiska(0))).height() * 0.8;
-    if (vrsta.format == 1)
-        h += kRuleGap;
-    for (const Besedilo &b : vrsta.besedila)
-        h = std::max(h, QFontMetricsF(fontOf(SlogTiska(b.slog))).height());
-    return h;
-}
-
-double cellHeight(const Celica &celica) {
-    double h = 2 * kPadY;
-    for (const VrstaBesedila &v : celica.vrste)
-        h += lineHeight(v);
-    return h;
 }
 
 Qt::Alignment alignmentOf(const Slog &s) {
@@ -55,26 +40,97 @@ Qt::Alignment alignmentOf(const Slog &s) {
     }
 }
 
+// A caption row opens a list or a grid: its cells carry the caption format and it has no tag.
+bool startsWithCaption(const Tabela &tabela) {
+    return tabela.vrstice.size() > 1 && !tabela.vrstice.first().celice.isEmpty() &&
+           tabela.vrstice.first().celice.first().format == 1 && tabela.vrstice.first().oznaka.isEmpty();
+}
+
+double sum(const QList<double> &values) {
+    return std::accumulate(values.begin(), values.end(), 0.0);
+}
+
+// Raises the rows that may grow towards their limit to fill `free`: all to one common level
+// where their content and limits allow (found by halving), so that no row grows while a
+// shorter one could.
+void spread(const Tabela &tabela, QList<double> &heights, double free) {
+    auto raised = [&](double level) {
+        QList<double> out = heights;
+        for (int r = 0; r < out.size(); ++r)
+            out[r] = std::max(out.at(r), std::min<double>(level, tabela.vrstice.at(r).najvecVisina));
+        return out;
+    };
+    double low = 0;
+    double high = 0;
+    for (const Vrstica &v : tabela.vrstice)
+        high = std::max<double>(high, v.najvecVisina);
+    if (sum(heights) >= free || high <= 0)
+        return;
+    if (sum(raised(high)) <= free)
+        low = high;
+    for (int i = 0; i < 40 && low < high; ++i) {
+        const double mid = (low + high) / 2;
+        (sum(raised(mid)) > free ? high : low) = mid;
+    }
+    heights = raised(low);
+}
+
 } // namespace
 
 UrIzris::UrIzris(const Dokument &dokument)
     : UrIzris(dokument, dokument.lezece() ? QSizeF(A4Sirsa, A4Ozja) : QSizeF(A4Ozja, A4Sirsa)) {}
 
 UrIzris::UrIzris(const Dokument &dokument, QSizeF velikostStrani) : m_doc(dokument), m_page(velikostStrani) {
+    const int steps = qRound((1 - NajmanjseMerilo) / kScaleStep);
+    for (int i = 0; i <= steps; ++i) {
+        const double scale = i == steps ? NajmanjseMerilo : 1 - i * kScaleStep;
+        Mere mere{scale, {}};
+        for (int s = 0; s < SteviloSlogov(); ++s)
+            mere.visineSlogov << QFontMetricsF(fontOf(SlogTiska(s), scale)).height();
+        m_mere << mere;
+    }
     layout();
 }
 
-double UrIzris::rowHeight(const Vrstica &vrstica) const {
-    double h = vrstica.visina;
-    for (const Celica &c : vrstica.celice)
-        h = std::max(h, cellHeight(c));
+double UrIzris::Merilo(int tabela) const {
+    return m_mere.at(m_merilaTabel.value(tabela, 0)).merilo;
+}
+
+double UrIzris::lineHeight(const VrstaBesedila &vrsta, const Mere &mere) const {
+    double h = mere.visineSlogov.at(slog::Besedilo) * 0.8;
+    if (vrsta.format == 1)
+        h += kRuleGap * mere.merilo;
+    for (const Besedilo &b : vrsta.besedila)
+        h = std::max(h, mere.visineSlogov.value(b.slog, mere.visineSlogov.first()));
     return h;
 }
 
-double UrIzris::tableHeight(const Tabela &tabela) const {
-    double h = 0;
+double UrIzris::rowHeight(const Vrstica &vrstica, const Mere &mere) const {
+    double h = vrstica.visina * mere.merilo;
+    for (const Celica &c : vrstica.celice) {
+        double cell = 2 * kPadY * mere.merilo;
+        for (const VrstaBesedila &v : c.vrste)
+            cell += lineHeight(v, mere);
+        h = std::max(h, cell);
+    }
+    return h;
+}
+
+QList<double> UrIzris::rowHeights(const Tabela &tabela, const Mere &mere) const {
+    QList<double> heights;
     for (const Vrstica &v : tabela.vrstice)
-        h += rowHeight(v);
+        heights << rowHeight(v, mere);
+    return heights;
+}
+
+double UrIzris::leadHeight(int t) const {
+    const Tabela &tabela = m_doc.tabele().at(t);
+    const QList<double> heights = rowHeights(tabela, tabela.prilagodi ? m_mere.last() : m_mere.first());
+    double h = sum(heights);
+    if (!tabela.nedeljiva && !tabela.drziSkupaj && !tabela.prilagodi && !tabela.sNaslednjo)
+        h = sum(heights.mid(0, startsWithCaption(tabela) ? 2 : 1));
+    if (tabela.sNaslednjo && t + 1 < m_doc.tabele().size())
+        h += kTableGap + leadHeight(t + 1);
     return h;
 }
 
@@ -90,28 +146,35 @@ void UrIzris::layout() {
     };
     for (int t = 0; t < m_doc.tabele().size(); ++t) {
         const Tabela &tabela = m_doc.tabele().at(t);
-        const double height = tableHeight(tabela);
-        const bool fitsAPage = height <= bottom - top;
-        if (y > top && tabela.novaStran)
-            newPage();
-        else if (y > top && tabela.nedeljiva && y > half)
-            newPage();
-        else if (y > top && (tabela.nedeljiva || tabela.drziSkupaj) && y + height > bottom && fitsAPage)
-            newPage();
-        // A list's caption row: its cells carry the caption format.
-        const bool caption = tabela.vrstice.size() > 1 && !tabela.vrstice.first().celice.isEmpty() &&
-                             tabela.vrstice.first().celice.first().format == 1 &&
-                             tabela.vrstice.first().oznaka.isEmpty();
+        const bool afterHeading = t > 0 && m_doc.tabele().at(t - 1).sNaslednjo && !m_placed.isEmpty() &&
+                                  m_placed.last().tabela == t - 1 && m_placed.last().stran == page;
+        if (y > top && !afterHeading) {
+            const bool whole = tabela.nedeljiva || tabela.drziSkupaj || tabela.prilagodi || tabela.sNaslednjo;
+            const double lead = whole ? leadHeight(t) : 0;
+            if (tabela.novaStran || (tabela.nedeljiva && y > half) ||
+                (whole && y + lead > bottom && lead <= bottom - top))
+                newPage();
+        }
+        // A fitted table takes the largest scale at which it fits below, and fills the page.
+        int scale = 0;
+        QList<double> heights = rowHeights(tabela, m_mere.first());
+        if (tabela.prilagodi) {
+            while (scale + 1 < m_mere.size() && sum(heights) > bottom - y)
+                heights = rowHeights(tabela, m_mere.at(++scale));
+            spread(tabela, heights, bottom - y - kTableGap / 2); // a little air above the footer
+        }
+        m_merilaTabel << scale;
+        const bool caption = startsWithCaption(tabela);
         for (int r = 0; r < tabela.vrstice.size(); ++r) {
-            const double h = rowHeight(tabela.vrstice.at(r));
+            const double h = heights.at(r);
             if (y > top && y + h > bottom) {
                 newPage();
                 if (caption && r > 0) {
-                    m_placed << Postavljena{page, y, t, 0};
-                    y += rowHeight(tabela.vrstice.first());
+                    m_placed << Postavljena{page, y, t, 0, heights.first()};
+                    y += heights.first();
                 }
             }
-            m_placed << Postavljena{page, y, t, r};
+            m_placed << Postavljena{page, y, t, r, h};
             y += h;
         }
         y += kTableGap;
@@ -119,8 +182,10 @@ void UrIzris::layout() {
     m_pages = page;
 }
 
-void UrIzris::drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vrstica, double y) const {
-    const double h = rowHeight(vrstica);
+void UrIzris::drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vrstica, double y, double h,
+                      const Mere &mere) const {
+    const double padX = kPadX * mere.merilo;
+    const double ruleGap = kRuleGap * mere.merilo;
     double x = RobStrani;
     for (const Celica &celica : vrstica.celice) {
         const QRectF box(x, y, celica.sirina, h);
@@ -133,32 +198,32 @@ void UrIzris::drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vr
             painter.drawRect(box);
         }
         painter.save();
-        painter.setClipRect(box.adjusted(0, 0, 0, 0));
-        double ly = y + kPadY;
-        const double inner = celica.sirina - 2 * kPadX;
+        painter.setClipRect(box);
+        double ly = y + kPadY * mere.merilo;
+        const double inner = celica.sirina - 2 * padX;
         for (const VrstaBesedila &vrsta : celica.vrste) {
-            double lh = lineHeight(vrsta);
+            double lh = lineHeight(vrsta, mere);
             if (vrsta.format == 1) {
                 painter.setPen(QPen(QColor::fromRgb(BarvaNadcrte), 6.0, Qt::DotLine));
-                painter.drawLine(QPointF(x + kPadX, ly + kRuleGap / 2),
-                                 QPointF(x + celica.sirina - kPadX, ly + kRuleGap / 2));
-                ly += kRuleGap;
-                lh -= kRuleGap;
+                painter.drawLine(QPointF(x + padX, ly + ruleGap / 2),
+                                 QPointF(x + celica.sirina - padX, ly + ruleGap / 2));
+                ly += ruleGap;
+                lh -= ruleGap;
             }
-            double ix = x + kPadX;
+            double ix = x + padX;
             for (int i = 0; i < vrsta.besedila.size(); ++i) {
                 const Besedilo &b = vrsta.besedila.at(i);
                 const Slog &s = SlogTiska(b.slog);
-                const QFont font = fontOf(s);
+                const QFont font = fontOf(s, mere.merilo);
                 double w = std::max<double>(b.sirina, QFontMetricsF(font).horizontalAdvance(b.besedilo));
                 const bool last = i == vrsta.besedila.size() - 1;
                 // A lone item and a right-aligned last item use the rest of the cell.
                 if ((vrsta.besedila.size() == 1 && b.sirina == 0) || (last && s.poravnava == Desno))
-                    w = std::max(w, x + kPadX + inner - ix);
+                    w = std::max(w, x + padX + inner - ix);
                 painter.setFont(font);
                 painter.setPen(QColor::fromRgb(s.barva));
                 painter.drawText(QRectF(ix, ly, w, lh), alignmentOf(s) | Qt::AlignVCenter, b.besedilo);
-                ix += w + kItemGap;
+                ix += w + kItemGap * mere.merilo;
             }
             ly += lh;
         }
@@ -173,9 +238,9 @@ void UrIzris::drawFooter(QPainter &painter, int stran) const {
     painter.setPen(QPen(Qt::black, 6.0));
     painter.drawLine(line.topLeft(), line.topRight());
     const QString title = m_doc.imePorocila() + QStringLiteral(" - stran %1 od %2").arg(stran).arg(m_pages);
-    painter.setFont(fontOf(SlogTiska(slog::NogaLevo)));
+    painter.setFont(fontOf(SlogTiska(slog::NogaLevo), 1));
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, title);
-    painter.setFont(fontOf(SlogTiska(slog::NogaDesno)));
+    painter.setFont(fontOf(SlogTiska(slog::NogaDesno), 1));
     painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, DatumTiska(QDate::currentDate()));
 }
 
@@ -183,7 +248,7 @@ void UrIzris::NarisiStran(QPainter &painter, int stran) const {
     for (const Postavljena &p : m_placed)
         if (p.stran == stran) {
             const Tabela &t = m_doc.tabele().at(p.tabela);
-            drawRow(painter, t, t.vrstice.at(p.vrstica), p.y);
+            drawRow(painter, t, t.vrstice.at(p.vrstica), p.y, p.visina, m_mere.at(m_merilaTabel.at(p.tabela)));
         }
     drawFooter(painter, stran);
 }

@@ -15,14 +15,26 @@ inline constexpr double A4Sirsa = 16838;  // 297 mm
 inline constexpr double RobStrani = 567;  // 10 mm on every side
 inline constexpr double VisinaNoge = 360; // the footer line under the content
 
+// The smallest scale a fitted table is drawn at: the 8-point text of a week's cells is then
+// 6 points, which still reads on paper at arm's length.
+inline constexpr double NajmanjseMerilo = 0.75;
+
 // Lays a document out on pages and draws them. All geometry is in twips: the caller scales the
 // painter to its device (printer, PDF, preview), so that every device shows the same pages.
 //
 // Pagination: tables follow one another; a table marked novaStran opens a page; a table marked
-// not to be split opens a page when the running position is past half of the page; such a table
-// and one kept together also open a page when they would not fit below but would on a page of
-// their own; other tables break between rows, and a list repeats its caption row on the next
-// page.
+// not to be split opens a page when the running position is past half of the page; such a table,
+// one kept together, a fitted one and a heading kept with the next also open a page when they
+// (a heading with the start of the table after it) would not fit below but would on a page of
+// their own; a table after a heading kept with it never opens a page, so that no page holds a
+// heading alone. Other tables and the rest break between rows, and a table that starts with a
+// caption row repeats it on the next page.
+//
+// A fitted table (a week's grid) takes the rest of its page: when its rows fit, those that may
+// grow are raised evenly, the shortest first, so that the periods share the page as equally as
+// their lessons allow; when they do not fit, the whole table (text, spacing, rows) is drawn at
+// the largest of the scales 0.95, 0.9, ... NajmanjseMerilo at which it fits; beyond that it stays
+// at the smallest and breaks between rows.
 class UrIzris {
 public:
     explicit UrIzris(const Dokument &dokument);
@@ -30,25 +42,38 @@ public:
 
     int SteviloStrani() const { return m_pages; }
     QSizeF VelikostStrani() const { return m_page; }
+    // The scale table `tabela` is drawn at: 1 for all but a fitted table that had to shrink.
+    double Merilo(int tabela) const;
     // Draws page `stran` (1 to SteviloStrani) with its footer; the painter's unit is one twip.
     void NarisiStran(QPainter &painter, int stran) const;
 
 private:
+    // The measures of drawing at one scale: the line height of each style.
+    struct Mere {
+        double merilo = 1;
+        QList<double> visineSlogov;
+    };
     struct Postavljena {
         int stran = 1;
         double y = 0;
         int tabela = 0;
         int vrstica = 0;
+        double visina = 0;
     };
     void layout();
-    double rowHeight(const Vrstica &vrstica) const;
-    double tableHeight(const Tabela &tabela) const;
-    void drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vrstica, double y) const;
+    double lineHeight(const VrstaBesedila &vrsta, const Mere &mere) const;
+    double rowHeight(const Vrstica &vrstica, const Mere &mere) const;
+    QList<double> rowHeights(const Tabela &tabela, const Mere &mere) const;
+    double leadHeight(int tabela) const;
+    void drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vrstica, double y, double h,
+                 const Mere &mere) const;
     void drawFooter(QPainter &painter, int stran) const;
 
     const Dokument &m_doc;
     QSizeF m_page;
     int m_pages = 1;
+    QList<Mere> m_mere;       // by scale, from 1 down to NajmanjseMerilo
+    QList<int> m_merilaTabel; // each table's index into m_mere
     QList<Postavljena> m_placed;
 };
 

@@ -99,23 +99,35 @@ class PrintoutsWidgetTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The week of the sample's fullest class and fullest teacher, with both turnusi, is one A4
-    // landscape page. A class in a block of elective groups lists every group of the block in its
-    // cell, which this page does not hold yet: the fullest of the other classes.
-    void fullestWeeksFitOnePage() {
+    // Every week of the sample school, of every kind, is one A4 landscape page with its heading,
+    // blocks of elective groups (whose cells list every group of the block) included; the PDF of
+    // the fullest class and of the fullest teacher is one landscape page as pdftoppm renders it.
+    void everyWeekFitsOnePage() {
         test::SampleProject sample;
         UrnikiObjektov urniki(db::ProjectDb(), 1);
+        for (const VrstaObjekta vrsta :
+             {VrstaObjekta::Enote, VrstaObjekta::Ucitelji, VrstaObjekta::Prostori, VrstaObjekta::Ucenci}) {
+            IzborUrnikov izbor;
+            izbor.vrsta = vrsta;
+            izbor.objekti = urniki.Objekti(vrsta);
+            // Each object opens a page: as many pages as objects means one page each.
+            QCOMPARE(UrIzris(DokumentTednov(urniki, izbor)).SteviloStrani(), izbor.objekti.size());
+        }
         const QString fullest = QStringLiteral(
             "SELECT %1 FROM TERMINI T INNER JOIN RAZPORED R ON R.ID = T.ID_RAZPOREDA %2 WHERE T.ID_URNIKA = 1 GROUP BY "
             "1 ORDER BY count(*) DESC LIMIT 1");
-        const qint64 klass =
-            db::ProjectDb()
-                .scalar(fullest.arg(QStringLiteral("OS.ID_ODDELKA"),
-                                    QStringLiteral("INNER JOIN ODDELKI_V_SKUPINI OS ON OS.ID_SKUPINE = "
-                                                   "R.ID_SKUPINE_ODDELKOV AND OS.ID_ODDELKA NOT IN (SELECT E.ID_ODDELKA "
-                                                   "FROM ODDELKI_V_SKUPINI E INNER JOIN SKUPINE_ODDELKOV G ON G.ID = "
-                                                   "E.ID_SKUPINE WHERE G.ID_IZBIRNEGA_PROGRAMA IS NOT NULL)")))
-                .toLongLong();
+        const qint64 klass = db::ProjectDb()
+                                 .scalar(fullest.arg(QStringLiteral("OS.ID_ODDELKA"),
+                                                     QStringLiteral("INNER JOIN ODDELKI_V_SKUPINI OS ON "
+                                                                    "OS.ID_SKUPINE = R.ID_SKUPINE_ODDELKOV")))
+                                 .toLongLong();
+        // The fullest class takes part in the elective groups, so its week has the crowded cells.
+        QVERIFY(db::ProjectDb()
+                    .scalar(QStringLiteral("SELECT count(*) FROM ODDELKI_V_SKUPINI E INNER JOIN SKUPINE_ODDELKOV G ON "
+                                           "G.ID = E.ID_SKUPINE WHERE G.ID_IZBIRNEGA_PROGRAMA IS NOT NULL AND "
+                                           "E.ID_ODDELKA = ?"),
+                            {klass})
+                    .toInt() > 0);
         const qint64 teacher =
             db::ProjectDb().scalar(fullest.arg(QStringLiteral("R.ID_UCITELJA"), QString())).toLongLong();
         for (const auto &[vrsta, id] : {std::pair{VrstaObjekta::Enote, klass}, {VrstaObjekta::Ucitelji, teacher}}) {
@@ -125,10 +137,8 @@ private slots:
                 if (o.id == id)
                     izbor.objekti << o;
             QCOMPARE(izbor.objekti.size(), 1);
-            const Dokument d = DokumentTednov(urniki, izbor);
-            QCOMPARE(UrIzris(d).SteviloStrani(), 1);
             QTemporaryDir folder;
-            const QList<QImage> pages = Render(NarisiPdf(d), folder.path());
+            const QList<QImage> pages = Render(NarisiPdf(DokumentTednov(urniki, izbor)), folder.path());
             if (pages.isEmpty())
                 QSKIP("Preizkus potrebuje pdftoppm (poppler-utils), ki ni nameščen.");
             QCOMPARE(pages.size(), 1);
@@ -136,6 +146,73 @@ private slots:
             // 297 mm at 40 dpi.
             QVERIFY(qAbs(pages.first().width() - 468) <= 1);
         }
+    }
+
+    // A week's grid stays with its heading: a crowded week is drawn smaller on its one page; one
+    // that does not fit even at the smallest scale starts below its heading and breaks between
+    // periods, repeating the days. A heading kept with its table moves to the next page with it,
+    // and a table that does not fit below the page header breaks instead of leaving it alone.
+    void gridsStayWithTheirHeadings() {
+        const OkvirTedna okvir{1, 7, {}, QStringLiteral("Šola"), QStringLiteral("Urnik"), QDate(2026, 9, 1)};
+        auto week = [&](int lessons) {
+            QList<UraUrnika> ure;
+            for (int dan = 1; dan <= 5; ++dan)
+                for (int ura = 1; ura <= 7; ++ura)
+                    for (int i = 0; i < lessons; ++i)
+                        ure << UraUrnika{1,
+                                         -1,
+                                         dan,
+                                         ura,
+                                         0,
+                                         {},
+                                         QStringLiteral("P%1-%2").arg(ura).arg(i),
+                                         QStringLiteral("%1. skupina").arg(i + 1),
+                                         QStringLiteral("Uč"),
+                                         {},
+                                         QStringLiteral("U1")};
+            Dokument d;
+            d.NovDokument(true);
+            d.NastaviNaslov(QStringLiteral("Urniki - Enote"));
+            DodajTedne(d, VrstaObjekta::Enote, {Objekt{1, QStringLiteral("7.a"), QStringLiteral("7.a"), {}}}, ure,
+                       okvir);
+            return d;
+        };
+        const Dokument sparse = week(1);
+        const Dokument crowded = week(6);
+        const Dokument overflowing = week(12);
+        QCOMPARE(UrIzris(sparse).SteviloStrani(), 1);
+        QCOMPARE(UrIzris(sparse).Merilo(1), 1.0);
+        QCOMPARE(UrIzris(crowded).SteviloStrani(), 1);
+        QVERIFY(UrIzris(crowded).Merilo(1) < 1.0 && UrIzris(crowded).Merilo(1) >= NajmanjseMerilo);
+        QCOMPARE(UrIzris(overflowing).SteviloStrani(), 2);
+        QCOMPARE(UrIzris(overflowing).Merilo(1), NajmanjseMerilo);
+        QTemporaryDir folder;
+        const QByteArray pdf = NarisiPdf(overflowing);
+        const QString first = PageText(pdf, folder.path(), 1);
+        if (first.isEmpty())
+            QSKIP("Preizkus potrebuje pdftotext (poppler-utils), ki ni nameščen.");
+        QVERIFY(first.contains(QStringLiteral("Enota 7.a")) && first.contains(QStringLiteral("P1-11")));
+        const QString second = PageText(pdf, folder.path(), 2);
+        QVERIFY(second.contains(QStringLiteral("Ponedeljek")) && second.contains(QStringLiteral("P7-11")));
+        QVERIFY(!second.contains(QStringLiteral("Enota 7.a")));
+
+        Dokument d;
+        d.NovDokument();
+        d.NastaviNaslov(QStringLiteral("Seznam"));
+        d.DodajGlavo(QStringLiteral("Šola"), QStringLiteral("Seznam"));
+        // Fits a page of its own, not below the header.
+        d.DodajTabeloIzPoizvedbe(Rows(52), {{QStringLiteral("Oznaka"), 1600, slog::Besedilo, {}, {}}}).nedeljiva = true;
+        d.DodajTabeloIzPoizvedbe(Rows(45), {{QStringLiteral("Oznaka"), 1600, slog::Besedilo, {}, {}}});
+        d.DodajTabelo().sNaslednjo = true;
+        d.DodajVrstico();
+        d.DodajCelicoZBesedilom(QStringLiteral("Naslov bloka"), 3000, slog::Krepko);
+        d.DodajTabeloIzPoizvedbe(Rows(8), {{QStringLiteral("Blok"), 1600, slog::Besedilo, {}, {}}}).nedeljiva = true;
+        QCOMPARE(UrIzris(d).SteviloStrani(), 3);
+        const QByteArray list = NarisiPdf(d);
+        QVERIFY(PageText(list, folder.path(), 1).contains(QRegularExpression(QStringLiteral("\\bR1\\b"))));
+        QVERIFY(PageText(list, folder.path(), 2).contains(QStringLiteral("R52")));
+        QVERIFY(!PageText(list, folder.path(), 2).contains(QStringLiteral("Naslov bloka")));
+        QVERIFY(PageText(list, folder.path(), 3).contains(QStringLiteral("Naslov bloka")));
     }
 
     // A long list breaks between rows and repeats its captions; a table that must not be split
