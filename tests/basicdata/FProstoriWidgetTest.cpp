@@ -18,7 +18,7 @@ using namespace zentrel::basicdata;
 class FProstoriWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
 
 private slots:
     void init() {

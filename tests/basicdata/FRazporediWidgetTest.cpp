@@ -21,7 +21,7 @@ using core::Answer;
 class FRazporediWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FRazporedi *window = nullptr;
 
 private slots:

@@ -20,7 +20,7 @@ using core::Answer;
 class FSkupineWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FPredmeti *window = nullptr;
 
 private slots:

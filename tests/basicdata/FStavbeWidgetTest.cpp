@@ -15,7 +15,7 @@ using namespace zentrel::basicdata;
 class FStavbeWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
 
 private slots:
     void init() {
