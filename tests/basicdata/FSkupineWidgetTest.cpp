@@ -1,4 +1,3 @@
-#include "SmallSchool.h"
 #include "WidgetHarness.h"
 #include "basicdata/FPredmeti.h"
 #include "basicdata/FSkupinePage.h"
@@ -25,10 +24,7 @@ class FSkupineWidgetTest : public QObject {
 
 private slots:
     void init() {
-        h.start();
-        for (const QString &sql : test::SmallSchoolStatements())
-            QVERIFY2(h.run(sql), qPrintable(sql));
-        core::App().trenutniPredmetnik = 1;
+        h.startSmallSchool();
         window = h.show(new FPredmeti);
         QVERIFY(window->ShowTab(QStringLiteral("Skupine")));
         window->SkupinePage->grid()->DG()->setFocus();
