@@ -74,6 +74,11 @@ Message BuildErrorMessage(const QString &text, const DbError &error, const QVari
                             QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\n"
                                            "Odstranite zaščito in poskusite znova."),
                             value1, value2, quote);
+    case DbErrorCode::InUse: {
+        Message m = BuildMessage(MsgErrorDetails, text, value1, value2, quote);
+        m.text += u'\n' + error.description;
+        return m;
+    }
     default: {
         Message m = BuildMessage(MsgErrorDetails, text, value1, value2, quote);
         m.icon = MessageIcon::Stop;

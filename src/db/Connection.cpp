@@ -130,11 +130,9 @@ bool Connection::openWithFlags(const QString &path, int flags) {
     sqlite3_busy_timeout(m_db, 2000);
     // Reading the schema is what tells a database from any other file; nothing is written.
     if (!exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !setForeignKeys(true)) {
-        DbError failure = m_error;
-        // A file another program holds locked while it writes is in use, not of the wrong kind.
-        const int primary = sqlite3_errcode(m_db) & 0xff;
-        if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-            failure.code = DbErrorCode::InUse;
+        // A file another program holds locked while it writes is in use (setError), not of the
+        // wrong kind.
+        const DbError failure = m_error;
         close();
         m_error = failure;
         if (m_error.code == DbErrorCode::Other)
@@ -185,6 +183,13 @@ void Connection::close() {
 void Connection::setError(int rc, const QString &message) {
     m_error.code = classify(rc, message);
     m_error.description = message;
+    // Another program writing the file longer than the busy wait is a state the user can act on,
+    // not an engine fault: it is told in the user's words.
+    const int primary = rc & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
+        m_error.code = DbErrorCode::InUse;
+        m_error.description = QStringLiteral("Podatke ima zaklenjene drug program. Poskusite znova pozneje.");
+    }
 }
 
 bool Connection::run(const QString &sql, const QVariantList *list, const QVariantMap *map, RowSet *out) {

@@ -192,9 +192,10 @@ QString OpisOvir(const NerazporejenoPredavanje &n) {
                 vrstni << b;
         }
     }
+    // Worded for a timetable that was never constructed as much as for one the rounds left short.
     if (prostih > 0)
         return n.blok >= 2 ? QStringLiteral("V okvirju ni %1 zaporednih prostih ur.").arg(n.blok)
-                           : QStringLiteral("V okvirju je prosto mesto, a sestavljanje ga ni uporabilo.");
+                           : QStringLiteral("V okvirju je prosto mesto; uro lahko postavite vanj.");
     std::stable_sort(vrstni.begin(), vrstni.end(),
                      [&](const QString &a, const QString &b) { return stevci[a] > stevci[b]; });
     QStringList deli;

@@ -1,5 +1,7 @@
 #include "BeriEntitete.h"
 
+#include "core/TextFunctions.h"
+
 #include "db/MBaza.h"
 
 #include <algorithm>
@@ -22,12 +24,14 @@ bool Pravi(qint64 dan, qint64 ura) {
 }
 
 namespace {
+// Indices in the Slovenian alphabetical order of the codes, as every list of the program shows them.
 template <class T> std::vector<int> PoOznaki(const std::vector<T> &items) {
     std::vector<int> order;
     for (int i = 1; i < int(items.size()); ++i)
         order.push_back(i);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return items[size_t(a)].oznaka < items[size_t(b)].oznaka; });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return core::CompareSlovenian(items[size_t(a)].oznaka, items[size_t(b)].oznaka) < 0;
+    });
     return order;
 }
 

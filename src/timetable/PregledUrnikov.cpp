@@ -1,26 +1,14 @@
 #include "PregledUrnikov.h"
 
 #include "KakovostUrnika.h"
+#include "core/TextFunctions.h"
 #include "shell/LookupTables.h"
 
-#include <QCollator>
-#include <QLocale>
 #include <algorithm>
 
 namespace zentrel::timetable {
 
 namespace {
-
-template <class T> std::vector<int> PoAbecedi(const std::vector<T> &items) {
-    static const QCollator slovensko{QLocale(QLocale::Slovenian, QLocale::Slovenia)};
-    std::vector<int> order;
-    for (int i = 1; i < int(items.size()); ++i)
-        order.push_back(i);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return slovensko.compare(items[size_t(a)].oznaka, items[size_t(b)].oznaka) < 0;
-    });
-    return order;
-}
 
 // The short code of a lesson: the subject of its first entry ("ŠPO" of the group "$ŠPO6ab"),
 // else its subject group's code without the group mark.
@@ -35,11 +23,11 @@ QString KratkaOznaka(const ModelUrnika &m, int u) {
 } // namespace
 
 std::vector<int> OddelkiPoAbecedi(const ModelUrnika &m) {
-    return PoAbecedi(m.oddelki);
+    return m.oddelkiPoOznaki;
 }
 
 std::vector<int> UciteljiPoAbecedi(const ModelUrnika &m) {
-    return PoAbecedi(m.ucitelji);
+    return m.uciteljiPoOznaki;
 }
 
 std::vector<NerazporejenoPredavanje> PreglejNerazporejene(const ModelUrnika &m) {
@@ -48,11 +36,10 @@ std::vector<NerazporejenoPredavanje> PreglejNerazporejene(const ModelUrnika &m) 
         return {};
     priprava.zgradiPovprasevanje(m);
     std::vector<NerazporejenoPredavanje> seznam = AnalizirajNerazporejene(m, priprava);
-    static const QCollator slovensko{QLocale(QLocale::Slovenian, QLocale::Slovenia)};
     std::stable_sort(seznam.begin(), seznam.end(),
                      [](const NerazporejenoPredavanje &a, const NerazporejenoPredavanje &b) {
-                         const int s = slovensko.compare(a.skupina, b.skupina);
-                         return s != 0 ? s < 0 : slovensko.compare(a.predmet, b.predmet) < 0;
+                         const int s = core::CompareSlovenian(a.skupina, b.skupina);
+                         return s != 0 ? s < 0 : core::CompareSlovenian(a.predmet, b.predmet) < 0;
                      });
     for (NerazporejenoPredavanje &n : seznam)
         if (m.predavanja[size_t(n.predavanje)].zahtevnost == 0)

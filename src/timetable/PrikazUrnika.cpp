@@ -1,9 +1,8 @@
 #include "PrikazUrnika.h"
 
+#include "core/TextFunctions.h"
 #include "shell/LookupTables.h"
 
-#include <QCollator>
-#include <QLocale>
 #include <algorithm>
 
 namespace zentrel::timetable {
@@ -124,9 +123,8 @@ std::vector<NerazporejenPredmet> NerazporejeniPredmeti(const ModelUrnika &m, con
                                  .arg(m.skupinePredmetov[size_t(p.skupinaPredmetov)].oznaka, drugo)
                                  .arg(p.preostalo)});
     }
-    static const QCollator slovensko{QLocale(QLocale::Slovenian, QLocale::Slovenia)};
     std::stable_sort(seznam.begin(), seznam.end(), [](const NerazporejenPredmet &a, const NerazporejenPredmet &b) {
-        return slovensko.compare(a.besedilo, b.besedilo) < 0;
+        return core::CompareSlovenian(a.besedilo, b.besedilo) < 0;
     });
     return seznam;
 }

@@ -1,3 +1,4 @@
+#include "core/Messages.h"
 #include "db/Connection.h"
 #include "db/Schema.h"
 #include "support/TempFolder.h"
@@ -84,6 +85,19 @@ TEST(Connection, ClassifiesTheErrorsTheProgramDistinguishes) {
     EXPECT_FALSE(c.exec(QStringLiteral("CREATE INDEX TERMINI_URNIK ON TERMINI (ID)")));
     EXPECT_EQ(c.lastError().code, DbErrorCode::IndexExists);
     EXPECT_TRUE(c.lastError().isIgnorableDuringRepair());
+
+    // A write while another program holds the file locked is reported in the user's words.
+    Connection other;
+    ASSERT_TRUE(other.open(dir.file(QStringLiteral("t.db"))));
+    ASSERT_TRUE(other.exec(QStringLiteral("BEGIN IMMEDIATE")));
+    ASSERT_TRUE(c.exec(QStringLiteral("PRAGMA busy_timeout = 0")));
+    EXPECT_FALSE(c.exec(QStringLiteral("UPDATE INI SET VREDNOST = 'x'")));
+    EXPECT_EQ(c.lastError().code, DbErrorCode::InUse);
+    EXPECT_EQ(core::BuildErrorMessage(QStringLiteral("Urnika ni bilo mogoče shraniti."), c.lastError()).text,
+              QStringLiteral("Urnika ni bilo mogoče shraniti.\n"
+                             "Podatke ima zaklenjene drug program. Poskusite znova pozneje."));
+    ASSERT_TRUE(other.exec(QStringLiteral("ROLLBACK")));
+    EXPECT_TRUE(c.exec(QStringLiteral("UPDATE INI SET VREDNOST = 'x'")));
 }
 
 TEST(Connection, CollationSlovenskoSortsInSlovenianOrderAndComparesExactly) {

@@ -66,6 +66,15 @@ TEST(AnalizaNerazporejenih, EveryFrameCellNamesWhatKeepsTheLessonOut) {
     EXPECT_EQ(OpisCelic(n), QStringLiteral("1.1: oddelek 1a zaseden (1a MAT); 2.1: oddelek 1a zaseden (1a MAT); 3.1: "
                                            "oddelek 1a zaseden (1a MAT), učitelj T2 zaseden (1b X); 4.1: oddelek 1a "
                                            "zaseden (1a MAT), ni prostega prostora U1; 5.1: učitelj T2 prepovedan"));
+
+    // Before any construction the free cells are named as free, not as cells the rounds passed by.
+    test::SolaZaUrnik prazna;
+    prazna.s.predavanje(prazna.s.oddelek(QStringLiteral("1a")), prazna.s.predmet(QStringLiteral("FIZ")), 1, 1,
+                        {{prazna.s.ucitelj(QStringLiteral("T2")), 0}});
+    prazna.nalozi(false);
+    const std::vector<NerazporejenoPredavanje> vse = AnalizirajNerazporejene(prazna.m, prazna.p);
+    ASSERT_EQ(vse.size(), 1u);
+    EXPECT_EQ(vse.front().opis, QStringLiteral("V okvirju je prosto mesto; uro lahko postavite vanj."));
 }
 
 TEST(AnalizaNerazporejenih, FixedLessonsAndForbiddenPeriodsThatLeaveTooFewDaysMakeItImpossible) {

@@ -93,6 +93,15 @@ TEST_F(BranjeModela, RoomsGroupsCabinetsAndFreeClassrooms) {
     EXPECT_EQ(m.prosteUcilnice, m.steviloProstorov());
     EXPECT_EQ(m.prostori[size_t(m.prosteUcilnice)].clani, (std::vector<int>{0, iu1, iu2}));
     Q_UNUSED(u2);
+
+    // The lists the windows show run in Slovenian alphabetical order (č between c and d).
+    for (const char *oznaka : {"DVO", "ČIT", "CIR"})
+        s.prostor(QString::fromUtf8(oznaka));
+    ASSERT_TRUE(PreberiModelUrnika(m, true));
+    QStringList prostori;
+    for (int i : m.prostoriPoOznaki)
+        prostori << m.prostori[size_t(i)].oznaka;
+    EXPECT_EQ(prostori, (QStringList{"--U--", "$PRAZNA", "$VSE", "CIR", "ČIT", "DVO", "KAB", "NUL", "U1", "U2"}));
 }
 
 TEST_F(BranjeModela, ClassCollisionDeletesTheLaterPeriodAndReportsIt) {

@@ -445,5 +445,6 @@ TEST(Sestavljanje, AWriteHoldsTheLockSoThatASecondWriteWaitsOrFails) {
     db::Transaction moj(x.project.db());
     EXPECT_FALSE(UrnikNespremenjen(x.project.db(), 1, 0, x.m.odtis));
     EXPECT_EQ(x.project.messages().texts(),
-              QStringList{QStringLiteral("Urnika ni bilo mogoče shraniti.\ndatabase is locked (1)")});
+              QStringList{QStringLiteral("Urnika ni bilo mogoče shraniti.\n"
+                                          "Podatke ima zaklenjene drug program. Poskusite znova pozneje.")});
 }
