@@ -26,14 +26,14 @@ public:
         project = std::make_unique<TempProject>();
     }
     // Shows window with the bar below it and waits until it is active.
-    template <typename W> W *show(W *window) {
+    template <typename W> W *show(W *window, QSize size = QSize(900, 600)) {
         top = std::make_unique<QWidget>();
         auto *layout = new QVBoxLayout(top.get());
         window->setParent(top.get());
-        layout->addWidget(window);
+        layout->addWidget(window, 1);
         bar = new controls::UrComndBar(top.get());
         layout->addWidget(bar);
-        top->resize(900, 600);
+        top->resize(size);
         top->show();
         top->activateWindow();
         if (!QTest::qWaitForWindowActive(top.get()))
