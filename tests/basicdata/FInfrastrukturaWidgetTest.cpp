@@ -30,7 +30,7 @@ using core::Answer;
 class FInfrastrukturaWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FInfrastruktura *window = nullptr;
 
 private slots:

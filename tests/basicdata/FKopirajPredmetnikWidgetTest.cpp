@@ -12,7 +12,7 @@ using namespace zentrel::basicdata;
 class FKopirajPredmetnikWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
 
 private slots:
     void init() {

@@ -18,7 +18,7 @@ using core::Answer;
 class FOddelkiWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FOddelki *window = nullptr;
 
 private slots:

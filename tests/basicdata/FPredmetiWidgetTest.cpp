@@ -18,7 +18,7 @@ using core::Answer;
 class FPredmetiWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FPredmeti *window = nullptr;
 
 private slots:

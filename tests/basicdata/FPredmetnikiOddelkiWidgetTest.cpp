@@ -17,7 +17,7 @@ using core::Answer;
 class FPredmetnikiOddelkiWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FPredmetnikiOddelki *window = nullptr;
 
 private slots:

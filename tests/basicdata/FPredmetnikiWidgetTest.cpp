@@ -22,7 +22,7 @@ using core::Answer;
 class FPredmetnikiWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FPredmetniki *window = nullptr;
 
 private slots:

@@ -16,7 +16,7 @@ using core::Answer;
 class FPrepovediWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FPrepovedi *window = nullptr;
 
 private slots:

@@ -2,6 +2,8 @@
 #include "basicdata/FProstori.h"
 #include "basicdata/FProstoriPage.h"
 #include "basicdata/FSkupineProstorovList.h"
+#include "basicdata/FStavbe.h"
+#include "basicdata/FStavbePage.h"
 #include "controls/UrCheckBox.h"
 #include "controls/UrDataGrid.h"
 #include "controls/UrHeaderLine.h"
@@ -13,12 +15,12 @@
 using namespace zentrel;
 using namespace zentrel::basicdata;
 
-// The rooms of the basic-data page set: only the cabinet flag is written, the groups show
-// their rooms.
+// The buildings and rooms of the basic-data page set: buildings are only viewed, of a room only
+// the cabinet flag is written, the groups show their rooms.
 class FProstoriWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
 
 private slots:
     void init() {
@@ -31,6 +33,24 @@ private slots:
         QVERIFY(h.run(QStringLiteral("INSERT INTO PROSTORI_V_SKUPINI VALUES (10, 10), (11, 11), (10, 12), (11, 12)")));
     }
     void cleanup() { h.finish(); }
+
+    void buildingsAreOnlyViewed() {
+        QVERIFY(h.run(QStringLiteral("INSERT INTO STAVBE VALUES (2, 'B', 'Telovadnica')")));
+        FStavbe *window = h.show(new FStavbe);
+        QVERIFY(window->ShowTab(QStringLiteral("Stavbe")));
+        FStavbePage *page = window->StavbePage;
+        page->grid()->DG()->setFocus();
+        QVERIFY(h.bar->ButtonOfRow(0));
+        QVERIFY(!h.bar->ButtonOfRow(4));
+        h.press(Qt::Key_F6);
+        h.press(Qt::Key_F9);
+        QCOMPARE(h.bar->State(), 0);
+        QCOMPARE(h.count(QStringLiteral("SELECT count(*) FROM STAVBE")), 2);
+        h.press(Qt::Key_PageDown);
+        QCOMPARE(page->OznakaE->Text(), QStringLiteral("B"));
+        QCOMPARE(page->header()->Text(), QStringLiteral("Stavba:  B - Telovadnica"));
+        QVERIFY(h.messages().isEmpty());
+    }
 
     void onlyTheCabinetFlagIsWritten() {
         FProstori *window = h.show(new FProstori);

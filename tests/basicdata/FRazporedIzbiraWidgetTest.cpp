@@ -21,7 +21,7 @@ using core::Answer;
 class FRazporedIzbiraWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FRazporedIzbira *window = nullptr;
 
 private slots:

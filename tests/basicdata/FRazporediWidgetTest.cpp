@@ -1,4 +1,3 @@
-#include "SmallSchool.h"
 #include "WidgetHarness.h"
 #include "basicdata/FRazporedEnotePage.h"
 #include "basicdata/FRazporedUciteljaPage.h"
@@ -21,15 +20,12 @@ using core::Answer;
 class FRazporediWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FRazporedi *window = nullptr;
 
 private slots:
     void init() {
-        h.start();
-        for (const QString &sql : test::SmallSchoolStatements())
-            QVERIFY2(h.run(sql), qPrintable(sql));
-        core::App().trenutniPredmetnik = 1;
+        h.startSmallSchool();
         window = h.show(new FRazporedi);
     }
     void cleanup() { h.finish(); }

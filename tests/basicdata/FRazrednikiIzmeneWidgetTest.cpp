@@ -15,7 +15,7 @@ using namespace zentrel::basicdata;
 class FRazrednikiIzmeneWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FRazrednikiIzmene *window = nullptr;
 
 private slots:

@@ -1,4 +1,3 @@
-#include "SmallSchool.h"
 #include "WidgetHarness.h"
 #include "basicdata/FPredmeti.h"
 #include "basicdata/FSkupinePage.h"
@@ -20,15 +19,12 @@ using core::Answer;
 class FSkupineWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FPredmeti *window = nullptr;
 
 private slots:
     void init() {
-        h.start();
-        for (const QString &sql : test::SmallSchoolStatements())
-            QVERIFY2(h.run(sql), qPrintable(sql));
-        core::App().trenutniPredmetnik = 1;
+        h.startSmallSchool();
         window = h.show(new FPredmeti);
         QVERIFY(window->ShowTab(QStringLiteral("Skupine")));
         window->SkupinePage->grid()->DG()->setFocus();

@@ -18,7 +18,7 @@ using core::Answer;
 class FUciteljiWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     FUcitelji *window = nullptr;
 
     QStringList codes() {

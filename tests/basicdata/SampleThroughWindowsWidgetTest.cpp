@@ -32,7 +32,7 @@ using core::Answer;
 class SampleThroughWindowsWidgetTest : public QObject {
     Q_OBJECT
 
-    test::WidgetHarness h;
+    test::BasicDataHarness h;
     QString path;
 
     int cli(const QStringList &args) {

@@ -18,43 +18,33 @@ QStringList captions(const QList<TabDef> &tabs) {
 
 } // namespace
 
-TEST(TabPageSets, CaptionsInTwoRows) {
-    const PageSet infra = PageSet::Build(0);
-    EXPECT_EQ(captions(infra.topTabs()), (QStringList{"Ime šole", "Stavbe", "Prostori", "Skupine prostorov"}));
-    EXPECT_EQ(infra.tabs().first().id, 0);
-    EXPECT_EQ(captions(PageSet::Build(1).topTabs()), (QStringList{"Splošne nastavitve", "Ure", "Prve ure"}));
-    EXPECT_EQ(PageSet::Build(1).tabs().first().id, 4);
-
+// Tabs are found by their captions in two rows; the ids are the keys windows and printouts use.
+TEST(TabPageSets, TabsAreFoundByCaptionInTwoRows) {
     const PageSet basic = PageSet::Build(2);
-    EXPECT_EQ(captions(basic.topTabs()), (QStringList{"Prostori", "Predmeti", "Enote", "Učitelji", "Učenci"}));
     EXPECT_EQ(captions(basic.secondRow(basic.find(QStringLiteral("Učitelji")))),
               (QStringList{"Želi prostore", "Uči predmete", "Prepovedi učiteljev"}));
     EXPECT_EQ(basic.find(QStringLiteral("Prostori")), 7);
     EXPECT_EQ(basic.find(QStringLiteral("Prostori"), QStringLiteral("Skupine prostorov")), 8);
-    EXPECT_EQ(basic.find(QStringLiteral("Predmeti")), 10);
     EXPECT_EQ(basic.find(QStringLiteral("Enote"), QStringLiteral("Prepovedi učiteljev")), -1);
+    EXPECT_TRUE(basic.secondRow(-1).isEmpty()); // top tabs are nobody's second row
 
+    // The automatic stage of the electives swaps that second row and keeps every other id.
     const PageSet plans = PageSet::Build(3);
     const int elective = plans.find(QStringLiteral("Izbirni postopek"));
-    EXPECT_EQ(captions(plans.secondRow(elective)),
-              (QStringList{"Izbirni nabori", "Predmeti v naboru", "Na izbiro v enotah", "Izbira učencev"}));
-    EXPECT_EQ(plans.find(QStringLiteral("Razpored"), QStringLiteral("Razpored učitelja")), 43);
     PageSetContext automatic;
     automatic.electivesAutomaticStage = true;
     const PageSet plansAuto = PageSet::Build(3, automatic);
     EXPECT_EQ(
         captions(plansAuto.secondRow(elective)),
         (QStringList{"Avtomatsko", "Izbirne skupine", "Učenci izbirnih skupin", "Predmeti učencev", "Nedokončani"}));
-    EXPECT_EQ(plansAuto.find(QStringLiteral("Razpored")), plans.find(QStringLiteral("Razpored")));
+    EXPECT_EQ(plans.find(QStringLiteral("Razpored"), QStringLiteral("Razpored učitelja")), 43);
+    EXPECT_EQ(plansAuto.find(QStringLiteral("Razpored"), QStringLiteral("Razpored učitelja")), 43);
 
-    EXPECT_EQ(captions(PageSet::Build(5).secondRow(51)),
-              (QStringList{"Veljavnost urnika", "Prosti dnevi", "Sprememba dne"}));
     // The timetable printouts keep their object keys 95 to 99.
     const PageSet prints = PageSet::Build(8);
     EXPECT_EQ(prints.find(QStringLiteral("Urniki"), QStringLiteral("Enote")), 95);
     EXPECT_EQ(prints.find(QStringLiteral("Urniki"), QStringLiteral("Prostori")), 99);
     EXPECT_TRUE(PageSet::Build(11).tabs().isEmpty());
-    EXPECT_TRUE(basic.secondRow(-1).isEmpty()); // top tabs are nobody's second row
 }
 
 TEST(TabPageSets, IdsAreUniqueAndStayWithinTheirSet) {

@@ -41,80 +41,76 @@ int count(db::Connection &c, const QString &table) {
     return c.scalar(QStringLiteral("SELECT count(*) FROM ") + table).toInt();
 }
 
+// A fresh project holding the small school.
+class SchemaCascades : public ::testing::Test {
+protected:
+    void SetUp() override { buildMiniSchool(p.db()); }
+    bool run(const QString &sql) { return p.db().exec(sql); }
+    int count(const QString &table) { return ::count(p.db(), table); }
+
+    test::TempProject p;
+};
+
 } // namespace
 
-TEST(SchemaCascades, BuildingTakesItsRoomsAndTheirMemberships) {
-    test::TempProject p;
-    buildMiniSchool(p.db());
-    ASSERT_TRUE(p.db().exec(QStringLiteral("DELETE FROM STAVBE WHERE ID=1")));
-    EXPECT_EQ(count(p.db(), QStringLiteral("PROSTORI")), 0);
-    EXPECT_EQ(count(p.db(), QStringLiteral("PROSTORI_V_SKUPINI")), 0);
+TEST_F(SchemaCascades, BuildingTakesItsRoomsAndTheirMemberships) {
+    ASSERT_TRUE(run(QStringLiteral("DELETE FROM STAVBE WHERE ID=1")));
+    EXPECT_EQ(count(QStringLiteral("PROSTORI")), 0);
+    EXPECT_EQ(count(QStringLiteral("PROSTORI_V_SKUPINI")), 0);
     // Lessons keep their place in the timetable; only the room they had is gone.
-    EXPECT_EQ(count(p.db(), QStringLiteral("TERMINI WHERE ID_PROSTORA IS NULL")), 2);
+    EXPECT_EQ(count(QStringLiteral("TERMINI WHERE ID_PROSTORA IS NULL")), 2);
 }
 
-TEST(SchemaCascades, ClassGroupTakesAssignmentsAndLessonsButNotTheOtherClass) {
-    test::TempProject p;
-    buildMiniSchool(p.db());
+TEST_F(SchemaCascades, ClassGroupTakesAssignmentsAndLessonsButNotTheOtherClass) {
     // The window deletes the class's own group and the class; the class's memberships follow.
-    ASSERT_TRUE(p.db().exec(QStringLiteral("DELETE FROM SKUPINE_ODDELKOV WHERE ID=1; DELETE FROM ODDELKI WHERE ID=1")));
-    EXPECT_EQ(count(p.db(), QStringLiteral("ODDELKI_V_SKUPINI WHERE ID_ODDELKA=1")), 0);
-    EXPECT_EQ(count(p.db(), QStringLiteral("ODDELKI_V_PREDMETNIKU")), 1);
-    EXPECT_EQ(count(p.db(), QStringLiteral("RAZPORED")), 1) << "the shared group still has 1.b";
-    ASSERT_TRUE(p.db().exec(QStringLiteral("DELETE FROM SKUPINE_ODDELKOV WHERE ID=3")));
-    EXPECT_EQ(count(p.db(), QStringLiteral("RAZPORED")), 0);
-    EXPECT_EQ(count(p.db(), QStringLiteral("TERMINI")), 0);
-    EXPECT_EQ(count(p.db(), QStringLiteral("PROGRAM_SKUPINE")), 0);
+    ASSERT_TRUE(run(QStringLiteral("DELETE FROM SKUPINE_ODDELKOV WHERE ID=1; DELETE FROM ODDELKI WHERE ID=1")));
+    EXPECT_EQ(count(QStringLiteral("ODDELKI_V_SKUPINI WHERE ID_ODDELKA=1")), 0);
+    EXPECT_EQ(count(QStringLiteral("ODDELKI_V_PREDMETNIKU")), 1);
+    EXPECT_EQ(count(QStringLiteral("RAZPORED")), 1) << "the shared group still has 1.b";
+    ASSERT_TRUE(run(QStringLiteral("DELETE FROM SKUPINE_ODDELKOV WHERE ID=3")));
+    EXPECT_EQ(count(QStringLiteral("RAZPORED")), 0);
+    EXPECT_EQ(count(QStringLiteral("TERMINI")), 0);
+    EXPECT_EQ(count(QStringLiteral("PROGRAM_SKUPINE")), 0);
 }
 
-TEST(SchemaCascades, TeacherSubjectAssignmentEachTakeTheirLessons) {
-    {
-        test::TempProject p;
-        buildMiniSchool(p.db());
-        ASSERT_TRUE(p.db().exec(QStringLiteral("DELETE FROM UCITELJI WHERE ID=1")));
-        EXPECT_EQ(count(p.db(), QStringLiteral("RAZPORED")), 0);
-        EXPECT_EQ(count(p.db(), QStringLiteral("TERMINI")), 0);
-        EXPECT_EQ(count(p.db(), QStringLiteral("ODDELKI_V_PREDMETNIKU WHERE ID_RAZREDNIKA IS NULL")), 2);
-    }
-    {
-        test::TempProject p;
-        buildMiniSchool(p.db());
-        ASSERT_TRUE(p.db().exec(QStringLiteral("DELETE FROM SKUPINE_PREDMETOV WHERE ID=1; DELETE FROM PREDMETI WHERE ID=1")));
-        EXPECT_EQ(count(p.db(), QStringLiteral("PREDMETI_V_PROGRAMU")), 0);
-        EXPECT_EQ(count(p.db(), QStringLiteral("RAZPORED")), 0);
-        EXPECT_EQ(count(p.db(), QStringLiteral("TERMINI")), 0);
-    }
-    {
-        test::TempProject p;
-        buildMiniSchool(p.db());
-        ASSERT_TRUE(p.db().exec(QStringLiteral("DELETE FROM RAZPORED WHERE ID=1")));
-        EXPECT_EQ(count(p.db(), QStringLiteral("TERMINI")), 0);
-        EXPECT_EQ(count(p.db(), QStringLiteral("URNIKI")), 1);
-    }
+TEST_F(SchemaCascades, TeacherTakesAssignmentsAndLessonsButLeavesTheClasses) {
+    ASSERT_TRUE(run(QStringLiteral("DELETE FROM UCITELJI WHERE ID=1")));
+    EXPECT_EQ(count(QStringLiteral("RAZPORED")), 0);
+    EXPECT_EQ(count(QStringLiteral("TERMINI")), 0);
+    EXPECT_EQ(count(QStringLiteral("ODDELKI_V_PREDMETNIKU WHERE ID_RAZREDNIKA IS NULL")), 2);
 }
 
-TEST(SchemaCascades, CurriculumTakesTimetablesAndItsLocalGroups) {
-    test::TempProject p;
-    buildMiniSchool(p.db());
-    ASSERT_TRUE(p.db().exec(QStringLiteral("UPDATE SKUPINE_ODDELKOV SET ID_RAZ_PREDMETNIKA=1 WHERE ID=3")));
-    ASSERT_TRUE(p.db().exec(QStringLiteral("DELETE FROM PREDMETNIKI WHERE ID=1")));
+TEST_F(SchemaCascades, SubjectTakesProgrammeRowsAssignmentsAndLessons) {
+    ASSERT_TRUE(run(QStringLiteral("DELETE FROM SKUPINE_PREDMETOV WHERE ID=1; DELETE FROM PREDMETI WHERE ID=1")));
+    EXPECT_EQ(count(QStringLiteral("PREDMETI_V_PROGRAMU")), 0);
+    EXPECT_EQ(count(QStringLiteral("RAZPORED")), 0);
+    EXPECT_EQ(count(QStringLiteral("TERMINI")), 0);
+}
+
+TEST_F(SchemaCascades, AssignmentTakesItsLessonsButNotTheTimetable) {
+    ASSERT_TRUE(run(QStringLiteral("DELETE FROM RAZPORED WHERE ID=1")));
+    EXPECT_EQ(count(QStringLiteral("TERMINI")), 0);
+    EXPECT_EQ(count(QStringLiteral("URNIKI")), 1);
+}
+
+TEST_F(SchemaCascades, CurriculumTakesTimetablesAndItsLocalGroups) {
+    ASSERT_TRUE(run(QStringLiteral("UPDATE SKUPINE_ODDELKOV SET ID_RAZ_PREDMETNIKA=1 WHERE ID=3")));
+    ASSERT_TRUE(run(QStringLiteral("DELETE FROM PREDMETNIKI WHERE ID=1")));
     for (const char *table : {"URNIKI", "TERMINI", "ODDELKI_OKVIR", "VELJAVNOST_URNIKA", "PROGRAMI", "RAZPORED",
                               "ODDELKI_V_PREDMETNIKU", "PREDMETI_V_PROGRAMU"})
-        EXPECT_EQ(count(p.db(), QLatin1String(table)), 0) << table;
-    EXPECT_EQ(count(p.db(), QStringLiteral("SKUPINE_ODDELKOV")), 2) << "only the local group goes";
-    EXPECT_EQ(count(p.db(), QStringLiteral("ODDELKI")), 2);
+        EXPECT_EQ(count(QLatin1String(table)), 0) << table;
+    EXPECT_EQ(count(QStringLiteral("SKUPINE_ODDELKOV")), 2) << "only the local group goes";
+    EXPECT_EQ(count(QStringLiteral("ODDELKI")), 2);
 }
 
-TEST(SchemaCascades, TurnusTakesItsRowsInProgrammesAssignmentsAndTimetables) {
-    test::TempProject p;
-    buildMiniSchool(p.db());
-    ASSERT_TRUE(p.db().exec(QStringLiteral("DELETE FROM TURNUSI WHERE ID=1")));
+TEST_F(SchemaCascades, TurnusTakesItsRowsInProgrammesAssignmentsAndTimetables) {
+    ASSERT_TRUE(run(QStringLiteral("DELETE FROM TURNUSI WHERE ID=1")));
     for (const char *table : {"PREDMETI_V_PROGRAMU", "RAZPORED", "TERMINI", "IZMENA_TURNUS", "ODDELKI_OKVIR"})
-        EXPECT_EQ(count(p.db(), QLatin1String(table)), 0) << table;
-    EXPECT_EQ(count(p.db(), QStringLiteral("TURNUSI")), 1);
+        EXPECT_EQ(count(QLatin1String(table)), 0) << table;
+    EXPECT_EQ(count(QStringLiteral("TURNUSI")), 1);
 }
 
-TEST(SchemaCascades, KeysAcceptExplicitValuesAndTheBindingColumnOrder) {
+TEST(SchemaKeys, AcceptExplicitValuesAndTheBindingColumnOrder) {
     test::TempProject p;
     auto &c = p.db();
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO ODDELKI VALUES (42,'9.č','Deveti č')")));

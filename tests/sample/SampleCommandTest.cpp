@@ -1,24 +1,17 @@
 #include "db/Connection.h"
+#include "support/CliProcess.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace zentrel;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString err;
-};
-
-CliRun sampleCli(const QStringList &args) {
-    QProcess p;
-    p.start(test::ProgramFolder() + QStringLiteral("/zentrel-cli"), QStringList{QStringLiteral("sample")} + args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+test::CliResult sampleCli(const QStringList &args) {
+    static const test::TempFolder home;
+    return test::RunCli(home.path(), QStringList{QStringLiteral("sample")} + args);
 }
 
 const QString kUsage =
@@ -29,8 +22,8 @@ const QString kUsage =
 TEST(SampleCommand, WritesTheSchoolWithTheChosenSizeAndSeed) {
     test::TempFolder folder;
     const QString path = folder.file(QStringLiteral("Šola d'Or.znt"));
-    CliRun r = sampleCli({path, QStringLiteral("--classes-per-grade"), QStringLiteral("3"), QStringLiteral("--seed"),
-                          QStringLiteral("42")});
+    test::CliResult r = sampleCli({path, QStringLiteral("--classes-per-grade"), QStringLiteral("3"),
+                                   QStringLiteral("--seed"), QStringLiteral("42")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.isEmpty());
     db::Connection c;
@@ -48,7 +41,7 @@ TEST(SampleCommand, WritesTheSchoolWithTheChosenSizeAndSeed) {
 TEST(SampleCommand, RefusesBadArgumentsWithAMessage) {
     test::TempFolder folder;
     const QString path = folder.file(QStringLiteral("s.znt"));
-    CliRun r = sampleCli({});
+    test::CliResult r = sampleCli({});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, QStringLiteral("Manjka pot do datoteke.\n") + kUsage);
     r = sampleCli({path, QStringLiteral("--classes-per-grade"), QStringLiteral("nič")});

@@ -2,11 +2,11 @@
 #include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
-#include "db/Schema.h"
 #include "sample/SampleCurriculum.h"
 #include "sample/SampleFeasibility.h"
 #include "sample/SampleIntegrity.h"
 #include "shell/ProjectFiles.h"
+#include "support/ProjectContents.h"
 #include "support/TempFolder.h"
 #include "support/TempHome.h"
 
@@ -29,28 +29,11 @@ SampleOptions options(int classesPerGrade, quint32 seed = 1) {
     return o;
 }
 
-// Every row of every table, in storage order, as text.
-QStringList contents(db::Connection &c) {
-    QStringList lines;
-    for (const QString &table : db::SchemaTables()) {
-        const auto rows = c.query(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table));
-        for (int i = 0; i < rows.rowCount(); ++i) {
-            QStringList values;
-            for (const QVariant &v : rows.row(i))
-                values << (v.isNull() ? QStringLiteral("<null>") : v.toString());
-            lines << table + QLatin1Char('|') + values.join(QLatin1Char('|'));
-        }
-    }
-    return lines;
-}
-
 QStringList generated(const test::TempFolder &folder, const QString &name, const SampleOptions &o) {
     const QString path = folder.file(name);
     QString error;
     EXPECT_TRUE(sample::GenerateSampleSchool(path, o, &error)) << error.toStdString();
-    db::Connection c;
-    EXPECT_TRUE(c.open(path));
-    return contents(c);
+    return test::ProjectContents(path);
 }
 
 // The hours rows of the ordinary programmes; the elective groups come from the pupils' choices.
@@ -83,9 +66,8 @@ TEST(SampleSchool, TheSameSeedGivesTheSameFileAndAnotherSeedAnother) {
     ASSERT_GT(first.size(), 2000);
     EXPECT_EQ(first, again);
     // Byte for byte, too: nothing in the file depends on the clock or on hashing.
-    QFile a(folder.file(QStringLiteral("a.znt"))), b(folder.file(QStringLiteral("b.znt")));
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(a.readAll() == b.readAll());
+    EXPECT_TRUE(test::FileBytes(folder.file(QStringLiteral("a.znt"))) ==
+                test::FileBytes(folder.file(QStringLiteral("b.znt"))));
     EXPECT_NE(first, other);
     // The structure follows the curriculum, not the seed: only names, choices and the like differ.
     auto tableRows = [](const QStringList &lines, const QString &table) {
@@ -347,10 +329,7 @@ TEST(SampleSchool, BadOptionsAndPathsFailWithoutTouchingAnExistingFile) {
     EXPECT_FALSE(sample::GenerateSampleSchool(path, options(0), &error));
     EXPECT_EQ(error, QStringLiteral("Število oddelkov na razred mora biti med 1 in 12."));
     EXPECT_FALSE(sample::GenerateSampleSchool(path, options(13), &error));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(f.readAll()), QStringLiteral("prejšnja vsebina"));
-    f.close();
+    EXPECT_EQ(QString::fromUtf8(test::FileBytes(path)), QStringLiteral("prejšnja vsebina"));
 
     const QString missingFolder = folder.file(QStringLiteral("ni/mape.znt"));
     EXPECT_FALSE(sample::GenerateSampleSchool(missingFolder, options(1), &error));
@@ -368,14 +347,9 @@ TEST(SampleSchool, OpensWithoutAnyRepair) {
     test::TempHome home;
     const QString path = home.file(QStringLiteral("primer.znt"));
     ASSERT_TRUE(sample::GenerateSampleSchool(path, options(2)));
-    QStringList before;
-    {
-        db::Connection c;
-        ASSERT_TRUE(c.open(path));
-        before = contents(c);
-    }
+    const QStringList before = test::ProjectContents(path);
     ASSERT_TRUE(shell::OpenProjectFile(path));
-    EXPECT_EQ(contents(db::ProjectDb()), before);
+    EXPECT_EQ(test::ProjectContents(db::ProjectDb()), before);
     EXPECT_TRUE(home.messages().messages().isEmpty());
     shell::CloseProject();
 }

@@ -2,6 +2,7 @@
 #include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
+#include "support/ProjectContents.h"
 #include "support/TempHome.h"
 
 #include <QDir>
@@ -13,12 +14,6 @@ using namespace zentrel;
 using core::App;
 
 namespace {
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 int count(const QString &table) {
     return db::ProjectDb().scalar(QStringLiteral("SELECT count(*) FROM ") + table).toInt();
@@ -98,7 +93,7 @@ TEST(OpenProjectFile, RefusesForeignDamagedAndIncompleteFilesLeavingThemUnchange
         f.write("Ni baza.");
     }
     EXPECT_FALSE(shell::OpenProjectFile(text));
-    EXPECT_EQ(contents(text), QByteArray("Ni baza."));
+    EXPECT_EQ(test::FileBytes(text), QByteArray("Ni baza."));
 
     const QString truncated = home.newProjectFile(QStringLiteral("prirezana.znt"));
     {
@@ -106,9 +101,9 @@ TEST(OpenProjectFile, RefusesForeignDamagedAndIncompleteFilesLeavingThemUnchange
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
         ASSERT_TRUE(f.resize(f.size() / 3));
     }
-    const QByteArray truncatedBytes = contents(truncated);
+    const QByteArray truncatedBytes = test::FileBytes(truncated);
     EXPECT_FALSE(shell::OpenProjectFile(truncated));
-    EXPECT_EQ(contents(truncated), truncatedBytes);
+    EXPECT_EQ(test::FileBytes(truncated), truncatedBytes);
 
     const QString incomplete = home.newProjectFile(QStringLiteral("brez.znt"));
     {
@@ -116,14 +111,15 @@ TEST(OpenProjectFile, RefusesForeignDamagedAndIncompleteFilesLeavingThemUnchange
         ASSERT_TRUE(c.open(incomplete));
         ASSERT_TRUE(c.exec(QStringLiteral("DROP TABLE SUPLENCE")));
     }
-    const QByteArray incompleteBytes = contents(incomplete);
+    const QByteArray incompleteBytes = test::FileBytes(incomplete);
     EXPECT_FALSE(shell::OpenProjectFile(incomplete));
-    EXPECT_EQ(contents(incomplete), incompleteBytes) << "a refused file is never written, not even by the write test";
-    EXPECT_EQ(home.messages().texts(), (QStringList{QStringLiteral("Datoteka ") + text +
-                                                        QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
-                                                    QStringLiteral("Datoteka ") + truncated +
-                                                        QStringLiteral(" je poškodovana."),
-                                                    QStringLiteral("Vhodna datoteka nima ustrezne zgradbe.")}));
+    EXPECT_EQ(test::FileBytes(incomplete), incompleteBytes)
+        << "a refused file is never written, not even by the write test";
+    EXPECT_EQ(home.messages().texts(),
+              (QStringList{QStringLiteral("Datoteka ") + text +
+                               QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
+                           QStringLiteral("Datoteka ") + truncated + QStringLiteral(" je poškodovana."),
+                           QStringLiteral("Vhodna datoteka nima ustrezne zgradbe.")}));
     EXPECT_FALSE(db::ProjectOpen());
     EXPECT_EQ(App().recentFiles, QStringList{QString()});
 }
@@ -131,14 +127,14 @@ TEST(OpenProjectFile, RefusesForeignDamagedAndIncompleteFilesLeavingThemUnchange
 TEST(OpenProjectFile, AReadOnlyProjectIsRefusedWithTheWriteProtectionMessage) {
     test::TempHome home;
     const QString path = home.newProjectFile(QStringLiteral("zaklenjen.znt"));
-    const QByteArray before = contents(path);
+    const QByteArray before = test::FileBytes(path);
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     EXPECT_FALSE(shell::OpenProjectFile(path));
     EXPECT_EQ(home.messages().texts(),
               QStringList{QStringLiteral("Datoteka ") + path +
                           QStringLiteral("  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova.")});
     EXPECT_FALSE(db::ProjectOpen());
-    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(test::FileBytes(path), before);
 }
 
 TEST(CreateProjectAt, AppendsTheExtensionOnceAndOpens) {

@@ -1,10 +1,8 @@
 #include "core/TextFunctions.h"
-#include "shell/LookupTables.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrel::core;
-using namespace zentrel::shell;
 
 TEST(TextFunctions, SafeFileNameHtmlTextAndSplitPath) {
     EXPECT_EQ(SafeFileName(QStringLiteral("Šola 1/A")), QStringLiteral("Shola_1_A"));
@@ -25,17 +23,4 @@ TEST(TextFunctions, SameTextFoldsCaseOfEveryLetter) {
     EXPECT_TRUE(SameText(QStringLiteral(" 7.a "), QStringLiteral("7.A")));
     EXPECT_FALSE(SameText(QStringLiteral("Cebela"), QStringLiteral("Čebela")));
     EXPECT_FALSE(SameText(QStringLiteral("7.a"), QStringLiteral("7.b")));
-}
-
-TEST(LookupTables, DaysNumeralsAndGroups) {
-    EXPECT_EQ(Lookup::DayNames().at(1), QStringLiteral("ponedeljek"));
-    EXPECT_EQ(Lookup::DayNames().at(4), QStringLiteral("četrtek"));
-    EXPECT_EQ(Lookup::DayNames3().at(4), QStringLiteral("ČET"));
-    EXPECT_EQ(Lookup::DayNames1().at(7), QStringLiteral("N"));
-    EXPECT_EQ(Lookup::DayNames2().at(3), QStringLiteral("sr"));
-    EXPECT_EQ(Lookup::RomanNumerals().at(8), QStringLiteral("VIII"));
-    EXPECT_EQ(Lookup::ClassLetters().at(8), QStringLiteral("I"));
-    EXPECT_EQ(Lookup::ConstructionSizes().at(0), QStringLiteral("Ni avtomatsko"));
-    EXPECT_EQ(Lookup::LabelsByTeachers().at(1), QStringLiteral("Učitelji"));
-    EXPECT_EQ(Lookup::TabGroupStarts().at(10), 111);
 }

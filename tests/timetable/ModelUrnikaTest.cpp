@@ -22,11 +22,14 @@ TEST(MapaId, BinarySearchFindsEveryKeyOfEverySizeAndNothingElse) {
     }
 }
 
-TEST(PreberiModelUrnika, EmptyTimetableLoadsUnitsWithAllPeriodsRemaining) {
-    test::SolaZaUrnik x;
-    auto &project = x.project;
-    auto &s = x.s;
-    ModelUrnika &m = x.m;
+namespace {
+
+// A fresh project and the small-school builder; each test loads the model itself.
+class BranjeModela : public ::testing::Test, public test::SolaZaUrnik {};
+
+} // namespace
+
+TEST_F(BranjeModela, EmptyTimetableLoadsUnitsWithAllPeriodsRemaining) {
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 b = s.oddelek(QStringLiteral("1b"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
@@ -38,8 +41,8 @@ TEST(PreberiModelUrnika, EmptyTimetableLoadsUnitsWithAllPeriodsRemaining) {
     s.predavanje(b, slo, 5, 2, {{t2, 0}}, 3);
     ASSERT_TRUE(PreberiModelUrnika(m, false));
     ASSERT_EQ(m.steviloPredavanj(), 2);
-    const int um = x.predavanje(QStringLiteral("MAT"), QStringLiteral("1a"));
-    const int us = x.predavanje(QStringLiteral("SLO"), QStringLiteral("1b"));
+    const int um = predavanje(QStringLiteral("MAT"), QStringLiteral("1a"));
+    const int us = predavanje(QStringLiteral("SLO"), QStringLiteral("1b"));
     ASSERT_GT(um, 0);
     ASSERT_GT(us, 0);
     EXPECT_EQ(m.predavanja[size_t(um)].preostalo, 4);
@@ -60,11 +63,7 @@ TEST(PreberiModelUrnika, EmptyTimetableLoadsUnitsWithAllPeriodsRemaining) {
     EXPECT_TRUE(project.messages().texts().isEmpty());
 }
 
-TEST(PreberiModelUrnika, RoomsGroupsCabinetsAndFreeClassrooms) {
-    test::SolaZaUrnik x;
-    auto &project = x.project;
-    auto &s = x.s;
-    ModelUrnika &m = x.m;
+TEST_F(BranjeModela, RoomsGroupsCabinetsAndFreeClassrooms) {
     const qint64 stavba = s.stavba(QStringLiteral("S1"));
     const qint64 u1 = s.prostor(QStringLiteral("U1"), false, stavba);
     const qint64 u2 = s.prostor(QStringLiteral("U2"));
@@ -105,11 +104,7 @@ TEST(PreberiModelUrnika, RoomsGroupsCabinetsAndFreeClassrooms) {
     EXPECT_EQ(prostori, (QStringList{"--U--", "$PRAZNA", "$VSE", "CIR", "ČIT", "DVO", "KAB", "NUL", "U1", "U2"}));
 }
 
-TEST(PreberiModelUrnika, ClassCollisionDeletesTheLaterPeriodAndReportsIt) {
-    test::SolaZaUrnik x;
-    auto &project = x.project;
-    auto &s = x.s;
-    ModelUrnika &m = x.m;
+TEST_F(BranjeModela, ClassCollisionDeletesTheLaterPeriodAndReportsIt) {
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
@@ -124,21 +119,17 @@ TEST(PreberiModelUrnika, ClassCollisionDeletesTheLaterPeriodAndReportsIt) {
     EXPECT_EQ(project.messages().texts(),
               QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n1a  --  1  2. uro\n\nPrekrivanja so bila "
                                          "zbrisana.")});
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(keep)), 1);
+    EXPECT_EQ(stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    EXPECT_EQ(stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1").arg(keep)), 1);
     // The clean pass holds both surviving periods, entered in every grid.
     ASSERT_EQ(m.steviloTerminov(), 2);
-    const int us = x.predavanje(QStringLiteral("SLO"), QStringLiteral("1a"));
+    const int us = predavanje(QStringLiteral("SLO"), QStringLiteral("1a"));
     EXPECT_EQ(m.predavanja[size_t(us)].preostalo, 2);
     EXPECT_EQ(m.oddelki[1].zasedenost(1, 2), 1);
     EXPECT_EQ(m.oddelki[1].zasedenost(2, 4), 2);
 }
 
-TEST(PreberiModelUrnika, TeacherCollisionDeletesTheWholePlacedPeriod) {
-    test::SolaZaUrnik x;
-    auto &project = x.project;
-    auto &s = x.s;
-    ModelUrnika &m = x.m;
+TEST_F(BranjeModela, TeacherCollisionDeletesTheWholePlacedPeriod) {
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 b = s.oddelek(QStringLiteral("1b"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
@@ -157,19 +148,14 @@ TEST(PreberiModelUrnika, TeacherCollisionDeletesTheWholePlacedPeriod) {
     EXPECT_EQ(project.messages().texts(),
               QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n1b  --  2  3. uro\n\nPrekrivanja so bila "
                                          "zbrisana.")});
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    EXPECT_EQ(stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
     EXPECT_EQ(
-        x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID_RAZPOREDA IN (%1, %2)").arg(rb[0]).arg(rb[1])),
-        0)
+        stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID_RAZPOREDA IN (%1, %2)").arg(rb[0]).arg(rb[1])), 0)
         << "the row of T3 goes with the colliding row of T2";
     EXPECT_EQ(m.steviloTerminov(), 1);
 }
 
-TEST(PreberiModelUrnika, OnlyRatedIgnoresUnitsOfDifficultyZeroAndOtherTimetablesAreNotRead) {
-    test::SolaZaUrnik x;
-    auto &project = x.project;
-    auto &s = x.s;
-    ModelUrnika &m = x.m;
+TEST_F(BranjeModela, OnlyRatedIgnoresUnitsOfDifficultyZeroAndOtherTimetablesAreNotRead) {
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 r1 = s.prostor(QStringLiteral("U1"));
@@ -199,11 +185,7 @@ TEST(PreberiModelUrnika, OnlyRatedIgnoresUnitsOfDifficultyZeroAndOtherTimetables
     EXPECT_TRUE(project.messages().texts().isEmpty());
 }
 
-TEST(PreberiModelUrnika, OverlapLinesAreSortedAndHashInLabelsIsKept) {
-    test::SolaZaUrnik x;
-    auto &project = x.project;
-    auto &s = x.s;
-    ModelUrnika &m = x.m;
+TEST_F(BranjeModela, OverlapLinesAreSortedAndHashInLabelsIsKept) {
     const qint64 a = s.oddelek(QStringLiteral("#2b"));
     const qint64 b = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
@@ -220,14 +202,10 @@ TEST(PreberiModelUrnika, OverlapLinesAreSortedAndHashInLabelsIsKept) {
     EXPECT_EQ(project.messages().texts(),
               QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n#2b  --  3  1. uro\n1a  --  3  1. uro\n\n"
                                          "Prekrivanja so bila zbrisana.")});
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 1);
+    EXPECT_EQ(stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 1);
 }
 
-TEST(PreberiModelUrnika, CollisionThatCannotBeDeletedStopsTheLoadWithAnError) {
-    test::SolaZaUrnik x;
-    auto &project = x.project;
-    auto &s = x.s;
-    ModelUrnika &m = x.m;
+TEST_F(BranjeModela, CollisionThatCannotBeDeletedStopsTheLoadWithAnError) {
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 mat = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 3, 1, {{t1, 0}}).first();
@@ -238,14 +216,10 @@ TEST(PreberiModelUrnika, CollisionThatCannotBeDeletedStopsTheLoadWithAnError) {
         QStringLiteral("CREATE TRIGGER ZAKLEP BEFORE DELETE ON TERMINI BEGIN SELECT RAISE(ABORT, 'zaklenjeno'); END")));
     EXPECT_FALSE(PreberiModelUrnika(m, false)) << "the load must not repeat forever";
     EXPECT_EQ(project.messages().texts(), QStringList{QStringLiteral("Napaka pri branju urnika.\nzaklenjeno (1)")});
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    EXPECT_EQ(stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
 }
 
-TEST(PreberiModelUrnika, EveryWeekAssignmentReadsOnlyThePeriodsOfTheCurrentTurnus) {
-    test::SolaZaUrnik x;
-    auto &project = x.project;
-    auto &s = x.s;
-    ModelUrnika &m = x.m;
+TEST_F(BranjeModela, EveryWeekAssignmentReadsOnlyThePeriodsOfTheCurrentTurnus) {
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 r = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 4, 1, {{t1, 0}}).first();
@@ -262,11 +236,7 @@ TEST(PreberiModelUrnika, EveryWeekAssignmentReadsOnlyThePeriodsOfTheCurrentTurnu
     EXPECT_EQ(m.predavanja[1].preostalo, 3);
 }
 
-TEST(PreberiModelUrnika, TwoEntriesOfOnePeriodSharingTheirRoomAreNoCollision) {
-    test::SolaZaUrnik x;
-    auto &project = x.project;
-    auto &s = x.s;
-    ModelUrnika &m = x.m;
+TEST_F(BranjeModela, TwoEntriesOfOnePeriodSharingTheirRoomAreNoCollision) {
     const qint64 a = s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
     const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
@@ -277,53 +247,51 @@ TEST(PreberiModelUrnika, TwoEntriesOfOnePeriodSharingTheirRoomAreNoCollision) {
     ASSERT_TRUE(PreberiModelUrnika(m, false));
     EXPECT_TRUE(project.messages().texts().isEmpty()) << "the construction places such periods itself";
     EXPECT_TRUE(m.prekrivanja.empty());
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
+    EXPECT_EQ(stevilo(QStringLiteral("SELECT count(*) FROM TERMINI")), 2);
     ASSERT_EQ(m.steviloTerminov(), 1);
     EXPECT_EQ(m.termini[1].zasedbe.size(), 3u);
 }
 
-TEST(PreberiModelUrnika, OverlapsInsideOnePlacedPeriodAreDeletedLikeAnyOther) {
-    test::SolaZaUrnik x;
-    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
-    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
-    const qint64 t2 = x.s.ucitelj(QStringLiteral("T2"));
-    const qint64 u1 = x.s.prostor(QStringLiteral("U1"));
-    const qint64 u2 = x.s.prostor(QStringLiteral("U2"));
-    const qint64 g = x.s.skupinaProstorov(QStringLiteral("$G"), {u1, u2});
-    const qint64 mat = x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 3, 1, {{t1, u1}}).first();
-    const auto tja = x.s.predavanje(a, x.s.predmet(QStringLiteral("TJA")), 3, 1, {{t1, g}, {t2, g}});
-    const auto nem = x.s.predavanje(a, x.s.predmet(QStringLiteral("NEM")), 3, 1, {{t2, 0}, {t2, 0}});
-    const qint64 prvi = x.s.termin(mat, 1, 1, QStringLiteral("r"), u1);
-    x.s.termin(mat, 1, 1, QStringLiteral("r"), u1); // the same row twice: only the second goes
-    x.s.termin(tja[0], 2, 1, QStringLiteral("r"), u1);
-    x.s.termin(tja[1], 2, 1, QStringLiteral("r"), u1); // a group's two entries in one room
-    x.s.termin(nem[0], 3, 1);
-    x.s.termin(nem[1], 3, 1); // one teacher holding both entries
-    ASSERT_TRUE(PreberiModelUrnika(x.m, false));
+TEST_F(BranjeModela, OverlapsInsideOnePlacedPeriodAreDeletedLikeAnyOther) {
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+    const qint64 u1 = s.prostor(QStringLiteral("U1"));
+    const qint64 u2 = s.prostor(QStringLiteral("U2"));
+    const qint64 g = s.skupinaProstorov(QStringLiteral("$G"), {u1, u2});
+    const qint64 mat = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 3, 1, {{t1, u1}}).first();
+    const auto tja = s.predavanje(a, s.predmet(QStringLiteral("TJA")), 3, 1, {{t1, g}, {t2, g}});
+    const auto nem = s.predavanje(a, s.predmet(QStringLiteral("NEM")), 3, 1, {{t2, 0}, {t2, 0}});
+    const qint64 prvi = s.termin(mat, 1, 1, QStringLiteral("r"), u1);
+    s.termin(mat, 1, 1, QStringLiteral("r"), u1); // the same row twice: only the second goes
+    s.termin(tja[0], 2, 1, QStringLiteral("r"), u1);
+    s.termin(tja[1], 2, 1, QStringLiteral("r"), u1); // a group's two entries in one room
+    s.termin(nem[0], 3, 1);
+    s.termin(nem[1], 3, 1); // one teacher holding both entries
+    ASSERT_TRUE(PreberiModelUrnika(m, false));
     EXPECT_EQ(
-        x.project.messages().texts(),
+        project.messages().texts(),
         QStringList{QStringLiteral("Odkrita so bila prekrivanja:\n\n1a  --  1  1. uro\n1a  --  2  1. uro\n1a  --  "
                                    "3  1. uro\n\nPrekrivanja so bila zbrisana.")});
-    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT group_concat(ID) FROM TERMINI")), prvi);
-    ASSERT_EQ(x.m.steviloTerminov(), 1);
-    EXPECT_EQ(x.m.termini[1].zasedbe.size(), 2u);
+    EXPECT_EQ(stevilo(QStringLiteral("SELECT group_concat(ID) FROM TERMINI")), prvi);
+    ASSERT_EQ(m.steviloTerminov(), 1);
+    EXPECT_EQ(m.termini[1].zasedbe.size(), 2u);
 }
 
-TEST(PreberiModelUrnika, ClassOfNoCurriculumGetsItsForbiddenPeriodsAndNumbersOutOfRangeAreListed) {
-    test::SolaZaUrnik x;
-    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
-    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
-    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 2147483647, 1, {{t1, 0}});
-    x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 4, 99, {{t1, 0}}, 7);
-    x.s.prepovedOddelka(a, 3, 2);
-    ASSERT_TRUE(x.project.db().exec(QStringLiteral("DELETE FROM ODDELKI_V_PREDMETNIKU WHERE ID_ODDELKA = %1").arg(a)));
-    ASSERT_TRUE(PreberiModelUrnika(x.m, true));
-    ASSERT_EQ(x.m.steviloOddelkov(), 1) << "a class of no curriculum is loaded";
-    EXPECT_TRUE(x.m.oddelki[1].prepovedano(3, 2)) << "and so are its forbidden periods";
-    EXPECT_EQ(x.m.neveljavniPodatki, (QStringList{"1a MAT: število ur 2147483647 (dovoljeno od 0 do 80)",
-                                                  "1a SLO: zahtevnost 7 (dovoljeno od 0 do 3)",
-                                                  "1a SLO: dolžina termina 99 (dovoljeno od 0 do 16)"}));
-    const int mat = x.predavanje(QStringLiteral("MAT"));
-    EXPECT_EQ(x.m.predavanja[size_t(mat)].tedenskeUre, 80);
-    EXPECT_EQ(x.m.predavanja[size_t(x.predavanje(QStringLiteral("SLO")))].dolzinaBloka, 16);
+TEST_F(BranjeModela, ClassOfNoCurriculumGetsItsForbiddenPeriodsAndNumbersOutOfRangeAreListed) {
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    s.predavanje(a, s.predmet(QStringLiteral("MAT")), 2147483647, 1, {{t1, 0}});
+    s.predavanje(a, s.predmet(QStringLiteral("SLO")), 4, 99, {{t1, 0}}, 7);
+    s.prepovedOddelka(a, 3, 2);
+    ASSERT_TRUE(project.db().exec(QStringLiteral("DELETE FROM ODDELKI_V_PREDMETNIKU WHERE ID_ODDELKA = %1").arg(a)));
+    ASSERT_TRUE(PreberiModelUrnika(m, true));
+    ASSERT_EQ(m.steviloOddelkov(), 1) << "a class of no curriculum is loaded";
+    EXPECT_TRUE(m.oddelki[1].prepovedano(3, 2)) << "and so are its forbidden periods";
+    EXPECT_EQ(m.neveljavniPodatki, (QStringList{"1a MAT: število ur 2147483647 (dovoljeno od 0 do 80)",
+                                                "1a SLO: zahtevnost 7 (dovoljeno od 0 do 3)",
+                                                "1a SLO: dolžina termina 99 (dovoljeno od 0 do 16)"}));
+    const int mat = predavanje(QStringLiteral("MAT"));
+    EXPECT_EQ(m.predavanja[size_t(mat)].tedenskeUre, 80);
+    EXPECT_EQ(m.predavanja[size_t(predavanje(QStringLiteral("SLO")))].dolzinaBloka, 16);
 }

@@ -1,18 +1,12 @@
 #pragma once
 
-// What the timetable widget tests share: a window shown with the program's command bar below it,
-// the key preview that hands every key to the bar first, and the shipped sample school opened as
-// the project when a test needs a real school.
+// What the timetable widget tests share: the record window harness (a window shown with the
+// program's command bar below it, the key preview that hands every key to the bar first), and
+// the shipped sample school opened as the project when a test needs a real school.
 
-#include "controls/UrComndBar.h"
-#include "controls/UrKeyPreview.h"
 #include "core/AppState.h"
 #include "support/SampleProject.h"
-
-#include <QApplication>
-#include <QVBoxLayout>
-#include <QtTest>
-#include <memory>
+#include "support/WidgetHarness.h"
 
 namespace zentrel::test {
 
@@ -28,29 +22,14 @@ public:
     }
 };
 
-class UrnikiHarness {
+class UrnikiHarness : public WidgetHarness {
 public:
-    UrnikiHarness() { qApp->installEventFilter(&m_preview); }
-    ~UrnikiHarness() { qApp->removeEventFilter(&m_preview); }
-
-    // Shows the window with the bar below it, waits until it is active and tells the window
-    // that its tab became current.
+    // Shows the window large enough for the week's grid and tells it that its tab became current.
     template <typename W> W *show(W *window) {
-        top = std::make_unique<QWidget>();
-        auto *layout = new QVBoxLayout(top.get());
-        window->setParent(top.get());
-        layout->addWidget(window, 1);
-        bar = new controls::UrComndBar(top.get());
-        layout->addWidget(bar);
-        top->resize(1200, 800);
-        top->show();
-        top->activateWindow();
-        if (!QTest::qWaitForWindowActive(top.get()))
-            qWarning("window not active");
+        WidgetHarness::show(window, QSize(1200, 800));
         window->TabActivated();
         return window;
     }
-    void finish() { top.reset(); }
     // Makes the window active again with the focus in a widget (a modal dialog that closed
     // offscreen gives the activation back to no one).
     void focus(QWidget *widget) {
@@ -59,17 +38,6 @@ public:
             qWarning("window not active");
         widget->setFocus();
     }
-
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : top.get();
-        QTest::keyClick(target, Qt::Key(key), modifiers);
-    }
-
-    std::unique_ptr<QWidget> top;
-    controls::UrComndBar *bar = nullptr;
-
-private:
-    controls::UrKeyPreview m_preview;
 };
 
 } // namespace zentrel::test

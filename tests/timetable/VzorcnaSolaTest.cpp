@@ -42,20 +42,6 @@ bool OdpriVzorcno(test::TempProject &project, int oddelkovNaRazred, quint32 seme
     return izbira.isEmpty() && db::ProjectDb().exec(QStringLiteral("DELETE FROM TERMINI"));
 }
 
-QStringList Termini() {
-    QStringList out;
-    const db::RowSet rows = db::ProjectDb().query(
-        QStringLiteral("SELECT ID_RAZPOREDA, DAN, URA, ID_PROSTORA, ID_TURNUSA FROM TERMINI ORDER BY 1, 2, 3, 4"));
-    for (int r = 0; r < rows.rowCount(); ++r)
-        out << QStringLiteral("%1:%2.%3:%4:%5")
-                   .arg(rows.value(r, 0).toLongLong())
-                   .arg(rows.value(r, 1).toInt())
-                   .arg(rows.value(r, 2).toInt())
-                   .arg(rows.value(r, 3).toLongLong())
-                   .arg(rows.value(r, 4).toLongLong());
-    return out;
-}
-
 RezultatSestavljanja Sestavi(quint32 seme) {
     MoznostiSestavljanja moznosti;
     moznosti.seme = seme;
@@ -93,15 +79,15 @@ TEST(VzorcnaSola, SameSeedGivesTheSameTimetable) {
         ASSERT_TRUE(OdpriVzorcno(project, 2, 7, QStringLiteral("0")));
         ASSERT_TRUE(Sestavi(12345).shranjeno);
         if (ponovitev == 0)
-            prvic = Termini();
+            prvic = test::Termini(db::ProjectDb());
         else
-            EXPECT_EQ(Termini(), prvic);
+            EXPECT_EQ(test::Termini(db::ProjectDb()), prvic);
     }
     EXPECT_GT(prvic.size(), 300);
     test::TempProject project;
     ASSERT_TRUE(OdpriVzorcno(project, 2, 7, QStringLiteral("0")));
     ASSERT_TRUE(Sestavi(54321).shranjeno);
-    EXPECT_NE(Termini(), prvic) << "another seed places differently";
+    EXPECT_NE(test::Termini(db::ProjectDb()), prvic) << "another seed places differently";
 }
 
 namespace {
