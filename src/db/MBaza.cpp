@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <cmath>
+#include <unistd.h>
 
 namespace zentrel::db {
 
@@ -175,6 +176,14 @@ QString FreeBackupName(const QString &path) {
 QString MakeBackup(const QString &path) {
     const QString name = FreeBackupName(path);
     return QFile::rename(path, name) ? name : QString();
+}
+
+QString KeepAsBackup(const QString &path) {
+    const QString backup = FreeBackupName(path);
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(backup).constData()) == 0 ||
+        QFile::copy(path, backup))
+        return backup;
+    return QString();
 }
 
 bool WriteTest(Connection &connection) {

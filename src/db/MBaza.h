@@ -61,6 +61,10 @@ QString FreeBackupName(const QString &path);
 // Renames the file to FreeBackupName(path). Returns the new name, or an empty text when the
 // rename failed.
 QString MakeBackup(const QString &path);
+// The file under FreeBackupName(path) as well, without touching it: a hard link where the file
+// system has them, a copy otherwise. Returns the backup's name, or an empty text when neither
+// could be made. A file replaced afterwards by one rename is never missing under its own name.
+QString KeepAsBackup(const QString &path);
 
 // Writes the first INI row's ATRIBUT back unchanged and rolls the write back; true when the
 // file (and its folder, which holds the journal) can be written. The file is not changed.

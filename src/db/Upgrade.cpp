@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <unistd.h>
 
 namespace zentrel::db {
 
@@ -18,16 +17,6 @@ namespace {
 
 const QString kWriteProtected =
     QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova.");
-
-// The old file under a backup name as well, without touching it: a hard link where the file
-// system has them, a copy otherwise. Empty when neither could be made.
-QString keepAsBackup(const QString &path) {
-    const QString backup = FreeBackupName(path);
-    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(backup).constData()) == 0 ||
-        QFile::copy(path, backup))
-        return backup;
-    return QString();
-}
 
 // The name of the up-to-date project: a ".kvl" project becomes ".znt" unless that name is taken.
 QString upgradedName(const QString &path) {
@@ -54,7 +43,7 @@ bool buildUpgraded(const QString &path, const QString &target, int version, cons
     }
     // The same name: the old file is linked to its backup first and then replaced in one step.
     // A new ".znt" name: it appears complete, then the old file moves to its backup.
-    const bool ok = target == path ? !keepAsBackup(path).isEmpty() && build.commit()
+    const bool ok = target == path ? !KeepAsBackup(path).isEmpty() && build.commit()
                                    : build.commit() && !MakeBackup(path).isEmpty();
     if (!ok)
         ShowMessage(core::MsgError, kWriteProtected, path);

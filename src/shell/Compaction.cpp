@@ -87,10 +87,12 @@ bool CompactFile(const QString &path, bool keepOriginal, QString *backup) {
     if (ok) {
         copyModeAndOwner(target, temporary);
         if (keepOriginal) {
-            const QString kept = db::MakeBackup(target);
+            // The original is linked to its backup name and then replaced in one step: the
+            // project's own name never goes missing, whenever the program is stopped.
+            const QString kept = db::KeepAsBackup(target);
             ok = !kept.isEmpty() && renameFile(temporary, target);
             if (!ok && !kept.isEmpty())
-                renameFile(kept, target);
+                QFile::remove(kept);
             if (ok && backup)
                 *backup = kept;
         } else {
