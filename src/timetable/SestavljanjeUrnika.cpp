@@ -155,7 +155,13 @@ RezultatSestavljanja SestavljanjeUrnika::zazeni(const MoznostiSestavljanja &mozn
     m_stanje = 2;
     m_sestavljalnik = &s;
     m_omejitev = moznosti.casovnaOmejitev;
-    m_mirovanje = moznosti.mirovanje;
+    // With the completion step to follow, the third round hands over after a short standstill:
+    // completion restarts the rounds with other seeds and searches beyond them, so a longer wait
+    // in the third round only delays the result.
+    constexpr double predajaDokoncanju = 1.0;
+    m_mirovanje = moznosti.dokoncaj && (moznosti.mirovanje <= 0 || moznosti.mirovanje > predajaDokoncanju)
+                      ? predajaDokoncanju
+                      : moznosti.mirovanje;
     s.korak = [this] { poKoraku(); };
     s.zastavica = &App().runFlag;
     s.zacniNapredek();

@@ -25,6 +25,7 @@ struct MoznostiSestavljanja {
     std::optional<quint32> seme; // fixed seed: the same seed gives the same timetable
     double casovnaOmejitev = 0;  // seconds after which the third round stops; 0 = none
     double mirovanje = 10;       // seconds without a change after which the third round stops; 0 = none
+                                 // (at most 1 s when the completion step follows)
     // "Dokončaj z izboljševanjem": after the rounds, the completion step (DokoncanjeUrnika)
     // places what they left and improves the timetable, for at most casDokoncanja seconds.
     bool dokoncaj = false;

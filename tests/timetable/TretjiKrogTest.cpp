@@ -162,3 +162,18 @@ TEST(TretjiKrog, EndsAfterTheIdleLimitWithoutAChange) {
     EXPECT_FALSE(App().runFlag);
     EXPECT_EQ(x.verify(), QStringList{});
 }
+
+TEST(TretjiKrog, HandsOverToTheCompletionStepAfterAShortStandstillEvenWithoutAnIdleLimit) {
+    Sola x;
+    test::GenerirajSolo(x.s, 12, 3);
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 21;
+    moznosti.tretjiKrog = true;
+    moznosti.mirovanje = 0; // no limit of its own: without the hand-over the round would never end
+    moznosti.dokoncaj = true;
+    moznosti.casDokoncanja = 0.2;
+    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+    ASSERT_TRUE(rez.shranjeno);
+    EXPECT_FALSE(App().runFlag);
+    EXPECT_EQ(x.verify(), QStringList{});
+}
