@@ -182,10 +182,17 @@ QString OpisOvir(const NerazporejenoPredavanje &n) {
     std::map<QString, int> stevci;
     QStringList vrstni;
     int prostih = 0;
+    int zaporednih = 0, najvecZaporednih = 0; // free cells in a row on one day
+    const CelicaOkvirja *prejsnja = nullptr;
     for (const CelicaOkvirja &c : n.celice) {
+        const bool prosta = !c.danZaseden && c.ovire.empty();
+        const bool nadaljuje = prejsnja && prejsnja->dan == c.dan && prejsnja->ura + 1 == c.ura;
+        zaporednih = prosta ? (nadaljuje ? zaporednih + 1 : 1) : 0;
+        najvecZaporednih = std::max(najvecZaporednih, zaporednih);
+        prejsnja = &c;
         if (c.danZaseden)
             continue;
-        prostih += c.ovire.empty() ? 1 : 0;
+        prostih += prosta ? 1 : 0;
         for (const OviraCelice &o : c.ovire) {
             const QString b = BesediloOvire(o);
             if (stevci[b]++ == 0)
@@ -193,9 +200,13 @@ QString OpisOvir(const NerazporejenoPredavanje &n) {
         }
     }
     // Worded for a timetable that was never constructed as much as for one the rounds left short.
-    if (prostih > 0)
-        return n.blok >= 2 ? QStringLiteral("V okvirju ni %1 zaporednih prostih ur.").arg(n.blok)
-                           : QStringLiteral("V okvirju je prosto mesto; uro lahko postavite vanj.");
+    if (prostih > 0) {
+        if (n.blok < 2)
+            return QStringLiteral("V okvirju je prosto mesto; uro lahko postavite vanj.");
+        return najvecZaporednih >= n.blok
+                   ? QStringLiteral("V okvirju so proste zaporedne ure za cel blok.")
+                   : QStringLiteral("V okvirju ni %1 zaporednih prostih ur.").arg(n.blok);
+    }
     std::stable_sort(vrstni.begin(), vrstni.end(),
                      [&](const QString &a, const QString &b) { return stevci[a] > stevci[b]; });
     QStringList deli;
