@@ -385,7 +385,10 @@ TEST_F(ProjectCopy, RefusedSourcesAndNamesMakeNothing) {
         return QStringLiteral("Datoteka %1 ni ustreznega formata ali pa je pokvarjena.").arg(path);
     };
     EXPECT_EQ(home.messages().texts(),
-              (QStringList{refused(text), refused(newer), refused(damaged), refused(foreign), refused(interrupted),
+              (QStringList{refused(text),
+                           QStringLiteral("Projekt novejši.znt je narejen z novejšo verzijo programa, zato ga ta "
+                                          "verzija ne more odpreti."),
+                           refused(damaged), refused(foreign), refused(interrupted),
                            QStringLiteral("Ni datoteke %1.").arg(home.file(QStringLiteral("ni.znt"))),
                            QStringLiteral("Nov projekt ne sme nadomestiti projekta primer.znt, iz katerega se "
                                           "prenašajo podatki.")}));
