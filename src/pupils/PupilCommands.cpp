@@ -133,7 +133,7 @@ int RunElectivesCommand(const QStringList &args) {
     const ElectiveFigures &f = run.figures();
     QTextStream out(stdout);
     out << run.resultText().section(u'\n', 2) << '\n'
-        << "Tvorjenih skupin: " << f.groups << '\n'
+        << "Izbirnih skupin v rezultatu: " << f.groups << '\n'
         << "Učencev z dodeljenim predmetom: " << f.pupilsPlaced << '\n'
         << "Učencev brez mesta: " << f.pupilsWithoutPlace << '\n'
         << "Skupin pod najmanjšim številom učencev: " << f.underfullGroups << '\n';
