@@ -105,12 +105,21 @@ TEST_F(SampleTimetable, MarkingAsPrintedNamesTheTimetableAndOnlyTheChosen) {
         "ODDELKI_V_SKUPINI OS ON OS.ID_SKUPINE = R.ID_SKUPINE_ODDELKOV INNER JOIN ODDELKI O ON O.ID = OS.ID_ODDELKA "
         "WHERE O.OZNAKA = '8.a' LIMIT 1")));
     EXPECT_EQ(logic.Nenatisnjeni(VrstaObjekta::Enote).size(), 18);
-    EXPECT_TRUE(logic.OznaciNatisnjene(VrstaObjekta::Enote, {klass}));
-    EXPECT_TRUE(logic.OznaciNatisnjene(VrstaObjekta::Ucitelji, {teacher}));
-    const int ofClass = count(QStringLiteral(
+    const QString ofClassSql = QStringLiteral(
         "SELECT count(*) FROM TERMINI T WHERE T.ID_URNIKA = 1 AND EXISTS (SELECT 1 FROM RAZPORED R INNER JOIN "
         "ODDELKI_V_SKUPINI OS ON OS.ID_SKUPINE = R.ID_SKUPINE_ODDELKOV INNER JOIN ODDELKI O ON O.ID = OS.ID_ODDELKA "
-        "WHERE R.ID = T.ID_RAZPOREDA AND O.OZNAKA = '8.a')"));
+        "WHERE R.ID = T.ID_RAZPOREDA AND O.OZNAKA = '8.a')");
+    const int ofClass = count(ofClassSql);
+    const int ofClassInTurnusI = count(ofClassSql + QStringLiteral(" AND T.ID_TURNUSA IN (1, 0)"));
+    ASSERT_GT(ofClassInTurnusI, 0);
+    ASSERT_LT(ofClassInTurnusI, ofClass);
+
+    // A printout of turnus I only leaves the lessons of turnus II to be printed.
+    EXPECT_TRUE(logic.OznaciNatisnjene(VrstaObjekta::Enote, {klass}, false));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ODDELEK_NASTISNJEN = 1")), ofClassInTurnusI);
+    EXPECT_TRUE(logic.Nenatisnjeni(VrstaObjekta::Enote).contains(klass));
+    EXPECT_TRUE(logic.OznaciNatisnjene(VrstaObjekta::Enote, {klass}, true));
+    EXPECT_TRUE(logic.OznaciNatisnjene(VrstaObjekta::Ucitelji, {teacher}, true));
     const int ofTeacher = count(QStringLiteral("SELECT count(*) FROM TERMINI T INNER JOIN RAZPORED R ON R.ID = "
                                                "T.ID_RAZPOREDA INNER JOIN UCITELJI U ON U.ID = R.ID_UCITELJA WHERE "
                                                "T.ID_URNIKA = 1 AND U.OZNAKA = 'KošJ'"));
