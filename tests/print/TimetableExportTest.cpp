@@ -4,6 +4,7 @@
 #include "print/IzpisUrnikov.h"
 #include "print/Spletisce.h"
 #include "print/ZapisDatotek.h"
+#include "support/CliProcess.h"
 #include "support/SampleProject.h"
 
 #include <QDir>
@@ -171,9 +172,36 @@ TEST_F(SampleTimetable, ExportsWriteWholeFilesOrNothing) {
         sample.messages().texts(),
         QStringList{QStringLiteral("Na mestu datoteke %1 je mapa.").arg(site + QStringLiteral("/Enote_9.b.html"))});
     EXPECT_EQ(test::ReadFile(site + QStringLiteral("/Enote_8.a.html")), before);
-    // No temporary folder is left beside the site.
-    EXPECT_EQ(QDir(sample.path()).entryList({QStringLiteral(".splet-*")}, QDir::Dirs | QDir::Hidden).size(), 0);
+    // A page that cannot be written (its name too long for the disk) leaves the older site whole.
+    QDir(site).rmdir(QStringLiteral("Enote_9.b.html"));
+    const QString tooLong = QString(300, u'x') + QStringLiteral(".html");
+    sample.messages().clear();
+    EXPECT_FALSE(ZapisiDatoteke(site, {{QStringLiteral("Enote_8.a.html"), "novo"}, {tooLong, "novo"}}));
+    EXPECT_EQ(
+        sample.messages().texts(),
+        QStringList{QStringLiteral("Datoteke %1/%2 ni bilo mogoče zapisati, ker je ime predolgo.").arg(site, tooLong)});
+    EXPECT_EQ(test::ReadFile(site + QStringLiteral("/Enote_8.a.html")), before);
+    // No temporary folder is left in the site or beside it.
+    EXPECT_EQ(QDir(site).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_EQ(
+        QDir(sample.path()).entryList({QStringLiteral(".*")}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
+
+    // A new folder that fails to fill is not left behind; a file in the way of a folder is named.
+    const QString fresh = sample.file(QStringLiteral("nova"));
+    const QString file = sample.file(QStringLiteral("datoteka"));
+    ASSERT_TRUE(ZapisiDatoteko(file, "x"));
+    sample.messages().clear();
+    EXPECT_FALSE(ZapisiDatoteke(fresh, {{tooLong, "novo"}}));
+    EXPECT_FALSE(QFileInfo::exists(fresh));
+    EXPECT_FALSE(ZapisiDatoteke(file + QStringLiteral("/a/b"), {{QStringLiteral("a.html"), "novo"}}));
+    EXPECT_FALSE(ZapisiDatoteko(file + QStringLiteral("/a.pdf"), "novo"));
+    EXPECT_EQ(
+        sample.messages().texts(),
+        QStringList({QStringLiteral("Datoteke %1/%2 ni bilo mogoče zapisati, ker je ime predolgo.").arg(fresh, tooLong),
+                     QStringLiteral("%1 ni mapa.").arg(file), QStringLiteral("%1 ni mapa.").arg(file)}));
 }
+
 
 TEST(SiteFileNames, CollisionsGetTheIdentifierAndLinksAreEncoded) {
     QStringList taken{QStringLiteral("index.html")};
@@ -220,4 +248,54 @@ TEST_F(SampleTimetable, ExportCommandChecksItsArguments) {
                                 QStringLiteral("u15"), QStringLiteral("--format"), QStringLiteral("xml"), out}),
               0);
     EXPECT_TRUE(test::ReadFile(out).startsWith("<?xml version=\"1.0\" encoding=\"windows-1250\" ?>\n<root>\n"));
+}
+
+TEST_F(SampleTimetable, WritesTheUserMayNotDoAreRefusedWithTheReason) {
+    // Run as an ordinary user: permission bits do not stop root.
+    const QString home = sample.file(QStringLiteral("domov"));
+    const QString locked = sample.file(QStringLiteral("zaklenjena"));
+    const QString site = locked + QStringLiteral("/splet");
+    const QString protectedFile = sample.file(QStringLiteral("zaščitena.csv"));
+    // A copy of its own: the open project would be offered read-only.
+    const QString project = sample.file(QStringLiteral("kopija.znt"));
+    ASSERT_TRUE(QFile::copy(test::ProgramFolder() + QStringLiteral("/primer.znt"), project));
+    ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(site));
+    ASSERT_TRUE(ZapisiDatoteko(site + QStringLiteral("/Enote_8.a.html"), "staro") &&
+                ZapisiDatoteko(site + QStringLiteral("/drugo.html"), "drugo") && ZapisiDatoteko(protectedFile, "prej"));
+    test::GiveToOrdinaryUser(sample.path());
+    ASSERT_TRUE(QFile::setPermissions(protectedFile, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                  QFileDevice::ExeOther));
+    auto run = [&](const char *format, const QString &objects, const QString &out) {
+        return test::RunCliAsOrdinaryUser(home, {QStringLiteral("export"), project, QStringLiteral("--kind"),
+                                                 QStringLiteral("classes"), QStringLiteral("--objects"), objects,
+                                                 QStringLiteral("--format"), QLatin1String(format), out});
+    };
+    const QStringList refused{
+        run("pdf", QStringLiteral("8.a"), locked + QStringLiteral("/enote.pdf")).err,
+        run("ics", QStringLiteral("8.a,9.b"), locked).err,
+        run("html", QStringLiteral("8.a"), locked + QStringLiteral("/nova")).err,
+        run("csv", QStringLiteral("8.a"), protectedFile).err,
+    };
+    EXPECT_EQ(
+        refused,
+        QStringList({QStringLiteral("V mapo %1 ni mogoče pisati.\n").arg(locked),
+                     QStringLiteral("V mapo %1 ni mogoče pisati.\n").arg(locked),
+                     QStringLiteral("Mape %1/nova ni mogoče ustvariti, ker v mapo %1 ni mogoče pisati.\n").arg(locked),
+                     QStringLiteral("Datoteka %1 je zaščitena proti pisanju.\nOdstranite zaščito in "
+                                    "poskusite znova.\n")
+                         .arg(protectedFile)}));
+    EXPECT_EQ(QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("splet")});
+    EXPECT_EQ(test::ReadFile(protectedFile), "prej");
+
+    // A folder the user may write takes the site although its parent is locked (a memory stick's
+    // root); the pages replace the old ones, other files stay, nothing temporary is left.
+    const test::CliResult written = run("html", QStringLiteral("8.a"), site);
+    EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
+    EXPECT_EQ(written.out, QStringLiteral("Izvoz je zaključen.\n"));
+    EXPECT_TRUE(test::ReadFile(site + QStringLiteral("/Enote_8.a.html")).contains("Enota 8.a"));
+    EXPECT_EQ(test::ReadFile(site + QStringLiteral("/drugo.html")), "drugo");
+    EXPECT_EQ(QDir(site).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_EQ(QDir(site).entryList(QDir::Files | QDir::Hidden).size(), 3 + 2 + 3 + 1 + 1);
 }
