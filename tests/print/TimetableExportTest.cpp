@@ -202,6 +202,31 @@ TEST_F(SampleTimetable, ExportsWriteWholeFilesOrNothing) {
                      QStringLiteral("%1 ni mapa.").arg(file), QStringLiteral("%1 ni mapa.").arg(file)}));
 }
 
+TEST_F(SampleTimetable, CalendarsNeedAValidityAndAFolderForSeveralObjects) {
+    IzborUrnikov izbor;
+    izbor.objekti =
+        logic.urniki().PoOznakah(VrstaObjekta::Enote, {QStringLiteral("8.a"), QStringLiteral("9.b")}, nullptr);
+    const QString many = sample.file(QStringLiteral("enote.ics"));
+    EXPECT_FALSE(IzvoziUrnike(logic.urniki(), izbor, OblikaIzvoza::Ics, many));
+    EXPECT_FALSE(QFileInfo::exists(many));
+    // The trial timetable has no validity in the calendar.
+    UrnikiObjektov trial(db::ProjectDb(), 2);
+    EXPECT_FALSE(IzvoziUrnike(trial, izbor, OblikaIzvoza::Ics, sample.file(QStringLiteral("poskus"))));
+    EXPECT_FALSE(QFileInfo::exists(sample.file(QStringLiteral("poskus"))));
+    EXPECT_EQ(sample.messages().texts(),
+              QStringList({QStringLiteral("Izbranih je več objektov, zato se njihovi urniki zapišejo v mapo, vsak v "
+                                          "svojo datoteko .ics. Namesto datoteke %1 navedite mapo.")
+                               .arg(many),
+                           QStringLiteral("Urnik Urnik za poskus nima obdobja veljavnosti v koledarju, zato ni datumov "
+                                          "za izvoz.")}));
+    // A folder of that name, made by the user, takes them.
+    sample.messages().clear();
+    ASSERT_TRUE(QDir().mkdir(many));
+    EXPECT_TRUE(IzvoziUrnike(logic.urniki(), izbor, OblikaIzvoza::Ics, many));
+    EXPECT_EQ(QDir(many).entryList(QDir::Files),
+              QStringList({QStringLiteral("Enote_8.a.ics"), QStringLiteral("Enote_9.b.ics")}));
+    EXPECT_EQ(sample.messages().texts(), QStringList{QStringLiteral("Izvoz je zaključen.")});
+}
 
 TEST(SiteFileNames, CollisionsGetTheIdentifierAndLinksAreEncoded) {
     QStringList taken{QStringLiteral("index.html")};
