@@ -165,18 +165,22 @@ bool Skupine::codesFree(const SkupinaFields &f, bool adding) {
     const CombinedGroupRows g = adding ? CombinedGroupRows{} : currentRows();
     const QString C = N(m_curriculum);
     const QString taken1 = QStringLiteral("Ta oznaka je že uporabljena");
-    if (taken(QStringLiteral("SELECT OZNAKA FROM SKUPINE_PREDMETOV WHERE (ID_RAZ_PREDMETNIKA = %1 OR "
-                             "ID_RAZ_PREDMETNIKA IS NULL) AND ID <> %2")
-                  .arg(C, N(g.subjectGroup)),
-              f.oznakaPredmetov) ||
-        taken(QStringLiteral("SELECT OZNAKA FROM PROGRAMI WHERE ID_RAZ_PREDMETNIKA = %1 AND ID <> %2")
-                  .arg(C, N(g.programme)),
-              f.oznakaPredmetov))
+    // A code left as it was is not checked: a group given rows of its own keeps the code of the
+    // rows it was copied from, and must stay editable.
+    const bool subjectCode = adding || f.oznakaPredmetov != m_list.text(QStringLiteral("OZNAKA"));
+    const bool classCode = adding || f.oznakaEnot != m_list.text(QStringLiteral("OznakaSkupineEnot"));
+    if (subjectCode && (taken(QStringLiteral("SELECT OZNAKA FROM SKUPINE_PREDMETOV WHERE (ID_RAZ_PREDMETNIKA = %1 OR "
+                                             "ID_RAZ_PREDMETNIKA IS NULL) AND ID <> %2")
+                                  .arg(C, N(g.subjectGroup)),
+                              f.oznakaPredmetov) ||
+                        taken(QStringLiteral("SELECT OZNAKA FROM PROGRAMI WHERE ID_RAZ_PREDMETNIKA = %1 AND ID <> %2")
+                                  .arg(C, N(g.programme)),
+                              f.oznakaPredmetov)))
         return refuse(QStringLiteral("OZNAKA"), taken1);
-    if (taken(QStringLiteral("SELECT OZNAKA FROM SKUPINE_ODDELKOV WHERE (ID_RAZ_PREDMETNIKA = %1 OR "
-                             "ID_RAZ_PREDMETNIKA IS NULL) AND ID <> %2")
-                  .arg(C, N(g.classGroup)),
-              f.oznakaEnot))
+    if (classCode && taken(QStringLiteral("SELECT OZNAKA FROM SKUPINE_ODDELKOV WHERE (ID_RAZ_PREDMETNIKA = %1 OR "
+                                          "ID_RAZ_PREDMETNIKA IS NULL) AND ID <> %2")
+                               .arg(C, N(g.classGroup)),
+                           f.oznakaEnot))
         return refuse(QStringLiteral("OznakaSkupineEnot"), taken1);
     return true;
 }
@@ -302,7 +306,7 @@ bool Skupine::acceptEdit(SkupinaFields &f) {
         return false;
 
     WriteAction a;
-    DetachGroup(a, g, sharing, PartsToDetach(sharing, touch));
+    DetachGroup(a, g, sharing, touch);
     const QString P = N(g.programme), S = N(g.subjectGroup), G = N(g.classGroup), T = N(g.turnus);
     if (touch.programmeName)
         a.exec(QStringLiteral("UPDATE PROGRAMI SET OZNAKA= %1, IME = %2 WHERE ID=%3")
