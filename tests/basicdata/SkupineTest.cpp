@@ -456,3 +456,28 @@ TEST_F(SkupineT, NewMembersNeverChangeWhatAnotherGroupFollows) {
     EXPECT_EQ(messages(),
               QStringList(1, QStringLiteral("Sprememba  skupine povzroči skupine brisanje iz razporeda in urnikov.")));
 }
+
+// 1.a's own class group (1) also follows programme 41, with a lesson in a valid timetable:
+// deleting the group $TIT1ab/$1ab takes only that group's rows.
+TEST_F(SkupineT, DeletingAGroupLeavesAnotherClassGroupItsProgramme) {
+    classGroupInProgramme(1, 1, 41);
+    groupAssignment(70, 51, 20);
+    run(QStringLiteral("INSERT INTO RAZPORED (ID, ID_PREDMETNIKA, ID_SKUPINE_ODDELKOV, ID_PROGRAMA, "
+                       "ID_SKUPINE_PREDMETOV, ID_PREDMETA, ID_UCITELJA, ID_TURNUSA, ID_PREDMETI_V_SKUPINI) VALUES "
+                       "(72, 1, 1, 41, 50, 12, 22, 0, 52)"));
+    lesson(5, 1, 72, true);
+    lesson(6, 1, 70, false);
+    Skupine skupine;
+    ASSERT_TRUE(skupine.open());
+    ASSERT_TRUE(moveToGroup(skupine, 50, 60));
+    answer({Answer::Yes});
+    ASSERT_TRUE(skupine.deleteCurrent());
+    EXPECT_EQ(followedRows(1), QStringLiteral("10:0:4,11:0:3,50:0:2"));
+    EXPECT_EQ(followedRows(60), QString());
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMETI_V_PROGRAMU")), 3);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROGRAM_SKUPINE")), 3);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM SKUPINE_ODDELKOV WHERE ID=60")), 0);
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID) FROM RAZPORED")), QStringLiteral("72"));
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID_URNIKA) FROM TERMINI")), QStringLiteral("5"));
+    EXPECT_EQ(skupine.list().count(), 1);
+}
