@@ -73,7 +73,7 @@ int printUsage() {
            "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
            "  show PROJEKT [...] (--class|--teacher|--room OZNAKA)  teden enote, učitelja, prostora\n"
            "  copy-timetable PROJEKT --timetable ID --name IME  kopija urnika\n"
-           "  copy-turnus PROJEKT --timetable ID --from ID --to ID  kopija turnusa urnika\n"
+           "  copy-turnus PROJEKT --timetable ID --from ID --to ID [--yes]  kopija turnusa urnika\n"
            "  export PROJEKT [...] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
            "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
            "  make-defaults POT     tovarniška privzeta baza\n"

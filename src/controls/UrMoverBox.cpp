@@ -5,6 +5,7 @@
 #include "db/MBaza.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
@@ -66,12 +67,32 @@ UrMoverBox::UrMoverBox(QWidget *parent)
     });
     connect(m_allRight, &QToolButton::clicked, this, &UrMoverBox::MoveAllRight);
     connect(m_allLeft, &QToolButton::clicked, this, &UrMoverBox::MoveAllLeft);
+    m_leftList->installEventFilter(this);
+    m_rightList->installEventFilter(this);
     connect(m_leftList, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { MoveRight(item->data(IdRole).toLongLong()); });
     connect(m_rightList, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { MoveLeft(item->data(IdRole).toLongLong()); });
     NapisiStevilo();
     updateButtons();
+}
+
+bool UrMoverBox::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress || (watched != m_leftList && watched != m_rightList))
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool left = watched == m_leftList;
+    if (key->modifiers() != Qt::NoModifier ||
+        (key->key() != Qt::Key_Space && key->key() != (left ? Qt::Key_Right : Qt::Key_Left)))
+        return QWidget::eventFilter(watched, event);
+    if (QListWidgetItem *item = (left ? m_leftList : m_rightList)->currentItem()) {
+        const qint64 id = item->data(IdRole).toLongLong();
+        if (left)
+            MoveRight(id);
+        else
+            MoveLeft(id);
+    }
+    return true;
 }
 
 void UrMoverBox::SetMoveAllAllowed(bool on) {

@@ -82,6 +82,11 @@ signals:
 protected:
     void applyLocked(bool locked) override;
 
+protected:
+    // The keyboard moves entries as the buttons do: Right (or Space) in the left list moves the
+    // current entry right, Left (or Space) in the right list moves it back.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void moveItem(QListWidget *from, QListWidget *to, QListWidgetItem *item);
     static QListWidgetItem *itemOf(QListWidget *list, qint64 id);

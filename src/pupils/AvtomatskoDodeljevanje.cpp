@@ -29,7 +29,7 @@ qint64 CountElectiveGroupsInUse(qint64 curriculum, bool valid) {
     return n.toLongLong();
 }
 
-bool AvtomatskoDodeljevanje::prepare() {
+bool AvtomatskoDodeljevanje::prepare(bool forWriting) {
     const qint64 curriculum = m_options.curriculum;
     if (curriculum < 0)
         return false;
@@ -43,7 +43,8 @@ bool AvtomatskoDodeljevanje::prepare() {
     const qint64 assigned = CountElectiveGroupsInUse(curriculum, false);
     if (assigned < 0)
         return false;
-    if (assigned > 0 && ShowMessage(core::MsgQuestion, QStringLiteral("Že obstoječe izbirne skupine bodo brisane iz "
+    if (forWriting && assigned > 0 &&
+        ShowMessage(core::MsgQuestion, QStringLiteral("Že obstoječe izbirne skupine bodo brisane iz "
                                                                       "razporeda in pripdaočih urnikov!\nAli res "
                                                                       "želite nadaljevati?")) != core::Answer::Yes)
         return false;

@@ -23,8 +23,9 @@ public:
 
     explicit AvtomatskoDodeljevanje(Options options) : m_options(options) {}
 
-    // Checks, reads and runs; false (reported) when refused, declined or reading failed.
-    bool prepare();
+    // Checks, reads and runs; false (reported) when refused, declined or reading failed. Only a
+    // run meant for writing asks whether the existing elective groups may go.
+    bool prepare(bool forWriting = true);
     const ElectiveFigures &figures() const { return m_figures; }
     const ElectiveModel &model() const { return m_model; }
 

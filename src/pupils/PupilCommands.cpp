@@ -126,17 +126,18 @@ int RunElectivesCommand(const QStringList &args) {
     }
     options.useTeachers = a.flags.contains(QStringLiteral("--teachers"));
 
+    const bool apply = a.flags.contains(QStringLiteral("--apply"));
     AvtomatskoDodeljevanje run(options);
-    if (!run.prepare())
+    if (!run.prepare(apply))
         return 1;
     const ElectiveFigures &f = run.figures();
     QTextStream out(stdout);
     out << run.resultText().section(u'\n', 2) << '\n'
-        << "Tvorjenih skupin: " << f.groups << '\n'
+        << "Izbirnih skupin v rezultatu: " << f.groups << '\n'
         << "Učencev z dodeljenim predmetom: " << f.pupilsPlaced << '\n'
         << "Učencev brez mesta: " << f.pupilsWithoutPlace << '\n'
         << "Skupin pod najmanjšim številom učencev: " << f.underfullGroups << '\n';
-    if (!a.flags.contains(QStringLiteral("--apply"))) {
+    if (!apply) {
         out << "Nič ni zapisano (zapiše --apply).\n";
         return 0;
     }

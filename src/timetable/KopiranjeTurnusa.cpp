@@ -7,6 +7,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -31,7 +32,10 @@ struct Podatki {
 struct Razpored {
     qint64 id;
     QVariant ucitelj;
+    qint64 turnus;
 };
+
+using Enota = std::tuple<qint64, qint64, qint64>; // class group, subject group, turnus
 
 void Preberi(db::Connection &c, Podatki &p, qint64 urnik, const QList<qint64> &turnusa) {
     db::RowSet r = c.query(QStringLiteral("SELECT ID_ODDELKA, ID_IZMENE FROM ODDELKI_V_PREDMETNIKU WHERE "
@@ -129,13 +133,29 @@ RezultatKopiranjaTurnusa KopirajTurnus(qint64 urnik, qint64 izTurnusa, qint64 vT
     Preberi(c, p, urnik, {izTurnusa, vTurnus});
     std::map<std::tuple<qint64, qint64, qint64>, std::vector<Razpored>> cilji; // (class group, subject group, subject)
     const db::RowSet raz = c.query(QStringLiteral("SELECT ID, ID_SKUPINE_ODDELKOV, ID_SKUPINE_PREDMETOV, ID_PREDMETA, "
-                                                  "ID_UCITELJA FROM RAZPORED WHERE ID_PREDMETNIKA = ? AND ID_TURNUSA "
-                                                  "IN (?, 0) ORDER BY ID"),
+                                                  "ID_UCITELJA, ID_TURNUSA FROM RAZPORED WHERE ID_PREDMETNIKA = ? AND "
+                                                  "ID_TURNUSA IN (?, 0) ORDER BY ID"),
                                    {p.predmetnik, vTurnus});
     for (int i = 0; i < raz.rowCount(); ++i)
         cilji[{raz.integer(i, QStringLiteral("ID_SKUPINE_ODDELKOV")),
                raz.integer(i, QStringLiteral("ID_SKUPINE_PREDMETOV")), raz.integer(i, QStringLiteral("ID_PREDMETA"))}]
-            .push_back({raz.integer(i, QStringLiteral("ID")), raz.value(i, QStringLiteral("ID_UCITELJA"))});
+            .push_back({raz.integer(i, QStringLiteral("ID")), raz.value(i, QStringLiteral("ID_UCITELJA")),
+                        raz.integer(i, QStringLiteral("ID_TURNUSA"))});
+    // The weekly periods of the target's units: a unit of the target turnus may have fewer than
+    // the source's, and the copy never places a unit more often than that.
+    std::map<Enota, qint64> tedenskih;
+    const db::RowSet ure = c.query(
+        QStringLiteral("SELECT DISTINCT R.ID_SKUPINE_ODDELKOV, R.ID_SKUPINE_PREDMETOV, R.ID_TURNUSA, P.STEVILO_UR "
+                       "FROM RAZPORED R INNER JOIN PREDMETI_V_PROGRAMU P ON P.ID_PROGRAMA = R.ID_PROGRAMA "
+                       "AND P.ID_SKUPINE_PREDMETOV = R.ID_SKUPINE_PREDMETOV AND P.ID_TURNUSA = R.ID_TURNUSA "
+                       "WHERE R.ID_PREDMETNIKA = ? AND R.ID_TURNUSA IN (?, 0)"),
+        {p.predmetnik, vTurnus});
+    for (int i = 0; i < ure.rowCount(); ++i)
+        if (!ure.value(i, 3).isNull())
+            tedenskih.try_emplace({ure.value(i, 0).toLongLong(), ure.value(i, 1).toLongLong(),
+                                   ure.value(i, 2).toLongLong()},
+                                  ure.value(i, 3).toLongLong());
+    std::map<Enota, qint64> kopiranihEnote;
     // One row per TERMINI row of the source, grouped below into placed periods.
     const db::RowSet vir = c.query(
         QStringLiteral("SELECT T.ID_PROSTORA, T.DAN, T.URA, T.TIP, R.ID_SKUPINE_ODDELKOV, R.ID_SKUPINE_PREDMETOV, "
@@ -181,6 +201,7 @@ RezultatKopiranjaTurnusa KopirajTurnus(qint64 urnik, qint64 izTurnusa, qint64 vT
         QString razlog;
         std::vector<std::pair<qint64, QVariant>> vrstice; // target assignment, room
         std::set<Celica> nOdd, nUc, nPro;
+        std::optional<Enota> enota;
         for (int i : v.vrstice) {
             std::vector<Razpored> &kand = cilji[{v.skupina, vir.integer(i, QStringLiteral("ID_SKUPINE_PREDMETOV")),
                                                  vir.integer(i, QStringLiteral("ID_PREDMETA"))}];
@@ -197,6 +218,8 @@ RezultatKopiranjaTurnusa KopirajTurnus(qint64 urnik, qint64 izTurnusa, qint64 vT
                     izbran = &r;
             if (!izbran)
                 continue;
+            if (!enota)
+                enota = Enota{v.skupina, vir.integer(i, QStringLiteral("ID_SKUPINE_PREDMETOV")), izbran->turnus};
             vrstice.push_back({izbran->id, vir.value(i, QStringLiteral("ID_PROSTORA"))});
             if (!izbran->ucitelj.isNull())
                 nUc.insert({izbran->ucitelj.toLongLong(), v.dan, ura});
@@ -215,6 +238,8 @@ RezultatKopiranjaTurnusa KopirajTurnus(qint64 urnik, qint64 izTurnusa, qint64 vT
             razlog = QStringLiteral("zunaj dneva");
         else if (vrstice.empty())
             razlog = QStringLiteral("ni razporeda");
+        else if (const auto t = tedenskih.find(*enota); t != tedenskih.end() && kopiranihEnote[*enota] >= t->second)
+            razlog = QStringLiteral("preveč ur");
         else if (zadene(nOdd, p.prepovedOddelka) || zadene(nUc, p.prepovedUcitelja) || zadene(nPro, p.prepovedProstora))
             razlog = QStringLiteral("prepovedano");
         else if (zadene(nOdd, oddelki) || zadene(nUc, ucitelji) || zadene(nPro, prostori))
@@ -228,6 +253,7 @@ RezultatKopiranjaTurnusa KopirajTurnus(qint64 urnik, qint64 izTurnusa, qint64 vT
         prostori.insert(nPro.begin(), nPro.end());
         for (const auto &[razpored, soba] : vrstice)
             vstavi.push_back({razpored, soba, v.dan, ura, v.tip, urnik, vTurnus});
+        ++kopiranihEnote[*enota];
         ++rez.kopiranih;
     }
 

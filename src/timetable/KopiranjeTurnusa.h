@@ -11,7 +11,7 @@ struct IzpuscenTermin {
     QString predmet; // subject-group label
     int dan = 0;
     int ura = 0;    // in the source turnus
-    QString razlog; // "zunaj dneva", "prepovedano", "zasedeno", "ni razporeda"
+    QString razlog; // "zunaj dneva", "prepovedano", "zasedeno", "ni razporeda", "preveč ur"
 };
 
 struct RezultatKopiranjaTurnusa {
@@ -27,8 +27,8 @@ struct RezultatKopiranjaTurnusa {
 // day, target), the first period of a class and day being its row of ODDELKI_OKVIR, else the
 // first period of its shift in that turnus, else 1 (a group of classes goes by its first class).
 // A period that falls outside periods 0..15, onto a forbidden period of a class, teacher or
-// room, onto a cell already taken by a copied period, or whose assignment the target turnus
-// lacks, is left out and counted. The target's placed periods of this timetable are deleted
+// room, onto a cell already taken by a copied period, whose assignment the target turnus lacks,
+// or whose target unit already has its weekly periods, is left out and counted. The target's placed periods of this timetable are deleted
 // first, after "Trenutni podatki v turnusu # bodo brisani!" / "Potrdi brisanje." when it has
 // any; classes of the curriculum get ODDELKI_OKVIR rows of the target turnus where they have
 // none. Refused for a timetable valid in the calendar ("Urnik je že veljaven. Kopiranje turnusov

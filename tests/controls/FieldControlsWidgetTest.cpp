@@ -341,6 +341,13 @@ private slots:
                      .toString(),
                  QStringLiteral("2,3"));
         QCOMPARE(mover.AddedItemsCount(), 0);
+        // By keys: Right moves the current entry of the left list over, Left moves it back.
+        mover.LeftList()->setCurrentRow(0);
+        QTest::keyClick(mover.LeftList(), Qt::Key_Right);
+        QCOMPARE(mover.AddedItems(), QList<qint64>{1});
+        mover.RightList()->setCurrentItem(mover.RightList()->findItems(QStringLiteral("Kemija"), Qt::MatchExactly)[0]);
+        QTest::keyClick(mover.RightList(), Qt::Key_Left);
+        QCOMPARE(mover.AddedItemsCount(), 0);
         mover.MoveAllLeft();
         QCOMPARE(mover.ListCount(), 0);
         QCOMPARE(mover.Skupaj()->text(), QStringLiteral("Skupaj: 0"));

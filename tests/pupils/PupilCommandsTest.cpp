@@ -65,9 +65,8 @@ TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchoo
     EXPECT_EQ(r.err,
               QStringLiteral("Že obstoječe izbirne skupine bodo brisane iz razporeda in pripdaočih urnikov!\nAli "
                              "res želite nadaljevati? Ne\n"));
-    // Without --apply the figures only; with it the groups.
-    r = test::RunCli(home.path(),
-                     {QStringLiteral("electives"), project, QStringLiteral("--teachers"), QStringLiteral("--yes")});
+    // Without --apply the figures only, and nothing to ask; with it the groups.
+    r = test::RunCli(home.path(), {QStringLiteral("electives"), project, QStringLiteral("--teachers")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Število dodeljenih izbranih: "))) << r.out.toStdString();
     EXPECT_TRUE(r.out.endsWith(QStringLiteral("Nič ni zapisano (zapiše --apply).\n")));

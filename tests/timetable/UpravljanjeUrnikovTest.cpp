@@ -3,6 +3,7 @@
 #include "timetable/KopiranjeTurnusa.h"
 #include "timetable/KopiranjeUrnika.h"
 #include "timetable/PreberiModelUrnika.h"
+#include "timetable/PreverjanjeUrnika.h"
 #include "timetable/UrnikIzbira.h"
 #include "timetable/UrnikPrveUre.h"
 
@@ -260,4 +261,27 @@ TEST(KopiranjeTurnusa, PeriodsMoveByFirstPeriodsOntoTheirOwnAssignmentsAndWhatCa
                            QStringLiteral("Trenutni podatki v turnusu II bodo brisani!\nPotrdi brisanje."),
                            QStringLiteral("Kopiranih ur: 4, izpuščenih ur: 3."),
                            QStringLiteral("Urnik je že veljaven. Kopiranje turnusov je zato onemogočeno.")}));
+}
+
+TEST(KopiranjeTurnusa, AUnitOfTheTargetTurnusGetsNoMoreThanItsWeeklyPeriods) {
+    test::TempProject project;
+    db::Connection &c = project.db();
+    test::MalaSola s(c);
+    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO TURNUSI (ID, OZNAKA) VALUES (2, 'II')")));
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 gum = s.predmet(QStringLiteral("GUM")), t1 = s.ucitelj(QStringLiteral("T1"));
+    s.turnus = 1;
+    const qint64 vI = s.predavanje(a, gum, 2, 1, {{t1, 0}}).front();
+    s.termin(vI, 1, 1);
+    s.termin(vI, 3, 1);
+    s.turnus = 2;
+    const qint64 vII = s.predavanje(a, gum, 1, 1, {{t1, 0}}).front();
+    const RezultatKopiranjaTurnusa rez = KopirajTurnus(1, 1, 2);
+    ASSERT_TRUE(rez.kopirano);
+    EXPECT_EQ(Vrstice(c, QStringLiteral("SELECT ID_RAZPOREDA, DAN, URA FROM TERMINI WHERE ID_TURNUSA = 2")),
+              QStringList{QStringLiteral("%1 1 1").arg(vII)});
+    ASSERT_EQ(rez.izpusceni.size(), 1u);
+    EXPECT_EQ(rez.izpusceni.front().razlog, QStringLiteral("preveč ur"));
+    EXPECT_EQ(project.messages().texts(), QStringList{QStringLiteral("Kopiranih ur: 1, izpuščenih ur: 1.")});
+    EXPECT_EQ(PreverjanjeUrnika(1, 1, 2).preveri(), QStringList{}) << "the copy passes the check";
 }
