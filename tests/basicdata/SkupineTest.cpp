@@ -347,22 +347,36 @@ bool moveToGroup(Skupine &skupine, qint64 subjectGroup, qint64 classGroup) {
     return false;
 }
 
+// The combined group $TIT1ab/$1ab (assignment 70, its lesson in timetable 6 without validity),
+// whose programme 41 1.a's own class group (1) follows too (assignment 72 of TIT's second
+// pupils' group, its lesson in the valid timetable 5).
+class SharedProgrammeT : public AssignmentFixture {
+protected:
+    void SetUp() override {
+        AssignmentFixture::SetUp();
+        classGroupInProgramme(1, 1, 41);
+        groupAssignment(70, 51, 20);
+        run(QStringLiteral("INSERT INTO RAZPORED (ID, ID_PREDMETNIKA, ID_SKUPINE_ODDELKOV, ID_PROGRAMA, "
+                           "ID_SKUPINE_PREDMETOV, ID_PREDMETA, ID_UCITELJA, ID_TURNUSA, ID_PREDMETI_V_SKUPINI) VALUES "
+                           "(72, 1, 1, 41, 50, 12, 22, 0, 52)"));
+        lesson(5, 1, 72, true);
+        lesson(6, 1, 70, false);
+    }
+};
+
 } // namespace
 
 // Programme 41 also holds ŠPO and is also followed by 1.a's own class group (1), whose TIT
 // lesson is in a valid timetable: an edit of the group $TIT1ab/$1ab must leave 1.a's rows and
 // the ŠPO row of $1ab exactly as they were, and never give $1ab a row twice.
-TEST_F(SkupineT, AProgrammeSharedWithClassAndSubjectGroupsIsLeftToTheOthers) {
+TEST_F(SharedProgrammeT, AProgrammeSharedWithClassAndSubjectGroupsIsLeftToTheOthers) {
     // One name for all three, as a group made in the window has it: the edit touches the turnus only.
     run(QStringLiteral("UPDATE PROGRAMI SET IME = 'Tehnika 1.a in 1.b' WHERE ID = 41"));
     run(QStringLiteral("UPDATE SKUPINE_ODDELKOV SET IME = 'Tehnika 1.a in 1.b' WHERE ID = 60"));
     subjectInProgramme(41, 11, 0, 3);
-    classGroupInProgramme(1, 1, 41);
-    groupAssignment(70, 51, 20);
     run(QStringLiteral("INSERT INTO RAZPORED (ID, ID_PREDMETNIKA, ID_SKUPINE_ODDELKOV, ID_PROGRAMA, "
                        "ID_SKUPINE_PREDMETOV, ID_PREDMETA, ID_UCITELJA, ID_TURNUSA, ID_PREDMETI_V_SKUPINI) VALUES "
-                       "(71, 1, 60, 41, 11, 11, 21, 0, 11), (72, 1, 1, 41, 50, 12, 22, 0, 52)"));
-    lesson(5, 1, 72, true);
+                       "(71, 1, 60, 41, 11, 11, 21, 0, 11)"));
     ASSERT_EQ(followedRows(60), QStringLiteral("11:0:3,50:0:2"));
     ASSERT_EQ(followedRows(1), QStringLiteral("10:0:4,11:0:3,11:0:3,50:0:2"));
     ASSERT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMETI_V_PROGRAMU")), 4);
@@ -402,14 +416,7 @@ TEST_F(SkupineT, AProgrammeSharedWithClassAndSubjectGroupsIsLeftToTheOthers) {
 // timetable: new subjects for $TIT1ab go to a subject group of its own, so 1.a's rows, its
 // assignment and its valid lesson stay. Then new classes for $1ab, which also follows ŠPO in its
 // programme: ŠPO keeps both classes.
-TEST_F(SkupineT, NewMembersNeverChangeWhatAnotherGroupFollows) {
-    classGroupInProgramme(1, 1, 41);
-    groupAssignment(70, 51, 20);
-    run(QStringLiteral("INSERT INTO RAZPORED (ID, ID_PREDMETNIKA, ID_SKUPINE_ODDELKOV, ID_PROGRAMA, "
-                       "ID_SKUPINE_PREDMETOV, ID_PREDMETA, ID_UCITELJA, ID_TURNUSA, ID_PREDMETI_V_SKUPINI) VALUES "
-                       "(72, 1, 1, 41, 50, 12, 22, 0, 52)"));
-    lesson(5, 1, 72, true);
-    lesson(6, 1, 70, false);
+TEST_F(SharedProgrammeT, NewMembersNeverChangeWhatAnotherGroupFollows) {
     ASSERT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMETI_V_SKUPINI")), 5);
     Skupine skupine;
     ASSERT_TRUE(skupine.open());
@@ -459,14 +466,7 @@ TEST_F(SkupineT, NewMembersNeverChangeWhatAnotherGroupFollows) {
 
 // 1.a's own class group (1) also follows programme 41, with a lesson in a valid timetable:
 // deleting the group $TIT1ab/$1ab takes only that group's rows.
-TEST_F(SkupineT, DeletingAGroupLeavesAnotherClassGroupItsProgramme) {
-    classGroupInProgramme(1, 1, 41);
-    groupAssignment(70, 51, 20);
-    run(QStringLiteral("INSERT INTO RAZPORED (ID, ID_PREDMETNIKA, ID_SKUPINE_ODDELKOV, ID_PROGRAMA, "
-                       "ID_SKUPINE_PREDMETOV, ID_PREDMETA, ID_UCITELJA, ID_TURNUSA, ID_PREDMETI_V_SKUPINI) VALUES "
-                       "(72, 1, 1, 41, 50, 12, 22, 0, 52)"));
-    lesson(5, 1, 72, true);
-    lesson(6, 1, 70, false);
+TEST_F(SharedProgrammeT, DeletingAGroupLeavesAnotherClassGroupItsProgramme) {
     Skupine skupine;
     ASSERT_TRUE(skupine.open());
     ASSERT_TRUE(moveToGroup(skupine, 50, 60));
