@@ -1,6 +1,7 @@
 #include "MBaza.h"
 
 #include "ProjectLock.h"
+#include "Schema.h"
 #include "SqlText.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
@@ -164,6 +165,15 @@ qint64 ToLong(const QVariant &value) {
 int SchemaVersion(Connection &connection) {
     const qint64 v = ToLong(ReadIni(QStringLiteral("Verzija"), connection));
     return v < 0 ? 1 : int(v);
+}
+
+bool RefuseNewerProject(int version, const QString &path) {
+    if (version <= CurrentSchemaVersion)
+        return false;
+    ShowMessage(core::MsgError,
+                QStringLiteral("Projekt # je narejen z novejšo verzijo programa, zato ga ta verzija ne more odpreti."),
+                QFileInfo(path).fileName());
+    return true;
 }
 
 QString FreeBackupName(const QString &path) {

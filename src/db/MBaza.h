@@ -56,6 +56,11 @@ qint64 ToLong(const QVariant &value);
 // The schema version stored under "Verzija", rounded; 1 when missing or not a number.
 int SchemaVersion(Connection &connection);
 
+// Refuses, with a message, the project at `path` when its schema `version` is newer than this
+// program's: its data may mean what this version does not know, so it is neither opened nor
+// copied from, and never written.
+bool RefuseNewerProject(int version, const QString &path);
+
 // The first free name among path.bak, path.bak1, path.bak2, ...
 QString FreeBackupName(const QString &path);
 // Renames the file to FreeBackupName(path). Returns the new name, or an empty text when the

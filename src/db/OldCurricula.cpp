@@ -45,17 +45,45 @@ bool copyNamedGroups(CopyContext &copy, qint64 curriculum, const QString &table,
     rows.condition = Where({named(QStringLiteral("g")), ofCopiedCurriculum(curriculum)});
     rows.expressions = {
         {QStringLiteral("ID_SKUPINE"), RemappedId(QStringLiteral("s.ID_SKUPINE"), QStringLiteral("k.ID"))}};
+    // An elective group's programme is copied per curriculum like every programme.
+    if (copy.sourceHas(table, QStringLiteral("ID_IZBIRNEGA_PROGRAMA")))
+        groups.expressions.append({QStringLiteral("ID_IZBIRNEGA_PROGRAMA"),
+                                   RemappedId(QStringLiteral("s.ID_IZBIRNEGA_PROGRAMA"), QStringLiteral("k.ID"))});
     // Member rows with keys of their own get new ones; the old key stays in ID_STAR, where the
-    // assignments find their member row again.
+    // rows that refer to a member row find it again (FollowedMemberRow).
     rows.renumber = copy.sourceHas(members, QStringLiteral("ID"));
     rows.order = QStringLiteral("k.ID, s.ID");
     return CopyRows(copy, groups) && CopyRows(copy, rows);
+}
+
+// A member row under another one (a group of pupils within a subject) follows its parent's copy
+// in the same curriculum. The parents arrive in the same statement as their children, hence a
+// statement of its own.
+bool followParentRows(CopyContext &copy) {
+    const QString table = QStringLiteral("PREDMETI_V_SKUPINI");
+    if (!copy.sourceHas(table, QStringLiteral("ID")) ||
+        !copy.sourceHas(table, QStringLiteral("ID_NADREJENEGA_PREDMETA_V_SKUPINI")))
+        return true;
+    const QString curriculum = QStringLiteral(
+        "(SELECT c.ID_RAZ_PREDMETNIKA FROM main.SKUPINE_PREDMETOV AS c WHERE c.ID = PREDMETI_V_SKUPINI.ID_SKUPINE)");
+    return copy.exec(table,
+                     QStringLiteral("UPDATE main.PREDMETI_V_SKUPINI SET ID_NADREJENEGA_PREDMETA_V_SKUPINI = %1 "
+                                    "WHERE ID_NADREJENEGA_PREDMETA_V_SKUPINI IS NOT NULL")
+                         .arg(FollowedMemberRow(QStringLiteral("PREDMETI_V_SKUPINI.ID_NADREJENEGA_PREDMETA_V_SKUPINI"),
+                                                curriculum)));
 }
 
 } // namespace
 
 QString RemappedId(const QString &oldId, const QString &curriculum) {
     return QStringLiteral("(%1 + 1000 * %2)").arg(oldId, curriculum);
+}
+
+QString FollowedMemberRow(const QString &oldRow, const QString &curriculum) {
+    return QStringLiteral("coalesce((SELECT p.ID FROM main.PREDMETI_V_SKUPINI AS p JOIN izvor.PREDMETI_V_SKUPINI AS o "
+                          "ON o.ID = %1 JOIN izvor.SKUPINE_PREDMETOV AS og ON og.ID = o.ID_SKUPINE WHERE %2 AND "
+                          "p.ID_STAR = o.ID AND p.ID_SKUPINE = %3), %1)")
+        .arg(oldRow, named(QStringLiteral("og")), RemappedId(QStringLiteral("o.ID_SKUPINE"), curriculum));
 }
 
 bool RemappedIdsAreFree(CopyContext &copy, qint64 curriculum) {
@@ -89,15 +117,40 @@ bool CopyOldProgrammesAndGroups(CopyContext &copy, qint64 curriculum) {
     return CopyRows(copy, programmes) &&
            copyNamedGroups(copy, curriculum, QStringLiteral("SKUPINE_PREDMETOV"),
                            QStringLiteral("PREDMETI_V_SKUPINI")) &&
+           followParentRows(copy) &&
            copyNamedGroups(copy, curriculum, QStringLiteral("SKUPINE_ODDELKOV"), QStringLiteral("ODDELKI_V_SKUPINI"));
 }
 
-QList<QPair<QString, QString>> OldPlacementExpressions() {
-    return {{QStringLiteral("ID_SKUPINE_ODDELKOV"),
-             remappedWhenNamed(QStringLiteral("g"), QStringLiteral("s.ID_SKUPINE_ODDELKOV"),
-                               QStringLiteral("s.ID_PREDMETNIKA"))},
-            {QStringLiteral("ID_PROGRAMA"),
-             RemappedId(QStringLiteral("s.ID_PROGRAMA"), QStringLiteral("s.ID_PREDMETNIKA"))}};
+QList<QPair<QString, QString>> OldPlacementExpressions(CopyContext &copy, const QString &table) {
+    QList<QPair<QString, QString>> expressions{
+        {QStringLiteral("ID_SKUPINE_ODDELKOV"),
+         remappedWhenNamed(QStringLiteral("g"), QStringLiteral("s.ID_SKUPINE_ODDELKOV"),
+                           QStringLiteral("s.ID_PREDMETNIKA"))},
+        {QStringLiteral("ID_PROGRAMA"),
+         RemappedId(QStringLiteral("s.ID_PROGRAMA"), QStringLiteral("s.ID_PREDMETNIKA"))},
+    };
+    if (copy.sourceHas(table, QStringLiteral("ID_PREDMETI_V_SKUPINI")))
+        expressions.append(
+            {QStringLiteral("ID_PREDMETI_V_SKUPINI"),
+             FollowedMemberRow(QStringLiteral("s.ID_PREDMETI_V_SKUPINI"), QStringLiteral("s.ID_PREDMETNIKA"))});
+    return expressions;
+}
+
+RowCopy OldSubstitutions(const QString &condition) {
+    RowCopy rows;
+    rows.table = QStringLiteral("SUPLENCE");
+    rows.condition = condition;
+    rows.joins = QStringLiteral("LEFT JOIN izvor.SKUPINE_ODDELKOV AS g ON g.ID = s.ID_SKUPINE_ODDELKOV");
+    // The class group is the lesson's, so it is remapped for the curriculum of the lesson's
+    // assignment; without a lesson it stays as it is.
+    const QString curriculum =
+        QStringLiteral("(SELECT r.ID_PREDMETNIKA FROM izvor.TERMINI AS t JOIN izvor.RAZPORED AS r "
+                       "ON r.ID = t.ID_RAZPOREDA WHERE t.ID = s.ID_TERMINA)");
+    rows.expressions = {
+        {QStringLiteral("ID_SKUPINE_ODDELKOV"),
+         QStringLiteral("coalesce(%1, s.ID_SKUPINE_ODDELKOV)")
+             .arg(remappedWhenNamed(QStringLiteral("g"), QStringLiteral("s.ID_SKUPINE_ODDELKOV"), curriculum))}};
+    return rows;
 }
 
 bool CopyOldProgrammeLinks(CopyContext &copy, qint64 curriculum) {
@@ -105,7 +158,7 @@ bool CopyOldProgrammeLinks(CopyContext &copy, qint64 curriculum) {
     groups.table = QStringLiteral("PROGRAM_SKUPINE");
     groups.joins = QStringLiteral("LEFT JOIN izvor.SKUPINE_ODDELKOV AS g ON g.ID = s.ID_SKUPINE_ODDELKOV");
     groups.condition = Where({curriculum < 0 ? QString() : QStringLiteral("s.ID_PREDMETNIKA = %1").arg(curriculum)});
-    groups.expressions = OldPlacementExpressions();
+    groups.expressions = OldPlacementExpressions(copy, groups.table);
     // A programme's subjects go with every copy of the programme.
     RowCopy subjects;
     subjects.table = QStringLiteral("PREDMETI_V_PROGRAMU");
@@ -126,19 +179,12 @@ bool CopyOldAssignments(CopyContext &copy, qint64 curriculum) {
     rows.joins = QStringLiteral("LEFT JOIN izvor.SKUPINE_ODDELKOV AS g ON g.ID = s.ID_SKUPINE_ODDELKOV "
                                 "LEFT JOIN izvor.SKUPINE_PREDMETOV AS gp ON gp.ID = s.ID_SKUPINE_PREDMETOV");
     rows.condition = Where({curriculum < 0 ? QString() : QStringLiteral("s.ID_PREDMETNIKA = %1").arg(curriculum)});
-    rows.expressions = OldPlacementExpressions();
+    rows.expressions = OldPlacementExpressions(copy, table);
     rows.expressions.append({QStringLiteral("ID_SKUPINE_PREDMETOV"),
                              remappedWhenNamed(QStringLiteral("gp"), QStringLiteral("s.ID_SKUPINE_PREDMETOV"),
                                                QStringLiteral("s.ID_PREDMETNIKA"))});
-    rows.expressions.append({QStringLiteral("ID_ORIG"), QStringLiteral("s.ID_PREDMETI_V_SKUPINI")});
-    // The old member row is found again through ID_STAR in the assignment's own (remapped)
-    // group; assignments of groups that kept their identifiers keep their member rows.
-    return CopyRows(copy, rows) &&
-           copy.exec(table, QStringLiteral("UPDATE main.RAZPORED SET ID_PREDMETI_V_SKUPINI = p.ID FROM "
-                                           "main.PREDMETI_V_SKUPINI AS p WHERE p.ID_PREDMETA = RAZPORED.ID_PREDMETA "
-                                           "AND p.ID_SKUPINE = RAZPORED.ID_SKUPINE_PREDMETOV AND p.ID_STAR = "
-                                           "RAZPORED.ID_ORIG")) &&
-           copy.exec(table, QStringLiteral("UPDATE main.RAZPORED SET ID_ORIG = 0"));
+    rows.expressions.append({QStringLiteral("ID_ORIG"), QStringLiteral("0")});
+    return CopyRows(copy, rows);
 }
 
 bool RemoveUnusedCopies(CopyContext &copy) {

@@ -11,6 +11,10 @@ namespace zentrel::db {
 // The identifier a programme or named group of curriculum `curriculum` gets, as SQL.
 QString RemappedId(const QString &oldId, const QString &curriculum);
 
+// The copy, for curriculum `curriculum` (SQL), of the source's member row `oldRow` (SQL) of a
+// named subject group, whose copies are renumbered; any other member row keeps its identifier.
+QString FollowedMemberRow(const QString &oldRow, const QString &curriculum);
+
 // Refuses, with a message, a source whose remapped identifiers would meet each other or an
 // identifier that keeps its value (old identifiers of 1000 and more): two groups would merge.
 bool RemappedIdsAreFree(CopyContext &copy, qint64 curriculum);
@@ -21,9 +25,12 @@ bool CopyOldProgrammesAndGroups(CopyContext &copy, qint64 curriculum);
 bool CopyOldProgrammeLinks(CopyContext &copy, qint64 curriculum);
 // The assignments, pointing at their curriculum's copies and at the new member rows.
 bool CopyOldAssignments(CopyContext &copy, qint64 curriculum);
-// Expressions that remap the class group and programme columns of a row with ID_PREDMETNIKA,
-// given the source's class group joined as "g".
-QList<QPair<QString, QString>> OldPlacementExpressions();
+// Expressions that remap the class group, programme and member row columns of a row with
+// ID_PREDMETNIKA of the source's `table`, given the source's class group joined as "g".
+QList<QPair<QString, QString>> OldPlacementExpressions(CopyContext &copy, const QString &table);
+// The substitutions that `condition` selects, their class groups remapped for their lessons'
+// curricula.
+RowCopy OldSubstitutions(const QString &condition);
 // Removes programmes without a class group and local groups no programme of a class group
 // uses, with the rows that hang on them.
 bool RemoveUnusedCopies(CopyContext &copy);

@@ -70,7 +70,7 @@ bool copyPupils(CopyContext &copy, qint64 curriculum) {
                                   all ? QString() : QStringLiteral("s.ID_UCENCA IN (%1)").arg(pupils)});
     if (copy.sourceVersion < 7) {
         placements.joins = QStringLiteral("LEFT JOIN izvor.SKUPINE_ODDELKOV AS g ON g.ID = s.ID_SKUPINE_ODDELKOV");
-        placements.expressions = OldPlacementExpressions();
+        placements.expressions = OldPlacementExpressions(copy, placements.table);
     }
     const QString sets = QStringLiteral("SELECT ID FROM izvor.IZBIRNI_NABORI WHERE ID_RAZ_PREDMETNIKA = ") + k;
     return CopyRows(copy, QStringLiteral("ERD_UCENEC"),
@@ -120,6 +120,8 @@ bool copyTimetables(CopyContext &copy, qint64 curriculum, qint64 timetable) {
          {"ODSOTNOSTI_UCITELJEV", "ODSOTNOSTI_ODDELKOV", "ODSOTNOSTI_PROSTOROV", "PROSTI_DNEVI", "URNIK_DAN"})
         if (!CopyRows(copy, QString::fromLatin1(table)))
             return false;
+    if (copy.sourceVersion < 7)
+        return CopyRows(copy, OldSubstitutions(Where({lessons})));
     return CopyRows(copy, QStringLiteral("SUPLENCE"), Where({lessons}));
 }
 

@@ -43,10 +43,13 @@ bool SourceProject::open(const QString &path) {
     ok = ok && m_memory.scalar(QStringLiteral("PRAGMA %1.quick_check").arg(kSource)).toString() == QLatin1String("ok");
     if (ok) {
         m_version = SchemaVersion(m_memory);
+        if (RefuseNewerProject(m_version, path)) {
+            close();
+            return false;
+        }
         const QStringList &required = m_version >= CurrentSchemaVersion ? SchemaTables() : kTablesOfEveryVersion;
         for (const QString &table : required)
             ok = ok && hasTable(table);
-        ok = ok && m_version <= CurrentSchemaVersion;
     }
     if (!ok) {
         close();

@@ -16,7 +16,7 @@ public:
     // readable SQLite database that passes the engine's quick check, with the tables of its
     // version and a version not newer than this program's. Anything else is reported
     // ("Datoteka # ni ustreznega formata ali pa je pokvarjena.", "Ni datoteke #.",
-    // "Datoteke # ni mogoče odpreti.") and leaves no source open.
+    // "Datoteke # ni mogoče odpreti.", RefuseNewerProject's message) and leaves no source open.
     bool open(const QString &path);
     void close();
     bool isOpen() const { return !m_path.isEmpty(); }

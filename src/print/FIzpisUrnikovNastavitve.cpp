@@ -227,7 +227,7 @@ void FIzpisUrnikovNastavitve::Izhod(int command) {
             IzvediIzhod(this, *d, IzhodUkaza(command), command == ukaz::Html ? 5 : 4, defaultName(QStringLiteral(" ")));
     }
     if (done && weeks && OznaciNatisnjeneCB && OznaciNatisnjeneCB->isChecked())
-        m_logic->OznaciNatisnjene(m_stran.vrsta, ObjektiMov->GetList());
+        m_logic->OznaciNatisnjene(m_stran.vrsta, ObjektiMov->GetList(), VsiTurnusiCB->isChecked());
 }
 
 void RegisterTimetablePrintTabs() {

@@ -88,7 +88,7 @@ QList<qint64> IzpisUrnikov::Nenatisnjeni(VrstaObjekta vrsta) {
     return out;
 }
 
-bool IzpisUrnikov::OznaciNatisnjene(VrstaObjekta vrsta, const QList<qint64> &ids) {
+bool IzpisUrnikov::OznaciNatisnjene(VrstaObjekta vrsta, const QList<qint64> &ids, bool vsiTurnusi) {
     QString sql;
     switch (vrsta) {
     case VrstaObjekta::Enote:
@@ -110,8 +110,14 @@ bool IzpisUrnikov::OznaciNatisnjene(VrstaObjekta vrsta, const QList<qint64> &ids
     case VrstaObjekta::Ucenci:
         return true; // pupils' weeks keep no marks
     }
+    QVariantList values{m_urniki.idUrnika()};
+    // Lessons of every week (turnus 0) are in each turnus's printout.
+    if (!vsiTurnusi && m_turnus >= 0) {
+        sql += QStringLiteral(" AND ID_TURNUSA IN (?, 0)");
+        values << m_turnus;
+    }
     db::Transaction transaction(m_db);
-    if (!m_db.exec(sql, QVariantList{m_urniki.idUrnika()}) || !transaction.commit()) {
+    if (!m_db.exec(sql, values) || !transaction.commit()) {
         core::ShowErrorMessage(QStringLiteral("Natisnjenih ur ni bilo mogoče označiti."), m_db.lastError());
         return false;
     }

@@ -24,8 +24,9 @@ public:
     // The objects that have lessons of the timetable not yet printed (pupils have no marks:
     // all of them are new).
     QList<qint64> Nenatisnjeni(VrstaObjekta vrsta);
-    // Marks the lessons of the objects in the timetable as printed, in one transaction.
-    bool OznaciNatisnjene(VrstaObjekta vrsta, const QList<qint64> &ids);
+    // Marks the lessons of the objects in the timetable as printed, in one transaction: those of
+    // every turnus, or with vsiTurnusi false only those a printout of the current turnus shows.
+    bool OznaciNatisnjene(VrstaObjekta vrsta, const QList<qint64> &ids, bool vsiTurnusi);
 
     // The weeks of the chosen objects; with vsiTurnusi false only the current turnus.
     std::optional<Dokument> Tedni(VrstaObjekta vrsta, const QList<qint64> &ids, bool vsiTurnusi);

@@ -9,7 +9,9 @@
 #include "core/AppState.h"
 #include "core/Messages.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace zentrel::print {
 
@@ -26,9 +28,28 @@ bool writeCalendars(UrnikiObjektov &urniki, const IzborUrnikov &izbor, const QSt
     const std::optional<calendar::KoledarskiPodatki> koledar = calendar::KoledarskiPodatki::Preberi(urniki.baza());
     if (!koledar)
         return false;
+    // Without a validity the lessons have no dates: every calendar would be empty.
+    const auto &veljavnosti = koledar->veljavnosti();
+    if (std::none_of(veljavnosti.begin(), veljavnosti.end(),
+                     [&urniki](const calendar::Veljavnost &v) { return v.idUrnika == urniki.idUrnika(); })) {
+        core::ShowMessage(core::MsgWarning,
+                          QStringLiteral("Urnik # nima obdobja veljavnosti v koledarju, zato ni datumov za izvoz."),
+                          urniki.ImeUrnika());
+        return false;
+    }
+    const bool toFile = pot.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive) && !QFileInfo(pot).isDir();
+    // Several objects go into a folder, a file each; a name that looks like a file is a mistake
+    // rather than the name of a folder to make.
+    if (toFile && izbor.objekti.size() > 1) {
+        core::ShowMessage(core::MsgWarning,
+                          QStringLiteral("Izbranih je več objektov, zato se njihovi urniki zapišejo v mapo, vsak v "
+                                         "svojo datoteko .ics. Namesto datoteke # navedite mapo."),
+                          QDir::toNativeSeparators(pot));
+        return false;
+    }
     const QMap<int, CasUre> casi = CasiUr(urniki.baza());
     const QList<UraUrnika> ure = urniki.Ure(izbor.vrsta, idsOf(izbor.objekti), izbor.turnus);
-    if (izbor.objekti.size() == 1 && pot.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive))
+    if (toFile)
         return ZapisiDatoteko(
             pot, IzvoziICalendar(*koledar, urniki.idUrnika(), izbor.vrsta, izbor.objekti.first(), ure, casi));
     QList<DatotekaIzvoza> files;

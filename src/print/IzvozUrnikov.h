@@ -24,9 +24,10 @@ Dokument DokumentSeznamaUr(UrnikiObjektov &urniki, const IzborUrnikov &izbor);
 
 // Writes the chosen weeks in a format: a PDF, CSV or XML file at `pot`, the HTML site into the
 // folder of the index file `pot` (its name is the index page), the iCalendar files into the
-// folder `pot`, one per object (a single object may go to a file `pot` ending in ".ics"). Nothing chosen gives
-// "Ničesar niste izbrali.."; success ends with "Izvoz je zaključen.". False on any failure,
-// which has been reported and has left no half-written file under a final name.
+// folder `pot`, one per object (a single object may go to a file `pot` ending in ".ics"; several
+// objects and such a name are refused, as is a timetable without a validity in the calendar).
+// Nothing chosen gives "Ničesar niste izbrali.."; success ends with "Izvoz je zaključen.". False
+// on any failure, which has been reported and has left no half-written file under a final name.
 bool IzvoziUrnike(UrnikiObjektov &urniki, const IzborUrnikov &izbor, OblikaIzvoza oblika, const QString &pot);
 
 } // namespace zentrel::print

@@ -31,7 +31,8 @@ QString DialogFilter(const QString &programFilter) {
 }
 
 QString FileDialog(QWidget *parent, int mode, const QString &title, const QString &folder, const QString &defaultName,
-                   const QString &filter, const QString &requiredSuffix) {
+                   const QString &filter, const QString &requiredSuffix,
+                   const std::function<bool(const QString &)> &acceptsName) {
     QString start = folder;
     if (!defaultName.isEmpty())
         start = folder.isEmpty() ? defaultName : QDir(folder).filePath(defaultName);
@@ -53,6 +54,8 @@ QString FileDialog(QWidget *parent, int mode, const QString &title, const QStrin
             ShowMessage(MsgWarning, QStringLiteral("Datoteka # ne obstaja."), path);
             continue;
         }
+        if (acceptsName && !acceptsName(path))
+            return QString();
         if (mode == FileDialogSave && QFileInfo::exists(path) &&
             ShowMessage(MsgQuestion, QStringLiteral("Datoteka že obstaja. Ali jo želiš prekriti?")) != Answer::Yes)
             continue;

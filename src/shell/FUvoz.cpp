@@ -144,8 +144,9 @@ void FUvoz::Create() {
         return;
     const QString path =
         FileDialog(this, FileDialogSave, QStringLiteral("Ustvari nov projekt"), App().settings.folders[kProjectFolder],
-                   ProposedProjectName(), ProjectFileFilter(), QStringLiteral(".znt"));
-    if (path.isEmpty() || !m_logic.acceptsNewName(path))
+                   ProposedProjectName(), ProjectFileFilter(), QStringLiteral(".znt"),
+                   [this](const QString &name) { return m_logic.acceptsNewName(name); });
+    if (path.isEmpty())
         return;
     const int part = UvozCB->currentIndex();
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -105,6 +105,9 @@ bool openSteps(QString &path, bool isNew, bool &readOnly) {
     const auto access = readOnly ? db::Connection::Access::ReadOnly : db::Connection::Access::ReadWrite;
     if (!db::OpenConnection(project, path, true, access))
         return false;
+    // A newer program's project is refused before anything (a repair, the write test) writes to it.
+    if (project.tableExists(QStringLiteral("INI")) && db::RefuseNewerProject(db::SchemaVersion(project), path))
+        return false;
     const QString leftOver = CompactionTemporaryFile(QFileInfo(path).canonicalFilePath());
     if (!readOnly && QFileInfo(leftOver).isFile())
         QFile::remove(leftOver); // left behind by a compaction that was killed

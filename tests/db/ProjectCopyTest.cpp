@@ -22,6 +22,23 @@ using test::RowCount;
 
 namespace {
 
+// A project of version 6: programme 5 is shared by curricula 1 and 2; the named subject group 12
+// is used in curriculum 3 only, and the named class group 20 in curriculum 1.
+const QString kVersion6School = QStringLiteral(
+    "INSERT INTO PREDMETNIKI (ID,IME) VALUES (1,'Prvi'),(2,'Drugi'),(3,'Tretji');"
+    "INSERT INTO ODDELKI VALUES (1,'1A','1A'),(2,'1B','1B');"
+    "INSERT INTO SKUPINE_ODDELKOV (ID,OZNAKA,IME) VALUES (1,'1A','1A'),(2,'1B','1B'),(20,'$AB','Skupaj');"
+    "INSERT INTO ODDELKI_V_SKUPINI VALUES (1,1),(2,2),(20,1),(20,2);"
+    "INSERT INTO PREDMETI (ID,OZNAKA,IME) VALUES (1,'MAT','Matematika'),(2,'SLO','Slovenščina');"
+    "INSERT INTO SKUPINE_PREDMETOV (ID,OZNAKA,IME) VALUES (1,'MAT','M'),(2,'SLO','S'),(12,'$JEZ','Jeziki');"
+    "INSERT INTO PREDMETI_V_SKUPINI (ID,ID_SKUPINE,ID_PREDMETA) VALUES (1,1,1),(2,2,2),(30,12,2),(31,12,1);"
+    "INSERT INTO UCITELJI (ID,OZNAKA) VALUES (1,'AN');"
+    "INSERT INTO PROGRAMI (ID,OZNAKA,IME) VALUES (5,'P5','Osnovni'),(6,'P6','Jezikovni');"
+    "INSERT INTO PROGRAM_SKUPINE VALUES (1,1,5),(2,2,5),(20,1,5),(1,3,6);"
+    "INSERT INTO PREDMETI_V_PROGRAMU VALUES (5,1,0,4,1,2,NULL),(6,12,0,3,1,2,NULL);"
+    "INSERT INTO RAZPORED VALUES (1,1,1,5,1,1,1,NULL,0,1,NULL),(2,2,2,5,1,1,1,NULL,0,1,NULL),"
+    "(3,3,1,6,12,2,1,NULL,0,30,NULL),(4,1,20,5,1,1,1,NULL,0,1,NULL)");
+
 // A new project made from an existing one, with the files of a temporary home.
 class ProjectCopy : public ::testing::Test {
 protected:
@@ -51,6 +68,21 @@ protected:
 
     // Only the project's own files are in the folder: no temporary file of a build is left.
     QStringList filesInHome() const { return QDir(home.path()).entryList(QDir::Files, QDir::Name); }
+
+    // The rows of a query on a project, values separated by blanks (null as "-"), rows by ";".
+    static QString lines(const QString &path, const QString &sql) {
+        db::Connection c;
+        EXPECT_TRUE(c.open(path));
+        QStringList lines;
+        const db::RowSet r = c.query(sql);
+        for (int i = 0; i < r.rowCount(); ++i) {
+            QStringList values;
+            for (const QVariant &v : r.row(i))
+                values << (v.isNull() ? QStringLiteral("-") : v.toString());
+            lines << values.join(u' ');
+        }
+        return lines.join(u';');
+    }
 };
 
 QVariant value(const QString &path, const QString &sql) {
@@ -184,37 +216,9 @@ TEST_F(ProjectCopy, OneTimetableComesWithItsValidityButNoAbsencesOrSubstitutions
 }
 
 TEST_F(ProjectCopy, AVersion6SourceGetsItsProgrammesAndNamedGroupsPerCurriculum) {
-    // Programme 5 is shared by curricula 1 and 2; the named subject group 12 is used in curriculum
-    // 3 only, and the named class group 20 in curriculum 1.
-    const QString old = oldProject(
-        6, QStringLiteral(
-               "INSERT INTO PREDMETNIKI (ID,IME) VALUES (1,'Prvi'),(2,'Drugi'),(3,'Tretji');"
-               "INSERT INTO ODDELKI VALUES (1,'1A','1A'),(2,'1B','1B');"
-               "INSERT INTO SKUPINE_ODDELKOV (ID,OZNAKA,IME) VALUES (1,'1A','1A'),(2,'1B','1B'),(20,'$AB','Skupaj');"
-               "INSERT INTO ODDELKI_V_SKUPINI VALUES (1,1),(2,2),(20,1),(20,2);"
-               "INSERT INTO PREDMETI (ID,OZNAKA,IME) VALUES (1,'MAT','Matematika'),(2,'SLO','Slovenščina');"
-               "INSERT INTO SKUPINE_PREDMETOV (ID,OZNAKA,IME) VALUES (1,'MAT','M'),(2,'SLO','S'),(12,'$JEZ','Jeziki');"
-               "INSERT INTO PREDMETI_V_SKUPINI (ID,ID_SKUPINE,ID_PREDMETA) VALUES (1,1,1),(2,2,2),(30,12,2),(31,12,1);"
-               "INSERT INTO UCITELJI (ID,OZNAKA) VALUES (1,'AN');"
-               "INSERT INTO PROGRAMI (ID,OZNAKA,IME) VALUES (5,'P5','Osnovni'),(6,'P6','Jezikovni');"
-               "INSERT INTO PROGRAM_SKUPINE VALUES (1,1,5),(2,2,5),(20,1,5),(1,3,6);"
-               "INSERT INTO PREDMETI_V_PROGRAMU VALUES (5,1,0,4,1,2,NULL),(6,12,0,3,1,2,NULL);"
-               "INSERT INTO RAZPORED VALUES (1,1,1,5,1,1,1,NULL,0,1,NULL),(2,2,2,5,1,1,1,NULL,0,1,NULL),"
-               "(3,3,1,6,12,2,1,NULL,0,30,NULL),(4,1,20,5,1,1,1,NULL,0,1,NULL)"));
+    const QString old = oldProject(6, kVersion6School);
     ASSERT_TRUE(create(old, CopyCurricula).ok) << home.messages().texts().join(u'\n').toStdString();
-    auto rows = [&](const QString &sql) {
-        db::Connection c;
-        EXPECT_TRUE(c.open(made()));
-        QStringList lines;
-        const db::RowSet r = c.query(sql);
-        for (int i = 0; i < r.rowCount(); ++i) {
-            QStringList values;
-            for (const QVariant &v : r.row(i))
-                values << (v.isNull() ? QStringLiteral("-") : v.toString());
-            lines << values.join(u' ');
-        }
-        return lines.join(u';');
-    };
+    auto rows = [&](const QString &sql) { return lines(made(), sql); };
     EXPECT_EQ(rows(QStringLiteral("SELECT ID, ID_RAZ_PREDMETNIKA, OZNAKA FROM PROGRAMI ORDER BY ID")),
               QStringLiteral("1005 1 P5;2005 2 P5;3006 3 P6"));
     EXPECT_EQ(rows(QStringLiteral("SELECT ID, ID_RAZ_PREDMETNIKA FROM SKUPINE_PREDMETOV ORDER BY ID")),
@@ -243,6 +247,45 @@ TEST_F(ProjectCopy, AVersion6SourceGetsItsProgrammesAndNamedGroupsPerCurriculum)
     EXPECT_EQ(value(third, QStringLiteral("SELECT group_concat(ID) FROM PROGRAMI")), QStringLiteral("3006"));
     EXPECT_EQ(value(third, QStringLiteral("SELECT group_concat(ID) FROM SKUPINE_ODDELKOV")), QStringLiteral("1,2"));
     EXPECT_EQ(value(third, QStringLiteral("SELECT ID_SKUPINE_PREDMETOV FROM RAZPORED")), 3012);
+}
+
+TEST_F(ProjectCopy, RowsReferringToAVersion6SourcesRenumberedRowsFollowThem) {
+    // A pupil of curriculum 3 is placed in member row 30 of the named group 12 and in the shared
+    // member row 2; member row 32 is a group of pupils under row 30. A substitution is for the
+    // named class group 20, whose elective programme is 5; another is for class 1's own group.
+    const QString old = oldProject(
+        6, kVersion6School +
+               QStringLiteral(
+                   ";INSERT INTO PREDMETI_V_SKUPINI (ID,ID_SKUPINE,ID_PREDMETA,ID_NADREJENEGA_PREDMETA_V_SKUPINI,"
+                   "IME_SKUPINE_UCENCEV) VALUES (32,12,2,30,'A');"
+                   "UPDATE SKUPINE_ODDELKOV SET ID_IZBIRNEGA_PROGRAMA = 5 WHERE ID = 20;"
+                   "UPDATE PROGRAMI SET ID_IZBIRNEGA_NABORA = -1 WHERE ID = 5;"
+                   "INSERT INTO ERD_UCENEC (ID,OZNAKA,IME) VALUES (1,'U1','Ana');"
+                   "INSERT INTO ERD_UCENCI_ODDELKA (ID,ID_ODDELKA,ID_UCENCA,ID_PREDMETNIKA) VALUES (1,1,1,3);"
+                   "INSERT INTO ERD_UCENCI_PREDMETA (ID,ID_SKUPINE_ODDELKOV,ID_PREDMETNIKA,ID_PROGRAMA,"
+                   "ID_PREDMETI_V_SKUPINI,ID_TURNUSA,ID_UCENCA,TIP) VALUES (1,1,3,6,30,0,1,'N'),(2,1,3,6,2,0,1,'N');"
+                   "INSERT INTO URNIKI (ID,IME,ID_PREDMETNIKA) VALUES (1,'U',1);"
+                   "INSERT INTO TERMINI (ID,ID_URNIKA,ID_RAZPOREDA,DAN,URA,ID_TURNUSA) VALUES (1,1,4,1,1,0),"
+                   "(2,1,1,1,2,0);"
+                   "INSERT INTO SUPLENCE (ID,VELJA_OD,ID_TERMINA,DAN,URA,ID_UCITELJA,ID_SKUPINE_ODDELKOV,ID_PREDMETA) "
+                   "VALUES (1,'2026-10-05',1,1,1,1,20,1),(2,'2026-10-05',2,1,2,1,1,1)"));
+    const QString placements = QStringLiteral(
+        "SELECT u.ID, u.ID_PROGRAMA, p.ID, g.OZNAKA, g.ID_RAZ_PREDMETNIKA, p.ID_PREDMETA FROM ERD_UCENCI_PREDMETA AS u "
+        "JOIN PREDMETI_V_SKUPINI AS p ON p.ID = u.ID_PREDMETI_V_SKUPINI JOIN SKUPINE_PREDMETOV AS g ON g.ID = "
+        "p.ID_SKUPINE ORDER BY u.ID");
+    EXPECT_EQ(lines(old, placements), QStringLiteral("1 6 30 $JEZ - 2;2 6 2 SLO - 2"));
+    ASSERT_TRUE(create(old, CopyTimetable, kCopyAll, kCopyAll).ok) << home.messages().texts().join(u'\n').toStdString();
+    EXPECT_EQ(lines(made(), placements), QStringLiteral("1 3006 9 $JEZ 3 2;2 3006 2 SLO - 2"));
+    EXPECT_EQ(lines(made(), QStringLiteral("SELECT ID, ID_NADREJENEGA_PREDMETA_V_SKUPINI, IME_SKUPINE_UCENCEV FROM "
+                                           "PREDMETI_V_SKUPINI WHERE ID_SKUPINE = 3012 ORDER BY ID")),
+              QStringLiteral("9 - -;10 - -;11 9 A"));
+    EXPECT_EQ(lines(made(), QStringLiteral("SELECT ID, ID_SKUPINE_ODDELKOV FROM SUPLENCE ORDER BY ID")),
+              QStringLiteral("1 1020;2 1"));
+    EXPECT_EQ(value(made(), QStringLiteral("SELECT ID_IZBIRNEGA_PROGRAMA FROM SKUPINE_ODDELKOV WHERE ID = 1020")),
+              1005);
+    for (const char *table : {"ERD_UCENEC", "ERD_UCENCI_ODDELKA", "ERD_UCENCI_PREDMETA", "SUPLENCE", "TERMINI"})
+        EXPECT_EQ(RowCount(made(), QString::fromLatin1(table)), RowCount(old, QString::fromLatin1(table))) << table;
+    expectNoRepair(made());
 }
 
 TEST_F(ProjectCopy, RemappedIdentifiersThatWouldMeetAreRefused) {
@@ -342,7 +385,10 @@ TEST_F(ProjectCopy, RefusedSourcesAndNamesMakeNothing) {
         return QStringLiteral("Datoteka %1 ni ustreznega formata ali pa je pokvarjena.").arg(path);
     };
     EXPECT_EQ(home.messages().texts(),
-              (QStringList{refused(text), refused(newer), refused(damaged), refused(foreign), refused(interrupted),
+              (QStringList{refused(text),
+                           QStringLiteral("Projekt novejši.znt je narejen z novejšo verzijo programa, zato ga ta "
+                                          "verzija ne more odpreti."),
+                           refused(damaged), refused(foreign), refused(interrupted),
                            QStringLiteral("Ni datoteke %1.").arg(home.file(QStringLiteral("ni.znt"))),
                            QStringLiteral("Nov projekt ne sme nadomestiti projekta primer.znt, iz katerega se "
                                           "prenašajo podatki.")}));

@@ -318,16 +318,27 @@ private slots:
         QCOMPARE(marked(), 0);
         QCOMPARE(sample.messages().texts(), QStringList());
 
+        // A write that fails marks nothing.
+        AnswerFileDialog(QStringLiteral("ni/enote"));
+        w.Izhod(20);
+        QCOMPARE(sample.messages().texts(),
+                 QStringList{QStringLiteral("Mapa %1 ne obstaja.").arg(sample.file(QStringLiteral("ni")))});
+        QCOMPARE(marked(), 0);
+        sample.messages().clear();
+
+        // Only turnus I printed: only its lessons are marked, turnus II's wait for their printout.
+        w.VsiTurnusiCB->setChecked(false);
         AnswerFileDialog(QStringLiteral("enote"));
         w.Izhod(20);
         const QStringList lines = QString::fromUtf8(test::ReadFile(sample.file(QStringLiteral("enote.csv"))).mid(3))
                                       .split(QStringLiteral("\r\n"));
-        const int lessons = int(w.logic().urniki().Ure(VrstaObjekta::Enote, {klass}).size());
+        const int lessons = int(w.logic().urniki().Ure(VrstaObjekta::Enote, {klass}, 1).size());
+        QVERIFY(lessons < w.logic().urniki().Ure(VrstaObjekta::Enote, {klass}).size());
         QCOMPARE(lines.size(), 1 + lessons + 1);
         QVERIFY(lines.at(1).startsWith(QStringLiteral("8.a;I;Ponedeljek;")));
         QCOMPARE(sample.messages().texts(), QStringList{QStringLiteral("Izvoz je zaključen.")});
         QCOMPARE(marked(), lessons);
-        QVERIFY(!w.logic().Nenatisnjeni(VrstaObjekta::Enote).contains(klass));
+        QVERIFY(w.logic().Nenatisnjeni(VrstaObjekta::Enote).contains(klass));
 
         w.ObjektiMov->MoveAllLeft();
         sample.messages().clear();

@@ -4,6 +4,7 @@
 #include "print/IzpisUrnikov.h"
 #include "print/Spletisce.h"
 #include "print/ZapisDatotek.h"
+#include "support/CliProcess.h"
 #include "support/SampleProject.h"
 
 #include <QDir>
@@ -105,12 +106,21 @@ TEST_F(SampleTimetable, MarkingAsPrintedNamesTheTimetableAndOnlyTheChosen) {
         "ODDELKI_V_SKUPINI OS ON OS.ID_SKUPINE = R.ID_SKUPINE_ODDELKOV INNER JOIN ODDELKI O ON O.ID = OS.ID_ODDELKA "
         "WHERE O.OZNAKA = '8.a' LIMIT 1")));
     EXPECT_EQ(logic.Nenatisnjeni(VrstaObjekta::Enote).size(), 18);
-    EXPECT_TRUE(logic.OznaciNatisnjene(VrstaObjekta::Enote, {klass}));
-    EXPECT_TRUE(logic.OznaciNatisnjene(VrstaObjekta::Ucitelji, {teacher}));
-    const int ofClass = count(QStringLiteral(
+    const QString ofClassSql = QStringLiteral(
         "SELECT count(*) FROM TERMINI T WHERE T.ID_URNIKA = 1 AND EXISTS (SELECT 1 FROM RAZPORED R INNER JOIN "
         "ODDELKI_V_SKUPINI OS ON OS.ID_SKUPINE = R.ID_SKUPINE_ODDELKOV INNER JOIN ODDELKI O ON O.ID = OS.ID_ODDELKA "
-        "WHERE R.ID = T.ID_RAZPOREDA AND O.OZNAKA = '8.a')"));
+        "WHERE R.ID = T.ID_RAZPOREDA AND O.OZNAKA = '8.a')");
+    const int ofClass = count(ofClassSql);
+    const int ofClassInTurnusI = count(ofClassSql + QStringLiteral(" AND T.ID_TURNUSA IN (1, 0)"));
+    ASSERT_GT(ofClassInTurnusI, 0);
+    ASSERT_LT(ofClassInTurnusI, ofClass);
+
+    // A printout of turnus I only leaves the lessons of turnus II to be printed.
+    EXPECT_TRUE(logic.OznaciNatisnjene(VrstaObjekta::Enote, {klass}, false));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ODDELEK_NASTISNJEN = 1")), ofClassInTurnusI);
+    EXPECT_TRUE(logic.Nenatisnjeni(VrstaObjekta::Enote).contains(klass));
+    EXPECT_TRUE(logic.OznaciNatisnjene(VrstaObjekta::Enote, {klass}, true));
+    EXPECT_TRUE(logic.OznaciNatisnjene(VrstaObjekta::Ucitelji, {teacher}, true));
     const int ofTeacher = count(QStringLiteral("SELECT count(*) FROM TERMINI T INNER JOIN RAZPORED R ON R.ID = "
                                                "T.ID_RAZPOREDA INNER JOIN UCITELJI U ON U.ID = R.ID_UCITELJA WHERE "
                                                "T.ID_URNIKA = 1 AND U.OZNAKA = 'KošJ'"));
@@ -162,8 +172,60 @@ TEST_F(SampleTimetable, ExportsWriteWholeFilesOrNothing) {
         sample.messages().texts(),
         QStringList{QStringLiteral("Na mestu datoteke %1 je mapa.").arg(site + QStringLiteral("/Enote_9.b.html"))});
     EXPECT_EQ(test::ReadFile(site + QStringLiteral("/Enote_8.a.html")), before);
-    // No temporary folder is left beside the site.
-    EXPECT_EQ(QDir(sample.path()).entryList({QStringLiteral(".splet-*")}, QDir::Dirs | QDir::Hidden).size(), 0);
+    // A page that cannot be written (its name too long for the disk) leaves the older site whole.
+    QDir(site).rmdir(QStringLiteral("Enote_9.b.html"));
+    const QString tooLong = QString(300, u'x') + QStringLiteral(".html");
+    sample.messages().clear();
+    EXPECT_FALSE(ZapisiDatoteke(site, {{QStringLiteral("Enote_8.a.html"), "novo"}, {tooLong, "novo"}}));
+    EXPECT_EQ(
+        sample.messages().texts(),
+        QStringList{QStringLiteral("Datoteke %1/%2 ni bilo mogoče zapisati, ker je ime predolgo.").arg(site, tooLong)});
+    EXPECT_EQ(test::ReadFile(site + QStringLiteral("/Enote_8.a.html")), before);
+    // No temporary folder is left in the site or beside it.
+    EXPECT_EQ(QDir(site).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_EQ(
+        QDir(sample.path()).entryList({QStringLiteral(".*")}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
+
+    // A new folder that fails to fill is not left behind; a file in the way of a folder is named.
+    const QString fresh = sample.file(QStringLiteral("nova"));
+    const QString file = sample.file(QStringLiteral("datoteka"));
+    ASSERT_TRUE(ZapisiDatoteko(file, "x"));
+    sample.messages().clear();
+    EXPECT_FALSE(ZapisiDatoteke(fresh, {{tooLong, "novo"}}));
+    EXPECT_FALSE(QFileInfo::exists(fresh));
+    EXPECT_FALSE(ZapisiDatoteke(file + QStringLiteral("/a/b"), {{QStringLiteral("a.html"), "novo"}}));
+    EXPECT_FALSE(ZapisiDatoteko(file + QStringLiteral("/a.pdf"), "novo"));
+    EXPECT_EQ(
+        sample.messages().texts(),
+        QStringList({QStringLiteral("Datoteke %1/%2 ni bilo mogoče zapisati, ker je ime predolgo.").arg(fresh, tooLong),
+                     QStringLiteral("%1 ni mapa.").arg(file), QStringLiteral("%1 ni mapa.").arg(file)}));
+}
+
+TEST_F(SampleTimetable, CalendarsNeedAValidityAndAFolderForSeveralObjects) {
+    IzborUrnikov izbor;
+    izbor.objekti =
+        logic.urniki().PoOznakah(VrstaObjekta::Enote, {QStringLiteral("8.a"), QStringLiteral("9.b")}, nullptr);
+    const QString many = sample.file(QStringLiteral("enote.ics"));
+    EXPECT_FALSE(IzvoziUrnike(logic.urniki(), izbor, OblikaIzvoza::Ics, many));
+    EXPECT_FALSE(QFileInfo::exists(many));
+    // The trial timetable has no validity in the calendar.
+    UrnikiObjektov trial(db::ProjectDb(), 2);
+    EXPECT_FALSE(IzvoziUrnike(trial, izbor, OblikaIzvoza::Ics, sample.file(QStringLiteral("poskus"))));
+    EXPECT_FALSE(QFileInfo::exists(sample.file(QStringLiteral("poskus"))));
+    EXPECT_EQ(sample.messages().texts(),
+              QStringList({QStringLiteral("Izbranih je več objektov, zato se njihovi urniki zapišejo v mapo, vsak v "
+                                          "svojo datoteko .ics. Namesto datoteke %1 navedite mapo.")
+                               .arg(many),
+                           QStringLiteral("Urnik Urnik za poskus nima obdobja veljavnosti v koledarju, zato ni datumov "
+                                          "za izvoz.")}));
+    // A folder of that name, made by the user, takes them.
+    sample.messages().clear();
+    ASSERT_TRUE(QDir().mkdir(many));
+    EXPECT_TRUE(IzvoziUrnike(logic.urniki(), izbor, OblikaIzvoza::Ics, many));
+    EXPECT_EQ(QDir(many).entryList(QDir::Files),
+              QStringList({QStringLiteral("Enote_8.a.ics"), QStringLiteral("Enote_9.b.ics")}));
+    EXPECT_EQ(sample.messages().texts(), QStringList{QStringLiteral("Izvoz je zaključen.")});
 }
 
 TEST(SiteFileNames, CollisionsGetTheIdentifierAndLinksAreEncoded) {
@@ -211,4 +273,54 @@ TEST_F(SampleTimetable, ExportCommandChecksItsArguments) {
                                 QStringLiteral("u15"), QStringLiteral("--format"), QStringLiteral("xml"), out}),
               0);
     EXPECT_TRUE(test::ReadFile(out).startsWith("<?xml version=\"1.0\" encoding=\"windows-1250\" ?>\n<root>\n"));
+}
+
+TEST_F(SampleTimetable, WritesTheUserMayNotDoAreRefusedWithTheReason) {
+    // Run as an ordinary user: permission bits do not stop root.
+    const QString home = sample.file(QStringLiteral("domov"));
+    const QString locked = sample.file(QStringLiteral("zaklenjena"));
+    const QString site = locked + QStringLiteral("/splet");
+    const QString protectedFile = sample.file(QStringLiteral("zaščitena.csv"));
+    // A copy of its own: the open project would be offered read-only.
+    const QString project = sample.file(QStringLiteral("kopija.znt"));
+    ASSERT_TRUE(QFile::copy(test::ProgramFolder() + QStringLiteral("/primer.znt"), project));
+    ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(site));
+    ASSERT_TRUE(ZapisiDatoteko(site + QStringLiteral("/Enote_8.a.html"), "staro") &&
+                ZapisiDatoteko(site + QStringLiteral("/drugo.html"), "drugo") && ZapisiDatoteko(protectedFile, "prej"));
+    test::GiveToOrdinaryUser(sample.path());
+    ASSERT_TRUE(QFile::setPermissions(protectedFile, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                  QFileDevice::ExeOther));
+    auto run = [&](const char *format, const QString &objects, const QString &out) {
+        return test::RunCliAsOrdinaryUser(home, {QStringLiteral("export"), project, QStringLiteral("--kind"),
+                                                 QStringLiteral("classes"), QStringLiteral("--objects"), objects,
+                                                 QStringLiteral("--format"), QLatin1String(format), out});
+    };
+    const QStringList refused{
+        run("pdf", QStringLiteral("8.a"), locked + QStringLiteral("/enote.pdf")).err,
+        run("ics", QStringLiteral("8.a,9.b"), locked).err,
+        run("html", QStringLiteral("8.a"), locked + QStringLiteral("/nova")).err,
+        run("csv", QStringLiteral("8.a"), protectedFile).err,
+    };
+    EXPECT_EQ(
+        refused,
+        QStringList({QStringLiteral("V mapo %1 ni mogoče pisati.\n").arg(locked),
+                     QStringLiteral("V mapo %1 ni mogoče pisati.\n").arg(locked),
+                     QStringLiteral("Mape %1/nova ni mogoče ustvariti, ker v mapo %1 ni mogoče pisati.\n").arg(locked),
+                     QStringLiteral("Datoteka %1 je zaščitena proti pisanju.\nOdstranite zaščito in "
+                                    "poskusite znova.\n")
+                         .arg(protectedFile)}));
+    EXPECT_EQ(QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("splet")});
+    EXPECT_EQ(test::ReadFile(protectedFile), "prej");
+
+    // A folder the user may write takes the site although its parent is locked (a memory stick's
+    // root); the pages replace the old ones, other files stay, nothing temporary is left.
+    const test::CliResult written = run("html", QStringLiteral("8.a"), site);
+    EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
+    EXPECT_EQ(written.out, QStringLiteral("Izvoz je zaključen.\n"));
+    EXPECT_TRUE(test::ReadFile(site + QStringLiteral("/Enote_8.a.html")).contains("Enota 8.a"));
+    EXPECT_EQ(test::ReadFile(site + QStringLiteral("/drugo.html")), "drugo");
+    EXPECT_EQ(QDir(site).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_EQ(QDir(site).entryList(QDir::Files | QDir::Hidden).size(), 3 + 2 + 3 + 1 + 1);
 }

@@ -157,22 +157,19 @@ private slots:
     void theSourceAndTheOpenProjectAreRefusedAndTheWindowStays() {
         FUvoz *w = openWindow();
         const QByteArray sample = test::FileBytes(m_sample);
-        m_home->messages().queueAnswers({Answer::Yes});
+        // The name is refused before the question about replacing the file could be asked.
         AnswerFileDialog("Ustvari nov projekt", m_sample);
         QTest::mouseClick(w->UstvariB, Qt::LeftButton);
-        QCOMPARE(
-            m_home->messages().texts(),
-            (QStringList{"Datoteka že obstaja. Ali jo želiš prekriti?",
-                         "Nov projekt ne sme nadomestiti projekta primer.znt, iz katerega se prenašajo podatki."}));
+        QCOMPARE(m_home->messages().texts(),
+                 QStringList{"Nov projekt ne sme nadomestiti projekta primer.znt, iz katerega se prenašajo podatki."});
         QCOMPARE(m_main->ozadje()->subWindowList().size(), 1);
 
         m_home->messages().clear();
         QVERIFY(w->ChooseSource(m_home->newProjectFile("drugi.znt")));
-        m_home->messages().queueAnswers({Answer::Yes});
         AnswerFileDialog("Ustvari nov projekt", m_sample);
         QTest::mouseClick(w->UstvariB, Qt::LeftButton);
-        QCOMPARE(m_home->messages().texts().last(),
-                 QString("Nov projekt ne sme nadomestiti odprtega projekta primer.znt."));
+        QCOMPARE(m_home->messages().texts(),
+                 QStringList{"Nov projekt ne sme nadomestiti odprtega projekta primer.znt."});
         QCOMPARE(test::FileBytes(m_sample), sample);
         QCOMPARE(App().projectPath(), m_sample);
     }

@@ -115,11 +115,25 @@ TEST(OpenProjectFile, RefusesForeignDamagedAndIncompleteFilesLeavingThemUnchange
     EXPECT_FALSE(shell::OpenProjectFile(incomplete));
     EXPECT_EQ(test::FileBytes(incomplete), incompleteBytes)
         << "a refused file is never written, not even by the write test";
+
+    // A newer program's project, with a period this version would repair, is left as it is.
+    const QString newer = home.newProjectFile(QStringLiteral("novejši.znt"));
+    {
+        db::Connection c;
+        ASSERT_TRUE(c.open(newer));
+        ASSERT_TRUE(db::WriteIni(QStringLiteral("20"), QStringLiteral("Verzija"), c));
+        ASSERT_TRUE(c.exec(QStringLiteral("DELETE FROM URE")));
+    }
+    const QByteArray newerBytes = test::FileBytes(newer);
+    EXPECT_FALSE(shell::OpenProjectFile(newer));
+    EXPECT_EQ(test::FileBytes(newer), newerBytes);
     EXPECT_EQ(home.messages().texts(),
               (QStringList{QStringLiteral("Datoteka ") + text +
                                QStringLiteral(" ni ustreznega formata ali pa je pokvarjena."),
                            QStringLiteral("Datoteka ") + truncated + QStringLiteral(" je poškodovana."),
-                           QStringLiteral("Vhodna datoteka nima ustrezne zgradbe.")}));
+                           QStringLiteral("Vhodna datoteka nima ustrezne zgradbe."),
+                           QStringLiteral("Projekt novejši.znt je narejen z novejšo verzijo programa, zato ga ta "
+                                          "verzija ne more odpreti.")}));
     EXPECT_FALSE(db::ProjectOpen());
     EXPECT_EQ(App().recentFiles, QStringList{QString()});
 }

@@ -16,4 +16,11 @@ struct CliResult {
 // there) and waits for it to end.
 CliResult RunCli(const QString &home, const QStringList &args);
 
+// The same as an ordinary user, for whom permission bits count: when the tests run as root, as
+// user and group 65534, who must be given the files the run needs (GiveToOrdinaryUser).
+CliResult RunCliAsOrdinaryUser(const QString &home, const QStringList &args);
+
+// Makes a file or a folder with everything in it the ordinary user's (when the tests run as root).
+void GiveToOrdinaryUser(const QString &path);
+
 } // namespace zentrel::test
