@@ -40,8 +40,11 @@ bool FindSharing(const CombinedGroupRows &g, CombinedGroupSharing &s) {
     s.programmeWithGroups = withGroups > 0;
     s.programmeWithSubjects = withSubjects > 0;
     s.programmeForeign = foreign > 0;
-    s.subjectGroup = subjectGroup > 0;
-    s.classGroup = classGroup > 0;
+    // Another class group on the programme follows this subject group too, and another subject
+    // group in the programme is followed by this class group too: changing their members in place
+    // would change those other groups as well.
+    s.subjectGroup = subjectGroup > 0 || withGroups > 0;
+    s.classGroup = classGroup > 0 || withSubjects > 0;
     return true;
 }
 
@@ -61,36 +64,48 @@ CombinedGroupDetach PartsToDetach(const CombinedGroupSharing &s, const CombinedG
 
 namespace {
 
-void detachProgramme(WriteAction &a, CombinedGroupRows &g, const CombinedGroupSharing &s) {
+// With other class groups on the programme and other subject groups in it, neither this subject
+// group's rows nor this class group's link can leave the programme without changing what the
+// others follow: the class group then moves to a copy of the whole programme, with all its
+// assignments and pupils, and follows it alone (the result is true). Otherwise only this subject
+// group's rows are copied.
+bool detachProgramme(WriteAction &a, CombinedGroupRows &g, const CombinedGroupSharing &s) {
     const QString C = N(g.curriculum), P = N(g.programme), S = N(g.subjectGroup), G = N(g.classGroup);
+    const bool whole = s.programmeWithGroups && s.programmeWithSubjects;
     const QString P2 = N(a.number(QStringLiteral("SELECT coalesce(max(ID), 0) + 1 FROM PROGRAMI")));
     a.exec(QStringLiteral("INSERT INTO PROGRAMI (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) SELECT %1, OZNAKA, IME, %2 FROM "
                           "PROGRAMI WHERE ID = %3")
                .arg(P2, C, P));
+    const QString ownRows = whole ? QString() : QStringLiteral(" AND ID_SKUPINE_PREDMETOV = %1").arg(S);
     a.exec(QStringLiteral("INSERT INTO PREDMETI_V_PROGRAMU (ID_PROGRAMA, ID_SKUPINE_PREDMETOV, ID_TURNUSA, STEVILO_UR, "
                           "DOLZINA_TERMINA, ZAHTEVNOST, KODA) SELECT %1, ID_SKUPINE_PREDMETOV, ID_TURNUSA, STEVILO_UR, "
-                          "DOLZINA_TERMINA, ZAHTEVNOST, KODA FROM PREDMETI_V_PROGRAMU WHERE ID_PROGRAMA = %2 AND "
-                          "ID_SKUPINE_PREDMETOV = %3")
-               .arg(P2, P, S));
+                          "DOLZINA_TERMINA, ZAHTEVNOST, KODA FROM PREDMETI_V_PROGRAMU WHERE ID_PROGRAMA = %2%3")
+               .arg(P2, P, ownRows));
     if (!s.programmeWithGroups)
         a.exec(QStringLiteral("DELETE FROM PREDMETI_V_PROGRAMU WHERE ID_PROGRAMA = %1 AND ID_SKUPINE_PREDMETOV = %2")
                    .arg(P, S));
     a.exec(QStringLiteral("INSERT INTO PROGRAM_SKUPINE (ID_SKUPINE_ODDELKOV, ID_PREDMETNIKA, ID_PROGRAMA) VALUES (%1, "
                           "%2, %3)")
                .arg(G, C, P2));
-    if (!s.programmeWithSubjects)
+    if (whole || !s.programmeWithSubjects)
         a.exec(QStringLiteral("DELETE FROM PROGRAM_SKUPINE WHERE ID_PROGRAMA = %1 AND ID_SKUPINE_ODDELKOV = %2 AND "
                               "ID_PREDMETNIKA = %3")
                    .arg(P, G, C));
-    a.exec(QStringLiteral("UPDATE RAZPORED SET ID_PROGRAMA = %1 WHERE %2").arg(P2, g.assignmentCondition()));
-    a.exec(QStringLiteral("UPDATE ERD_UCENCI_PREDMETA SET ID_PROGRAMA = %1 WHERE ID_PREDMETNIKA = %2 AND "
-                          "ID_SKUPINE_ODDELKOV = %3 AND ID_PROGRAMA = %4 AND ID_PREDMETI_V_SKUPINI IN (SELECT ID FROM "
-                          "PREDMETI_V_SKUPINI WHERE ID_SKUPINE = %5)")
-               .arg(P2, C, G, P, S));
+    const QString classGroupRows =
+        QStringLiteral("ID_PREDMETNIKA = %1 AND ID_SKUPINE_ODDELKOV = %2 AND ID_PROGRAMA = %3").arg(C, G, P);
+    a.exec(QStringLiteral("UPDATE RAZPORED SET ID_PROGRAMA = %1 WHERE %2")
+               .arg(P2, whole ? classGroupRows : g.assignmentCondition()));
+    a.exec(QStringLiteral("UPDATE ERD_UCENCI_PREDMETA SET ID_PROGRAMA = %1 WHERE %2%3")
+               .arg(P2, classGroupRows,
+                    whole ? QString()
+                          : QStringLiteral(" AND ID_PREDMETI_V_SKUPINI IN (SELECT ID FROM PREDMETI_V_SKUPINI WHERE "
+                                           "ID_SKUPINE = %1)")
+                                .arg(S)));
     a.exec(QStringLiteral("Delete from PROGRAMI where ID = %1 AND NOT EXISTS (SELECT * FROM PREDMETI_V_PROGRAMU WHERE "
                           "ID_PROGRAMA = %1) AND NOT EXISTS (SELECT * FROM PROGRAM_SKUPINE WHERE ID_PROGRAMA = %1)")
                .arg(P));
     g.programme = P2.toLongLong();
+    return whole;
 }
 
 void detachSubjectGroup(WriteAction &a, CombinedGroupRows &g) {
@@ -149,10 +164,18 @@ void detachClassGroup(WriteAction &a, CombinedGroupRows &g) {
 
 } // namespace
 
-void DetachGroup(WriteAction &action, CombinedGroupRows &group, const CombinedGroupSharing &sharing,
-                 const CombinedGroupDetach &parts) {
-    if (parts.programme)
-        detachProgramme(action, group, sharing);
+void DetachGroup(WriteAction &action, CombinedGroupRows &group, CombinedGroupSharing sharing,
+                 const CombinedGroupTouch &touch) {
+    CombinedGroupDetach parts = PartsToDetach(sharing, touch);
+    if (parts.programme && detachProgramme(action, group, sharing)) {
+        // The copy is this curriculum's and only this class group follows it; what the edit still
+        // touches of its other subject groups' rows is split off as usual.
+        sharing.programmeWithGroups = false;
+        sharing.programmeForeign = false;
+        parts = PartsToDetach(sharing, touch);
+        if (parts.programme)
+            detachProgramme(action, group, sharing);
+    }
     if (parts.subjectGroup)
         detachSubjectGroup(action, group);
     if (parts.classGroup)

@@ -18,15 +18,20 @@ namespace zentrel::basicdata {
 //                                                                  group of its own
 //  subject group  it is not this curriculum's own (a subject's     code, name, subjects
 //                 group, a shared named group), another programme
-//                 uses it, or it belongs to an elective programme
+//                 uses it, another class group follows its
+//                 programme, or it belongs to an elective programme
 //  class group    it is not this curriculum's own (a class's       code, name, classes
-//                 group), another programme uses it, or it belongs
-//                 to an elective programme
+//                 group), another programme uses it, its programme
+//                 has another subject group, or it belongs to an
+//                 elective programme
 //
 // A shared part that is touched is copied into a new row of this curriculum (the programme with
 // this group's subject rows, the subject group with its subject rows, the class group with its
 // classes); this group's programme rows, class-group link, assignments and pupils' subject groups
-// move to the copy, and the others keep the original. A programme left without rows is removed.
+// move to the copy, and the others keep the original. A programme with both other class groups
+// and other subject groups is copied whole for this class group, which then follows the copy
+// alone (its rows split further if the edit still needs it). A programme left without rows is
+// removed.
 struct CombinedGroupRows {
     qint64 curriculum = -1;
     qint64 programme = -1;
@@ -66,9 +71,9 @@ struct CombinedGroupDetach {
 };
 CombinedGroupDetach PartsToDetach(const CombinedGroupSharing &sharing, const CombinedGroupTouch &touch);
 
-// Gives the group its own rows for the parts named, within the caller's action, and updates the
-// identifiers in `group`.
-void DetachGroup(WriteAction &action, CombinedGroupRows &group, const CombinedGroupSharing &sharing,
-                 const CombinedGroupDetach &parts);
+// Gives the group its own rows for every shared part the edit touches, within the caller's action,
+// and updates the identifiers in `group`.
+void DetachGroup(WriteAction &action, CombinedGroupRows &group, CombinedGroupSharing sharing,
+                 const CombinedGroupTouch &touch);
 
 } // namespace zentrel::basicdata

@@ -165,18 +165,22 @@ bool Skupine::codesFree(const SkupinaFields &f, bool adding) {
     const CombinedGroupRows g = adding ? CombinedGroupRows{} : currentRows();
     const QString C = N(m_curriculum);
     const QString taken1 = QStringLiteral("Ta oznaka je že uporabljena");
-    if (taken(QStringLiteral("SELECT OZNAKA FROM SKUPINE_PREDMETOV WHERE (ID_RAZ_PREDMETNIKA = %1 OR "
-                             "ID_RAZ_PREDMETNIKA IS NULL) AND ID <> %2")
-                  .arg(C, N(g.subjectGroup)),
-              f.oznakaPredmetov) ||
-        taken(QStringLiteral("SELECT OZNAKA FROM PROGRAMI WHERE ID_RAZ_PREDMETNIKA = %1 AND ID <> %2")
-                  .arg(C, N(g.programme)),
-              f.oznakaPredmetov))
+    // A code left as it was is not checked: a group given rows of its own keeps the code of the
+    // rows it was copied from, and must stay editable.
+    const bool subjectCode = adding || f.oznakaPredmetov != m_list.text(QStringLiteral("OZNAKA"));
+    const bool classCode = adding || f.oznakaEnot != m_list.text(QStringLiteral("OznakaSkupineEnot"));
+    if (subjectCode && (taken(QStringLiteral("SELECT OZNAKA FROM SKUPINE_PREDMETOV WHERE (ID_RAZ_PREDMETNIKA = %1 OR "
+                                             "ID_RAZ_PREDMETNIKA IS NULL) AND ID <> %2")
+                                  .arg(C, N(g.subjectGroup)),
+                              f.oznakaPredmetov) ||
+                        taken(QStringLiteral("SELECT OZNAKA FROM PROGRAMI WHERE ID_RAZ_PREDMETNIKA = %1 AND ID <> %2")
+                                  .arg(C, N(g.programme)),
+                              f.oznakaPredmetov)))
         return refuse(QStringLiteral("OZNAKA"), taken1);
-    if (taken(QStringLiteral("SELECT OZNAKA FROM SKUPINE_ODDELKOV WHERE (ID_RAZ_PREDMETNIKA = %1 OR "
-                             "ID_RAZ_PREDMETNIKA IS NULL) AND ID <> %2")
-                  .arg(C, N(g.classGroup)),
-              f.oznakaEnot))
+    if (classCode && taken(QStringLiteral("SELECT OZNAKA FROM SKUPINE_ODDELKOV WHERE (ID_RAZ_PREDMETNIKA = %1 OR "
+                                          "ID_RAZ_PREDMETNIKA IS NULL) AND ID <> %2")
+                               .arg(C, N(g.classGroup)),
+                           f.oznakaEnot))
         return refuse(QStringLiteral("OznakaSkupineEnot"), taken1);
     return true;
 }
@@ -302,7 +306,7 @@ bool Skupine::acceptEdit(SkupinaFields &f) {
         return false;
 
     WriteAction a;
-    DetachGroup(a, g, sharing, PartsToDetach(sharing, touch));
+    DetachGroup(a, g, sharing, touch);
     const QString P = N(g.programme), S = N(g.subjectGroup), G = N(g.classGroup), T = N(g.turnus);
     if (touch.programmeName)
         a.exec(QStringLiteral("UPDATE PROGRAMI SET OZNAKA= %1, IME = %2 WHERE ID=%3")
@@ -362,22 +366,26 @@ bool Skupine::acceptEdit(SkupinaFields &f) {
 bool Skupine::deleteCurrent() {
     if (!m_list.hasCurrent())
         return false;
-    const CombinedGroupRows g = currentRows();
-    const QString group = g.assignmentCondition();
-    const qint64 valid = CountValidLessons(group);
+    CombinedGroupRows g = currentRows();
+    const qint64 valid = CountValidLessons(g.assignmentCondition());
     if (valid != 0)
         return valid > 0 && refuse({}, QStringLiteral("Skupine predmetov ni mogoče brisati, ker nastopa v veljavnem "
                                                       "urniku."));
-    const qint64 assignments = CountAssignments(group);
-    if (assignments < 0 ||
+    const qint64 assignments = CountAssignments(g.assignmentCondition());
+    CombinedGroupSharing sharing;
+    if (assignments < 0 || !FindSharing(g, sharing) ||
         !ConfirmDelete(QStringLiteral("Potrdi brisanje skupine predmetov #."), m_list.text(QStringLiteral("OZNAKA")),
                        assignments > 0 ? QStringLiteral("Skupina bo brisana tudi iz vseh predmetnikov, razporedov in "
                                                         "urnikov!")
                                        : QString()))
         return false;
-    const QString C = N(g.curriculum), P = N(g.programme), S = N(g.subjectGroup), G = N(g.classGroup);
     WriteAction a;
-    a.exec(QStringLiteral("DELETE FROM RAZPORED WHERE %1").arg(group));
+    // Other class groups on the programme keep its rows: what goes is this group's own copy.
+    CombinedGroupTouch removal;
+    removal.programmeRow = true;
+    DetachGroup(a, g, sharing, removal);
+    const QString C = N(g.curriculum), P = N(g.programme), S = N(g.subjectGroup), G = N(g.classGroup);
+    a.exec(QStringLiteral("DELETE FROM RAZPORED WHERE %1").arg(g.assignmentCondition()));
     a.exec(QStringLiteral("DELETE FROM ERD_UCENCI_PREDMETA WHERE ID_PREDMETNIKA = %1 AND ID_SKUPINE_ODDELKOV = %2 AND "
                           "ID_PROGRAMA = %3 AND ID_PREDMETI_V_SKUPINI IN (SELECT ID FROM PREDMETI_V_SKUPINI WHERE "
                           "ID_SKUPINE = %4)")

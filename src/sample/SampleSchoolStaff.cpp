@@ -71,19 +71,19 @@ void SampleSchoolBuilder::makeRooms() {
                 demand[e.pool] += u.periods;
             }
         }
-    for (const auto &spec : kPools) {
-        const int count = std::max(spec.base, int(std::ceil(demand.value(spec.pool) / spec.plannedLoad)));
-        const QString code = QString::fromUtf8(spec.code), name = QString::fromUtf8(spec.name);
+    for (const auto &entry : kPools) {
+        const int count = std::max(entry.base, int(std::ceil(demand.value(entry.pool) / entry.plannedLoad)));
+        const QString code = QString::fromUtf8(entry.code), name = QString::fromUtf8(entry.name);
         for (int i = 0; i < count; ++i) {
             QString roomCode = i == 0 ? code : code + QString::number(i + 1);
             QString roomName = i == 0 ? name : name + QLatin1Char(' ') + QString::number(i + 1);
-            if (spec.pool == RoomPool::Gym) {
+            if (entry.pool == RoomPool::Gym) {
                 roomCode = code + QString::number(i + 1);
                 roomName = i == 0   ? QStringLiteral("Velika telovadnica")
                            : i == 1 ? QStringLiteral("Mala telovadnica")
                                     : QStringLiteral("Telovadnica %1").arg(i + 1);
             }
-            m_poolRooms[spec.pool].append(addRoom(roomCode, roomName, spec.building, true));
+            m_poolRooms[entry.pool].append(addRoom(roomCode, roomName, entry.building, true));
         }
     }
 
@@ -96,15 +96,15 @@ void SampleSchoolBuilder::makeRooms() {
             m_tables.add(QStringLiteral("PROSTORI_V_SKUPINI"), {room, id});
         return id;
     };
-    for (const auto &spec : kPools) {
-        const auto &rooms = m_poolRooms[spec.pool];
+    for (const auto &entry : kPools) {
+        const auto &rooms = m_poolRooms[entry.pool];
         if (rooms.size() == 1) {
-            m_poolGroup[spec.pool] = rooms.first();
-        } else if (spec.pool == RoomPool::Gym) {
-            m_poolGroup[spec.pool] = addGroup(QStringLiteral("$TELOV"), QStringLiteral("Telovadnice"), rooms);
+            m_poolGroup[entry.pool] = rooms.first();
+        } else if (entry.pool == RoomPool::Gym) {
+            m_poolGroup[entry.pool] = addGroup(QStringLiteral("$TELOV"), QStringLiteral("Telovadnice"), rooms);
         } else {
-            m_poolGroup[spec.pool] = addGroup(QLatin1Char('$') + QString::fromUtf8(spec.code),
-                                              QString::fromUtf8(spec.name) + QStringLiteral(" (vse)"), rooms);
+            m_poolGroup[entry.pool] = addGroup(QLatin1Char('$') + QString::fromUtf8(entry.code),
+                                              QString::fromUtf8(entry.name) + QStringLiteral(" (vse)"), rooms);
         }
     }
     m_poolGroup[RoomPool::Science] = addGroup(QStringLiteral("$NARAV"), QStringLiteral("Naravoslovne učilnice"),

@@ -374,7 +374,13 @@ int FGlavna::SizeMeasureTwips() const {
 
 void FGlavna::closeEvent(QCloseEvent *event) {
     // The automatic construction runs on this thread and must end (or be stopped) first.
-    if (App().busy || !CloseAllWork()) {
+    if (App().busy) {
+        ShowMessage(MsgStatusWarning,
+                    QStringLiteral("Sestavljanje urnika še teče. Program zaprite, ko se konča ali ko ga prekinete."));
+        event->ignore();
+        return;
+    }
+    if (!CloseAllWork()) {
         event->ignore();
         return;
     }

@@ -1,5 +1,6 @@
 #include "basicdata/Skupine.h"
 #include "AssignmentFixture.h"
+#include "support/PrintQString.h"
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
@@ -321,4 +322,162 @@ TEST_F(SkupineT, DeletingAGroupRemovesWhatOnlyItUsed) {
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMETI_V_PROGRAMU WHERE ID_SKUPINE_PREDMETOV=11")), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM SKUPINE_ODDELKOV WHERE ID=61")), 0);
     EXPECT_EQ(skupine.list().count(), 0);
+}
+
+namespace {
+
+// The subject rows a class group of curriculum 1 follows: group:turnus:hours, sorted.
+QString followedRows(qint64 classGroup) {
+    return db::ProjectDb()
+        .scalar(QStringLiteral("SELECT group_concat(x) FROM (SELECT V.ID_SKUPINE_PREDMETOV || ':' || V.ID_TURNUSA || "
+                               "':' || V.STEVILO_UR AS x FROM PROGRAM_SKUPINE PS JOIN PREDMETI_V_PROGRAMU V ON "
+                               "V.ID_PROGRAMA = PS.ID_PROGRAMA WHERE PS.ID_PREDMETNIKA = 1 AND "
+                               "PS.ID_SKUPINE_ODDELKOV = %1 ORDER BY 1)")
+                    .arg(classGroup))
+        .toString();
+}
+
+// Makes the list row of the subject group and class group current.
+bool moveToGroup(Skupine &skupine, qint64 subjectGroup, qint64 classGroup) {
+    const db::RowSet &rows = skupine.list().rows();
+    for (int r = 0; r < rows.rowCount(); ++r)
+        if (rows.integer(r, QStringLiteral("ID_SkuPre")) == subjectGroup &&
+            rows.integer(r, QStringLiteral("ID_SkuOdd")) == classGroup)
+            return skupine.list().moveTo(r);
+    return false;
+}
+
+// The combined group $TIT1ab/$1ab (assignment 70, its lesson in timetable 6 without validity),
+// whose programme 41 1.a's own class group (1) follows too (assignment 72 of TIT's second
+// pupils' group, its lesson in the valid timetable 5).
+class SharedProgrammeT : public AssignmentFixture {
+protected:
+    void SetUp() override {
+        AssignmentFixture::SetUp();
+        classGroupInProgramme(1, 1, 41);
+        groupAssignment(70, 51, 20);
+        run(QStringLiteral("INSERT INTO RAZPORED (ID, ID_PREDMETNIKA, ID_SKUPINE_ODDELKOV, ID_PROGRAMA, "
+                           "ID_SKUPINE_PREDMETOV, ID_PREDMETA, ID_UCITELJA, ID_TURNUSA, ID_PREDMETI_V_SKUPINI) VALUES "
+                           "(72, 1, 1, 41, 50, 12, 22, 0, 52)"));
+        lesson(5, 1, 72, true);
+        lesson(6, 1, 70, false);
+    }
+};
+
+} // namespace
+
+// Programme 41 also holds ŠPO and is also followed by 1.a's own class group (1), whose TIT
+// lesson is in a valid timetable: an edit of the group $TIT1ab/$1ab must leave 1.a's rows and
+// the ŠPO row of $1ab exactly as they were, and never give $1ab a row twice.
+TEST_F(SharedProgrammeT, AProgrammeSharedWithClassAndSubjectGroupsIsLeftToTheOthers) {
+    // One name for all three, as a group made in the window has it: the edit touches the turnus only.
+    run(QStringLiteral("UPDATE PROGRAMI SET IME = 'Tehnika 1.a in 1.b' WHERE ID = 41"));
+    run(QStringLiteral("UPDATE SKUPINE_ODDELKOV SET IME = 'Tehnika 1.a in 1.b' WHERE ID = 60"));
+    subjectInProgramme(41, 11, 0, 3);
+    run(QStringLiteral("INSERT INTO RAZPORED (ID, ID_PREDMETNIKA, ID_SKUPINE_ODDELKOV, ID_PROGRAMA, "
+                       "ID_SKUPINE_PREDMETOV, ID_PREDMETA, ID_UCITELJA, ID_TURNUSA, ID_PREDMETI_V_SKUPINI) VALUES "
+                       "(71, 1, 60, 41, 11, 11, 21, 0, 11)"));
+    ASSERT_EQ(followedRows(60), QStringLiteral("11:0:3,50:0:2"));
+    ASSERT_EQ(followedRows(1), QStringLiteral("10:0:4,11:0:3,11:0:3,50:0:2"));
+    ASSERT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMETI_V_PROGRAMU")), 4);
+    ASSERT_EQ(count(QStringLiteral("SELECT count(*) FROM PROGRAM_SKUPINE")), 4);
+    Skupine skupine;
+    ASSERT_TRUE(skupine.open());
+    ASSERT_TRUE(moveToGroup(skupine, 50, 60));
+
+    // Another turnus: $1ab moves to a whole copy of the programme, so it keeps ŠPO once.
+    SkupinaFields f = skupine.current();
+    f.idTurnusa = 1;
+    answer({Answer::Yes});
+    ASSERT_TRUE(skupine.acceptEdit(f));
+    const qint64 p = skupine.list().integer(QStringLiteral("ID_PROGRAMA"));
+    EXPECT_NE(p, 41);
+    EXPECT_EQ(followedRows(60), QStringLiteral("11:0:3,50:1:2"));
+    EXPECT_EQ(followedRows(1), QStringLiteral("10:0:4,11:0:3,11:0:3,50:0:2"));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMETI_V_PROGRAMU")), 6);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROGRAM_SKUPINE")), 4);
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID || ':' || ID_PROGRAMA) FROM (SELECT * FROM RAZPORED ORDER "
+                                  "BY ID)")),
+              QStringLiteral("71:%1,72:41").arg(p));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM TERMINI")), 1);
+    EXPECT_EQ(messages(),
+              QStringList(1, QStringLiteral("Sprememba  skupine povzroči skupine brisanje iz razporeda in urnikov.")));
+
+    // The copy keeps the code of programme 41, and its next edit is not refused for it.
+    f = skupine.current();
+    f.steviloUr = QStringLiteral("3");
+    ASSERT_TRUE(skupine.acceptEdit(f));
+    EXPECT_EQ(followedRows(60), QStringLiteral("11:0:3,50:1:3"));
+    EXPECT_EQ(followedRows(1), QStringLiteral("10:0:4,11:0:3,11:0:3,50:0:2"));
+    EXPECT_EQ(messages().size(), 1);
+}
+
+// Programme 41 is also followed by 1.a's own class group (1), whose TIT lesson is in a valid
+// timetable: new subjects for $TIT1ab go to a subject group of its own, so 1.a's rows, its
+// assignment and its valid lesson stay. Then new classes for $1ab, which also follows ŠPO in its
+// programme: ŠPO keeps both classes.
+TEST_F(SharedProgrammeT, NewMembersNeverChangeWhatAnotherGroupFollows) {
+    ASSERT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMETI_V_SKUPINI")), 5);
+    Skupine skupine;
+    ASSERT_TRUE(skupine.open());
+    ASSERT_TRUE(moveToGroup(skupine, 50, 60));
+    SkupinaFields f = skupine.current();
+    f.predmeti = {10};
+    answer({Answer::Yes});
+    ASSERT_TRUE(skupine.acceptEdit(f));
+    const qint64 p = skupine.list().integer(QStringLiteral("ID_PROGRAMA"));
+    const qint64 s = skupine.list().integer(QStringLiteral("ID_SkuPre"));
+    EXPECT_NE(p, 41);
+    EXPECT_NE(s, 50);
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID) FROM PREDMETI_V_SKUPINI WHERE ID_SKUPINE=50")),
+              QStringLiteral("51,52"));
+    EXPECT_EQ(
+        text(QStringLiteral("SELECT group_concat(ID_PREDMETA) FROM PREDMETI_V_SKUPINI WHERE ID_SKUPINE=%1").arg(s)),
+        QStringLiteral("10"));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMETI_V_SKUPINI")), 6);
+    EXPECT_EQ(followedRows(1), QStringLiteral("10:0:4,11:0:3,50:0:2"));
+    EXPECT_EQ(followedRows(60), QStringLiteral("%1:0:2").arg(s));
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID) FROM RAZPORED")), QStringLiteral("72"));
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID_URNIKA) FROM TERMINI")), QStringLiteral("5"));
+
+    subjectInProgramme(p, 11, 0, 3);
+    run(QStringLiteral("INSERT INTO RAZPORED (ID, ID_PREDMETNIKA, ID_SKUPINE_ODDELKOV, ID_PROGRAMA, "
+                       "ID_SKUPINE_PREDMETOV, ID_PREDMETA, ID_UCITELJA, ID_TURNUSA, ID_PREDMETI_V_SKUPINI) VALUES "
+                       "(71, 1, 60, %1, 11, 11, 21, 0, 11)")
+            .arg(p));
+    ASSERT_TRUE(skupine.open());
+    ASSERT_TRUE(moveToGroup(skupine, s, 60));
+    f = skupine.current();
+    f.oddelki = {1};
+    ASSERT_TRUE(skupine.acceptEdit(f));
+    const qint64 g = skupine.list().integer(QStringLiteral("ID_SkuOdd"));
+    EXPECT_NE(g, 60);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ODDELKI_V_SKUPINI WHERE ID_SKUPINE=60")), 2);
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID_ODDELKA) FROM ODDELKI_V_SKUPINI WHERE ID_SKUPINE=%1").arg(g)),
+              QStringLiteral("1"));
+    EXPECT_EQ(followedRows(60), QStringLiteral("11:0:3"));
+    EXPECT_EQ(followedRows(g), QStringLiteral("%1:0:2").arg(s));
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID || ':' || ID_SKUPINE_ODDELKOV) FROM (SELECT * FROM RAZPORED "
+                                  "ORDER BY ID)")),
+              QStringLiteral("71:60,72:1"));
+    EXPECT_EQ(messages(),
+              QStringList(1, QStringLiteral("Sprememba  skupine povzroči skupine brisanje iz razporeda in urnikov.")));
+}
+
+// 1.a's own class group (1) also follows programme 41, with a lesson in a valid timetable:
+// deleting the group $TIT1ab/$1ab takes only that group's rows.
+TEST_F(SharedProgrammeT, DeletingAGroupLeavesAnotherClassGroupItsProgramme) {
+    Skupine skupine;
+    ASSERT_TRUE(skupine.open());
+    ASSERT_TRUE(moveToGroup(skupine, 50, 60));
+    answer({Answer::Yes});
+    ASSERT_TRUE(skupine.deleteCurrent());
+    EXPECT_EQ(followedRows(1), QStringLiteral("10:0:4,11:0:3,50:0:2"));
+    EXPECT_EQ(followedRows(60), QString());
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PREDMETI_V_PROGRAMU")), 3);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM PROGRAM_SKUPINE")), 3);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM SKUPINE_ODDELKOV WHERE ID=60")), 0);
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID) FROM RAZPORED")), QStringLiteral("72"));
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(ID_URNIKA) FROM TERMINI")), QStringLiteral("5"));
+    EXPECT_EQ(skupine.list().count(), 1);
 }

@@ -190,6 +190,8 @@ private slots:
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());
         QCOMPARE(work->closeAttempts, 0);
+        QCOMPARE(m_messages->texts().value(m_messages->texts().size() - 1),
+                 QStringLiteral("Sestavljanje urnika še teče. Program zaprite, ko se konča ali ko ga prekinete."));
         QVERIFY(!QFile::exists(App().folders.settingsFile()));
 
         App().busy = false;
