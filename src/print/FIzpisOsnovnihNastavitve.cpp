@@ -50,6 +50,15 @@ std::optional<ObrazecIzbirnih> formOf(const QString &tab) {
     return std::nullopt;
 }
 
+// A check box of the printout's options, as the option was last left.
+QCheckBox *option(QFormLayout *form, const char *caption, const char *name, bool checked) {
+    auto *box = new QCheckBox(QString::fromUtf8(caption), form->parentWidget());
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(checked);
+    form->addRow(box);
+    return box;
+}
+
 QDateEdit *dateField(QWidget *parent, const char *name, const QDate &date) {
     auto *edit = new QDateEdit(date, parent);
     edit->setObjectName(QLatin1String(name));
@@ -98,18 +107,14 @@ FIzpisOsnovnihNastavitve::FIzpisOsnovnihNastavitve(int set, const QString &zavih
         }
     }
     const QList<bool> options = shell::CheckBoxStates(kOptions, {false, false, false, false});
-    if (zavihek == QLatin1String("Realizacija")) {
-        PodrobnoCB = new QCheckBox(QStringLiteral("Izpis podrobnosti"), choices);
-        PodrobnoCB->setObjectName(QStringLiteral("PodrobnoCB"));
-        PodrobnoCB->setChecked(options.value(0));
-        form->addRow(PodrobnoCB);
-    }
-    if (set == 10 && zavihek == QStringLiteral("Nadomeščanja")) {
-        CelUrnikCB = new QCheckBox(QStringLiteral("Izpiši tudi ure rednega pouka"), choices);
-        CelUrnikCB->setObjectName(QStringLiteral("CelUrnikCB"));
-        CelUrnikCB->setChecked(options.value(2));
-        form->addRow(CelUrnikCB);
-    }
+    if (zavihek == QLatin1String("Realizacija"))
+        PodrobnoCB = option(form, "Izpis podrobnosti", "PodrobnoCB", options.value(0));
+    if (IzpisOsnovnih::UporabljaLoceneSkupine(set, zavihek))
+        LoceneSkupineCB = option(form, "Ločeni predmeti v skupini", "LoceneSkupineCB", options.value(1));
+    if (set == 10 && zavihek == QStringLiteral("Nadomeščanja"))
+        CelUrnikCB = option(form, "Izpiši tudi ure rednega pouka", "CelUrnikCB", options.value(2));
+    if (IzpisOsnovnih::UporabljaPosamezneUcence(set, zavihek))
+        IzpisiPosamezneUcenceCB = option(form, "Izpiši posamezne učence", "IzpisiPosamezneUcenceCB", options.value(3));
     if (const std::optional<ObrazecIzbirnih> obrazec = formOf(zavihek)) {
         MemoE = new QPlainTextEdit(Navodilo(db::ProjectDb(), core::App().trenutniPredmetnik, *obrazec), choices);
         MemoE->setObjectName(QStringLiteral("MemoE"));
@@ -131,10 +136,11 @@ FIzpisOsnovnihNastavitve::FIzpisOsnovnihNastavitve(int set, const QString &zavih
 
 FIzpisOsnovnihNastavitve::~FIzpisOsnovnihNastavitve() {
     QList<bool> options = shell::CheckBoxStates(kOptions, {false, false, false, false});
-    if (PodrobnoCB)
-        options[0] = PodrobnoCB->isChecked();
-    if (CelUrnikCB)
-        options[2] = CelUrnikCB->isChecked();
+    // Only the options this tab shows are stored; the others keep what another tab left.
+    const QCheckBox *boxes[] = {PodrobnoCB, LoceneSkupineCB, CelUrnikCB, IzpisiPosamezneUcenceCB};
+    for (int i = 0; i < 4; ++i)
+        if (boxes[i])
+            options[i] = boxes[i]->isChecked();
     shell::SetCheckBoxStates(kOptions, options);
 }
 
@@ -145,7 +151,9 @@ void FIzpisOsnovnihNastavitve::TabActivated() {
 MoznostiIzpisa FIzpisOsnovnihNastavitve::moznosti() const {
     MoznostiIzpisa m;
     m.podrobno = PodrobnoCB && PodrobnoCB->isChecked();
+    m.loceneSkupine = LoceneSkupineCB && LoceneSkupineCB->isChecked();
     m.celUrnik = CelUrnikCB && CelUrnikCB->isChecked();
+    m.posamezniUcenci = IzpisiPosamezneUcenceCB && IzpisiPosamezneUcenceCB->isChecked();
     m.datum = Koledar ? Koledar->date() : QDate();
     m.datumDo = KoledarDo ? KoledarDo->date() : QDate();
     m.izbrani = IzbiraMov ? IzbiraMov->GetList() : QList<qint64>();

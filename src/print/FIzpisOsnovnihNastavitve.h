@@ -40,7 +40,9 @@ public:
     QDateEdit *Koledar = nullptr;
     QDateEdit *KoledarDo = nullptr;
     QCheckBox *PodrobnoCB = nullptr;
+    QCheckBox *LoceneSkupineCB = nullptr;
     QCheckBox *CelUrnikCB = nullptr;
+    QCheckBox *IzpisiPosamezneUcenceCB = nullptr;
     QPlainTextEdit *MemoE = nullptr;
     QPushButton *ShraniNavodilaB = nullptr;
     controls::UrComndBarClient *IzpisBar;

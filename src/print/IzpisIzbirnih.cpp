@@ -40,13 +40,6 @@ const char *column(ObrazecIzbirnih o) {
     return "NAVODILO_IZBIRA";
 }
 
-QStringList texts(const db::RowSet &rows) {
-    QStringList out;
-    for (int r = 0; r < rows.rowCount(); ++r)
-        out << rows.value(r, 0).toString();
-    return out;
-}
-
 void listBlock(Dokument &d, const QString &caption, const QStringList &items) {
     d.DodajVrstico();
     d.DodajCelicoZBesedilom(caption, 9000, slog::Krepko);
@@ -60,20 +53,34 @@ void listBlock(Dokument &d, const QString &caption, const QStringList &items) {
 
 } // namespace
 
-Dokument PorociloIzbirnih(db::Connection &c, qint64 predmetnik) {
+Dokument PorociloIzbirnih(db::Connection &c, qint64 predmetnik, bool posamezniUcenci) {
     Dokument d;
     header(d, QStringLiteral("Poročilo"));
+    // The choices (I chosen, R reserve) and the assignments (A) of each pupil. An elective's row
+    // counts them; its pupils' rows (only when asked for) follow it and mark the same facts, so
+    // the marks of a column add up to the count above them.
     const db::RowSet rows = c.query(
-        QStringLiteral("SELECT N.IME AS NABOR, %1 AS PREDMET, (SELECT count(*) FROM IZBIRNI_PREDMETI_UCENCI X WHERE "
-                       "X.ID_IZBIRNEGA_PREDMETA = IP.ID AND X.TIP = 'I') AS IZBRAN, (SELECT count(*) FROM "
-                       "IZBIRNI_PREDMETI_UCENCI X WHERE X.ID_IZBIRNEGA_PREDMETA = IP.ID AND X.TIP = 'R') AS REZERV, "
-                       "(SELECT count(DISTINCT UP.ID_UCENCA) FROM ERD_UCENCI_PREDMETA UP INNER JOIN PREDMETI_V_SKUPINI "
-                       "PVS ON PVS.ID = UP.ID_PREDMETI_V_SKUPINI WHERE PVS.ID_IZBIRNEGA_PREDMETA = IP.ID) AS DODELJEN "
-                       "FROM IZBIRNI_PREDMETI IP INNER JOIN IZBIRNI_NABORI N ON N.ID = IP.ID_IZBIRNEGA_NABORA INNER "
-                       "JOIN PREDMETI P ON P.ID = IP.ID_PREDMETA WHERE N.ID_RAZ_PREDMETNIKA = ? ORDER BY N.IME COLLATE "
-                       "SLOVENSKO, P.OZNAKA COLLATE SLOVENSKO")
+        QStringLiteral(
+            "WITH E AS (SELECT IP.ID, N.IME AS NABOR, %1 AS PREDMET FROM IZBIRNI_PREDMETI IP INNER JOIN "
+            "IZBIRNI_NABORI N ON N.ID = IP.ID_IZBIRNEGA_NABORA INNER JOIN PREDMETI P ON P.ID = IP.ID_PREDMETA WHERE "
+            "N.ID_RAZ_PREDMETNIKA = :p), "
+            "F AS (SELECT X.ID_IZBIRNEGA_PREDMETA AS IP, UO.ID_UCENCA AS U, X.TIP FROM IZBIRNI_PREDMETI_UCENCI X "
+            "INNER JOIN ERD_UCENCI_ODDELKA UO ON UO.ID = X.ID_UCENCI_ODDELKA WHERE X.TIP IN ('I', 'R') UNION SELECT "
+            "DISTINCT PVS.ID_IZBIRNEGA_PREDMETA, UP.ID_UCENCA, 'A' FROM ERD_UCENCI_PREDMETA UP INNER JOIN "
+            "PREDMETI_V_SKUPINI PVS ON PVS.ID = UP.ID_PREDMETI_V_SKUPINI WHERE PVS.ID_IZBIRNEGA_PREDMETA IS NOT NULL) "
+            "SELECT E.NABOR AS K1, E.PREDMET AS K2, 0 AS K3, '' AS K4, E.NABOR, E.PREDMET, (SELECT count(*) FROM F "
+            "WHERE F.IP = E.ID AND F.TIP = 'I') AS IZBRAN, (SELECT count(*) FROM F WHERE F.IP = E.ID AND F.TIP = 'R') "
+            "AS REZERV, (SELECT count(*) FROM F WHERE F.IP = E.ID AND F.TIP = 'A') AS DODELJEN FROM E "
+            "UNION ALL SELECT E.NABOR, E.PREDMET, 1, M.UCENEC, M.UCENEC, M.ENOTA, iif(M.I, 'x', ''), iif(M.R, 'x', "
+            "''), "
+            "iif(M.A, 'x', '') FROM E INNER JOIN (SELECT F.IP, trim(coalesce(UC.PRIIMEK, '') || ' ' || "
+            "coalesce(UC.IME, '')) AS UCENEC, O.OZNAKA AS ENOTA, max(F.TIP = 'I') AS I, max(F.TIP = 'R') AS R, "
+            "max(F.TIP = 'A') AS A FROM F INNER JOIN ERD_UCENEC UC ON UC.ID = F.U LEFT JOIN ERD_UCENCI_ODDELKA UO ON "
+            "UO.ID_UCENCA = UC.ID AND UO.ID_PREDMETNIKA = :p LEFT JOIN ODDELKI O ON O.ID = UO.ID_ODDELKA GROUP BY "
+            "F.IP, F.U) M ON M.IP = E.ID WHERE :ucenci "
+            "ORDER BY 1 COLLATE SLOVENSKO, 2 COLLATE SLOVENSKO, 3, 4 COLLATE SLOVENSKO")
             .arg(QLatin1String(kLabel)),
-        {predmetnik});
+        QVariantMap{{QStringLiteral("p"), predmetnik}, {QStringLiteral("ucenci"), posamezniUcenci ? 1 : 0}});
     table(d, rows,
           {col("Nabor", 2600, "NABOR", "Set"), col("Predmet", 1600, "PREDMET", "Subject"),
            col("Izbran", 900, "IZBRAN", "Chosen", slog::Desno), col("Rezerv", 900, "REZERV", "Reserve", slog::Desno),
@@ -170,8 +177,9 @@ Dokument ObrazciIzbirnih(db::Connection &c, qint64 predmetnik, ObrazecIzbirnih o
 
     for (int r = 0; r < pupils.rowCount(); ++r) {
         const qint64 membership = pupils.integer(r, QStringLiteral("ID_UO"));
-        const QStringList chosen = texts(c.query(chosenSql, {membership, QStringLiteral("I")}));
-        const QStringList assigned = texts(c.query(assignedSql, {pupils.integer(r, QStringLiteral("ID")), predmetnik}));
+        const QStringList chosen = PrviStolpec(c.query(chosenSql, {membership, QStringLiteral("I")}));
+        const QStringList assigned =
+            PrviStolpec(c.query(assignedSql, {pupils.integer(r, QStringLiteral("ID")), predmetnik}));
         const int missing = std::max(0, int(chosen.size() - assigned.size()));
         if (obrazec == ObrazecIzbirnih::Nedodeljeni && missing == 0)
             continue;
@@ -195,7 +203,7 @@ Dokument ObrazciIzbirnih(db::Connection &c, qint64 predmetnik, ObrazecIzbirnih o
         case ObrazecIzbirnih::Dodeljeni:
             listBlock(d, QStringLiteral("Izbrani predmeti"), chosen);
             listBlock(d, QStringLiteral("Rezervni predmeti"),
-                      texts(c.query(chosenSql, {membership, QStringLiteral("R")})));
+                      PrviStolpec(c.query(chosenSql, {membership, QStringLiteral("R")})));
             listBlock(d, QStringLiteral("Dodeljeni predmeti"), assigned);
             if (missing > 0) {
                 d.DodajVrstico();
@@ -209,13 +217,13 @@ Dokument ObrazciIzbirnih(db::Connection &c, qint64 predmetnik, ObrazecIzbirnih o
             d.DodajCelicoZBesedilom(QStringLiteral("Ponovna izbira manjkajočih predmetov  - število nedodeljenih: ") +
                                         QString::number(missing),
                                     9000, slog::Krepko, QStringLiteral("Missing"));
-            listBlock(d, QStringLiteral("Predmeti na voljo"), texts(c.query(offeredSql.arg(withRoom), params)));
+            listBlock(d, QStringLiteral("Predmeti na voljo"), PrviStolpec(c.query(offeredSql.arg(withRoom), params)));
             d.DodajVrstico();
             d.DodajCelicoZBesedilom(QStringLiteral("Izbirati je mogoče le med predmeti, ki so na voljo."), 9000,
                                     slog::Besedilo);
             break;
         case ObrazecIzbirnih::Izbira:
-            listBlock(d, QStringLiteral("Predmeti na izbiro"), texts(c.query(offeredSql.arg(QString()), params)));
+            listBlock(d, QStringLiteral("Predmeti na izbiro"), PrviStolpec(c.query(offeredSql.arg(QString()), params)));
             break;
         }
         d.DodajVrstico();

@@ -6,8 +6,9 @@
 namespace zentrel::print {
 
 // "Poročilo": per elective set and elective the pupils who chose it ("Izbran"), hold it in
-// reserve ("Rezerv") and were assigned to it ("Dodeljen").
-Dokument PorociloIzbirnih(db::Connection &connection, qint64 predmetnik);
+// reserve ("Rezerv") and were assigned to it ("Dodeljen"). With `posamezniUcenci` each elective's
+// row is followed by its pupils (name, class), an "x" in each of those columns that counts them.
+Dokument PorociloIzbirnih(db::Connection &connection, qint64 predmetnik, bool posamezniUcenci);
 // "Poročilo o izbiri": per elective its turnus, pupils, groups and hours; and per class and
 // elective the assigned girls and boys.
 Dokument PorociloOIzbiri(db::Connection &connection, qint64 predmetnik);

@@ -65,6 +65,15 @@ bool IzpisOsnovnih::PotrebujePredmetnik(int set, const QString &zavihek) {
     return set == 7 || (s && s->sql.contains(QStringLiteral(":predmetnik")));
 }
 
+bool IzpisOsnovnih::UporabljaLoceneSkupine(int set, const QString &zavihek) {
+    const SeznamOsnovnih *s = NajdiSeznam(set, zavihek);
+    return (s && !s->sqlSkupaj.isEmpty()) || (set == 7 && zavihek == QLatin1String("Predmeti v predmetniku"));
+}
+
+bool IzpisOsnovnih::UporabljaPosamezneUcence(int set, const QString &zavihek) {
+    return set == 7 && zavihek == QStringLiteral("Poročilo");
+}
+
 std::optional<Dokument> IzpisOsnovnih::Izpis(int set, const QString &zavihek, const MoznostiIzpisa &m) {
     if (m_predmetnik < 0 && PotrebujePredmetnik(set, zavihek)) {
         core::ShowMessage(core::MsgWarning, QStringLiteral("Ni izbranega razporeda."));
@@ -89,7 +98,7 @@ std::optional<Dokument> IzpisOsnovnih::Izpis(int set, const QString &zavihek, co
 
     const QString &school = core::App().schoolName;
     if (zavihek == QLatin1String("Predmeti v predmetniku"))
-        return PredmetiVPredmetnikih(m_db, m_predmetnik);
+        return PredmetiVPredmetnikih(m_db, m_predmetnik, m.loceneSkupine);
     if (zavihek == QLatin1String("Razpored"))
         return RazporedEnot(m_db, m_predmetnik, {}, zavihek);
     if (zavihek == QLatin1String("Razpored enot"))
@@ -97,7 +106,7 @@ std::optional<Dokument> IzpisOsnovnih::Izpis(int set, const QString &zavihek, co
     if (zavihek == QStringLiteral("Razpored učiteljev"))
         return RazporedUciteljev(m_db, m_predmetnik, m.izbrani);
     if (zavihek == QStringLiteral("Poročilo"))
-        return PorociloIzbirnih(m_db, m_predmetnik);
+        return PorociloIzbirnih(m_db, m_predmetnik, m.posamezniUcenci);
     if (zavihek == QStringLiteral("Poročilo o izbiri"))
         return PorociloOIzbiri(m_db, m_predmetnik);
     if (zavihek == QLatin1String("Obvestila o dodeljenih"))

@@ -34,6 +34,9 @@ public:
     static IzbiraIzpisa Izbira(int set, const QString &zavihek);
     // Whether the printout belongs to the current curriculum (it is refused without one).
     static bool PotrebujePredmetnik(int set, const QString &zavihek);
+    // Whether "Ločeni predmeti v skupini" and "Izpiši posamezne učence" change the printout.
+    static bool UporabljaLoceneSkupine(int set, const QString &zavihek);
+    static bool UporabljaPosamezneUcence(int set, const QString &zavihek);
     // The document of a tab; empty when nothing is chosen where a choice is needed
     // ("Ničesar niste izbrali.."), without a current curriculum where one is needed
     // ("Ni izbranega razporeda."), or when the tab has no printout.

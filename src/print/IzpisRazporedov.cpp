@@ -45,6 +45,12 @@ const char *kAssignments =
     "WHERE R.ID_PREDMETNIKA = :predmetnik %1 "
     "ORDER BY %2, SP.OZNAKA COLLATE SLOVENSKO, P.OZNAKA COLLATE SLOVENSKO, U.OZNAKA COLLATE SLOVENSKO";
 
+// The member subjects of a subject group as the lists name them: code and pupil group.
+const QString kMembers = QStringLiteral(
+    "SELECT P.OZNAKA || iif(coalesce(PVS.IME_SKUPINE_UCENCEV, '') = '', '', ' ' || PVS.IME_SKUPINE_UCENCEV) FROM "
+    "PREDMETI_V_SKUPINI PVS INNER JOIN PREDMETI P ON P.ID = PVS.ID_PREDMETA WHERE PVS.ID_SKUPINE = ? ORDER BY "
+    "P.OZNAKA COLLATE SLOVENSKO, PVS.IME_SKUPINE_UCENCEV COLLATE SLOVENSKO");
+
 void header(Dokument &d, const QString &title, bool landscape = false) {
     d.NovDokument(landscape);
     d.NastaviNaslov(title);
@@ -53,7 +59,7 @@ void header(Dokument &d, const QString &title, bool landscape = false) {
 
 } // namespace
 
-Dokument PredmetiVPredmetnikih(db::Connection &c, qint64 predmetnik) {
+Dokument PredmetiVPredmetnikih(db::Connection &c, qint64 predmetnik, bool loceneSkupine) {
     Dokument d;
     header(d, QStringLiteral("Predmeti v predmetniku"));
     const db::RowSet programmes =
@@ -61,13 +67,13 @@ Dokument PredmetiVPredmetnikih(db::Connection &c, qint64 predmetnik) {
                                "? ORDER BY OZNAKA COLLATE SLOVENSKO"),
                 {predmetnik});
     for (int p = 0; p < programmes.rowCount(); ++p) {
-        const db::RowSet rows =
-            c.query(QStringLiteral(
-                        "SELECT SP.OZNAKA AS PREDMET, PP.ZAHTEVNOST, T.OZNAKA AS TURNUS, PP.STEVILO_UR, "
-                        "PP.DOLZINA_TERMINA FROM PREDMETI_V_PROGRAMU PP INNER JOIN SKUPINE_PREDMETOV SP ON SP.ID = "
-                        "PP.ID_SKUPINE_PREDMETOV LEFT JOIN TURNUSI T ON T.ID = PP.ID_TURNUSA WHERE PP.ID_PROGRAMA = ? "
-                        "ORDER BY SP.OZNAKA COLLATE SLOVENSKO, T.OZNAKA COLLATE SLOVENSKO"),
-                    {programmes.integer(p, QStringLiteral("ID"))});
+        const db::RowSet rows = c.query(
+            QStringLiteral(
+                "SELECT SP.ID AS ID_SKUPINE, SP.OZNAKA AS PREDMET, PP.ZAHTEVNOST, T.OZNAKA AS TURNUS, PP.STEVILO_UR, "
+                "PP.DOLZINA_TERMINA FROM PREDMETI_V_PROGRAMU PP INNER JOIN SKUPINE_PREDMETOV SP ON SP.ID = "
+                "PP.ID_SKUPINE_PREDMETOV LEFT JOIN TURNUSI T ON T.ID = PP.ID_TURNUSA WHERE PP.ID_PROGRAMA = ? "
+                "ORDER BY SP.OZNAKA COLLATE SLOVENSKO, T.OZNAKA COLLATE SLOVENSKO"),
+            {programmes.integer(p, QStringLiteral("ID"))});
         d.DodajTabelo(QStringLiteral("Programme"), true).drziSkupaj = true;
         d.DodajVrstico();
         d.DodajCelicoZBesedilom(programmes.text(p, QStringLiteral("OZNAKA")) + QStringLiteral(" - ") +
@@ -94,6 +100,16 @@ Dokument PredmetiVPredmetnikih(db::Connection &c, qint64 predmetnik) {
                  {QString::number(hours), 1100, QStringLiteral("Hours")},
                  {QString::number(length), 700, QStringLiteral("Length")},
                  {perLength(hours, length), 800, QStringLiteral("PerLength")}});
+            if (loceneSkupine && rows.text(r, QStringLiteral("PREDMET")).startsWith(u'$'))
+                for (const QString &member :
+                     PrviStolpec(c.query(kMembers, {rows.integer(r, QStringLiteral("ID_SKUPINE"))})))
+                    row(d, QStringLiteral("Member"),
+                        {{member, 1600, QStringLiteral("Code")},
+                         {QString(), 1500, {}},
+                         {QString(), 900, {}},
+                         {QString(), 1100, {}},
+                         {QString(), 700, {}},
+                         {QString(), 800, {}}});
         }
         row(d, QStringLiteral("Total"),
             {{QStringLiteral("Skupaj"), 1600, {}},

@@ -7,7 +7,9 @@ namespace zentrel::print {
 
 // "Predmeti v predmetniku": a table per programme of the curriculum with its subjects,
 // "Zahtevnost", "Turnus", "Število ur", "Dol" (lesson length), "Ur/dol" and the sum "Skupaj".
-Dokument PredmetiVPredmetnikih(db::Connection &connection, qint64 predmetnik);
+// With `loceneSkupine` each member subject of a subject group follows the group's row on a row
+// of its own (code and pupil group), without hours: the group's hours are counted once.
+Dokument PredmetiVPredmetnikih(db::Connection &connection, qint64 predmetnik, bool loceneSkupine);
 
 // The teaching assignments of the curriculum by class ("Razpored", "Razpored enot"; all classes
 // when `oddelki` is empty) with "Enota", "Izb.", "Skupina", "Pred", "Učitelj", "Pros", "Tur",

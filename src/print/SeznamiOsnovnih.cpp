@@ -14,7 +14,8 @@ StolpecSeznama c(const char *caption, int width, const char *field, const char *
 }
 
 SeznamOsnovnih s(int set, const char *tab, IzbiraIzpisa izbira, const char *sql, QList<StolpecSeznama> columns,
-                 const char *tableTag, const char *rowTag) {
+                 const char *tableTag, const char *rowTag, const char *joinedSql = "",
+                 QList<StolpecSeznama> joinedColumns = {}) {
     return {set,
             QString::fromUtf8(tab),
             QString::fromUtf8(tab),
@@ -22,7 +23,9 @@ SeznamOsnovnih s(int set, const char *tab, IzbiraIzpisa izbira, const char *sql,
             QString::fromUtf8(sql),
             std::move(columns),
             QString::fromLatin1(tableTag),
-            QString::fromLatin1(rowTag)};
+            QString::fromLatin1(rowTag),
+            QString::fromUtf8(joinedSql),
+            std::move(joinedColumns)};
 }
 
 } // namespace
@@ -129,7 +132,17 @@ const QList<SeznamOsnovnih> &SeznamiOsnovnih() {
           "PVS.IME_SKUPINE_UCENCEV COLLATE SLOVENSKO",
           {c("Skupina", 1400, "SKUPINA", "Group"), c("Ime", 4500, "IME", "Name"),
            c("Predmet", 900, "PREDMET", "Subject"), c("Skupina učencev", 1500, "SKUPINA_UCENCEV", "PupilGroup")},
-          "SubjectGroups", "Member"),
+          "SubjectGroups", "Member",
+          "SELECT SP.OZNAKA AS SKUPINA, SP.IME, (SELECT group_concat(M, ', ') FROM (SELECT P.OZNAKA || "
+          "iif(coalesce(PVS.IME_SKUPINE_UCENCEV, '') = '', '', ' ' || PVS.IME_SKUPINE_UCENCEV) AS M FROM "
+          "PREDMETI_V_SKUPINI PVS INNER JOIN PREDMETI P ON P.ID = PVS.ID_PREDMETA WHERE PVS.ID_SKUPINE = SP.ID ORDER "
+          "BY "
+          "P.OZNAKA COLLATE SLOVENSKO, PVS.IME_SKUPINE_UCENCEV COLLATE SLOVENSKO)) AS PREDMETI FROM SKUPINE_PREDMETOV "
+          "SP WHERE substr(SP.OZNAKA, 1, 1) = '$' AND (SP.ID_RAZ_PREDMETNIKA IS NULL OR SP.ID_RAZ_PREDMETNIKA = "
+          ":predmetnik) AND EXISTS (SELECT 1 FROM PREDMETI_V_SKUPINI X WHERE X.ID_SKUPINE = SP.ID) ORDER BY SP.OZNAKA "
+          "COLLATE SLOVENSKO",
+          {c("Skupina", 1400, "SKUPINA", "Group"), c("Ime", 4500, "IME", "Name"),
+           c("Predmeti", 3400, "PREDMETI", "Subjects")}),
         s(7, "Razredniki in izmene", I::Nic,
           "SELECT O.OZNAKA AS ENOTA, trim(coalesce(U.PRIIMEK, '') || ' ' || coalesce(U.IME, '')) AS RAZREDNIK, "
           "I.OZNAKA AS IZMENA FROM ODDELKI O INNER JOIN ODDELKI_V_PREDMETNIKU OP ON OP.ID_ODDELKA = O.ID LEFT JOIN "
@@ -164,14 +177,16 @@ const SeznamOsnovnih *NajdiSeznam(int set, const QString &zavihek) {
 
 Dokument DokumentSeznamaOsnovnih(db::Connection &c, const SeznamOsnovnih &seznam, qint64 predmetnik,
                                  const MoznostiIzpisa &m) {
+    const bool joined = !m.loceneSkupine && !seznam.sqlSkupaj.isEmpty();
+    const QString &query = joined ? seznam.sqlSkupaj : seznam.sql;
     QVariantMap params;
-    if (seznam.sql.contains(QStringLiteral(":predmetnik")))
+    if (query.contains(QStringLiteral(":predmetnik")))
         params.insert(QStringLiteral("predmetnik"), predmetnik);
-    if (seznam.sql.contains(QStringLiteral(":od")))
+    if (query.contains(QStringLiteral(":od")))
         params.insert(QStringLiteral("od"), m.datum.toString(Qt::ISODate));
-    if (seznam.sql.contains(QStringLiteral(":do")))
+    if (query.contains(QStringLiteral(":do")))
         params.insert(QStringLiteral("do"), (m.datumDo.isValid() ? m.datumDo : m.datum).toString(Qt::ISODate));
-    const QString sql = seznam.sql.contains(QStringLiteral("%1")) ? seznam.sql.arg(SeznamId(m.izbrani)) : seznam.sql;
+    const QString sql = query.contains(QStringLiteral("%1")) ? query.arg(SeznamId(m.izbrani)) : query;
     db::RowSet rows = c.query(sql, params);
     for (const QString &column : {QStringLiteral("OD"), QStringLiteral("DO"), QStringLiteral("DATUMROJSTVA")})
         if (const int i = rows.columnIndex(column); i >= 0)
@@ -186,7 +201,9 @@ Dokument DokumentSeznamaOsnovnih(db::Connection &c, const SeznamOsnovnih &seznam
                  calendar::DatumText(m.datumDo.isValid() ? m.datumDo : m.datum);
     d.NastaviNaslov(title);
     d.DodajGlavo(core::App().schoolName, title);
-    d.DodajTabeloIzPoizvedbe(rows, seznam.stolpci, seznam.oznakaTabele, seznam.oznakaVrstice).obroba = true;
+    d.DodajTabeloIzPoizvedbe(rows, joined ? seznam.stolpciSkupaj : seznam.stolpci, seznam.oznakaTabele,
+                             joined ? QStringLiteral("Group") : seznam.oznakaVrstice)
+        .obroba = true;
     return d;
 }
 

@@ -71,6 +71,13 @@ QString OznakaUre(int ura, const QStringList &oznake) {
     return ura >= 0 && ura < oznake.size() && !oznake.at(ura).isEmpty() ? oznake.at(ura) : QString::number(ura);
 }
 
+QStringList PrviStolpec(const db::RowSet &rows) {
+    QStringList out;
+    for (int r = 0; r < rows.rowCount(); ++r)
+        out << rows.value(r, 0).toString();
+    return out;
+}
+
 QString SeznamId(const QList<qint64> &ids) {
     QStringList items;
     for (const qint64 id : ids)

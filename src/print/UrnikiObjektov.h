@@ -78,5 +78,7 @@ QString OznakaUre(int ura, const QStringList &oznake = core::App().periodCodes);
 
 // "(1,2,3)" for an SQL IN list of identifiers.
 QString SeznamId(const QList<qint64> &ids);
+// The first column of every row, as text.
+QStringList PrviStolpec(const db::RowSet &rows);
 
 } // namespace zentrel::print

@@ -128,3 +128,43 @@ TEST_F(SamplePrintouts, AssignmentsForbiddenPeriodsAndAPupilsWeek) {
     ASSERT_TRUE(gaps);
     EXPECT_TRUE(QString::fromUtf8(IzvoziCSV(*gaps)).contains(QStringLiteral("Učenec;Turnus;Dan;Ura")));
 }
+
+TEST_F(SamplePrintouts, GroupMembersOnOneLineOrEachOnItsOwnAndElectivePupilsByName) {
+    MoznostiIzpisa m;
+    const QStringList joined = lines(7, QStringLiteral("Skupine"), m);
+    EXPECT_TRUE(joined.contains(QStringLiteral("Skupina;Ime;Predmeti")));
+    EXPECT_TRUE(joined.contains(QStringLiteral("$TJA8ab;Angleščina 8.a in 8.b v skupinah;TJA 1. skupina, TJA 2. "
+                                               "skupina, TJA 3. skupina")));
+    EXPECT_FALSE(joined.contains(QStringLiteral("$ŠPO6ab;Šport 6.a in 6.b, dekleta in fantje;ŠPO;dekleta")));
+    const QStringList curriculum = lines(7, QStringLiteral("Predmeti v predmetniku"), m);
+    const QString sport = QStringLiteral("$ŠPO6ab;Majhna;0;3;1;3");
+    ASSERT_TRUE(curriculum.contains(sport));
+    EXPECT_EQ(curriculum.at(curriculum.indexOf(sport) + 1), QStringLiteral("Skupaj;;;3;;"));
+    const QStringList report = lines(7, QStringLiteral("Poročilo"), m);
+    const QString ast = QStringLiteral("Izbirni predmeti 7. razreda;7-AST;7;3;8");
+    ASSERT_TRUE(report.contains(ast));
+    EXPECT_EQ(report.at(report.indexOf(ast) + 1), QStringLiteral("Izbirni predmeti 7. razreda;7-LS1;9;5;10"));
+
+    m.loceneSkupine = true;
+    m.posamezniUcenci = true;
+    const QStringList separate = lines(7, QStringLiteral("Skupine"), m);
+    EXPECT_TRUE(separate.contains(QStringLiteral("$ŠPO6ab;Šport 6.a in 6.b, dekleta in fantje;ŠPO;dekleta")));
+    EXPECT_TRUE(separate.contains(QStringLiteral("$ŠPO6ab;Šport 6.a in 6.b, dekleta in fantje;ŠPO;fantje")));
+    // Each member on a row of its own below its group; the group's hours are summed once.
+    const QStringList members = lines(7, QStringLiteral("Predmeti v predmetniku"), m);
+    const qsizetype at = members.indexOf(sport);
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(members.mid(at + 1, 3), (QStringList{QStringLiteral("ŠPO dekleta;;;;;"),
+                                                   QStringLiteral("ŠPO fantje;;;;;"), QStringLiteral("Skupaj;;;3;;")}));
+    // The elective's pupils by name and class follow its counts, marked where they count.
+    const QStringList pupils = lines(7, QStringLiteral("Poročilo"), m);
+    const qsizetype row = pupils.indexOf(ast);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(pupils.mid(row + 1, 11),
+              (QStringList{QStringLiteral("Erjavec Marjeta;7.a;;x;x"), QStringLiteral("Erjavec Metka;7.b;x;;"),
+                           QStringLiteral("Hren Igor;7.b;x;;x"), QStringLiteral("Jug Val;7.a;x;;x"),
+                           QStringLiteral("Kuhar Ana;7.a;x;;x"), QStringLiteral("Leban Jure;7.b;x;;x"),
+                           QStringLiteral("Logar Vita;7.a;x;;x"), QStringLiteral("Peterlin Mark;7.b;;x;x"),
+                           QStringLiteral("Rozman Ajda;7.b;;x;x"), QStringLiteral("Tratnik Gaja;7.a;x;;"),
+                           QStringLiteral("Izbirni predmeti 7. razreda;7-LS1;9;5;10")}));
+}

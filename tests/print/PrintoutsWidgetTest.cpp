@@ -356,9 +356,29 @@ private slots:
             FIzpisOsnovnihNastavitve realisation(10, QStringLiteral("Realizacija"));
             QVERIFY(realisation.Koledar && realisation.KoledarDo && realisation.PodrobnoCB);
             QVERIFY(!realisation.IzbiraMov && !realisation.CelUrnikCB && !realisation.MemoE);
+            QVERIFY(!realisation.LoceneSkupineCB && !realisation.IzpisiPosamezneUcenceCB);
             realisation.PodrobnoCB->setChecked(true);
         }
-        QCOMPARE(shell::CheckBoxStates(QStringLiteral("[print]"), {false, false, false, false}).value(0), true);
+        {
+            FIzpisOsnovnihNastavitve report(7, QStringLiteral("Poročilo"));
+            QVERIFY(report.IzpisiPosamezneUcenceCB && !report.LoceneSkupineCB && !report.PodrobnoCB);
+            report.IzpisiPosamezneUcenceCB->setChecked(true);
+        }
+        // Each tab stores only its own options; the others keep what their tabs left.
+        QCOMPARE(shell::CheckBoxStates(QStringLiteral("[print]"), {false, false, false, false}),
+                 (QList<bool>{true, false, false, true}));
+        {
+            FIzpisOsnovnihNastavitve groups(7, QStringLiteral("Skupine"));
+            QVERIFY(groups.LoceneSkupineCB && !groups.LoceneSkupineCB->isChecked() && !groups.IzpisiPosamezneUcenceCB);
+            FIzpisOsnovnihNastavitve report(7, QStringLiteral("Poročilo"));
+            QVERIFY(report.IzpisiPosamezneUcenceCB->isChecked());
+            AnswerFileDialog(QStringLiteral("porocilo"));
+            QVERIFY(report.NatisniZares(ukaz::Csv));
+            QVERIFY(QString::fromUtf8(test::ReadFile(sample.file(QStringLiteral("porocilo.csv"))))
+                        .contains(
+                            QStringLiteral("Izbirni predmeti 7. razreda;7-AST;7;3;8\r\nErjavec Marjeta;7.a;;x;x\r\n")));
+            sample.messages().clear();
+        }
 
         FIzpisOsnovnihNastavitve teachers(7, QStringLiteral("Razpored učiteljev"));
         QVERIFY(teachers.IzbiraMov && !teachers.Koledar);
