@@ -41,6 +41,8 @@ Fpreview::Fpreview(const Dokument &dokument, QWidget *parent) : QDialog(parent),
     MaximizeCB = button(this, "MaximizeCB", QStringLiteral("Celo okno"));
     PgUpCB = button(this, "PgUpCB", QStringLiteral("◀ Stran"), QStringLiteral("Tipka PgUp"));
     PgDnCb = button(this, "PgDnCb", QStringLiteral("Stran ▶"), QStringLiteral("Tipka PgDn"));
+    PGLeftCB = button(this, "PGLeftCB", QStringLiteral("◀ List"));
+    PGRightCB = button(this, "PGRightCB", QStringLiteral("List ▶"));
     StranL = new QLabel(this);
     StranL->setObjectName(QStringLiteral("StranL"));
     NatisniStranCB = button(this, "NatisniStranCB", QStringLiteral("Natisni stran"));
@@ -52,7 +54,8 @@ Fpreview::Fpreview(const Dokument &dokument, QWidget *parent) : QDialog(parent),
     for (QWidget *w :
          {static_cast<QWidget *>(ZoomInCB), static_cast<QWidget *>(ZoomOutCB), static_cast<QWidget *>(NormalSizeCB),
           static_cast<QWidget *>(MaximizeCB), static_cast<QWidget *>(PgUpCB), static_cast<QWidget *>(StranL),
-          static_cast<QWidget *>(PgDnCb), static_cast<QWidget *>(NatisniStranCB), static_cast<QWidget *>(Tiskaj_CB),
+          static_cast<QWidget *>(PgDnCb), static_cast<QWidget *>(PGLeftCB), static_cast<QWidget *>(PGRightCB),
+          static_cast<QWidget *>(NatisniStranCB), static_cast<QWidget *>(Tiskaj_CB),
           static_cast<QWidget *>(SelectPrinterCB)})
         tools->addWidget(w);
     tools->addStretch(1);
@@ -76,6 +79,8 @@ Fpreview::Fpreview(const Dokument &dokument, QWidget *parent) : QDialog(parent),
     connect(MaximizeCB, &QToolButton::clicked, this, [this] { showMaximized(); });
     connect(PgUpCB, &QToolButton::clicked, this, &Fpreview::PrejsnjaStran);
     connect(PgDnCb, &QToolButton::clicked, this, &Fpreview::NaslednjaStran);
+    connect(PGLeftCB, &QToolButton::clicked, this, &Fpreview::ListLevo);
+    connect(PGRightCB, &QToolButton::clicked, this, &Fpreview::ListDesno);
     connect(NatisniStranCB, &QToolButton::clicked, this, [this] { Natisni(this, m_doc, Stran()); });
     connect(Tiskaj_CB, &QToolButton::clicked, this, [this] { done(NatisniVse); });
     connect(SelectPrinterCB, &QToolButton::clicked, this, &Fpreview::choosePrinter);
@@ -113,19 +118,42 @@ void Fpreview::ZoomOut() {
 }
 
 void Fpreview::PrejsnjaStran() {
-    urPreview->SetStran(Stran() - 1);
+    if (Stran() > m_izris->SteviloStolpcev())
+        urPreview->SetStran(Stran() - m_izris->SteviloStolpcev());
     refresh();
 }
 
 void Fpreview::NaslednjaStran() {
-    urPreview->SetStran(Stran() + 1);
+    if (Stran() + m_izris->SteviloStolpcev() <= SteviloStrani())
+        urPreview->SetStran(Stran() + m_izris->SteviloStolpcev());
+    refresh();
+}
+
+void Fpreview::ListLevo() {
+    if ((Stran() - 1) % m_izris->SteviloStolpcev() > 0)
+        urPreview->SetStran(Stran() - 1);
+    refresh();
+}
+
+void Fpreview::ListDesno() {
+    if ((Stran() - 1) % m_izris->SteviloStolpcev() < m_izris->SteviloStolpcev() - 1)
+        urPreview->SetStran(Stran() + 1);
     refresh();
 }
 
 void Fpreview::refresh() {
-    StranL->setText(QStringLiteral("Stran %1 od %2").arg(Stran()).arg(SteviloStrani()));
-    PgUpCB->setEnabled(Stran() > 1);
-    PgDnCb->setEnabled(Stran() < SteviloStrani());
+    const int across = m_izris->SteviloStolpcev();
+    const int row = (Stran() - 1) / across + 1, column = (Stran() - 1) % across + 1;
+    const int rows = SteviloStrani() / across;
+    StranL->setText(across == 1 ? QStringLiteral("Stran %1 od %2").arg(row).arg(rows)
+                                : QStringLiteral("Stran %1 od %2, list %3 od %4").arg(row).arg(rows).arg(column).arg(across));
+    PgUpCB->setEnabled(row > 1);
+    PgDnCb->setEnabled(row < rows);
+    // Left and right only for a document wider than one sheet.
+    PGLeftCB->setVisible(across > 1);
+    PGRightCB->setVisible(across > 1);
+    PGLeftCB->setEnabled(column > 1);
+    PGRightCB->setEnabled(column < across);
     ZoomInCB->setEnabled(Faktorji().at(m_step) < 1.49);
     ZoomOutCB->setEnabled(m_step > 0);
 }

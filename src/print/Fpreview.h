@@ -32,8 +32,11 @@ public:
     int KorakPovecave() const { return m_step; }
     void ZoomIn();
     void ZoomOut();
+    // PgUp/PgDn go a page down or up; a document wider than one sheet also goes left and right.
     void PrejsnjaStran();
     void NaslednjaStran();
+    void ListLevo();
+    void ListDesno();
 
     QToolButton *ZoomInCB;
     QToolButton *ZoomOutCB;
@@ -41,6 +44,8 @@ public:
     QToolButton *MaximizeCB;
     QToolButton *PgUpCB;
     QToolButton *PgDnCb;
+    QToolButton *PGLeftCB;
+    QToolButton *PGRightCB;
     QToolButton *NatisniStranCB;
     QToolButton *Tiskaj_CB;
     QToolButton *SelectPrinterCB;

@@ -90,6 +90,40 @@ UrIzris::UrIzris(const Dokument &dokument, QSizeF velikostStrani) : m_doc(dokume
         m_mere << mere;
     }
     layout();
+    cutSheets();
+}
+
+void UrIzris::cutSheets() {
+    const double printable = m_page.width() - 2 * RobStrani;
+    // The widest row decides the cuts: a sheet ends at the last of its cell edges that fits.
+    QList<double> edges;
+    double widest = 0;
+    for (const Tabela &tabela : m_doc.tabele())
+        for (const Vrstica &vrstica : tabela.vrstice) {
+            QList<double> rowEdges;
+            double x = 0;
+            for (const Celica &celica : vrstica.celice)
+                rowEdges << (x += celica.sirina);
+            if (x > widest) {
+                widest = x;
+                edges = rowEdges;
+            }
+        }
+    m_sheets.clear();
+    double start = 0;
+    do {
+        double end = start + printable;
+        if (end < widest) {
+            double cut = start;
+            for (double e : edges)
+                if (e > start + 1 && e <= end)
+                    cut = e;
+            if (cut > start)
+                end = cut;
+        }
+        m_sheets << Sheet{start, std::min(end, std::max(widest, start + printable)) - start};
+        start = end;
+    } while (start < widest - 1);
 }
 
 double UrIzris::Merilo(int tabela) const {
@@ -183,11 +217,15 @@ void UrIzris::layout() {
 }
 
 void UrIzris::drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vrstica, double y, double h,
-                      const Mere &mere) const {
+                      const Mere &mere, double from, double to) const {
     const double padX = kPadX * mere.merilo;
     const double ruleGap = kRuleGap * mere.merilo;
     double x = RobStrani;
     for (const Celica &celica : vrstica.celice) {
+        if (x - RobStrani >= to || x - RobStrani + celica.sirina <= from) {
+            x += celica.sirina; // on another sheet
+            continue;
+        }
         const QRectF box(x, y, celica.sirina, h);
         const FormatCelice &f = FormatCeliceTiska(celica.format);
         if (f.imaOzadje)
@@ -198,7 +236,7 @@ void UrIzris::drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vr
             painter.drawRect(box);
         }
         painter.save();
-        painter.setClipRect(box);
+        painter.setClipRect(box, Qt::IntersectClip);
         double ly = y + kPadY * mere.merilo;
         const double inner = celica.sirina - 2 * padX;
         for (const VrstaBesedila &vrsta : celica.vrste) {
@@ -232,12 +270,14 @@ void UrIzris::drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vr
     }
 }
 
-void UrIzris::drawFooter(QPainter &painter, int stran) const {
+void UrIzris::drawFooter(QPainter &painter, int row, int column) const {
     const double y = m_page.height() - RobStrani - VisinaNoge * 0.8;
     const QRectF line(RobStrani, y, m_page.width() - 2 * RobStrani, VisinaNoge * 0.8);
     painter.setPen(QPen(Qt::black, 6.0));
     painter.drawLine(line.topLeft(), line.topRight());
-    const QString title = m_doc.imePorocila() + QStringLiteral(" - stran %1 od %2").arg(stran).arg(m_pages);
+    QString title = m_doc.imePorocila() + QStringLiteral(" - stran %1 od %2").arg(row).arg(m_pages);
+    if (m_sheets.size() > 1)
+        title += QStringLiteral(" (%1,%2) %3 x %4)").arg(row).arg(column).arg(m_sheets.size()).arg(m_pages);
     painter.setFont(fontOf(SlogTiska(slog::NogaLevo), 1));
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, title);
     painter.setFont(fontOf(SlogTiska(slog::NogaDesno), 1));
@@ -245,12 +285,22 @@ void UrIzris::drawFooter(QPainter &painter, int stran) const {
 }
 
 void UrIzris::NarisiStran(QPainter &painter, int stran) const {
+    const int across = int(m_sheets.size());
+    const int row = (stran - 1) / across + 1;
+    const int column = (stran - 1) % across + 1;
+    const Sheet &sheet = m_sheets.at(column - 1);
+    painter.save();
+    // Only this sheet's strip of the content shows, moved to the left margin.
+    painter.setClipRect(QRectF(RobStrani, 0, sheet.width, m_page.height() - RobStrani - VisinaNoge));
+    painter.translate(-sheet.offset, 0);
     for (const Postavljena &p : m_placed)
-        if (p.stran == stran) {
+        if (p.stran == row) {
             const Tabela &t = m_doc.tabele().at(p.tabela);
-            drawRow(painter, t, t.vrstice.at(p.vrstica), p.y, p.visina, m_mere.at(m_merilaTabel.at(p.tabela)));
+            drawRow(painter, t, t.vrstice.at(p.vrstica), p.y, p.visina, m_mere.at(m_merilaTabel.at(p.tabela)),
+                    sheet.offset, sheet.offset + sheet.width);
         }
-    drawFooter(painter, stran);
+    painter.restore();
+    drawFooter(painter, row, column);
 }
 
 QByteArray NarisiPdf(const Dokument &dokument) {

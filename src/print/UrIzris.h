@@ -30,6 +30,11 @@ inline constexpr double NajmanjseMerilo = 0.75;
 // heading alone. Other tables and the rest break between rows, and a table that starts with a
 // caption row repeats it on the next page.
 //
+// Sheets across: a document wider than the printable width is cut into sheets at the cell edges
+// of its widest row, each sheet at most the printable width; every page of the layout is then
+// printed as that many sheets, left to right, and the footer names the sheet: "stran R od M
+// (R,C) K x M)" for the sheet in row R and column C of K columns and M rows. Nothing is cut off.
+//
 // A fitted table (a week's grid) takes the rest of its page: when its rows fit, those that may
 // grow are raised evenly, the shortest first, so that the periods share the page as equally as
 // their lessons allow; when they do not fit, the whole table (text, spacing, rows) is drawn at
@@ -40,7 +45,10 @@ public:
     explicit UrIzris(const Dokument &dokument);
     UrIzris(const Dokument &dokument, QSizeF velikostStrani);
 
-    int SteviloStrani() const { return m_pages; }
+    // Sheets to print: pages down times sheets across, numbered row by row.
+    int SteviloStrani() const { return m_pages * int(m_sheets.size()); }
+    // Sheets across each page (1 when the document fits the printable width).
+    int SteviloStolpcev() const { return int(m_sheets.size()); }
     QSizeF VelikostStrani() const { return m_page; }
     // The scale table `tabela` is drawn at: 1 for all but a fitted table that had to shrink.
     double Merilo(int tabela) const;
@@ -65,9 +73,11 @@ private:
     double rowHeight(const Vrstica &vrstica, const Mere &mere) const;
     QList<double> rowHeights(const Tabela &tabela, const Mere &mere) const;
     double leadHeight(int tabela) const;
+    // Draws the cells of a row that reach into the strip [from, to) of the content's width.
     void drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vrstica, double y, double h,
-                 const Mere &mere) const;
-    void drawFooter(QPainter &painter, int stran) const;
+                 const Mere &mere, double from, double to) const;
+    void drawFooter(QPainter &painter, int row, int column) const;
+    void cutSheets();
 
     const Dokument &m_doc;
     QSizeF m_page;
@@ -75,6 +85,11 @@ private:
     QList<Mere> m_mere;       // by scale, from 1 down to NajmanjseMerilo
     QList<int> m_merilaTabel; // each table's index into m_mere
     QList<Postavljena> m_placed;
+    struct Sheet {
+        double offset = 0; // twips from the left edge of the content
+        double width = 0;
+    };
+    QList<Sheet> m_sheets; // across, left to right
 };
 
 // The document as a PDF file's bytes: A4 in the document's orientation.

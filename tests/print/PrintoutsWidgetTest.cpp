@@ -256,6 +256,51 @@ private slots:
         QVERIFY(PageText(pdf, folder.path(), 5).contains(QStringLiteral("R52")));
     }
 
+    // A document wider than the printable width goes on sheets across, cut at cell edges: every
+    // column is printed whole on one sheet, and the footer names the sheet.
+    void wideDocumentsGoOnSheetsAcross() {
+        Dokument d;
+        d.NovDokument();
+        d.NastaviNaslov(QStringLiteral("Široko"));
+        for (int r = 0; r < 70; ++r) {
+            if (r == 0)
+                d.DodajTabelo(QString(), true);
+            d.DodajVrstico();
+            for (int c = 0; c < 12; ++c)
+                d.DodajCelicoZBesedilom(QStringLiteral("S%1V%2").arg(c).arg(r), 1600, slog::Besedilo);
+        }
+        const UrIzris izris(d); // 12 x 1600 twips across a printable width of 10772: two sheets
+        QCOMPARE(izris.SteviloStolpcev(), 2);
+        QCOMPARE(izris.SteviloStrani(), 4);
+        QTemporaryDir folder;
+        const QByteArray pdf = NarisiPdf(d);
+        const QString first = PageText(pdf, folder.path(), 1);
+        if (first.isEmpty())
+            QSKIP("Preizkus potrebuje pdftotext (poppler-utils), ki ni nameščen.");
+        const QString second = PageText(pdf, folder.path(), 2);
+        QVERIFY(first.contains(QStringLiteral("S0V0")) && first.contains(QStringLiteral("S5V0")));
+        QVERIFY(!first.contains(QStringLiteral("S6V0")));
+        QVERIFY(second.contains(QStringLiteral("S6V0")) && second.contains(QStringLiteral("S11V0")));
+        QVERIFY(!second.contains(QStringLiteral("S5V0")));
+        QVERIFY(first.contains(QStringLiteral("Široko - stran 1 od 2 (1,1) 2 x 2)")));
+        QVERIFY(second.contains(QStringLiteral("Široko - stran 1 od 2 (1,2) 2 x 2)")));
+        const QString last = PageText(pdf, folder.path(), 4);
+        QVERIFY(last.contains(QStringLiteral("S11V69")));
+        QVERIFY(last.contains(QStringLiteral("Široko - stran 2 od 2 (2,2) 2 x 2)")));
+
+        Fpreview preview(d);
+        preview.show();
+        QVERIFY(preview.PGRightCB->isVisible() && !preview.PGLeftCB->isEnabled());
+        QCOMPARE(preview.StranL->text(), QStringLiteral("Stran 1 od 2, list 1 od 2"));
+        preview.PGRightCB->click();
+        QTest::keyClick(&preview, Qt::Key_PageDown);
+        QCOMPARE(preview.Stran(), 4);
+        QCOMPARE(preview.StranL->text(), QStringLiteral("Stran 2 od 2, list 2 od 2"));
+        QVERIFY(!preview.PGRightCB->isEnabled() && !preview.PgDnCb->isEnabled());
+        preview.PGLeftCB->click();
+        QCOMPARE(preview.Stran(), 3);
+    }
+
     void previewZoomsTurnsPagesAndPrintsAll() {
         Dokument d;
         d.NovDokument();
@@ -264,6 +309,7 @@ private slots:
         Fpreview preview(d);
         preview.show();
         QCOMPARE(preview.SteviloStrani(), 4);
+        QVERIFY2(!preview.PGLeftCB->isVisible(), "one sheet across: no left and right");
         QCOMPARE(preview.urPreview->Merilo(), 0.5);
         QCOMPARE(preview.ZoomInCB->toolTip(), QStringLiteral("Tipka \"+\""));
         QCOMPARE(preview.ZoomOutCB->toolTip(), QStringLiteral("Tipka \"-\""));
