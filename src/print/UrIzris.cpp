@@ -121,7 +121,7 @@ void UrIzris::cutSheets() {
             if (cut > start)
                 end = cut;
         }
-        m_sheets << Sheet{start, std::min(end, std::max(widest, start + printable)) - start};
+        m_sheets << Sheet{start, end - start};
         start = end;
     } while (start < widest - 1);
 }
@@ -130,12 +130,27 @@ double UrIzris::Merilo(int tabela) const {
     return m_mere.at(m_merilaTabel.value(tabela, 0)).merilo;
 }
 
-double UrIzris::lineHeight(const VrstaBesedila &vrsta, const Mere &mere) const {
+namespace {
+
+// A line that is one text of no width of its own: it takes the whole cell and may wrap.
+bool loneText(const VrstaBesedila &vrsta) {
+    return vrsta.besedila.size() == 1 && vrsta.besedila.first().sirina == 0;
+}
+
+} // namespace
+
+double UrIzris::lineHeight(const VrstaBesedila &vrsta, const Mere &mere, double inner) const {
     double h = mere.visineSlogov.at(slog::Besedilo) * 0.8;
-    if (vrsta.format == 1)
-        h += kRuleGap * mere.merilo;
     for (const Besedilo &b : vrsta.besedila)
         h = std::max(h, mere.visineSlogov.value(b.slog, mere.visineSlogov.first()));
+    if (loneText(vrsta) && inner > 0) {
+        const Besedilo &b = vrsta.besedila.first();
+        const QFontMetricsF metrics(fontOf(SlogTiska(b.slog), mere.merilo));
+        if (metrics.horizontalAdvance(b.besedilo) > inner)
+            h = std::max(h, metrics.boundingRect(QRectF(0, 0, inner, 1e7), Qt::TextWordWrap, b.besedilo).height());
+    }
+    if (vrsta.format == 1)
+        h += kRuleGap * mere.merilo;
     return h;
 }
 
@@ -144,7 +159,7 @@ double UrIzris::rowHeight(const Vrstica &vrstica, const Mere &mere) const {
     for (const Celica &c : vrstica.celice) {
         double cell = 2 * kPadY * mere.merilo;
         for (const VrstaBesedila &v : c.vrste)
-            cell += lineHeight(v, mere);
+            cell += lineHeight(v, mere, c.sirina - 2 * kPadX * mere.merilo);
         h = std::max(h, cell);
     }
     return h;
@@ -240,7 +255,7 @@ void UrIzris::drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vr
         double ly = y + kPadY * mere.merilo;
         const double inner = celica.sirina - 2 * padX;
         for (const VrstaBesedila &vrsta : celica.vrste) {
-            double lh = lineHeight(vrsta, mere);
+            double lh = lineHeight(vrsta, mere, inner);
             if (vrsta.format == 1) {
                 painter.setPen(QPen(QColor::fromRgb(BarvaNadcrte), 6.0, Qt::DotLine));
                 painter.drawLine(QPointF(x + padX, ly + ruleGap / 2),
@@ -255,12 +270,17 @@ void UrIzris::drawRow(QPainter &painter, const Tabela &tabela, const Vrstica &vr
                 const QFont font = fontOf(s, mere.merilo);
                 double w = std::max<double>(b.sirina, QFontMetricsF(font).horizontalAdvance(b.besedilo));
                 const bool last = i == vrsta.besedila.size() - 1;
-                // A lone item and a right-aligned last item use the rest of the cell.
-                if ((vrsta.besedila.size() == 1 && b.sirina == 0) || (last && s.poravnava == Desno))
+                // A lone item takes the cell's width and wraps there; a right-aligned last item
+                // uses the rest of the cell.
+                const bool lone = loneText(vrsta);
+                if (lone)
+                    w = inner;
+                else if (last && s.poravnava == Desno)
                     w = std::max(w, x + padX + inner - ix);
                 painter.setFont(font);
                 painter.setPen(QColor::fromRgb(s.barva));
-                painter.drawText(QRectF(ix, ly, w, lh), alignmentOf(s) | Qt::AlignVCenter, b.besedilo);
+                painter.drawText(QRectF(ix, ly, w, lh),
+                                 alignmentOf(s) | Qt::AlignVCenter | (lone ? Qt::TextWordWrap : 0), b.besedilo);
                 ix += w + kItemGap * mere.merilo;
             }
             ly += lh;

@@ -69,7 +69,9 @@ private:
         double visina = 0;
     };
     void layout();
-    double lineHeight(const VrstaBesedila &vrsta, const Mere &mere) const;
+    // The height of one line of a cell whose inner width is `inner`: a lone text wider than the
+    // cell wraps at word boundaries onto as many lines as it needs, so that no text is cut off.
+    double lineHeight(const VrstaBesedila &vrsta, const Mere &mere, double inner) const;
     double rowHeight(const Vrstica &vrstica, const Mere &mere) const;
     QList<double> rowHeights(const Tabela &tabela, const Mere &mere) const;
     double leadHeight(int tabela) const;

@@ -299,6 +299,19 @@ private slots:
         QVERIFY(!preview.PGRightCB->isEnabled() && !preview.PgDnCb->isEnabled());
         preview.PGLeftCB->click();
         QCOMPARE(preview.Stran(), 3);
+
+        // A text longer than its cell wraps onto further lines instead of being cut at the edge:
+        // the rows grow, and forty of them (one line each would fit one page) take several.
+        Dokument dolgo;
+        dolgo.NovDokument();
+        dolgo.NastaviNaslov(QStringLiteral("Dolgo"));
+        dolgo.DodajTabelo();
+        for (int r = 0; r < 40; ++r) {
+            dolgo.DodajVrstico();
+            dolgo.DodajCelicoZBesedilom(QStringLiteral("FVZ, IŠP, LS2, NI1, NI2, SPH, ŠZZ, UBE 1. skupina, UBE 2. skupina"),
+                                        1600, slog::Besedilo);
+        }
+        QVERIFY(UrIzris(dolgo).SteviloStrani() >= 2);
     }
 
     void previewZoomsTurnsPagesAndPrintsAll() {
