@@ -10,8 +10,8 @@ namespace zentrel::core {
 
 namespace {
 
-// The UTF-8 shape of a byte string: how many valid multibyte sequences it holds and where its
-// first invalid byte is (-1 when there is none).
+// The UTF-8 shape of a byte string: how many valid multibyte sequences of characters likely in
+// text it holds and where its first invalid byte is (-1 when there is none).
 struct Utf8Scan {
     qsizetype multibyte = 0;
     qsizetype firstInvalid = -1;
@@ -42,6 +42,13 @@ int sequenceLength(const QByteArray &b, qsizetype i) {
     return 0;
 }
 
+// A character that UTF-8 text of a Slovenian school holds beyond ASCII: the accented letters
+// (U+00A0 to U+017F), dashes, quotes and the euro sign. Windows-1250 letters misread as UTF-8
+// mostly give other characters ("ČŠ" would be U+020A).
+bool likelyInText(char32_t c) {
+    return (c >= 0xA0 && c <= 0x17F) || (c >= 0x2000 && c <= 0x206F) || c == 0x20AC;
+}
+
 Utf8Scan scanUtf8(const QByteArray &bytes, qsizetype from) {
     Utf8Scan scan;
     for (qsizetype i = from; i < bytes.size();) {
@@ -52,7 +59,7 @@ Utf8Scan scanUtf8(const QByteArray &bytes, qsizetype from) {
             ++i;
             continue;
         }
-        if (length > 1)
+        if (length > 1 && likelyInText(QString::fromUtf8(bytes.constData() + i, length).toUcs4().value(0)))
             ++scan.multibyte;
         i += length;
     }
@@ -198,6 +205,8 @@ bool SpreadsheetFile::readText(const QString &text) {
             recordLine = line;
         } else if (c == m_separator) {
             endCell();
+        } else if (cellQuoted && c.isSpace()) {
+            // Blanks between a closing quote and the separator are no part of the cell.
         } else if (c == u'"' && !cellQuoted && cell.trimmed().isEmpty()) {
             cell.clear();
             inQuotes = cellQuoted = true;

@@ -19,9 +19,9 @@ struct SpreadsheetRecord {
 //
 // Encoding: a byte-order mark decides (UTF-8, UTF-16 LE, UTF-16 BE); UTF-16 without a mark is
 // recognised by the zero bytes of its first character. Otherwise valid UTF-8 is UTF-8, and a
-// file with no valid multibyte UTF-8 sequence at all is Windows-1250. Valid multibyte sequences
-// next to invalid bytes mean a file mixed from two encodings: it is refused with the line of
-// the first invalid byte, since any guess would store wrong letters.
+// file whose valid multibyte UTF-8 sequences give no accented letter, dash or quote is
+// Windows-1250. Such letters next to invalid bytes mean a file mixed from two encodings: it is
+// refused with the line of the first invalid byte, since any guess would store wrong letters.
 //
 // Separator: the one of ";", tab and "," found most often in the first record outside quotes
 // (";" wins ties, then tab); only that one separates. Cells in double quotes may hold the

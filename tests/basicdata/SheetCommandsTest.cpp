@@ -85,7 +85,8 @@ TEST(SheetCommandsTest, ExportThenPreviewAndApplyIntoAnotherProject) {
              {{QStringLiteral("import-csv"), empty, sheet}, QString()}}) {
         r = test::RunCli(home.path(), args);
         EXPECT_EQ(r.exitCode, 1);
-        if (!message.isEmpty())
+        if (!message.isEmpty()) {
             EXPECT_TRUE(r.err.startsWith(message + u'\n')) << r.err.toStdString();
+        }
     }
 }

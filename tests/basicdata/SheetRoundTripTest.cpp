@@ -27,8 +27,7 @@ QStringList texts(const QString &sql) {
 // What the sheets carry beyond their own columns: every record's own group, with its code and
 // name, and the curriculum row of every class.
 const QStringList kOwnGroups{
-    QStringLiteral("SELECT P.OZNAKA || '|' || S.OZNAKA || '|' || coalesce(S.IME, '') || '|' || V.ID_PREDMETA FROM "
-                   "PREDMETI P JOIN SKUPINE_PREDMETOV S ON S.ID = P.ID JOIN PREDMETI_V_SKUPINI V ON V.ID_SKUPINE = "
+    QStringLiteral("SELECT P.OZNAKA || '|' || S.OZNAKA || '|' || coalesce(S.IME, '') FROM PREDMETI P JOIN SKUPINE_PREDMETOV S ON S.ID = P.ID JOIN PREDMETI_V_SKUPINI V ON V.ID_SKUPINE = "
                    "P.ID AND V.ID_PREDMETA = P.ID ORDER BY 1"),
     QStringLiteral("SELECT O.OZNAKA || '|' || S.OZNAKA || '|' || coalesce(S.IME, '') FROM ODDELKI O JOIN "
                    "SKUPINE_ODDELKOV S ON S.ID = O.ID JOIN ODDELKI_V_SKUPINI V ON V.ID_SKUPINE = O.ID AND "

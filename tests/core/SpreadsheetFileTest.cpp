@@ -56,7 +56,7 @@ TEST(SpreadsheetFileTest, EveryEncodingSpreadsheetsSaveGivesTheSameRecords) {
 
 TEST(SpreadsheetFileTest, TheSeparatorOfTheHeaderAloneSeparates) {
     const QList<std::pair<QString, QChar>> files{
-        {QStringLiteral("a;b,c\t\"d;e\"\n1;2,3\t4\n"), u';'},
+        {QStringLiteral("a;b,c;\"d;e\"\n1;2,3;4\n"), u';'},
         {QStringLiteral("a\tb;c\t\"d\te\"\n1\t2;3\t4\n"), u'\t'},
         {QStringLiteral("a,b;c,\"d,e\"\n1,2;3,4\n"), u','},
     };
