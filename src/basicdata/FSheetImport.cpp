@@ -58,6 +58,8 @@ FSheetImport::FSheetImport(QWidget *parent)
     PredogledG->setSelectionBehavior(QAbstractItemView::SelectRows);
     PredogledG->verticalHeader()->hide();
     PredogledG->horizontalHeader()->setStretchLastSection(true);
+    // Room for a class's rows with their notes without scrolling sideways.
+    PredogledG->setMinimumSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 18);
     PovzetekL->setObjectName(QStringLiteral("PovzetekL"));
     UvoziB->setObjectName(QStringLiteral("UvoziB"));
     ZapriB->setObjectName(QStringLiteral("ZapriB"));
