@@ -1,4 +1,5 @@
 #include "basicdata/LoadCommand.h"
+#include "basicdata/SheetCommands.h"
 #include "calendar/DayCommand.h"
 #include "calendar/SubstitutesCommand.h"
 #include "core/ConsolePresenter.h"
@@ -45,6 +46,8 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
         {QStringLiteral("import-pupils"), pupils::RunImportPupilsCommand},
         {QStringLiteral("electives"), pupils::RunElectivesCommand},
+        {QStringLiteral("import-csv"), basicdata::RunImportCsvCommand},
+        {QStringLiteral("export-csv"), basicdata::RunExportCsvCommand},
     };
     return commands;
 }
@@ -79,7 +82,11 @@ int printUsage() {
            "  make-defaults POT     tovarniška privzeta baza\n"
            "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n"
            "  import-pupils PROJEKT DATOTEKA.csv  uvoz učencev\n"
-           "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n";
+           "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n"
+           "  import-csv PROJEKT --kind VRSTA DATOTEKA.csv [--apply] [--curriculum ID|IME]\n"
+           "                        uvoz iz preglednice (brez --apply le predogled)\n"
+           "  export-csv PROJEKT --kind VRSTA IZHOD.csv [--curriculum ID|IME]  izvoz v preglednico\n"
+           "                        VRSTA: teachers|subjects|rooms|classes|assignments\n";
     return 1;
 }
 

@@ -9,6 +9,7 @@
 // most recent project.
 #include "basicdata/FAssignmentTabs.h"
 #include "basicdata/FBasicDataTabs.h"
+#include "basicdata/FSheetImport.h"
 #include "calendar/FCalendarTabs.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
@@ -159,6 +160,8 @@ int main(int argc, char **argv) {
     basicdata::RegisterAssignmentTabs();
     pupils::RegisterPupilsTabs();
     shell::FGlavna window;
+    QObject::connect(window.ImportMenu()->addAction(QStringLiteral("Iz &preglednice...")), &QAction::triggered,
+                     &window, [&window] { basicdata::FSheetImport::Show(&window); });
     core::SetPresenter(&window.presenter());
     core::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
     controls::UrDataGrid::SetSizeClass(core::App().sizeClass);

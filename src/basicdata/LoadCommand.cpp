@@ -1,5 +1,6 @@
 #include "LoadCommand.h"
 
+#include "ChooseRow.h"
 #include "Obremenitev.h"
 #include "core/AppState.h"
 #include "core/TextFunctions.h"
@@ -18,23 +19,6 @@ int usage(const QString &error) {
         err << error << '\n';
     err << "Uporaba: zentrel-cli load PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--csv]\n";
     return 1;
-}
-
-// The row of `sql` (columns ID, IME) whose ID is `value` or whose name is `value` as a user
-// sees it; with an empty value the row of `preferred`, else the first. -1 when none.
-qint64 choose(const QString &sql, const QString &value, qint64 preferred) {
-    const db::RowSet rows = db::ProjectDb().query(sql);
-    bool number = false;
-    const qint64 id = value.toLongLong(&number);
-    for (int r = 0; r < rows.rowCount(); ++r) {
-        const qint64 rowId = rows.integer(r, QStringLiteral("ID"));
-        if (value.isEmpty() ? rowId == preferred : (number && rowId == id))
-            return rowId;
-    }
-    for (int r = 0; r < rows.rowCount() && !value.isEmpty(); ++r)
-        if (core::SameText(rows.text(r, QStringLiteral("IME")), value))
-            return rows.integer(r, QStringLiteral("ID"));
-    return value.isEmpty() && !rows.isEmpty() ? rows.integer(0, QStringLiteral("ID")) : -1;
 }
 
 // A table of text cells: the header and the rows; columns from `firstNumber` on are numbers.
@@ -151,7 +135,7 @@ int RunLoadCommand(const QStringList &args) {
     if (!shell::OpenProjectFile(project))
         return 1;
     QTextStream err(stderr);
-    const qint64 curriculum = choose(QStringLiteral("SELECT ID, IME FROM PREDMETNIKI ORDER BY ID"), curriculumArg,
+    const qint64 curriculum = ChooseRow(QStringLiteral("SELECT ID, IME FROM PREDMETNIKI ORDER BY ID"), curriculumArg,
                                      core::App().trenutniPredmetnik);
     if (curriculum < 0) {
         err << (curriculumArg.isEmpty() ? QStringLiteral("V projektu ni razporeda.")
@@ -160,7 +144,7 @@ int RunLoadCommand(const QStringList &args) {
         return 1;
     }
     const qint64 timetable =
-        choose(QStringLiteral("SELECT ID, IME FROM URNIKI WHERE ID_PREDMETNIKA = %1 ORDER BY ID").arg(curriculum),
+        ChooseRow(QStringLiteral("SELECT ID, IME FROM URNIKI WHERE ID_PREDMETNIKA = %1 ORDER BY ID").arg(curriculum),
                timetableArg, core::App().trenutniUrnik);
     Obremenitev o;
     if (!PreberiObremenitev(curriculum, timetable, o))

@@ -30,19 +30,28 @@ QString Oddelki::roomsCaption() const {
     return QStringLiteral("Prostori enote ") + current().oznaka;
 }
 
+QString Oddelki::Problem(const OddelekFields &f) {
+    return f.oznaka.trimmed().isEmpty() ? QStringLiteral("Oznaka ne sme biti prazna.") : QString();
+}
+
 bool Oddelki::validate(const OddelekFields &f) {
-    if (f.oznaka.trimmed().isEmpty())
-        return refuse(QStringLiteral("OZNAKA"), QStringLiteral("Oznaka ne sme biti prazna."));
+    const QString problem = Problem(f);
+    if (!problem.isEmpty())
+        return refuse(QStringLiteral("OZNAKA"), problem);
     accepted();
     return true;
 }
 
-bool Oddelki::acceptAddNew(const OddelekFields &f) {
-    if (!validate(f))
-        return false;
-    const qint64 id = db::NextIdOver(db::ProjectDb(), QStringLiteral("SKUPINE_ODDELKOV"), QStringLiteral("ID"),
-                                     QStringLiteral("ODDELKI"));
-    WriteAction action;
+qint64 Oddelki::Write(WriteAction &action, qint64 id, const OddelekFields &f) {
+    if (id >= 0) {
+        action.exec(QStringLiteral("UPDATE ODDELKI SET OZNAKA=%1, IME=%2 WHERE ID=%3")
+                        .arg(Quote(f.oznaka), Quote(f.ime), N(id)));
+        action.exec(QStringLiteral("UPDATE SKUPINE_ODDELKOV SET IME=%1, OZNAKA=%2 WHERE ID=%3")
+                        .arg(Quote(f.ime), Quote(f.oznaka), N(id)));
+        return id;
+    }
+    id = db::NextIdOver(db::ProjectDb(), QStringLiteral("SKUPINE_ODDELKOV"), QStringLiteral("ID"),
+                        QStringLiteral("ODDELKI"));
     action.exec(QStringLiteral("INSERT INTO ODDELKI (ID, OZNAKA, IME) VALUES (%1, %2, %3)")
                     .arg(N(id), Quote(f.oznaka), Quote(f.ime)));
     action.exec(
@@ -54,6 +63,14 @@ bool Oddelki::acceptAddNew(const OddelekFields &f) {
                                "ID_PREDMETNIKA, null AS ID_RAZREDNIKA, Null as KODA,  1  AS ID_IZMENE FROM "
                                "PREDMETNIKI,ODDELKI WHERE ODDELKI.ID=%1")
                     .arg(id));
+    return id;
+}
+
+bool Oddelki::acceptAddNew(const OddelekFields &f) {
+    if (!validate(f))
+        return false;
+    WriteAction action;
+    const qint64 id = Write(action, -1, f);
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id);
@@ -66,10 +83,7 @@ bool Oddelki::acceptEdit(const OddelekFields &f) {
         return false;
     const qint64 id = m_list.id();
     WriteAction action;
-    action.exec(
-        QStringLiteral("UPDATE ODDELKI SET OZNAKA=%1, IME=%2 WHERE ID=%3").arg(Quote(f.oznaka), Quote(f.ime), N(id)));
-    action.exec(QStringLiteral("UPDATE SKUPINE_ODDELKOV SET IME=%1, OZNAKA=%2 WHERE ID=%3")
-                    .arg(Quote(f.ime), Quote(f.oznaka), N(id)));
+    Write(action, id, f);
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id); // by identifier: codes need not be unique

@@ -4,6 +4,8 @@
 
 namespace zentrel::basicdata {
 
+class WriteAction;
+
 struct OddelekFields {
     QString oznaka;
     QString ime;
@@ -24,6 +26,12 @@ public:
 
     // "Oznaka ne sme biti prazna.".
     bool validate(const OddelekFields &f);
+    // The refusal of the fields ("Oznaka ne sme biti prazna."); empty when they may be stored.
+    static QString Problem(const OddelekFields &f);
+    // Inserts (id -1: a new identifier, with the class's own group and its row in every
+    // curriculum) or updates a class and its own group within the caller's action; the
+    // class's identifier.
+    static qint64 Write(WriteAction &action, qint64 id, const OddelekFields &f);
     // New identifier over class groups and classes; the class, its own group and member row,
     // and a row in every curriculum without class teacher, shift 1.
     bool acceptAddNew(const OddelekFields &f);

@@ -35,25 +35,42 @@ QString Predmeti::teachersCaption() const {
     return QStringLiteral("Učitelji za predmet ") + current().oznaka;
 }
 
+QString Predmeti::Problem(const PredmetFields &f) {
+    return f.oznaka.trimmed().isEmpty() ? QStringLiteral("Oznaka ne sme biti prazna.") : QString();
+}
+
 bool Predmeti::validate(const PredmetFields &f) {
-    if (f.oznaka.trimmed().isEmpty())
-        return refuse(QStringLiteral("OZNAKA"), QStringLiteral("Oznaka ne sme biti prazna."));
+    const QString problem = Problem(f);
+    if (!problem.isEmpty())
+        return refuse(QStringLiteral("OZNAKA"), problem);
     accepted();
     return true;
 }
 
-bool Predmeti::acceptAddNew(const PredmetFields &f) {
-    if (!validate(f))
-        return false;
-    const qint64 id = db::NextIdOver(db::ProjectDb(), QStringLiteral("SKUPINE_PREDMETOV"), QStringLiteral("ID"),
-                                     QStringLiteral("PREDMETI"));
-    WriteAction action;
+qint64 Predmeti::Write(WriteAction &action, qint64 id, const PredmetFields &f) {
+    if (id >= 0) {
+        action.exec(QStringLiteral("UPDATE PREDMETI SET IME=%1, OZNAKA=%2, KABINETNI=%3, TIP=%4 WHERE ID=%5")
+                        .arg(Quote(f.ime), Quote(f.oznaka), N(f.kabinetni ? 1 : 0), Quote(f.tip), N(id)));
+        action.exec(QStringLiteral("UPDATE SKUPINE_PREDMETOV SET OZNAKA=%1, IME=%2 WHERE ID=%3")
+                        .arg(Quote(f.oznaka), Quote(f.ime), N(id)));
+        return id;
+    }
+    id = db::NextIdOver(db::ProjectDb(), QStringLiteral("SKUPINE_PREDMETOV"), QStringLiteral("ID"),
+                        QStringLiteral("PREDMETI"));
     action.exec(QStringLiteral("INSERT INTO PREDMETI (ID, IME, OZNAKA, KABINETNI, TIP) VALUES (%1, %2, %3, %4, %5)")
                     .arg(N(id), Quote(f.ime), Quote(f.oznaka), N(f.kabinetni ? 1 : 0), Quote(f.tip)));
     action.exec(
         QStringLiteral("INSERT INTO SKUPINE_PREDMETOV (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) VALUES (%1, %2, %3, Null)")
             .arg(N(id), Quote(f.oznaka), Quote(f.ime)));
     action.exec(QStringLiteral("INSERT INTO PREDMETI_V_SKUPINI (ID_PREDMETA, ID_SKUPINE) VALUES (%1, %1)").arg(id));
+    return id;
+}
+
+bool Predmeti::acceptAddNew(const PredmetFields &f) {
+    if (!validate(f))
+        return false;
+    WriteAction action;
+    const qint64 id = Write(action, -1, f);
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id);
@@ -66,10 +83,7 @@ bool Predmeti::acceptEdit(const PredmetFields &f) {
         return false;
     const qint64 id = m_list.id();
     WriteAction action;
-    action.exec(QStringLiteral("UPDATE PREDMETI SET IME=%1, OZNAKA=%2, KABINETNI=%3, TIP=%4 WHERE ID=%5")
-                    .arg(Quote(f.ime), Quote(f.oznaka), N(f.kabinetni ? 1 : 0), Quote(f.tip), N(id)));
-    action.exec(QStringLiteral("UPDATE SKUPINE_PREDMETOV SET OZNAKA=%1, IME=%2 WHERE ID=%3")
-                    .arg(Quote(f.oznaka), Quote(f.ime), N(id)));
+    Write(action, id, f);
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id); // by identifier: codes need not be unique

@@ -4,6 +4,8 @@
 
 namespace zentrel::basicdata {
 
+class WriteAction;
+
 struct PredmetFields {
     QString oznaka;
     QString ime;
@@ -27,6 +29,11 @@ public:
 
     // "Oznaka ne sme biti prazna.".
     bool validate(const PredmetFields &f);
+    // The refusal of the fields ("Oznaka ne sme biti prazna."); empty when they may be stored.
+    static QString Problem(const PredmetFields &f);
+    // Inserts (id -1: a new identifier, with the subject's own group) or updates a subject and
+    // its own group within the caller's action; the subject's identifier.
+    static qint64 Write(WriteAction &action, qint64 id, const PredmetFields &f);
     // New identifier over subject groups and subjects; the subject, its own group and member row.
     bool acceptAddNew(const PredmetFields &f);
     // Writes the subject and renames its own group.

@@ -108,20 +108,37 @@ int PredmetiVPredmetniku::hoursInTurnus(qint64 turnus) const {
     return sum;
 }
 
+QString PredmetiVPredmetniku::HoursProblem(int hours) {
+    return hours <= 0 ? QStringLiteral("Število ur mora biti večje od 0.") : QString();
+}
+
+QString PredmetiVPredmetniku::BlockProblem(int hours, int block) {
+    if (block > hours)
+        return QStringLiteral("Dolžina termina mora biti manjša od števila ur.");
+    if (block < 1)
+        return QStringLiteral("Dolžina termina mora biti vsaj 1.");
+    return {};
+}
+
+void PredmetiVPredmetniku::InsertRow(WriteAction &action, qint64 programme, qint64 subjectGroup, qint64 turnus,
+                                     int hours, int block, int difficulty) {
+    action.exec(QStringLiteral("INSERT INTO PREDMETI_V_PROGRAMU (ID_Programa, ID_Skupine_predmetov, Stevilo_Ur, "
+                               "ID_Turnusa, zahtevnost, Dolzina_Termina) VALUES (%1, %2, %3, %4, %5, %6)")
+                    .arg(N(programme), N(subjectGroup), N(hours), N(turnus), N(std::clamp(difficulty, 0, 3)),
+                         N(block)));
+}
+
 bool PredmetiVPredmetniku::validate(const PredmetVPredmetnikuFields &f, bool adding) {
     if (f.idSkupinePredmetov < 0 || m_groups.find(QStringLiteral("ID"), f.idSkupinePredmetov) < 0)
         return refuse(QStringLiteral("ID_SKUPINE_PREDMETOV"), QStringLiteral("Oznaka ne sme biti prazna."));
     const int hours = number(f.steviloUr);
-    if (hours <= 0)
-        return refuse(QStringLiteral("STEVILO_UR"), QStringLiteral("Število ur mora biti večje od 0."));
+    if (const QString problem = HoursProblem(hours); !problem.isEmpty())
+        return refuse(QStringLiteral("STEVILO_UR"), problem);
     if (f.idTurnusa < 0 || m_turnusi.find(QStringLiteral("ID"), f.idTurnusa) < 0)
         return refuse(QStringLiteral("ID_TURNUSA"), QStringLiteral("Vnos turnusa je obvezen."));
     const int block = f.dolzinaTermina.trimmed().isEmpty() ? 1 : number(f.dolzinaTermina);
-    if (block > hours)
-        return refuse(QStringLiteral("DOLZINA_TERMINA"),
-                      QStringLiteral("Dolžina termina mora biti manjša od števila ur."));
-    if (block < 1)
-        return refuse(QStringLiteral("DOLZINA_TERMINA"), QStringLiteral("Dolžina termina mora biti vsaj 1."));
+    if (const QString problem = BlockProblem(hours, block); !problem.isEmpty())
+        return refuse(QStringLiteral("DOLZINA_TERMINA"), problem);
     // A second row with the same group and turnus could not be told apart from the first.
     const bool sameRow = !adding && f.idSkupinePredmetov == m_list.integer(QStringLiteral("ID_SKUPINE_PREDMETOV")) &&
                          f.idTurnusa == m_list.integer(QStringLiteral("ID_TURNUSA"));
@@ -210,10 +227,7 @@ bool PredmetiVPredmetniku::write(const PredmetVPredmetnikuFields &f, bool adding
     const int difficulty = std::clamp(f.zahtevnost, 0, 3);
     WriteAction action;
     if (adding)
-        action.exec(
-            QStringLiteral("INSERT INTO PREDMETI_V_PROGRAMU (ID_Programa, ID_Skupine_predmetov, Stevilo_Ur, "
-                           "ID_Turnusa, zahtevnost, Dolzina_Termina) VALUES (%1, %2, %3, %4, %5, %6)")
-                .arg(N(m_programme), N(f.idSkupinePredmetov), N(hours), N(f.idTurnusa), N(difficulty), N(block)));
+        InsertRow(action, m_programme, f.idSkupinePredmetov, f.idTurnusa, hours, block, difficulty);
     else
         moveAssignments(action, f);
     if (!adding)

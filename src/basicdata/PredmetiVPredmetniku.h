@@ -49,6 +49,15 @@ public:
     // "Vnos turnusa je obvezen.", "Dolžina termina mora biti manjša od števila ur." (equal is
     // accepted); a block below one period and a row already in the programme are refused too.
     bool validate(const PredmetVPredmetnikuFields &f, bool adding);
+    // "Število ur mora biti večje od 0." for hours below one; empty otherwise.
+    static QString HoursProblem(int hours);
+    // "Dolžina termina mora biti manjša od števila ur." for a block longer than the hours (equal
+    // is accepted), "Dolžina termina mora biti vsaj 1." below one period; empty otherwise.
+    static QString BlockProblem(int hours, int block);
+    // Inserts the row of a programme (subject group, turnus) with its hours, block and
+    // difficulty (clamped to 0..3) within the caller's action.
+    static void InsertRow(WriteAction &action, qint64 programme, qint64 subjectGroup, qint64 turnus, int hours,
+                          int block, int difficulty);
     bool acceptAddNew(const PredmetVPredmetnikuFields &f);
     bool acceptEdit(const PredmetVPredmetnikuFields &f);
     // "Odstrani": refuses rows with lessons in a timetable with validity; warns about

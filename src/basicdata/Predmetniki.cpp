@@ -58,14 +58,19 @@ bool Predmetniki::validate(const PredmetnikFields &f, qint64 excludeId) {
     return true;
 }
 
+qint64 Predmetniki::Insert(WriteAction &action, qint64 curriculum, const PredmetnikFields &f) {
+    const qint64 id = db::NextId(QStringLiteral("PROGRAMI"));
+    action.exec(
+        QStringLiteral("INSERT INTO PROGRAMI (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) VALUES (%1, %2, %3, %4)")
+            .arg(N(id), Quote(f.oznaka), f.ime.isEmpty() ? QStringLiteral("Null") : Quote(f.ime), N(curriculum)));
+    return id;
+}
+
 bool Predmetniki::acceptAddNew(const PredmetnikFields &f) {
     if (!needCurriculum() || !validate(f, -1))
         return false;
-    const qint64 id = db::NextId(QStringLiteral("PROGRAMI"));
     WriteAction action;
-    action.exec(
-        QStringLiteral("INSERT INTO PROGRAMI (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) VALUES (%1, %2, %3, %4)")
-            .arg(N(id), Quote(f.oznaka), f.ime.isEmpty() ? QStringLiteral("Null") : Quote(f.ime), N(m_curriculum)));
+    const qint64 id = Insert(action, m_curriculum, f);
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id);

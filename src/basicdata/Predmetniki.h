@@ -4,6 +4,8 @@
 
 namespace zentrel::basicdata {
 
+class WriteAction;
+
 struct PredmetnikFields {
     QString oznaka; // shown as "Ime"
     QString ime;    // shown as "Opomba"
@@ -27,6 +29,9 @@ public:
     // "Ime ne sme biti prazno.", then "To ime je že uporabljeno" for a name another ordinary
     // programme of the curriculum has. excludeId: the programme being edited, -1 when adding.
     bool validate(const PredmetnikFields &f, qint64 excludeId);
+    // Inserts a programme of the curriculum under a new identifier within the caller's action;
+    // the identifier.
+    static qint64 Insert(WriteAction &action, qint64 curriculum, const PredmetnikFields &f);
     bool acceptAddNew(const PredmetnikFields &f);
     bool acceptEdit(const PredmetnikFields &f);
     // Refuses a programme with lessons in a timetable with validity; warns about lessons; deletes

@@ -44,26 +44,52 @@ QString Prostori::frameHeader(bool adding) const {
     return FrameHeader(QStringLiteral("Prostor"), QStringLiteral("Nov prostor"), adding, label());
 }
 
+QString Prostori::Problem(const ProstorFields &f, const db::RowSet &buildings, QString *field) {
+    QString problem;
+    if (f.oznaka.trimmed().isEmpty()) {
+        problem = QStringLiteral("Oznaka ne sme biti prazna.");
+        if (field)
+            *field = QStringLiteral("OZNAKA");
+    } else if (f.idStavbe < 0 || RecordList::Find(buildings, QStringLiteral("ID"), f.idStavbe) < 0) {
+        problem = QStringLiteral("Stavba ne sme biti prazna.");
+        if (field)
+            *field = QStringLiteral("ID_STAVBE");
+    }
+    return problem;
+}
+
 bool Prostori::validate(const ProstorFields &f) {
-    if (f.oznaka.trimmed().isEmpty())
-        return refuse(QStringLiteral("OZNAKA"), QStringLiteral("Oznaka ne sme biti prazna."));
-    if (f.idStavbe < 0 || m_buildings.find(QStringLiteral("ID"), f.idStavbe) < 0)
-        return refuse(QStringLiteral("ID_STAVBE"), QStringLiteral("Stavba ne sme biti prazna."));
+    QString field;
+    const QString problem = Problem(f, m_buildings.rows(), &field);
+    if (!problem.isEmpty())
+        return refuse(field, problem);
     accepted();
     return true;
 }
 
-bool Prostori::acceptAddNew(const ProstorFields &f) {
-    if (!validate(f))
-        return false;
-    const qint64 id = db::NextIdOver(db::ProjectDb(), QStringLiteral("PROSTORI"), QStringLiteral("ID"),
-                                     QStringLiteral("SKUPINE_PROSTOROV"));
-    WriteAction action;
+qint64 Prostori::Write(WriteAction &action, qint64 id, const ProstorFields &f) {
+    if (id >= 0) {
+        action.exec(QStringLiteral("UPDATE PROSTORI SET OZNAKA=%1, IME=%2, ID_STAVBE=%3, KABINET=%4 WHERE ID=%5")
+                        .arg(Quote(f.oznaka), Quote(f.ime), N(f.idStavbe), N(f.kabinet ? 1 : 0), N(id)));
+        action.exec(QStringLiteral("UPDATE SKUPINE_PROSTOROV SET OZNAKA=%1,IME=%2 WHERE ID=%3")
+                        .arg(Quote(f.oznaka), Quote(f.ime), N(id)));
+        return id;
+    }
+    id = db::NextIdOver(db::ProjectDb(), QStringLiteral("PROSTORI"), QStringLiteral("ID"),
+                        QStringLiteral("SKUPINE_PROSTOROV"));
     action.exec(QStringLiteral("INSERT INTO PROSTORI (ID, OZNAKA, IME, ID_STAVBE, KABINET) VALUES (%1, %2, %3, %4, %5)")
                     .arg(N(id), Quote(f.oznaka), Quote(f.ime), N(f.idStavbe), N(f.kabinet ? 1 : 0)));
     action.exec(QStringLiteral("INSERT INTO SKUPINE_PROSTOROV (ID, OZNAKA, IME) VALUES (%1, %2, %3)")
                     .arg(N(id), Quote(f.oznaka), Quote(f.ime)));
     action.exec(QStringLiteral("INSERT INTO PROSTORI_V_SKUPINI (ID_PROSTORA, ID_SKUPINE) VALUES (%1, %1)").arg(id));
+    return id;
+}
+
+bool Prostori::acceptAddNew(const ProstorFields &f) {
+    if (!validate(f))
+        return false;
+    WriteAction action;
+    const qint64 id = Write(action, -1, f);
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id);
@@ -75,10 +101,7 @@ bool Prostori::acceptEdit(const ProstorFields &f) {
         return false;
     const qint64 id = m_list.id();
     WriteAction action;
-    action.exec(QStringLiteral("UPDATE PROSTORI SET OZNAKA=%1, IME=%2, ID_STAVBE=%3, KABINET=%4 WHERE ID=%5")
-                    .arg(Quote(f.oznaka), Quote(f.ime), N(f.idStavbe), N(f.kabinet ? 1 : 0), N(id)));
-    action.exec(QStringLiteral("UPDATE SKUPINE_PROSTOROV SET OZNAKA=%1,IME=%2 WHERE ID=%3")
-                    .arg(Quote(f.oznaka), Quote(f.ime), N(id)));
+    Write(action, id, f);
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id); // by identifier: codes need not be unique

@@ -4,6 +4,8 @@
 
 namespace zentrel::basicdata {
 
+class WriteAction;
+
 struct ProstorFields {
     QString oznaka;
     QString ime;
@@ -30,6 +32,12 @@ public:
 
     // "Oznaka ne sme biti prazna.", then "Stavba ne sme biti prazna.".
     bool validate(const ProstorFields &f);
+    // The refusal of the fields, the building checked against the buildings given (their ID);
+    // empty when they may be stored. The field it concerns goes to field when given.
+    static QString Problem(const ProstorFields &f, const db::RowSet &buildings, QString *field = nullptr);
+    // Inserts (id -1: a new identifier, with the room's own group and member row) or updates a
+    // room and renames its own group within the caller's action; the room's identifier.
+    static qint64 Write(WriteAction &action, qint64 id, const ProstorFields &f);
     // New identifier over rooms and room groups; the room, its group and member row.
     bool acceptAddNew(const ProstorFields &f);
     // Writes the room and renames its own group.

@@ -44,9 +44,27 @@ QString Ucitelji::subjectsCaption() const {
     return QStringLiteral("Predmeti za:  ") + label();
 }
 
+QString Ucitelji::Problem(const UciteljFields &f) {
+    return f.oznaka.trimmed().isEmpty() ? QStringLiteral("Oznaka ne sme biti prazna.") : QString();
+}
+
+qint64 Ucitelji::Write(WriteAction &action, qint64 id, const UciteljFields &f) {
+    if (id < 0) {
+        id = db::NextId(QStringLiteral("UCITELJI"));
+        action.exec(
+            QStringLiteral("INSERT INTO UCITELJI (ID, OZNAKA, IME, VMESNOIME, PRIIMEK) VALUES (%1, %2, %3, %4, %5)")
+                .arg(N(id), Quote(f.oznaka), nullable(f.ime), nullable(f.vmesnoIme), nullable(f.priimek)));
+    } else {
+        action.exec(QStringLiteral("UPDATE UCITELJI SET OZNAKA=%1, IME=%2, VMESNOIME=%3, PRIIMEK=%4 WHERE ID=%5")
+                        .arg(Quote(f.oznaka), nullable(f.ime), nullable(f.vmesnoIme), nullable(f.priimek), N(id)));
+    }
+    return id;
+}
+
 bool Ucitelji::validate(const UciteljFields &f) {
-    if (f.oznaka.trimmed().isEmpty())
-        return refuse(QStringLiteral("OZNAKA"), QStringLiteral("Oznaka ne sme biti prazna."));
+    const QString problem = Problem(f);
+    if (!problem.isEmpty())
+        return refuse(QStringLiteral("OZNAKA"), problem);
     accepted();
     return true;
 }
@@ -54,10 +72,8 @@ bool Ucitelji::validate(const UciteljFields &f) {
 bool Ucitelji::acceptAddNew(const UciteljFields &f) {
     if (!validate(f))
         return false;
-    const qint64 id = db::NextId(QStringLiteral("UCITELJI"));
     WriteAction action;
-    action.exec(QStringLiteral("INSERT INTO UCITELJI (ID, OZNAKA, IME, VMESNOIME, PRIIMEK) VALUES (%1, %2, %3, %4, %5)")
-                    .arg(N(id), Quote(f.oznaka), nullable(f.ime), nullable(f.vmesnoIme), nullable(f.priimek)));
+    const qint64 id = Write(action, -1, f);
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id);
@@ -70,8 +86,7 @@ bool Ucitelji::acceptEdit(const UciteljFields &f) {
         return false;
     const qint64 id = m_list.id();
     WriteAction action;
-    action.exec(QStringLiteral("UPDATE UCITELJI SET OZNAKA=%1, IME=%2, VMESNOIME=%3, PRIIMEK=%4 WHERE ID=%5")
-                    .arg(Quote(f.oznaka), nullable(f.ime), nullable(f.vmesnoIme), nullable(f.priimek), N(id)));
+    Write(action, id, f);
     if (!action.commit())
         return false;
     m_list.requeryAt(QStringLiteral("ID"), id);

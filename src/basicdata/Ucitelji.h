@@ -4,6 +4,8 @@
 
 namespace zentrel::basicdata {
 
+class WriteAction;
+
 struct UciteljFields {
     QString oznaka;
     QString ime;
@@ -28,7 +30,13 @@ public:
     QString roomsCaption() const;
     QString subjectsCaption() const;
 
-    // "Oznaka ne sme biti prazna.".
+    // The refusal of the fields ("Oznaka ne sme biti prazna."); empty when they may be stored.
+    static QString Problem(const UciteljFields &f);
+    // Inserts (id -1: under a new identifier) or updates a teacher within the caller's action;
+    // the teacher's identifier.
+    static qint64 Write(WriteAction &action, qint64 id, const UciteljFields &f);
+
+    // Shows the refusal of Problem().
     bool validate(const UciteljFields &f);
     bool acceptAddNew(const UciteljFields &f);
     bool acceptEdit(const UciteljFields &f);

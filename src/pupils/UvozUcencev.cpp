@@ -1,15 +1,13 @@
 #include "UvozUcencev.h"
 
-#include "PupilCsv.h"
 #include "PupilText.h"
 #include "basicdata/WriteAction.h"
 #include "core/Messages.h"
-#include "core/TextFunctions.h"
+#include "core/SpreadsheetFile.h"
 #include "db/MBaza.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <algorithm>
+#include <iterator>
 
 namespace zentrel::pupils {
 
@@ -43,6 +41,12 @@ bool pageError(const QString &text, int number) {
     return lineError(text + QStringLiteral(" Vrstica #."), number);
 }
 
+// Lines are numbered from the first line after the header, as the messages have always counted
+// them; a record whose quoted cell spans lines is named by the line it starts on.
+int lineNumber(const core::SpreadsheetFile &file, const core::SpreadsheetRecord &record) {
+    return record.line - file.records().first().line;
+}
+
 } // namespace
 
 UvozUcencev::UvozUcencev()
@@ -52,27 +56,26 @@ UvozUcencev::UvozUcencev()
       }) {}
 
 bool UvozUcencev::importFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return lineError(QStringLiteral("Datoteke # ni mogoče prebrati."), path);
-    return importText(DecodeImportFile(file.readAll()));
+    core::SpreadsheetFile file;
+    const bool readable = file.readFile(path);
+    return readable ? importRecords(file) : lineError(file.error());
 }
 
-bool UvozUcencev::readHeader(const QString &line) {
+bool UvozUcencev::importText(const QString &text) {
+    core::SpreadsheetFile file;
+    const bool readable = file.readText(text);
+    return readable ? importRecords(file) : lineError(file.error());
+}
+
+bool UvozUcencev::readHeader(const core::SpreadsheetFile &file) {
     m_columns.clear();
-    const QStringList cells = SplitImportLine(line);
-    auto mapped = [this](const QString &field) {
-        return std::any_of(m_columns.begin(), m_columns.end(), [&](const Column &c) { return c.field == field; });
-    };
-    // A column named twice is read from its first place.
-    for (int i = 0; i < cells.size(); ++i)
-        for (const HeaderName &h : kHeader)
-            if (core::SameText(cells[i], QString::fromUtf8(h.caption)) && !mapped(QString::fromLatin1(h.field)))
-                m_columns << Column{QString::fromLatin1(h.field), i};
-    for (int r = 0; r < kRequired; ++r) {
-        if (!mapped(QString::fromLatin1(kHeader[r].field)))
-            return lineError(QStringLiteral("V datoteki manjka obvezno polje ") +
-                             QString::fromUtf8(kHeader[r].caption));
+    for (int h = 0; h < static_cast<int>(std::size(kHeader)); ++h) {
+        const QString caption = QString::fromUtf8(kHeader[h].caption);
+        const int cell = file.column({caption});
+        if (cell >= 0)
+            m_columns << Column{QString::fromLatin1(kHeader[h].field), cell};
+        else if (h < kRequired)
+            return lineError(QStringLiteral("V datoteki manjka obvezno polje ") + caption);
     }
     return true;
 }
@@ -122,10 +125,9 @@ bool UvozUcencev::checkLine(int number, const QStringList &cells, QVariantList &
     return true;
 }
 
-bool UvozUcencev::importText(const QString &text) {
+bool UvozUcencev::importRecords(const core::SpreadsheetFile &file) {
     m_imported = 0;
-    const QStringList lines = ImportLines(text);
-    if (!readHeader(lines.value(0)))
+    if (!readHeader(file))
         return false;
     const db::RowSet codes = db::ProjectDb().query(QStringLiteral("SELECT OZNAKA FROM ERD_UCENEC"));
     m_registered.clear();
@@ -135,15 +137,17 @@ bool UvozUcencev::importText(const QString &text) {
     // The checking pass writes nothing: a bad line leaves the register as it was.
     m_inFile.clear();
     QVariantList values;
-    for (int i = 1; i < lines.size(); ++i) {
-        m_progress(QStringLiteral("Preverjam %1").arg(i));
-        if (!lines[i].trimmed().isEmpty() && !checkLine(i, SplitImportLine(lines[i]), values))
+    const QList<core::SpreadsheetRecord> &records = file.records();
+    for (qsizetype i = 1; i < records.size(); ++i) {
+        const int number = lineNumber(file, records[i]);
+        m_progress(QStringLiteral("Preverjam %1").arg(number));
+        if (!checkLine(number, records[i].cells, values))
             return false;
     }
-    return writeAll(lines);
+    return writeAll(file);
 }
 
-bool UvozUcencev::writeAll(const QStringList &lines) {
+bool UvozUcencev::writeAll(const core::SpreadsheetFile &file) {
     QStringList fields, marks;
     for (const Column &c : m_columns) {
         fields << c.field;
@@ -155,11 +159,11 @@ bool UvozUcencev::writeAll(const QStringList &lines) {
     basicdata::WriteAction action;
     int written = 0;
     QVariantList values;
-    for (int i = 1; i < lines.size() && action.ok(); ++i) {
-        m_progress(QStringLiteral("Vpisujem %1").arg(i));
-        if (lines[i].trimmed().isEmpty())
-            continue;
-        if (!checkLine(i, SplitImportLine(lines[i]), values))
+    const QList<core::SpreadsheetRecord> &records = file.records();
+    for (qsizetype i = 1; i < records.size() && action.ok(); ++i) {
+        const int number = lineNumber(file, records[i]);
+        m_progress(QStringLiteral("Vpisujem %1").arg(number));
+        if (!checkLine(number, records[i].cells, values))
             return false; // the action rolls back what this pass wrote
         if (action.exec(insert, values))
             ++written;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SpreadsheetFile.h"
 #include "db/Connection.h"
 
 #include <QHash>
@@ -11,8 +12,9 @@
 
 namespace zentrel::pupils {
 
-// The import of pupils from a semicolon-separated file. The first line names the columns (any
-// order, any letter case; unknown columns are skipped); "Enolična oznaka", "Priimek", "Ime"
+// The import of pupils from a spreadsheet text file (core::SpreadsheetFile reads it: encoding,
+// separator, quoted cells). The first record names the columns (any order, any letter case and
+// accents; unknown columns are skipped); "Enolična oznaka", "Priimek", "Ime"
 // and "Spol" are required. A checking pass ("Preverjam N") reads every line without writing
 // and ends the import at the first bad line; the writing pass ("Vpisujem N") then inserts all
 // lines in one transaction, so the register either gets every line or stays as it was.
@@ -46,11 +48,12 @@ private:
         int cell = 0;  // position in the line
     };
 
-    bool readHeader(const QString &line);
+    bool importRecords(const core::SpreadsheetFile &file);
+    bool readHeader(const core::SpreadsheetFile &file);
     // Checks a line (number counted from the first data line) and gives the values of the
     // mapped columns; false with the message shown.
     bool checkLine(int number, const QStringList &cells, QVariantList &values);
-    bool writeAll(const QStringList &lines);
+    bool writeAll(const core::SpreadsheetFile &file);
 
     Progress m_progress;
     QList<Column> m_columns;

@@ -136,6 +136,8 @@ void FGlavna::buildMenus() {
             &FGlavna::OpenFromMenu);
     m_datoteka->addSeparator();
     m_projectActions << addGroupItem(m_datoteka, QStringLiteral("&Infrastruktura"), 0);
+    m_uvoz = m_datoteka->addMenu(QStringLiteral("U&voz"));
+    m_projectActions << m_uvoz->menuAction();
     QMenu *nastavitve = m_datoteka->addMenu(QStringLiteral("&Nastavitve"));
     m_projectActions << nastavitve->menuAction();
     // "Urejanje" alone would read as the menu of that name in the caption.

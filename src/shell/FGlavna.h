@@ -65,6 +65,8 @@ public:
     bool PopUpMenuPath(const QString &menuPath);
 
     FOzadje *ozadje() const { return m_ozadje; }
+    // "Datoteka → Uvoz": the windows of the subsystems add their imports here.
+    QMenu *ImportMenu() const { return m_uvoz; }
     DialogPresenter &presenter() { return m_presenter; }
     controls::FCommandBar *commandBarDock() const { return m_commandBarDock; }
     // The tabbed container of the menu areas (null until a menu area was opened).
@@ -93,6 +95,7 @@ private:
     void openGroup(int group, const QString &caption);
 
     FOzadje *m_ozadje = nullptr;
+    QMenu *m_uvoz = nullptr;
     FPomoc *m_help = nullptr;
     controls::FCommandBar *m_commandBarDock = nullptr;
     controls::UrKeyPreview *m_keyPreview = nullptr;
