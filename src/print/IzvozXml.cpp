@@ -1,6 +1,7 @@
 #include "IzvozXml.h"
 
 #include "Kodiranje.h"
+#include "core/ControlCharacters.h"
 
 namespace zentrel::print {
 
@@ -31,7 +32,7 @@ private:
 } // namespace
 
 QString XmlText(const QString &text) {
-    QString out = text;
+    QString out = core::WithoutControlCharacters(text); // not allowed in XML, not even as references
     out.replace(u'&', QStringLiteral("&amp;"));
     out.replace(u'<', QStringLiteral("&lt;"));
     out.replace(u'>', QStringLiteral("&gt;"));
