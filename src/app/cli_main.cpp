@@ -67,19 +67,19 @@ int printUsage() {
            "  ensure-sample         primer.znt v mapi dokumentov\n"
            "  sample POT [--classes-per-grade N] [--seed S] [--force]\n"
            "                        vzorčna šola OŠ Primer\n"
-           "  construct PROJEKT [...]  samodejno sestavi urnik\n"
-           "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
-           "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
-           "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
-           "  show PROJEKT [...] (--class|--teacher|--room OZNAKA)  teden enote, učitelja, prostora\n"
-           "  copy-timetable PROJEKT --timetable ID --name IME  kopija urnika\n"
+           "  construct PROJEKT [...] [--yes]  samodejno sestavi urnik\n"
+           "  verify PROJEKT [...] [--yes]  neodvisno preveri shranjeni urnik\n"
+           "  load PROJEKT [--csv] [...] [--yes]  obremenitev učiteljev in enot\n"
+           "  day PROJEKT DATUM | --from DATUM --to DATUM [--yes]  urnik, turnus in dan pouka datuma\n"
+           "  show PROJEKT [...] (--class|--teacher|--room OZNAKA) [--yes]  teden enote, učitelja, prostora\n"
+           "  copy-timetable PROJEKT --timetable ID --name IME [--yes]  kopija urnika\n"
            "  copy-turnus PROJEKT --timetable ID --from ID --to ID [--yes]  kopija turnusa urnika\n"
-           "  export PROJEKT [...] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
-           "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]  kandidati za nadomeščanje\n"
+           "  export PROJEKT [...] [--yes] IZHOD  izvozi urnike (PDF, HTML, CSV, XML, iCalendar)\n"
+           "  substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json] [--yes]  kandidati za nadomeščanje\n"
            "  make-defaults POT     tovarniška privzeta baza\n"
            "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n"
-           "  import-pupils PROJEKT DATOTEKA.csv  uvoz učencev\n"
-           "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n";
+           "  import-pupils PROJEKT DATOTEKA.csv [--yes]  uvoz učencev\n"
+           "  electives PROJEKT [--set ID] [--apply] [--yes]  izbirne skupine samodejno\n";
     return 1;
 }
 
