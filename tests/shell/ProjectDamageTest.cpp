@@ -48,13 +48,14 @@ void damageIndex(const QString &path) {
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     f.seek((page - 1) * pageSize);
     const QByteArray bytes = f.read(pageSize);
-    // The entry: its size, a header of three bytes (two one-byte integers), group 5, row 1.
-    const QByteArray entry("\x05\x03\x01\x01\x05\x01", 6);
+    // The entry: its size, a header of three bytes (group 5 as a one-byte integer, row 1 as the
+    // constant one), group 5.
+    const QByteArray entry("\x04\x03\x01\x09\x05", 5);
     const qsizetype at = bytes.indexOf(entry);
     ASSERT_GT(at, 0);
     ASSERT_EQ(bytes.indexOf(entry, at + 1), -1);
-    f.seek((page - 1) * pageSize + at + 5);
-    f.write("\x02", 1); // row 2, which does not exist
+    f.seek((page - 1) * pageSize + at + 3);
+    f.write("\x08", 1); // the constant zero: row 0, which does not exist
     f.close();
     db::Connection c;
     ASSERT_TRUE(c.open(path, db::Connection::Access::ReadOnly));
@@ -137,8 +138,8 @@ TEST(ProjectDamage, DamageMetWhileWorkingIsToldInTheUsersWords) {
     const QString path = projectWithDamagedIndex(home, QStringLiteral("i.znt"));
     db::Connection c;
     ASSERT_TRUE(c.open(path));
-    // Deleting the member goes through the damaged index.
-    EXPECT_FALSE(c.exec(QStringLiteral("DELETE FROM PROSTORI_V_SKUPINI WHERE ID_SKUPINE = 5")));
+    // Deleting the member looks for its index entry, which is not where it should be.
+    EXPECT_FALSE(c.exec(QStringLiteral("DELETE FROM PROSTORI_V_SKUPINI WHERE rowid = 1")));
     const core::Message m = core::BuildErrorMessage(QStringLiteral("Napaka pri brisanju."), c.lastError());
     EXPECT_EQ(m.text, QStringLiteral("Napaka pri brisanju.\nDatoteka projekta je poškodovana. Ob naslednjem odpiranju "
                                      "jo program preveri in ponudi popravilo."));
