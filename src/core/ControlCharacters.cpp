@@ -7,9 +7,11 @@ bool IsControlCharacter(QChar c) {
     return (u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || (u >= 0x7f && u <= 0x9f);
 }
 
-QString WithoutControlCharacters(const QString &text) {
+QString BlankControlCharacters(const QString &text) {
     QString out = text;
-    out.removeIf(IsControlCharacter);
+    for (QChar &c : out)
+        if (IsControlCharacter(c))
+            c = u' ';
     return out;
 }
 

@@ -8,7 +8,7 @@ namespace zentrel::core {
 // format may carry them, and most readers stop at them or reject the file.
 bool IsControlCharacter(QChar c);
 
-// The text without its control characters.
-QString WithoutControlCharacters(const QString &text);
+// The text with each control character replaced by a blank, as the page writers have them.
+QString BlankControlCharacters(const QString &text);
 
 } // namespace zentrel::core

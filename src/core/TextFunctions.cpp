@@ -86,8 +86,6 @@ QString HtmlText(const QString &text) {
     QString out;
     out.reserve(text.size() + 8);
     for (const QChar c : text) {
-        if (IsControlCharacter(c)) // not allowed in a page, not even as a reference
-            continue;
         switch (c.unicode()) {
         case u'&': // first of all: a raw "&" would start an entity ("Kemija & biologija")
             out += QLatin1String("&amp;");

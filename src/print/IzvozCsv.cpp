@@ -18,7 +18,7 @@ int fieldsOf(const Celica &celica) {
 } // namespace
 
 QString CsvPolje(const QString &raw) {
-    const QString text = core::WithoutControlCharacters(raw);
+    const QString text = core::BlankControlCharacters(raw);
     if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
         return text;
     QString quoted = text;

@@ -97,7 +97,7 @@ QMap<int, CasUre> CasiUr(db::Connection &connection) {
 
 QString IcsText(const QString &text) {
     QString out;
-    for (const QChar c : core::WithoutControlCharacters(text)) {
+    for (const QChar c : core::BlankControlCharacters(text)) {
         if (c == u'\\' || c == u';' || c == u',')
             out += u'\\';
         if (c == u'\n') {

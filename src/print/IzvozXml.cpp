@@ -1,7 +1,6 @@
 #include "IzvozXml.h"
 
 #include "Kodiranje.h"
-#include "core/ControlCharacters.h"
 
 namespace zentrel::print {
 
@@ -32,7 +31,7 @@ private:
 } // namespace
 
 QString XmlText(const QString &text) {
-    QString out = core::WithoutControlCharacters(text); // not allowed in XML, not even as references
+    QString out = text;
     out.replace(u'&', QStringLiteral("&amp;"));
     out.replace(u'<', QStringLiteral("&lt;"));
     out.replace(u'>', QStringLiteral("&gt;"));

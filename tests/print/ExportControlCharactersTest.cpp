@@ -5,6 +5,7 @@
 #include "print/IzvozCsv.h"
 #include "print/IzvozICalendar.h"
 #include "print/IzvozXml.h"
+#include "print/Kodiranje.h"
 #include "print/Spletisce.h"
 #include "support/SampleProject.h"
 
@@ -72,10 +73,11 @@ TEST(ExportText, FileNamesAreSafeAndBounded) {
 }
 
 TEST(ExportText, WritersDropControlCharactersAndCalendarLinesFoldWithinLetters) {
-    EXPECT_EQ(CsvPolje(QString::fromUtf8("a\0;b\x01", 5)), QStringLiteral("\"a;b\""));
-    EXPECT_EQ(XmlText(QStringLiteral("<a\x1b>\t")), QStringLiteral("&lt;a&gt;\t"));
-    EXPECT_EQ(core::HtmlText(QStringLiteral("a") + QChar(0) + QChar(0x85) + QStringLiteral("b")), QStringLiteral("ab"));
-    EXPECT_EQ(IcsText(QString::fromUtf8("a\0,b\n\x02", 6)), QStringLiteral("a\\,b\\n"));
+    EXPECT_EQ(CsvPolje(QString::fromUtf8("a\0;b\x01", 5)), QStringLiteral("\"a ;b \""));
+    EXPECT_EQ(KodirajZReferencami(QStringLiteral("<a\x1b>\t\x7f") + QChar(0x85), Windows1250), QByteArray("<a >\t  "));
+    EXPECT_EQ(KodirajZReferencami(QStringLiteral("a") + QChar(0) + QChar(0x85) + QStringLiteral("b"), Iso88592),
+              QByteArray("a  b"));
+    EXPECT_EQ(IcsText(QString::fromUtf8("a\0,b\n\x02", 6)), QStringLiteral("a \\,b\\n "));
 }
 
 TEST_F(CodesWithControlCharacters, EveryFormatIsWrittenWithSafeNamesAndNoControlBytes) {
