@@ -17,7 +17,7 @@ int usage(const QString &error) {
     QTextStream err(stderr);
     if (!error.isEmpty())
         err << error << '\n';
-    err << "Uporaba: zentrel-cli load PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--csv]\n";
+    err << "Uporaba: zentrel-cli load PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--csv] [--yes]\n";
     return 1;
 }
 
@@ -120,6 +120,7 @@ int RunLoadCommand(const QStringList &args) {
         const QString &a = args[i];
         if (a == QLatin1String("--csv")) {
             csv = true;
+        } else if (a == QLatin1String("--yes")) { // the answer to the questions of the opening
         } else if (a == QLatin1String("--curriculum") || a == QLatin1String("--timetable")) {
             if (i + 1 >= args.size())
                 return usage(QStringLiteral("Manjka vrednost za %1.").arg(a));

@@ -29,8 +29,8 @@ int usage(const QString &error = QString()) {
     QTextStream err(stderr);
     if (!error.isEmpty())
         err << error << '\n';
-    err << "Uporaba: zentrel-cli day PROJEKT DATUM\n"
-           "        zentrel-cli day PROJEKT --from DATUM --to DATUM\n"
+    err << "Uporaba: zentrel-cli day PROJEKT DATUM [--yes]\n"
+           "        zentrel-cli day PROJEKT --from DATUM --to DATUM [--yes]\n"
            "DATUM kot d. m. llll ali llll-mm-dd.\n";
     return 1;
 }

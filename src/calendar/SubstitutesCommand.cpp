@@ -17,7 +17,7 @@ int usage(const QString &error = QString()) {
     QTextStream err(stderr);
     if (!error.isEmpty())
         err << error << '\n';
-    err << "Uporaba: zentrel-cli substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]\n";
+    err << "Uporaba: zentrel-cli substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json] [--yes]\n";
     return 1;
 }
 

@@ -1,6 +1,7 @@
 #include "ConsolePresenter.h"
 
 #include <QTextStream>
+#include <unistd.h>
 
 namespace zentrel::core {
 
@@ -19,8 +20,18 @@ Answer ConsolePresenter::present(const Message &message) {
         err << message.text << " ...\n";
         return Answer::None;
     case MsgQuestion:
-        err << message.text << (m_answer == Answer::Yes ? " Da\n" : " Ne\n");
-        return m_answer;
+        if (m_answer == Answer::Yes) {
+            err << message.text << " Da\n";
+            return m_answer;
+        }
+        if (::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO)) {
+            err << message.text << " (da/ne) ";
+            err.flush();
+            const QString reply = QTextStream(stdin).readLine().trimmed().toLower();
+            return reply == QLatin1String("da") || reply == QLatin1String("d") ? Answer::Yes : Answer::No;
+        }
+        err << message.text << "\nZa odgovor Da dodajte možnost --yes.\n";
+        return Answer::No;
     default:
         if (!message.text.isEmpty()) {
             err << message.text << '\n';

@@ -5,7 +5,9 @@
 namespace zentrel::core {
 
 // Shows messages on the console for zentrel-cli: information on standard output, warnings and
-// errors on standard error. Questions get the answer given at construction (--yes gives Yes).
+// errors on standard error. Questions get the answer given at construction (--yes gives Yes);
+// without it, a question is put to the user when the command runs at a terminal, and otherwise
+// answered No with the advice to add --yes (nobody is there to answer).
 class ConsolePresenter : public MessagePresenter {
 public:
     explicit ConsolePresenter(Answer questionAnswer = Answer::No) : m_answer(questionAnswer) {}

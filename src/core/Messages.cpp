@@ -1,5 +1,7 @@
 #include "Messages.h"
 
+#include "FileMessages.h"
+
 namespace zentrel::core {
 
 namespace {
@@ -70,11 +72,9 @@ Message BuildErrorMessage(const QString &text, const DbError &error, const QVari
     case DbErrorCode::FileNotFound:
         return BuildMessage(MsgErrorDetails, QStringLiteral("Datoteka # ne obstaja."), value1, value2, quote);
     case DbErrorCode::PermissionDenied:
-        return BuildMessage(MsgErrorDetails,
-                            QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\n"
-                                           "Odstranite zaščito in poskusite znova."),
-                            value1, value2, quote);
-    case DbErrorCode::InUse: {
+        return BuildMessage(MsgErrorDetails, WriteProtectedText(), value1, value2, quote);
+    case DbErrorCode::InUse:
+    case DbErrorCode::Corrupt: { // descriptions in the user's words, without an engine number
         Message m = BuildMessage(MsgErrorDetails, text, value1, value2, quote);
         m.text += u'\n' + error.description;
         return m;

@@ -1,13 +1,39 @@
 #include "TextFunctions.h"
 
+#include "ControlCharacters.h"
+
 #include <QCollator>
 
 namespace zentrel::core {
 
+namespace {
+
+// File systems take names of 255 bytes; a name made safe leaves room for what callers add.
+constexpr int kSafeFileNameBytes = 120;
+
+// The text cut to at most `bytes` bytes of UTF-8, never inside a letter.
+QString cutToBytes(const QString &text, int bytes) {
+    QString out = text;
+    while (out.toUtf8().size() > bytes) {
+        out.chop(1);
+        if (!out.isEmpty() && out.back().isHighSurrogate())
+            out.chop(1);
+    }
+    return out;
+}
+
+} // namespace
+
+// Control characters become "_" as well, and the name is cut to kSafeFileNameBytes bytes, never
+// inside a letter: a code of any length or content gives a name every file system takes.
 QString SafeFileName(const QString &text) {
     QString out;
     out.reserve(text.size() + 8);
     for (const QChar c : text) {
+        if (c.unicode() < 0x20 || IsControlCharacter(c)) {
+            out += u'_';
+            continue;
+        }
         switch (c.unicode()) {
         case u'/':
         case u'\\':
@@ -53,7 +79,7 @@ QString SafeFileName(const QString &text) {
             out += c;
         }
     }
-    return out;
+    return cutToBytes(out, kSafeFileNameBytes);
 }
 
 QString HtmlText(const QString &text) {

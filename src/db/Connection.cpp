@@ -190,6 +190,10 @@ void Connection::setError(int rc, const QString &message) {
         m_error.code = DbErrorCode::InUse;
         m_error.description = QStringLiteral("Podatke ima zaklenjene drug program. Poskusite znova pozneje.");
     }
+    // Damage found while working: the user is told what to do, not the engine's words.
+    if (primary == SQLITE_CORRUPT)
+        m_error.description = QStringLiteral("Datoteka projekta je poškodovana. Ob naslednjem odpiranju jo program "
+                                             "preveri in ponudi popravilo.");
 }
 
 bool Connection::run(const QString &sql, const QVariantList *list, const QVariantMap *map, RowSet *out) {

@@ -2,8 +2,10 @@
 
 #include "MBaza.h"
 #include "ProjectCopy.h"
+#include "ProjectTarget.h"
 #include "SourceProject.h"
 #include "core/AppState.h"
+#include "core/FileMessages.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
 
@@ -88,8 +90,10 @@ CopyOutcome CreateFromExisting(const QString &sourcePath, const QString &newPath
         ShowMessage(core::MsgError, QStringLiteral("Ni datoteke #."), QStringLiteral("zn.opm"));
         return outcome;
     }
-    const QString writeProtected =
-        QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova.");
+    const QString writeProtected = core::WriteProtectedText();
+    ProjectTarget target; // held until the new file has the name
+    if (!target.claim(newPath))
+        return outcome;
     ProjectBuild build(newPath);
     if (!build.start(defaults)) {
         ShowMessage(core::MsgError, writeProtected, newPath);

@@ -30,7 +30,8 @@ void ReportCopyFailure(const CopyContext &copy, const QString &tableText, const 
 
 // Makes a new project at newPath from a part (CopyPart) of an existing one, from a fresh copy of
 // the defaults database. The new file appears under its name only when complete; a file
-// already there (the caller has asked) is replaced only then. Refuses, with a message, a source
+// already there (the caller has asked) is replaced only then, and never while another program has
+// it open (ProjectTarget). Refuses, with a message, a source
 // that cannot be copied from, a name NewNameAllowed refuses and a curriculum or timetable the
 // source does not have; a failed statement is reported with its table and leaves nothing
 // behind. The source is never written.

@@ -180,12 +180,22 @@ void ReadDefaultNorms(Connection &c) {
 
 bool RunOpeningChecks(Connection &c) {
     LookUpCurrentChoices(c);
+    // Rows changed and the schema's version tell whether a repair changed anything.
+    const QString changes = QStringLiteral("SELECT total_changes()");
+    const QString schema = QStringLiteral("PRAGMA schema_version");
+    const QVariant rowsBefore = c.scalar(changes);
+    const QVariant schemaBefore = c.scalar(schema);
     Transaction t(c);
     if (!t.isActive())
         return false;
     const bool ok = ConvertToStockCollations(c) && defaultTurnusi(c) && defaultShift(c) && shiftTurnusRows(c) &&
                     defaultPeriods(c) && cleanUp(c) && columnAdditions(c);
-    if (!ok || !t.commit())
+    if (!ok)
+        return false;
+    // Nothing repaired, nothing to commit: a commit would wait for every other program reading
+    // the file, and the project opens while another program reads it.
+    const bool changed = c.scalar(changes) != rowsBefore || c.scalar(schema) != schemaBefore;
+    if (changed && !t.commit())
         return false;
     ReadDefaultNorms(c);
     return true;

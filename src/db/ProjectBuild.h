@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Connection.h"
+#include "ProjectLock.h"
 
 #include <QString>
 
@@ -13,7 +14,8 @@ namespace zentrel::db {
 // States: idle -> building (start() copied the defaults database to the temporary name and
 // opened it) -> done (commit() closed it and renamed it to the final name). A build that is
 // abandoned removes its temporary file; one left behind by a killed process is removed by the
-// next build of the same name.
+// next build of the same name or by RemoveLeftover. While building, the temporary file is locked
+// (ProjectLock), which tells a live build from a killed one's leftover.
 class ProjectBuild {
 public:
     explicit ProjectBuild(QString finalPath);
@@ -24,9 +26,13 @@ public:
     // The temporary name used for a final name.
     static QString TemporaryPathFor(const QString &finalPath);
 
+    // Removes the temporary file (and its journal) of a final name that a killed build left
+    // behind; one that a running build holds is left alone. True when none is left.
+    static bool RemoveLeftover(const QString &finalPath);
+
     // Copies the defaults database to the temporary name (after removing what an earlier build
-    // left there) and opens it with the foreign keys off, since copied rows may arrive before
-    // the rows they refer to. False when the folder cannot be written or the copy not opened.
+    // left there; false when a running build has it) and opens it with the foreign keys off, since copied rows may
+    // arrive before the rows they refer to. False when the folder cannot be written or the copy not opened.
     bool start(const QString &defaultsDatabase);
     Connection &db() { return m_connection; }
     QString temporaryPath() const { return m_temporary; }
@@ -42,6 +48,7 @@ private:
     QString m_final;
     QString m_temporary;
     Connection m_connection;
+    ProjectLock m_lock;
     bool m_committed = false;
 };
 

@@ -91,9 +91,21 @@ bool copyPupils(CopyContext &copy, qint64 curriculum) {
                                      .arg(sets)}));
 }
 
-// One timetable comes with its frames, lessons and validity. All timetables (of a curriculum
-// or of every one) bring the school calendar, the absences and the substitutions of their
-// lessons as well.
+// The free days and changed days of the school calendar that fall on the validity of one
+// timetable: its dates keep the calendar they had (autumn holidays stay free). A free-day period
+// that overlaps a validity comes whole, as the user entered it.
+bool copyCalendarOf(CopyContext &copy, qint64 timetable) {
+    const QString validities =
+        QStringLiteral("SELECT 1 FROM izvor.VELJAVNOST_URNIKA AS v WHERE v.ID_URNIKA = %1 AND ").arg(timetable);
+    return CopyRows(copy, QStringLiteral("PROSTI_DNEVI"),
+                    Where({QStringLiteral("EXISTS (%1 s.DATUM_OD <= v.VELJA_DO AND s.DATUM_DO >= v.VELJA_OD)")
+                               .arg(validities)})) &&
+           CopyRows(copy, QStringLiteral("URNIK_DAN"),
+                    Where({QStringLiteral("EXISTS (%1 s.DATUM BETWEEN v.VELJA_OD AND v.VELJA_DO)").arg(validities)}));
+}
+
+// One timetable comes with its frames, lessons and validity, and the free and changed days on it. All timetables (of a
+// curriculum or of every one) bring the school calendar, the absences and the substitutions of their lessons as well.
 bool copyTimetables(CopyContext &copy, qint64 curriculum, qint64 timetable) {
     if (timetable == kCopyNone)
         return true;
@@ -111,7 +123,7 @@ bool copyTimetables(CopyContext &copy, qint64 curriculum, qint64 timetable) {
         !CopyRows(copy, QStringLiteral("VELJAVNOST_URNIKA"), where(QStringLiteral("s.ID_URNIKA"))))
         return false;
     if (timetable != kCopyAll)
-        return true;
+        return copyCalendarOf(copy, timetable);
     const QString lessons =
         ofTimetables.isEmpty()
             ? QString()

@@ -26,8 +26,8 @@ bool CopyBasicData(CopyContext &copy);
 
 // One curriculum (or kCopyAll) with its classes, programmes, local groups, sets of electives,
 // pupils and assignments, and its timetables: one (an identifier), kCopyAll or kCopyNone. One
-// timetable comes with its frames, lessons and validity; all of them bring the calendar,
-// absences and substitutions too.
+// timetable comes with its frames, lessons and validity and the free and changed days on it;
+// all of them bring the whole calendar, absences and substitutions too.
 bool CopyCurriculaAndTimetables(CopyContext &copy, qint64 curriculum, qint64 timetables);
 
 } // namespace zentrel::db

@@ -3,6 +3,7 @@
 #include "CreateFromExisting.h"
 #include "MBaza.h"
 #include "ProjectCopy.h"
+#include "core/FileMessages.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
 
@@ -15,8 +16,7 @@ using core::ShowMessage;
 
 namespace {
 
-const QString kWriteProtected =
-    QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova.");
+const QString kWriteProtected = core::WriteProtectedText();
 
 // The name of the up-to-date project: a ".kvl" project becomes ".znt" unless that name is taken.
 QString upgradedName(const QString &path) {
@@ -58,7 +58,7 @@ UpgradeResult UpgradeProject(const QString &path, const QString &defaultsDatabas
     if (ShowMessage(core::MsgQuestion,
                     QStringLiteral("Projekt # je narejen s starejšo verzijo programa.\n\nProjekt bo posodobljen. Star "
                                    "format podatkov bo shranjen v #.\n\n Ali  želiš nadajevati?"),
-                    fileName, fileName + QStringLiteral(".bak")) != core::Answer::Yes) {
+                    fileName, core::SplitPath(FreeBackupName(path)).second) != core::Answer::Yes) {
         result.path = path;
         return result;
     }

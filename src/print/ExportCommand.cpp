@@ -18,7 +18,7 @@ int usage(const QString &error) {
     if (!error.isEmpty())
         err << error << '\n';
     err << "Uporaba: zentrel-cli export PROJEKT --kind classes|teachers|rooms|pupils [--objects OZNAKA,...] "
-           "--format pdf|html|csv|xml|ics [--timetable ID|IME] [--turnus ID|OZNAKA] IZHOD\n";
+           "--format pdf|html|csv|xml|ics [--timetable ID|IME] [--turnus ID|OZNAKA] [--yes] IZHOD\n";
     return 1;
 }
 

@@ -1,5 +1,7 @@
 #include "IzvozCsv.h"
 
+#include "core/ControlCharacters.h"
+
 #include <algorithm>
 
 namespace zentrel::print {
@@ -15,7 +17,8 @@ int fieldsOf(const Celica &celica) {
 
 } // namespace
 
-QString CsvPolje(const QString &text) {
+QString CsvPolje(const QString &raw) {
+    const QString text = core::BlankControlCharacters(raw);
     if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
         return text;
     QString quoted = text;

@@ -1,5 +1,7 @@
 #include "IzvozICalendar.h"
 
+#include "core/ControlCharacters.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <set>
@@ -26,19 +28,22 @@ const char *kTimeZone = "BEGIN:VTIMEZONE\r\n"
                         "END:STANDARD\r\n"
                         "END:VTIMEZONE\r\n";
 
-// Lines longer than 75 octets continue on the next line after a blank, never inside a letter.
+// Lines longer than 75 octets continue on the next line after a blank, never inside a letter:
+// a letter that would not fit whole goes to the next line.
 QByteArray folded(const QString &line) {
     const QByteArray utf8 = line.toUtf8();
     QByteArray out;
     int count = 0;
-    for (int i = 0; i < utf8.size(); ++i) {
-        const bool continuation = (uchar(utf8[i]) & 0xC0) == 0x80;
-        if (count >= 74 && !continuation) {
+    for (int i = 0; i < utf8.size();) {
+        const uchar lead = uchar(utf8[i]);
+        const int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if (count + length > 75) {
             out += "\r\n ";
             count = 1;
         }
-        out += utf8[i];
-        ++count;
+        out += utf8.mid(i, length);
+        count += length;
+        i += length;
     }
     return out + "\r\n";
 }
@@ -92,7 +97,7 @@ QMap<int, CasUre> CasiUr(db::Connection &connection) {
 
 QString IcsText(const QString &text) {
     QString out;
-    for (const QChar c : text) {
+    for (const QChar c : core::BlankControlCharacters(text)) {
         if (c == u'\\' || c == u';' || c == u',')
             out += u'\\';
         if (c == u'\n') {

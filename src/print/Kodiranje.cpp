@@ -1,5 +1,7 @@
 #include "Kodiranje.h"
 
+#include "core/ControlCharacters.h"
+
 #include <QList>
 #include <QStringEncoder>
 
@@ -10,7 +12,7 @@ QByteArray KodirajZReferencami(const QString &text, const char *codePage) {
     QByteArray bytes = whole.encode(text);
     bool clean = !whole.hasError();
     for (const QChar c : text)
-        if (c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r')
+        if (core::IsControlCharacter(c))
             clean = false;
     if (clean)
         return bytes;
@@ -19,7 +21,7 @@ QByteArray KodirajZReferencami(const QString &text, const char *codePage) {
     QByteArray out;
     out.reserve(bytes.size() + 16);
     for (const char32_t code : text.toUcs4()) {
-        if (code < 0x20 && code != u'\t' && code != u'\n' && code != u'\r') {
+        if (code < 0x10000 && core::IsControlCharacter(QChar(char16_t(code)))) { // no page may hold them
             out += ' ';
             continue;
         }

@@ -164,13 +164,34 @@ Dokument PoDnevih(const Dokument &tedni) {
     return d;
 }
 
+namespace {
+
+// The caption of the list's first column, whose timetable a row belongs to. It differs from the
+// lesson's own teacher, classes and room, so that readers that key columns by name find each.
+QString owner(VrstaObjekta vrsta) {
+    switch (vrsta) {
+    case VrstaObjekta::Enote:
+        return QStringLiteral("Urnik enote");
+    case VrstaObjekta::Ucitelji:
+        return QStringLiteral("Urnik učitelja");
+    case VrstaObjekta::Ucenci:
+        return QStringLiteral("Urnik učenca");
+    case VrstaObjekta::Prostori:
+        return QStringLiteral("Urnik prostora");
+    }
+    return {};
+}
+
+} // namespace
+
 void DodajSeznamUr(Dokument &dokument, VrstaObjekta vrsta, const QList<Objekt> &objekti, const QList<UraUrnika> &ure,
                    const OkvirTedna &okvir) {
     dokument.DodajTabelo(QStringLiteral("Timetable"));
     dokument.DodajVrstico();
-    for (const QString &caption : {EdninaVrste(vrsta), QStringLiteral("Turnus"), QStringLiteral("Dan"),
-                                   QStringLiteral("Ura"), QStringLiteral("Predmet"), QStringLiteral("Skupina"),
-                                   QStringLiteral("Učitelj"), QStringLiteral("Enota"), QStringLiteral("Prostor")})
+    // "Enote": the class of the lesson, or the classes of its group ("6.a, 6.b").
+    for (const QString &caption : {owner(vrsta), QStringLiteral("Turnus"), QStringLiteral("Dan"), QStringLiteral("Ura"),
+                                   QStringLiteral("Predmet"), QStringLiteral("Skupina"), QStringLiteral("Učitelj"),
+                                   QStringLiteral("Enote"), QStringLiteral("Prostor")})
         dokument.DodajCelicoZBesedilom(caption, 1400, slog::GlavaTabele, QString(), 1);
     for (const Objekt &o : objekti)
         for (const UraUrnika &u : ure) {

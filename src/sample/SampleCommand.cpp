@@ -2,6 +2,8 @@
 
 #include "SampleSchool.h"
 #include "ShippedSample.h"
+#include "core/ConsolePresenter.h"
+#include "db/ProjectTarget.h"
 #include "shell/ProjectCommands.h"
 
 #include <QTextStream>
@@ -53,6 +55,11 @@ int RunSampleCommand(const QStringList &args) {
     if (path.isEmpty())
         return usage(QStringLiteral("Manjka pot do datoteke."));
     if (shell::RefuseOverwrite(path, force))
+        return 1;
+    core::ConsolePresenter console(core::Answer::No);
+    core::PresenterScope scope(&console);
+    db::ProjectTarget target; // held until the sample has taken the name
+    if (!target.claim(path))
         return 1;
     QString error;
     if (!(shipped ? MakeShippedSample(path, options, &error) : GenerateSampleSchool(path, options, &error))) {

@@ -1,5 +1,7 @@
 #include "Compaction.h"
 
+#include "CompactionLeftover.h"
+
 #include "ProjectFiles.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
@@ -26,14 +28,23 @@ bool renameFile(const QString &from, const QString &to) {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+bool passesFullCheck(db::Connection &c) {
+    return c.scalar(QStringLiteral("PRAGMA integrity_check")).toString() == QLatin1String("ok");
+}
+
 // The copy must open as a database and pass the engine's full check before it replaces anything.
+// The copy takes the original's indexes as they are, so an index that disagrees with its table
+// is rebuilt from the table in the copy (never in the original), in one transaction.
 bool checkCopy(const QString &copy, DbError &error) {
     db::Connection check;
-    if (!check.open(copy, db::Connection::Access::ReadOnly)) {
+    if (!check.open(copy)) {
         error = check.lastError();
         return false;
     }
-    if (check.scalar(QStringLiteral("PRAGMA integrity_check")).toString() == QLatin1String("ok"))
+    if (passesFullCheck(check))
+        return true;
+    db::Transaction t(check);
+    if (t.isActive() && check.exec(QStringLiteral("REINDEX")) && passesFullCheck(check) && t.commit())
         return true;
     error = {DbErrorCode::Corrupt, QStringLiteral("integrity check failed")};
     return false;
@@ -67,8 +78,7 @@ bool CompactFile(const QString &path, bool keepOriginal, QString *backup) {
         return false;
     }
     const QString temporary = CompactionTemporaryFile(target);
-    if (QFileInfo(temporary).isFile())
-        QFile::remove(temporary);
+    RemoveCompactionLeftover(target);
     DbError error;
     bool damaged = false;
     bool ok = false;
@@ -104,7 +114,7 @@ bool CompactFile(const QString &path, bool keepOriginal, QString *backup) {
     if (ok)
         return true;
     if (created)
-        QFile::remove(temporary);
+        RemoveCompactionLeftover(target);
     if (damaged || error.code == DbErrorCode::Corrupt)
         ShowMessage(MsgError, kTooDamaged, fileName);
     else // the engine's reason, not a guess from its number (a folder in the way is no write protection)

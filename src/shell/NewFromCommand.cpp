@@ -87,7 +87,7 @@ int RunNewFromCommand(const QStringList &args) {
     QString target = QFileInfo(a->paths.at(1)).absoluteFilePath();
     if (!target.endsWith(QLatin1String(".znt"), Qt::CaseInsensitive))
         target += QStringLiteral(".znt");
-    if (QFileInfo::exists(target) && !a->force) {
+    if (QFileInfo(target).isFile() && !a->force) { // a folder in the way is refused by the copy
         ShowMessage(MsgError, QStringLiteral("Datoteka # že obstaja; prekrije jo le ukaz z možnostjo --force."),
                     target);
         return 1;

@@ -1,13 +1,18 @@
 #include "ProjectFiles.h"
 
+#include "CheckedFiles.h"
 #include "Compaction.h"
+#include "CompactionLeftover.h"
 #include "ShellHooks.h"
 #include "core/AppState.h"
+#include "core/FileMessages.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
+#include "db/Leftovers.h"
 #include "db/MBaza.h"
 #include "db/OpeningChecks.h"
 #include "db/ProjectLock.h"
+#include "db/ProjectTarget.h"
 #include "db/Schema.h"
 #include "db/Upgrade.h"
 
@@ -22,11 +27,9 @@ using namespace core;
 
 namespace {
 
-const QString kWriteProtected =
-    QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova.");
+const QString kWriteProtected = WriteProtectedText();
 const QString kOpenFailed = QStringLiteral("Napaka pri odpiranju datoteke s podatki.");
-const QString kInUse = QStringLiteral("Projekt # je odprt v drugem programu. Dokler je odprt tam, ga tukaj ni mogoče "
-                                      "spreminjati.\n\nAli ga želiš odpreti samo za branje?");
+const QString kInUse = db::ProjectInUseText() + QStringLiteral("\n\nAli ga želiš odpreti samo za branje?");
 const QString kOldInUse = QStringLiteral("Projekt # je narejen s starejšo verzijo programa in je odprt v drugem "
                                          "programu. Posodobiti ga ni mogoče, zato ga ni mogoče odpreti.");
 const QString kDamaged = QStringLiteral("Datoteka # je poškodovana.\nKrčenje (Skrči / popravi podatke) jo lahko "
@@ -57,14 +60,21 @@ void reportOpenFailure(const core::DbError &error, const QString &path) {
         ShowMessage(MsgError, kWriteProtected, path);
     else if (error.code == core::DbErrorCode::MissingTable)
         ShowErrorMessage(kOpenFailed, error, path);
+    else if (error.code == core::DbErrorCode::InUse) // another program reads or writes it just now
+        ShowMessage(MsgError, db::OpenFailureText(error.code), path);
     else
         ShowMessage(MsgError, kOpenFailed);
 }
 
-// The engine's own check of the file's structure. A damaged file is never written to: a write
-// could spread the damage.
-bool healthy(db::Connection &c) {
-    return c.scalar(QStringLiteral("PRAGMA quick_check")).toString() == QLatin1String("ok");
+// The engine's own check of the file: its structure always, and, on a file changed since it was
+// last found sound, also whether every index agrees with its table (a damaged index gives wrong
+// answers and fails later writes). A damaged file is never written to: a write could spread the
+// damage.
+bool healthy(db::Connection &c, const QString &path) {
+    if (c.scalar(QStringLiteral("PRAGMA quick_check")).toString() != QLatin1String("ok"))
+        return false;
+    return UnchangedSinceChecked(path) ||
+           c.scalar(QStringLiteral("PRAGMA integrity_check")).toString() == QLatin1String("ok");
 }
 
 // A damaged project is offered the compaction, which rebuilds it from its live content and keeps
@@ -108,10 +118,11 @@ bool openSteps(QString &path, bool isNew, bool &readOnly) {
     // A newer program's project is refused before anything (a repair, the write test) writes to it.
     if (project.tableExists(QStringLiteral("INI")) && db::RefuseNewerProject(db::SchemaVersion(project), path))
         return false;
-    const QString leftOver = CompactionTemporaryFile(QFileInfo(path).canonicalFilePath());
-    if (!readOnly && QFileInfo(leftOver).isFile())
-        QFile::remove(leftOver); // left behind by a compaction that was killed
-    if (!healthy(project)) {
+    if (!readOnly) { // held here, so no compaction or upgrade of it is running
+        RemoveCompactionLeftover(path);
+        db::RemoveLeftovers(path);
+    }
+    if (!healthy(project, path)) {
         project.close();
         if (!repairDamaged(path, readOnly) || !db::OpenConnection(project, path, true, access))
             return false;
@@ -180,6 +191,7 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
     bool readOnly = false;
     const bool ok = openSteps(path, isNew, readOnly);
     if (ok) {
+        RememberChecked(path);
         app.projectReadOnly = readOnly;
         const auto [folder, file] = SplitPath(path);
         app.projectFolder = folder;
@@ -208,7 +220,10 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
 
 void CloseProject() {
     AppState &app = App();
+    const bool wrote = db::ProjectOpen() && !app.projectReadOnly;
     closeProjectFile();
+    if (wrote) // its own writes leave the file as sound as it was found
+        RememberChecked(app.projectPath());
     app.projectFolder.clear();
     app.projectFileName.clear();
     app.schoolName.clear();
@@ -233,10 +248,14 @@ bool CreateProjectAt(QString path) {
         return false;
     }
     path = ProjectFilePath(path);
+    db::ProjectTarget target; // held until the old file is gone
+    if (!target.claim(path))
+        return false;
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
         ShowMessage(MsgError, kWriteProtected, path);
         return false;
     }
+    target.release();
     if (!QFile::copy(defaults, path)) {
         ShowMessage(MsgError, kOpenFailed);
         return false;

@@ -4,6 +4,7 @@
 #include "SettingsFile.h"
 #include "ShellHooks.h"
 #include "core/AppState.h"
+#include "core/FileMessages.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
 #include "db/Schema.h"
@@ -87,9 +88,7 @@ bool OpenDefaultsDatabase() {
     // The program cannot run without writing its defaults; the user is told which file it is.
     auto notWritable = [&] {
         c.close();
-        ShowMessage(
-            MsgError,
-            QStringLiteral("Datoteka #  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova."), opm);
+        ShowMessage(MsgError, WriteProtectedText(), opm);
         return false;
     };
     if (c.open(opm)) {

@@ -25,7 +25,7 @@ int Uporaba(const QString &napaka) {
     err << "Uporaba: zentrel-cli construct PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
            "[--second-round] [--third-round] [--extra-periods K] [--seed N] [--time-limit SEKUNDE] [--idle-limit "
            "SEKUNDE] "
-           "[--selitev] [--complete] [--complete-limit SEKUNDE]\n";
+           "[--selitev] [--complete] [--complete-limit SEKUNDE] [--yes]\n";
     return 1;
 }
 

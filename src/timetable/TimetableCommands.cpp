@@ -53,7 +53,7 @@ std::pair<qint64, QString> PoOznaki(const QString &tabela, const QString &oznaka
 
 int RunShowCommand(const QStringList &args) {
     const char *uporaba = "show PROJEKT [--timetable ID|IME] [--turnus ID|OZNAKA] (--class OZNAKA | --teacher "
-                          "OZNAKA | --room OZNAKA)";
+                          "OZNAKA | --room OZNAKA) [--yes]";
     const MoznostiUkaza m =
         RazcleniUkaz(args,
                      {QStringLiteral("--timetable"), QStringLiteral("--turnus"), QStringLiteral("--class"),
@@ -89,15 +89,37 @@ int RunShowCommand(const QStringList &args) {
     if (kdo < 0)
         return Napaka(QString::fromUtf8(izbrana->manjka).arg(oznaka), nullptr);
     const core::AppState &app = core::App();
+    // Without --turnus: the turnus chosen before when the timetable has lessons in it, else every
+    // turnus it has lessons in (a fresh settings folder chooses none, and turnus 0 may be empty).
+    QList<qint64> turnusi{app.trenutniTurnus};
+    if (!m.vrednosti.contains(QStringLiteral("--turnus"))) {
+        const db::RowSet s = db::ProjectDb().query(
+            QStringLiteral("SELECT DISTINCT ID_TURNUSA FROM TERMINI WHERE ID_URNIKA = ? ORDER BY ID_TURNUSA"),
+            {app.trenutniUrnik});
+        QList<qint64> zUrami;
+        for (int i = 0; i < s.rowCount(); ++i)
+            zUrami << s.value(i, 0).toLongLong();
+        if (!zUrami.isEmpty() && !zUrami.contains(app.trenutniTurnus))
+            turnusi = zUrami;
+    }
     QTextStream out(stdout);
-    out << "Urnik \"" << app.trenutniUrnikIme << "\", turnus " << app.trenutniTurnusOznaka << ", "
-        << QString::fromUtf8(izbrana->ime) << ' ' << shranjena << '\n'
-        << BesediloTedna(app.trenutniPredmetnik, app.trenutniUrnik, app.trenutniTurnus, izbrana->vrsta, kdo);
+    for (const qint64 turnus : turnusi) {
+        if (turnus != app.trenutniTurnus) {
+            const QString n = NastaviIzbiro({}, QString::number(app.trenutniUrnik), QString::number(turnus));
+            if (!n.isEmpty())
+                return Napaka(n, nullptr);
+        }
+        if (turnus != turnusi.first())
+            out << '\n';
+        out << "Urnik \"" << app.trenutniUrnikIme << "\", turnus " << app.trenutniTurnusOznaka << ", "
+            << QString::fromUtf8(izbrana->ime) << ' ' << shranjena << '\n'
+            << BesediloTedna(app.trenutniPredmetnik, app.trenutniUrnik, app.trenutniTurnus, izbrana->vrsta, kdo);
+    }
     return 0;
 }
 
 int RunCopyTimetableCommand(const QStringList &args) {
-    const char *uporaba = "copy-timetable PROJEKT --timetable ID --name IME";
+    const char *uporaba = "copy-timetable PROJEKT --timetable ID --name IME [--yes]";
     const MoznostiUkaza m =
         RazcleniUkaz(args, {QStringLiteral("--timetable"), QStringLiteral("--name")}, {QStringLiteral("--yes")});
     QString napaka = m.napaka;

@@ -27,7 +27,7 @@ int RunVerifyCommand(const QStringList &args) {
         if (!napaka.isEmpty())
             err << napaka << '\n';
         err << "Uporaba: zentrel-cli verify PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
-               "[--extra-periods K] [--selitev]\n";
+               "[--extra-periods K] [--selitev] [--yes]\n";
         return 1;
     }
     if (!shell::OpenProjectFile(m.polozajni.first()))

@@ -65,8 +65,8 @@ TEST_F(DayCommandTest, ReportLinesExplainFreeChangedAndMissingDays) {
 }
 
 TEST_F(DayCommandTest, BadArgumentsAreRefusedBeforeTheProjectIsOpened) {
-    const QString usage = QStringLiteral("Uporaba: zentrel-cli day PROJEKT DATUM\n"
-                                         "        zentrel-cli day PROJEKT --from DATUM --to DATUM\n"
+    const QString usage = QStringLiteral("Uporaba: zentrel-cli day PROJEKT DATUM [--yes]\n"
+                                         "        zentrel-cli day PROJEKT --from DATUM --to DATUM [--yes]\n"
                                          "DATUM kot d. m. llll ali llll-mm-dd.\n");
     const QList<QPair<QStringList, QString>> cases{
         {{project.path(), QStringLiteral("31. 9. 2026")}, QStringLiteral("Nepravilen zapis datuma: 31. 9. 2026\n")},

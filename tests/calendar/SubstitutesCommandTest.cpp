@@ -65,8 +65,8 @@ TEST_F(SubstitutesCommandTest, DaysWithoutLessonsAndBadArguments) {
     r = substitutes({QStringLiteral("9. 9. 2025")});
     EXPECT_TRUE(r.out.endsWith(QStringLiteral("Ni ur za nadomeščanje.\n"))) << r.out.toStdString();
 
-    const QString usage =
-        QStringLiteral("Uporaba: zentrel-cli substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json]\n");
+    const QString usage = QStringLiteral(
+        "Uporaba: zentrel-cli substitutes PROJEKT DATUM [--teacher OZNAKA] [--top N] [--json] [--yes]\n");
     const QList<QPair<QStringList, QString>> cases{
         {{QStringLiteral("32. 1. 2026")}, QStringLiteral("Nepravilen zapis datuma: 32. 1. 2026\n") + usage},
         {{QStringLiteral("8. 9. 2025"), QStringLiteral("--top"), QStringLiteral("0")},

@@ -32,7 +32,7 @@ TEST(Messages, ErrorKindMapsTheKnownConditions) {
     EXPECT_EQ(BuildErrorMessage(QStringLiteral("x"), {DbErrorCode::FileNotFound, {}}, QStringLiteral("a.znt")).text,
               QStringLiteral("Datoteka a.znt ne obstaja."));
     EXPECT_EQ(BuildErrorMessage(QStringLiteral("x"), {DbErrorCode::PermissionDenied, {}}, QStringLiteral("a.znt")).text,
-              QStringLiteral("Datoteka a.znt  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova."));
+              QStringLiteral("Datoteka a.znt je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova."));
     const Message other =
         BuildErrorMessage(QStringLiteral("Napaka pri branju."), {DbErrorCode::Other, QStringLiteral("disk I/O error")});
     EXPECT_EQ(other.text, QStringLiteral("Napaka pri branju.\ndisk I/O error (1)"));

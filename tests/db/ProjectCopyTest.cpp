@@ -202,8 +202,12 @@ TEST_F(ProjectCopy, OneTimetableComesWithItsValidityButNoAbsencesOrSubstitutions
     ASSERT_TRUE(source.exec(QStringLiteral("DELETE FROM URNIKI WHERE ID <> 1")));
     EXPECT_EQ(ProjectContents(made(), timetable), ProjectContents(source, timetable));
     EXPECT_EQ(RowCount(made(), QStringLiteral("TERMINI")), 1006);
-    for (const char *table : {"ODSOTNOSTI_UCITELJEV", "SUPLENCE", "PROSTI_DNEVI"})
+    for (const char *table : {"ODSOTNOSTI_UCITELJEV", "SUPLENCE"})
         EXPECT_EQ(RowCount(made(), QString::fromLatin1(table)), 0) << table;
+    // The free days on its validity come along; the summer holidays after it stay behind.
+    EXPECT_EQ(RowCount(sample, QStringLiteral("PROSTI_DNEVI")), 7);
+    EXPECT_EQ(lines(made(), QStringLiteral("SELECT DATUM_OD FROM PROSTI_DNEVI ORDER BY ID")),
+              QStringLiteral("2026-10-26;2026-12-25;2027-02-08;2027-02-15;2027-03-29;2027-04-27"));
     expectNoRepair(made());
 
     // A timetable of another curriculum than the chosen one, or one that is not there, is refused.

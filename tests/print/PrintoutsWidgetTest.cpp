@@ -308,8 +308,9 @@ private slots:
         dolgo.DodajTabelo();
         for (int r = 0; r < 40; ++r) {
             dolgo.DodajVrstico();
-            dolgo.DodajCelicoZBesedilom(QStringLiteral("FVZ, IŠP, LS2, NI1, NI2, SPH, ŠZZ, UBE 1. skupina, UBE 2. skupina"),
-                                        1600, slog::Besedilo);
+            dolgo.DodajCelicoZBesedilom(
+                QStringLiteral("FVZ, IŠP, LS2, NI1, NI2, SPH, ŠZZ, UBE 1. skupina, UBE 2. skupina"), 1600,
+                slog::Besedilo);
         }
         QVERIFY(UrIzris(dolgo).SteviloStrani() >= 2);
     }

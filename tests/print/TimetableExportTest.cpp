@@ -143,7 +143,7 @@ TEST_F(SampleTimetable, ExportsWriteWholeFilesOrNothing) {
     const QString csv = sample.file(QStringLiteral("enote.csv"));
     ASSERT_TRUE(IzvoziUrnike(logic.urniki(), izbor, OblikaIzvoza::Csv, csv));
     const QStringList lines = QString::fromUtf8(test::ReadFile(csv).mid(3)).split(QStringLiteral("\r\n"));
-    EXPECT_EQ(lines.first(), QStringLiteral("Enota;Turnus;Dan;Ura;Predmet;Skupina;Učitelj;Enota;Prostor"));
+    EXPECT_EQ(lines.first(), QStringLiteral("Urnik enote;Turnus;Dan;Ura;Predmet;Skupina;Učitelj;Enote;Prostor"));
     EXPECT_TRUE(lines.at(1).startsWith(QStringLiteral("8.a;I;Ponedeljek;")));
     EXPECT_EQ(lines.at(1).count(u';'), 8);
     const qsizetype eighth = logic.urniki().Ure(VrstaObjekta::Enote, {izbor.objekti.at(0).id}).size();

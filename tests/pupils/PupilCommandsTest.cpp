@@ -64,7 +64,7 @@ TEST(PupilCommandsTest, ImportOfFiveHundredPupilsAndTheElectivesOfTheSampleSchoo
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err,
               QStringLiteral("Že obstoječe izbirne skupine bodo brisane iz razporeda in pripdaočih urnikov!\nAli "
-                             "res želite nadaljevati? Ne\n"));
+                             "res želite nadaljevati?\nZa odgovor Da dodajte možnost --yes.\n"));
     // Without --apply the figures only, and nothing to ask; with it the groups.
     r = test::RunCli(home.path(), {QStringLiteral("electives"), project, QStringLiteral("--teachers")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();

@@ -205,3 +205,39 @@ TEST(NewFrom, AKilledCopyOrUpgradeNeverLeavesAHalfMadeProject) {
         }
     }
 }
+
+TEST(NewFrom, OneTimetableBringsTheFreeAndChangedDaysOfItsValidities) {
+    test::TempHome home;
+    const QString folder = projects(home);
+    const QString source = test::CopyOfSample(folder + QStringLiteral("/primer.znt"));
+    qint64 timetable = 0;
+    {
+        db::Connection c;
+        ASSERT_TRUE(c.open(source));
+        timetable = c.scalar(QStringLiteral("SELECT min(ID) FROM URNIKI")).toLongLong();
+        ASSERT_TRUE(
+            c.exec(QStringLiteral("DELETE FROM VELJAVNOST_URNIKA; DELETE FROM PROSTI_DNEVI; DELETE FROM URNIK_DAN;"
+                                  "INSERT INTO VELJAVNOST_URNIKA VALUES (1, %1, '2026-09-01', '2027-01-31', 1, 2);"
+                                  "INSERT INTO PROSTI_DNEVI VALUES (1, '2026-08-20', '2026-08-31', 'Poletje'),"
+                                  " (2, '2026-10-26', '2026-10-30', 'Jesenske počitnice'),"
+                                  " (3, '2027-01-29', '2027-02-05', 'Zimske d''počitnice'),"
+                                  " (4, '2027-02-15', '2027-02-19', 'Pozneje');"
+                                  "INSERT INTO URNIK_DAN VALUES (1, '2026-11-14', 5), (2, '2027-03-06', 1),"
+                                  " (3, '2026-09-01', 3)")
+                       .arg(timetable)));
+    }
+    const QStringList freeDays{QStringLiteral("PROSTI_DNEVI|2|2026-10-26|2026-10-30|Jesenske počitnice"),
+                               QStringLiteral("PROSTI_DNEVI|3|2027-01-29|2027-02-05|Zimske d'počitnice")};
+    const QStringList changedDays{QStringLiteral("URNIK_DAN|1|2026-11-14|5"),
+                                  QStringLiteral("URNIK_DAN|3|2026-09-01|3")};
+    const QString target = folder + QStringLiteral("/t1.znt");
+    const CliRun r =
+        cli(home, {QStringLiteral("new-from"), source, target, QStringLiteral("--part"), QStringLiteral("timetable"),
+                   QStringLiteral("--timetable"), QString::number(timetable)});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(RowCount(source, QStringLiteral("PROSTI_DNEVI")), 4);
+    EXPECT_EQ(RowCount(source, QStringLiteral("URNIK_DAN")), 3);
+    EXPECT_EQ(ProjectContents(target, {QStringLiteral("PROSTI_DNEVI")}), freeDays);
+    EXPECT_EQ(ProjectContents(target, {QStringLiteral("URNIK_DAN")}), changedDays);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("PROSTI_DNEVI: 2\n"))) << r.out.toStdString();
+}

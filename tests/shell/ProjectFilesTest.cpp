@@ -146,7 +146,7 @@ TEST(OpenProjectFile, AReadOnlyProjectIsRefusedWithTheWriteProtectionMessage) {
     EXPECT_FALSE(shell::OpenProjectFile(path));
     EXPECT_EQ(home.messages().texts(),
               QStringList{QStringLiteral("Datoteka ") + path +
-                          QStringLiteral("  je je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova.")});
+                          QStringLiteral(" je zaščitena proti pisanju.\nOdstranite zaščito in poskusite znova.")});
     EXPECT_FALSE(db::ProjectOpen());
     EXPECT_EQ(test::FileBytes(path), before);
 }

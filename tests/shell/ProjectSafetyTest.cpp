@@ -134,7 +134,7 @@ TEST(ProjectSafety, ASecondProcessIsToldTheProjectIsInUse) {
     const QByteArray before = test::FileBytes(path);
     test::CliResult r = test::RunCli(home.path(), {QStringLiteral("check"), path});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, kInUse + QStringLiteral(" Ne\n"));
+    EXPECT_EQ(r.err, kInUse + QStringLiteral("\nZa odgovor Da dodajte možnost --yes.\n"));
     r = test::RunCli(home.path(), {QStringLiteral("check"), path, QStringLiteral("--yes")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Projekt: ") + path + u'\n'));
@@ -194,7 +194,7 @@ TEST(ProjectSafety, AnUnwritableDefaultsDatabaseIsReported) {
     ASSERT_TRUE(QFile::setPermissions(opm, QFileDevice::ReadOwner));
     EXPECT_FALSE(shell::OpenDefaultsDatabase());
     EXPECT_EQ(home.messages().texts(),
-              QStringList{QStringLiteral("Datoteka %1  je je zaščitena proti pisanju.\nOdstranite zaščito in "
+              QStringList{QStringLiteral("Datoteka %1 je zaščitena proti pisanju.\nOdstranite zaščito in "
                                          "poskusite znova.")
                               .arg(opm)});
 }

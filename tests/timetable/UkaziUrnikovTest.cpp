@@ -106,3 +106,18 @@ TEST(UkaziUrnikov, CopiesOfATimetableAndOfATurnus) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("--timetable mora biti celo število, najmanj 1.\n")));
 }
+
+TEST(UkaziUrnikov, ShowWithoutATurnusShowsTheTurnusiTheTimetableHasLessonsIn) {
+    test::RocnaSola sola;
+    ASSERT_TRUE(sola.db().exec(QStringLiteral("INSERT OR IGNORE INTO TURNUSI (ID, OZNAKA) VALUES (1, 'I'), (2, 'II');"
+                                              "UPDATE TERMINI SET ID_TURNUSA = iif(DAN = 3, 2, 1)")));
+    const test::CliResult r = Cli(sola, {QStringLiteral("show"), QStringLiteral("--class"), QStringLiteral("1A")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList blocks = r.out.split(QStringLiteral("\n\n"));
+    ASSERT_EQ(blocks.size(), 2) << r.out.toStdString();
+    EXPECT_TRUE(blocks.at(0).startsWith(QStringLiteral("Urnik \"Urnik\", turnus I, enota 1a\n")))
+        << r.out.toStdString();
+    EXPECT_TRUE(blocks.at(0).contains(QStringLiteral("1   | MAT        | MAT   |       | SLO     |\n")));
+    EXPECT_TRUE(blocks.at(1).startsWith(QStringLiteral("Urnik \"Urnik\", turnus II, enota 1a\n")));
+    EXPECT_TRUE(blocks.at(1).contains(QStringLiteral("1   |            |       | LUM   |         |\n")));
+}
