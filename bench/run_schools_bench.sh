@@ -10,7 +10,9 @@
 #   bench/run_schools_bench.sh [SCHOOL ...]      (default: every *.znt there)
 set -e
 cd "$(dirname "$0")/.."
-SCHOOLS_DIR=../shared/data/schools
+# Beside the repository; a worktree's repository is the one that holds its .git.
+REPO=$(cd "$(git rev-parse --git-common-dir)/.." && pwd)
+SCHOOLS_DIR=$REPO/../shared/data/schools
 if [ ! -d "$SCHOOLS_DIR" ]; then
     echo "Ni mape $SCHOOLS_DIR: primerjava šol preskočena."
     exit 0
