@@ -29,10 +29,10 @@
 #include "core/AppState.h"
 #include "core/ScriptedPresenter.h"
 #include "db/MBaza.h"
-#include "sample/SampleSchool.h"
-#include "timetable/IzbiraUrnika.h"
 #include "engine/PreverjanjeUrnika.h"
 #include "engine/SestavljanjeUrnika.h"
+#include "sample/SampleSchool.h"
+#include "timetable/IzbiraUrnika.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -214,8 +214,8 @@ int Construct(const QStringList &args) {
         return 1;
     }
     const QStringList krsitve =
-        engine::PreverjanjeUrnika(core::App().trenutniPredmetnik, core::App().trenutniUrnik,
-                                     core::App().trenutniTurnus, moznosti.dodatneUre, moznosti.selitev)
+        engine::PreverjanjeUrnika(core::App().trenutniPredmetnik, core::App().trenutniUrnik, core::App().trenutniTurnus,
+                                  moznosti.dodatneUre, moznosti.selitev)
             .preveri();
     out << QStringLiteral("classes=%1 units=%2 periods=%3 load+prepare=%4ms first=%5ms second=%6ms third=%7ms "
                           "completion=%8ms save=%9ms peak=%10MB")

@@ -16,12 +16,12 @@
 #include "core/AppState.h"
 #include "core/ScriptedPresenter.h"
 #include "db/MBaza.h"
+#include "engine/SestavljanjeUrnika.h"
 #include "sample/SampleSchool.h"
 #include "timetable/IzbiraUrnika.h"
 #include "timetable/PregledUrnikov.h"
 #include "timetable/PrikazUrnika.h"
 #include "timetable/RocnoUrejanje.h"
-#include "engine/SestavljanjeUrnika.h"
 #include "timetable/UrnikIzbira.h"
 
 #include <QCoreApplication>

@@ -14,9 +14,8 @@ using namespace pravila;
 
 namespace {
 
-// Steps without a better state after which the search for places ends, and the share of the
-// step's time it may take (the rest is for improving).
-constexpr int MejaRazporejanja = 100000;
+// The share of the step's time the search for places may take (the rest is for improving). It
+// has no limit of steps without progress: a lesson it has not placed may still find a place.
 constexpr double DelezRazporejanja = 0.8;
 // Restarts of the rounds, within this share of the step's time.
 constexpr int Ponovitev = 8;
@@ -173,9 +172,13 @@ bool DokoncanjeUrnika::postaviKos(size_t i) {
     for (size_t c = 0; c < kandidati.size() && c < 8; ++c) {
         const Kandidat &kand = kandidati[c];
         const Sestavljalnik::Oznaka oznaka = m_s.ZacniPoskus();
-        for (const Blok &b : kand.bloki)
-            for (int t : m.terminiNaDan(b.predavanje, b.dan))
+        std::vector<int> dolzine; // periods of each block taken out
+        for (const Blok &b : kand.bloki) {
+            const std::vector<int> termini = m.terminiNaDan(b.predavanje, b.dan);
+            dolzine.push_back(int(termini.size()));
+            for (int t : termini)
                 m_s.OdstraniTermin(t);
+        }
         if (!m_s.Postavi(k.predavanje, kand.dan, kand.ura, k.dolzina)) {
             m_s.PrekliciPoskus(oznaka);
             continue;
@@ -183,16 +186,15 @@ bool DokoncanjeUrnika::postaviKos(size_t i) {
         m_s.PotrdiPoskus();
         m_kosi.erase(m_kosi.begin() + std::ptrdiff_t(i));
         // The blocks are out already; the pool and the tabu learn of them.
-        for (const Blok &b : kand.bloki) {
+        for (size_t j = 0; j < kand.bloki.size(); ++j) {
+            const Blok &b = kand.bloki[j];
             m_tabu[size_t(b.predavanje) * StDni + size_t(b.dan)] = m_korak + 7 + int(m_rng() % 5);
             // A unit taken out again and again weighs more: the search turns to other lessons.
             m_utez[size_t(b.predavanje)] += 1;
-            int vBazenu = 0;
-            for (const Kos &kos : m_kosi)
-                vBazenu += kos.predavanje == b.predavanje ? kos.dolzina : 0;
-            const int manjka = std::max(0, m.predavanja[size_t(b.predavanje)].preostalo) - vBazenu;
-            if (manjka > 0)
-                m_kosi.push_back({b.predavanje, manjka});
+            // The block goes back as the piece it was. Its unit's other missing periods are not
+            // its to take: pieces of their own already, or kept out for good (Neizogibno), and
+            // joined to this one they would put two periods of single lessons on one day.
+            m_kosi.push_back({b.predavanje, dolzine[j]});
         }
         m_postavljen[size_t(k.predavanje) * StDni + size_t(kand.dan)] = m_korak;
         ++m_premikov;
@@ -208,9 +210,8 @@ void DokoncanjeUrnika::razporedi() {
     ModelUrnika najboljsi = m;
     std::vector<Kos> najboljsiKosi = m_kosi;
     int najmanj = m_s.nerazporejeneUre();
-    for (int brezNapredka = 0; !m_kosi.empty() && tece() &&
-                               m_ura.elapsed() < qint64(casovnaOmejitev * 1000 * DelezRazporejanja) &&
-                               brezNapredka < MejaRazporejanja && m_s.nerazporejeneUre() > m_spodnjaMeja;) {
+    while (!m_kosi.empty() && tece() && m_ura.elapsed() < qint64(casovnaOmejitev * 1000 * DelezRazporejanja) &&
+           m_s.nerazporejeneUre() > m_spodnjaMeja) {
         ++m_korak;
         postaviKos(size_t(m_rng() % m_kosi.size()));
         if (m_korak % 1000 == 0)
@@ -218,14 +219,11 @@ void DokoncanjeUrnika::razporedi() {
                 u = 1 + (u - 1) / 2;
         if (m_s.nerazporejeneUre() < najmanj) {
             najmanj = m_s.nerazporejeneUre();
-            brezNapredka = 0;
             m_s.ZgostiTermine();
             if (!m_kosi.empty()) {
                 najboljsi = m;
                 najboljsiKosi = m_kosi;
             }
-        } else {
-            ++brezNapredka;
         }
         if (m_korak % 256 == 0)
             m_s.ZgostiTermine();
@@ -236,6 +234,47 @@ void DokoncanjeUrnika::razporedi() {
     if (!m_kosi.empty()) {
         m_s.NaloziStanje(najboljsi);
         m_kosi = najboljsiKosi;
+    }
+}
+
+bool DokoncanjeUrnika::postaviProsto(int u) {
+    const Predavanje &p = m.predavanja[size_t(u)];
+    if (p.skupinaOddelkov < 1 || p.preostalo <= 0)
+        return false;
+    // The unit's own pieces in the pool, else the pieces it is cut into (units kept out for good
+    // have none in the pool, yet each of their periods that fits is placed).
+    std::vector<int> dolzine;
+    for (const Kos &k : m_kosi)
+        if (k.predavanje == u)
+            dolzine.push_back(k.dolzina);
+    if (dolzine.empty())
+        dolzine = KosiPredavanja(m, u);
+    std::sort(dolzine.begin(), dolzine.end(), std::greater<>());
+    dolzine.erase(std::unique(dolzine.begin(), dolzine.end()), dolzine.end());
+    for (int dolzina : dolzine)
+        for (int dan = 1; dan <= 5; ++dan) {
+            if (m.imaTerminNaDan(u, dan))
+                continue;
+            for (int ura = 0; ura + dolzina <= StUr; ++ura)
+                if (m_s.Postavi(u, dan, ura, dolzina)) {
+                    for (size_t i = 0; i < m_kosi.size(); ++i)
+                        if (m_kosi[i].predavanje == u && m_kosi[i].dolzina == dolzina) {
+                            m_kosi.erase(m_kosi.begin() + std::ptrdiff_t(i));
+                            break;
+                        }
+                    ++m_premikov;
+                    return true;
+                }
+        }
+    return false;
+}
+
+void DokoncanjeUrnika::postaviProste() {
+    for (bool postavljeno = true; postavljeno;) {
+        postavljeno = false;
+        for (int u = 1; u <= m.steviloPredavanj(); ++u)
+            while (postaviProsto(u))
+                postavljeno = true;
     }
 }
 
@@ -307,7 +346,10 @@ void DokoncanjeUrnika::zazeni() {
                           QStringLiteral("Okvir oddelka # ne more sprejeti vseh njegovih ur (manjka #)."),
                           m.oddelki[size_t(oddelek)].oznaka, manjka);
     razporedi();
+    postaviProste();
     izboljsaj();
+    // Improving moves lessons: a cell it frees may take a lesson still unplaced.
+    postaviProste();
     m_izboljsuje = false;
     m_kakovost = Kakovost(m);
 }

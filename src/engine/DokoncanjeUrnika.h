@@ -27,8 +27,11 @@ namespace zentrel::engine {
 //
 // Improving, once everything that can be placed is placed: IzboljsevanjeUrnika.
 //
-// Both stop at the time limit, when the run flag is cleared, or after a number of steps without
-// an improvement (so that a run that ends early is repeatable with the same seed).
+// Placing stops at its share of the time limit, when the run flag is cleared, when everything is
+// placed or when no more than the fixed rules leave out is left; then every piece that fits a cell
+// as things stand is placed (also of units kept out, and again after improving). Improving stops
+// at the time limit, the run flag, or after a number of steps without an improvement (so that a
+// run that ends early is repeatable with the same seed).
 class DokoncanjeUrnika {
 public:
     DokoncanjeUrnika(ModelUrnika &model, PripravaUrnika &priprava, Sestavljalnik &sestavljalnik, quint32 seme);
@@ -85,6 +88,12 @@ private:
     // Places piece i of the pool at the cheapest position, the blocks in the way going into the
     // pool; false when no position took it.
     bool postaviKos(size_t i);
+    // Places one piece of unit u where it fits as things stand, moving nothing; false when no
+    // cell takes any of its pieces.
+    bool postaviProsto(int u);
+    // Places every piece that fits a cell as things stand, whatever the search left or kept out,
+    // until none fits: no lesson stays unplaced while a cell of its frame takes it.
+    void postaviProste();
 
     ModelUrnika &m;
     PripravaUrnika &m_priprava;

@@ -1,11 +1,11 @@
 #include "BrisanjeUrnika.h"
 
-#include "engine/OdtisUrnika.h"
 #include "UrnikIzbira.h"
 #include "basicdata/WriteAction.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
+#include "engine/OdtisUrnika.h"
 
 using namespace zentrel::engine;
 

@@ -1,9 +1,9 @@
 #include "ConstructCommand.h"
 
 #include "IzbiraUrnika.h"
-#include "engine/SestavljanjeUrnika.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
+#include "engine/SestavljanjeUrnika.h"
 #include "shell/ProjectFiles.h"
 
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 #include "FPregledUrnika.h"
 
-#include "engine/PreberiModelUrnika.h"
 #include "UrnikIzbira.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
 #include "core/Messages.h"
+#include "engine/PreberiModelUrnika.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/ModelUrnika.h"
 #include "controls/TabWindow.h"
+#include "engine/ModelUrnika.h"
 
 #include <QWidget>
 

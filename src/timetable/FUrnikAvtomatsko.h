@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/SestavljanjeUrnika.h"
 #include "controls/TabWindow.h"
+#include "engine/SestavljanjeUrnika.h"
 
 #include <QElapsedTimer>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "PregledUrnikov.h"
 
-#include "engine/KakovostUrnika.h"
 #include "core/TextFunctions.h"
+#include "engine/KakovostUrnika.h"
 #include "shell/LookupTables.h"
 
 #include <algorithm>

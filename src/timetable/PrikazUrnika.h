@@ -76,7 +76,8 @@ struct SprotnaInformacija {
     QStringList prostori;
     QStringList prostiProstori;
 };
-SprotnaInformacija Sprotno(const engine::ModelUrnika &m, int predavanje, int termin, int dan, int ura, bool skrijKabinete);
+SprotnaInformacija Sprotno(const engine::ModelUrnika &m, int predavanje, int termin, int dan, int ura,
+                           bool skrijKabinete);
 
 // The label of a class group, or of the subject for a unit without one.
 QString OznakaEnote(const engine::ModelUrnika &m, int predavanje);

@@ -53,7 +53,8 @@ VNapoto PreveriCelico(const engine::ModelUrnika &m, const engine::Termin &t, int
 
 // True when a class of t's class group, a teacher of its entries or one of the given rooms
 // (per zasedba, from 1) is forbidden at (dan, ura).
-bool Prepovedano(const engine::ModelUrnika &m, const engine::Termin &t, const std::vector<int> &prostori, int dan, int ura);
+bool Prepovedano(const engine::ModelUrnika &m, const engine::Termin &t, const std::vector<int> &prostori, int dan,
+                 int ura);
 
 // The grid's flags for t at (dan, ura): classes, teachers occupied or forbidden; the room flags
 // when an entry's group has no usable member (occupied or forbidden) there, "forbidden" when

@@ -1,9 +1,9 @@
 #include "RocnoUrejanje.h"
 
-#include "engine/PreberiModelUrnika.h"
 #include "ZapisVerige.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
+#include "engine/PreberiModelUrnika.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/ModelUrnika.h"
 #include "RocnaPravila.h"
+#include "engine/ModelUrnika.h"
 
 #include <QString>
 #include <functional>

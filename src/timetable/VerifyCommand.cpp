@@ -1,10 +1,10 @@
 #include "VerifyCommand.h"
 
 #include "IzbiraUrnika.h"
-#include "engine/PreverjanjeUrnika.h"
 #include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
+#include "engine/PreverjanjeUrnika.h"
 #include "shell/ProjectFiles.h"
 
 #include <QTextStream>

@@ -1,9 +1,9 @@
 #include "ZapisVerige.h"
 
-#include "engine/OdtisUrnika.h"
 #include "core/Messages.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
+#include "engine/OdtisUrnika.h"
 
 using namespace zentrel::engine;
 

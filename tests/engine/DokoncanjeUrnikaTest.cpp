@@ -43,7 +43,58 @@ struct Dvojna : test::SolaZaUrnik {
     }
 };
 
+// 1a, a frame of periods 1 to 3 (one extra period a day): ANG, five single periods of T1, who is
+// forbidden all Friday, so that one of them can never be placed; `ang` of them placed on Monday,
+// Tuesday, ... at period 1 as the rounds might have left them. With `geo`, GEO too: one period of
+// T2, who is free only on Monday at period 1.
+struct Anglescina : test::SolaZaUrnik {
+    Anglescina(int ang, bool geo) {
+        const qint64 a = s.oddelek(QStringLiteral("1a"));
+        const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+        const qint64 enota = s.predavanje(a, s.predmet(QStringLiteral("ANG")), 5, 1, {{t1, 0}}).first();
+        for (int p = 0; p < 16; ++p)
+            s.prepovedUcitelja(t1, 5, p);
+        if (geo) {
+            const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+            s.predavanje(a, s.predmet(QStringLiteral("GEO")), 1, 1, {{t2, 0}});
+            for (int d = 1; d <= 5; ++d)
+                for (int p = 0; p < 16; ++p)
+                    if (d != 1 || p != 1)
+                        s.prepovedUcitelja(t2, d, p);
+        }
+        for (int d = 1; d <= ang; ++d)
+            s.termin(enota, d, 1);
+        nalozi(true, 1);
+    }
+    // The completion step alone, on the state as loaded.
+    void dokoncaj() {
+        Sestavljalnik s(m, p, 3);
+        DokoncanjeUrnika dokoncanje(m, p, s, 3);
+        dokoncanje.casovnaOmejitev = 5;
+        dokoncanje.zazeni();
+    }
+    // Days with the unit's periods; a day with two of them reads "1:2,3".
+    QStringList ang() const { return dnevi(predavanje(QStringLiteral("ANG"))); }
+};
+
 } // namespace
+
+TEST(DokoncanjeUrnika, ABlockTakenOutGoesBackAsItWasNeverTwoSinglePeriodsOnADay) {
+    Anglescina x(4, true);
+    x.dokoncaj();
+    EXPECT_EQ(x.dnevi(x.predavanje(QStringLiteral("GEO"))), QStringList{QStringLiteral("1:1")});
+    const QStringList ang = x.ang();
+    EXPECT_EQ(ang.size(), 4) << ang.join(u' ').toStdString();
+    for (const QString &dan : ang)
+        EXPECT_FALSE(dan.contains(u',')) << dan.toStdString();
+}
+
+TEST(DokoncanjeUrnika, PlacesEveryPeriodThatFitsAlsoOfAUnitThatCannotBePlacedWhole) {
+    Anglescina x(3, false);
+    x.dokoncaj();
+    EXPECT_EQ(x.ang(), (QStringList{QStringLiteral("1:1"), QStringLiteral("2:1"), QStringLiteral("3:1"),
+                                    QStringLiteral("4:1")}));
+}
 
 TEST(DokoncanjeUrnika, TakesOutABlockTheRoundsMayNotMoveAndPlacesIt) {
     Dvojna x(QStringLiteral("r"), 2);

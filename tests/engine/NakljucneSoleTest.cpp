@@ -6,10 +6,10 @@
 
 #include "Invariante.h"
 #include "MalaSola.h"
-#include "support/TempProject.h"
 #include "engine/PreberiModelUrnika.h"
 #include "engine/PreverjanjeUrnika.h"
 #include "engine/SestavljanjeUrnika.h"
+#include "support/TempProject.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -446,5 +446,5 @@ TEST(Sestavljanje, AWriteHoldsTheLockSoThatASecondWriteWaitsOrFails) {
     EXPECT_FALSE(UrnikNespremenjen(x.project.db(), 1, 0, x.m.odtis));
     EXPECT_EQ(x.project.messages().texts(),
               QStringList{QStringLiteral("Urnika ni bilo mogoče shraniti.\n"
-                                          "Podatke ima zaklenjene drug program. Poskusite znova pozneje.")});
+                                         "Podatke ima zaklenjene drug program. Poskusite znova pozneje.")});
 }

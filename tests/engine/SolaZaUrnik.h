@@ -1,11 +1,11 @@
 #pragma once
 
 #include "MalaSola.h"
-#include "support/TempProject.h"
 #include "engine/PreberiModelUrnika.h"
 #include "engine/PreverjanjeUrnika.h"
 #include "engine/PripravaUrnika.h"
 #include "engine/Sestavljalnik.h"
+#include "support/TempProject.h"
 
 namespace zentrel::test {
 

@@ -5,14 +5,14 @@
 
 #include "SolaZaUrnik.h"
 #include "db/MBaza.h"
-#include "sample/SampleSchool.h"
-#include "support/TempProject.h"
-#include "timetable/IzbiraUrnika.h"
 #include "engine/PreberiModelUrnika.h"
 #include "engine/PreverjanjeUrnika.h"
 #include "engine/PripravaUrnika.h"
 #include "engine/Sestavljalnik.h"
 #include "engine/SestavljanjeUrnika.h"
+#include "sample/SampleSchool.h"
+#include "support/TempProject.h"
+#include "timetable/IzbiraUrnika.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 #include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
+#include "engine/PreverjanjeUrnika.h"
 #include "shell/Startup.h"
 #include "support/TempFolder.h"
-#include "engine/PreverjanjeUrnika.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

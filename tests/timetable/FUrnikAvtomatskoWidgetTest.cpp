@@ -2,13 +2,13 @@
 #include "controls/UrStatusLine.h"
 #include "controls/UrTipka.h"
 #include "db/MBaza.h"
+#include "engine/PreverjanjeUrnika.h"
 #include "sample/SampleSchool.h"
 #include "shell/Startup.h"
 #include "timetable/FAvtomatskoTretjiKrog.h"
 #include "timetable/FUrnikAvtomatsko.h"
 #include "timetable/FUrnikRocno.h"
 #include "timetable/IzbiraUrnika.h"
-#include "engine/PreverjanjeUrnika.h"
 #include "timetable/UrUrnik.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "timetable/NastavitveSestavljanja.h"
-#include "engine/SolaZaUrnik.h"
 #include "core/AppState.h"
+#include "engine/SolaZaUrnik.h"
 #include "shell/IniFile.h"
 #include "shell/SettingsFile.h"
 #include "support/TempHome.h"

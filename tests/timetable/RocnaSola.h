@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/MalaSola.h"
-#include "support/TempProject.h"
 #include "engine/ModelUrnika.h"
+#include "support/TempProject.h"
 
 #include <memory>
 
@@ -88,8 +88,7 @@ inline int Enota(const engine::ModelUrnika &m, const QString &skupina, const QSt
 }
 
 // The placed period of a class group's subject at a cell, 0 when none.
-inline int TerminEnote(const engine::ModelUrnika &m, const QString &skupina, const QString &predmet, int dan,
-                       int ura) {
+inline int TerminEnote(const engine::ModelUrnika &m, const QString &skupina, const QString &predmet, int dan, int ura) {
     const int u = Enota(m, skupina, predmet);
     for (int t = 1; t <= m.steviloTerminov(); ++t)
         if (m.termini[size_t(t)].predavanje == u && m.termini[size_t(t)].dan == dan && m.termini[size_t(t)].ura == ura)

@@ -1,6 +1,6 @@
 #include "timetable/RocnoUrejanje.h"
-#include "engine/Invariante.h"
 #include "RocnaSola.h"
+#include "engine/Invariante.h"
 #include "engine/PreberiModelUrnika.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The zentrel-cli commands of the engine: construct and verify, their options and their errors.
 
-#include "engine/SolaZaUrnik.h"
 #include "db/MBaza.h"
+#include "engine/SolaZaUrnik.h"
 #include "support/CliProcess.h"
 #include "timetable/ConstructCommand.h"
 #include "timetable/IzbiraUrnika.h"

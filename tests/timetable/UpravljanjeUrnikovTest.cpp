@@ -1,9 +1,9 @@
 #include "RocnaSola.h"
+#include "engine/PreberiModelUrnika.h"
+#include "engine/PreverjanjeUrnika.h"
 #include "timetable/BrisanjeUrnika.h"
 #include "timetable/KopiranjeTurnusa.h"
 #include "timetable/KopiranjeUrnika.h"
-#include "engine/PreberiModelUrnika.h"
-#include "engine/PreverjanjeUrnika.h"
 #include "timetable/UrnikIzbira.h"
 #include "timetable/UrnikPrveUre.h"
 
