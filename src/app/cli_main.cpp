@@ -2,6 +2,7 @@
 #include "calendar/DayCommand.h"
 #include "calendar/SubstitutesCommand.h"
 #include "core/ConsolePresenter.h"
+#include "fet/FetCommands.h"
 #include "print/ExportCommand.h"
 #include "print/UrIzris.h"
 #include "pupils/PupilCommands.h"
@@ -45,6 +46,8 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
         {QStringLiteral("import-pupils"), pupils::RunImportPupilsCommand},
         {QStringLiteral("electives"), pupils::RunElectivesCommand},
+        {QStringLiteral("import-fet"), fet::RunImportFetCommand},
+        {QStringLiteral("export-fet"), fet::RunExportFetCommand},
     };
     return commands;
 }
@@ -79,7 +82,10 @@ int printUsage() {
            "  make-defaults POT     tovarniška privzeta baza\n"
            "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n"
            "  import-pupils PROJEKT DATOTEKA.csv  uvoz učencev\n"
-           "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n";
+           "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n"
+           "  import-fet DATOTEKA.fet NOV.znt [--force]  nov projekt iz datoteke FET\n"
+           "  export-fet PROJEKT --timetable ID --turnus ID IZHOD.fet [--with-timetable]\n"
+           "                        izvoz v datoteko FET\n";
     return 1;
 }
 

@@ -15,6 +15,7 @@
 #include "controls/UrDataGrid.h"
 #include "controls/UrTabStrip.h"
 #include "core/AppState.h"
+#include "fet/FFetMenu.h"
 #include "print/FPrintTabs.h"
 #include "pupils/FPupilsTabs.h"
 #include "shell/FGlavna.h"
@@ -158,6 +159,7 @@ int main(int argc, char **argv) {
     calendar::RegisterCalendarTabs();
     basicdata::RegisterAssignmentTabs();
     pupils::RegisterPupilsTabs();
+    fet::RegisterFetMenuItems();
     shell::FGlavna window;
     core::SetPresenter(&window.presenter());
     core::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
