@@ -25,7 +25,7 @@ namespace zentrel::fet {
 //   components of different durations make one unit per duration. Its teachers are the unit's
 //   entries taught together; the first entry gets the room. An activity without students that a
 //   hard same-starting-time constraint ties to an activity with students adds its teachers (and
-//   its room) to that activity's unit.
+//   its room, and its subject, which joins the unit's subject group) to that activity's unit.
 // - Rooms: the rooms of an activity's hard preferred-room constraints, else those of its
 //   subject's, become the entry's room group (a single room is its own group, several rooms a
 //   room group). Rooms are specialist rooms, so that no other room replaces them.
@@ -52,6 +52,7 @@ private:
     };
     struct Entry {
         qint64 teacher = 0; // 0: an activity without teachers
+        qint64 subject = 0; // a joined activity may teach another subject (electives in one block)
         QStringList rooms;  // the rooms the entry may use; empty when it needs none
         QVector<int> activities; // per component of the unit: the activity giving its room
         int origin = 0;          // the activity group it came from

@@ -56,6 +56,7 @@ void FetImportPlan::makeUnits() {
             for (int i = 0; i < teachers.size(); ++i) {
                 Entry e;
                 e.teacher = teachers[i].isEmpty() ? 0 : teacherId(teachers[i]);
+                e.subject = u.subject;
                 e.activities = u.components;
                 e.origin = key;
                 if (i == 0)
@@ -95,6 +96,7 @@ void FetImportPlan::addMergedActivities() {
                 unit.entries.append(Entry());
                 entry = &unit.entries.last();
                 entry->teacher = teacher;
+                entry->subject = subjectId(a.subject);
                 entry->origin = groupKey(a);
                 entry->activities.fill(0, unit.components.size());
             }
@@ -122,17 +124,27 @@ void FetImportPlan::writeUnits() {
             m_rows.add(QStringLiteral("PROGRAM_SKUPINE"), {group, CurriculumId, programme});
             m_programmeOf.insert(group, programme);
         }
-        // A second unit of a subject for the same students needs a subject group of its own.
+        // A unit teaches its subject in the subject's own group, unless the same students have a
+        // unit of it already or its entries teach several subjects: then in a group of its own.
+        QVector<qint64> subjects{u.subject};
+        for (const Entry &e : std::as_const(u.entries))
+            if (!subjects.contains(e.subject))
+                subjects << e.subject;
         qint64 subjectGroup = u.subject;
-        qint64 pvs = m_ownPvs.value(u.subject);
-        if (m_usedSubjects.contains({group, u.subject})) {
+        QHash<qint64, qint64> pvs{{u.subject, m_ownPvs.value(u.subject)}};
+        if (subjects.size() > 1 || m_usedSubjects.contains({group, u.subject})) {
             subjectGroup = m_nextSubjectGroup++;
-            pvs = m_nextPvs++;
-            const QString subject = m_subjectId.key(u.subject);
-            const QString name = QStringLiteral("%1, %2").arg(subject, u.students.join(QStringLiteral(", ")));
+            QStringList names;
+            for (qint64 s : std::as_const(subjects))
+                names << m_subjectId.key(s);
+            const QString name =
+                QStringLiteral("%1, %2").arg(names.join(QStringLiteral("/")), u.students.join(QStringLiteral(", ")));
             m_rows.add(QStringLiteral("SKUPINE_PREDMETOV"),
                        {subjectGroup, m_subjectGroupCodes.code(name), name, CurriculumId});
-            m_rows.add(QStringLiteral("PREDMETI_V_SKUPINI"), {pvs, subjectGroup, u.subject});
+            for (qint64 s : std::as_const(subjects)) {
+                pvs.insert(s, m_nextPvs);
+                m_rows.add(QStringLiteral("PREDMETI_V_SKUPINI"), {m_nextPvs++, subjectGroup, s});
+            }
         }
         m_usedSubjects.insert({group, u.subject});
         m_rows.add(QStringLiteral("PREDMETI_V_PROGRAMU"),
@@ -141,11 +153,12 @@ void FetImportPlan::writeUnits() {
             e.assignment = m_nextAssignment++;
             e.roomGroup = roomGroupOf(e.rooms);
             m_rows.add(QStringLiteral("RAZPORED"),
-                       {e.assignment, CurriculumId, group, programme, subjectGroup, u.subject,
-                        e.teacher ? QVariant(e.teacher) : Null, e.roomGroup ? QVariant(e.roomGroup) : Null, 0, pvs});
-            if (e.teacher && !teaches.contains({e.teacher, u.subject})) {
-                teaches.insert({e.teacher, u.subject});
-                m_rows.add(QStringLiteral("UCITELJ_PREDMET"), {e.teacher, u.subject});
+                       {e.assignment, CurriculumId, group, programme, subjectGroup, e.subject,
+                        e.teacher ? QVariant(e.teacher) : Null, e.roomGroup ? QVariant(e.roomGroup) : Null, 0,
+                        pvs.value(e.subject)});
+            if (e.teacher && !teaches.contains({e.teacher, e.subject})) {
+                teaches.insert({e.teacher, e.subject});
+                m_rows.add(QStringLiteral("UCITELJ_PREDMET"), {e.teacher, e.subject});
             }
         }
     }

@@ -99,6 +99,10 @@ bool ReadFetFile(const QString &path, FetDocument *d, QString *error) {
         *error = QStringLiteral("Datoteke %1 ni mogoče prebrati.").arg(name);
         return false;
     }
+    if (file.size() == 0) {
+        *error = QStringLiteral("Datoteka %1 je prazna.").arg(name);
+        return false;
+    }
     XmlNode root;
     qint64 line = 0, column = 0;
     if (!ReadXmlTree(file, &root, &line, &column)) {

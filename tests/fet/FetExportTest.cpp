@@ -1,3 +1,4 @@
+#include "core/AppState.h"
 #include "db/MBaza.h"
 #include "fet/FetExport.h"
 #include "fet/FetImport.h"

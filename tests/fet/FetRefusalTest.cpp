@@ -25,8 +25,7 @@ protected:
 TEST_F(FetRefusal, BadXmlNamesTheLine) {
     EXPECT_EQ(refusal(QStringLiteral("<?xml version=\"1.0\"?>\n<fet version=\"6.8.5\">\n<Days_List>\n</Hours_List>\n")),
               QStringLiteral("Datoteka šola.fet ni veljavna datoteka XML: napaka v vrstici 4, stolpec 13."));
-    EXPECT_EQ(refusal(QString()), QStringLiteral("Datoteka šola.fet ni veljavna datoteka XML: napaka v vrstici 1, "
-                                                 "stolpec 1."));
+    EXPECT_EQ(refusal(QString()), QStringLiteral("Datoteka šola.fet je prazna."));
 }
 
 TEST_F(FetRefusal, AnotherKindOfFileOrVersion) {

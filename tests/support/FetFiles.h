@@ -2,11 +2,18 @@
 
 #include "db/Connection.h"
 #include "fet/ImportReport.h"
+#include "support/PrintQString.h"
 #include "support/TempHome.h"
 
 #include <QString>
 #include <QStringList>
+#include <ostream>
 #include <gtest/gtest.h>
+
+// Failed comparisons of row lists print the rows.
+inline void PrintTo(const QStringList &list, std::ostream *out) {
+    *out << '[' << list.join(QStringLiteral(" ; ")).toStdString() << ']';
+}
 
 namespace zentrel::test {
 
