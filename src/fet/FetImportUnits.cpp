@@ -174,35 +174,44 @@ void FetImportPlan::writeUnits() {
 bool FetImportPlan::placeBlock(const Unit &unit, int component, const Placement &p) {
     if (p.day > m_doc.days.size() || p.hour + unit.length > m_doc.hours.size())
         return false;
-    // Which cells the block takes: (forbidden-period table, occupancy kind, id).
-    struct Use {
-        QString table;
-        char kind;
-        qint64 id;
+    QStringList cells; // "kind/id/day/hour" the block takes
+    // Whether a class ('o'), teacher ('u') or room ('p') is free and allowed in every period of
+    // the block; taken then.
+    auto take = [&](char kind, const QString &forbiddenTable, qint64 id) {
+        QStringList mine;
+        for (int h = p.hour; h < p.hour + unit.length; ++h) {
+            const QString at = QStringLiteral("/%1/%2/%3").arg(id).arg(p.day).arg(h);
+            const QString cell = QString(QLatin1Char(kind)) + at;
+            if (m_forbidden.contains(forbiddenTable + at) || m_occupied.contains(cell) || cells.contains(cell))
+                return false;
+            mine << cell;
+        }
+        cells += mine;
+        return true;
     };
-    QVector<Use> uses;
     for (qint64 c : unit.classes)
-        uses.append({QStringLiteral("PREPOVEDI_ODDELKOV"), 'o', c});
+        if (!take('o', QStringLiteral("PREPOVEDI_ODDELKOV"), c))
+            return false;
     QVector<qint64> rooms;
     for (const Entry &e : unit.entries) {
-        if (e.teacher)
-            uses.append({QStringLiteral("PREPOVEDI_UCITELJEV"), 'u', e.teacher});
-        const qint64 room = e.roomGroup && e.activities.value(component)
-                                ? roomId(m_placedRoom.value(e.activities.value(component)))
-                                : 0;
-        rooms << room;
-        if (room)
-            uses.append({QStringLiteral("PREPOVEDI_PROSTOROV"), 'p', room});
-    }
-    QStringList cells;
-    for (int h = p.hour; h < p.hour + unit.length; ++h)
-        for (const Use &use : std::as_const(uses)) {
-            const QString at = QStringLiteral("/%1/%2/%3").arg(use.id).arg(p.day).arg(h);
-            const QString cell = QString(QLatin1Char(use.kind)) + at;
-            if (m_forbidden.contains(use.table + at) || m_occupied.contains(cell) || cells.contains(cell))
+        if (e.teacher && !take('u', QStringLiteral("PREPOVEDI_UCITELJEV"), e.teacher))
+            return false;
+        qint64 room = 0;
+        if (e.roomGroup) {
+            // The room the file gives the block, else the first free room of the entry's rooms.
+            const QString placed = m_placedRoom.value(e.activities.value(component));
+            QStringList candidates = placed.isEmpty() ? e.rooms : QStringList{placed};
+            candidates.removeDuplicates();
+            for (const QString &r : std::as_const(candidates))
+                if (take('p', QStringLiteral("PREPOVEDI_PROSTOROV"), roomId(r))) {
+                    room = roomId(r);
+                    break;
+                }
+            if (!room)
                 return false;
-            cells << cell;
         }
+        rooms << room;
+    }
     for (const QString &cell : std::as_const(cells))
         m_occupied.insert(cell);
     for (int i = 0; i < unit.entries.size(); ++i)
