@@ -65,8 +65,8 @@ while IFS= read -r f; do
     placed=$(echo "$line" | awk '{print $2}')
     total=$(echo "$line" | awk '{print $4}')
     pct=$( [ -n "$total" ] && [ "$total" -gt 0 ] && echo "scale=1; 100 * $placed / $total" | bc || echo "-")
-    "$CLI" verify "$DIR/p.znt" --timetable 1 --turnus 1 >"$DIR/v" 2>&1
-    verify=$(tail -1 "$DIR/v" | sed 's/.*: //')
+    "$CLI" verify "$DIR/p.znt" --timetable 1 --turnus 1 >"$DIR/v" 2>/dev/null
+    verify=$(grep '^Urnik .*, turnus ' "$DIR/v" | tail -1 | sed 's/.*: //')
     printf '%s\t%s\tuvožena\t%.2f\t%s\t%s\t%s\t%s\n' "$name" "$acts" "$secs" "${placed:--}" "${total:--}" "$pct" "$verify"
 done < <(find "$EXAMPLES/FET-5-official" "$EXAMPLES/FET-6-official" -name '*.fet' | sort)
 echo
