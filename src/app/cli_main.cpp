@@ -3,6 +3,7 @@
 #include "calendar/DayCommand.h"
 #include "calendar/SubstitutesCommand.h"
 #include "core/ConsolePresenter.h"
+#include "fet/FetCommands.h"
 #include "print/ExportCommand.h"
 #include "print/UrIzris.h"
 #include "pupils/PupilCommands.h"
@@ -48,6 +49,8 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("electives"), pupils::RunElectivesCommand},
         {QStringLiteral("import-csv"), basicdata::RunImportCsvCommand},
         {QStringLiteral("export-csv"), basicdata::RunExportCsvCommand},
+        {QStringLiteral("import-fet"), fet::RunImportFetCommand},
+        {QStringLiteral("export-fet"), fet::RunExportFetCommand},
     };
     return commands;
 }
@@ -86,7 +89,10 @@ int printUsage() {
            "  import-csv PROJEKT --kind VRSTA DATOTEKA.csv [--apply] [--curriculum ID|IME]\n"
            "                        uvoz iz preglednice (brez --apply le predogled)\n"
            "  export-csv PROJEKT --kind VRSTA IZHOD.csv [--curriculum ID|IME]  izvoz v preglednico\n"
-           "                        VRSTA: teachers|subjects|rooms|classes|assignments\n";
+           "                        VRSTA: teachers|subjects|rooms|classes|assignments\n"
+           "  import-fet DATOTEKA.fet NOV.znt [--force]  nov projekt iz datoteke FET\n"
+           "  export-fet PROJEKT --timetable ID --turnus ID IZHOD.fet [--with-timetable]\n"
+           "                        izvoz v datoteko FET\n";
     return 1;
 }
 

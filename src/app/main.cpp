@@ -16,6 +16,7 @@
 #include "controls/UrDataGrid.h"
 #include "controls/UrTabStrip.h"
 #include "core/AppState.h"
+#include "fet/FFetMenu.h"
 #include "print/FPrintTabs.h"
 #include "pupils/FPupilsTabs.h"
 #include "shell/FGlavna.h"
@@ -159,6 +160,7 @@ int main(int argc, char **argv) {
     calendar::RegisterCalendarTabs();
     basicdata::RegisterAssignmentTabs();
     pupils::RegisterPupilsTabs();
+    fet::RegisterFetMenuItems();
     shell::FGlavna window;
     QObject::connect(window.ImportMenu()->addAction(QStringLiteral("Iz &preglednice...")), &QAction::triggered,
                      &window, [&window] { basicdata::FSheetImport::Show(&window); });

@@ -25,21 +25,8 @@ bool writeTables(db::Connection &connection, const SampleTables &tables, QString
     db::Transaction transaction(connection);
     if (!transaction.isActive())
         return fail(errorText, connection.lastError().description);
-    for (const auto &t : tables.tables()) {
-        QStringList marks;
-        for (int i = 0; i < t.columns.size(); ++i)
-            marks << QStringLiteral("?");
-        const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                   .arg(t.table, t.columns.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-        for (const auto &row : t.rows) {
-            // The defaults database already has the INI keys; their values are replaced.
-            if (t.table == QLatin1String("INI") &&
-                !connection.exec(QStringLiteral("DELETE FROM INI WHERE ATRIBUT = ?"), {row.first()}))
-                return fail(errorText, connection.lastError().description);
-            if (!connection.exec(insert, row))
-                return fail(errorText, QStringLiteral("%1: %2").arg(t.table, connection.lastError().description));
-        }
-    }
+    if (!db::WriteRows(connection, tables, errorText))
+        return false;
     if (!FormSampleElectives(connection, SampleSchoolBuilder::CurriculumId, errorText))
         return false;
     // Never ship a school that the windows would not have written or that cannot be timetabled.

@@ -125,6 +125,17 @@ QAction *FGlavna::addGroupItem(QMenu *menu, const QString &caption, int group, c
     return a;
 }
 
+namespace {
+QList<FileMenuItem> &fileMenuItems() {
+    static QList<FileMenuItem> items;
+    return items;
+}
+} // namespace
+
+void RegisterFileMenuItem(FileMenuItem item) {
+    fileMenuItems().append(std::move(item));
+}
+
 void FGlavna::buildMenus() {
     m_datoteka = menuBar()->addMenu(QStringLiteral("&Datoteka"));
     QMenu *ustvari = m_datoteka->addMenu(QStringLiteral("&Ustvari projekt"));
@@ -132,6 +143,18 @@ void FGlavna::buildMenus() {
             &FGlavna::CreateFromScratch);
     connect(ustvari->addAction(QStringLiteral("&Na osnovi obstoječega...")), &QAction::triggered, this,
             [this] { FUvoz::Show(this); });
+    QList<QAction *> fileItems;
+    for (const FileMenuItem &item : std::as_const(fileMenuItems())) {
+        QAction *a = new QAction(item.caption, m_datoteka);
+        connect(a, &QAction::triggered, this, [this, run = item.run] {
+            if (CloseAllWork())
+                run(this);
+        });
+        if (item.createsProject)
+            ustvari->addAction(a);
+        else
+            fileItems << a;
+    }
     connect(m_datoteka->addAction(QStringLiteral("&Odpri projekt") + QStringLiteral(" ...")), &QAction::triggered, this,
             &FGlavna::OpenFromMenu);
     m_datoteka->addSeparator();
@@ -147,6 +170,8 @@ void FGlavna::buildMenus() {
     QAction *compact = m_datoteka->addAction(QStringLiteral("&Skrči / popravi podatke"));
     connect(compact, &QAction::triggered, this, &FGlavna::Compact);
     m_projectActions << compact;
+    m_datoteka->addActions(fileItems);
+    m_projectActions << fileItems;
     m_datoteka->addSeparator();
     m_noFiles = m_datoteka->addAction(QStringLiteral("Ni datotek"));
     m_noFiles->setEnabled(false);

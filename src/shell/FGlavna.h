@@ -3,6 +3,7 @@
 #include "FSporocilo.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
 class QMdiSubWindow;
@@ -18,6 +19,18 @@ namespace zentrel::shell {
 
 class FOzadje;
 class FPomoc;
+class FGlavna;
+
+// An item of "&Datoteka" that a subsystem above the shell brings, registered before the main
+// window is made (as the tab windows are): in "&Ustvari projekt" when it makes a project, else
+// after "&Skrči / popravi podatke" and unavailable without a project. `run` is called once all
+// work has closed.
+struct FileMenuItem {
+    QString caption;
+    bool createsProject = false;
+    std::function<void(FGlavna *)> run;
+};
+void RegisterFileMenuItem(FileMenuItem item);
 
 // The main window: the menu bar, the docked command bar, the background in which the work
 // windows open, the caption and the recent-files menu.
