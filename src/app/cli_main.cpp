@@ -6,6 +6,7 @@
 #include "print/UrIzris.h"
 #include "pupils/PupilCommands.h"
 #include "sample/SampleCommand.h"
+#include "shell/BackupCommands.h"
 #include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
@@ -45,6 +46,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("new-from"), shell::RunNewFromCommand},
         {QStringLiteral("import-pupils"), pupils::RunImportPupilsCommand},
         {QStringLiteral("electives"), pupils::RunElectivesCommand},
+        {QStringLiteral("backups"), shell::RunBackupsCommand},
     };
     return commands;
 }
@@ -79,7 +81,9 @@ int printUsage() {
            "  make-defaults POT     tovarniška privzeta baza\n"
            "  new-from IZVOR NOV --part basic|curriculum|timetable [...]  nov projekt iz obstoječega\n"
            "  import-pupils PROJEKT DATOTEKA.csv  uvoz učencev\n"
-           "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n";
+           "  electives PROJEKT [--set ID] [--apply]  izbirne skupine samodejno\n"
+           "  backups list PROJEKT  varnostne kopije projekta\n"
+           "  backups restore PROJEKT KOPIJA [--yes]  obnovi projekt iz varnostne kopije\n";
     return 1;
 }
 

@@ -5,6 +5,7 @@
 #include "basicdata/WriteAction.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
+#include "shell/SafetyCopies.h"
 
 namespace zentrel::pupils {
 
@@ -45,8 +46,8 @@ bool AvtomatskoDodeljevanje::prepare(bool forWriting) {
         return false;
     if (forWriting && assigned > 0 &&
         ShowMessage(core::MsgQuestion, QStringLiteral("Že obstoječe izbirne skupine bodo brisane iz "
-                                                                      "razporeda in pripdaočih urnikov!\nAli res "
-                                                                      "želite nadaljevati?")) != core::Answer::Yes)
+                                                      "razporeda in pripdaočih urnikov!\nAli res "
+                                                      "želite nadaljevati?")) != core::Answer::Yes)
         return false;
 
     m_model.useTeachers = m_options.useTeachers;
@@ -74,6 +75,9 @@ QString AvtomatskoDodeljevanje::resultText() const {
 }
 
 bool AvtomatskoDodeljevanje::write(const std::function<bool()> &accept) {
+    // The groups' pupils, places and teacher assignments are rewritten as a whole.
+    if (!shell::SafetyCopyBefore(QStringLiteral("Samodejno tvorjenje izbirnih skupin")))
+        return false;
     basicdata::WriteAction action;
     if (!WriteElectiveModel(action, db::ProjectDb(), m_options.curriculum, m_model)) {
         action.commit(); // rolls back and reports

@@ -6,6 +6,7 @@
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
 #include "db/MBaza.h"
+#include "shell/SafetyCopies.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -152,6 +153,8 @@ bool UvozUcencev::writeAll(const QStringList &lines) {
     const QString insert =
         QStringLiteral("INSERT INTO ERD_UCENEC (%1) VALUES (%2)").arg(fields.join(u','), marks.join(u','));
     m_inFile.clear();
+    if (!shell::SafetyCopyBefore(QStringLiteral("Uvoz učencev")))
+        return false;
     basicdata::WriteAction action;
     int written = 0;
     QVariantList values;

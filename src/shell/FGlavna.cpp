@@ -5,6 +5,7 @@
 #include "FOzadje.h"
 #include "FPomoc.h"
 #include "FUvoz.h"
+#include "FVarnostneKopije.h"
 #include "ProjectFiles.h"
 #include "SettingsFile.h"
 #include "ShellHooks.h"
@@ -145,6 +146,9 @@ void FGlavna::buildMenus() {
     QAction *compact = m_datoteka->addAction(QStringLiteral("&Skrči / popravi podatke"));
     connect(compact, &QAction::triggered, this, &FGlavna::Compact);
     m_projectActions << compact;
+    QAction *copies = m_datoteka->addAction(QStringLiteral("&Varnostne kopije"));
+    connect(copies, &QAction::triggered, this, &FGlavna::ShowSafetyCopies);
+    m_projectActions << copies;
     m_datoteka->addSeparator();
     m_noFiles = m_datoteka->addAction(QStringLiteral("Ni datotek"));
     m_noFiles->setEnabled(false);
@@ -278,6 +282,13 @@ void FGlavna::Compact() {
     CompactProject();
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
+}
+
+void FGlavna::ShowSafetyCopies() {
+    if (!CloseAllWork())
+        return;
+    FVarnostneKopije window(this);
+    window.exec();
 }
 
 void FGlavna::SaveAsDefaults() {

@@ -1,6 +1,7 @@
 #include "ProjectFiles.h"
 
 #include "Compaction.h"
+#include "SafetyCopies.h"
 #include "ShellHooks.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
@@ -87,17 +88,19 @@ bool repairDamaged(const QString &path, bool readOnly) {
 
 // Every check that can refuse the file runs before anything is written to it: the structure, the
 // tables of a current project, then the write test (which changes nothing either).
-bool openSteps(QString &path, bool isNew, bool &readOnly) {
+bool openSteps(QString &path, bool isNew, bool viewing, bool &readOnly) {
     AppState &app = App();
     db::Connection &project = db::ProjectDb();
     project.close();
-    readOnly = false;
+    readOnly = viewing; // a safety copy is looked at, never written (nor locked)
     if (isNew) {
         db::Connection probe;
         if (!db::OpenConnection(probe, path))
             return false;
     }
-    if (db::ProjectFileLock().acquire(path) == db::ProjectLock::Result::InUse) {
+    if (viewing)
+        db::ProjectFileLock().release();
+    else if (db::ProjectFileLock().acquire(path) == db::ProjectLock::Result::InUse) {
         if (ShowMessage(MsgQuestion, kInUse, SplitPath(path).second) != Answer::Yes)
             return false;
         readOnly = true;
@@ -129,6 +132,9 @@ bool openSteps(QString &path, bool isNew, bool &readOnly) {
         reportOpenFailure(project.lastError(), path);
         return false;
     }
+    // The state before the day's work (and before the repairs and upgrade below change anything).
+    if (!readOnly && !isNew && !DailySafetyCopy(project, path))
+        return false;
     if (!current) {
         if (readOnly) {
             ShowMessage(MsgError, kOldInUse, SplitPath(path).second);
@@ -161,6 +167,7 @@ void closeProjectFile() {
     db::ProjectDb().close();
     db::ProjectFileLock().release(); // after the connection: see ProjectLock
     App().projectReadOnly = false;
+    App().safetyCopyOf.clear();
 }
 
 } // namespace
@@ -169,16 +176,24 @@ QString MainCaption() {
     const AppState &app = App();
     if (!db::ProjectOpen())
         return QStringLiteral("Zentrel");
+    if (!app.safetyCopyOf.isEmpty())
+        return QStringLiteral("Zentrel ") + app.schoolName + QStringLiteral(" - ") +
+               SplitPath(app.safetyCopyOf).second + QStringLiteral(" (varnostna kopija ") +
+               app.projectFileName.chopped(4) + QStringLiteral(", samo za branje)");
     return QStringLiteral("Zentrel ") + app.schoolName + QStringLiteral(" - ") + app.projectFileName +
            (app.projectReadOnly ? QStringLiteral(" (samo za branje)") : QString());
 }
 
-bool OpenProjectFile(const QString &requestedPath, bool isNew) {
+namespace {
+
+bool openProject(const QString &requestedPath, bool isNew, bool viewing) {
     AppState &app = App();
     QString path = QDir::cleanPath(QFileInfo(requestedPath).absoluteFilePath());
-    app.settings.folders[6] = SplitPath(path).first;
+    if (!viewing)
+        app.settings.folders[6] = SplitPath(path).first;
+    app.safetyCopyOf.clear();
     bool readOnly = false;
-    const bool ok = openSteps(path, isNew, readOnly);
+    const bool ok = openSteps(path, isNew, viewing, readOnly);
     if (ok) {
         app.projectReadOnly = readOnly;
         const auto [folder, file] = SplitPath(path);
@@ -191,7 +206,8 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
             Hooks().schoolNameChanged(app.schoolName);
         setProjectOpen(true);
         loadPeriodsAndTurnusi(db::ProjectDb());
-        AddRecentFile(path);
+        if (!viewing)
+            AddRecentFile(path);
         if (Hooks().tabGroupsReset)
             Hooks().tabGroupsReset();
         app.rememberedRows = {};
@@ -204,6 +220,21 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
     }
     ShowMessage(MsgProgressEnd, QString());
     return ok;
+}
+
+} // namespace
+
+bool OpenProjectFile(const QString &path, bool isNew) {
+    return openProject(path, isNew, false);
+}
+
+bool OpenSafetyCopyForViewing(const QString &copyPath, const QString &projectPath) {
+    if (!openProject(copyPath, false, true))
+        return false;
+    App().safetyCopyOf = projectPath;
+    if (Hooks().captionChanged)
+        Hooks().captionChanged(MainCaption());
+    return true;
 }
 
 void CloseProject() {
@@ -233,6 +264,8 @@ bool CreateProjectAt(QString path) {
         return false;
     }
     path = ProjectFilePath(path);
+    if (!SafetyCopyBeforeReplacing(path))
+        return false;
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
         ShowMessage(MsgError, kWriteProtected, path);
         return false;

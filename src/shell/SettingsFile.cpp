@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "IniFile.h"
+#include "SafetyCopyList.h"
 #include "core/AppState.h"
 #include "db/MBaza.h"
 
@@ -21,6 +22,8 @@ bool sectionPresent(const QString &file, const QString &section, QStringList *va
     *values = ReadIniSection(file, section);
     return values->size() > 1;
 }
+
+const QString kSafetyCopiesSection = QStringLiteral("[safety copies]");
 
 qint64 idOrDefault(const QString &line, qint64 fallback) {
     const qint64 v = db::ToLong(line);
@@ -122,6 +125,10 @@ void ReadSettings() {
     app.settings.mainWindow = MainWindowGeometry(window);
     app.settings.mainWindowMaximized = window.value(4) == QLatin1String("Y");
 
+    QStringList limits = ReadIniSection(file, kSafetyCopiesSection);
+    limits.removeLast(); // the closing empty entry
+    app.settings.safetyCopies = SafetyCopyLimitsFromLines(limits);
+
     QStringList values;
     app.trenutniPredmetnik = idOrDefault(firstLine(ReadIniSection(file, QStringLiteral("[arrangement]"))), -1);
     if (!sectionPresent(file, QStringLiteral("[timetable]"), &values))
@@ -157,10 +164,18 @@ bool WriteSettings() {
                                QString::number(w.height()),
                                app.settings.mainWindowMaximized ? QStringLiteral("Y") : QStringLiteral("N")});
     }
+    ok &= WriteIniSection(file, kSafetyCopiesSection, SafetyCopyLimitsLines(app.settings.safetyCopies));
     ok &= WriteIniSection(file, QStringLiteral("[arrangement]"), {QString::number(app.trenutniPredmetnik)});
     ok &= WriteIniSection(file, QStringLiteral("[timetable]"), {QString::number(app.trenutniUrnik)});
     ok &= WriteIniSection(file, QStringLiteral("[turn]"), {QString::number(app.trenutniTurnus)});
     return ok;
+}
+
+bool SaveSafetyCopyLimits(const core::SafetyCopyLimits &limits) {
+    AppState &app = App();
+    app.settings.safetyCopies = SafetyCopyLimitsFromLines(SafetyCopyLimitsLines(limits));
+    return WriteIniSection(app.folders.settingsFile(), kSafetyCopiesSection,
+                           SafetyCopyLimitsLines(app.settings.safetyCopies));
 }
 
 QList<bool> CheckBoxStates(const QString &section, const QList<bool> &defaults) {

@@ -1,6 +1,7 @@
 #include "ConstructCommand.h"
 
 #include "IzbiraUrnika.h"
+#include "KopijaPredSestavljanjem.h"
 #include "SestavljanjeUrnika.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
@@ -143,6 +144,8 @@ int RunConstructCommand(const QStringList &args) {
     out << "Razpored: " << core::App().trenutniPredmetnikIme << ", urnik: " << core::App().trenutniUrnikIme
         << ", turnus: " << core::App().trenutniTurnusOznaka << Qt::endl;
 
+    if (!KopijaPredSestavljanjem())
+        return 1;
     SestavljanjeUrnika job;
     VrsticaNapredka vrstica(job);
     const bool terminal = isatty(fileno(stderr));

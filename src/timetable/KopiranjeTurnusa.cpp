@@ -4,6 +4,7 @@
 #include "basicdata/WriteAction.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
+#include "shell/SafetyCopies.h"
 
 #include <array>
 #include <map>
@@ -128,6 +129,10 @@ RezultatKopiranjaTurnusa KopirajTurnus(qint64 urnik, qint64 izTurnusa, qint64 vT
                           QStringLiteral("Trenutni podatki v turnusu # bodo brisani!\nPotrdi brisanje."),
                           cilj.toString()) != core::Answer::Yes)
         return rez;
+    const QVariant ime = c.scalar(QStringLiteral("SELECT IME FROM URNIKI WHERE ID = ?"), {urnik});
+    if (!shell::SafetyCopyBefore(
+            shell::OperationWithName(QStringLiteral("Kopiranje turnusa v urniku"), ime.toString())))
+        return rez;
 
     p.predmetnik = predmetnik.toLongLong();
     Preberi(c, p, urnik, {izTurnusa, vTurnus});
@@ -152,9 +157,9 @@ RezultatKopiranjaTurnusa KopirajTurnus(qint64 urnik, qint64 izTurnusa, qint64 vT
         {p.predmetnik, vTurnus});
     for (int i = 0; i < ure.rowCount(); ++i)
         if (!ure.value(i, 3).isNull())
-            tedenskih.try_emplace({ure.value(i, 0).toLongLong(), ure.value(i, 1).toLongLong(),
-                                   ure.value(i, 2).toLongLong()},
-                                  ure.value(i, 3).toLongLong());
+            tedenskih.try_emplace(
+                {ure.value(i, 0).toLongLong(), ure.value(i, 1).toLongLong(), ure.value(i, 2).toLongLong()},
+                ure.value(i, 3).toLongLong());
     std::map<Enota, qint64> kopiranihEnote;
     // One row per TERMINI row of the source, grouped below into placed periods.
     const db::RowSet vir = c.query(

@@ -11,6 +11,7 @@ namespace zentrel::test {
 
 TempProject::TempProject(const QString &fileName) : m_scope(&m_presenter) {
     shell::ResetProgramState();
+    core::App().folders.userData = m_home.path();
     m_path = m_folder.file(fileName);
     QFile::copy(ProgramFolder() + QStringLiteral("/zn.opp"), m_path);
     QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);

@@ -1,0 +1,142 @@
+#include "SafetyCopies.h"
+
+#include "core/Messages.h"
+#include "core/TextFunctions.h"
+#include "db/MBaza.h"
+#include "db/OnlineBackup.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace zentrel::shell {
+
+using namespace core;
+
+namespace {
+
+const QString kAskGoOn = QStringLiteral("Varnostne kopije projekta # ni bilo mogoče narediti: #.\n\n"
+                                        "Ali želiš nadaljevati brez varnostne kopije?");
+const QString kOpening = QStringLiteral("Odpiranje projekta");
+
+// Why a copy could not be written, in the words of the question.
+QString reasonText(const DbError &error, const QString &folder) {
+    switch (error.code) {
+    case DbErrorCode::DiskFull:
+        return QStringLiteral("na disku ni dovolj prostora");
+    case DbErrorCode::PermissionDenied:
+        return QStringLiteral("v mapo %1 ni mogoče pisati").arg(QDir::toNativeSeparators(folder));
+    case DbErrorCode::InUse:
+        return QStringLiteral("projekt ima zaklenjen drug program");
+    default:
+        return QStringLiteral("napaka pri pisanju (%1)").arg(error.description);
+    }
+}
+
+// Copies left by a copy that was stopped half-way (a killed program): only the program that has
+// the project open for writing writes its copies, and it writes one at a time.
+void removeLeftovers(const QString &folder) {
+    const QStringList names = QDir(folder).entryList(
+        {QStringLiteral(".*.nastaja"), QStringLiteral(".*.nastaja-journal")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : names)
+        QFile::remove(folder + u'/' + name);
+}
+
+bool askGoOn(const QString &projectPath, const DbError &error) {
+    return ShowMessage(MsgQuestion, kAskGoOn, SplitPath(projectPath).second,
+                       reasonText(error, SafetyCopyFolder(projectPath))) == Answer::Yes;
+}
+
+} // namespace
+
+QString SafetyCopyFolder(const QString &projectPath) {
+    const QString userData = App().folders.userData;
+    if (userData.isEmpty())
+        return {};
+    const QFileInfo info(projectPath);
+    const QString canonical = info.canonicalFilePath();
+    const QString full = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+    const QString hash =
+        QString::fromLatin1(QCryptographicHash::hash(full.toUtf8(), QCryptographicHash::Sha1).toHex().left(8));
+    return userData + QStringLiteral("/Varnostne kopije/") + SafetyCopyOperationName(info.completeBaseName()) + u' ' +
+           hash;
+}
+
+QList<SafetyCopy> ListSafetyCopies(const QString &projectPath) {
+    const QString folder = SafetyCopyFolder(projectPath);
+    return folder.isEmpty() ? QList<SafetyCopy>() : ReadSafetyCopies(folder);
+}
+
+QString SafetyCopyProject() {
+    const AppState &app = App();
+    if (!app.safetyCopyOf.isEmpty())
+        return app.safetyCopyOf;
+    return db::ProjectOpen() ? app.projectPath() : QString();
+}
+
+QString WriteSafetyCopy(db::Connection &source, const QString &projectPath, const QString &operation, DbError &error,
+                        const QString &spare) {
+    const QString folder = SafetyCopyFolder(projectPath);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        error = {DbErrorCode::PermissionDenied, QStringLiteral("no folder for safety copies")};
+        return {};
+    }
+    removeLeftovers(folder);
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime minute(now.date(), QTime(now.time().hour(), now.time().minute()));
+    // Copies of one minute are told apart, and ordered, by their sequence number.
+    int sequence = 1;
+    const QList<SafetyCopy> before = ReadSafetyCopies(folder);
+    for (const SafetyCopy &copy : before)
+        if (copy.when == minute)
+            sequence = std::max(sequence, copy.sequence + 1);
+    QString target = folder + u'/' + SafetyCopyFileName(minute, operation, sequence);
+    while (QFileInfo::exists(target))
+        target = folder + u'/' + SafetyCopyFileName(minute, operation, ++sequence);
+    if (!db::BackupToFile(source, target, error))
+        return {};
+    const QString spared = QFileInfo(spare).absoluteFilePath();
+    for (const SafetyCopy &copy : CopiesBeyondLimits(ReadSafetyCopies(folder), App().settings.safetyCopies, now.date()))
+        if (spare.isEmpty() || copy.path != spared)
+            QFile::remove(copy.path);
+    return target;
+}
+
+bool SafetyCopyBefore(const QString &operation, const QString &spare) {
+    const AppState &app = App();
+    if (!db::ProjectOpen() || app.projectReadOnly)
+        return true;
+    DbError error;
+    if (!WriteSafetyCopy(db::ProjectDb(), app.projectPath(), operation, error, spare).isEmpty())
+        return true;
+    return askGoOn(app.projectPath(), error);
+}
+
+bool SafetyCopyBeforeReplacing(const QString &path) {
+    db::Connection file;
+    if (!QFileInfo(path).isFile() || !file.open(path, db::Connection::Access::ReadOnly) ||
+        !file.tableExists(QStringLiteral("INI")))
+        return true;
+    DbError error;
+    if (!WriteSafetyCopy(file, path, QStringLiteral("Nadomestitev z novim projektom"), error).isEmpty())
+        return true;
+    return askGoOn(path, error);
+}
+
+bool DailySafetyCopy(db::Connection &project, const QString &projectPath) {
+    const QDate today = QDate::currentDate();
+    for (const SafetyCopy &copy : ListSafetyCopies(projectPath))
+        if (copy.when.date() == today)
+            return true;
+    DbError error;
+    if (!WriteSafetyCopy(project, projectPath, kOpening, error).isEmpty())
+        return true;
+    return askGoOn(projectPath, error);
+}
+
+QString OperationWithName(const QString &operation, const QString &name) {
+    return FormatMessageText(operation + QStringLiteral("#"), name, {}, true);
+}
+
+} // namespace zentrel::shell
