@@ -47,7 +47,7 @@ int main(int argc, char **argv) {
     for (int i = 0; i < repeats; ++i) {
         QElapsedTimer t;
         t.start();
-        core::DbError error;
+        db::BackupError error;
         last = shell::WriteSafetyCopy(c, project, QStringLiteral("Meritev %1").arg(i + 1), error);
         ms << t.nsecsElapsed() / 1e6;
         if (last.isEmpty()) {
@@ -57,7 +57,7 @@ int main(int argc, char **argv) {
     }
     QElapsedTimer t;
     t.start();
-    core::DbError error;
+    db::BackupError error;
     const bool restored = db::RestoreFromFile(last, c, error);
     const double restore = t.nsecsElapsed() / 1e6;
     std::sort(ms.begin(), ms.end());

@@ -23,14 +23,6 @@ struct Folders {
     QString sampleProject() const { return documents + QStringLiteral("/primer.znt"); }
 };
 
-// How many safety copies of a project are kept (zn.INI "[safety copies]"): the newest keepLast,
-// plus the first copy of each of the last keepDays days, all of them within maxMegabytes.
-struct SafetyCopyLimits {
-    int keepLast = 30;
-    int keepDays = 14;
-    int maxMegabytes = 1024;
-};
-
 // Workstation settings kept in zn.INI.
 struct Settings {
     static constexpr int FolderSlots = 9;
@@ -47,7 +39,6 @@ struct Settings {
     // ("[main window]"); an invalid rectangle means the default place.
     QRect mainWindow;
     bool mainWindowMaximized = false;
-    SafetyCopyLimits safetyCopies;
 };
 
 // The last chosen record of the windows that share one, -1 for none. Forgotten whenever a
@@ -71,7 +62,6 @@ public:
     QString projectFolder;        // with a trailing "/"
     QString projectFileName;      // file name only
     bool projectReadOnly = false; // opened read-only: another program has it open for writing
-    QString safetyCopyOf;         // the project whose safety copy is open (read-only) for viewing
     QString schoolName;
     QString startupSchoolName;
     QString versionText = QStringLiteral("1.0.0");

@@ -20,7 +20,6 @@ enum class DbErrorCode : long {
     InUse = 1003,       // another program holds the file locked
     IsDirectory = 1004, // the path names a folder
     NotReadable = 1005, // the user may not read the file
-    DiskFull = 1006,    // no room left for the file (disk, quota or file size limit)
     Other = 1,
 };
 

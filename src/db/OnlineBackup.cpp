@@ -18,36 +18,36 @@ namespace {
 constexpr int kBusyRetries = 20;
 constexpr int kBusySleepMs = 100;
 
-DbError engineError(sqlite3 *db, int rc) {
+BackupError engineError(sqlite3 *db, int rc) {
     const int primary = rc & 0xff;
     const int system = db ? sqlite3_system_errno(db) : 0;
-    DbError error;
+    BackupError error;
     error.description = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
     if (primary == SQLITE_FULL || system == ENOSPC || system == EDQUOT || system == EFBIG)
-        error.code = DbErrorCode::DiskFull;
+        error.kind = BackupError::DiskFull;
     else if (primary == SQLITE_CANTOPEN || primary == SQLITE_READONLY || primary == SQLITE_PERM || system == EACCES ||
              system == EPERM || system == EROFS)
-        error.code = DbErrorCode::PermissionDenied;
+        error.kind = BackupError::NotPermitted;
     else if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-        error.code = DbErrorCode::InUse;
+        error.kind = BackupError::InUse;
     else if (primary == SQLITE_NOTADB)
-        error.code = DbErrorCode::NotADatabase;
+        error.kind = BackupError::NotADatabase;
     else if (primary == SQLITE_CORRUPT)
-        error.code = DbErrorCode::Corrupt;
+        error.kind = BackupError::NotADatabase;
     else
-        error.code = DbErrorCode::Other;
+        error.kind = BackupError::Other;
     return error;
 }
 
-DbError systemError(int number) {
-    DbError error;
+BackupError systemError(int number) {
+    BackupError error;
     error.description = QString::fromLocal8Bit(std::strerror(number));
     if (number == ENOSPC || number == EDQUOT || number == EFBIG)
-        error.code = DbErrorCode::DiskFull;
+        error.kind = BackupError::DiskFull;
     else if (number == EACCES || number == EPERM || number == EROFS)
-        error.code = DbErrorCode::PermissionDenied;
+        error.kind = BackupError::NotPermitted;
     else
-        error.code = DbErrorCode::Other;
+        error.kind = BackupError::Other;
     return error;
 }
 
@@ -84,7 +84,7 @@ void removePartial(const QString &partial) {
 }
 
 // Writes the pages of `from` to `target` by way of the partial file (see BackupToFile).
-bool writeCopy(sqlite3 *from, const QString &target, DbError &error) {
+bool writeCopy(sqlite3 *from, const QString &target, BackupError &error) {
     const QString partial = PartialCopyName(target);
     removePartial(partial); // left over by a copy that was killed
     sqlite3 *to = nullptr;
@@ -123,38 +123,40 @@ QString PartialCopyName(const QString &target) {
     return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".nastaja");
 }
 
-bool BackupToFile(Connection &source, const QString &target, DbError &error) {
+bool BackupToFile(Connection &source, const QString &target, BackupError &error) {
     error = {};
     // Inside a transaction the engine would copy the connection's own uncommitted changes.
     if (!source.isOpen() || source.transactionDepth() > 0) {
-        error = {DbErrorCode::Other, QStringLiteral("the database is not open or a transaction is running")};
+        error = {BackupError::Other, QStringLiteral("the database is not open or a transaction is running")};
         return false;
     }
     if (QFileInfo::exists(target)) {
-        error = {DbErrorCode::ObjectExists, QStringLiteral("file exists")};
+        error = {BackupError::Other, QStringLiteral("file exists")};
         return false;
     }
     return writeCopy(source.handle(), target, error);
 }
 
-bool BackupFileToFile(const QString &source, const QString &target, DbError &error) {
+bool BackupFileToFile(const QString &source, const QString &target, BackupError &error) {
     Connection from;
     if (!from.open(source, Connection::Access::ReadOnly)) {
-        error = from.lastError();
+        error = {from.lastError().code == DbErrorCode::InUse ? BackupError::InUse : BackupError::NotADatabase,
+                 from.lastError().description};
         return false;
     }
     return BackupToFile(from, target, error);
 }
 
-bool RestoreFromFile(const QString &source, Connection &target, DbError &error) {
+bool RestoreFromFile(const QString &source, Connection &target, BackupError &error) {
     error = {};
     if (!target.isOpen() || target.transactionDepth() > 0) {
-        error = {DbErrorCode::Other, QStringLiteral("the database is not open or a transaction is running")};
+        error = {BackupError::Other, QStringLiteral("the database is not open or a transaction is running")};
         return false;
     }
     Connection from;
     if (!from.open(source, Connection::Access::ReadOnly)) {
-        error = from.lastError();
+        error = {from.lastError().code == DbErrorCode::InUse ? BackupError::InUse : BackupError::NotADatabase,
+                 from.lastError().description};
         return false;
     }
     const int rc = copyPages(from.handle(), target.handle());

@@ -83,7 +83,7 @@ FVarnostneKopije::FVarnostneKopije(QWidget *parent)
     row->addWidget(OmejitveB);
     layout->addWidget(limits);
 
-    const SafetyCopyLimits &l = App().settings.safetyCopies;
+    const SafetyCopyLimits &l = CopyState().limits;
     ZadnjihE->setValue(l.keepLast);
     DniE->setValue(l.keepDays);
     MegabajtovE->setValue(l.maxMegabytes);
@@ -130,7 +130,7 @@ void FVarnostneKopije::updateState() {
     const bool chosen = !ChosenCopy().isEmpty();
     OgledB->setEnabled(chosen);
     ObnoviB->setEnabled(chosen);
-    NazajB->setVisible(!App().safetyCopyOf.isEmpty());
+    NazajB->setVisible(!CopyState().viewedProject.isEmpty());
 }
 
 void FVarnostneKopije::View() {

@@ -167,7 +167,7 @@ void closeProjectFile() {
     db::ProjectDb().close();
     db::ProjectFileLock().release(); // after the connection: see ProjectLock
     App().projectReadOnly = false;
-    App().safetyCopyOf.clear();
+    CopyState().viewedProject.clear();
 }
 
 } // namespace
@@ -176,9 +176,9 @@ QString MainCaption() {
     const AppState &app = App();
     if (!db::ProjectOpen())
         return QStringLiteral("Zentrel");
-    if (!app.safetyCopyOf.isEmpty())
+    if (!CopyState().viewedProject.isEmpty())
         return QStringLiteral("Zentrel ") + app.schoolName + QStringLiteral(" - ") +
-               SplitPath(app.safetyCopyOf).second + QStringLiteral(" (varnostna kopija ") +
+               SplitPath(CopyState().viewedProject).second + QStringLiteral(" (varnostna kopija ") +
                app.projectFileName.chopped(4) + QStringLiteral(", samo za branje)");
     return QStringLiteral("Zentrel ") + app.schoolName + QStringLiteral(" - ") + app.projectFileName +
            (app.projectReadOnly ? QStringLiteral(" (samo za branje)") : QString());
@@ -191,7 +191,7 @@ bool openProject(const QString &requestedPath, bool isNew, bool viewing) {
     QString path = QDir::cleanPath(QFileInfo(requestedPath).absoluteFilePath());
     if (!viewing)
         app.settings.folders[6] = SplitPath(path).first;
-    app.safetyCopyOf.clear();
+    CopyState().viewedProject.clear();
     bool readOnly = false;
     const bool ok = openSteps(path, isNew, viewing, readOnly);
     if (ok) {
@@ -231,7 +231,7 @@ bool OpenProjectFile(const QString &path, bool isNew) {
 bool OpenSafetyCopyForViewing(const QString &copyPath, const QString &projectPath) {
     if (!openProject(copyPath, false, true))
         return false;
-    App().safetyCopyOf = projectPath;
+    CopyState().viewedProject = projectPath;
     if (Hooks().captionChanged)
         Hooks().captionChanged(MainCaption());
     return true;

@@ -1,5 +1,6 @@
 #include "SafetyCopies.h"
 
+#include "core/AppState.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
 #include "db/MBaza.h"
@@ -21,13 +22,13 @@ const QString kAskGoOn = QStringLiteral("Varnostne kopije projekta # ni bilo mog
 const QString kOpening = QStringLiteral("Odpiranje projekta");
 
 // Why a copy could not be written, in the words of the question.
-QString reasonText(const DbError &error, const QString &folder) {
-    switch (error.code) {
-    case DbErrorCode::DiskFull:
+QString reasonText(const db::BackupError &error, const QString &folder) {
+    switch (error.kind) {
+    case db::BackupError::DiskFull:
         return QStringLiteral("na disku ni dovolj prostora");
-    case DbErrorCode::PermissionDenied:
+    case db::BackupError::NotPermitted:
         return QStringLiteral("v mapo %1 ni mogoče pisati").arg(QDir::toNativeSeparators(folder));
-    case DbErrorCode::InUse:
+    case db::BackupError::InUse:
         return QStringLiteral("projekt ima zaklenjen drug program");
     default:
         return QStringLiteral("napaka pri pisanju (%1)").arg(error.description);
@@ -43,7 +44,7 @@ void removeLeftovers(const QString &folder) {
         QFile::remove(folder + u'/' + name);
 }
 
-bool askGoOn(const QString &projectPath, const DbError &error) {
+bool askGoOn(const QString &projectPath, const db::BackupError &error) {
     return ShowMessage(MsgQuestion, kAskGoOn, SplitPath(projectPath).second,
                        reasonText(error, SafetyCopyFolder(projectPath))) == Answer::Yes;
 }
@@ -70,16 +71,16 @@ QList<SafetyCopy> ListSafetyCopies(const QString &projectPath) {
 
 QString SafetyCopyProject() {
     const AppState &app = App();
-    if (!app.safetyCopyOf.isEmpty())
-        return app.safetyCopyOf;
+    if (!CopyState().viewedProject.isEmpty())
+        return CopyState().viewedProject;
     return db::ProjectOpen() ? app.projectPath() : QString();
 }
 
-QString WriteSafetyCopy(db::Connection &source, const QString &projectPath, const QString &operation, DbError &error,
-                        const QString &spare) {
+QString WriteSafetyCopy(db::Connection &source, const QString &projectPath, const QString &operation,
+                        db::BackupError &error, const QString &spare) {
     const QString folder = SafetyCopyFolder(projectPath);
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
-        error = {DbErrorCode::PermissionDenied, QStringLiteral("no folder for safety copies")};
+        error = {db::BackupError::NotPermitted, QStringLiteral("no folder for safety copies")};
         return {};
     }
     removeLeftovers(folder);
@@ -97,7 +98,7 @@ QString WriteSafetyCopy(db::Connection &source, const QString &projectPath, cons
     if (!db::BackupToFile(source, target, error))
         return {};
     const QString spared = QFileInfo(spare).absoluteFilePath();
-    for (const SafetyCopy &copy : CopiesBeyondLimits(ReadSafetyCopies(folder), App().settings.safetyCopies, now.date()))
+    for (const SafetyCopy &copy : CopiesBeyondLimits(ReadSafetyCopies(folder), CopyState().limits, now.date()))
         if (spare.isEmpty() || copy.path != spared)
             QFile::remove(copy.path);
     return target;
@@ -107,7 +108,7 @@ bool SafetyCopyBefore(const QString &operation, const QString &spare) {
     const AppState &app = App();
     if (!db::ProjectOpen() || app.projectReadOnly)
         return true;
-    DbError error;
+    db::BackupError error;
     if (!WriteSafetyCopy(db::ProjectDb(), app.projectPath(), operation, error, spare).isEmpty())
         return true;
     return askGoOn(app.projectPath(), error);
@@ -118,7 +119,7 @@ bool SafetyCopyBeforeReplacing(const QString &path) {
     if (!QFileInfo(path).isFile() || !file.open(path, db::Connection::Access::ReadOnly) ||
         !file.tableExists(QStringLiteral("INI")))
         return true;
-    DbError error;
+    db::BackupError error;
     if (!WriteSafetyCopy(file, path, QStringLiteral("Nadomestitev z novim projektom"), error).isEmpty())
         return true;
     return askGoOn(path, error);
@@ -129,7 +130,7 @@ bool DailySafetyCopy(db::Connection &project, const QString &projectPath) {
     for (const SafetyCopy &copy : ListSafetyCopies(projectPath))
         if (copy.when.date() == today)
             return true;
-    DbError error;
+    db::BackupError error;
     if (!WriteSafetyCopy(project, projectPath, kOpening, error).isEmpty())
         return true;
     return askGoOn(projectPath, error);

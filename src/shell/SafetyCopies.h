@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SafetyCopyList.h"
-#include "db/Connection.h"
+#include "db/OnlineBackup.h"
 
 #include <QString>
 
@@ -34,7 +34,7 @@ QString SafetyCopyProject();
 // restored). Returns the copy's path, or an empty text with `error` set when it could not be
 // written.
 QString WriteSafetyCopy(db::Connection &source, const QString &projectPath, const QString &operation,
-                        core::DbError &error, const QString &spare = {});
+                        db::BackupError &error, const QString &spare = {});
 
 // The guard before an operation on the open project: writes the copy; when it cannot be written,
 // asks "Varnostne kopije ni bilo mogoče narediti (<reason>). ... Ali želiš nadaljevati brez

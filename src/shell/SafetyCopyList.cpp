@@ -29,6 +29,11 @@ int lineValue(const QStringList &lines, int index, int fallback, Range range) {
 
 } // namespace
 
+SafetyCopyState &CopyState() {
+    static SafetyCopyState state;
+    return state;
+}
+
 QString SafetyCopyOperationName(const QString &operation) {
     QString out;
     for (const QChar c : operation.simplified()) {
@@ -91,7 +96,7 @@ QList<SafetyCopy> ReadSafetyCopies(const QString &folder) {
     return copies;
 }
 
-QList<SafetyCopy> CopiesBeyondLimits(const QList<SafetyCopy> &newestFirst, const core::SafetyCopyLimits &limits,
+QList<SafetyCopy> CopiesBeyondLimits(const QList<SafetyCopy> &newestFirst, const SafetyCopyLimits &limits,
                                      const QDate &today) {
     QSet<int> kept;
     for (int i = 0; i < newestFirst.size() && i < limits.keepLast; ++i)
@@ -133,16 +138,16 @@ QString SafetyCopySizeText(qint64 bytes) {
     return slovenian.toString(double(bytes) / (1024 * 1024), 'f', 1) + QStringLiteral(" MB");
 }
 
-core::SafetyCopyLimits SafetyCopyLimitsFromLines(const QStringList &lines) {
-    const core::SafetyCopyLimits defaults;
-    core::SafetyCopyLimits limits;
+SafetyCopyLimits SafetyCopyLimitsFromLines(const QStringList &lines) {
+    const SafetyCopyLimits defaults;
+    SafetyCopyLimits limits;
     limits.keepLast = lineValue(lines, 0, defaults.keepLast, kKeepLast);
     limits.keepDays = lineValue(lines, 1, defaults.keepDays, kKeepDays);
     limits.maxMegabytes = lineValue(lines, 2, defaults.maxMegabytes, kMegabytes);
     return limits;
 }
 
-QStringList SafetyCopyLimitsLines(const core::SafetyCopyLimits &limits) {
+QStringList SafetyCopyLimitsLines(const SafetyCopyLimits &limits) {
     return {QString::number(limits.keepLast), QString::number(limits.keepDays), QString::number(limits.maxMegabytes)};
 }
 

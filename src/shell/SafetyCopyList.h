@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/AppState.h"
-
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -15,6 +13,24 @@
 // can be read back from the names alone. Files of other names (a copy still being written among
 // them) are not copies.
 namespace zentrel::shell {
+
+// How many safety copies of a project are kept: the newest keepLast, plus the first copy of each
+// of the last keepDays days, all of them within maxMegabytes. The user's settings (zn.INI
+// "[safety copies]").
+struct SafetyCopyLimits {
+    int keepLast = 30;
+    int keepDays = 14;
+    int maxMegabytes = 1024;
+};
+
+// The program's safety-copy state, beside the program state (core::App) and reset with it
+// (ResetProgramState): the limits read from zn.INI, and the project whose copy is open for
+// viewing (empty while none is).
+struct SafetyCopyState {
+    SafetyCopyLimits limits;
+    QString viewedProject;
+};
+SafetyCopyState &CopyState();
 
 struct SafetyCopy {
     QString path;      // full path of the file
@@ -41,7 +57,7 @@ QList<SafetyCopy> ReadSafetyCopies(const QString &folder);
 // keepLast are kept, and the first copy of each of the last keepDays days (today included); of
 // those, newest first, the ones up to the first that no longer fits within maxMegabytes. The
 // newest copy is always kept.
-QList<SafetyCopy> CopiesBeyondLimits(const QList<SafetyCopy> &newestFirst, const core::SafetyCopyLimits &limits,
+QList<SafetyCopy> CopiesBeyondLimits(const QList<SafetyCopy> &newestFirst, const SafetyCopyLimits &limits,
                                      const QDate &today);
 
 // When a copy was made, as the list shows it ("6. 12. 2026 18.40", with " (2)" for the second
@@ -52,7 +68,7 @@ QString SafetyCopySizeText(qint64 bytes);
 
 // The limits as the user may set them: each number brought within its range (keepLast 1 to 1000,
 // keepDays 0 to 366, maxMegabytes 10 to 1048576); a missing or unreadable line gives the default.
-core::SafetyCopyLimits SafetyCopyLimitsFromLines(const QStringList &lines);
-QStringList SafetyCopyLimitsLines(const core::SafetyCopyLimits &limits);
+SafetyCopyLimits SafetyCopyLimitsFromLines(const QStringList &lines);
+QStringList SafetyCopyLimitsLines(const SafetyCopyLimits &limits);
 
 } // namespace zentrel::shell

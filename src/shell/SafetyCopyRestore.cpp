@@ -58,9 +58,10 @@ bool RestoreSafetyCopy(const QString &projectPath, const QString &copyPath) {
     if (!CheckSafetyCopy(copyPath))
         return false;
     if (!QFileInfo::exists(project)) {
-        DbError error;
+        db::BackupError error;
         if (!db::BackupFileToFile(copyPath, project, error)) {
-            ShowErrorMessage(QStringLiteral("Obnovitev projekta # ni uspela."), error, projectName);
+            ShowErrorMessage(QStringLiteral("Obnovitev projekta # ni uspela."), {DbErrorCode::Other, error.description},
+                             projectName);
             return false;
         }
         if (!OpenProjectFile(project))
@@ -69,7 +70,7 @@ bool RestoreSafetyCopy(const QString &projectPath, const QString &copyPath) {
                     fileName(copyPath));
         return true;
     }
-    const bool open = db::ProjectOpen() && App().safetyCopyOf.isEmpty() &&
+    const bool open = db::ProjectOpen() && CopyState().viewedProject.isEmpty() &&
                       QFileInfo(App().projectPath()).canonicalFilePath() == QFileInfo(project).canonicalFilePath();
     if (!open && !OpenProjectFile(project))
         return false;
@@ -80,10 +81,10 @@ bool RestoreSafetyCopy(const QString &projectPath, const QString &copyPath) {
     }
     if (!SafetyCopyBefore(kBeforeRestore, copyPath))
         return false;
-    DbError error;
+    db::BackupError error;
     if (!db::RestoreFromFile(copyPath, db::ProjectDb(), error)) {
-        ShowErrorMessage(QStringLiteral("Obnovitev projekta # ni uspela; projekt je ostal nespremenjen."), error,
-                         projectName);
+        ShowErrorMessage(QStringLiteral("Obnovitev projekta # ni uspela; projekt je ostal nespremenjen."),
+                         {DbErrorCode::Other, error.description}, projectName);
         return false;
     }
     // As compaction does, the lock stays held while the project is opened again.
@@ -103,7 +104,7 @@ bool ViewSafetyCopy(const QString &copyPath) {
 }
 
 bool EndSafetyCopyViewing() {
-    const QString project = App().safetyCopyOf;
+    const QString project = CopyState().viewedProject;
     return !project.isEmpty() && OpenProjectFile(project);
 }
 

@@ -127,7 +127,7 @@ void ReadSettings() {
 
     QStringList limits = ReadIniSection(file, kSafetyCopiesSection);
     limits.removeLast(); // the closing empty entry
-    app.settings.safetyCopies = SafetyCopyLimitsFromLines(limits);
+    CopyState().limits = SafetyCopyLimitsFromLines(limits);
 
     QStringList values;
     app.trenutniPredmetnik = idOrDefault(firstLine(ReadIniSection(file, QStringLiteral("[arrangement]"))), -1);
@@ -164,18 +164,17 @@ bool WriteSettings() {
                                QString::number(w.height()),
                                app.settings.mainWindowMaximized ? QStringLiteral("Y") : QStringLiteral("N")});
     }
-    ok &= WriteIniSection(file, kSafetyCopiesSection, SafetyCopyLimitsLines(app.settings.safetyCopies));
+    ok &= WriteIniSection(file, kSafetyCopiesSection, SafetyCopyLimitsLines(CopyState().limits));
     ok &= WriteIniSection(file, QStringLiteral("[arrangement]"), {QString::number(app.trenutniPredmetnik)});
     ok &= WriteIniSection(file, QStringLiteral("[timetable]"), {QString::number(app.trenutniUrnik)});
     ok &= WriteIniSection(file, QStringLiteral("[turn]"), {QString::number(app.trenutniTurnus)});
     return ok;
 }
 
-bool SaveSafetyCopyLimits(const core::SafetyCopyLimits &limits) {
+bool SaveSafetyCopyLimits(const SafetyCopyLimits &limits) {
     AppState &app = App();
-    app.settings.safetyCopies = SafetyCopyLimitsFromLines(SafetyCopyLimitsLines(limits));
-    return WriteIniSection(app.folders.settingsFile(), kSafetyCopiesSection,
-                           SafetyCopyLimitsLines(app.settings.safetyCopies));
+    CopyState().limits = SafetyCopyLimitsFromLines(SafetyCopyLimitsLines(limits));
+    return WriteIniSection(app.folders.settingsFile(), kSafetyCopiesSection, SafetyCopyLimitsLines(CopyState().limits));
 }
 
 QList<bool> CheckBoxStates(const QString &section, const QList<bool> &defaults) {

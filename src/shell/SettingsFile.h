@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/AppState.h"
+#include "SafetyCopyList.h"
 
 #include <QList>
 #include <QRect>
@@ -24,7 +24,7 @@ bool WriteSettings();
 
 // Stores the limits of the safety copies (each brought within its range) in the program state
 // and in "[safety copies]" of zn.INI at once. False when the file cannot be written.
-bool SaveSafetyCopyLimits(const core::SafetyCopyLimits &limits);
+bool SaveSafetyCopyLimits(const SafetyCopyLimits &limits);
 
 // A dialog's check-box states: the stored ones when their count equals the dialog's count of
 // options, otherwise the dialog's defaults.

@@ -116,7 +116,7 @@ TEST(SafetyCopyLimitsRule, TheNewestThenOnePerDayThenTheSizeDecide) {
         copies << copyAt(QDateTime(today.addDays(-day), QTime(15, 0)));
         copies << copyAt(QDateTime(today.addDays(-day), QTime(8, 0)));
     }
-    core::SafetyCopyLimits limits;
+    SafetyCopyLimits limits;
     limits.keepLast = 8;
     limits.keepDays = 14;
     const QStringList gone = names(CopiesBeyondLimits(copies, limits, today));
@@ -141,7 +141,7 @@ TEST(SafetyCopyLimitsRule, TheNewestThenOnePerDayThenTheSizeDecide) {
 }
 
 TEST(SafetyCopyLimitsRule, TheSettingsLinesAreReadWithinTheirRanges) {
-    const core::SafetyCopyLimits l = SafetyCopyLimitsFromLines({QStringLiteral("0"), QStringLiteral("x")});
+    const SafetyCopyLimits l = SafetyCopyLimitsFromLines({QStringLiteral("0"), QStringLiteral("x")});
     EXPECT_EQ(l.keepLast, 1);
     EXPECT_EQ(l.keepDays, 14);
     EXPECT_EQ(l.maxMegabytes, 1024);
@@ -271,7 +271,7 @@ TEST(SafetyCopyRestore, AConstructionOverHandPlacedLessonsIsUndone) {
 TEST(SafetyCopyLimits, EveryOperationPrunesTheOldestBeyondTheLimit) {
     test::TempHome home;
     const QString project = home.newProjectFile(QStringLiteral("Urnik.znt"));
-    core::App().settings.safetyCopies = {3, 2, 1024};
+    CopyState().limits = {3, 2, 1024};
     ASSERT_TRUE(OpenProjectFile(project));
     const QString folder = SafetyCopyFolder(project);
     // Copies of earlier days: the first of yesterday is kept by the day rule, the rest go.
@@ -290,7 +290,7 @@ TEST(SafetyCopyLimits, EveryOperationPrunesTheOldestBeyondTheLimit) {
                                  QStringLiteral("Star ") + today.addDays(-1).toString(Qt::ISODate)}));
     EXPECT_EQ(ListSafetyCopies(project).last().when.time(), QTime(7, 0));
     // The limits are the user's settings in zn.INI.
-    EXPECT_EQ(core::App().settings.safetyCopies.keepLast, 3);
+    EXPECT_EQ(CopyState().limits.keepLast, 3);
 }
 
 TEST(SafetyCopyFaults, AFolderThatCannotBeWrittenAsksAndNoLeavesEverythingAsItWas) {
