@@ -55,6 +55,8 @@ QString deletionName(const QString &question, const QString &label) {
 
 } // namespace
 
+// A deletion ("Potrdi brisanje ...") with the warning line takes dependent rows with it: on Yes a
+// safety copy is written first (SafetyCopyBefore), and the deletion goes on only when it may.
 bool ConfirmDelete(const QString &question, const QString &label, const QString &extraLine) {
     QString text = question;
     if (!extraLine.isEmpty())

@@ -23,9 +23,7 @@ QString NameAfterCode(const QString &code, const QString &name);
 QString NamedGroupCode(const QString &code);
 
 // Asks a deletion question (kind 4, default No): the question with "#" filled by label, and
-// the extra warning line below it when given. A deletion ("Potrdi brisanje ...") with the warning
-// line takes dependent rows with it: on Yes a safety copy is written first (SafetyCopyBefore).
-// True only for Yes, and then only when the deletion may go on.
+// the extra warning line below it when given. True only for Yes.
 bool ConfirmDelete(const QString &question, const QString &label, const QString &extraLine = {});
 
 } // namespace zentrel::basicdata

@@ -147,7 +147,12 @@ void FGlavna::buildMenus() {
     connect(compact, &QAction::triggered, this, &FGlavna::Compact);
     m_projectActions << compact;
     QAction *copies = m_datoteka->addAction(QStringLiteral("&Varnostne kopije"));
-    connect(copies, &QAction::triggered, this, &FGlavna::ShowSafetyCopies);
+    connect(copies, &QAction::triggered, this, [this] {
+        if (!CloseAllWork())
+            return;
+        FVarnostneKopije window(this);
+        window.exec();
+    });
     m_projectActions << copies;
     m_datoteka->addSeparator();
     m_noFiles = m_datoteka->addAction(QStringLiteral("Ni datotek"));
@@ -282,13 +287,6 @@ void FGlavna::Compact() {
     CompactProject();
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
-}
-
-void FGlavna::ShowSafetyCopies() {
-    if (!CloseAllWork())
-        return;
-    FVarnostneKopije window(this);
-    window.exec();
 }
 
 void FGlavna::SaveAsDefaults() {

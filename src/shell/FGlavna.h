@@ -51,8 +51,6 @@ public:
     void OpenRecent(const QString &path);
     void Compact();
     void SaveAsDefaults();
-    // "Varnostne kopije": the safety copies of the open project (FVarnostneKopije).
-    void ShowSafetyCopies();
     // The help pages in the program's own help window (F1).
     void ShowHelp();
     FPomoc *HelpWindow() const { return m_help; }

@@ -2,7 +2,6 @@
 
 #include "SafetyCopies.h"
 #include "SafetyCopyRestore.h"
-#include "SettingsFile.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"

@@ -2,6 +2,7 @@
 
 #include "Compaction.h"
 #include "SafetyCopies.h"
+#include "SafetyCopyRestore.h"
 #include "ShellHooks.h"
 #include "core/AppState.h"
 #include "core/Messages.h"

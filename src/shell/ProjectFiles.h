@@ -14,17 +14,11 @@ namespace zentrel::shell {
 // Opens a project: the lock that marks it open here (a project open for writing in another
 // program is offered read-only), connection, the engine's structure check (a damaged file is
 // offered the compaction), the tables, the write test (nothing is written until every check
-// has passed), the day's first safety copy (DailySafetyCopy; "Ne" to going on without one
-// leaves the project closed), upgrade of an older project, opening checks and repairs, school
-// name, caption, period list, recent files. Reports every failure through ShowMessage and leaves
-// the program without a project. `isNew` first tries a throw-away connection, so an unreadable
-// new file fails before anything changes (and a new project has no copy).
+// has passed), upgrade of an older project, opening checks and repairs, school name, caption,
+// period list, recent files. Reports every failure through ShowMessage and leaves the program
+// without a project. `isNew` first tries a throw-away connection, so an unreadable new file
+// fails before anything changes.
 bool OpenProjectFile(const QString &path, bool isNew = false);
-
-// Opens a safety copy of the project at projectPath read-only, to look at it in the windows:
-// the checks that read, no lock, no repairs, not added to the recent files; the caption names
-// the project and the copy.
-bool OpenSafetyCopyForViewing(const QString &copyPath, const QString &projectPath);
 
 // Closes the open project (if any) and tells the windows.
 void CloseProject();

@@ -1,5 +1,7 @@
 #include "SafetyCopies.h"
 
+#include "IniFile.h"
+
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
@@ -134,6 +136,12 @@ bool DailySafetyCopy(db::Connection &project, const QString &projectPath) {
     if (!WriteSafetyCopy(project, projectPath, kOpening, error).isEmpty())
         return true;
     return askGoOn(projectPath, error);
+}
+
+bool SaveSafetyCopyLimits(const SafetyCopyLimits &limits) {
+    CopyState().limits = SafetyCopyLimitsFromLines(SafetyCopyLimitsLines(limits));
+    return WriteIniSection(App().folders.settingsFile(), SafetyCopySection(),
+                           SafetyCopyLimitsLines(CopyState().limits));
 }
 
 QString OperationWithName(const QString &operation, const QString &name) {

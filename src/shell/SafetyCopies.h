@@ -50,6 +50,10 @@ bool SafetyCopyBeforeReplacing(const QString &path);
 // The copy made when a project is opened for writing and none of its copies is from today.
 bool DailySafetyCopy(db::Connection &project, const QString &projectPath);
 
+// Stores the limits (each brought within its range) in the program's state and in zn.INI at once.
+// False when the file cannot be written.
+bool SaveSafetyCopyLimits(const SafetyCopyLimits &limits);
+
 // The operation names used in the copies' names.
 QString OperationWithName(const QString &operation, const QString &name);
 

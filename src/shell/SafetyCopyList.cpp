@@ -138,6 +138,11 @@ QString SafetyCopySizeText(qint64 bytes) {
     return slovenian.toString(double(bytes) / (1024 * 1024), 'f', 1) + QStringLiteral(" MB");
 }
 
+const QString &SafetyCopySection() {
+    static const QString section = QStringLiteral("[safety copies]");
+    return section;
+}
+
 SafetyCopyLimits SafetyCopyLimitsFromLines(const QStringList &lines) {
     const SafetyCopyLimits defaults;
     SafetyCopyLimits limits;

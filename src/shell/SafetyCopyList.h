@@ -66,6 +66,10 @@ QString SafetyCopyTimeText(const SafetyCopy &copy);
 // A copy's size as the list shows it ("3,4 MB", "850 kB").
 QString SafetyCopySizeText(qint64 bytes);
 
+// The section of zn.INI that holds the limits, one number a line: keepLast, keepDays,
+// maxMegabytes.
+const QString &SafetyCopySection();
+
 // The limits as the user may set them: each number brought within its range (keepLast 1 to 1000,
 // keepDays 0 to 366, maxMegabytes 10 to 1048576); a missing or unreadable line gives the default.
 SafetyCopyLimits SafetyCopyLimitsFromLines(const QStringList &lines);

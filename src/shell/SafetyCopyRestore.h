@@ -25,6 +25,12 @@ bool CheckSafetyCopy(const QString &copyPath);
 // ("Obnovitev projekta # ni uspela; projekt je ostal nespremenjen.").
 bool RestoreSafetyCopy(const QString &projectPath, const QString &copyPath);
 
+// Opens a safety copy of the project at projectPath read-only, to look at it in the windows: the
+// checks that read, no lock, no repairs, not added to the recent files; the caption names the
+// project and the copy. (Defined with the project life cycle in ProjectFiles.cpp, whose opening
+// steps it shares.)
+bool OpenSafetyCopyForViewing(const QString &copyPath, const QString &projectPath);
+
 // Opens a copy of the project whose copies are shown, read-only, to look at it in the windows.
 bool ViewSafetyCopy(const QString &copyPath);
 

@@ -23,8 +23,6 @@ bool sectionPresent(const QString &file, const QString &section, QStringList *va
     return values->size() > 1;
 }
 
-const QString kSafetyCopiesSection = QStringLiteral("[safety copies]");
-
 qint64 idOrDefault(const QString &line, qint64 fallback) {
     const qint64 v = db::ToLong(line);
     return line.trimmed().isEmpty() || v == -1 ? fallback : v;
@@ -125,7 +123,7 @@ void ReadSettings() {
     app.settings.mainWindow = MainWindowGeometry(window);
     app.settings.mainWindowMaximized = window.value(4) == QLatin1String("Y");
 
-    QStringList limits = ReadIniSection(file, kSafetyCopiesSection);
+    QStringList limits = ReadIniSection(file, SafetyCopySection());
     limits.removeLast(); // the closing empty entry
     CopyState().limits = SafetyCopyLimitsFromLines(limits);
 
@@ -164,17 +162,11 @@ bool WriteSettings() {
                                QString::number(w.height()),
                                app.settings.mainWindowMaximized ? QStringLiteral("Y") : QStringLiteral("N")});
     }
-    ok &= WriteIniSection(file, kSafetyCopiesSection, SafetyCopyLimitsLines(CopyState().limits));
+    ok &= WriteIniSection(file, SafetyCopySection(), SafetyCopyLimitsLines(CopyState().limits));
     ok &= WriteIniSection(file, QStringLiteral("[arrangement]"), {QString::number(app.trenutniPredmetnik)});
     ok &= WriteIniSection(file, QStringLiteral("[timetable]"), {QString::number(app.trenutniUrnik)});
     ok &= WriteIniSection(file, QStringLiteral("[turn]"), {QString::number(app.trenutniTurnus)});
     return ok;
-}
-
-bool SaveSafetyCopyLimits(const SafetyCopyLimits &limits) {
-    AppState &app = App();
-    CopyState().limits = SafetyCopyLimitsFromLines(SafetyCopyLimitsLines(limits));
-    return WriteIniSection(app.folders.settingsFile(), kSafetyCopiesSection, SafetyCopyLimitsLines(CopyState().limits));
 }
 
 QList<bool> CheckBoxStates(const QString &section, const QList<bool> &defaults) {

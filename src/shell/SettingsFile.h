@@ -1,7 +1,5 @@
 #pragma once
 
-#include "SafetyCopyList.h"
-
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -16,15 +14,11 @@ const QStringList &CheckBoxSections();
 
 // Reads every section of zn.INI into the program state: recent files (with the length rule:
 // five lines or more give five entries, fewer give those and one empty slot), folders,
-// magnification, check boxes, the limits of the safety copies, current curriculum (-1),
-// timetable (-4 missing, -5 empty line) and turnus (-1).
+// magnification, check boxes, current curriculum (-1), timetable (-4 missing, -5 empty line)
+// and turnus (-1).
 void ReadSettings();
 // Writes every section except "[recent files]" (the main window's place with it).
 bool WriteSettings();
-
-// Stores the limits of the safety copies (each brought within its range) in the program state
-// and in "[safety copies]" of zn.INI at once. False when the file cannot be written.
-bool SaveSafetyCopyLimits(const SafetyCopyLimits &limits);
 
 // A dialog's check-box states: the stored ones when their count equals the dialog's count of
 // options, otherwise the dialog's defaults.
