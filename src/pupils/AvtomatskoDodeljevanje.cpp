@@ -46,8 +46,8 @@ bool AvtomatskoDodeljevanje::prepare(bool forWriting) {
         return false;
     if (forWriting && assigned > 0 &&
         ShowMessage(core::MsgQuestion, QStringLiteral("Že obstoječe izbirne skupine bodo brisane iz "
-                                                      "razporeda in pripdaočih urnikov!\nAli res "
-                                                      "želite nadaljevati?")) != core::Answer::Yes)
+                                                                      "razporeda in pripdaočih urnikov!\nAli res "
+                                                                      "želite nadaljevati?")) != core::Answer::Yes)
         return false;
 
     m_model.useTeachers = m_options.useTeachers;

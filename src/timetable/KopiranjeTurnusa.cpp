@@ -157,9 +157,9 @@ RezultatKopiranjaTurnusa KopirajTurnus(qint64 urnik, qint64 izTurnusa, qint64 vT
         {p.predmetnik, vTurnus});
     for (int i = 0; i < ure.rowCount(); ++i)
         if (!ure.value(i, 3).isNull())
-            tedenskih.try_emplace(
-                {ure.value(i, 0).toLongLong(), ure.value(i, 1).toLongLong(), ure.value(i, 2).toLongLong()},
-                ure.value(i, 3).toLongLong());
+            tedenskih.try_emplace({ure.value(i, 0).toLongLong(), ure.value(i, 1).toLongLong(),
+                                   ure.value(i, 2).toLongLong()},
+                                  ure.value(i, 3).toLongLong());
     std::map<Enota, qint64> kopiranihEnote;
     // One row per TERMINI row of the source, grouped below into placed periods.
     const db::RowSet vir = c.query(
