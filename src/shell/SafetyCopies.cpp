@@ -46,6 +46,12 @@ void removeLeftovers(const QString &folder) {
         QFile::remove(folder + u'/' + name);
 }
 
+// Copies are kept where the program keeps its own files; a program state without them (the
+// logic used without the program's start-up, as by a generator of files) keeps none.
+bool copiesKept() {
+    return !App().folders.userData.isEmpty();
+}
+
 bool askGoOn(const QString &projectPath, const db::BackupError &error) {
     return ShowMessage(MsgQuestion, kAskGoOn, SplitPath(projectPath).second,
                        reasonText(error, SafetyCopyFolder(projectPath))) == Answer::Yes;
@@ -108,7 +114,7 @@ QString WriteSafetyCopy(db::Connection &source, const QString &projectPath, cons
 
 bool SafetyCopyBefore(const QString &operation, const QString &spare) {
     const AppState &app = App();
-    if (!db::ProjectOpen() || app.projectReadOnly)
+    if (!db::ProjectOpen() || app.projectReadOnly || !copiesKept())
         return true;
     db::BackupError error;
     if (!WriteSafetyCopy(db::ProjectDb(), app.projectPath(), operation, error, spare).isEmpty())
@@ -118,7 +124,7 @@ bool SafetyCopyBefore(const QString &operation, const QString &spare) {
 
 bool SafetyCopyBeforeReplacing(const QString &path) {
     db::Connection file;
-    if (!QFileInfo(path).isFile() || !file.open(path, db::Connection::Access::ReadOnly) ||
+    if (!copiesKept() || !QFileInfo(path).isFile() || !file.open(path, db::Connection::Access::ReadOnly) ||
         !file.tableExists(QStringLiteral("INI")))
         return true;
     db::BackupError error;
@@ -128,6 +134,8 @@ bool SafetyCopyBeforeReplacing(const QString &path) {
 }
 
 bool DailySafetyCopy(db::Connection &project, const QString &projectPath) {
+    if (!copiesKept())
+        return true;
     const QDate today = QDate::currentDate();
     for (const SafetyCopy &copy : ListSafetyCopies(projectPath))
         if (copy.when.date() == today)

@@ -40,7 +40,8 @@ QString WriteSafetyCopy(db::Connection &source, const QString &projectPath, cons
 // asks "Varnostne kopije ni bilo mogoče narediti (<reason>). ... Ali želiš nadaljevati brez
 // varnostne kopije?". True when the operation may go on (copy written, or answered Yes); false
 // when it must leave everything as it was. Without a project open for writing there is nothing
-// to copy: true.
+// to copy, and without a user data folder (the logic used without the program's start-up) no
+// copies are kept: true.
 bool SafetyCopyBefore(const QString &operation, const QString &spare = {});
 
 // The same guard for a project file about to be replaced by a new project written over it (the
