@@ -1,12 +1,14 @@
 #include "BrisanjeUrnika.h"
 
-#include "OdtisUrnika.h"
+#include "engine/OdtisUrnika.h"
 #include "UrnikIzbira.h"
 #include "basicdata/WriteAction.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
 #include "shell/SafetyCopies.h"
+
+using namespace zentrel::engine;
 
 namespace zentrel::timetable {
 

@@ -2,7 +2,7 @@
 
 #include "IzbiraUrnika.h"
 #include "KopijaPredSestavljanjem.h"
-#include "SestavljanjeUrnika.h"
+#include "engine/SestavljanjeUrnika.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "shell/ProjectFiles.h"
@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
+
+using namespace zentrel::engine;
 
 namespace zentrel::timetable {
 

@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable {
 
 namespace {

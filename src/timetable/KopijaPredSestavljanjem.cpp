@@ -1,6 +1,6 @@
 #include "KopijaPredSestavljanjem.h"
 
-#include "SestavljanjeUrnika.h"
+#include "engine/SestavljanjeUrnika.h"
 #include "core/AppState.h"
 #include "db/MBaza.h"
 #include "shell/SafetyCopies.h"
@@ -9,7 +9,7 @@ namespace zentrel::timetable {
 
 bool KopijaPredSestavljanjem() {
     const core::AppState &app = core::App();
-    if (!PreveriUrnikZaSestavljanje().isEmpty())
+    if (!engine::PreveriUrnikZaSestavljanje().isEmpty())
         return true; // the job refuses it with its own message
     const qint64 placed =
         db::ProjectDb()

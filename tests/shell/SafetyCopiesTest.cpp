@@ -13,7 +13,7 @@
 #include "support/SampleProject.h"
 #include "support/TempHome.h"
 #include "timetable/ConstructCommand.h"
-#include "timetable/SolaZaUrnik.h"
+#include "engine/SolaZaUrnik.h"
 
 #include <QDir>
 #include <QFile>
