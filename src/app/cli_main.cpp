@@ -8,6 +8,7 @@
 #include "print/UrIzris.h"
 #include "pupils/PupilCommands.h"
 #include "sample/SampleCommand.h"
+#include "shell/BackupCommands.h"
 #include "shell/NewFromCommand.h"
 #include "shell/ProjectCommands.h"
 #include "shell/Startup.h"
@@ -51,6 +52,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("export-csv"), basicdata::RunExportCsvCommand},
         {QStringLiteral("import-fet"), fet::RunImportFetCommand},
         {QStringLiteral("export-fet"), fet::RunExportFetCommand},
+        {QStringLiteral("backups"), shell::RunBackupsCommand},
     };
     return commands;
 }
@@ -92,7 +94,9 @@ int printUsage() {
            "                        VRSTA: teachers|subjects|rooms|classes|assignments\n"
            "  import-fet DATOTEKA.fet NOV.znt [--force]  nov projekt iz datoteke FET\n"
            "  export-fet PROJEKT --timetable ID --turnus ID IZHOD.fet [--with-timetable]\n"
-           "                        izvoz v datoteko FET\n";
+           "                        izvoz v datoteko FET\n"
+           "  backups list PROJEKT  varnostne kopije projekta\n"
+           "  backups restore PROJEKT KOPIJA [--yes]  obnovi projekt iz varnostne kopije\n";
     return 1;
 }
 

@@ -7,6 +7,7 @@
 #include "db/MBaza.h"
 #include "db/MergeRows.h"
 #include "shell/NastavitveTurnusi.h"
+#include "shell/SafetyCopies.h"
 
 #include <QFileInfo>
 
@@ -137,7 +138,8 @@ bool InfrastructureImport::run(const QString &path) {
     if (ShowMessage(core::MsgQuestion,
                     QStringLiteral("Ali ste prepričani, da želite uvoziti infrastrukturo šole #.\n\n"
                                    "Trenutna infrastruktura bo nepovratno izbrisana."),
-                    schoolName) != core::Answer::Yes)
+                    schoolName) != core::Answer::Yes ||
+        !shell::SafetyCopyBefore(shell::OperationWithName(QStringLiteral("Uvoz infrastrukture šole"), schoolName)))
         return false;
 
     db::AttachedFile source(project, path, QStringLiteral("uvoz"));

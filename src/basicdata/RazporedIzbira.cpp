@@ -7,6 +7,7 @@
 #include "db/MBaza.h"
 #include "db/SqlText.h"
 #include "shell/IniFile.h"
+#include "shell/SafetyCopies.h"
 
 namespace zentrel::basicdata {
 
@@ -127,6 +128,10 @@ bool RazporedIzbira::deleteCurrent() {
         return false;
     if (!ConfirmDelete(QStringLiteral("Potrdi brisanje razporeda vseh enot."), {},
                        lessons > 0 ? QStringLiteral("Brisani bodo tudi vsi urniki tega razporeda!") : QString()))
+        return false;
+    // Without lessons the curriculum still takes its programmes and assignments with it.
+    if (lessons == 0 && !shell::SafetyCopyBefore(shell::OperationWithName(QStringLiteral("Brisanje razporeda"),
+                                                                          m_list.text(QStringLiteral("IME")))))
         return false;
     WriteAction action;
     action.exec(QStringLiteral("Delete FROM URNIKI WHERE ID_PREDMETNIKA=%1").arg(id));

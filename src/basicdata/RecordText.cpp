@@ -1,6 +1,7 @@
 #include "RecordText.h"
 
 #include "core/Messages.h"
+#include "shell/SafetyCopies.h"
 
 #include <QStringList>
 
@@ -38,11 +39,33 @@ QString NamedGroupCode(const QString &code) {
     return withSign.left(10);
 }
 
+namespace {
+
+const QString kDeletionQuestion = QStringLiteral("Potrdi brisanje");
+
+// The operation a deletion question names, as the name of its safety copy: "Potrdi brisanje
+// učitelja #." gives "Brisanje učitelja 'NOV - Novak'".
+QString deletionName(const QString &question, const QString &label) {
+    QString text = question.mid(QStringLiteral("Potrdi ").size()).replace(QStringLiteral(" #"), QStringLiteral("#"));
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    text[0] = text[0].toUpper();
+    return core::FormatMessageText(text, label, {}, true);
+}
+
+} // namespace
+
+// A deletion ("Potrdi brisanje ...") with the warning line takes dependent rows with it: on Yes a
+// safety copy is written first (SafetyCopyBefore), and the deletion goes on only when it may.
 bool ConfirmDelete(const QString &question, const QString &label, const QString &extraLine) {
     QString text = question;
     if (!extraLine.isEmpty())
         text += u'\n' + extraLine;
-    return core::ShowMessage(core::MsgQuestion, text, label) == core::Answer::Yes;
+    if (core::ShowMessage(core::MsgQuestion, text, label) != core::Answer::Yes)
+        return false;
+    // A deletion that takes dependent rows with it can be undone from its safety copy.
+    return extraLine.isEmpty() || !question.startsWith(kDeletionQuestion) ||
+           shell::SafetyCopyBefore(deletionName(question, label));
 }
 
 } // namespace zentrel::basicdata

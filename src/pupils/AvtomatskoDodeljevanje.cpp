@@ -5,6 +5,7 @@
 #include "basicdata/WriteAction.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
+#include "shell/SafetyCopies.h"
 
 namespace zentrel::pupils {
 
@@ -74,6 +75,9 @@ QString AvtomatskoDodeljevanje::resultText() const {
 }
 
 bool AvtomatskoDodeljevanje::write(const std::function<bool()> &accept) {
+    // The groups' pupils, places and teacher assignments are rewritten as a whole.
+    if (!shell::SafetyCopyBefore(QStringLiteral("Samodejno tvorjenje izbirnih skupin")))
+        return false;
     basicdata::WriteAction action;
     if (!WriteElectiveModel(action, db::ProjectDb(), m_options.curriculum, m_model)) {
         action.commit(); // rolls back and reports

@@ -3,6 +3,7 @@
 #include "basicdata/WriteAction.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
+#include "shell/SafetyCopies.h"
 
 namespace zentrel::pupils {
 
@@ -20,6 +21,8 @@ int BrisanjeLetnika::deleteYear(const QString &year) {
     const QString where =
         year.isEmpty() ? QStringLiteral("LETOVPISA IS NULL OR LETOVPISA = ''") : QStringLiteral("LETOVPISA = ?");
     const QVariantList values = year.isEmpty() ? QVariantList() : QVariantList{year};
+    if (!shell::SafetyCopyBefore(shell::OperationWithName(QStringLiteral("Brisanje učencev letnika"), year)))
+        return -1;
     basicdata::WriteAction action;
     action.exec(QStringLiteral("DELETE FROM ERD_UCENEC WHERE ") + where, values);
     const int deleted = db::ProjectDb().changes();

@@ -5,6 +5,7 @@
 #include "core/Messages.h"
 #include "core/SpreadsheetFile.h"
 #include "db/MBaza.h"
+#include "shell/SafetyCopies.h"
 
 #include <QCoreApplication>
 #include <iterator>
@@ -156,6 +157,8 @@ bool UvozUcencev::writeAll(const core::SpreadsheetFile &file) {
     const QString insert =
         QStringLiteral("INSERT INTO ERD_UCENEC (%1) VALUES (%2)").arg(fields.join(u','), marks.join(u','));
     m_inFile.clear();
+    if (!shell::SafetyCopyBefore(QStringLiteral("Uvoz učencev")))
+        return false;
     basicdata::WriteAction action;
     int written = 0;
     QVariantList values;

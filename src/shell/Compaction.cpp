@@ -3,6 +3,7 @@
 #include "CompactionLeftover.h"
 
 #include "ProjectFiles.h"
+#include "SafetyCopies.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
@@ -129,6 +130,8 @@ bool CompactProject() {
         return false;
     const QString path = app.projectPath();
     const QString fileName = app.projectFileName;
+    if (!SafetyCopyBefore(QStringLiteral("Krčenje projekta")))
+        return false;
     // The lock stays held while the file is closed: no other program may take the project
     // between the compaction and the new opening.
     db::ProjectDb().close();

@@ -5,6 +5,7 @@
 #include "FOzadje.h"
 #include "FPomoc.h"
 #include "FUvoz.h"
+#include "FVarnostneKopije.h"
 #include "ProjectFiles.h"
 #include "SettingsFile.h"
 #include "ShellHooks.h"
@@ -172,6 +173,14 @@ void FGlavna::buildMenus() {
     m_projectActions << compact;
     m_datoteka->addActions(fileItems);
     m_projectActions << fileItems;
+    QAction *copies = m_datoteka->addAction(QStringLiteral("&Varnostne kopije"));
+    connect(copies, &QAction::triggered, this, [this] {
+        if (!CloseAllWork())
+            return;
+        FVarnostneKopije window(this);
+        window.exec();
+    });
+    m_projectActions << copies;
     m_datoteka->addSeparator();
     m_noFiles = m_datoteka->addAction(QStringLiteral("Ni datotek"));
     m_noFiles->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "NewFromCommand.h"
 
+#include "SafetyCopies.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
 #include "db/CreateFromExisting.h"
@@ -113,7 +114,7 @@ int RunNewFromCommand(const QStringList &args) {
         timetable = *t;
     }
     project.close();
-    if (!db::NewNameAllowed(source, target))
+    if (!db::NewNameAllowed(source, target) || !SafetyCopyBeforeReplacing(target))
         return 1;
     const QString fileName = SplitPath(target).second;
     ShowMessage(MsgProgressBegin, QStringLiteral("Ustvarjam nov projekt #"), fileName);

@@ -3,6 +3,8 @@
 #include "CheckedFiles.h"
 #include "Compaction.h"
 #include "CompactionLeftover.h"
+#include "SafetyCopies.h"
+#include "SafetyCopyRestore.h"
 #include "ShellHooks.h"
 #include "core/AppState.h"
 #include "core/FileMessages.h"
@@ -97,17 +99,19 @@ bool repairDamaged(const QString &path, bool readOnly) {
 
 // Every check that can refuse the file runs before anything is written to it: the structure, the
 // tables of a current project, then the write test (which changes nothing either).
-bool openSteps(QString &path, bool isNew, bool &readOnly) {
+bool openSteps(QString &path, bool isNew, bool viewing, bool &readOnly) {
     AppState &app = App();
     db::Connection &project = db::ProjectDb();
     project.close();
-    readOnly = false;
+    readOnly = viewing; // a safety copy is looked at, never written (nor locked)
     if (isNew) {
         db::Connection probe;
         if (!db::OpenConnection(probe, path))
             return false;
     }
-    if (db::ProjectFileLock().acquire(path) == db::ProjectLock::Result::InUse) {
+    if (viewing)
+        db::ProjectFileLock().release();
+    else if (db::ProjectFileLock().acquire(path) == db::ProjectLock::Result::InUse) {
         if (ShowMessage(MsgQuestion, kInUse, SplitPath(path).second) != Answer::Yes)
             return false;
         readOnly = true;
@@ -140,6 +144,9 @@ bool openSteps(QString &path, bool isNew, bool &readOnly) {
         reportOpenFailure(project.lastError(), path);
         return false;
     }
+    // The state before the day's work (and before the repairs and upgrade below change anything).
+    if (!readOnly && !isNew && !DailySafetyCopy(project, path))
+        return false;
     if (!current) {
         if (readOnly) {
             ShowMessage(MsgError, kOldInUse, SplitPath(path).second);
@@ -172,6 +179,7 @@ void closeProjectFile() {
     db::ProjectDb().close();
     db::ProjectFileLock().release(); // after the connection: see ProjectLock
     App().projectReadOnly = false;
+    CopyState().viewedProject.clear();
 }
 
 } // namespace
@@ -180,16 +188,24 @@ QString MainCaption() {
     const AppState &app = App();
     if (!db::ProjectOpen())
         return QStringLiteral("Zentrel");
+    if (!CopyState().viewedProject.isEmpty())
+        return QStringLiteral("Zentrel ") + app.schoolName + QStringLiteral(" - ") +
+               SplitPath(CopyState().viewedProject).second + QStringLiteral(" (varnostna kopija ") +
+               app.projectFileName.chopped(4) + QStringLiteral(", samo za branje)");
     return QStringLiteral("Zentrel ") + app.schoolName + QStringLiteral(" - ") + app.projectFileName +
            (app.projectReadOnly ? QStringLiteral(" (samo za branje)") : QString());
 }
 
-bool OpenProjectFile(const QString &requestedPath, bool isNew) {
+namespace {
+
+bool openProject(const QString &requestedPath, bool isNew, bool viewing) {
     AppState &app = App();
     QString path = QDir::cleanPath(QFileInfo(requestedPath).absoluteFilePath());
-    app.settings.folders[6] = SplitPath(path).first;
+    if (!viewing)
+        app.settings.folders[6] = SplitPath(path).first;
+    CopyState().viewedProject.clear();
     bool readOnly = false;
-    const bool ok = openSteps(path, isNew, readOnly);
+    const bool ok = openSteps(path, isNew, viewing, readOnly);
     if (ok) {
         RememberChecked(path);
         app.projectReadOnly = readOnly;
@@ -203,7 +219,8 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
             Hooks().schoolNameChanged(app.schoolName);
         setProjectOpen(true);
         loadPeriodsAndTurnusi(db::ProjectDb());
-        AddRecentFile(path);
+        if (!viewing)
+            AddRecentFile(path);
         if (Hooks().tabGroupsReset)
             Hooks().tabGroupsReset();
         app.rememberedRows = {};
@@ -216,6 +233,21 @@ bool OpenProjectFile(const QString &requestedPath, bool isNew) {
     }
     ShowMessage(MsgProgressEnd, QString());
     return ok;
+}
+
+} // namespace
+
+bool OpenProjectFile(const QString &path, bool isNew) {
+    return openProject(path, isNew, false);
+}
+
+bool OpenSafetyCopyForViewing(const QString &copyPath, const QString &projectPath) {
+    if (!openProject(copyPath, false, true))
+        return false;
+    CopyState().viewedProject = projectPath;
+    if (Hooks().captionChanged)
+        Hooks().captionChanged(MainCaption());
+    return true;
 }
 
 void CloseProject() {
@@ -249,7 +281,7 @@ bool CreateProjectAt(QString path) {
     }
     path = ProjectFilePath(path);
     db::ProjectTarget target; // held until the old file is gone
-    if (!target.claim(path))
+    if (!target.claim(path) || !SafetyCopyBeforeReplacing(path))
         return false;
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
         ShowMessage(MsgError, kWriteProtected, path);

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "IniFile.h"
+#include "SafetyCopyList.h"
 #include "core/AppState.h"
 #include "db/MBaza.h"
 
@@ -122,6 +123,10 @@ void ReadSettings() {
     app.settings.mainWindow = MainWindowGeometry(window);
     app.settings.mainWindowMaximized = window.value(4) == QLatin1String("Y");
 
+    QStringList limits = ReadIniSection(file, SafetyCopySection());
+    limits.removeLast(); // the closing empty entry
+    CopyState().limits = SafetyCopyLimitsFromLines(limits);
+
     QStringList values;
     app.trenutniPredmetnik = idOrDefault(firstLine(ReadIniSection(file, QStringLiteral("[arrangement]"))), -1);
     if (!sectionPresent(file, QStringLiteral("[timetable]"), &values))
@@ -157,6 +162,7 @@ bool WriteSettings() {
                                QString::number(w.height()),
                                app.settings.mainWindowMaximized ? QStringLiteral("Y") : QStringLiteral("N")});
     }
+    ok &= WriteIniSection(file, SafetyCopySection(), SafetyCopyLimitsLines(CopyState().limits));
     ok &= WriteIniSection(file, QStringLiteral("[arrangement]"), {QString::number(app.trenutniPredmetnik)});
     ok &= WriteIniSection(file, QStringLiteral("[timetable]"), {QString::number(app.trenutniUrnik)});
     ok &= WriteIniSection(file, QStringLiteral("[turn]"), {QString::number(app.trenutniTurnus)});

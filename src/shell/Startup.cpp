@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "ProjectFiles.h"
+#include "SafetyCopyList.h"
 #include "SettingsFile.h"
 #include "ShellHooks.h"
 #include "core/AppState.h"
@@ -154,6 +155,7 @@ bool StartUp(const QString &executableFolder, const StartupOptions &options) {
 void ResetProgramState() {
     db::CloseProgramConnections();
     core::ResetApp();
+    CopyState() = {};
 }
 
 } // namespace zentrel::shell

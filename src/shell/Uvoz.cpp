@@ -1,6 +1,7 @@
 #include "Uvoz.h"
 
 #include "ProjectFiles.h"
+#include "SafetyCopies.h"
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
 #include "db/CreateFromExisting.h"
@@ -52,6 +53,8 @@ bool Uvoz::acceptsNewName(const QString &path) const {
 
 bool Uvoz::create(const QString &newPath, int part, qint64 curriculum, qint64 timetable) {
     const QString fileName = SplitPath(newPath).second;
+    if (!acceptsNewName(newPath) || !SafetyCopyBeforeReplacing(newPath))
+        return false;
     ShowMessage(MsgProgressBegin, QStringLiteral("Ustvarjam nov projekt #"), fileName);
     if (!db::CreateFromExisting(sourcePath(), newPath, part, curriculum, timetable).ok) {
         ShowMessage(MsgProgressEnd, QString());

@@ -6,6 +6,7 @@
 #include "core/Messages.h"
 #include "db/MBaza.h"
 #include "engine/OdtisUrnika.h"
+#include "shell/SafetyCopies.h"
 
 using namespace zentrel::engine;
 
@@ -28,7 +29,9 @@ bool BrisiTermineUrnika(bool brisiStalne) {
     if (Veljaven())
         return false;
     if (core::ShowMessage(core::MsgQuestion, QStringLiteral("Potrdi brisanje razporejenih ur urnika # v turnusu #."),
-                          App().trenutniUrnikIme, App().trenutniTurnusOznaka) != core::Answer::Yes)
+                          App().trenutniUrnikIme, App().trenutniTurnusOznaka) != core::Answer::Yes ||
+        !shell::SafetyCopyBefore(
+            shell::OperationWithName(QStringLiteral("Brisanje razporejenih ur urnika"), App().trenutniUrnikIme)))
         return false;
     const QString brisi = QStringLiteral("Delete FROM TERMINI WHERE TERMINI.ID_TURNUSA=%1 AND TERMINI.ID_URNIKA=%2")
                               .arg(App().trenutniTurnus)

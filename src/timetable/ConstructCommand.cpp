@@ -1,6 +1,8 @@
 #include "ConstructCommand.h"
 
 #include "IzbiraUrnika.h"
+#include "KopijaPredSestavljanjem.h"
+#include "engine/SestavljanjeUrnika.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "engine/SestavljanjeUrnika.h"
@@ -145,6 +147,8 @@ int RunConstructCommand(const QStringList &args) {
     out << "Razpored: " << core::App().trenutniPredmetnikIme << ", urnik: " << core::App().trenutniUrnikIme
         << ", turnus: " << core::App().trenutniTurnusOznaka << Qt::endl;
 
+    if (!KopijaPredSestavljanjem())
+        return 1;
     SestavljanjeUrnika job;
     VrsticaNapredka vrstica(job);
     const bool terminal = isatty(fileno(stderr));

@@ -1,6 +1,7 @@
 #include "FUrnikAvtomatsko.h"
 
 #include "FAvtomatskoTretjiKrog.h"
+#include "KopijaPredSestavljanjem.h"
 #include "NastavitveSestavljanja.h"
 #include "UrnikIzbira.h"
 #include "controls/UrComndBar.h"
@@ -146,6 +147,8 @@ void FUrnikAvtomatsko::omogoci(bool on) {
 void FUrnikAvtomatsko::Sestavi() {
     if (m_job.stanje() != 0 || !m_ovira.isEmpty())
         return; // a second start while a run goes is ignored
+    if (!KopijaPredSestavljanjem())
+        return;
     // The options shown, and those the window does not show (the third round's idle limit) as kept.
     MoznostiSestavljanja moznosti = BeriNastavitveSestavljanja();
     moznosti.selitev = Selitev->isChecked();

@@ -4,6 +4,7 @@
 #include "basicdata/WriteAction.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
+#include "shell/SafetyCopies.h"
 
 #include <array>
 #include <map>
@@ -127,6 +128,10 @@ RezultatKopiranjaTurnusa KopirajTurnus(qint64 urnik, qint64 izTurnusa, qint64 vT
         core::ShowMessage(core::MsgQuestion,
                           QStringLiteral("Trenutni podatki v turnusu # bodo brisani!\nPotrdi brisanje."),
                           cilj.toString()) != core::Answer::Yes)
+        return rez;
+    const QVariant ime = c.scalar(QStringLiteral("SELECT IME FROM URNIKI WHERE ID = ?"), {urnik});
+    if (!shell::SafetyCopyBefore(
+            shell::OperationWithName(QStringLiteral("Kopiranje turnusa v urniku"), ime.toString())))
         return rez;
 
     p.predmetnik = predmetnik.toLongLong();

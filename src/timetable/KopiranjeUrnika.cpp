@@ -4,6 +4,7 @@
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
 #include "db/MBaza.h"
+#include "shell/SafetyCopies.h"
 
 namespace zentrel::timetable {
 
@@ -25,6 +26,9 @@ qint64 KopirajUrnik(qint64 izUrnika, const QString &ime) {
             core::ShowMessage(core::MsgWarning, QStringLiteral("Urnik # že obstaja."), novo);
             return -1;
         }
+    const QVariant izIme = c.scalar(QStringLiteral("SELECT IME FROM URNIKI WHERE ID = ?"), {izUrnika});
+    if (!shell::SafetyCopyBefore(shell::OperationWithName(QStringLiteral("Kopiranje urnika"), izIme.toString())))
+        return -1;
     const qint64 id = db::NextId(QStringLiteral("URNIKI"));
     basicdata::WriteAction action;
     action.exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (?, ?, ?)"),

@@ -7,6 +7,7 @@
 #include "core/Messages.h"
 #include "core/TextFunctions.h"
 #include "db/MBaza.h"
+#include "shell/SafetyCopies.h"
 
 namespace zentrel::timetable {
 
@@ -170,7 +171,8 @@ bool UrnikIzbira::deleteCurrent() {
     if (UrnikVeljaven(id))
         return refuse({}, QStringLiteral("Urnik # je veljaven, zato ga ni mogoče brisati."), ime);
     if (core::ShowMessage(core::MsgQuestion, QStringLiteral("Operacija je nepovratna!\nPotrdi brisanje urnika #."),
-                          ime) != core::Answer::Yes)
+                          ime) != core::Answer::Yes ||
+        !shell::SafetyCopyBefore(shell::OperationWithName(QStringLiteral("Brisanje urnika"), ime)))
         return false;
     basicdata::WriteAction action;
     // The lessons and first periods of the timetable go with it through the schema.

@@ -11,6 +11,9 @@ namespace zentrel::test {
 
 TempProject::TempProject(const QString &fileName) : m_scope(&m_presenter) {
     shell::ResetProgramState();
+    // The user data folder, where safety copies go: hidden, so the project's folder lists only
+    // what the test puts there.
+    core::App().folders.userData = m_folder.file(QStringLiteral(".domov"));
     m_path = m_folder.file(fileName);
     QFile::copy(ProgramFolder() + QStringLiteral("/zn.opp"), m_path);
     QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
