@@ -48,6 +48,10 @@ void FVsiUrniki::prikazi() {
             }
     }
     UrnikiDG->resizeColumnsToContents();
+    // A period nobody has is as wide as a subject's code, so that it can be clicked and read.
+    const int najmanj = UrnikiDG->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 8;
+    for (int c = 1; c < UrnikiDG->columnCount(); ++c)
+        UrnikiDG->setColumnWidth(c, std::max(UrnikiDG->columnWidth(c), najmanj));
 }
 
 } // namespace zentrel::timetable
