@@ -17,6 +17,7 @@
 #include <QTableWidget>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 
 namespace {
