@@ -1,5 +1,7 @@
 #include "UrFGPrepovedi.h"
 
+#include "controls/UrOkvirIzbire.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -16,6 +18,8 @@ UrFGPrepovedi::UrFGPrepovedi(QWidget *parent) : QTableWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // The cursor and the selected block are framed, so that a forbidden cell stays red under them.
+    setItemDelegate(new controls::UrOkvirIzbire(this));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // A header click selects the whole period or day, which the click then toggles.

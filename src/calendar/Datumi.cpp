@@ -8,6 +8,29 @@
 
 namespace zentrel::calendar {
 
+namespace {
+
+// Kept for the run, like the tab chosen last in each page set: it is where the user works now.
+QDate &izbranDatum() {
+    static QDate datum;
+    return datum;
+}
+
+} // namespace
+
+QDate IzbranDatumSpremljanja() {
+    return izbranDatum();
+}
+
+QDate DatumSpremljanja() {
+    const QDate chosen = IzbranDatumSpremljanja();
+    return chosen.isValid() ? chosen : QDate::currentDate();
+}
+
+void NastaviDatumSpremljanja(const QDate &date) {
+    izbranDatum() = date;
+}
+
 QString DatumText(const QDate &date) {
     if (!date.isValid())
         return {};

@@ -21,6 +21,13 @@ QString DatumText(const QDate &date);
 QDate PreberiDatum(const QString &text);
 // A stored date: ISO text, of which a time part is ignored; an invalid QDate otherwise.
 QDate DatumIzBaze(const QVariant &value);
+// The day chosen last in the absence and substitution windows, which work on one day together;
+// invalid until one is chosen.
+QDate IzbranDatumSpremljanja();
+// The day those windows open on: the one chosen last, else today.
+QDate DatumSpremljanja();
+// The absence and substitution windows moved to a day; an invalid date forgets the day chosen.
+void NastaviDatumSpremljanja(const QDate &date);
 // The long form: "torek, 1. september 2026".
 QString DolgiDatum(const QDate &date);
 // Name of weekday 1 (Monday) to 7 (Sunday): "ponedeljek"; empty outside 1..7.

@@ -12,11 +12,16 @@ namespace zentrel::calendar {
 
 FDodajVeljavnost::FDodajVeljavnost(qint64 urnik, const QString &imeUrnika, const QDate &predlog, QWidget *parent)
     : FDialogKoledarja(QStringLiteral("Dodaj"), QStringLiteral("Dodaj"), parent), ZacTurnusCB(new QComboBox),
-      SteTurCB(new QComboBox), m_urnik(urnik), m_turnusi(UrejanjeVeljavnosti::TurnusiUrnika(urnik)) {
+      SteTurCB(new QComboBox), SteTurL(new QLabel), m_urnik(urnik),
+      m_turnusi(UrejanjeVeljavnosti::TurnusiUrnika(urnik)) {
     DodajVrstico(QStringLiteral("Urnik"), new QLabel(QStringLiteral(":  ") + imeUrnika));
     DodajDatuma(predlog, predlog, false);
     DodajVrstico(QStringLiteral("Začetni turnus"), ZacTurnusCB);
     DodajVrstico(QStringLiteral("Število turnusov"), SteTurCB);
+    SteTurL->setText(UrejanjeVeljavnosti::RazlogSteviloTurnusov(m_turnusi));
+    SteTurL->setWordWrap(true);
+    SteTurL->setVisible(!m_turnusi.isEmpty());
+    DodajVrstico(QString(), SteTurL);
     for (const Turnus &t : m_turnusi)
         ZacTurnusCB->addItem(t.oznaka, t.id);
     for (int i = 1; i <= m_turnusi.size(); ++i)

@@ -4,6 +4,7 @@
 #include "FDialogKoledarja.h"
 
 class QComboBox;
+class QLabel;
 
 namespace zentrel::calendar {
 
@@ -17,6 +18,7 @@ public:
 
     QComboBox *ZacTurnusCB;
     QComboBox *SteTurCB;
+    QLabel *SteTurL; // why the number of turnusi offered is what it is
 
 protected:
     IzidUrejanja Izvedi(bool potrjeno) override;

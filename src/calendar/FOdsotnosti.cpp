@@ -2,11 +2,11 @@
 
 #include "Datumi.h"
 #include "FPotrdiOdsotnosti.h"
-#include "UrOkvirIzbire.h"
 #include "controls/CommandTable.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
 #include "controls/UrKoledar.h"
+#include "controls/UrOkvirIzbire.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -48,14 +48,17 @@ FOdsotnosti::FOdsotnosti(Odsotnosti::Vrsta vrsta, QWidget *parent, const QDate &
     UreFG->setEditTriggers(QAbstractItemView::NoEditTriggers);
     UreFG->setSelectionMode(QAbstractItemView::ContiguousSelection);
     UreFG->setTabKeyNavigation(false);
-    UreFG->setItemDelegate(new UrOkvirIzbire(UreFG));
+    UreFG->setItemDelegate(new controls::UrOkvirIzbire(UreFG));
     UreFG->verticalHeader()->hide();
     UreFG->verticalHeader()->setDefaultSectionSize(UreFG->fontMetrics().height() + 6);
     UreFG->horizontalHeader()->setDefaultSectionSize(UreFG->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
                                                      10);
     UreFG->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
-    connect(Kol, &controls::UrKoledar::DateChanged, this, &FOdsotnosti::NastaviDatum);
+    connect(Kol, &controls::UrKoledar::DateChanged, this, [this](const QDate &datum) {
+        NastaviDatumSpremljanja(datum);
+        NastaviDatum(datum);
+    });
     connect(OdsotnostiBar, &controls::UrComndBarClient::buttonClick, this, [this](int &command, bool &) {
         if (command == kAddCommand)
             DodajOdsotnost();
@@ -76,6 +79,9 @@ void FOdsotnosti::PrikaziForm(Odsotnosti::Vrsta vrsta) {
 }
 
 void FOdsotnosti::TabActivated() {
+    // The day chosen meanwhile in another window of absences or substitutions.
+    if (const QDate izbran = IzbranDatumSpremljanja(); izbran.isValid() && izbran != Kol->GetDate())
+        NastaviDatum(izbran);
     if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
         bar->Init(OdsotnostiBar, nullptr, {kAddRow, kRemoveRow});
     Kol->SetFocus1();

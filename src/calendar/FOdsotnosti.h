@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Datumi.h"
 #include "Odsotnosti.h"
 #include "controls/TabWindow.h"
 
@@ -25,7 +26,7 @@ namespace zentrel::calendar {
 class FOdsotnosti : public QWidget, public controls::TabWindow {
     Q_OBJECT
 public:
-    FOdsotnosti(Odsotnosti::Vrsta vrsta, QWidget *parent = nullptr, const QDate &datum = QDate::currentDate());
+    FOdsotnosti(Odsotnosti::Vrsta vrsta, QWidget *parent = nullptr, const QDate &datum = DatumSpremljanja());
 
     // Shows the window for the kind (54 teachers, 55 rooms, 56 classes) on its date.
     void PrikaziForm(Odsotnosti::Vrsta vrsta);

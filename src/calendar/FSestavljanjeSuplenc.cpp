@@ -1,10 +1,10 @@
 #include "FSestavljanjeSuplenc.h"
 
 #include "Datumi.h"
-#include "UrOkvirIzbire.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
 #include "controls/UrKoledar.h"
+#include "controls/UrOkvirIzbire.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -86,8 +86,8 @@ FSestavljanjeSuplenc::FSestavljanjeSuplenc(QWidget *parent, const QDate &datum)
       SuplenceBar(new controls::UrComndBarClient(this)) {
     setObjectName(QStringLiteral("FSestavljanjeSuplenc"));
     // A chosen class or lesson keeps its colour (red or green says whether it is substituted).
-    OddelkiFG->setItemDelegate(new UrOkvirIzbire(OddelkiFG));
-    OddUreFg->setItemDelegate(new UrOkvirIzbire(OddUreFg));
+    OddelkiFG->setItemDelegate(new controls::UrOkvirIzbire(OddelkiFG));
+    OddUreFg->setItemDelegate(new controls::UrOkvirIzbire(OddUreFg));
     UciteljiFG->setSelectionBehavior(QAbstractItemView::SelectRows);
     UciteljiFG->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TockeFG->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -112,7 +112,10 @@ FSestavljanjeSuplenc::FSestavljanjeSuplenc(QWidget *parent, const QDate &datum)
     layout->setColumnStretch(3, 2);
     layout->setColumnStretch(4, 2);
 
-    connect(Kol, &controls::UrKoledar::DateChanged, this, &FSestavljanjeSuplenc::NastaviDatum);
+    connect(Kol, &controls::UrKoledar::DateChanged, this, [this](const QDate &datum) {
+        NastaviDatumSpremljanja(datum);
+        NastaviDatum(datum);
+    });
     connect(OddelkiFG, &QTableWidget::currentCellChanged, this, [this](int row) { IzberiOddelek(row); });
     connect(OddUreFg, &QTableWidget::currentCellChanged, this, &FSestavljanjeSuplenc::IzberiUro);
     connect(UciteljiFG, &QTableWidget::currentCellChanged, this, &FSestavljanjeSuplenc::fillCandidate);
@@ -127,6 +130,9 @@ FSestavljanjeSuplenc::FSestavljanjeSuplenc(QWidget *parent, const QDate &datum)
 }
 
 void FSestavljanjeSuplenc::TabActivated() {
+    // The day chosen meanwhile in a window of absences.
+    if (const QDate izbran = IzbranDatumSpremljanja(); izbran.isValid() && izbran != Kol->GetDate())
+        NastaviDatum(izbran);
     if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar()) {
         bar->Init(SuplenceBar, nullptr, {kSaveRow, kDeleteRow});
         // "Shrani" is pressed in browse state here: there is no record being edited.
@@ -298,6 +304,9 @@ void FSestavljanjeSuplenc::fillRooms() {
         return;
     ProstoriFG->insertRow(0);
     ProstoriFG->setItem(0, 0, cell(QStringLiteral("brez. p.")));
+    // The room the lesson has (the stored substitution's, else its own) is the one chosen, by
+    // name: "brez. p." reads as no room at all, so it is chosen only for a room not offered.
+    const qint64 room = lesson->nadomescena() ? lesson->sProstor : lesson->prostor;
     int chosen = 0;
     for (const PonujenProstor &p : m_logic.prostori()) {
         const int line = ProstoriFG->rowCount();
@@ -305,7 +314,7 @@ void FSestavljanjeSuplenc::fillRooms() {
         QTableWidgetItem *item = cell(p.oznaka, p.drugaStavba ? kOtherBuilding : QColor());
         item->setData(Qt::UserRole, p.id);
         ProstoriFG->setItem(line, 0, item);
-        if (lesson->nadomescena() && p.id == lesson->sProstor && p.id != lesson->prostor)
+        if (p.id == room)
             chosen = line;
     }
     ProstoriFG->setCurrentCell(chosen, 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Datumi.h"
 #include "SestavljanjeSuplenc.h"
 #include "controls/TabWindow.h"
 
@@ -23,7 +24,7 @@ namespace zentrel::calendar {
 class FSestavljanjeSuplenc : public QWidget, public controls::TabWindow {
     Q_OBJECT
 public:
-    explicit FSestavljanjeSuplenc(QWidget *parent = nullptr, const QDate &datum = QDate::currentDate());
+    explicit FSestavljanjeSuplenc(QWidget *parent = nullptr, const QDate &datum = DatumSpremljanja());
 
     void NastaviDatum(const QDate &datum);
     // Chooses a class by its row, a lesson by its cell.

@@ -53,12 +53,13 @@ void UrIzbirniSeznam::PrilagodiSirino(int najvecZnakov) {
     const int limit = fontMetrics().horizontalAdvance(QString(najvecZnakov, u'x'));
     int width = verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
     for (int c = 0; c < columnCount(); ++c) {
-        setColumnWidth(c, std::min(columnWidth(c) + 8, limit));
+        // Long texts are cut at the limit, the column's caption never.
+        setColumnWidth(c, std::max(std::min(columnWidth(c) + 8, limit), horizontalHeader()->sectionSizeHint(c)));
         width += columnWidth(c);
     }
-    // The list asks for its columns' width, but never so much that the window outgrows the
-    // screen: the last column then scrolls.
-    setMinimumWidth(std::min(width, fontMetrics().horizontalAdvance(QString(32, u'x'))));
+    // The list asks for its columns' width (three dates and a caption fit), but never so much
+    // that the window outgrows the screen: the last column then scrolls.
+    setMinimumWidth(std::min(width, fontMetrics().horizontalAdvance(QString(48, u'x'))));
 }
 
 void UrIzbirniSeznam::clicked(int row) {

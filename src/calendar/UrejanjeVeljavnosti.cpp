@@ -72,6 +72,20 @@ QString UrejanjeVeljavnosti::PrazenUrnik(const QString &imeUrnika) {
     return QStringLiteral("Urnik %1 je prazen.").arg(imeUrnika);
 }
 
+QString UrejanjeVeljavnosti::RazlogSteviloTurnusov(const QVector<Turnus> &turnusi) {
+    if (turnusi.isEmpty())
+        return {};
+    if (turnusi.size() == 1)
+        return QStringLiteral("Urnik ima ure le v turnusu %1, zato je število turnusov 1.").arg(turnusi.front().oznaka);
+    QStringList oznake;
+    for (const Turnus &t : turnusi)
+        oznake << t.oznaka;
+    const QString zadnja = oznake.takeLast();
+    return QStringLiteral("Urnik ima ure v turnusih %1 in %2, zato je število turnusov največ %3.")
+        .arg(oznake.join(QStringLiteral(", ")), zadnja)
+        .arg(turnusi.size());
+}
+
 IzidUrejanja UrejanjeVeljavnosti::Dodaj(qint64 urnik, const QString &od, const QString &do_, qint64 zacetni,
                                         int stevilo) {
     QDate a, b;

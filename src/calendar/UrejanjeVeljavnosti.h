@@ -22,6 +22,9 @@ public:
     static QVector<Turnus> TurnusiUrnika(qint64 urnik);
     // "Urnik <name> je prazen.": a timetable without lessons cannot be made valid.
     static QString PrazenUrnik(const QString &imeUrnika);
+    // Why "Število turnusov" offers what it does: a rotation has at most as many weeks as the
+    // timetable has turnusi with lessons. Empty without any.
+    static QString RazlogSteviloTurnusov(const QVector<Turnus> &turnusi);
 
     // Adds a validity of `urnik` from `od` to `do_` that starts with turnus `zacetni` and
     // rotates over `stevilo` weeks. Refused: bad dates, a period overlapping any validity

@@ -6,6 +6,10 @@ using namespace Commands;
 
 namespace {
 
+// "Briši tur." (row 30) empties the turnus of the current timetable, the current record of its
+// list: like copying and deleting it needs one, else it would look enabled and do nothing.
+constexpr int DeleteTurnus = 25;
+
 bool hasRecords(const RecordSource *source, int atLeast) {
     return source && source->isOpen() && source->recordCount() >= atLeast;
 }
@@ -178,6 +182,8 @@ bool CommandBarState::isEnabledByRule(int c) const {
             on = m_showChangeAndResetDisabled;
         else if (c == New)
             on = (!m_secondaryGrid || primaryRecords) && m_enabled;
+        else if (c == DeleteTurnus)
+            on = currentRecords && m_enabled;
         else
             on = m_enabled;
         break;

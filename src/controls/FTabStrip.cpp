@@ -6,6 +6,7 @@
 #include "core/AppState.h"
 #include "db/MBaza.h"
 
+#include <QApplication>
 #include <QMap>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -27,6 +28,26 @@ std::function<bool()> &electiveStage() {
 QMap<int, int> &rememberedTabs() {
     static QMap<int, int> tabs;
     return tabs;
+}
+
+// The keys, the underlined letters of the window's buttons among them, act in the window of the
+// tab shown: the focus goes into it (to the field it last had, else the first that takes it)
+// unless the window put it there itself. In the program's multiple-document frame an
+// underlined letter works only while the focus is inside the frame's window.
+void focusInto(QWidget *window) {
+    const QWidget *focus = QApplication::focusWidget();
+    if (focus && window->isAncestorOf(focus))
+        return;
+    QWidget *last = window->focusWidget();
+    if (last && last->isVisibleTo(window) && last->isEnabled() && last->focusPolicy() != Qt::NoFocus) {
+        last->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
+        if (window->isAncestorOf(w) && w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
 }
 
 } // namespace
@@ -64,13 +85,17 @@ FTabStrip::FTabStrip(QWidget *parent)
 
 FTabStrip::~FTabStrip() = default;
 
-bool FTabStrip::ShowPageSet(int set, const QString &menuCaption) {
+PageSet FTabStrip::build(int set) const {
     PageSetContext context;
     if (set == PageSet::TimetableSet && db::ProjectOpen())
         context.timetableCount = CountTimetables(db::ProjectDb());
     if (electiveStage())
         context.electivesAutomaticStage = electiveStage()();
-    const PageSet pageSet = PageSet::Build(set, context);
+    return PageSet::Build(set, context);
+}
+
+bool FTabStrip::ShowPageSet(int set, const QString &menuCaption) {
+    const PageSet pageSet = build(set);
     if (pageSet.set() < 0)
         return false;
 
@@ -90,6 +115,25 @@ bool FTabStrip::ShowPageSet(int set, const QString &menuCaption) {
     if (remembered >= 0 && m_strip->ShowTab(remembered))
         return true;
     return m_strip->CheckTabSelect() >= 0;
+}
+
+void FTabStrip::UpdateAvailability() {
+    if (m_set < 0)
+        return;
+    const PageSet pageSet = build(m_set);
+    const QList<int> unavailable = pageSet.unavailableTabs();
+    QList<int> on, off;
+    for (const TabDef &t : pageSet.tabs())
+        (unavailable.contains(t.id) || !IsTabWindowRegistered(t.id) ? off : on) << t.id;
+    m_strip->EnableTabs(on);
+    m_strip->DisableTabs(off);
+}
+
+FTabStrip *FTabStrip::Of(QWidget *window) {
+    for (QWidget *w = window; w; w = w->parentWidget())
+        if (auto *strip = qobject_cast<FTabStrip *>(w))
+            return strip;
+    return nullptr;
 }
 
 QWidget *FTabStrip::WindowOfTab(int id) const {
@@ -118,6 +162,7 @@ void FTabStrip::onTabClick(int id) {
         emit workCaptionChanged(m_menuCaption + QStringLiteral("  -  ") + t->caption);
     if (auto *tabWindow = dynamic_cast<TabWindow *>(window))
         tabWindow->TabActivated();
+    focusInto(window);
 }
 
 bool FTabStrip::leaveCurrent(bool &someActionDone) {

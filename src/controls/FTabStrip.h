@@ -40,6 +40,12 @@ public:
     // Builds the page set shown again, on the tab chosen last (its shape may have changed, as
     // with the stage of the elective process). Deletes the tabs' windows: call it queued from one.
     bool ShowPageSetAgain() { return ShowPageSet(m_set, m_menuCaption); }
+    // Enables and disables the tabs of the page set shown anew for what the project holds now
+    // (the timetable tabs as the first timetable comes or the last one goes), keeping the
+    // windows and the tab chosen. Call it when a window changed what the page set depends on.
+    void UpdateAvailability();
+    // The strip a window is shown in (its nearest ancestor), or nullptr.
+    static FTabStrip *Of(QWidget *window);
     // Closes the windows of the tabs; false when one refuses (nothing is closed then).
     bool CloseAllTabs();
     // Forgets the tab chosen last in every set (a project was opened).
@@ -54,6 +60,7 @@ signals:
     void workCaptionChanged(const QString &caption);
 
 private:
+    PageSet build(int set) const;
     void onTabClick(int id);
     void onBeforeTabClick(bool &cancel, bool &someActionDone);
     bool leaveCurrent(bool &someActionDone);

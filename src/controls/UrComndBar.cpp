@@ -5,6 +5,7 @@
 #include "UrStatusLine.h"
 #include "UrTipka.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,11 +36,32 @@ UrComndBar::UrComndBar(QWidget *parent) : QWidget(parent), m_status(new UrStatus
         row->addWidget(b);
     }
     row->addStretch(1);
-    for (int i = 0; i < 3; ++i) {
-        auto *l = new QLabel(QStringLiteral("Zentrel"), this);
+    // The product name is written once, raised: its three labels (shadow, light, text) lie one
+    // over the other, each a pixel apart, not side by side.
+    auto *productName = new QWidget(this);
+    auto *stack = new QGridLayout(productName);
+    stack->setContentsMargins(0, 0, 0, 0);
+    const struct {
+        QColor colour;
+        QMargins shift;
+    } layers[] = {{QColor(0x80, 0x80, 0x80), QMargins(2, 2, 0, 0)},
+                  {QColor(Qt::white), QMargins(0, 0, 2, 2)},
+                  {QColor(0x20, 0x40, 0x80), QMargins(1, 1, 1, 1)}};
+    for (const auto &layer : layers) {
+        auto *l = new QLabel(QStringLiteral("Zentrel"), productName);
+        l->setObjectName(QStringLiteral("ProductName"));
+        QFont f = l->font();
+        f.setBold(true);
+        f.setItalic(true);
+        l->setFont(f);
+        l->setContentsMargins(layer.shift);
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, layer.colour);
+        l->setPalette(p);
         m_productLabels << l;
-        row->addWidget(l);
+        stack->addWidget(l, 0, 0);
     }
+    row->addWidget(productName);
     outer->addLayout(row);
     outer->addWidget(m_status);
     m_state.setStatusIndicator(m_status);
@@ -101,8 +123,7 @@ void UrComndBar::render() {
         b->SetBackColor(buttons[i].enabled ? kActive : kInactive);
         b->show();
     }
-    for (QLabel *l : m_productLabels)
-        l->setVisible(ProductNameShown());
+    m_productLabels.front()->parentWidget()->setVisible(ProductNameShown());
 }
 
 bool UrComndBar::validateField() {

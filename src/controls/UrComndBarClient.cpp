@@ -1,6 +1,7 @@
 #include "UrComndBarClient.h"
 
 #include "UrComndBar.h"
+#include "UrStatusLine.h"
 
 namespace zentrel::controls {
 
@@ -10,9 +11,16 @@ UrComndBarClient::UrComndBarClient(QWidget *parent) : QWidget(parent) {
 }
 
 UrComndBarClient::~UrComndBarClient() {
-    // A closing window must not leave the bar calling into it.
-    if (UrComndBar *bar = UrComndBar::CommandBar())
+    // A closing window must not leave the bar calling into it, nor its texts in the status line
+    // (hints, refusals, mode marks): they speak of that window.
+    if (UrComndBar *bar = UrComndBar::CommandBar()) {
+        if (bar->client() == this) {
+            bar->StatusLine()->Clear();
+            bar->StatusLine()->SetStatus1(QString());
+            bar->StatusLine()->SetStatus2(QString());
+        }
         bar->state().Release(this);
+    }
 }
 
 } // namespace zentrel::controls

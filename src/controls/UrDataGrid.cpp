@@ -195,9 +195,11 @@ void UrDataGrid::RestoreRowPos() {
 void UrDataGrid::applyColumns() {
     m_model.setColumns(m_fields, m_captions, m_aligns, m_widths);
     const int charWidth = m_view->fontMetrics().horizontalAdvance(QLatin1Char('n'));
+    // A column is never narrower than its caption: a cut caption reads as another word.
     for (int c = 0; c < m_model.columnCount(); ++c)
         if (m_model.widthInChars(c) > 0)
-            m_view->setColumnWidth(c, m_model.widthInChars(c) * charWidth + 8);
+            m_view->setColumnWidth(
+                c, std::max(m_model.widthInChars(c) * charWidth + 8, m_view->horizontalHeader()->sectionSizeHint(c)));
 }
 
 void UrDataGrid::SetDataField(const QStringList &fields) {

@@ -1,6 +1,7 @@
 #include "UrFieldControl.h"
 
 #include "UrComndBar.h"
+#include "UrComndBarClient.h"
 #include "UrFonts.h"
 
 #include <QWidget>
@@ -37,7 +38,10 @@ void UrFieldControl::noteUserChange() {
         m_changedMark = true;
         showChangedMark(true);
     }
-    if (bar && !bar->DataChanged())
+    // Only the fields of the window that owns the bar edit its record: a field of a dialog
+    // (a validity, a copy's name) is not a change of that record.
+    const QWidget *owner = bar ? bar->client() : nullptr;
+    if (owner && owner->window() == widget()->window() && !bar->DataChanged())
         bar->SetDataChanged();
 }
 

@@ -26,11 +26,20 @@ public:
     }
 };
 
+// The buttons are reached with Tab and pressed with the space bar; the one with the focus is
+// framed, as the style alone does not always mark it.
 QToolButton *makeButton(QWidget *parent, const QString &text) {
     auto *b = new QToolButton(parent);
     b->setText(text);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
+    b->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid #2060c0; border-radius: 2px; }"));
     return b;
+}
+
+// The entries at the same rows as before, where the lists still reach them.
+void keepRow(QListWidget *list, int row) {
+    if (row >= 0 && list->count() > 0)
+        list->setCurrentRow(std::min(row, list->count() - 1));
 }
 
 } // namespace
@@ -118,6 +127,10 @@ void UrMoverBox::SetCaptions(const QString &left, const QString &right) {
 }
 
 void UrMoverBox::FillIDLIsts() {
+    // A window that fills the lists anew in answer to a move keeps the next entry chosen, as a
+    // plain move does.
+    const int leftRow = m_moving ? m_leftList->currentRow() : -1;
+    const int rightRow = m_moving ? m_rightList->currentRow() : -1;
     m_leftList->clear();
     m_rightList->clear();
     QList<qint64> chosen;
@@ -133,6 +146,8 @@ void UrMoverBox::FillIDLIsts() {
         m_leftList->addItem(new Item(db::FieldText(m_left, r, m_fieldLeft), id));
     }
     m_changes.reset(chosen);
+    keepRow(m_leftList, leftRow);
+    keepRow(m_rightList, rightRow);
     NapisiStevilo();
 }
 
@@ -164,8 +179,19 @@ QListWidgetItem *UrMoverBox::itemOf(QListWidget *list, qint64 id) {
 }
 
 void UrMoverBox::moveItem(QListWidget *from, QListWidget *to, QListWidgetItem *item) {
-    from->takeItem(from->row(item));
+    const int row = from->row(item);
+    from->takeItem(row);
     to->addItem(item);
+    // The entry after the one moved becomes current: the next press moves it.
+    keepRow(from, row);
+}
+
+void UrMoverBox::changed() {
+    NapisiStevilo();
+    noteUserChange();
+    m_moving = true;
+    emit Changed();
+    m_moving = false;
 }
 
 bool UrMoverBox::MoveRight(qint64 id) {
@@ -174,9 +200,7 @@ bool UrMoverBox::MoveRight(qint64 id) {
         return false;
     moveItem(m_leftList, m_rightList, item);
     m_changes.add(id);
-    NapisiStevilo();
-    noteUserChange();
-    emit Changed();
+    changed();
     return true;
 }
 
@@ -186,9 +210,7 @@ bool UrMoverBox::MoveLeft(qint64 id) {
         return false;
     moveItem(m_rightList, m_leftList, item);
     m_changes.remove(id);
-    NapisiStevilo();
-    noteUserChange();
-    emit Changed();
+    changed();
     return true;
 }
 

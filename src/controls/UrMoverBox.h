@@ -89,6 +89,8 @@ protected:
 
 private:
     void moveItem(QListWidget *from, QListWidget *to, QListWidgetItem *item);
+    // After a move: the count, the change mark, and Changed to the window.
+    void changed();
     static QListWidgetItem *itemOf(QListWidget *list, qint64 id);
     void updateButtons();
 
@@ -100,6 +102,7 @@ private:
     bool m_moveAll = true;
     bool m_constant = false;
     bool m_smallFont = false;
+    bool m_moving = false; // Changed of a move is being emitted
     MoverChanges m_changes;
     QLabel *m_captionLeft;
     QLabel *m_captionRight;

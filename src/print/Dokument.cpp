@@ -32,11 +32,13 @@ void Dokument::DodajGlavo(const QString &imeSole, const QString &imePorocila, co
                           QStringLiteral("CreatedBy"));
     DodajVrstico();
     DodajCelicoZBesedilom(naslov, half, slog::DrugaGlavaLevo, QStringLiteral("ReportName"));
-    DodajCelicoZBesedilom(datum.isValid() ? DatumTiska(datum) : QString(), half, slog::DrugaGlavaDesno,
-                          QStringLiteral("Date"));
+    // Both dates say what they are: the day the report is about and the day it was made.
+    DodajCelicoZBesedilom(datum.isValid() ? QStringLiteral("Za dan: ") + DatumTiska(datum) : QString(), half,
+                          slog::DrugaGlavaDesno, QStringLiteral("Date"));
     DodajVrstico();
     DodajCelicoZBesedilom(QString(), half, slog::Besedilo);
-    DodajCelicoZBesedilom(DatumTiska(datumTiska), half, slog::DrugaGlavaDesno, QStringLiteral("PrintDate"));
+    DodajCelicoZBesedilom(QStringLiteral("Datum izpisa: ") + DatumTiska(datumTiska), half, slog::DrugaGlavaDesno,
+                          QStringLiteral("PrintDate"));
 }
 
 Tabela &Dokument::DodajTabelo(const QString &oznaka, bool obroba, bool nedeljiva, const QString &naslov) {

@@ -2,23 +2,30 @@
 
 #include "IzpisIzbirnih.h"
 #include "UrTiskalnik.h"
+#include "calendar/Datumi.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
 #include "controls/UrComndBarClient.h"
 #include "controls/UrMoverBox.h"
 #include "core/AppState.h"
+#include "core/Messages.h"
 #include "db/MBaza.h"
 #include "shell/SettingsFile.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <QWidgetAction>
 
 namespace zentrel::print {
 
@@ -59,11 +66,44 @@ QCheckBox *option(QFormLayout *form, const char *caption, const char *name, bool
     return box;
 }
 
-QDateEdit *dateField(QWidget *parent, const char *name, const QDate &date) {
-    auto *edit = new QDateEdit(date, parent);
+// A date field: the text as typed is the date (a section-wise editor turned typing over its
+// text into other dates); the button beside it drops down a calendar to choose from.
+QLineEdit *dateField(QFormLayout *form, const QString &caption, const char *name, const QDate &date) {
+    auto *row = new QWidget(form->parentWidget());
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *edit = new QLineEdit(calendar::DatumText(date), row);
     edit->setObjectName(QLatin1String(name));
-    edit->setCalendarPopup(true);
-    edit->setDisplayFormat(QStringLiteral("d. M. yyyy"));
+    edit->setToolTip(QStringLiteral("Datum v obliki d. m. llll"));
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00. 00. 00000")) + 12);
+    auto *choose = new QToolButton(row);
+    choose->setText(QStringLiteral("..."));
+    choose->setToolTip(QStringLiteral("Izbira v koledarju"));
+    choose->setPopupMode(QToolButton::InstantPopup);
+    auto *menu = new QMenu(choose);
+    auto *calendarView = new QCalendarWidget(menu);
+    auto *action = new QWidgetAction(menu);
+    action->setDefaultWidget(calendarView);
+    menu->addAction(action);
+    choose->setMenu(menu);
+    QObject::connect(menu, &QMenu::aboutToShow, calendarView, [edit, calendarView] {
+        const QDate typed = calendar::PreberiDatum(edit->text());
+        calendarView->setSelectedDate(typed.isValid() ? typed : QDate::currentDate());
+    });
+    QObject::connect(calendarView, &QCalendarWidget::clicked, edit, [edit, menu](const QDate &d) {
+        edit->setText(calendar::DatumText(d));
+        menu->close();
+    });
+    // A date typed in another accepted form is shown in the usual one.
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit] {
+        const QDate typed = calendar::PreberiDatum(edit->text());
+        if (typed.isValid())
+            edit->setText(calendar::DatumText(typed));
+    });
+    layout->addWidget(edit);
+    layout->addWidget(choose);
+    layout->addStretch(1);
+    form->addRow(caption, row);
     return edit;
 }
 
@@ -98,13 +138,12 @@ FIzpisOsnovnihNastavitve::FIzpisOsnovnihNastavitve(int set, const QString &zavih
     choices->setObjectName(QStringLiteral("IzbiraFrame"));
     auto *form = new QFormLayout(choices);
     if (izbira == IzbiraIzpisa::Datum || izbira == IzbiraIzpisa::Obdobje) {
-        Koledar = dateField(choices, "Koledar", QDate::currentDate());
-        form->addRow(izbira == IzbiraIzpisa::Datum ? QStringLiteral("Datum") : QStringLiteral("Od"), Koledar);
-        if (izbira == IzbiraIzpisa::Obdobje) {
-            KoledarDo = dateField(choices, "KoledarDo", QDate::currentDate());
-            Koledar->setDate(QDate(QDate::currentDate().year(), QDate::currentDate().month(), 1));
-            form->addRow(QStringLiteral("Do"), KoledarDo);
-        }
+        const QDate today = QDate::currentDate();
+        const bool period = izbira == IzbiraIzpisa::Obdobje;
+        Koledar = dateField(form, period ? QStringLiteral("Od") : QStringLiteral("Datum"), "Koledar",
+                            period ? QDate(today.year(), today.month(), 1) : today);
+        if (period)
+            KoledarDo = dateField(form, QStringLiteral("Do"), "KoledarDo", today);
     }
     const QList<bool> options = shell::CheckBoxStates(kOptions, {false, false, false, false});
     if (zavihek == QLatin1String("Realizacija"))
@@ -154,8 +193,8 @@ MoznostiIzpisa FIzpisOsnovnihNastavitve::moznosti() const {
     m.loceneSkupine = LoceneSkupineCB && LoceneSkupineCB->isChecked();
     m.celUrnik = CelUrnikCB && CelUrnikCB->isChecked();
     m.posamezniUcenci = IzpisiPosamezneUcenceCB && IzpisiPosamezneUcenceCB->isChecked();
-    m.datum = Koledar ? Koledar->date() : QDate();
-    m.datumDo = KoledarDo ? KoledarDo->date() : QDate();
+    m.datum = Koledar ? calendar::PreberiDatum(Koledar->text()) : QDate();
+    m.datumDo = KoledarDo ? calendar::PreberiDatum(KoledarDo->text()) : QDate();
     m.izbrani = IzbiraMov ? IzbiraMov->GetList() : QList<qint64>();
     return m;
 }
@@ -169,7 +208,20 @@ void FIzpisOsnovnihNastavitve::Izhod(int command) {
     NatisniZares(command);
 }
 
+bool FIzpisOsnovnihNastavitve::datumiPravilni() const {
+    for (QLineEdit *field : {Koledar, KoledarDo})
+        if (field && !calendar::PreberiDatum(field->text()).isValid()) {
+            core::ShowMessage(core::MsgWarning, QStringLiteral("Nepravilen zapis datuma"));
+            field->setFocus();
+            field->selectAll();
+            return false;
+        }
+    return true;
+}
+
 bool FIzpisOsnovnihNastavitve::NatisniZares(int command) {
+    if (!datumiPravilni())
+        return false;
     const std::optional<Dokument> d = m_logic.Izpis(m_set, m_zavihek, moznosti());
     if (!d)
         return false;

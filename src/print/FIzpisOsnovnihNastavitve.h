@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class QCheckBox;
-class QDateEdit;
+class QLineEdit;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -37,8 +37,9 @@ public:
 
     QLabel *TiskalnikL;
     controls::UrMoverBox *IzbiraMov = nullptr;
-    QDateEdit *Koledar = nullptr;
-    QDateEdit *KoledarDo = nullptr;
+    // Dates typed whole as "d. m. yyyy" (or chosen in the calendar beside them).
+    QLineEdit *Koledar = nullptr;
+    QLineEdit *KoledarDo = nullptr;
     QCheckBox *PodrobnoCB = nullptr;
     QCheckBox *LoceneSkupineCB = nullptr;
     QCheckBox *CelUrnikCB = nullptr;
@@ -49,6 +50,8 @@ public:
 
 private:
     MoznostiIzpisa moznosti() const;
+    // Every date field shown holds a date that exists; else the message, and the focus goes there.
+    bool datumiPravilni() const;
 
     int m_set;
     QString m_zavihek;

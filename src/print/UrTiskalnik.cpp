@@ -13,6 +13,7 @@
 #include "core/TextFunctions.h"
 #include "shell/FFileDialog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -62,7 +63,12 @@ bool printPdf(QWidget *parent, const Dokument &dokument) {
     const QString path = askFile(parent, filterOf(Izhod::Predogled), 4, dokument.imePorocila());
     if (path.isEmpty())
         return false;
-    return ZapisiDatoteko(path, NarisiPdf(dokument));
+    if (!ZapisiDatoteko(path, NarisiPdf(dokument)))
+        return false;
+    // The file is the printout: the user is told it is there, as after an export.
+    core::ShowMessage(core::MsgInformationQuiet, QStringLiteral("Izpis je shranjen v datoteko #."),
+                      QDir::toNativeSeparators(path));
+    return true;
 }
 
 } // namespace

@@ -47,13 +47,12 @@ bool FIzbirniPostopekPage::reopen() {
 void FIzbirniPostopekPage::switchStage(bool automatic) {
     if (!SetElectivesAutomaticStage(automatic))
         return;
-    for (QWidget *w = parentWidget(); w; w = w->parentWidget())
-        if (auto *strip = qobject_cast<controls::FTabStrip *>(w)) {
-            // The strip deletes this page with the other windows of the set.
-            QMetaObject::invokeMethod(
-                strip, [strip] { strip->ShowPageSetAgain(); }, Qt::QueuedConnection);
-            return;
-        }
+    if (controls::FTabStrip *strip = controls::FTabStrip::Of(this)) {
+        // The strip deletes this page with the other windows of the set.
+        QMetaObject::invokeMethod(
+            strip, [strip] { strip->ShowPageSetAgain(); }, Qt::QueuedConnection);
+        return;
+    }
     reopen();
 }
 

@@ -6,6 +6,7 @@
 #include "FOpozoriloNerazporejenih.h"
 #include "FUrnikiPage.h"
 #include "NastavitveUrnikov.h"
+#include "controls/FTabStrip.h"
 #include "core/AppState.h"
 
 #include <QCheckBox>
@@ -56,6 +57,10 @@ FUrnikIzbira::FUrnikIzbira(QWidget *parent)
     });
     connect(UrnikiPage, &FUrnikiPage::UrnikIzbran, this, &FUrnikIzbira::opozori);
     connect(UrnikiPage, &FUrnikiPage::Ukaz, this, &FUrnikIzbira::ukaz);
+    connect(UrnikiPage, &FUrnikiPage::UrnikiSpremenjeni, this, [this] {
+        if (controls::FTabStrip *strip = controls::FTabStrip::Of(this))
+            strip->UpdateAvailability();
+    });
 }
 
 void FUrnikIzbira::TabActivated() {

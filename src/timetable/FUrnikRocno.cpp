@@ -174,8 +174,6 @@ void FUrnikRocno::TabActivated() {
         nalozi();
     pripraviVrstico();
     osvezi();
-    if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
-        bar->StatusLine()->SetText(NamigBloka);
     Urnik->setFocus(Qt::OtherFocusReason);
 }
 
@@ -267,6 +265,13 @@ void FUrnikRocno::pripraviVrstico() {
     // PgUp and PgDn move in the list of the week shown.
     controls::UrDataGrid *seznam = m_pogled.ucitelj ? UciteljDG : OddelekDG;
     bar->Init(RocnoBar, nullptr, {1, 51, 9, static_cast<controls::RecordGrid *>(seznam)});
+    bar->StatusLine()->SetText(NamigBloka);
+}
+
+void FUrnikRocno::pocistiZavrnitev() {
+    controls::UrComndBar *bar = controls::UrComndBar::CommandBar();
+    if (bar && bar->client() == RocnoBar && bar->StatusLine()->WarningShown())
+        bar->StatusLine()->SetText(NamigBloka);
 }
 
 void FUrnikRocno::osvezi() {
@@ -338,6 +343,7 @@ int FUrnikRocno::terminNaKazalcu() const {
 }
 
 void FUrnikRocno::pritiskCelice(int celica, Qt::KeyboardModifiers modifiers) {
+    pocistiZavrnitev();
     m_pritisk = -1;
     m_izSeznama = false;
     if (celica < 0 || m_ed.stanje() != Stanje::Prosto)
@@ -351,6 +357,7 @@ void FUrnikRocno::pritiskCelice(int celica, Qt::KeyboardModifiers modifiers) {
 }
 
 void FUrnikRocno::pritiskSeznama(int predavanje, Qt::KeyboardModifiers modifiers) {
+    pocistiZavrnitev();
     m_pritisk = -1;
     m_izSeznama = false;
     if (m_ed.stanje() == Stanje::Prosto && m_ed.poberiNerazporejenega(predavanje, modifiers & Qt::ControlModifier)) {
@@ -361,6 +368,7 @@ void FUrnikRocno::pritiskSeznama(int predavanje, Qt::KeyboardModifiers modifiers
 }
 
 void FUrnikRocno::spust(int celica, const QPoint &globalno) {
+    pocistiZavrnitev();
     if (m_ed.stanje() == Stanje::Nosi) {
         if (UrnikInfo->NerazporejeniGlobalno().contains(globalno)) {
             if (!m_izSeznama)
@@ -381,6 +389,8 @@ void FUrnikRocno::spustiNa(int celica) {
 
 void FUrnikRocno::tipka(int kljuc, Qt::KeyboardModifiers modifiers) {
     const int c = Urnik->Kazalec();
+    if (kljuc == Qt::Key_Space || kljuc == Qt::Key_Delete || kljuc == Qt::Key_Escape || Opozorilo->isVisible())
+        pocistiZavrnitev();
     if (kljuc == Qt::Key_Space) {
         if (m_ed.stanje() == Stanje::Nosi)
             spustiNa(c);
@@ -398,6 +408,7 @@ void FUrnikRocno::tipka(int kljuc, Qt::KeyboardModifiers modifiers) {
 }
 
 void FUrnikRocno::tipkaSeznama(int kljuc, Qt::KeyboardModifiers modifiers) {
+    pocistiZavrnitev();
     if (kljuc == Qt::Key_Space && m_ed.stanje() == Stanje::Prosto) {
         if (m_ed.poberiNerazporejenega(UrnikInfo->OznaceniNerazporejeni(), modifiers.testFlag(Qt::ControlModifier)))
             Urnik->setFocus(Qt::OtherFocusReason);
@@ -440,6 +451,7 @@ void FUrnikRocno::najdi() {
 }
 
 void FUrnikRocno::najdiMenjavo() {
+    pocistiZavrnitev();
     m_ed.najdiMenjavo();
     Prenosnik->hide();
     osvezi();

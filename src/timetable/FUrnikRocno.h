@@ -87,6 +87,9 @@ private:
     void preklopiUrnik();
     void brisiUrnik();
     bool zapriVerigo();
+    // A refusal in the status line tells of the last drop only: the user's next step takes it
+    // away and gives the hint back.
+    void pocistiZavrnitev();
     int terminNaKazalcu() const;
     void pripraviVrstico();
 

@@ -28,6 +28,20 @@ void FUrnikiPage::moved(int row) {
     emit UrnikIzbran();
 }
 
+bool FUrnikiPage::saveNew() {
+    const bool saved = FLogicRecordPage::saveNew();
+    if (saved)
+        emit UrnikiSpremenjeni();
+    return saved;
+}
+
+bool FUrnikiPage::deleteRecord() {
+    const bool deleted = FLogicRecordPage::deleteRecord();
+    if (deleted)
+        emit UrnikiSpremenjeni();
+    return deleted;
+}
+
 void FUrnikiPage::otherCommand(int code, bool &cancel) {
     cancel = true; // the state stays; the window's dialog does the work
     emit Ukaz(code);

@@ -29,12 +29,16 @@ signals:
     // A command of the bar that the window carries out: 5 copy timetable, 6 copy turnus, 25
     // delete the placed periods.
     void Ukaz(int koda);
+    // A timetable was added or deleted: the tabs that need one may change.
+    void UrnikiSpremenjeni();
 
 protected:
     UrnikFields fields() const override;
     void startNew() override;
     void moved(int row) override;
     void otherCommand(int code, bool &cancel) override;
+    bool saveNew() override;
+    bool deleteRecord() override;
 };
 
 } // namespace zentrel::timetable

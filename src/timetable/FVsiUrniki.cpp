@@ -19,7 +19,9 @@ FVsiUrniki::FVsiUrniki(QWidget *parent) : FPregledUrnika(parent), UrnikiDG(tabel
     UrnikiDG->horizontalHeader()->setFont(f);
     UrnikiDG->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 4);
     UrnikiDG->setSelectionBehavior(QAbstractItemView::SelectItems);
-    UrnikiDG->horizontalHeader()->setMinimumSectionSize(8);
+    // The columns fit their contents, but a period nobody has stays as wide as a subject's code,
+    // so that it can be clicked and read.
+    UrnikiDG->horizontalHeader()->setMinimumSectionSize(QFontMetrics(f).horizontalAdvance(QStringLiteral("MMM")) + 8);
     postavitev()->addWidget(UrnikiDG, 1);
 }
 

@@ -91,7 +91,9 @@ void UrTermin::narisi(QPainter &p, const QRect &r) const {
         vf.setBold(i == 0); // the subject
         p.setFont(vf);
         p.setPen(Qt::black);
-        p.drawText(QRect(besedilo.left(), y, besedilo.width(), fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
+        // Not clipped to the line: an accent above a capital may reach over the font's ascent.
+        p.drawText(QRect(besedilo.left(), y, besedilo.width(), fm.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
                    QFontMetrics(vf).elidedText(vrstice[i], Qt::ElideRight, besedilo.width()));
         y += fm.height();
     }
@@ -137,7 +139,7 @@ void UrTermin::narisi(QPainter &p, const QRect &r) const {
     p.drawRect(r.adjusted(w, w, -w - 1, -w - 1));
     if (kazalec) {
         p.setPen(QPen(Qt::black, 2, Qt::DotLine));
-        p.drawRect(r.adjusted(4, 4, -5, -5));
+        p.drawRect(r.adjusted(3, 3, -4, -4));
     }
 }
 

@@ -23,8 +23,12 @@ struct UrTermin {
     bool oznacenTermin = false; // marked by the window (OznaciTermin)
     bool kazalec = false;       // the keyboard's cell cursor
     bool nosenje = false;       // a lesson is being carried: free cells show where it may go
-    int PredmetOffsetX = 4;     // position of the lesson text inside the cell
-    int PredmetOffsetY = 2;
+    // The frames (up to 3 px) and the cursor (the 2 px inside them) are drawn in a band along
+    // the cell's edge; the text starts inside it, so that neither covers a letter or its
+    // accent (the caron of "Š").
+    static constexpr int Obroba = 6;
+    int PredmetOffsetX = Obroba; // position of the lesson text inside the cell
+    int PredmetOffsetY = Obroba;
 
     // The rectangles of the six indicator marks in a cell rectangle, in the order OddelekP,
     // UciteljP, ProstorP, OddelekZ, UciteljZ, ProstorZ.

@@ -113,12 +113,12 @@ int UrUrnik::CelicaNa(const QPoint &pos) const {
 QSize UrUrnik::sizeHint() const {
     // Three lines a cell: the subject, the teachers or units, the rooms.
     return {TerminiLeft() + 5 * fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMMM")),
-            TerminiTop() + steviloVrstic() * (3 * fontMetrics().height() + 8)};
+            TerminiTop() + steviloVrstic() * (3 * fontMetrics().height() + 2 * UrTermin::Obroba)};
 }
 
 QSize UrUrnik::minimumSizeHint() const {
     return {TerminiLeft() + 5 * fontMetrics().horizontalAdvance(QStringLiteral("MMMMM")),
-            TerminiTop() + steviloVrstic() * (2 * fontMetrics().height() + 4)};
+            TerminiTop() + steviloVrstic() * (2 * fontMetrics().height() + 2 * UrTermin::Obroba)};
 }
 
 void UrUrnik::paintEvent(QPaintEvent *) {

@@ -1,5 +1,7 @@
 #include "UrUrnikOpozorilo.h"
 
+#include "controls/CommandTable.h"
+
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -60,7 +62,14 @@ bool UrUrnikOpozorilo::ObdelajTipko(int kljuc) {
 }
 
 void UrUrnikOpozorilo::napisi() {
-    auto tipka = [](int k) { return QKeySequence(k).toString(QKeySequence::NativeText); };
+    // The keys are named as the command bar names them ("Enter", "Ins"), others as the platform does.
+    auto tipka = [](int k) {
+        if (const int vk = controls::VirtualKeyOfQtKey(k); vk != 0)
+            for (int vrsta = 0; vrsta < controls::CommandTableSize; ++vrsta)
+                if (const controls::CommandDef *d = controls::CommandRow(vrsta); d && d->keyCode == vk)
+                    return d->keyCaption;
+        return QKeySequence(k).toString(QKeySequence::NativeText);
+    };
     m_potrdi->setText(QStringLiteral("Potrdi (%1)").arg(tipka(m_potrdiKey)));
     m_preklici->setText(QStringLiteral("Prekliči (%1)").arg(tipka(m_prekliciKey)));
     m_nova->setText(QStringLiteral("Nova menjava (%1)").arg(tipka(m_novaKey)));

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTableView>
+#include <QToolButton>
 
 using namespace zentrel;
 using namespace zentrel::basicdata;
@@ -73,6 +74,32 @@ private slots:
         QCOMPARE(h.messages(), QStringList({question, question}));
         QCOMPARE(h.count(QStringLiteral("SELECT count(*) FROM PROGRAM_SKUPINE")), 1);
         QCOMPARE(h.count(QStringLiteral("SELECT count(*) FROM RAZPORED")), 0);
+    }
+
+    void theNextEntryFollowsEachMoveAndTheFocusedButtonIsMarked() {
+        FLinkPage *page = window->EnotePage;
+        h.press(Qt::Key_F5);
+        QListWidget *left = page->Mover->LeftList();
+        left->setFocus();
+        left->setCurrentRow(0);
+        h.press(Qt::Key_Space);
+        QCOMPARE(page->Mover->GetList(), QList<qint64>({1}));
+        QVERIFY(left->currentItem());
+        QCOMPARE(left->currentItem()->text(), QStringLiteral("1b"));
+        h.press(Qt::Key_Space); // the second press moves the next class
+        QCOMPARE(page->Mover->GetList(), QList<qint64>({1, 2}));
+
+        QToolButton *toRight = nullptr;
+        for (QToolButton *b : page->Mover->findChildren<QToolButton *>())
+            if (b->text() == QStringLiteral(">"))
+                toRight = b;
+        QVERIFY(toRight);
+        const QImage plain = toRight->grab().toImage();
+        toRight->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), toRight);
+        QVERIFY(toRight->grab().toImage() != plain);
+        h.press(Qt::Key_Space);
+        QCOMPARE(page->Mover->GetList(), QList<qint64>({1, 2, 3}));
     }
 };
 

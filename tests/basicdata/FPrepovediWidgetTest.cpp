@@ -51,6 +51,11 @@ private slots:
         h.press(Qt::Key_Space); // a free current cell: the whole block becomes forbidden
         QVERIFY(grid->Cells()[1][0] && grid->Cells()[2][0] && grid->Cells()[1][1] && grid->Cells()[2][1]);
         QVERIFY(h.bar->DataChanged());
+        // The cursor and the selected block keep the red of the forbidden cells; a frame marks them.
+        QVERIFY(grid->selectionModel()->isSelected(grid->model()->index(2, 1)));
+        const QImage shown = grid->viewport()->grab().toImage();
+        for (const auto &[row, column] : {std::pair{2, 1}, std::pair{1, 0}})
+            QCOMPARE(shown.pixelColor(grid->visualItemRect(grid->item(row, column)).center()), QColor(214, 72, 72));
         grid->setCurrentCell(2, 1);
         h.press(Qt::Key_Space); // a forbidden current cell frees its block
         QVERIFY(!grid->Cells()[2][1]);

@@ -2,12 +2,15 @@
 #include "SolaPodatki.h"
 #include "basicdata/WidgetHarness.h"
 #include "calendar/FDialogKoledarja.h"
+#include "calendar/FDodajVeljavnost.h"
 #include "calendar/FKoledar.h"
 #include "calendar/UrIzbirniSeznam.h"
+#include "controls/UrStatusLine.h"
 #include "controls/UrText.h"
 #include "core/AppState.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -56,6 +59,14 @@ private slots:
         QCOMPARE(w->CaptionL->text(), QStringLiteral("Koledar 2026 / 2027"));
         QCOMPARE(w->KoledarFG->verticalHeaderItem(0)->text(), QStringLiteral("avgust 2026"));
         QCOMPARE(w->UrnikiDG->Izbran(), 1);
+        // The validity list shows its columns whole, "Začetni turnus" among them.
+        int columns = 0;
+        for (int c = 0; c < w->VeljavnostDG->columnCount(); ++c) {
+            QVERIFY(w->VeljavnostDG->columnWidth(c) >= w->VeljavnostDG->horizontalHeader()->sectionSizeHint(c));
+            columns += w->VeljavnostDG->columnWidth(c);
+        }
+        QCOMPARE(w->VeljavnostDG->horizontalHeaderItem(2)->text(), QStringLiteral("Začetni turnus"));
+        QVERIFY(w->VeljavnostDG->minimumWidth() >= columns);
         QCOMPARE(w->GumbVeljavnost->text(), QStringLiteral("Dodaj &veljavnost"));
         QVERIFY(cell(4, 6)->font().underline()); // today
         QCOMPARE(cell(4, 6)->toolTip(), QStringLiteral("Danes"));
@@ -65,6 +76,8 @@ private slots:
         onDialog([this](FDialogKoledarja &d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Dodaj"));
             QCOMPARE(d.VeljaOdE->Text(), QStringLiteral("1. 9. 2026"));
+            QCOMPARE(static_cast<FDodajVeljavnost &>(d).SteTurL->text(),
+                     QStringLiteral("Urnik ima ure v turnusih A in B, zato je število turnusov največ 2."));
             typeInto(d.VeljaDoE, QStringLiteral("31. 8. 2026"));
             h.press(Qt::Key_Return);
             QCOMPARE(d.StatusLine->text(), QStringLiteral("Začetni datum je za končnim."));
@@ -79,6 +92,9 @@ private slots:
             h.text(QStringLiteral("SELECT VELJA_OD || '..' || VELJA_DO || ':' || ZACETNI_TURNUS_IZMENE_A || '/' || "
                                   "STEVILO_TURNUSOV FROM VELJAVNOST_URNIKA")),
             QStringLiteral("2026-09-01..2027-06-24:1/2"));
+        // The dialog's fields are not the calendar's: no change is left marked after it.
+        QVERIFY(!h.bar->DataChanged());
+        QVERIFY(!h.bar->StatusLine()->DataChangedShown());
         QCOMPARE(cell(1, 1)->background().color(), QColor(0xB0, 0xFF, 0xB0));
         QCOMPARE(cell(1, 7)->toolTip(), QStringLiteral("Urnik: Zimski\nTurnus: B\n1. 9. 2026 - 24. 6. 2027"));
         QCOMPARE(cell(0, 31)->background().color(), QColor(0xFA, 0xFA, 0xF0));

@@ -1,6 +1,8 @@
 #include "SolaPodatki.h"
 #include "basicdata/WidgetHarness.h"
+#include "calendar/FOdsotnosti.h"
 #include "calendar/FSestavljanjeSuplenc.h"
+#include "controls/UrKoledar.h"
 
 #include <QLabel>
 #include <QTableWidget>
@@ -18,6 +20,7 @@ class FSestavljanjeSuplencWidgetTest : public QObject {
 
 private slots:
     void init() {
+        NastaviDatumSpremljanja(QDate());
         h.start();
         QVERIFY(h.run(test::KoledarSql()));
         QVERIFY(h.run(test::SolaSql()));
@@ -79,6 +82,43 @@ private slots:
         QCOMPARE(h.count(QStringLiteral("SELECT count(*) FROM SUPLENCE WHERE ID_TERMINA = 6")), 0);
         QCOMPARE(h.messages().last(), QStringLiteral("Potrdi brisanje nadomeščanja MAT v 5. uri."));
         QCOMPARE(w->OddelkiFG->item(0, 0)->background().color(), QColor(0xE0, 0x50, 0x50));
+    }
+
+    void theDayChosenForAbsencesIsTheDayOfSubstitutions() {
+        FOdsotnosti odsotnosti(Odsotnosti::Ucitelji, nullptr, QDate(2025, 9, 1));
+        odsotnosti.show();
+        QTest::keyClick(odsotnosti.Kol->DneviFG, Qt::Key_Down);
+        QTest::keyClick(odsotnosti.Kol->DneviFG, Qt::Key_Down);
+        QCOMPARE(odsotnosti.Kol->GetDate(), QDate(2025, 9, 15));
+        // The tab of substitutions, opened before on another day, turns to it; a new one opens on it.
+        w->TabActivated();
+        QCOMPARE(w->Kol->GetDate(), QDate(2025, 9, 15));
+        QVERIFY(w->InformacijaL->text().contains(QStringLiteral("15. september 2025")));
+        FSestavljanjeSuplenc nova;
+        QCOMPARE(nova.Kol->GetDate(), QDate(2025, 9, 15));
+        // And back: a day chosen among the substitutions is the absences' day.
+        QTest::keyClick(w->Kol->DneviFG, Qt::Key_Up);
+        odsotnosti.TabActivated();
+        QCOMPARE(odsotnosti.Kol->GetDate(), QDate(2025, 9, 8));
+    }
+
+    void theRoomOfTheLessonIsTheOneChosen() {
+        w->OddelkiFG->setFocus();
+        h.press(Qt::Key_Down);
+        QCOMPARE(w->OddUreFg->currentColumn(), 2);
+        // MAT keeps its own room U1 unless another is chosen: U1 is shown chosen, not "brez. p.".
+        QCOMPARE(w->ProstoriFG->currentItem()->text(), QStringLiteral("U1"));
+        w->OddUreFg->setFocus();
+        for (int i = 0; i < 3; ++i)
+            h.press(Qt::Key_Right);
+        QCOMPARE(w->OddUreFg->currentColumn(), 5);
+        const QList<QTableWidgetItem *> u2 = w->ProstoriFG->findItems(QStringLiteral("U2"), Qt::MatchExactly);
+        QCOMPARE(u2.size(), 1);
+        w->ProstoriFG->setCurrentItem(u2.front());
+        h.press(Qt::Key_F12);
+        QCOMPARE(h.text(QStringLiteral("SELECT ID_PROSTORA FROM SUPLENCE WHERE ID_TERMINA = 6")), QStringLiteral("2"));
+        QCOMPARE(w->OddUreFg->currentColumn(), 5);
+        QCOMPARE(w->ProstoriFG->currentItem()->text(), QStringLiteral("U2"));
     }
 };
 

@@ -55,6 +55,15 @@ TEST_F(UrejanjeKoledarjaTest, AddingAValidityChecksDatesTurnusAndOverlap) {
     EXPECT_EQ(choices[1].oznaka, QStringLiteral("C"));
     EXPECT_TRUE(UrejanjeVeljavnosti::TurnusiUrnika(2).isEmpty());
     EXPECT_EQ(UrejanjeVeljavnosti::PrazenUrnik(QStringLiteral("Poletni")), QStringLiteral("Urnik Poletni je prazen."));
+    // The dialog says why it offers the numbers of turnusi it does.
+    EXPECT_EQ(UrejanjeVeljavnosti::RazlogSteviloTurnusov(choices),
+              QStringLiteral("Urnik ima ure v turnusih A in C, zato je število turnusov največ 2."));
+    EXPECT_EQ(UrejanjeVeljavnosti::RazlogSteviloTurnusov({choices.front()}),
+              QStringLiteral("Urnik ima ure le v turnusu A, zato je število turnusov 1."));
+    EXPECT_EQ(UrejanjeVeljavnosti::RazlogSteviloTurnusov(
+                  {Turnus{1, QStringLiteral("I")}, Turnus{2, QStringLiteral("II")}, Turnus{3, QStringLiteral("III")}}),
+              QStringLiteral("Urnik ima ure v turnusih I, II in III, zato je število turnusov največ 3."));
+    EXPECT_TRUE(UrejanjeVeljavnosti::RazlogSteviloTurnusov({}).isEmpty());
 
     IzidUrejanja r = UrejanjeVeljavnosti::Dodaj(1, QStringLiteral("1. 9. 2025"), QStringLiteral("31. 2. 2026"), 1, 2);
     expectRefused(r, QStringLiteral("Nepravilen zapis datuma"));

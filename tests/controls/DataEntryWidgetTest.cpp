@@ -4,6 +4,7 @@
 #include "support/WidgetHarness.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTableView>
 #include <QToolButton>
 #include <QtTest>
@@ -62,6 +63,16 @@ private slots:
         QVERIFY(h.bar->ButtonOfRow(0)->isEnabled());
         QVERIFY(!h.bar->ButtonOfRow(13)->isEnabled());
         QVERIFY(h.bar->ProductNameShown());
+        // The product name shows once: its three labels lie one over the other.
+        const QList<QLabel *> names = h.bar->findChildren<QLabel *>(QStringLiteral("ProductName"));
+        QCOMPARE(names.size(), 3);
+        QRect together;
+        for (QLabel *name : names) {
+            QVERIFY(name->isVisible());
+            QCOMPARE(name->text(), QStringLiteral("Zentrel"));
+            together |= QRect(name->mapTo(h.bar, QPoint()), name->size());
+        }
+        QCOMPARE(together.width(), names.front()->width());
         QCOMPARE(window->StavbeDG->NavigatorButton(0)->toolTip(), QStringLiteral("Tipka Ctrl+PgUp"));
         QCOMPARE(window->StavbeDG->NavigatorButton(3)->toolTip(), QStringLiteral("Tipka Ctrl+PgDn"));
         window->StavbeDG->SetSecondKeySet(true);

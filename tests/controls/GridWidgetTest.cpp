@@ -72,6 +72,10 @@ private slots:
         QCOMPARE(grid->DG()->model()->columnCount(), 2);
         QCOMPARE(grid->DG()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Ime"));
         QCOMPARE(grid->SearchCaption(), QStringLiteral("Oznaka"));
+        // Four characters are asked for "Oznaka": the column still shows its whole caption.
+        const QHeaderView *head = grid->DG()->horizontalHeader();
+        QVERIFY(head->sectionSizeHint(0) > 4 * grid->DG()->fontMetrics().horizontalAdvance(QLatin1Char('n')) + 8);
+        QVERIFY(head->sectionSize(0) >= head->sectionSizeHint(0));
 
         QVERIFY(grid->Move(MoveDirection::Last));
         QCOMPARE(code(), QStringLiteral("C"));

@@ -12,6 +12,10 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -193,8 +197,52 @@ private slots:
                  (QStringList{"Izbira", "Prve ure(x)", "Avtomatsko(x)", "Ročno(x)"}));
         QVERIFY(project->db().exec(QStringLiteral("INSERT INTO PREDMETNIKI (ID, IME) VALUES (1, 'R')")));
         QVERIFY(project->db().exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (1, 'U', 1)")));
+        // The set shown follows when told: the windows stay, the tabs open.
+        strip->UpdateAvailability();
+        QCOMPARE(rowCaptions(strip->TabStrip()->TopRow()), (QStringList{"Izbira", "Prve ure", "Avtomatsko", "Ročno"}));
+        QCOMPARE(created.size(), 1);
+        QCOMPARE(strip->CurrentWindow(), created[0]);
+        QVERIFY(project->db().exec(QStringLiteral("DELETE FROM URNIKI")));
+        strip->UpdateAvailability();
+        QCOMPARE(rowCaptions(strip->TabStrip()->TopRow()),
+                 (QStringList{"Izbira", "Prve ure(x)", "Avtomatsko(x)", "Ročno(x)"}));
+        QCOMPARE(strip->TabStrip()->CurrentTab(), tabId(4, QStringLiteral("Izbira")));
+        QVERIFY(project->db().exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (1, 'U', 1)")));
         QVERIFY(strip->ShowPageSet(4, QStringLiteral("Urniki")));
         QCOMPARE(rowCaptions(strip->TabStrip()->TopRow()), (QStringList{"Izbira", "Prve ure", "Avtomatsko", "Ročno"}));
+    }
+
+    void theUnderlinedLettersOfTheWindowShownWork() {
+        // As in the program: the strip in a window of a multiple-document area, the focus
+        // outside it when a page set is opened.
+        int clicks = 0;
+        RegisterTabWindow(tabId(5, QStringLiteral("Koledar")), [&clicks](QWidget *parent) {
+            auto *w = new QWidget(parent);
+            auto *layout = new QVBoxLayout(w);
+            layout->addWidget(new QLabel(QStringLiteral("Prosti dnevi"), w));
+            auto *button = new QPushButton(QStringLiteral("Dodaj prost&e dni"), w);
+            QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+            layout->addWidget(button);
+            return w;
+        });
+        QWidget frame;
+        auto *layout = new QVBoxLayout(&frame);
+        auto *outside = new QLineEdit(&frame);
+        auto *area = new QMdiArea(&frame);
+        layout->addWidget(outside);
+        layout->addWidget(area, 1);
+        auto *inMdi = new FTabStrip;
+        QMdiSubWindow *sub = area->addSubWindow(inMdi, Qt::FramelessWindowHint);
+        frame.resize(600, 400);
+        frame.show();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        outside->setFocus();
+        sub->showMaximized();
+        QVERIFY(inMdi->ShowPageSet(5, QStringLiteral("Spremljanje")));
+        QVERIFY(inMdi->CurrentWindow()->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QTRY_COMPARE(clicks, 1);
     }
 
     void searchDialogFindsByPrefix() {

@@ -1,3 +1,4 @@
+#include "calendar/Datumi.h"
 #include "controls/UrMoverBox.h"
 #include "core/AppState.h"
 #include "db/MBaza.h"
@@ -14,7 +15,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
@@ -464,6 +464,46 @@ private slots:
         QCOMPARE(
             db::ProjectDb().scalar(QStringLiteral("SELECT NAVODILO_IZBIRA FROM PREDMETNIKI WHERE ID = 1")).toString(),
             text);
+    }
+
+    // A date is typed whole over the field's text; one that does not exist is refused. The
+    // header says which date is which; printing to a PDF file ends with a word, as an export does.
+    void datesAsTypedAndAsPrinted() {
+        test::SampleProject sample;
+        core::App().settings.folders[7] = sample.path();
+        core::App().settings.folders[4] = sample.path();
+        FIzpisOsnovnihNastavitve w(10, QStringLiteral("Nadomeščanja"));
+        QVERIFY(w.Koledar && !w.KoledarDo);
+        QCOMPARE(w.Koledar->text(), calendar::DatumText(QDate::currentDate()));
+        for (const QString &wrong : {QStringLiteral("31"), QStringLiteral("31. 2. 2026")}) {
+            w.Koledar->selectAll();
+            QTest::keyClicks(w.Koledar, wrong);
+            QVERIFY(!w.NatisniZares(ukaz::Csv));
+            QCOMPARE(sample.messages().texts(), QStringList{QStringLiteral("Nepravilen zapis datuma")});
+            sample.messages().clear();
+        }
+        w.Koledar->selectAll();
+        QTest::keyClicks(w.Koledar, QStringLiteral("31. 12. 2026"));
+        AnswerFileDialog(QStringLiteral("nadomescanja"));
+        QVERIFY(w.NatisniZares(ukaz::Csv));
+        const QString csv = QString::fromUtf8(test::ReadFile(sample.file(QStringLiteral("nadomescanja.csv"))));
+        QVERIFY2(csv.contains(QStringLiteral("Za dan: 31. december 2026")), qPrintable(csv.left(300)));
+        QVERIFY(csv.contains(QStringLiteral("Datum izpisa: ") + DatumTiska(QDate::currentDate())));
+        sample.messages().clear();
+
+        const QString printer = IzbraniTiskalnik();
+        NastaviTiskalnik(PdfTiskalnik());
+        Dokument d;
+        d.NovDokument();
+        d.NastaviNaslov(QStringLiteral("Seznam"));
+        d.DodajTabeloIzPoizvedbe(Rows(3), {{QStringLiteral("Oznaka"), 1600, slog::Besedilo, {}, {}}});
+        AnswerFileDialog(QStringLiteral("seznam"));
+        QVERIFY(Natisni(nullptr, d));
+        NastaviTiskalnik(printer);
+        QVERIFY(QFile::exists(sample.file(QStringLiteral("seznam.pdf"))));
+        QCOMPARE(sample.messages().texts(),
+                 QStringList{QStringLiteral("Izpis je shranjen v datoteko ") +
+                             sample.file(QStringLiteral("seznam.pdf")) + QStringLiteral(".")});
     }
 
     void withoutATimetableNothingIsPrinted() {

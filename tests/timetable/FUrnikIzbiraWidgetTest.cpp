@@ -1,10 +1,14 @@
 #include "RocnaSola.h"
 #include "UrnikiHarness.h"
+#include "controls/FTabStrip.h"
+#include "controls/UrTabStrip.h"
 #include "controls/UrText.h"
+#include "controls/UrTipka.h"
 #include "timetable/FKopirajUrnik.h"
 #include "timetable/FOpozoriloNerazporejenih.h"
 #include "timetable/FUrnikIzbira.h"
 #include "timetable/FUrnikiPage.h"
+#include "timetable/FUrnikiTabs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,6 +74,49 @@ private slots:
         QCOMPARE(sola.messages().texts(),
                  QStringList({QStringLiteral("Potrdi brisanje razporejenih ur urnika Kopija v turnusu 0."),
                               QStringLiteral("Operacija je nepovratna!\nPotrdi brisanje urnika Kopija.")}));
+    }
+
+    void theFirstTimetableOpensTheOtherTabsAndTheLastOneClosesThem() {
+        test::RocnaSola sola;
+        QVERIFY(sola.db().exec(QStringLiteral("DELETE FROM URNIKI")));
+        core::App().trenutniUrnik = -1;
+        core::App().trenutniUrnikIme.clear();
+        RegisterTimetableTabs();
+        auto *strip = new controls::FTabStrip;
+        h.WidgetHarness::show(strip, QSize(1200, 800));
+        QVERIFY(strip->ShowPageSet(controls::PageSet::TimetableSet, QStringLiteral("&Urniki")));
+        controls::UrTabStrip *tabs = strip->TabStrip();
+        const controls::PageSet &set = tabs->Tabs();
+        const int izbira = set.find(QStringLiteral("Izbira")), avtomatsko = set.find(QStringLiteral("Avtomatsko"));
+        const int vsi = set.find(QStringLiteral("Ročno"), QStringLiteral("Vsi urniki"));
+        QCOMPARE(tabs->CurrentTab(), izbira);
+        QVERIFY(!tabs->IsTabEnabled(avtomatsko));
+        auto *w = qobject_cast<FUrnikIzbira *>(strip->CurrentWindow());
+        QVERIFY(w);
+        // Without a timetable "Briši tur." has nothing to empty.
+        QVERIFY(!h.bar->ButtonOfRow(30)->isEnabled());
+
+        w->UrnikiPage->ImeE->setFocus();
+        h.press(Qt::Key_F6);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Prvi"));
+        h.press(Qt::Key_F12);
+        h.press(Qt::Key_Escape);
+        QCOMPARE(core::App().trenutniUrnikIme, QStringLiteral("Prvi"));
+        QVERIFY(tabs->IsTabEnabled(avtomatsko));
+        QVERIFY(tabs->IsTabEnabled(vsi));
+        QVERIFY(h.bar->ButtonOfRow(30)->isEnabled());
+        h.press(Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(tabs->CurrentTab(), avtomatsko);
+
+        // Deleting the only timetable closes them again.
+        h.press(Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(tabs->CurrentTab(), izbira);
+        h.focus(w->UrnikiPage->ImeE);
+        sola.messages().queueAnswers({core::Answer::Yes});
+        h.press(Qt::Key_F9);
+        QCOMPARE(stevilo(sola, QStringLiteral("SELECT count(*) FROM URNIKI")), 0);
+        QVERIFY(!tabs->IsTabEnabled(avtomatsko));
+        QVERIFY(!h.bar->ButtonOfRow(30)->isEnabled());
     }
 
     void choosingATimetableWarnsOfLessonsWithoutTeacher() {

@@ -3,18 +3,42 @@
 #include "controls/UrStatusLine.h"
 #include "timetable/FUrnikRocno.h"
 #include "timetable/FUrnikRocnoMeni.h"
+#include "timetable/FVsiUrniki.h"
 #include "timetable/UrPrenosnik.h"
 #include "timetable/UrUrnik.h"
 #include "timetable/UrUrnikInfo.h"
 #include "timetable/UrUrnikLabel.h"
 #include "timetable/UrUrnikOpozorilo.h"
 
+#include <QHeaderView>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QTableWidget>
 
 using namespace zentrel;
 using namespace zentrel::engine;
 using namespace zentrel::timetable;
+
+namespace {
+
+// Status texts (kinds 8 and 9) go to the bar's status line, as the program's presenter sends
+// them; every message is recorded as well.
+class VStatusnoVrstico : public core::MessagePresenter {
+public:
+    explicit VStatusnoVrstico(core::ScriptedPresenter &zapis) : m_zapis(zapis) {}
+    core::Answer present(const core::Message &m) override {
+        controls::PutStatusText(m.kind, m.text);
+        return m_zapis.present(m);
+    }
+
+private:
+    core::ScriptedPresenter &m_zapis;
+};
+
+const QString Namig = QStringLiteral("Za izbiro bloka ur pritisnite Ctrl in levo tipko miške.");
+
+} // namespace
 
 // The manual timetable of the small school: lessons dragged with the mouse and moved with keys.
 class FUrnikRocnoWidgetTest : public QObject {
@@ -73,6 +97,10 @@ private slots:
         QCOMPARE(prikaz(5, 2).oznaka, QStringLiteral("SLO\nT2\nU1"));
         QTest::mouseClick(w->Urnik, Qt::LeftButton, {}, celica(1, 2));
         QVERIFY(w->Opozorilo->isVisible());
+        // The keys are named as the command bar names them.
+        QCOMPARE(w->Opozorilo->Potrdi()->text(), QStringLiteral("Potrdi (Enter)"));
+        QCOMPARE(w->Opozorilo->Preklici()->text(), QStringLiteral("Prekliči (F11)"));
+        QCOMPARE(w->Opozorilo->NovaMenjava()->text(), QStringLiteral("Nova menjava (Ins)"));
         QCOMPARE(w->UrnikInfo->Zgodovina()->count(), 2);
         QCOMPARE(w->UrnikInfo->Zgodovina()->item(1)->text(), QStringLiteral("1a ZGO: PET 2 -> PON 2"));
         QCOMPARE(sola->vrstice(sola->zgo), QStringList({v(5, 2, "a", sola->u1)})); // not written before confirmed
@@ -154,6 +182,67 @@ private slots:
         QVERIFY(!w->Opozorilo->isVisible());
         QCOMPARE(prikaz(1, 2).oznaka, QStringLiteral("SLO\nT2\nU1"));
         QVERIFY(sola->messages().texts().isEmpty());
+    }
+
+    void statusTextsLastOnlyAsLongAsTheirCause() {
+        VStatusnoVrstico vVrstico(sola->messages());
+        core::PresenterScope scope(&vVrstico);
+        controls::UrStatusLine *vrstica = h.bar->StatusLine();
+        QCOMPARE(vrstica->Text(), Namig);
+        vleci(1, 1, 4, 1); // onto the fixed SLO: refused, MAT still carried
+        QVERIFY(vrstica->WarningShown());
+        QCOMPARE(vrstica->Text(), QStringLiteral("Enote in skupine v napoto: (1a)"));
+        QTest::mouseClick(w->Urnik, Qt::LeftButton, {}, celica(5, 3));
+        QCOMPARE(sola->vrstice(sola->mat), QStringList({v(2, 1, "a", sola->u1), v(5, 3, "r", sola->u1)}));
+        QVERIFY(!vrstica->WarningShown());
+        QCOMPARE(vrstica->Text(), Namig);
+        // The window closes: its hint and its mode mark go with it.
+        w->PopUpMenu->PopUpMenuStalenVnos->trigger();
+        QCOMPARE(vrstica->Status1(), QStringLiteral("S"));
+        delete w;
+        w = nullptr;
+        QCOMPARE(vrstica->Text(), QString());
+        QCOMPARE(vrstica->Status1(), QString());
+    }
+
+    void lettersStayWholeUnderFramesAndEmptyColumnsCanBeClicked() {
+        // A chosen lesson's heavy frame and the cursor leave every letter and accent of the text
+        // as it is in a plain cell: inside the text's extent both pictures are the same.
+        const auto narisana = [this](bool izbrana) {
+            UrTermin t;
+            t.celica.termin = 1;
+            t.celica.oznaka = QStringLiteral("ŠPO\nŠ1\nU1");
+            t.celica.izbranPredmet = izbrana;
+            t.kazalec = izbrana;
+            QImage slika(140, 3 * w->Urnik->fontMetrics().height() + 2 * UrTermin::Obroba + 2, QImage::Format_RGB32);
+            QPainter p(&slika);
+            p.setFont(w->Urnik->font());
+            t.narisi(p, slika.rect());
+            return slika;
+        };
+        const QImage navadna = narisana(false), izbrana = narisana(true);
+        QRect besedilo;
+        for (int y = 0; y < navadna.height(); ++y)
+            for (int x = 0; x < navadna.width(); ++x)
+                if (qGray(navadna.pixel(x, y)) < 100)
+                    besedilo |= QRect(x, y, 1, 1);
+        QVERIFY(besedilo.height() > 2 * w->Urnik->fontMetrics().height());
+        QCOMPARE(izbrana.copy(besedilo), navadna.copy(besedilo));
+
+        // "Vsi urniki": a period without lessons is as wide as a code, not a sliver.
+        FVsiUrniki vsi;
+        vsi.TabActivated();
+        QVERIFY(vsi.UrnikiDG->columnCount() > 10);
+        const int koda = vsi.UrnikiDG->fontMetrics().horizontalAdvance(QStringLiteral("MMM"));
+        bool prazen = false;
+        for (int c = 1; c < vsi.UrnikiDG->columnCount(); ++c) {
+            QVERIFY2(vsi.UrnikiDG->columnWidth(c) >= koda, qPrintable(QString::number(c)));
+            bool zaseden = false;
+            for (int r = 0; r < vsi.UrnikiDG->rowCount(); ++r)
+                zaseden |= vsi.UrnikiDG->item(r, c) && !vsi.UrnikiDG->item(r, c)->text().isEmpty();
+            prazen |= !zaseden;
+        }
+        QVERIFY(prazen); // the case looked at is there
     }
 
     void closingWithAnOpenChainAsksWhetherToKeepIt() {

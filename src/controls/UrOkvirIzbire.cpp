@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace zentrel::calendar {
+namespace zentrel::controls {
 
 void UrOkvirIzbire::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const {
     QStyleOptionViewItem plain(option);
@@ -18,4 +18,4 @@ void UrOkvirIzbire::paint(QPainter *painter, const QStyleOptionViewItem &option,
     painter->restore();
 }
 
-} // namespace zentrel::calendar
+} // namespace zentrel::controls

@@ -2,11 +2,11 @@
 
 #include <QStyledItemDelegate>
 
-namespace zentrel::calendar {
+namespace zentrel::controls {
 
 // Paints a chosen cell with its own back colour and a frame around it, instead of the usual
-// selection colour: in the calendar's grids the colour of a cell is what it says (absent,
-// substituted, still without a substitute), and choosing a cell must not hide it.
+// selection colour: in grids whose cells are coloured one by one the colour is what the cell
+// says (absent, substituted, forbidden), and choosing a cell must not hide it.
 class UrOkvirIzbire : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -15,4 +15,4 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };
 
-} // namespace zentrel::calendar
+} // namespace zentrel::controls
