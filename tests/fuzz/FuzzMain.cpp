@@ -3,7 +3,7 @@
 // mutation follows from the target's name and that number alone, so any case can be run again.
 //
 //   zentrel_fuzz --corpus DIR [--target NAME]... [--cases N] [--first N] [--case N]
-//                [--input FILE] [--failures DIR] [--timeout SECONDS] [--verbose]
+//                [--input FILE] [--failures DIR] [--timeout SECONDS] [--verbose] [--write FILE]
 //
 // Exits with 1 when a case found a fault (each is saved in the failures folder, ready to be
 // added to the corpus), 2 when the run could not start; a crash or a hang ends it at once.
@@ -31,6 +31,7 @@ struct Options {
     qint64 first = 0;
     qint64 only = -1;
     QString input;
+    QString write; // with --case: the mutated input is written there instead of being run
     QString failures = QDir::currentPath() + QStringLiteral("/fuzz-failures");
     int timeout = 10;
 };
@@ -113,6 +114,8 @@ bool parse(const QStringList &args, Options &o) {
             o.only = value.toLongLong();
         else if (a == QLatin1String("--input"))
             o.input = value;
+        else if (a == QLatin1String("--write"))
+            o.write = value;
         else if (a == QLatin1String("--failures"))
             o.failures = value;
         else if (a == QLatin1String("--timeout"))
@@ -154,8 +157,14 @@ Tally runTarget(const Target &target, const Options &options, CaseGuard &guard) 
         Random pick(nameHash(target.name) ^ quint64(n) * 0x9E3779B97F4A7C15ull);
         const qsizetype seed = qsizetype(pick.below(quint64(seeds.size())));
         Mutator mutator(pick.below(~0ull));
-        runCase(target, QStringLiteral("case%1").arg(n), mutator.mutate(seeds[seed], target.kind), options, guard,
-                tally);
+        const QByteArray bytes = mutator.mutate(seeds[seed], target.kind);
+        if (!options.write.isEmpty()) {
+            QFile file(options.write);
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                std::exit(2);
+            continue;
+        }
+        runCase(target, QStringLiteral("case%1").arg(n), bytes, options, guard, tally);
     }
     printf("%-22s corpus %2lld files %7lld bytes  cases %6lld  accepted %6lld  refused %6lld  faults %lld  %.1f s\n",
            qPrintable(target.name), qint64(seeds.size()), bytes, tally.cases, tally.accepted,
@@ -175,7 +184,7 @@ int main(int argc, char **argv) {
     Options options;
     if (!parse(app.arguments(), options)) {
         fprintf(stderr, "Usage: zentrel_fuzz --corpus DIR [--target NAME]... [--cases N] [--first N] [--case N] "
-                        "[--input FILE] [--failures DIR] [--timeout SECONDS] [--verbose]\n");
+                        "[--input FILE] [--failures DIR] [--timeout SECONDS] [--verbose] [--write FILE]\n");
         return 2;
     }
     QList<Target> chosen;
