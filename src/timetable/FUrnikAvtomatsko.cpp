@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable {
 
 namespace {
