@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zentrel needs to build, test and run, when any is missing.
 set -euo pipefail
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins libsqlite3-dev
+packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-qpa-plugins libsqlite3-dev
           libgtest-dev xvfb xauth fonts-dejavu-core sqlite3
           fonts-liberation2 poppler-utils chromium qt6-translations-l10n fet)
 missing=()
