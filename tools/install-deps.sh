@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-qpa-plugins libsqlite3-dev
           libgtest-dev xvfb xauth fonts-dejavu-core sqlite3
-          fonts-liberation2 poppler-utils chromium qt6-translations-l10n fet)
+          fonts-liberation2 poppler-utils chromium qt6-translations-l10n fet
+          file dpkg-dev lintian desktop-file-utils libxml2-utils man-db bash-completion)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

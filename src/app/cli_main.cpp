@@ -66,9 +66,10 @@ const std::map<QString, Command> &fileCommands() {
     return commands;
 }
 
-int printUsage() {
-    QTextStream(stderr)
+void printUsage(FILE *to) {
+    QTextStream(to)
         << "Uporaba: zentrel-cli UKAZ ...\n"
+           "       zentrel-cli --version | --help\n"
            "  create POT [--force]  nov projekt (obstoječega prepiše le s --force)\n"
            "  check POT [--yes]     odpre projekt s preverjanji in izpiše povzetek\n"
            "  compact POT [--yes]   skrči projekt (poškodovanega popravi z --yes)\n"
@@ -97,7 +98,14 @@ int printUsage() {
            "                        izvoz v datoteko FET\n"
            "  backups list PROJEKT  varnostne kopije projekta\n"
            "  backups restore PROJEKT KOPIJA [--yes]  obnovi projekt iz varnostne kopije\n";
-    return 1;
+}
+
+// A call the tool cannot make sense of: what is wrong, then the usage, on standard error.
+int usageError(const QString &what) {
+    if (!what.isEmpty())
+        QTextStream(stderr) << what << '\n';
+    printUsage(stderr);
+    return 2;
 }
 
 } // namespace
@@ -113,15 +121,25 @@ int main(int argc, char **argv) {
     print::RegistrirajPdf();
     const QStringList all = app->arguments().mid(1);
     if (all.isEmpty())
-        return printUsage();
+        return usageError(QString());
     const QString name = all.first();
+    if (name == QStringLiteral("--version")) {
+        QTextStream(stdout) << "zentrel-cli " << ZENTREL_VERSION << '\n';
+        return 0;
+    }
+    if (name == QStringLiteral("--help") || name == QStringLiteral("-h")) {
+        printUsage(stdout);
+        return 0;
+    }
+    if (name.startsWith(u'-'))
+        return usageError(QStringLiteral("Neznana možnost: ") + name);
     const QStringList args = all.mid(1);
 
     if (const auto it = fileCommands().find(name); it != fileCommands().end())
         return it->second(args);
     const auto it = projectCommands().find(name);
     if (it == projectCommands().end())
-        return printUsage();
+        return usageError(QStringLiteral("Neznan ukaz: ") + name);
 
     core::ConsolePresenter console(args.contains(QStringLiteral("--yes")) ? core::Answer::Yes : core::Answer::No);
     core::SetPresenter(&console);

@@ -5,8 +5,8 @@
 // path --screenshot-menu ("&Datoteka/&Nastavitve/&Urejanje": a menu is dropped down, an item is
 // chosen), the tab --screenshot-tab N of the tabbed container and the keys --screenshot-keys
 // ("F5,Down", pressed in the window in front). The program then ends without
-// writing its settings. A project path given as the last argument is opened instead of the
-// most recent project.
+// writing its settings; the main window's caption goes to standard output first. A project path
+// given as the last argument is opened instead of the most recent project.
 #include "basicdata/FAssignmentTabs.h"
 #include "basicdata/FBasicDataTabs.h"
 #include "basicdata/FSheetImport.h"
@@ -38,6 +38,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 using namespace zentrel;
@@ -124,17 +125,50 @@ void ScheduleScreenshot(shell::FGlavna &window, const ScreenshotRequest &request
         QTimer::singleShot(request.delayMs, [request] {
             const QPixmap shot = GrabScreen();
             const bool saved = !shot.isNull() && shot.save(request.output, "PNG");
+            if (shell::FGlavna *main = shell::FGlavna::instance())
+                printf("Naslov: %s\n", qPrintable(main->windowTitle()));
+            fflush(stdout);
             // Leave at once: a modal window may be open, and a screenshot changes no settings.
             ::_exit(saved ? 0 : 3);
         });
     });
 }
 
+
+const char kUsage[] = "Uporaba: zentrel [PROJEKT]\n"
+                      "       zentrel --version | --help\n"
+                      "Odpre PROJEKT (.znt ali starejši .kvl) ali, brez njega, nazadnje uporabljeni projekt.\n"
+                      "  --version   izpiše različico programa\n"
+                      "  -h, --help  izpiše ta navodila\n";
+
+// --version and --help answer before the window system is touched, so they work without a display.
+int AnswerInformationOptions(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            printf("zentrel %s\n", ZENTREL_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            fputs(kUsage, stdout);
+            return 0;
+        }
+    }
+    return -1;
+}
+
+int UsageError(const QString &error) {
+    fprintf(stderr, "%s\n%s", qPrintable(error), kUsage);
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+    if (const int rc = AnswerInformationOptions(argc, argv); rc >= 0)
+        return rc;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentrel"));
+    QApplication::setApplicationVersion(QStringLiteral(ZENTREL_VERSION));
     shell::InstallQtTranslation();
 
     QCommandLineParser parser;
@@ -148,8 +182,20 @@ int main(int argc, char **argv) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    parser.addHelpOption();
-    parser.process(app);
+    if (!parser.parse(QApplication::arguments())) {
+        // The parser names an option without its dashes and in English: say it as it was typed.
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            return UsageError(parser.errorText());
+        const QString dashes = unknown.constFirst().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        return UsageError(QStringLiteral("Neznana možnost: ") + dashes + unknown.constFirst());
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return UsageError(QStringLiteral("Preveč argumentov: %1").arg(positional.mid(1).join(u' ')));
+    const QString givenProject =
+        positional.isEmpty() ? QString() : QFileInfo(positional.constFirst()).absoluteFilePath();
+    const bool screenshot = parser.isSet(outOption);
 
     // The windows of the tabbed container, registered once before the main window reads which
     // menu areas have windows: each subsystem's registration goes here.
@@ -169,16 +215,15 @@ int main(int argc, char **argv) {
     controls::UrDataGrid::SetSizeClass(core::App().sizeClass);
     window.show();
 
-    const QStringList positional = parser.positionalArguments();
     shell::StartupOptions options;
-    options.openInitialProject = positional.isEmpty();
+    options.openInitialProject = givenProject.isEmpty();
     if (!shell::StartUp(QCoreApplication::applicationDirPath(), options))
         return 1;
     window.RestoreGeometry();
-    if (!positional.isEmpty())
-        shell::OpenProjectFile(QFileInfo(positional.constFirst()).absoluteFilePath());
+    if (!givenProject.isEmpty())
+        shell::OpenProjectFile(givenProject);
 
-    if (parser.isSet(outOption)) {
+    if (screenshot) {
         ScreenshotRequest request;
         request.menuPath = parser.value(menuOption);
         request.tab = parser.isSet(tabOption) ? parser.value(tabOption).toInt() : -1;

@@ -64,7 +64,7 @@ public:
     bool projectReadOnly = false; // opened read-only: another program has it open for writing
     QString schoolName;
     QString startupSchoolName;
-    QString versionText = QStringLiteral("1.0.0");
+    QString versionText; // the program's version, set at start-up
 
     // Recent projects, most recent first; its length is fixed when the settings are read.
     QStringList recentFiles{QString()};

@@ -130,6 +130,7 @@ QString EnsureSampleProject() {
 }
 
 bool StartUp(const QString &executableFolder, const StartupOptions &options) {
+    App().versionText = QStringLiteral(ZENTREL_VERSION);
     DetermineFolders(executableFolder);
     if (Hooks().projectOpenChanged)
         Hooks().projectOpenChanged(false);

@@ -37,6 +37,31 @@ TEST(Cli, CreateCheckCompactAndRefusals) {
     EXPECT_EQ(r.err.trimmed(), QStringLiteral("Ni datoteke %1.").arg(home.file(QStringLiteral("ni.znt"))));
 
     r = test::RunCli(home.path(), {QStringLiteral("neznan")});
-    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Neznan ukaz: neznan\nUporaba: zentrel-cli")));
+}
+
+TEST(Cli, VersionHelpAndUnknownOptionsAnswerAsCommandLineProgramsDo) {
+    test::TempFolder home;
+    test::CliResult r = test::RunCli(home.path(), {QStringLiteral("--version")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QStringLiteral("zentrel-cli " ZENTREL_VERSION "\n"));
+    EXPECT_TRUE(r.err.isEmpty());
+
+    for (const QString &help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        r = test::RunCli(home.path(), {help});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_TRUE(r.out.startsWith(QStringLiteral("Uporaba: zentrel-cli UKAZ ...\n"))) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains(QStringLiteral("  construct PROJEKT")));
+        EXPECT_TRUE(r.err.isEmpty());
+    }
+
+    r = test::RunCli(home.path(), {QStringLiteral("--verzija")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Neznana možnost: --verzija\nUporaba: zentrel-cli"))) << r.err.toStdString();
+
+    r = test::RunCli(home.path(), {});
+    EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("Uporaba: zentrel-cli")));
 }
