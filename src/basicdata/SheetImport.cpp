@@ -4,6 +4,7 @@
 #include "WriteAction.h"
 #include "core/Messages.h"
 #include "core/SpreadsheetFile.h"
+#include "shell/SafetyCopies.h"
 
 #include <algorithm>
 
@@ -102,6 +103,9 @@ bool SheetImport::apply() {
     }
     if (count(SheetAction::Add) + count(SheetAction::Change) == 0)
         return true;
+    // An import may rewrite hundreds of rows: a safety copy first, as before every large change.
+    if (!shell::SafetyCopyBefore(QStringLiteral("Uvoz iz preglednice")))
+        return false;
     WriteAction action;
     m_plan->write(action, m_rows);
     const bool written = action.commit();
