@@ -12,6 +12,7 @@
 #include "timetable/ConstructCommand.h"
 #include "timetable/TimetableCommands.h"
 #include "timetable/VerifyCommand.h"
+#include "timetable/ReadinessCommand.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -35,6 +36,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("readiness"), timetable::RunReadinessCommand},
         {QStringLiteral("load"), basicdata::RunLoadCommand},
         {QStringLiteral("day"), calendar::RunDayCommand},
         {QStringLiteral("show"), timetable::RunShowCommand},
@@ -69,6 +71,7 @@ int printUsage() {
            "                        vzorčna šola OŠ Primer\n"
            "  construct PROJEKT [...]  samodejno sestavi urnik\n"
            "  verify PROJEKT [...]     neodvisno preveri shranjeni urnik\n"
+           "  readiness PROJEKT [...]  pregled pred sestavljanjem: kaj bo ure pustilo nerazporejene\n"
            "  load PROJEKT [--csv] [...]  obremenitev učiteljev in enot\n"
            "  day PROJEKT DATUM | --from DATUM --to DATUM  urnik, turnus in dan pouka datuma\n"
            "  show PROJEKT [...] (--class|--teacher|--room OZNAKA)  teden enote, učitelja, prostora\n"
