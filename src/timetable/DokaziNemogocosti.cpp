@@ -167,9 +167,10 @@ DokazNemogocosti PreobremenjenUcitelj(const ModelUrnika &m, const PripravaUrnika
     return d;
 }
 
-DokazNemogocosti PreobremenjenProstor(const ModelUrnika &m, const PripravaUrnika &priprava, int r) {
+// `enote` receives the units that need the room.
+DokazNemogocosti PreobremenjenProstor(const ModelUrnika &m, const PripravaUrnika &priprava, int r,
+                                      std::vector<int> &enote) {
     DokazNemogocosti d{DokazNemogocosti::PreobremenjenProstor, 0, r, 0, {}};
-    std::vector<int> enote;
     int ur = 0;
     for (int u = 1; u <= m.steviloPredavanj(); ++u) {
         const Predavanje &p = m.predavanja[size_t(u)];
@@ -297,21 +298,33 @@ DokazNemogocosti DokazPredavanja(const ModelUrnika &m, const PripravaUrnika &pri
 
 std::vector<DokazNemogocosti> DokaziNemogocosti(const ModelUrnika &m, const PripravaUrnika &priprava, bool kabineti) {
     std::vector<DokazNemogocosti> dokazi;
+    std::vector<int> predavanj(m.predavanja.size(), 0); // periods each unit's own proof keeps out
     for (int u = 1; u <= m.steviloPredavanj(); ++u)
-        if (DokazNemogocosti d = DokazPredavanja(m, priprava, u); d.ur > 0)
+        if (DokazNemogocosti d = DokazPredavanja(m, priprava, u); d.ur > 0) {
+            predavanj[size_t(u)] = d.ur;
             dokazi.push_back(std::move(d));
+        }
     for (int o = 1; o <= m.steviloOddelkov(); ++o)
         if (DokazNemogocosti d = DokazOddelka(m, priprava, o); d.ur > 0)
             dokazi.push_back(std::move(d));
+    // A teacher or room is named when its shortfall is more than the proofs of its units show.
+    const auto vec = [&](const DokazNemogocosti &d, const std::vector<int> &enote) {
+        int ur = 0;
+        for (int u : enote)
+            ur += predavanj[size_t(u)];
+        return d.ur > ur;
+    };
     const std::vector<std::vector<int>> poUciteljih = PredavanjaUciteljev(m);
     for (int t = 1; t <= m.steviloUciteljev(); ++t)
-        if (DokazNemogocosti d = PreobremenjenUcitelj(m, priprava, t, poUciteljih[size_t(t)]); d.ur > 0)
+        if (DokazNemogocosti d = PreobremenjenUcitelj(m, priprava, t, poUciteljih[size_t(t)]);
+            d.ur > 0 && vec(d, poUciteljih[size_t(t)]))
             dokazi.push_back(std::move(d));
     for (int r = 1; r <= m.steviloProstorov(); ++r) {
         const ProstorUrnika &soba = m.prostori[size_t(r)];
         if (soba.isGroup || (kabineti && !soba.kabinet))
             continue;
-        if (DokazNemogocosti d = PreobremenjenProstor(m, priprava, r); d.ur > 0)
+        std::vector<int> enote;
+        if (DokazNemogocosti d = PreobremenjenProstor(m, priprava, r, enote); d.ur > 0 && vec(d, enote))
             dokazi.push_back(std::move(d));
     }
     return dokazi;

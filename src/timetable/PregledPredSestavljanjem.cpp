@@ -44,29 +44,6 @@ bool BrezUcitelja(db::Connection &c, qint64 predmetnik, qint64 turnus, std::vect
     return true;
 }
 
-// Assignments without a room whose subject has rooms suited to it (a subject without them is
-// taught anywhere).
-bool BrezProstora(db::Connection &c, qint64 predmetnik, qint64 turnus, std::vector<VrsticaPregleda> &vrstice) {
-    const db::RowSet rows = c.query(
-        QStringLiteral("SELECT SO.OZNAKA, P.OZNAKA, U.OZNAKA, (SELECT group_concat(S.OZNAKA, ', ') FROM (SELECT "
-                       "SP.OZNAKA FROM PREDMET_PROSTOR PP INNER JOIN SKUPINE_PROSTOROV SP ON SP.ID = "
-                       "PP.ID_SKUPINE_PROSTOROV WHERE PP.ID_PREDMETA = R.ID_PREDMETA ORDER BY SP.OZNAKA) AS S) FROM "
-                       "RAZPORED R INNER JOIN SKUPINE_ODDELKOV SO ON SO.ID = R.ID_SKUPINE_ODDELKOV INNER JOIN "
-                       "PREDMETI P ON P.ID = R.ID_PREDMETA LEFT JOIN UCITELJI U ON U.ID = R.ID_UCITELJA WHERE "
-                       "R.ID_PREDMETNIKA = ? AND (R.ID_TURNUSA = 0 OR R.ID_TURNUSA = ?) AND R.ID_SKUPINE_PROSTOROV "
-                       "IS NULL AND EXISTS (SELECT 1 FROM PREDMET_PROSTOR PP WHERE PP.ID_PREDMETA = R.ID_PREDMETA) "
-                       "ORDER BY SO.OZNAKA, P.OZNAKA, U.OZNAKA"),
-        {predmetnik, turnus});
-    if (c.lastError().isError())
-        return false;
-    for (int r = 0; r < rows.rowCount(); ++r)
-        vrstice.push_back({QStringLiteral("%1 %2 (%3): brez prostora, predmet ima svoje prostore (%4).")
-                               .arg(rows.value(r, 0).toString(), rows.value(r, 1).toString(),
-                                    rows.value(r, 2).toString(), rows.value(r, 3).toString()),
-                           RazporedEnote});
-    return true;
-}
-
 // The shifts of the classes a teacher teaches in the curriculum, by code.
 QStringList IzmeneUcitelja(db::Connection &c, qint64 predmetnik, qint64 ucitelj) {
     const db::RowSet rows = c.query(
@@ -106,8 +83,7 @@ bool PreglejPredSestavljanjem(int dodatneUre, bool kabineti, std::vector<Vrstica
     db::Connection &c = db::ProjectDb();
     ModelUrnika m;
     PripravaUrnika priprava;
-    if (!BrezUcitelja(c, app.trenutniPredmetnik, app.trenutniTurnus, vrstice) ||
-        !BrezProstora(c, app.trenutniPredmetnik, app.trenutniTurnus, vrstice) || !PreberiModelUrnika(m, true) ||
+    if (!BrezUcitelja(c, app.trenutniPredmetnik, app.trenutniTurnus, vrstice) || !PreberiModelUrnika(m, true) ||
         !priprava.zgradiOkvirje(m, dodatneUre)) {
         napaka = QStringLiteral("Podatkov projekta ni bilo mogoče prebrati: %1").arg(c.lastError().description);
         return false;

@@ -13,10 +13,10 @@ struct VrsticaPregleda {
 };
 
 // "Pregled pred sestavljanjem": before any construction of the current timetable and turnus,
-// what will keep lessons out: subjects of the curriculum that no teacher teaches, assignments
-// without a room whose subject has rooms of its own, and everything the data prove impossible
-// (DokaziNemogocosti: the same proofs as the construction's verdicts), teachers teaching in
-// several shifts named. `dodatneUre` and `kabineti` are the construction's options (extra periods
+// what will keep lessons out: subjects of the curriculum that no teacher teaches, and everything
+// the data prove impossible (DokaziNemogocosti: the same proofs as the construction's verdicts),
+// among them lessons whose room group has too few rooms or none, and teachers whose classes lie
+// in shifts too far apart for one working day. `dodatneUre` and `kabineti` are the construction's options (extra periods
 // a day, the second round). Loads the model as the construction does. False, with `napaka`,
 // when the project could not be read.
 bool PreglejPredSestavljanjem(int dodatneUre, bool kabineti, std::vector<VrsticaPregleda> &vrstice, QString &napaka);

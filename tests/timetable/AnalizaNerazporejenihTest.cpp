@@ -106,10 +106,12 @@ TEST(AnalizaNerazporejenih, FixedLessonsAndForbiddenPeriodsThatLeaveTooFewDaysMa
             for (int ura = 0; ura < 16; ++ura)
                 x.s.prepovedUcitelja(t1, dan, ura);
         x.nalozi();
+        // Two of the three fit: they stay to be placed.
         const NerazporejenoPredavanje n = AnalizirajPredavanje(x.m, x.p, x.predavanje(QStringLiteral("MAT")));
-        EXPECT_TRUE(n.nemogoce);
+        EXPECT_FALSE(n.nemogoce);
         EXPECT_EQ(n.opis, QStringLiteral("Ni mogoče razporediti: dni na voljo 2, potrebnih 3 (prepovedane ure "
-                                         "učitelja T1); ostane nerazporejenih ur: 1."));
+                                         "učitelja T1); ostane nerazporejenih ur: 1. V okvirju je prosto mesto; uro "
+                                         "lahko postavite vanj."));
         // A double period needs two consecutive frame cells on a day: the frame has one row only.
         const qint64 b = x.s.oddelek(QStringLiteral("1b"));
         x.s.predavanje(b, x.s.predmet(QStringLiteral("LUM")), 2, 2, {{x.s.ucitelj(QStringLiteral("T3")), 0}});

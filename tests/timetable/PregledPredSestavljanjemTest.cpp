@@ -91,12 +91,9 @@ struct PosajeneNapake : test::SolaZaUrnik {
         for (qint64 r : s.predavanje(oddelek(QStringLiteral("1l")), predmet(QStringLiteral("GUM")), 2, 1,
                                      {{ucitelj(QStringLiteral("T14")), 0}}))
             EXPECT_TRUE(project.db().exec(QStringLiteral("DELETE FROM RAZPORED WHERE ID = ?"), {r}));
-        // A subject taught in a workshop, assigned without a room.
-        const qint64 tit = predmet(QStringLiteral("TIT"));
-        const qint64 del = s.prostor(QStringLiteral("DEL"), true);
-        EXPECT_TRUE(project.db().exec(
-            QStringLiteral("INSERT INTO PREDMET_PROSTOR (ID_PREDMETA, ID_SKUPINE_PROSTOROV) VALUES (?, ?)"), {tit, del}));
-        s.predavanje(oddelek(QStringLiteral("1m")), tit, 1, 1, {{ucitelj(QStringLiteral("T15")), 0}});
+        // A lesson that needs a room of a group without rooms.
+        s.predavanje(oddelek(QStringLiteral("1m")), predmet(QStringLiteral("TIT")), 1, 1,
+                     {{ucitelj(QStringLiteral("T15")), s.skupinaProstorov(QStringLiteral("$DEL"), {})}});
     }
 };
 
@@ -107,8 +104,6 @@ TEST(PregledPredSestavljanjem, ListsEachPlantedFaultOnceWithItsNumbersAndWhereTo
     EXPECT_EQ(Preglej(), (QStringList{
                              "1l GUM: predmet nima učitelja (ur na teden 2). Popravite: Razporedi → Razpored → "
                              "Razpored enote.",
-                             "1m TIT (T15): brez prostora, predmet ima svoje prostore (DEL). Popravite: Razporedi → "
-                             "Razpored → Razpored enote.",
                              "1a NEM: Ni mogoče razporediti: učitelj T1 je pri tem predmetu vpisan dvakrat. "
                              "Popravite: Razporedi → Razpored → Razpored enote.",
                              "1b TJA: Ni mogoče razporediti: skupina prostorov $G ima prostorov 1, pouk jih hkrati "
@@ -116,6 +111,8 @@ TEST(PregledPredSestavljanjem, ListsEachPlantedFaultOnceWithItsNumbersAndWhereTo
                              "1c MAT: Ni mogoče razporediti: dni na voljo 4, potrebnih 5 (prepovedane ure učitelja "
                              "T4); ostane nerazporejenih ur: 1. Popravite: Osnovni podatki → Učitelji → Prepovedi "
                              "učiteljev.",
+                             "1m TIT: Ni mogoče razporediti: skupina prostorov $DEL ima prostorov 0, pouk jih "
+                             "hkrati potrebuje 1. Popravite: Infrastruktura → Skupine prostorov.",
                              "Oddelek 1d: ur na teden 4, ur brez prepovedi 3. Popravite: Osnovni podatki → Enote → "
                              "Prepovedi enot.",
                              "Okvir oddelka 1e ne more sprejeti vseh njegovih ur (manjka 1). Popravite: Urniki → Prve "
