@@ -141,13 +141,15 @@ DokazNemogocosti PreobremenjenUcitelj(const ModelUrnika &m, const PripravaUrnika
     // Each day, the free cells of the best window of seven periods: the teacher is not forbidden
     // there, no fixed lesson holds the teacher, and a unit of the teacher may be there.
     const UciteljUrnika &uc = m.ucitelji[size_t(t)];
-    int mest = 0;
+    int mest = 0, prostih = 0;
     for (int dan = 1; dan <= 5; ++dan) {
         int prosta[StUr] = {};
         for (int ura = 0; ura < StUr; ++ura)
             prosta[ura] = !uc.prepovedano(dan, ura) && !FiksenTermin(m, uc.zasedenost(dan, ura).termin) &&
                           VOkvirjuEnega(m, priprava, enote, dan, ura);
         int najvec = 0;
+        for (int ura = 0; ura < StUr; ++ura)
+            prostih += prosta[ura];
         for (int zacetek = 0; zacetek + 7 <= StUr; ++zacetek) {
             int v = 0;
             for (int ura = zacetek; ura < zacetek + 7; ++ura)
@@ -158,6 +160,7 @@ DokazNemogocosti PreobremenjenUcitelj(const ModelUrnika &m, const PripravaUrnika
     }
     if (ur > mest) {
         d.ur = ur - mest;
+        d.razpon = ur <= prostih;
         d.opis = QStringLiteral("Učitelj %1: ur na teden %2, mogočih največ %3 (prepovedane ure, okvirji oddelkov "
                                 "in največ 7 zaporednih ur na dan).")
                      .arg(uc.oznaka)

@@ -28,6 +28,7 @@ struct DokazNemogocosti {
     int kdo = 0;        // the class, teacher or room (the others)
     int ur = 0;         // periods that no timetable holds because of it (at least); 0: no proof
     QString opis;       // the proof in a sentence, with its numbers
+    bool razpon = false; // a teacher's free periods would suffice but for the 7-period working day
 };
 
 // The proof that some periods of unit u can never be placed; ur 0 when the data prove none.

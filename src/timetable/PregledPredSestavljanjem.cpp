@@ -106,7 +106,8 @@ bool PreglejPredSestavljanjem(int dodatneUre, bool kabineti, std::vector<Vrstica
             break;
         case DokazNemogocosti::PreobremenjenUcitelj: {
             // Classes of shifts far apart cannot share a teacher's day of seven periods.
-            const QStringList izmene = IzmeneUcitelja(c, app.trenutniPredmetnik, m.ucitelji[size_t(d.kdo)].id);
+            const QStringList izmene =
+                d.razpon ? IzmeneUcitelja(c, app.trenutniPredmetnik, m.ucitelji[size_t(d.kdo)].id) : QStringList();
             if (izmene.size() >= 2)
                 vrstice.push_back(
                     {d.opis + QStringLiteral(" Poučuje v izmenah %1.").arg(izmene.join(QStringLiteral(", "))), Izmene});
