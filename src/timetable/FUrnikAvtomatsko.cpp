@@ -38,7 +38,7 @@ FUrnikAvtomatsko::FUrnikAvtomatsko(QWidget *parent)
       RaziriUreL(new QLabel(QStringLiteral("Povečaj maksimalno število ur na dan za"), this)),
       RaziriUreE(new QLineEdit(this)), NapredekPB(new QProgressBar(this)),
       SestavljenoL(new QLabel(QStringLiteral("Avtomatsko sestavljanje je zaključeno."), this)),
-      PregledPB(new QPushButton(QStringLiteral("&Pregled pred sestavljanjem"), this)), PregledTW(new QTreeWidget(this)),
+      PregledPB(new QPushButton(QStringLiteral("Pre&gled pred sestavljanjem"), this)), PregledTW(new QTreeWidget(this)),
       AvtomatskoBar(new controls::UrComndBarClient(this)) {
     setObjectName(QStringLiteral("FUrnikAvtomatsko"));
     AvtomatskoBar->hide();
@@ -72,7 +72,7 @@ FUrnikAvtomatsko::FUrnikAvtomatsko(QWidget *parent)
     layout->addWidget(SestavljenoL);
     layout->addSpacing(12);
     PregledPB->setObjectName(QStringLiteral("PregledPB"));
-    PregledPB->setToolTip(QStringLiteral("Kaj bo ure pustilo nerazporejene in kje to popravite (Alt+P)"));
+    PregledPB->setToolTip(QStringLiteral("Kaj bo ure pustilo nerazporejene in kje to popravite (Alt+G)"));
     PregledTW->setObjectName(QStringLiteral("PregledTW"));
     PregledTW->setHeaderLabels({QStringLiteral("Kaj bo ure pustilo nerazporejene"), QStringLiteral("Popravite")});
     PregledTW->setRootIsDecorated(false);
