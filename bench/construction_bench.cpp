@@ -31,8 +31,8 @@
 #include "db/MBaza.h"
 #include "sample/SampleSchool.h"
 #include "timetable/IzbiraUrnika.h"
-#include "timetable/PreverjanjeUrnika.h"
-#include "timetable/SestavljanjeUrnika.h"
+#include "engine/PreverjanjeUrnika.h"
+#include "engine/SestavljanjeUrnika.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -118,7 +118,7 @@ bool Tighten(db::Connection &c, const QString &variant) {
 // third of the teachers may teach on two days only where they teach in it, a third of them lose
 // a day on which they have no lesson in it, every other room is let out on one day where it is
 // unused. So tight a school is still known to have a complete timetable. False when none was found.
-bool Plant(db::Connection &c, const timetable::MoznostiSestavljanja &moznosti) {
+bool Plant(db::Connection &c, const engine::MoznostiSestavljanja &moznosti) {
     // Laboratory subjects of two periods a week are taught as double periods; a daily break at
     // period 4 is forbidden to every class.
     if (!c.exec(QStringLiteral("UPDATE PREDMETI_V_PROGRAMU SET DOLZINA_TERMINA = 2 WHERE STEVILO_UR = 2 AND "
@@ -127,10 +127,10 @@ bool Plant(db::Connection &c, const timetable::MoznostiSestavljanja &moznosti) {
         !c.exec(QStringLiteral("INSERT INTO PREPOVEDI_ODDELKOV (ID_ODDELKA, DAN, URA) SELECT ID, DAN, 4 FROM ODDELKI, "
                                "(SELECT 1 AS DAN UNION SELECT 2 UNION SELECT 3 UNION SELECT 4 UNION SELECT 5)")))
         return false;
-    timetable::MoznostiSestavljanja prvi = moznosti;
+    engine::MoznostiSestavljanja prvi = moznosti;
     prvi.dokoncaj = true;
-    timetable::ModelUrnika model;
-    if (timetable::SestavljanjeUrnika(model).zazeni(prvi).nerazporejene != 0)
+    engine::ModelUrnika model;
+    if (engine::SestavljanjeUrnika(model).zazeni(prvi).nerazporejene != 0)
         return false;
     const qint64 urnik = core::App().trenutniUrnik;
     const qint64 turnus = core::App().trenutniTurnus;
@@ -192,7 +192,7 @@ int Construct(const QStringList &args) {
     if (!c.exec(QStringLiteral("DELETE FROM TERMINI WHERE ID_URNIKA = %1").arg(core::App().trenutniUrnik)) ||
         !Tighten(c, m.vrednosti.value(QStringLiteral("--variant"), QStringLiteral("plain"))))
         return 1;
-    timetable::MoznostiSestavljanja moznosti;
+    engine::MoznostiSestavljanja moznosti;
     moznosti.seme = m.vrednosti.value(QStringLiteral("--seed"), QStringLiteral("1")).toUInt();
     moznosti.kabineti = true;
     moznosti.tretjiKrog = true;
@@ -206,15 +206,15 @@ int Construct(const QStringList &args) {
         return 1;
     }
     presenter.clear();
-    timetable::ModelUrnika model;
-    timetable::SestavljanjeUrnika job(model);
-    const timetable::RezultatSestavljanja rez = job.zazeni(moznosti);
+    engine::ModelUrnika model;
+    engine::SestavljanjeUrnika job(model);
+    const engine::RezultatSestavljanja rez = job.zazeni(moznosti);
     if (!rez.shranjeno) {
         out << "failed: " << presenter.texts().join(QStringLiteral(" | ")) << '\n';
         return 1;
     }
     const QStringList krsitve =
-        timetable::PreverjanjeUrnika(core::App().trenutniPredmetnik, core::App().trenutniUrnik,
+        engine::PreverjanjeUrnika(core::App().trenutniPredmetnik, core::App().trenutniUrnik,
                                      core::App().trenutniTurnus, moznosti.dodatneUre, moznosti.selitev)
             .preveri();
     out << QStringLiteral("classes=%1 units=%2 periods=%3 load+prepare=%4ms first=%5ms second=%6ms third=%7ms "
@@ -249,7 +249,7 @@ int Construct(const QStringList &args) {
     for (const QString &s : presenter.texts(core::MsgStatus))
         if (s.startsWith(QStringLiteral("Ni mogoče")) || s.startsWith(QStringLiteral("Okvir")))
             out << "  at once: " << s << '\n';
-    for (const timetable::NerazporejenoPredavanje &n : rez.nerazporejena)
+    for (const engine::NerazporejenoPredavanje &n : rez.nerazporejena)
         out << "  unplaced: " << n.skupina << ' ' << n.predmet << " (" << n.ucitelji.join(u',') << ") " << n.ur
             << " periods: " << n.opis << '\n';
     for (const QString &k : krsitve)

@@ -21,7 +21,7 @@
 #include "timetable/PregledUrnikov.h"
 #include "timetable/PrikazUrnika.h"
 #include "timetable/RocnoUrejanje.h"
-#include "timetable/SestavljanjeUrnika.h"
+#include "engine/SestavljanjeUrnika.h"
 #include "timetable/UrnikIzbira.h"
 
 #include <QCoreApplication>
@@ -31,6 +31,7 @@
 #include <algorithm>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 
 namespace {

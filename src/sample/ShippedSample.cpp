@@ -4,7 +4,7 @@
 #include "core/AppState.h"
 #include "db/MBaza.h"
 #include "db/StoredQueries.h"
-#include "timetable/SestavljanjeUrnika.h"
+#include "engine/SestavljanjeUrnika.h"
 
 #include <QFile>
 
@@ -47,12 +47,12 @@ bool MakeShippedSample(const QString &path, const SampleOptions &options, QStrin
     app.trenutniUrnik = timetable;
     for (int i = 0; i < turnusi.rowCount(); ++i) {
         app.trenutniTurnus = turnusi.integer(i, QStringLiteral("ID"));
-        timetable::MoznostiSestavljanja moznosti;
+        engine::MoznostiSestavljanja moznosti;
         moznosti.kabineti = true;
         moznosti.tretjiKrog = true;
         moznosti.seme = options.seed;
         moznosti.casovnaOmejitev = 30;
-        const timetable::RezultatSestavljanja rezultat = timetable::ConstructTimetable(moznosti);
+        const engine::RezultatSestavljanja rezultat = engine::ConstructTimetable(moznosti);
         if (!rezultat.shranjeno)
             return abandon(QStringLiteral("Sestavljanje urnika ni uspelo: ") + rezultat.sporocilo);
     }

@@ -1,5 +1,7 @@
 #include "AvtomatskoSestavljanje.h"
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable::avtomatsko {
 
 QString Cas(qint64 ms) {

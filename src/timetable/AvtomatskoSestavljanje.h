@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SestavljanjeUrnika.h"
+#include "engine/SestavljanjeUrnika.h"
 
 #include <QString>
 
@@ -11,6 +11,6 @@ namespace zentrel::timetable::avtomatsko {
 QString Cas(qint64 ms);
 
 // "Sestavljeno: " with the placed periods of the total and the percentage ("0.00%").
-QString Sestavljeno(const PodatkiTretjegaKroga &p);
+QString Sestavljeno(const engine::PodatkiTretjegaKroga &p);
 
 } // namespace zentrel::timetable::avtomatsko

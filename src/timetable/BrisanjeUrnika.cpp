@@ -1,11 +1,13 @@
 #include "BrisanjeUrnika.h"
 
-#include "OdtisUrnika.h"
+#include "engine/OdtisUrnika.h"
 #include "UrnikIzbira.h"
 #include "basicdata/WriteAction.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "db/MBaza.h"
+
+using namespace zentrel::engine;
 
 namespace zentrel::timetable {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModelUrnika.h"
+#include "engine/ModelUrnika.h"
 
 namespace zentrel::timetable {
 
@@ -15,6 +15,6 @@ bool BrisiTermineUrnika(bool brisiStalne);
 // deletes nothing when the timetable's rows changed since the model was loaded.
 // Returns the number of placed periods deleted, -1 when refused or failed. The model must be read
 // again afterwards.
-int BrisiUrnikEnote(const ModelUrnika &m, bool ucitelj, int indeks, bool brisiStalne);
+int BrisiUrnikEnote(const engine::ModelUrnika &m, bool ucitelj, int indeks, bool brisiStalne);
 
 } // namespace zentrel::timetable

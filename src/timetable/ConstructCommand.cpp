@@ -1,7 +1,7 @@
 #include "ConstructCommand.h"
 
 #include "IzbiraUrnika.h"
-#include "SestavljanjeUrnika.h"
+#include "engine/SestavljanjeUrnika.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "shell/ProjectFiles.h"
@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
+
+using namespace zentrel::engine;
 
 namespace zentrel::timetable {
 

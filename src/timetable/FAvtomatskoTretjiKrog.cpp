@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable {
 
 FAvtomatskoTretjiKrog::FAvtomatskoTretjiKrog(SestavljanjeUrnika &job, QWidget *parent)

@@ -5,9 +5,11 @@
 class QLabel;
 class QPushButton;
 
-namespace zentrel::timetable {
-
+namespace zentrel::engine {
 class SestavljanjeUrnika;
+}
+
+namespace zentrel::timetable {
 
 // "Sestavljanje do konca ali do prekinitve": the third round's figures, updated while it runs
 // (time since the start, time since the last improvement, number of improvements, placed of total
@@ -17,7 +19,7 @@ class SestavljanjeUrnika;
 class FAvtomatskoTretjiKrog : public QDialog {
     Q_OBJECT
 public:
-    FAvtomatskoTretjiKrog(SestavljanjeUrnika &job, QWidget *parent = nullptr);
+    FAvtomatskoTretjiKrog(engine::SestavljanjeUrnika &job, QWidget *parent = nullptr);
 
     // Shows the figures of the job as they are now.
     void Osvezi();
@@ -32,7 +34,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    SestavljanjeUrnika &m_job;
+    engine::SestavljanjeUrnika &m_job;
 };
 
 } // namespace zentrel::timetable

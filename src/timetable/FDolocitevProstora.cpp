@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable {
 
 FDolocitevProstora::FDolocitevProstora(const ModelUrnika &m, const ZahtevaProstora &zahteva, QWidget *parent)

@@ -15,12 +15,12 @@ namespace zentrel::timetable {
 class FDolocitevProstora : public QDialog {
     Q_OBJECT
 public:
-    FDolocitevProstora(const ModelUrnika &m, const ZahtevaProstora &zahteva, QWidget *parent = nullptr);
+    FDolocitevProstora(const engine::ModelUrnika &m, const ZahtevaProstora &zahteva, QWidget *parent = nullptr);
 
     // The chosen room (model index), 0 when none.
     int IzbraniProstor() const;
     // Asks the user; returns the chosen room, or 0 when cancelled.
-    static int Izberi(QWidget *parent, const ModelUrnika &m, const ZahtevaProstora &zahteva);
+    static int Izberi(QWidget *parent, const engine::ModelUrnika &m, const ZahtevaProstora &zahteva);
 
     QLabel *Napis = nullptr;
     QTableWidget *cbProstori = nullptr;

@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable {
 
 FNerazporejeni::FNerazporejeni(QWidget *parent)

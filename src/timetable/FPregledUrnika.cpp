@@ -1,6 +1,6 @@
 #include "FPregledUrnika.h"
 
-#include "PreberiModelUrnika.h"
+#include "engine/PreberiModelUrnika.h"
 #include "UrnikIzbira.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+using namespace zentrel::engine;
 
 namespace zentrel::timetable {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModelUrnika.h"
+#include "engine/ModelUrnika.h"
 #include "controls/TabWindow.h"
 
 #include <QWidget>
@@ -24,7 +24,7 @@ public:
     explicit FPregledUrnika(QWidget *parent = nullptr);
 
     void TabActivated() override;
-    const ModelUrnika &Model() const { return m_model; }
+    const engine::ModelUrnika &Model() const { return m_model; }
 
     QLabel *NiUrnikaL;
 
@@ -35,7 +35,7 @@ protected:
     QTableWidget *tabela(const QStringList &naslovi);
     QVBoxLayout *postavitev() const { return m_postavitev; }
 
-    ModelUrnika m_model;
+    engine::ModelUrnika m_model;
 
 private:
     controls::UrComndBarClient *m_bar;

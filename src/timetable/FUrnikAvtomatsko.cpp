@@ -23,6 +23,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable {
 
 namespace {

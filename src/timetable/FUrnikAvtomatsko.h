@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SestavljanjeUrnika.h"
+#include "engine/SestavljanjeUrnika.h"
 #include "controls/TabWindow.h"
 
 #include <QElapsedTimer>
@@ -45,7 +45,7 @@ public:
 
     // The start command: runs the whole construction with the options shown.
     void Sestavi();
-    SestavljanjeUrnika &Job() { return m_job; }
+    engine::SestavljanjeUrnika &Job() { return m_job; }
     FAvtomatskoTretjiKrog *TretjiKrogOkno() const;
     // The third round or the completion step runs: only these can be stopped.
     bool UstavljivoTece() const;
@@ -68,7 +68,7 @@ private:
     void omogoci(bool on);
     void beriMoznosti();
 
-    SestavljanjeUrnika m_job;
+    engine::SestavljanjeUrnika m_job;
     controls::UrComndBarClient *AvtomatskoBar;
     QPointer<FAvtomatskoTretjiKrog> m_tretji;
     QElapsedTimer m_zadnjiKorak;

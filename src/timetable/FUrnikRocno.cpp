@@ -26,6 +26,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable {
 
 using Stanje = RocnoUrejanje::Stanje;

@@ -90,7 +90,7 @@ private:
     int terminNaKazalcu() const;
     void pripraviVrstico();
 
-    ModelUrnika m_model;
+    engine::ModelUrnika m_model;
     RocnoUrejanje m_ed{m_model};
     PogledUrnika m_pogled;
     controls::UrComndBarClient *RocnoBar = nullptr;

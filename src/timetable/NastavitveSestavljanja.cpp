@@ -4,6 +4,8 @@
 #include "db/Connection.h"
 #include "db/MBaza.h"
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable {
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SestavljanjeUrnika.h"
+#include "engine/SestavljanjeUrnika.h"
 
 namespace zentrel::timetable {
 
@@ -9,9 +9,9 @@ namespace zentrel::timetable {
 // seconds without a change after which the third round stops, then "Dokončaj z izboljševanjem" as
 // "Y"/"N". A line that is missing or out of range gives the option's default (off, 0 extra
 // periods, 10 seconds).
-MoznostiSestavljanja BeriNastavitveSestavljanja();
+engine::MoznostiSestavljanja BeriNastavitveSestavljanja();
 // Keeps the options in the program's settings; zn.INI is written with the other settings.
-void ShraniNastavitveSestavljanja(const MoznostiSestavljanja &moznosti);
+void ShraniNastavitveSestavljanja(const engine::MoznostiSestavljanja &moznosti);
 
 // Whether building changes can matter: the project has more than one building (the option is
 // offered only then). False when the buildings cannot be read.

@@ -1,10 +1,12 @@
 #include "PregledUrnikov.h"
 
-#include "KakovostUrnika.h"
+#include "engine/KakovostUrnika.h"
 #include "core/TextFunctions.h"
 #include "shell/LookupTables.h"
 
 #include <algorithm>
+
+using namespace zentrel::engine;
 
 namespace zentrel::timetable {
 

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable {
 
 namespace {

@@ -10,15 +10,15 @@
 namespace zentrel::timetable {
 
 // Cell numbering of the week grid: day 1..5, period 0..15, index (day - 1) x 16 + period.
-constexpr int SteviloCelic = 5 * StUr;
+constexpr int SteviloCelic = 5 * engine::StUr;
 inline int IndeksCelice(int dan, int ura) {
-    return (dan - 1) * StUr + ura;
+    return (dan - 1) * engine::StUr + ura;
 }
 inline int DanCelice(int indeks) {
-    return indeks / StUr + 1;
+    return indeks / engine::StUr + 1;
 }
 inline int UraCelice(int indeks) {
-    return indeks % StUr;
+    return indeks % engine::StUr;
 }
 
 // What one cell of the week grid shows, and every mark it carries.
@@ -49,13 +49,13 @@ struct PogledUrnika {
 };
 
 // The placed period the view shows at a cell, 0 when none.
-int TerminVPogledu(const ModelUrnika &m, const PogledUrnika &pogled, int dan, int ura);
+int TerminVPogledu(const engine::ModelUrnika &m, const PogledUrnika &pogled, int dan, int ura);
 
 // The 80 cells of the shown week with their marks.
 std::array<CelicaUrnika, SteviloCelic> CeliceUrnika(const RocnoUrejanje &urejanje, const PogledUrnika &pogled);
 
 // The text of a placed period: subject, then its teachers (or its class group), then its rooms.
-QString BesediloTermina(const ModelUrnika &m, int termin, bool ucitelji);
+QString BesediloTermina(const engine::ModelUrnika &m, int termin, bool ucitelji);
 
 // A lesson with periods still to place.
 struct NerazporejenPredmet {
@@ -63,10 +63,10 @@ struct NerazporejenPredmet {
     QString besedilo;
 };
 // The lessons of the shown class or teacher that have periods left to place, by their text.
-std::vector<NerazporejenPredmet> NerazporejeniPredmeti(const ModelUrnika &m, const PogledUrnika &pogled);
+std::vector<NerazporejenPredmet> NerazporejeniPredmeti(const engine::ModelUrnika &m, const PogledUrnika &pogled);
 
 // One line per move of the chain: "5.a SLO: PON 3 -> TOR 2".
-QStringList BesediloZgodovine(const ModelUrnika &m, const std::vector<ElementVerige> &elementi);
+QStringList BesediloZgodovine(const engine::ModelUrnika &m, const std::vector<ElementVerige> &elementi);
 
 // What the running information shows of a lesson at a cell: the lesson, its teachers and rooms,
 // and the rooms of its groups free at that cell (cabinets left out on request).
@@ -76,9 +76,9 @@ struct SprotnaInformacija {
     QStringList prostori;
     QStringList prostiProstori;
 };
-SprotnaInformacija Sprotno(const ModelUrnika &m, int predavanje, int termin, int dan, int ura, bool skrijKabinete);
+SprotnaInformacija Sprotno(const engine::ModelUrnika &m, int predavanje, int termin, int dan, int ura, bool skrijKabinete);
 
 // The label of a class group, or of the subject for a unit without one.
-QString OznakaEnote(const ModelUrnika &m, int predavanje);
+QString OznakaEnote(const engine::ModelUrnika &m, int predavanje);
 
 } // namespace zentrel::timetable

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+using namespace zentrel::engine;
+
 namespace zentrel::timetable::rocno {
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModelUrnika.h"
+#include "engine/ModelUrnika.h"
 
 #include <vector>
 
@@ -37,7 +37,7 @@ struct ZastavicePrenosa {
 };
 
 // A placed period of unit u that is not on the grid yet: one zasedba per entry, no rooms.
-Termin NovTermin(const ModelUrnika &m, int u);
+engine::Termin NovTermin(const engine::ModelUrnika &m, int u);
 
 // Rooms at (dan, ura) for the entries of t. An entry keeps its present room when that room is
 // free and not forbidden there; an entry of a single room takes that room (when another period
@@ -45,35 +45,35 @@ Termin NovTermin(const ModelUrnika &m, int u);
 // of a group of several rooms takes the first free member not taken by another entry of t,
 // preferring rooms that are not forbidden (none free: vsiZasedeni). A group without members
 // gives no room.
-IzbiraProstorov IzberiProstore(const ModelUrnika &m, const Termin &t, int dan, int ura);
+IzbiraProstorov IzberiProstore(const engine::ModelUrnika &m, const engine::Termin &t, int dan, int ura);
 
 // The placed periods in the way of t at (dan, ura): a teacher of one of its entries, a single
 // room it needs, or a class of its class group is occupied there.
-VNapoto PreveriCelico(const ModelUrnika &m, const Termin &t, int dan, int ura);
+VNapoto PreveriCelico(const engine::ModelUrnika &m, const engine::Termin &t, int dan, int ura);
 
 // True when a class of t's class group, a teacher of its entries or one of the given rooms
 // (per zasedba, from 1) is forbidden at (dan, ura).
-bool Prepovedano(const ModelUrnika &m, const Termin &t, const std::vector<int> &prostori, int dan, int ura);
+bool Prepovedano(const engine::ModelUrnika &m, const engine::Termin &t, const std::vector<int> &prostori, int dan, int ura);
 
 // The grid's flags for t at (dan, ura): classes, teachers occupied or forbidden; the room flags
 // when an entry's group has no usable member (occupied or forbidden) there, "forbidden" when
 // every member is forbidden.
-ZastavicePrenosa Zastavice(const ModelUrnika &m, const Termin &t, int dan, int ura);
+ZastavicePrenosa Zastavice(const engine::ModelUrnika &m, const engine::Termin &t, int dan, int ura);
 
 // Free members of a room group at (dan, ura) in member order (forbidden ones included).
-std::vector<int> ProstiClani(const ModelUrnika &m, int skupina, int dan, int ura);
+std::vector<int> ProstiClani(const engine::ModelUrnika &m, int skupina, int dan, int ura);
 
 // The placed period of unit u on the grid at (dan, ura), 0 when none (looked up in its first
 // class, or its first teacher for a unit without classes).
-int TerminPredavanja(const ModelUrnika &m, int u, int dan, int ura);
+int TerminPredavanja(const engine::ModelUrnika &m, int u, int dan, int ura);
 
 // True when the placed period has a period of its own unit directly before or after it on the
 // same day: it is part of a block (a double period) and is not exchanged on its own.
-bool DelBloka(const ModelUrnika &m, int t);
+bool DelBloka(const engine::ModelUrnika &m, int t);
 
 // Enters placed period t in the occupancy grids of its class group, classes, teachers and rooms.
-void Zasedi(ModelUrnika &m, int t);
+void Zasedi(engine::ModelUrnika &m, int t);
 // Clears placed period t from every grid cell that names it.
-void Sprosti(ModelUrnika &m, int t);
+void Sprosti(engine::ModelUrnika &m, int t);
 
 } // namespace zentrel::timetable::rocno

@@ -1,11 +1,13 @@
 #include "RocnoUrejanje.h"
 
-#include "PreberiModelUrnika.h"
+#include "engine/PreberiModelUrnika.h"
 #include "ZapisVerige.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 
 #include <algorithm>
+
+using namespace zentrel::engine;
 
 namespace zentrel::timetable {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModelUrnika.h"
+#include "engine/ModelUrnika.h"
 #include "RocnaPravila.h"
 
 #include <QString>
@@ -65,7 +65,7 @@ class RocnoUrejanje {
 public:
     enum class Stanje { Prosto, Nosi, Potrditev };
 
-    explicit RocnoUrejanje(ModelUrnika &model) : m(model) {}
+    explicit RocnoUrejanje(engine::ModelUrnika &model) : m(model) {}
 
     // Asked when a lesson's entry needs a room of a group of several free rooms; returns the
     // chosen room, or 0 to cancel the drop. Unset: the proposed room is taken.
@@ -74,8 +74,8 @@ public:
     // Reads the model of the current timetable (units of difficulty 0 included) and forgets the
     // chain. False when the load failed (reported).
     bool nalozi();
-    ModelUrnika &model() { return m; }
-    const ModelUrnika &model() const { return m; }
+    engine::ModelUrnika &model() { return m; }
+    const engine::ModelUrnika &model() const { return m; }
 
     Stanje stanje() const;
     const Prenos &prenos() const { return m_prenos; }
@@ -113,7 +113,7 @@ public:
     rocno::VNapoto vNapoto(int dan, int ura) const;
     rocno::ZastavicePrenosa zastavice(int dan, int ura) const;
     // The placed period being carried, or (for a new lesson) its description.
-    Termin opisPrenosa(int i = 0) const;
+    engine::Termin opisPrenosa(int i = 0) const;
     bool vPrenosu(int termin) const;
 
     // Asks for another room for each entry of a placed period whose group has several rooms,
@@ -125,7 +125,7 @@ private:
     struct Korak {
         Prenos prenos; // the carrier before the step
         size_t steviloTerminov = 0;
-        std::vector<std::pair<int, Termin>> prej; // placed periods before the step
+        std::vector<std::pair<int, engine::Termin>> prej; // placed periods before the step
         std::vector<std::pair<int, int>> preostalo;
         std::vector<ElementVerige> elementi; // empty for a pick-up
     };
@@ -136,8 +136,8 @@ private:
     void razveljavi(const Korak &k);
     bool vMrezi(int t) const { return m.termini[size_t(t)].dan > 0 && !vPrenosu(t); }
     int zadnjaEnota() const;
-    bool vprasajPrepoved(const std::vector<std::pair<Termin, rocno::IzbiraProstorov>> &cilji, int dan, int ura);
-    bool izberiSobe(const Termin &opis, rocno::IzbiraProstorov &izbira, int dan, int ura, bool vprasaj);
+    bool vprasajPrepoved(const std::vector<std::pair<engine::Termin, rocno::IzbiraProstorov>> &cilji, int dan, int ura);
+    bool izberiSobe(const engine::Termin &opis, rocno::IzbiraProstorov &izbira, int dan, int ura, bool vprasaj);
     int postavi(int i, int dan, int ura, const std::vector<int> &prostori);
     IzidSpusta zakljuci();
     bool zamenjavaDovoljena(int termin) const;
@@ -147,7 +147,7 @@ private:
     IzidSpusta zamenjaj(int vNapoto, int dan, int ura, bool vprasaj);
     bool preizkusiMenjavo(int dan, int ura);
 
-    ModelUrnika &m;
+    engine::ModelUrnika &m;
     qint64 m_urnik = 0, m_turnus = 0;
     Prenos m_prenos;
     std::vector<Korak> m_koraki;

@@ -13,7 +13,7 @@ UrUrnik::UrUrnik(QWidget *parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (int p = 0; p < StUr; ++p)
+    for (int p = 0; p < engine::StUr; ++p)
         m_oznakeUr << QString::number(p);
     SetKazalec(IndeksCelice(1, m_prva));
 }
@@ -51,9 +51,9 @@ void UrUrnik::BrisiOznacboTermina(int indeks) {
 }
 
 void UrUrnik::SetUre(int prvaUra, int zadnjaUra, const QStringList &oznakeUr) {
-    m_prva = std::clamp(prvaUra, 0, ZadnjaUra);
-    m_zadnja = std::clamp(zadnjaUra, m_prva, ZadnjaUra);
-    for (int p = 0; p < StUr && p < oznakeUr.size(); ++p)
+    m_prva = std::clamp(prvaUra, 0, engine::ZadnjaUra);
+    m_zadnja = std::clamp(zadnjaUra, m_prva, engine::ZadnjaUra);
+    for (int p = 0; p < engine::StUr && p < oznakeUr.size(); ++p)
         m_oznakeUr[p] = oznakeUr[p];
     SetKazalec(IndeksCelice(DanCelice(m_kazalec), std::clamp(UraCelice(m_kazalec), m_prva, m_zadnja)));
     updateGeometry();

@@ -1,13 +1,15 @@
 #include "VerifyCommand.h"
 
 #include "IzbiraUrnika.h"
-#include "PreverjanjeUrnika.h"
+#include "engine/PreverjanjeUrnika.h"
 #include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
 #include "shell/ProjectFiles.h"
 
 #include <QTextStream>
+
+using namespace zentrel::engine;
 
 namespace zentrel::timetable {
 

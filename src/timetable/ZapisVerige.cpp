@@ -1,9 +1,11 @@
 #include "ZapisVerige.h"
 
-#include "OdtisUrnika.h"
+#include "engine/OdtisUrnika.h"
 #include "core/Messages.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
+
+using namespace zentrel::engine;
 
 namespace zentrel::timetable {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModelUrnika.h"
+#include "engine/ModelUrnika.h"
 
 #include <vector>
 
@@ -19,6 +19,6 @@ struct SpremembaTermina {
 // must still be as the model was loaded (UrnikNespremenjen), else nothing is written; after the
 // write the model carries the new rows' fingerprint. A database error is reported and nothing is
 // written. True when written.
-bool ZapisiVerigo(ModelUrnika &m, qint64 urnik, qint64 turnus, const std::vector<SpremembaTermina> &spremembe);
+bool ZapisiVerigo(engine::ModelUrnika &m, qint64 urnik, qint64 turnus, const std::vector<SpremembaTermina> &spremembe);
 
 } // namespace zentrel::timetable

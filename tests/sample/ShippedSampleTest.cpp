@@ -4,7 +4,7 @@
 #include "db/MBaza.h"
 #include "shell/Startup.h"
 #include "support/TempFolder.h"
-#include "timetable/PreverjanjeUrnika.h"
+#include "engine/PreverjanjeUrnika.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ TEST(ShippedSample, HoldsAValidConstructedTimetableAndAnEmptyOne) {
 
     ASSERT_TRUE(db::ProjectDb().open(path));
     for (int turnus = 1; turnus <= 2; ++turnus) {
-        timetable::PreverjanjeUrnika check(1, built, turnus);
+        engine::PreverjanjeUrnika check(1, built, turnus);
         EXPECT_EQ(check.preveri(), QStringList()) << "turnus " << turnus;
     }
     shell::ResetProgramState();

@@ -8,7 +8,7 @@
 #include "timetable/FUrnikAvtomatsko.h"
 #include "timetable/FUrnikRocno.h"
 #include "timetable/IzbiraUrnika.h"
-#include "timetable/PreverjanjeUrnika.h"
+#include "engine/PreverjanjeUrnika.h"
 #include "timetable/UrUrnik.h"
 
 #include <QCheckBox>
@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 
 // The construction window on real schools: the sample's empty timetable built with the bar

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 
 // The tab "Izbira" driven by the keys of the command bar, with its dialogs.

@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 
 // The manual timetable of the small school: lessons dragged with the mouse and moved with keys.

@@ -1,5 +1,5 @@
 #include "timetable/NastavitveSestavljanja.h"
-#include "SolaZaUrnik.h"
+#include "engine/SolaZaUrnik.h"
 #include "core/AppState.h"
 #include "shell/IniFile.h"
 #include "shell/SettingsFile.h"
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 
 TEST(NastavitveSestavljanja, OptionsAreKeptInTheConstructionSectionOfTheSettingsFile) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 
 TEST(NastavitveUrnikov, TheTimetableWindowsOptionsSurviveTheProgram) {

@@ -1,11 +1,12 @@
 #include "timetable/PregledUrnikov.h"
 #include "RocnaSola.h"
-#include "timetable/PreberiModelUrnika.h"
+#include "engine/PreberiModelUrnika.h"
 #include "timetable/PrikazUrnika.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 
 TEST(PregledUrnikov, GapsAndTheWeekOfEveryClassOnAHandMadeWeek) {

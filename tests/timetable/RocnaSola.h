@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MalaSola.h"
+#include "engine/MalaSola.h"
 #include "support/TempProject.h"
-#include "timetable/ModelUrnika.h"
+#include "engine/ModelUrnika.h"
 
 #include <memory>
 
@@ -77,9 +77,9 @@ public:
 };
 
 // The unit of a class group's subject in a loaded model, 0 when none.
-inline int Enota(const timetable::ModelUrnika &m, const QString &skupina, const QString &predmet) {
+inline int Enota(const engine::ModelUrnika &m, const QString &skupina, const QString &predmet) {
     for (int u = 1; u <= m.steviloPredavanj(); ++u) {
-        const timetable::Predavanje &p = m.predavanja[size_t(u)];
+        const engine::Predavanje &p = m.predavanja[size_t(u)];
         if (p.skupinaOddelkov >= 1 && m.skupineOddelkov[size_t(p.skupinaOddelkov)].oznaka == skupina &&
             m.skupinePredmetov[size_t(p.skupinaPredmetov)].oznaka == predmet)
             return u;
@@ -88,7 +88,7 @@ inline int Enota(const timetable::ModelUrnika &m, const QString &skupina, const 
 }
 
 // The placed period of a class group's subject at a cell, 0 when none.
-inline int TerminEnote(const timetable::ModelUrnika &m, const QString &skupina, const QString &predmet, int dan,
+inline int TerminEnote(const engine::ModelUrnika &m, const QString &skupina, const QString &predmet, int dan,
                        int ura) {
     const int u = Enota(m, skupina, predmet);
     for (int t = 1; t <= m.steviloTerminov(); ++t)

@@ -1,11 +1,12 @@
 #include "timetable/RocnoUrejanje.h"
-#include "Invariante.h"
+#include "engine/Invariante.h"
 #include "RocnaSola.h"
-#include "timetable/PreberiModelUrnika.h"
+#include "engine/PreberiModelUrnika.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 using Izid = zentrel::timetable::IzidSpusta;
 using Stanje = zentrel::timetable::RocnoUrejanje::Stanje;

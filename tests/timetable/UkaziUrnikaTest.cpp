@@ -1,6 +1,6 @@
 // The zentrel-cli commands of the engine: construct and verify, their options and their errors.
 
-#include "SolaZaUrnik.h"
+#include "engine/SolaZaUrnik.h"
 #include "db/MBaza.h"
 #include "support/CliProcess.h"
 #include "timetable/ConstructCommand.h"
@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 
 namespace {

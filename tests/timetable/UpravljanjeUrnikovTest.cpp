@@ -2,14 +2,15 @@
 #include "timetable/BrisanjeUrnika.h"
 #include "timetable/KopiranjeTurnusa.h"
 #include "timetable/KopiranjeUrnika.h"
-#include "timetable/PreberiModelUrnika.h"
-#include "timetable/PreverjanjeUrnika.h"
+#include "engine/PreberiModelUrnika.h"
+#include "engine/PreverjanjeUrnika.h"
 #include "timetable/UrnikIzbira.h"
 #include "timetable/UrnikPrveUre.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrel;
+using namespace zentrel::engine;
 using namespace zentrel::timetable;
 using core::App;
 

@@ -1,0 +1,315 @@
+#include "DokoncanjeUrnika.h"
+
+#include "AnalizaNerazporejenih.h"
+#include "IzboljsevanjeUrnika.h"
+#include "PravilaCelice.h"
+#include "StaticnaPravila.h"
+#include "core/Messages.h"
+
+#include <algorithm>
+
+namespace zentrel::engine {
+
+using namespace pravila;
+
+namespace {
+
+// Steps without a better state after which the search for places ends, and the share of the
+// step's time it may take (the rest is for improving).
+constexpr int MejaRazporejanja = 100000;
+constexpr double DelezRazporejanja = 0.8;
+// Restarts of the rounds, within this share of the step's time.
+constexpr int Ponovitev = 8;
+constexpr double DelezPonovitev = 0.3;
+
+} // namespace
+
+DokoncanjeUrnika::DokoncanjeUrnika(ModelUrnika &model, PripravaUrnika &priprava, Sestavljalnik &sestavljalnik,
+                                   quint32 seme)
+    : m(model), m_priprava(priprava), m_s(sestavljalnik), m_seme(seme), m_rng(seme) {
+    m_tabu.assign(m.predavanja.size() * StDni, 0);
+    m_postavljen.assign(m.predavanja.size() * StDni, -100);
+    m_utez.assign(m.predavanja.size(), 1.0);
+    m_sorodna = SorodnaPredavanja(m);
+}
+
+bool DokoncanjeUrnika::tece() const {
+    return (zastavica == nullptr || *zastavica) && m_ura.elapsed() < qint64(casovnaOmejitev * 1000);
+}
+
+void DokoncanjeUrnika::obvesti() {
+    if (korak && m_korak % 16 == 0)
+        korak();
+}
+
+bool DokoncanjeUrnika::dodajOviro(int t, int dan, std::vector<Blok> &bloki) const {
+    const int v = m.termini[size_t(t)].predavanje;
+    for (const Blok &b : bloki)
+        if (b.predavanje == v && b.dan == dan)
+            return true;
+    if (!BlokPremakljiv(m, v, dan))
+        return false;
+    bloki.push_back({v, dan});
+    return true;
+}
+
+bool DokoncanjeUrnika::ovire(const Kos &k, int dan, int ura, std::vector<Blok> &bloki) {
+    bloki.clear();
+    const Predavanje &p = m.predavanja[size_t(k.predavanje)];
+    const auto &odd = m.oddelkiPredavanja(k.predavanje);
+    auto vBlokih = [&](int t) {
+        for (const Blok &b : bloki)
+            if (b.predavanje == m.termini[size_t(t)].predavanje && b.dan == dan)
+                return true;
+        return false;
+    };
+    for (int q = ura; q < ura + k.dolzina; ++q) {
+        if (!VOkvirju(m, m_priprava, k.predavanje, dan, q) || !NiPrepovedano(m, k.predavanje, dan, q))
+            return false;
+        for (size_t c = 1; c < odd.size(); ++c) {
+            const int t = m.oddelki[size_t(odd[c])].zasedenost(dan, q);
+            if (t >= 1 && !dodajOviro(t, dan, bloki))
+                return false;
+        }
+        for (int j = 1; j <= p.steviloIzvajalcev(); ++j) {
+            const int uc = p.izvajalci[size_t(j)].ucitelj;
+            const int t = uc >= 1 ? m.ucitelji[size_t(uc)].zasedenost(dan, q).termin : 0;
+            if (t >= 1 && !dodajOviro(t, dan, bloki))
+                return false;
+        }
+    }
+    // A teacher's day spans at most seven periods: lessons outside the seven around the block go.
+    const int od = ura + k.dolzina - 7;
+    const int doUre = ura + 6;
+    for (int j = 1; j <= p.steviloIzvajalcev(); ++j) {
+        const int uc = p.izvajalci[size_t(j)].ucitelj;
+        if (uc < 1)
+            continue;
+        const UciteljUrnika &t = m.ucitelji[size_t(uc)];
+        for (int q = 0; q < StUr; ++q)
+            if ((q < od || q > doUre) && (t.zasedeneUre[dan] & (1 << q)) &&
+                !dodajOviro(t.zasedenost(dan, q).termin, dan, bloki))
+                return false;
+    }
+    // Rooms: per room group as many usable members as entries name it (entries naming one single
+    // room share it), free or freed already; the missing ones are taken from the lessons cheapest
+    // to move. The block test decides in the end.
+    for (int q = ura; q < ura + k.dolzina; ++q)
+        for (int j = 1; j <= p.steviloIzvajalcev(); ++j) {
+            const int g = p.izvajalci[size_t(j)].skupinaProstorov;
+            bool prej = false;
+            int potrebno = 0;
+            for (int i = 1; i <= p.steviloIzvajalcev(); ++i)
+                if (p.izvajalci[size_t(i)].skupinaProstorov == g) {
+                    prej |= i < j;
+                    ++potrebno;
+                }
+            if (g < 1 || prej)
+                continue;
+            if (!m.prostori[size_t(g)].isGroup)
+                potrebno = 1;
+            for (;;) {
+                int prostih = 0, izbran = 0;
+                double najcenejsi = 0;
+                for (size_t c = 1; c < m.prostori[size_t(g)].clani.size(); ++c) {
+                    const ProstorUrnika &r = m.prostori[size_t(m.prostori[size_t(g)].clani[c])];
+                    if (r.prepovedano(dan, q))
+                        continue;
+                    const int t = r.zasedenost(dan, q).termin;
+                    if (t < 1 || vBlokih(t)) {
+                        ++prostih;
+                    } else if (BlokPremakljiv(m, m.termini[size_t(t)].predavanje, dan)) {
+                        const double cena = cenaBloka(m.termini[size_t(t)].predavanje, dan);
+                        if (izbran == 0 || cena < najcenejsi) {
+                            najcenejsi = cena;
+                            izbran = t;
+                        }
+                    }
+                }
+                if (prostih >= potrebno)
+                    break;
+                if (izbran == 0 || !dodajOviro(izbran, dan, bloki))
+                    return false;
+            }
+        }
+    return true;
+}
+
+double DokoncanjeUrnika::cenaBloka(int u, int dan) const {
+    double cena = (double(m.terminiNaDan(u, dan).size()) + 0.5) * m_utez[size_t(u)];
+    // A block placed a moment ago is not taken out again at once.
+    if (m_korak - m_postavljen[size_t(u) * StDni + size_t(dan)] < 5)
+        cena += 3;
+    return cena;
+}
+
+bool DokoncanjeUrnika::postaviKos(size_t i) {
+    const Kos k = m_kosi[i];
+    struct Kandidat {
+        double cena;
+        int dan, ura;
+        std::vector<Blok> bloki;
+    };
+    std::vector<Kandidat> kandidati;
+    std::vector<Blok> bloki;
+    for (int dan = 1; dan <= 5; ++dan) {
+        if (m.imaTerminNaDan(k.predavanje, dan))
+            continue;
+        for (int ura = 0; ura + k.dolzina <= StUr; ++ura) {
+            if (!ovire(k, dan, ura, bloki))
+                continue;
+            double cena = double(m_rng()) / 4294967296.0 * 0.5;
+            for (const Blok &b : bloki)
+                cena += cenaBloka(b.predavanje, b.dan);
+            if (m_tabu[size_t(k.predavanje) * StDni + size_t(dan)] > m_korak)
+                cena += 4;
+            // Among equal positions, one that does not put a subject twice on a day.
+            for (int v : m_sorodna[size_t(k.predavanje)])
+                cena += m.imaTerminNaDan(v, dan) ? 0.3 : 0.0;
+            kandidati.push_back({cena, dan, ura, bloki});
+        }
+    }
+    std::sort(kandidati.begin(), kandidati.end(), [](const Kandidat &a, const Kandidat &b) { return a.cena < b.cena; });
+    for (size_t c = 0; c < kandidati.size() && c < 8; ++c) {
+        const Kandidat &kand = kandidati[c];
+        const Sestavljalnik::Oznaka oznaka = m_s.ZacniPoskus();
+        for (const Blok &b : kand.bloki)
+            for (int t : m.terminiNaDan(b.predavanje, b.dan))
+                m_s.OdstraniTermin(t);
+        if (!m_s.Postavi(k.predavanje, kand.dan, kand.ura, k.dolzina)) {
+            m_s.PrekliciPoskus(oznaka);
+            continue;
+        }
+        m_s.PotrdiPoskus();
+        m_kosi.erase(m_kosi.begin() + std::ptrdiff_t(i));
+        // The blocks are out already; the pool and the tabu learn of them.
+        for (const Blok &b : kand.bloki) {
+            m_tabu[size_t(b.predavanje) * StDni + size_t(b.dan)] = m_korak + 7 + int(m_rng() % 5);
+            // A unit taken out again and again weighs more: the search turns to other lessons.
+            m_utez[size_t(b.predavanje)] += 1;
+            int vBazenu = 0;
+            for (const Kos &kos : m_kosi)
+                vBazenu += kos.predavanje == b.predavanje ? kos.dolzina : 0;
+            const int manjka = std::max(0, m.predavanja[size_t(b.predavanje)].preostalo) - vBazenu;
+            if (manjka > 0)
+                m_kosi.push_back({b.predavanje, manjka});
+        }
+        m_postavljen[size_t(k.predavanje) * StDni + size_t(kand.dan)] = m_korak;
+        ++m_premikov;
+        return true;
+    }
+    return false;
+}
+
+void DokoncanjeUrnika::razporedi() {
+    if (m_kosi.empty())
+        return;
+    m_s.ZgostiTermine();
+    ModelUrnika najboljsi = m;
+    std::vector<Kos> najboljsiKosi = m_kosi;
+    int najmanj = m_s.nerazporejeneUre();
+    for (int brezNapredka = 0; !m_kosi.empty() && tece() &&
+                               m_ura.elapsed() < qint64(casovnaOmejitev * 1000 * DelezRazporejanja) &&
+                               brezNapredka < MejaRazporejanja && m_s.nerazporejeneUre() > m_spodnjaMeja;) {
+        ++m_korak;
+        postaviKos(size_t(m_rng() % m_kosi.size()));
+        if (m_korak % 1000 == 0)
+            for (double &u : m_utez)
+                u = 1 + (u - 1) / 2;
+        if (m_s.nerazporejeneUre() < najmanj) {
+            najmanj = m_s.nerazporejeneUre();
+            brezNapredka = 0;
+            m_s.ZgostiTermine();
+            if (!m_kosi.empty()) {
+                najboljsi = m;
+                najboljsiKosi = m_kosi;
+            }
+        } else {
+            ++brezNapredka;
+        }
+        if (m_korak % 256 == 0)
+            m_s.ZgostiTermine();
+        obvesti();
+    }
+    // The state kept is the first with the fewest periods unplaced: a search that placed nothing
+    // more leaves the timetable as the rounds made it.
+    if (!m_kosi.empty()) {
+        m_s.NaloziStanje(najboljsi);
+        m_kosi = najboljsiKosi;
+    }
+}
+
+void DokoncanjeUrnika::izboljsaj() {
+    m_izboljsuje = true;
+    IzboljsevanjeUrnika izboljsevanje(m, m_priprava, m_s, m_rng, m_zacetna);
+    m_premikov += izboljsevanje.zazeni([this] { return tece(); },
+                                       [this] {
+                                           ++m_korak;
+                                           obvesti();
+                                       });
+}
+
+void DokoncanjeUrnika::ponovi() {
+    const std::vector<OkvirOddelka> prveUre = zacetek->priprava.okvirjiOddelkov;
+    int najmanj = m_s.nerazporejeneUre();
+    for (int i = 1;
+         i <= Ponovitev && najmanj > 0 && tece() && m_ura.elapsed() < qint64(casovnaOmejitev * 1000 * DelezPonovitev);
+         ++i) {
+        ModelUrnika model = zacetek->model;
+        PripravaUrnika priprava = zacetek->priprava;
+        Sestavljalnik s(model, priprava, m_seme + quint32(i));
+        s.PrviKrog();
+        for (int k = 1; k <= zacetek->dodatneUre; ++k) {
+            priprava.zgradiOkvirje(model, k, prveUre);
+            s.VrniOpuscene();
+            s.PrviKrog();
+        }
+        if (zacetek->kabineti)
+            s.DrugiKrog();
+        ++m_ponovitev;
+        if (s.nerazporejeneUre() < najmanj) {
+            najmanj = s.nerazporejeneUre();
+            m_priprava = priprava;
+            m_s.NaloziStanje(model);
+        }
+        if (korak)
+            korak();
+    }
+}
+
+void DokoncanjeUrnika::zazeni() {
+    m_ura.start();
+    m_zacetna = Kakovost(m);
+    if (zacetek)
+        ponovi();
+    m_s.VrniOpuscene();
+    const NeizogibnoNerazporejeno neizogibno = Neizogibno(m, m_priprava);
+    m_nemogoca = neizogibno.predavanja;
+    m_spodnjaMeja = neizogibno.ur;
+    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
+        const Predavanje &p = m.predavanja[size_t(u)];
+        if (p.skupinaOddelkov < 1 || std::max(0, p.preostalo) == 0 ||
+            std::find(m_nemogoca.begin(), m_nemogoca.end(), u) != m_nemogoca.end())
+            continue;
+        for (int dolzina : KosiPredavanja(m, u))
+            m_kosi.push_back({u, dolzina});
+    }
+    // Said at once, not after a search that cannot succeed.
+    if (!m_nemogoca.empty()) {
+        QStringList oznake;
+        for (int u : m_nemogoca)
+            oznake << OznakaPredavanja(m, u);
+        core::ShowMessage(core::MsgStatus, QStringLiteral("Ni mogoče razporediti: #."),
+                          oznake.join(QStringLiteral(", ")));
+    }
+    for (const auto &[oddelek, manjka] : neizogibno.oddelki)
+        core::ShowMessage(core::MsgStatus,
+                          QStringLiteral("Okvir oddelka # ne more sprejeti vseh njegovih ur (manjka #)."),
+                          m.oddelki[size_t(oddelek)].oznaka, manjka);
+    razporedi();
+    izboljsaj();
+    m_izboljsuje = false;
+    m_kakovost = Kakovost(m);
+}
+
+} // namespace zentrel::engine

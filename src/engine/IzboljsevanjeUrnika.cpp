@@ -1,0 +1,137 @@
+#include "IzboljsevanjeUrnika.h"
+
+#include "StaticnaPravila.h"
+
+namespace zentrel::engine {
+
+using namespace pravila;
+
+namespace {
+
+// Moves tried without an improvement after which the improving ends.
+constexpr int MejaIzboljsevanja = 10000;
+// The weights: a subject twice on one day, or a second elective block on a day, counts as three
+// idle periods of a teacher, an idle period of a class as two.
+constexpr int UtezPonovitve = 3;
+constexpr int UtezOddelka = 2;
+
+// A measure now at `zdaj` may change by `razlika` when it falls or stays within `meja`.
+bool Dovoljeno(int zdaj, int razlika, int meja) {
+    return razlika <= 0 || zdaj + razlika <= meja;
+}
+
+int Biti(int ura, int dolzina) {
+    return ((1 << dolzina) - 1) << ura;
+}
+
+// The change of idle periods of one day mask or two, when the bits `bit0` of day dan0 (already
+// taken out of maska0) go to `bit1` of day dan1 (maska1 is that day's mask).
+int RazlikaLukenj(int maska0, int maska1, bool istiDan, int bit0, int bit1) {
+    if (istiDan)
+        return LuknjeDneva(maska0 | bit1) - LuknjeDneva(maska0 | bit0);
+    return LuknjeDneva(maska0) + LuknjeDneva(maska1 | bit1) - LuknjeDneva(maska0 | bit0) - LuknjeDneva(maska1);
+}
+
+int Utezeno(const KakovostUrnika &k) {
+    return k.luknjeUciteljev + UtezOddelka * k.luknjeOddelkov + UtezPonovitve * (k.ponovitve + k.izbirniBloki);
+}
+
+} // namespace
+
+IzboljsevanjeUrnika::IzboljsevanjeUrnika(ModelUrnika &model, PripravaUrnika &priprava, Sestavljalnik &sestavljalnik,
+                                         std::mt19937 &rng, const KakovostUrnika &meja)
+    : m(model), m_priprava(priprava), m_s(sestavljalnik), m_rng(rng), m_meja(meja) {}
+
+KakovostUrnika IzboljsevanjeUrnika::razlika(int u, int dan0, int ura0, int dan, int ura, int dolzina) const {
+    const int bit0 = Biti(ura0, dolzina), bit1 = Biti(ura, dolzina);
+    KakovostUrnika r;
+    const Predavanje &p = m.predavanja[size_t(u)];
+    for (int j = 1; j <= p.steviloIzvajalcev(); ++j)
+        if (p.izvajalci[size_t(j)].ucitelj >= 1) {
+            const UciteljUrnika &t = m.ucitelji[size_t(p.izvajalci[size_t(j)].ucitelj)];
+            r.luknjeUciteljev += RazlikaLukenj(t.zasedeneUre[dan0], t.zasedeneUre[dan], dan == dan0, bit0, bit1);
+        }
+    const auto &odd = m.oddelkiPredavanja(u);
+    for (size_t c = 1; c < odd.size(); ++c)
+        r.luknjeOddelkov += RazlikaLukenj(ZasedeneUreOddelka(m, odd[c], dan0), ZasedeneUreOddelka(m, odd[c], dan),
+                                          dan == dan0, bit0, bit1);
+    const KakovostUrnika ponovitve = RazlikaPonovitev(m, u, dan0, dan);
+    r.ponovitve = ponovitve.ponovitve;
+    r.izbirniBloki = ponovitve.izbirniBloki;
+    return r;
+}
+
+bool IzboljsevanjeUrnika::premakni(int u, int dan0) {
+    const std::vector<int> termini = m.terminiNaDan(u, dan0);
+    if (termini.empty() || !BlokPremakljiv(m, u, dan0))
+        return false;
+    const int ura0 = m.termini[size_t(termini.front())].ura;
+    const int dolzina = int(termini.size());
+    if (m.termini[size_t(termini.back())].ura != ura0 + dolzina - 1)
+        return false; // a day placed by hand in pieces is left as it is
+    const Sestavljalnik::Oznaka oznaka = m_s.ZacniPoskus();
+    for (int t : termini)
+        m_s.OdstraniTermin(t);
+    int najboljsa = 1, najDan = 0, najUra = 0, enakih = 0; // only moves that worsen nothing
+    KakovostUrnika najRazlika;
+    for (int dan = 1; dan <= 5; ++dan) {
+        if (dan != dan0 && m.imaTerminNaDan(u, dan))
+            continue;
+        for (int ura = 0; ura + dolzina <= StUr; ++ura) {
+            if ((dan == dan0 && ura == ura0) || !BlokUstreza(m, m_priprava, u, dan, ura, dolzina, m_sobe))
+                continue;
+            const KakovostUrnika r = razlika(u, dan0, ura0, dan, ura, dolzina);
+            if (!Dovoljeno(m_trenutna.luknjeUciteljev, r.luknjeUciteljev, m_meja.luknjeUciteljev) ||
+                !Dovoljeno(m_trenutna.luknjeOddelkov, r.luknjeOddelkov, m_meja.luknjeOddelkov) ||
+                !Dovoljeno(m_trenutna.ponovitve, r.ponovitve, m_meja.ponovitve) ||
+                !Dovoljeno(m_trenutna.izbirniBloki, r.izbirniBloki, m_meja.izbirniBloki) || Utezeno(r) > 0)
+                continue;
+            // Among equal moves one is drawn, each with the same chance.
+            if (Utezeno(r) < najboljsa || (Utezeno(r) == najboljsa && m_rng() % unsigned(++enakih) == 0)) {
+                if (Utezeno(r) < najboljsa)
+                    enakih = 1;
+                najboljsa = Utezeno(r);
+                najDan = dan;
+                najUra = ura;
+                najRazlika = r;
+            }
+        }
+    }
+    // Moves that change nothing are taken now and then, to leave a plateau.
+    if (najDan == 0 || (najboljsa == 0 && m_rng() % 4 != 0) || !m_s.Postavi(u, najDan, najUra, dolzina)) {
+        m_s.PrekliciPoskus(oznaka);
+        return false;
+    }
+    m_s.PotrdiPoskus();
+    m_trenutna.luknjeUciteljev += najRazlika.luknjeUciteljev;
+    m_trenutna.luknjeOddelkov += najRazlika.luknjeOddelkov;
+    m_trenutna.ponovitve += najRazlika.ponovitve;
+    m_trenutna.izbirniBloki += najRazlika.izbirniBloki;
+    m_izboljsano = najboljsa < 0;
+    return true;
+}
+
+int IzboljsevanjeUrnika::zazeni(const std::function<bool()> &tece, const std::function<void()> &korak) {
+    std::vector<int> enote;
+    for (int u = 1; u <= m.steviloPredavanj(); ++u)
+        if (m.predavanja[size_t(u)].skupinaOddelkov >= 1 && m.predavanja[size_t(u)].zahtevnost != 0)
+            enote.push_back(u);
+    m_trenutna = Kakovost(m);
+    int premikov = 0;
+    for (int korakov = 1, brezNapredka = 0; !enote.empty() && tece() && brezNapredka < MejaIzboljsevanja; ++korakov) {
+        ++brezNapredka;
+        korak();
+        const int u = enote[m_rng() % enote.size()];
+        if (premakni(u, int(m_rng() % 5) + 1)) {
+            ++premikov;
+            if (m_izboljsano)
+                brezNapredka = 0;
+        }
+        if (korakov % 256 == 0)
+            m_s.ZgostiTermine();
+    }
+    m_s.ZgostiTermine();
+    return premikov;
+}
+
+} // namespace zentrel::engine

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "KakovostUrnika.h"
+#include "ModelUrnika.h"
+#include "PravilaCelice.h"
+#include "PripravaUrnika.h"
+#include "Sestavljalnik.h"
+
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace zentrel::engine {
+
+// The improving half of the completion step, once everything that can be placed is placed:
+// lessons of one unit and day move as a block, one at a time, to the position (the cell and
+// block tests of the rounds decide) that lowers same-day repeats of a subject and idle periods
+// of teachers and classes. No measure rises above what it was when the completion started (one
+// that placing raised may only fall), their weighted sum never rises, nothing is unplaced, and
+// fixed and hand-only lessons never move. Ends after a number of moves without an improvement,
+// or when `tece` says so.
+class IzboljsevanjeUrnika {
+public:
+    IzboljsevanjeUrnika(ModelUrnika &model, PripravaUrnika &priprava, Sestavljalnik &sestavljalnik, std::mt19937 &rng,
+                        const KakovostUrnika &meja);
+
+    // Runs until done; `korak` is called at every step. Returns the moves made.
+    int zazeni(const std::function<bool()> &tece, const std::function<void()> &korak);
+
+private:
+    // Tries to move unit u's block of a day; true when it moved.
+    bool premakni(int u, int dan0);
+    // The change of idle periods if the block of `dolzina` periods of unit u at (dan0, ura0),
+    // already taken out, went to (dan, ura).
+    KakovostUrnika razlika(int u, int dan0, int ura0, int dan, int ura, int dolzina) const;
+
+    ModelUrnika &m;
+    PripravaUrnika &m_priprava;
+    Sestavljalnik &m_s;
+    std::mt19937 &m_rng;
+    KakovostUrnika m_meja;
+    KakovostUrnika m_trenutna;
+    pravila::SobeBloka m_sobe;
+    bool m_izboljsano = false;
+};
+
+} // namespace zentrel::engine

@@ -1,0 +1,140 @@
+#include "engine/DokoncanjeUrnika.h"
+#include "GeneriranaSola.h"
+#include "Invariante.h"
+#include "SolaZaUrnik.h"
+#include "engine/SestavljanjeUrnika.h"
+
+#include <gtest/gtest.h>
+
+using namespace zentrel;
+using namespace zentrel::engine;
+using core::App;
+using test::Termini;
+
+namespace {
+
+// 1a (a frame of periods 1 and 2): MAT (T1, free only on Monday at period 1), DRU, and SLO (T2),
+// double periods of which one is placed by hand on Monday at periods 1 and 2 as `tip`, of
+// difficulty `zahtevnost`. Rounds one and two cannot place MAT; the third round never moves a
+// double period.
+struct Dvojna : test::SolaZaUrnik {
+    qint64 slo = 0;
+    Dvojna(const QString &tip, int zahtevnost) {
+        const qint64 a = s.oddelek(QStringLiteral("1a"));
+        const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+        s.predavanje(a, s.predmet(QStringLiteral("MAT")), 1, 1, {{t1, 0}});
+        slo =
+            s.predavanje(a, s.predmet(QStringLiteral("SLO")), 4, 2, {{s.ucitelj(QStringLiteral("T2")), 0}}, zahtevnost)
+                .first();
+        s.predavanje(a, s.predmet(QStringLiteral("DRU")), 3, 1, {{s.ucitelj(QStringLiteral("T3")), 0}});
+        for (int d = 1; d <= 5; ++d)
+            for (int p = 0; p < 16; ++p)
+                if (d != 1 || p != 1)
+                    s.prepovedUcitelja(t1, d, p);
+        s.termin(slo, 1, 1, tip);
+        s.termin(slo, 1, 2, tip);
+    }
+    RezultatSestavljanja sestavi() {
+        MoznostiSestavljanja moznosti;
+        moznosti.seme = 4;
+        moznosti.tretjiKrog = true;
+        moznosti.dokoncaj = true;
+        return SestavljanjeUrnika(m).zazeni(moznosti);
+    }
+};
+
+} // namespace
+
+TEST(DokoncanjeUrnika, TakesOutABlockTheRoundsMayNotMoveAndPlacesIt) {
+    Dvojna x(QStringLiteral("r"), 2);
+    const RezultatSestavljanja rez = x.sestavi();
+    EXPECT_EQ(rez.poTretjem, 1);
+    EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE TIP = 'r'")), 0)
+        << "the double period moved as a whole";
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE TIP = 'a'")), 8);
+    EXPECT_EQ(x.verify(), QStringList{});
+}
+
+TEST(DokoncanjeUrnika, SaysAtOnceWhatFixedLessonsKeepOutAndMovesNoneOfThem) {
+    for (const auto &[tip, zahtevnost] : {std::pair{QStringLiteral("s"), 2}, std::pair{QStringLiteral("r"), 0}}) {
+        Dvojna x(tip, zahtevnost);
+        const QStringList prej = Termini(x.project.db());
+        const RezultatSestavljanja rez = x.sestavi();
+        EXPECT_EQ(rez.nerazporejene, 1) << tip.toStdString() << zahtevnost;
+        EXPECT_TRUE(
+            x.project.messages().texts(core::MsgStatus).contains(QStringLiteral("Ni mogoče razporediti: 1a MAT.")));
+        ASSERT_EQ(rez.nerazporejena.size(), 1u);
+        EXPECT_TRUE(rez.nerazporejena.front().nemogoce);
+        QStringList potem = Termini(x.project.db());
+        potem.removeIf([](const QString &t) { return t.endsWith(QStringLiteral(":a:0")); }); // SLO's other periods
+        EXPECT_EQ(potem, prej);
+    }
+}
+
+TEST(DokoncanjeUrnika, TakesASubjectOffADayThatHasItTwiceAndMakesNothingWorse) {
+    test::SolaZaUrnik x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    const qint64 mat = x.s.predmet(QStringLiteral("MAT"));
+    const qint64 vsak = x.s.predavanje(a, mat, 3, 1, {{t1, 0}}).first();
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("GUM")), 2, 1, {{x.s.ucitelj(QStringLiteral("T3")), 0}});
+    x.s.turnus = 1;
+    const qint64 izmenicni = x.s.predavanje(a, mat, 1, 1, {{t1, 0}}).first();
+    for (int d = 1; d <= 3; ++d)
+        x.s.termin(vsak, d, 1);
+    x.s.termin(izmenicni, 1, 2); // MAT every week and MAT every other week, both on Monday
+    App().trenutniTurnus = 1;
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 2;
+    moznosti.dokoncaj = true;
+    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+    EXPECT_EQ(rez.nerazporejene, 0);
+    EXPECT_EQ(rez.kakovostPrej.ponovitve, 1);
+    EXPECT_EQ(rez.kakovost.ponovitve, 0);
+    EXPECT_LE(rez.kakovost.luknjeUciteljev, rez.kakovostPrej.luknjeUciteljev);
+    EXPECT_LE(rez.kakovost.luknjeOddelkov, rez.kakovostPrej.luknjeOddelkov);
+    EXPECT_EQ(x.verify(), QStringList{});
+}
+
+TEST(DokoncanjeUrnika, AStopKeepsTheBestStateFoundAndSavesIt) {
+    test::SolaZaUrnik x;
+    test::GenerirajSolo(x.s, 12, 3); // twelve classes share one cabinet: not everything fits
+    SestavljanjeUrnika job(x.m);
+    int korakov = 0;
+    job.korak = [&] {
+        if (job.dokoncanjeTece() && ++korakov == 20)
+            job.ustavi();
+    };
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 21;
+    moznosti.kabineti = true;
+    moznosti.dokoncaj = true;
+    const RezultatSestavljanja rez = job.zazeni(moznosti);
+    ASSERT_TRUE(rez.shranjeno);
+    EXPECT_EQ(korakov, 20);
+    EXPECT_FALSE(App().runFlag);
+    EXPECT_GT(rez.nerazporejene, 0);
+    EXPECT_LE(rez.nerazporejene, rez.poTretjem) << "never worse than the rounds";
+    EXPECT_EQ(test::RazlikeZasedenosti(x.m), QStringList{});
+    EXPECT_EQ(x.verify(), QStringList{});
+}
+
+TEST(DokoncanjeUrnika, SameSeedSameTimetable) {
+    QStringList prvic;
+    for (int ponovitev = 0; ponovitev < 2; ++ponovitev) {
+        test::SolaZaUrnik x;
+        test::GenerirajSolo(x.s, 6, 1);
+        MoznostiSestavljanja moznosti;
+        moznosti.seme = 5;
+        moznosti.kabineti = true;
+        moznosti.dokoncaj = true;
+        const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+        ASSERT_LT(rez.msDokoncanje, 9000) << "a run cut by the time limit may stop anywhere";
+        EXPECT_EQ(x.verify(), QStringList{});
+        if (ponovitev == 0)
+            prvic = Termini(x.project.db());
+        else
+            EXPECT_EQ(Termini(x.project.db()), prvic);
+    }
+}
