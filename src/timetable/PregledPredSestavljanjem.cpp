@@ -1,18 +1,20 @@
 #include "PregledPredSestavljanjem.h"
 
-#include "AnalizaNerazporejenih.h"
-#include "DokaziNemogocosti.h"
-#include "PreberiModelUrnika.h"
-#include "PripravaUrnika.h"
-#include "Sestavljalnik.h"
 #include "basicdata/IzberePredmete.h"
 #include "core/AppState.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
+#include "engine/AnalizaNerazporejenih.h"
+#include "engine/DokaziNemogocosti.h"
+#include "engine/PreberiModelUrnika.h"
+#include "engine/PripravaUrnika.h"
+#include "engine/Sestavljalnik.h"
 
 #include <QStringList>
 
 namespace zentrel::timetable {
+
+using namespace zentrel::engine;
 
 namespace {
 

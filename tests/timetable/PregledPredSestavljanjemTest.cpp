@@ -1,7 +1,7 @@
 // The check before a construction on a school with one fault of each kind planted: every fault is
 // listed once, with its numbers and the window where it is mended, and what is sound is not.
 
-#include "SolaZaUrnik.h"
+#include "engine/SolaZaUrnik.h"
 #include "timetable/PregledPredSestavljanjem.h"
 
 #include <gtest/gtest.h>

@@ -2,12 +2,12 @@
 // places of a day, whatever the group or unit; a class's elective blocks on one day apart.
 
 #include "SolaZaUrnik.h"
-#include "timetable/KakovostUrnika.h"
+#include "engine/KakovostUrnika.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrel;
-using namespace zentrel::timetable;
+using namespace zentrel::engine;
 
 TEST(KakovostUrnika, RepeatsCountPlacesOfASubjectAndElectiveBlocksOfAClassPerDay) {
     test::SolaZaUrnik x;

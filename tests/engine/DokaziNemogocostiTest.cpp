@@ -2,13 +2,13 @@
 // to put lessons never makes a lesson impossible, and every proof counts the periods it keeps out.
 
 #include "SolaZaUrnik.h"
-#include "timetable/AnalizaNerazporejenih.h"
-#include "timetable/DokaziNemogocosti.h"
+#include "engine/AnalizaNerazporejenih.h"
+#include "engine/DokaziNemogocosti.h"
 
 #include <gtest/gtest.h>
 
 using namespace zentrel;
-using namespace zentrel::timetable;
+using namespace zentrel::engine;
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace zentrel::timetable {
+namespace zentrel::engine {
 
 namespace {
 
@@ -333,4 +333,4 @@ std::vector<DokazNemogocosti> DokaziNemogocosti(const ModelUrnika &m, const Prip
     return dokazi;
 }
 
-} // namespace zentrel::timetable
+} // namespace zentrel::engine

@@ -11,7 +11,7 @@
 // by hand). Where the rounds or a search happened to put the other lessons never counts, so a
 // proof holds before a construction as after it, and the construction's "impossible" verdicts,
 // the analysis of unplaced lessons and the check before a construction say the same.
-namespace zentrel::timetable {
+namespace zentrel::engine {
 
 struct DokazNemogocosti {
     enum Vrsta {
@@ -46,4 +46,4 @@ int ProsteUrePredavanja(const ModelUrnika &m, int u);
 // cabinets are proven overloaded.
 std::vector<DokazNemogocosti> DokaziNemogocosti(const ModelUrnika &m, const PripravaUrnika &priprava, bool kabineti);
 
-} // namespace zentrel::timetable
+} // namespace zentrel::engine
