@@ -15,6 +15,7 @@
 #include "timetable/ConstructCommand.h"
 #include "timetable/TimetableCommands.h"
 #include "timetable/VerifyCommand.h"
+#include "timetable/ReadinessCommand.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -38,6 +39,7 @@ const std::map<QString, Command> &projectCommands() {
         {QStringLiteral("ensure-sample"), shell::RunEnsureSampleCommand},
         {QStringLiteral("construct"), timetable::RunConstructCommand},
         {QStringLiteral("verify"), timetable::RunVerifyCommand},
+        {QStringLiteral("readiness"), timetable::RunReadinessCommand},
         {QStringLiteral("load"), basicdata::RunLoadCommand},
         {QStringLiteral("day"), calendar::RunDayCommand},
         {QStringLiteral("show"), timetable::RunShowCommand},
@@ -78,6 +80,7 @@ void printUsage(FILE *to) {
            "                        vzorčna šola OŠ Primer\n"
            "  construct PROJEKT [...] [--yes]  samodejno sestavi urnik\n"
            "  verify PROJEKT [...] [--yes]  neodvisno preveri shranjeni urnik\n"
+           "  readiness PROJEKT [...]  pregled pred sestavljanjem: kaj bo ure pustilo nerazporejene\n"
            "  load PROJEKT [--csv] [...] [--yes]  obremenitev učiteljev in enot\n"
            "  day PROJEKT DATUM | --from DATUM --to DATUM [--yes]  urnik, turnus in dan pouka datuma\n"
            "  show PROJEKT [...] (--class|--teacher|--room OZNAKA) [--yes]  teden enote, učitelja, prostora\n"

@@ -1,5 +1,6 @@
 #include "AnalizaNerazporejenih.h"
 
+#include "DokaziNemogocosti.h"
 #include "PravilaCelice.h"
 #include "Sestavljalnik.h"
 #include "StaticnaPravila.h"
@@ -12,94 +13,6 @@ namespace zentrel::engine {
 using namespace pravila;
 
 namespace {
-
-// The blocks the unit still has to place: those left and those placed on days it may leave, the
-// longest first.
-std::vector<int> BlokiZaRazporediti(const ModelUrnika &m, int u, bool fiksniDan[StDni]) {
-    std::vector<int> bloki = KosiPredavanja(m, u);
-    const auto &odd = m.oddelkiPredavanja(u);
-    for (int dan = 1; dan <= 5 && odd.size() > 1; ++dan) {
-        int ur = 0;
-        fiksniDan[dan] = false;
-        for (int ura = 0; ura < StUr; ++ura) {
-            const int t = m.oddelki[size_t(odd[1])].zasedenost(dan, ura);
-            if (t >= 1 && m.termini[size_t(t)].predavanje == u) {
-                ++ur;
-                fiksniDan[dan] |= FiksenTermin(m, t);
-            }
-        }
-        if (ur > 0 && !fiksniDan[dan])
-            bloki.push_back(ur);
-    }
-    std::sort(bloki.rbegin(), bloki.rend());
-    return bloki;
-}
-
-// Whether the blocks find days of their own under the rules: with blocks longest first, the i-th
-// needs at least i days that hold it (a day that holds a block holds every shorter one). Returns
-// 0 when they do, else the number of days needed and sets `naVoljo` to the days there are.
-int ManjkajociDnevi(const ModelUrnika &m, const PripravaUrnika &priprava, int u, const std::vector<int> &bloki,
-                    const bool fiksniDan[StDni], int samoUcitelj, int &naVoljo) {
-    int najdaljsi[StDni] = {};
-    for (int dan = 1; dan <= 5; ++dan) {
-        if (fiksniDan[dan])
-            continue;
-        for (int ura = 0, zapored = 0; ura < StUr; ++ura) {
-            zapored = StaticnoProsta(m, priprava, u, dan, ura, samoUcitelj) ? zapored + 1 : 0;
-            najdaljsi[dan] = std::max(najdaljsi[dan], zapored);
-        }
-    }
-    for (size_t i = 0; i < bloki.size(); ++i) {
-        naVoljo = 0;
-        for (int dan = 1; dan <= 5; ++dan)
-            naVoljo += najdaljsi[dan] >= bloki[i] ? 1 : 0;
-        if (naVoljo < int(i) + 1)
-            return int(i) + 1;
-    }
-    return 0;
-}
-
-// Fills nemogoce and opis when the fixed rules leave the unit too few days.
-void PreveriMoznost(const ModelUrnika &m, const PripravaUrnika &priprava, int u, NerazporejenoPredavanje &n) {
-    const Predavanje &p = m.predavanja[size_t(u)];
-    for (int j = 1; j <= p.steviloIzvajalcev(); ++j)
-        for (int i = 1; i < j; ++i)
-            if (p.izvajalci[size_t(j)].ucitelj >= 1 &&
-                p.izvajalci[size_t(j)].ucitelj == p.izvajalci[size_t(i)].ucitelj) {
-                n.nemogoce = true;
-                n.opis = QStringLiteral("Ni mogoče razporediti: učitelj %1 je pri tem predmetu vpisan dvakrat.")
-                             .arg(m.ucitelji[size_t(p.izvajalci[size_t(j)].ucitelj)].oznaka);
-                return;
-            }
-    bool fiksniDan[StDni] = {};
-    const std::vector<int> bloki = BlokiZaRazporediti(m, u, fiksniDan);
-    int naVoljo = 0;
-    const int potrebnih = ManjkajociDnevi(m, priprava, u, bloki, fiksniDan, -1, naVoljo);
-    if (potrebnih == 0)
-        return;
-    n.nemogoce = true;
-    if (bloki.size() > 5) {
-        n.opis = QStringLiteral("Ni mogoče razporediti: ure predmeta so razdeljene na več dni, kot jih ima teden.");
-        return;
-    }
-    QString vzrok = QStringLiteral("okvir, prepovedane ure in stalni predmeti");
-    int dni = 0;
-    if (ManjkajociDnevi(m, priprava, u, bloki, fiksniDan, 0, dni) > 0) {
-        vzrok = QStringLiteral("okvir oddelka");
-    } else {
-        for (int j = 1; j <= p.steviloIzvajalcev(); ++j) {
-            const int t = p.izvajalci[size_t(j)].ucitelj;
-            if (t >= 1 && ManjkajociDnevi(m, priprava, u, bloki, fiksniDan, t, dni) > 0) {
-                vzrok = QStringLiteral("prepovedane ure učitelja %1").arg(m.ucitelji[size_t(t)].oznaka);
-                break;
-            }
-        }
-    }
-    n.opis = QStringLiteral("Ni mogoče razporediti: dni na voljo %1, potrebnih %2 (%3).")
-                 .arg(naVoljo)
-                 .arg(potrebnih)
-                 .arg(vzrok);
-}
 
 // What keeps unit u out of one cell of its frame; the short code of the first rule that fails.
 CelicaOkvirja Celica(const ModelUrnika &m, const PripravaUrnika &priprava, int u, int dan, int ura, QString &prvo) {
@@ -175,8 +88,8 @@ QString BesediloOvire(const OviraCelice &o) {
     return {};
 }
 
-// The sentence for a unit that other lessons keep out (a unit with too few days or cells for it
-// is impossible and explained by PreveriMoznost): every obstacle with the number of cells it
+// The sentence for a unit that other lessons keep out (what the data prove impossible is explained
+// by DokazPredavanja): every obstacle with the number of cells it
 // blocks, the most frequent first.
 QString OpisOvir(const NerazporejenoPredavanje &n) {
     std::map<QString, int> stevci;
@@ -276,16 +189,18 @@ NerazporejenoPredavanje AnalizirajPredavanje(const ModelUrnika &m, const Priprav
             najvec = prva[r];
             n.razlog = r;
         }
-    PreveriMoznost(m, priprava, u, n);
-    if (!n.nemogoce)
-        n.opis = OpisOvir(n);
-    // A class whose frame cannot hold all its lessons keeps one of them out whatever is moved.
+    // A proof from the data comes first; periods it does not account for are kept out by other
+    // lessons, and their obstacles follow.
+    const DokazNemogocosti dokaz = DokazPredavanja(m, priprava, u);
+    n.nemogoce = dokaz.ur > 0 && dokaz.ur >= n.ur;
+    n.opis = dokaz.ur > 0 ? dokaz.opis : OpisOvir(n);
+    if (dokaz.ur > 0 && !n.nemogoce)
+        n.opis += u' ' + OpisOvir(n);
+    // A class that cannot hold all its lessons keeps one of them out whatever is moved.
     const auto &odd = m.oddelkiPredavanja(u);
     for (size_t k = 1; k < odd.size(); ++k)
-        if (const int manjka = ManjkajoceUreOddelka(m, priprava, odd[k]); manjka > 0)
-            n.opis += QStringLiteral(" Okvir oddelka %1 ne more sprejeti vseh njegovih ur (manjka %2).")
-                          .arg(m.oddelki[size_t(odd[k])].oznaka)
-                          .arg(manjka);
+        if (const DokazNemogocosti oddelek = DokazOddelka(m, priprava, odd[k]); oddelek.ur > 0)
+            n.opis += u' ' + oddelek.opis;
     return n;
 }
 
@@ -299,39 +214,41 @@ std::vector<NerazporejenoPredavanje> AnalizirajNerazporejene(const ModelUrnika &
 
 NeizogibnoNerazporejeno Neizogibno(const ModelUrnika &m, const PripravaUrnika &priprava) {
     NeizogibnoNerazporejeno n;
-    int nemogocih = 0;
-    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
-        const Predavanje &p = m.predavanja[size_t(u)];
-        const int ur = std::max(0, p.preostalo) + p.nerazporejeno;
-        if (ur > 0 && AnalizirajPredavanje(m, priprava, u).nemogoce) {
-            n.predavanja.push_back(u);
-            nemogocih += ur;
-        }
-    }
-    // Classes that share no unit miss their periods each on its own.
-    int okvirji = 0;
+    // Only cabinets count as rooms a lesson cannot leave: the second round may give a lesson of
+    // an ordinary room another classroom.
+    const std::vector<DokazNemogocosti> dokazi = DokaziNemogocosti(m, priprava, true);
+    int predavanj = 0, najvecOdEnega = 0, okvirji = 0;
     std::vector<char> steta(m.predavanja.size(), 0);
-    for (int o = 1; o <= m.steviloOddelkov(); ++o) {
-        const int manjka = ManjkajoceUreOddelka(m, priprava, o);
-        if (manjka == 0)
+    for (const DokazNemogocosti &d : dokazi) {
+        if (d.predavanje >= 1) {
+            const Predavanje &p = m.predavanja[size_t(d.predavanje)];
+            predavanj += std::min(d.ur, std::max(0, p.preostalo) + p.nerazporejeno);
+            // A unit none of whose periods fits leaves the search; the others stay in it.
+            if (d.ur >= ProsteUrePredavanja(m, d.predavanje))
+                n.predavanja.push_back(d.predavanje);
             continue;
-        n.oddelki.emplace_back(o, manjka);
+        }
+        najvecOdEnega = std::max(najvecOdEnega, d.ur);
+        if (d.vrsta != DokazNemogocosti::PreobremenjenOddelek && d.vrsta != DokazNemogocosti::OkvirOddelka)
+            continue;
+        n.oddelki.emplace_back(d.kdo, d.ur);
+        // Classes that share no unit miss their periods each on its own.
         std::vector<int> enote;
         bool deli = false;
         for (int u = 1; u <= m.steviloPredavanj(); ++u) {
             const auto &odd = m.oddelkiPredavanja(u);
-            if (std::find(odd.begin() + 1, odd.end(), o) != odd.end()) {
+            if (std::find(odd.begin() + 1, odd.end(), d.kdo) != odd.end()) {
                 deli |= steta[size_t(u)] != 0;
                 enote.push_back(u);
             }
         }
         if (deli)
             continue;
-        okvirji += manjka;
+        okvirji += d.ur;
         for (int u : enote)
             steta[size_t(u)] = 1;
     }
-    n.ur = std::max(nemogocih, okvirji);
+    n.ur = std::max({predavanj, okvirji, najvecOdEnega});
     return n;
 }
 

@@ -45,11 +45,11 @@ struct NerazporejenoPredavanje {
     QString razlog;
     int blok = 0;                      // periods of the next block to place
     std::vector<CelicaOkvirja> celice; // the frame's cells, by day and period
-    // The rules no move of another lesson changes (frame, forbidden periods, fixed lessons) leave
-    // fewer days or cells than the unit needs: no timetable can hold it.
+    // The data alone prove that none of its unplaced periods fits any timetable (DokazPredavanja).
     bool nemogoce = false;
-    // The reason in a sentence, as the program shows it; a second one names a class of the unit
-    // whose frame cannot hold all its lessons (ManjkajoceUreOddelka).
+    // The reason in a sentence, as the program shows it: the proof from the data, the obstacles in
+    // the cells for what it does not account for; a further one names a class of the unit whose
+    // frame cannot hold all its lessons (ManjkajoceUreOddelka).
     QString opis;
 };
 
@@ -60,9 +60,9 @@ std::vector<NerazporejenoPredavanje> AnalizirajNerazporejene(const ModelUrnika &
 // The analysis of one unit, whatever its periods left.
 NerazporejenoPredavanje AnalizirajPredavanje(const ModelUrnika &m, const PripravaUrnika &priprava, int u);
 
-// What no construction can place, as the fixed rules show it before any search.
+// What no construction can place, as the data prove it (DokaziNemogocosti) before any search.
 struct NeizogibnoNerazporejeno {
-    std::vector<int> predavanja;              // units the fixed rules keep out (nemogoce)
+    std::vector<int> predavanja;              // units none of whose free periods fits: left out of searches
     std::vector<std::pair<int, int>> oddelki; // classes whose frame cannot hold all their lessons, and by how many
     int ur = 0; // periods left unplaced in any timetable (a lower bound): those of the units, or more, what
                 // the frames of classes that share no unit miss

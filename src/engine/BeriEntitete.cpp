@@ -107,7 +107,7 @@ bool BeriOddelke(db::Connection &c, ModelUrnika &m, Mape &mape, qint64 predmetni
     const RowSet skupine =
         c.query(QStringLiteral(
                     "SELECT DISTINCT SKUPINE_ODDELKOV.ID, SKUPINE_ODDELKOV.OZNAKA, "
-                    "SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA, IZMENE.OZNAKA AS IZMENA "
+                    "SKUPINE_ODDELKOV.ID_RAZ_PREDMETNIKA, IZMENE.OZNAKA AS IZMENA, SKUPINE_ODDELKOV.ID_IZBIRNEGA_PROGRAMA "
                     "FROM ((SKUPINE_ODDELKOV INNER JOIN ODDELKI_V_SKUPINI ON SKUPINE_ODDELKOV.ID = "
                     "ODDELKI_V_SKUPINI.ID_SKUPINE) INNER JOIN ODDELKI ON ODDELKI_V_SKUPINI.ID_ODDELKA = ODDELKI.ID) "
                     "LEFT JOIN ODDELKI_V_PREDMETNIKU ON ODDELKI.ID = ODDELKI_V_PREDMETNIKU.ID_ODDELKA "
@@ -126,6 +126,7 @@ bool BeriOddelke(db::Connection &c, ModelUrnika &m, Mape &mape, qint64 predmetni
         SkupinaOddelkovUrnika s;
         s.id = id;
         s.oznaka = skupine.value(r, 1).toString();
+        s.izbirna = !skupine.value(r, 4).isNull();
         m.skupineOddelkov.push_back(std::move(s));
     }
     // Classes of this curriculum, and classes that belong to no curriculum yet.

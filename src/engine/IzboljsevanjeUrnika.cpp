@@ -10,8 +10,8 @@ namespace {
 
 // Moves tried without an improvement after which the improving ends.
 constexpr int MejaIzboljsevanja = 10000;
-// The weights: a subject twice on one day counts as three idle periods of a teacher, an idle
-// period of a class as two.
+// The weights: a subject twice on one day, or a second elective block on a day, counts as three
+// idle periods of a teacher, an idle period of a class as two.
 constexpr int UtezPonovitve = 3;
 constexpr int UtezOddelka = 2;
 
@@ -33,22 +33,14 @@ int RazlikaLukenj(int maska0, int maska1, bool istiDan, int bit0, int bit1) {
 }
 
 int Utezeno(const KakovostUrnika &k) {
-    return k.luknjeUciteljev + UtezOddelka * k.luknjeOddelkov + UtezPonovitve * k.ponovitve;
+    return k.luknjeUciteljev + UtezOddelka * k.luknjeOddelkov + UtezPonovitve * (k.ponovitve + k.izbirniBloki);
 }
 
 } // namespace
 
 IzboljsevanjeUrnika::IzboljsevanjeUrnika(ModelUrnika &model, PripravaUrnika &priprava, Sestavljalnik &sestavljalnik,
                                          std::mt19937 &rng, const KakovostUrnika &meja)
-    : m(model), m_priprava(priprava), m_s(sestavljalnik), m_rng(rng), m_meja(meja),
-      m_sorodna(SorodnaPredavanja(model)) {}
-
-int IzboljsevanjeUrnika::razlikaPonovitev(int u, int dan0, int dan1) const {
-    int razlika = 0;
-    for (int v : m_sorodna[size_t(u)])
-        razlika += (m.imaTerminNaDan(v, dan1) ? 1 : 0) - (m.imaTerminNaDan(v, dan0) ? 1 : 0);
-    return razlika;
-}
+    : m(model), m_priprava(priprava), m_s(sestavljalnik), m_rng(rng), m_meja(meja) {}
 
 KakovostUrnika IzboljsevanjeUrnika::razlika(int u, int dan0, int ura0, int dan, int ura, int dolzina) const {
     const int bit0 = Biti(ura0, dolzina), bit1 = Biti(ura, dolzina);
@@ -63,7 +55,9 @@ KakovostUrnika IzboljsevanjeUrnika::razlika(int u, int dan0, int ura0, int dan, 
     for (size_t c = 1; c < odd.size(); ++c)
         r.luknjeOddelkov += RazlikaLukenj(ZasedeneUreOddelka(m, odd[c], dan0), ZasedeneUreOddelka(m, odd[c], dan),
                                           dan == dan0, bit0, bit1);
-    r.ponovitve = razlikaPonovitev(u, dan0, dan);
+    const KakovostUrnika ponovitve = RazlikaPonovitev(m, u, dan0, dan);
+    r.ponovitve = ponovitve.ponovitve;
+    r.izbirniBloki = ponovitve.izbirniBloki;
     return r;
 }
 
@@ -89,7 +83,8 @@ bool IzboljsevanjeUrnika::premakni(int u, int dan0) {
             const KakovostUrnika r = razlika(u, dan0, ura0, dan, ura, dolzina);
             if (!Dovoljeno(m_trenutna.luknjeUciteljev, r.luknjeUciteljev, m_meja.luknjeUciteljev) ||
                 !Dovoljeno(m_trenutna.luknjeOddelkov, r.luknjeOddelkov, m_meja.luknjeOddelkov) ||
-                !Dovoljeno(m_trenutna.ponovitve, r.ponovitve, m_meja.ponovitve) || Utezeno(r) > 0)
+                !Dovoljeno(m_trenutna.ponovitve, r.ponovitve, m_meja.ponovitve) ||
+                !Dovoljeno(m_trenutna.izbirniBloki, r.izbirniBloki, m_meja.izbirniBloki) || Utezeno(r) > 0)
                 continue;
             // Among equal moves one is drawn, each with the same chance.
             if (Utezeno(r) < najboljsa || (Utezeno(r) == najboljsa && m_rng() % unsigned(++enakih) == 0)) {
@@ -111,6 +106,7 @@ bool IzboljsevanjeUrnika::premakni(int u, int dan0) {
     m_trenutna.luknjeUciteljev += najRazlika.luknjeUciteljev;
     m_trenutna.luknjeOddelkov += najRazlika.luknjeOddelkov;
     m_trenutna.ponovitve += najRazlika.ponovitve;
+    m_trenutna.izbirniBloki += najRazlika.izbirniBloki;
     m_izboljsano = najboljsa < 0;
     return true;
 }

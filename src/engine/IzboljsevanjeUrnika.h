@@ -30,8 +30,6 @@ public:
 private:
     // Tries to move unit u's block of a day; true when it moved.
     bool premakni(int u, int dan0);
-    // The change of same-day repeats if unit u's lessons moved from day dan0 to dan1.
-    int razlikaPonovitev(int u, int dan0, int dan1) const;
     // The change of idle periods if the block of `dolzina` periods of unit u at (dan0, ura0),
     // already taken out, went to (dan, ura).
     KakovostUrnika razlika(int u, int dan0, int ura0, int dan, int ura, int dolzina) const;
@@ -42,7 +40,6 @@ private:
     std::mt19937 &m_rng;
     KakovostUrnika m_meja;
     KakovostUrnika m_trenutna;
-    std::vector<std::vector<int>> m_sorodna;
     pravila::SobeBloka m_sobe;
     bool m_izboljsano = false;
 };

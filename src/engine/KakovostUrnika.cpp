@@ -1,5 +1,6 @@
 #include "KakovostUrnika.h"
 
+#include <algorithm>
 #include <bit>
 #include <map>
 
@@ -38,11 +39,58 @@ std::vector<std::vector<int>> SorodnaPredavanja(const ModelUrnika &m) {
     return sorodna;
 }
 
-int SkupniDnevi(const ModelUrnika &m, int u, int v) {
-    int dni = 0;
-    for (int dan = 1; dan <= 5; ++dan)
-        dni += m.imaTerminNaDan(u, dan) && m.imaTerminNaDan(v, dan) ? 1 : 0;
-    return dni;
+KakovostUrnika PonovitveDneva(const ModelUrnika &m, int oddelek, int dan, int dodano) {
+    // The places of the day: each run of consecutive periods of one unit, and the unit added.
+    int mesta[StUr + 1];
+    int n = 0;
+    int prejsnje = 0;
+    for (int ura = 0; ura < StUr; ++ura) {
+        const int t = m.oddelki[size_t(oddelek)].zasedenost(dan, ura);
+        const int u = t >= 1 ? m.termini[size_t(t)].predavanje : 0;
+        if (u >= 1 && u != prejsnje)
+            mesta[n++] = u;
+        prejsnje = u;
+    }
+    if (dodano >= 1)
+        mesta[n++] = dodano;
+    KakovostUrnika k;
+    int izbirnih = 0;
+    // The subjects of each place, once per place; kept between calls, as the completion step asks
+    // for every move it weighs.
+    static thread_local std::vector<int> predmeti;
+    predmeti.clear();
+    for (int i = 0; i < n; ++i) {
+        const Predavanje &p = m.predavanja[size_t(mesta[i])];
+        if (p.skupinaOddelkov >= 1 && m.skupineOddelkov[size_t(p.skupinaOddelkov)].izbirna) {
+            ++izbirnih;
+            continue;
+        }
+        const size_t od = predmeti.size();
+        for (int j = 1; j <= p.steviloIzvajalcev(); ++j) {
+            const int s = p.izvajalci[size_t(j)].predmet;
+            if (std::find(predmeti.begin() + long(od), predmeti.end(), s) == predmeti.end())
+                predmeti.push_back(s);
+        }
+    }
+    std::sort(predmeti.begin(), predmeti.end());
+    for (size_t i = 1; i < predmeti.size(); ++i)
+        k.ponovitve += predmeti[i] == predmeti[i - 1] ? 1 : 0;
+    k.izbirniBloki = std::max(0, izbirnih - 1);
+    return k;
+}
+
+KakovostUrnika RazlikaPonovitev(const ModelUrnika &m, int u, int dan0, int dan1) {
+    KakovostUrnika r;
+    if (dan0 == dan1)
+        return r;
+    const auto &odd = m.oddelkiPredavanja(u);
+    for (size_t k = 1; k < odd.size(); ++k) {
+        const KakovostUrnika prej0 = PonovitveDneva(m, odd[k], dan0, u), prej1 = PonovitveDneva(m, odd[k], dan1);
+        const KakovostUrnika potem0 = PonovitveDneva(m, odd[k], dan0), potem1 = PonovitveDneva(m, odd[k], dan1, u);
+        r.ponovitve += potem0.ponovitve + potem1.ponovitve - prej0.ponovitve - prej1.ponovitve;
+        r.izbirniBloki += potem0.izbirniBloki + potem1.izbirniBloki - prej0.izbirniBloki - prej1.izbirniBloki;
+    }
+    return r;
 }
 
 KakovostUrnika Kakovost(const ModelUrnika &m) {
@@ -50,13 +98,13 @@ KakovostUrnika Kakovost(const ModelUrnika &m) {
     for (int dan = 1; dan <= 5; ++dan) {
         for (int t = 1; t <= m.steviloUciteljev(); ++t)
             k.luknjeUciteljev += LuknjeDneva(m.ucitelji[size_t(t)].zasedeneUre[dan]);
-        for (int o = 1; o <= m.steviloOddelkov(); ++o)
+        for (int o = 1; o <= m.steviloOddelkov(); ++o) {
             k.luknjeOddelkov += LuknjeDneva(ZasedeneUreOddelka(m, o, dan));
+            const KakovostUrnika d = PonovitveDneva(m, o, dan);
+            k.ponovitve += d.ponovitve;
+            k.izbirniBloki += d.izbirniBloki;
+        }
     }
-    const std::vector<std::vector<int>> sorodna = SorodnaPredavanja(m);
-    for (int u = 1; u < int(sorodna.size()); ++u)
-        for (int v : sorodna[size_t(u)])
-            k.ponovitve += v > u ? SkupniDnevi(m, u, v) : 0;
     return k;
 }
 

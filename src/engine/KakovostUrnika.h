@@ -6,15 +6,20 @@
 
 namespace zentrel::engine {
 
-// How good a timetable is beyond its hard rules, measured on the model:
+// How good a timetable is beyond its hard rules, measured on the model as a timetable officer
+// reads a class's week:
 //  - idle periods: free periods between the first and the last lesson of a teacher's or a
 //    class's day;
-//  - same-day repeats: a day on which a class group has two units of one subject (as when a
-//    subject's alternate-week unit lands on the day of its every-week unit).
+//  - same-day repeats ("predmet dvakrat v dnevu"): for each class and day, every further place
+//    at which one subject is taught that day, whatever the group or unit (the consecutive
+//    periods of one unit are one place); elective blocks are left to the next measure;
+//  - elective blocks on one day ("izbirni bloki istega dne"): for each class and day, every
+//    elective block of the class (a unit of an elective group) beyond the first.
 struct KakovostUrnika {
     int luknjeUciteljev = 0;
     int luknjeOddelkov = 0;
     int ponovitve = 0;
+    int izbirniBloki = 0;
 };
 
 // Idle periods of a day given as a bit mask of its busy periods.
@@ -23,8 +28,13 @@ int LuknjeDneva(int zasedeneUre);
 int ZasedeneUreOddelka(const ModelUrnika &m, int oddelek, int dan);
 // For every unit the other units of its class group and subject (of other turnusi).
 std::vector<std::vector<int>> SorodnaPredavanja(const ModelUrnika &m);
-// Days on which both units of a pair have a lesson.
-int SkupniDnevi(const ModelUrnika &m, int u, int v);
+
+// Same-day repeats and elective blocks of one class on one day (the other fields 0); with
+// `dodano` >= 1, as if that unit, which has no lesson there, had a block that day too.
+KakovostUrnika PonovitveDneva(const ModelUrnika &m, int oddelek, int dan, int dodano = 0);
+// The change of same-day repeats and elective blocks when unit u's lessons of day dan0, already
+// taken out of the model, go to day dan1 instead (the other fields 0).
+KakovostUrnika RazlikaPonovitev(const ModelUrnika &m, int u, int dan0, int dan1);
 
 // The measures of the whole model.
 KakovostUrnika Kakovost(const ModelUrnika &m);

@@ -39,6 +39,7 @@ struct SkupinaPredmetovUrnika {
 struct SkupinaOddelkovUrnika {
     qint64 id = 0;
     QString oznaka;
+    bool izbirna = false;           // an elective group (its units are a class's elective blocks)
     std::vector<int> oddelki{0};    // classes of the group, from 1
     std::vector<int> predavanja{0}; // lesson units taught to the group, from 1
     MrezaDni<int> zasedenost;       // placed period, 0 = free

@@ -32,13 +32,17 @@ bool UciteljiProsti(const ModelUrnika &m, int u, int dan, int ura) {
     return true;
 }
 
-bool RazponUcitelja(const UciteljUrnika &t, int dan, int ura) {
+bool RazponDovoljen(int zasedeneUre, int ura) {
     int maska = 0;
     if (ura >= 7)
         maska |= (1 << (ura - 6)) - 1; // periods 0..ura-7
     if (ura <= 8)
         maska |= (0xFFFF >> (ura + 7)) << (ura + 7); // periods ura+7..15
-    return (t.zasedeneUre[dan] & maska) == 0;
+    return (zasedeneUre & maska) == 0;
+}
+
+bool RazponUcitelja(const UciteljUrnika &t, int dan, int ura) {
+    return RazponDovoljen(t.zasedeneUre[dan], ura);
 }
 
 bool RazponUciteljev(const ModelUrnika &m, int u, int dan, int ura) {

@@ -28,7 +28,9 @@ bool OddelkiProsti(const ModelUrnika &m, int u, int dan, int ura);
 bool UciteljiProsti(const ModelUrnika &m, int u, int dan, int ura);
 
 // Teacher span: a teacher's working day spans at most 7 consecutive periods, so a lesson at
-// period p needs the teacher free at periods 0..p-7 and p+7..15 of that day.
+// period p needs the teacher free at periods 0..p-7 and p+7..15 of that day. `zasedeneUre` holds
+// the teacher's busy periods of the day as bits.
+bool RazponDovoljen(int zasedeneUre, int ura);
 bool RazponUcitelja(const UciteljUrnika &t, int dan, int ura);
 bool RazponUciteljev(const ModelUrnika &m, int u, int dan, int ura);
 

@@ -1,10 +1,14 @@
 #include "PreverjanjeUrnika.h"
 
+#include "PravilaCelice.h"
+#include "PripravaUrnika.h"
+#include "Sestavljalnik.h"
 #include "db/Connection.h"
 #include "db/MBaza.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <map>
 #include <set>
 #include <tuple>
@@ -26,26 +30,20 @@ QString Kje(int dan, int ura) {
     return QStringLiteral("dan %1, ura %2").arg(dan).arg(ura);
 }
 
-// The frame of one class: `ure` cells filled day by day at growing offsets from each day's first
-// period, forbidden cells and periods past 15 passed over, then every later day brought to the
-// offset of the last cell filled.
+// The frame of one class as the construction fills it.
 std::set<Celica> Okvir(const std::array<int, 6> &prva, qint64 ure, const std::set<Celica> &prepovedane) {
-    std::set<Celica> okvir;
-    int zadnjiDan = 0, zadnjiOdmik = 0;
-    for (int o = 0; o < 16 && qint64(okvir.size()) < ure; ++o)
-        for (int d = 1; d <= 5 && qint64(okvir.size()) < ure; ++d) {
-            const int p = prva[size_t(d)] + o;
-            if (p <= 15 && !prepovedane.count({d, p})) {
-                okvir.insert({d, p});
-                zadnjiDan = d;
-                zadnjiOdmik = o;
-            }
-        }
-    for (int d = zadnjiDan + 1; zadnjiDan >= 1 && d <= 5; ++d) {
-        const int p = prva[size_t(d)] + zadnjiOdmik;
-        if (p <= 15 && !prepovedane.count({d, p}))
-            okvir.insert({d, p});
+    OkvirOddelka o;
+    for (int d = 1; d <= 5; ++d) {
+        o.prvaUra[d] = prva[size_t(d)];
+        for (int p = 0; p < StUr; ++p)
+            o.okvir(d, p) = prepovedane.count({d, p}) ? OkvirOddelka::Prepovedano : OkvirOddelka::Zunaj;
     }
+    NapolniOkvir(o, int(std::min<qint64>(ure, 5 * StUr)));
+    std::set<Celica> okvir;
+    for (int d = 1; d <= 5; ++d)
+        for (int p = 0; p < StUr; ++p)
+            if (o.okvir(d, p) == OkvirOddelka::Dovoljeno)
+                okvir.insert({d, p});
     return okvir;
 }
 
@@ -59,6 +57,7 @@ struct Vrstica {
 struct Enota {
     qint64 ure = 0;
     int zahtevnost = 2;
+    int dolzinaBloka = 1;
 };
 
 // The data of one check, read once; each check adds its lines to `napake`.
@@ -72,6 +71,8 @@ public:
     void preveriZasedenost();
     void preveriUre();
     void preveriOkvirje(int dodatneUre);
+    void preveriBlokeDneva();
+    void preveriRazpon();
     void preveriSelitev();
 
     QStringList napake;
@@ -156,7 +157,7 @@ bool Preverjalnik::beri() {
         m_claniProstorov[Id(clani.value(r, 0))].insert(Id(clani.value(r, 1)));
     const db::RowSet enote = query(
         QStringLiteral("SELECT DISTINCT R.ID_SKUPINE_ODDELKOV, R.ID_SKUPINE_PREDMETOV, R.ID_TURNUSA, P.STEVILO_UR, "
-                       "P.ZAHTEVNOST FROM RAZPORED R INNER JOIN PREDMETI_V_PROGRAMU P ON P.ID_PROGRAMA = R.ID_PROGRAMA "
+                       "P.ZAHTEVNOST, P.DOLZINA_TERMINA FROM RAZPORED R INNER JOIN PREDMETI_V_PROGRAMU P ON P.ID_PROGRAMA = R.ID_PROGRAMA "
                        "AND P.ID_SKUPINE_PREDMETOV = R.ID_SKUPINE_PREDMETOV AND P.ID_TURNUSA = R.ID_TURNUSA "
                        "WHERE R.ID_PREDMETNIKA = ? AND (R.ID_TURNUSA = ? OR R.ID_TURNUSA = 0)"),
         {m_p, m_t});
@@ -164,7 +165,8 @@ bool Preverjalnik::beri() {
         const Kljuc k{Id(enote.value(r, 0)), Id(enote.value(r, 1)), Id(enote.value(r, 2))};
         if (!m_enote.count(k))
             m_enote[k] = {enote.value(r, 3).isNull() ? 0 : db::ToLong(enote.value(r, 3)),
-                          enote.value(r, 4).isNull() ? 2 : int(db::ToLong(enote.value(r, 4)))};
+                          enote.value(r, 4).isNull() ? 2 : int(db::ToLong(enote.value(r, 4))),
+                          int(std::clamp<qint64>(db::ToLong(enote.value(r, 5)), 1, StUr))};
     }
     const db::RowSet rows = query(
         QStringLiteral("SELECT T.ID, T.DAN, T.URA, T.TIP, T.ID_PROSTORA, R.ID, R.ID_SKUPINE_ODDELKOV, "
@@ -360,6 +362,58 @@ void Preverjalnik::preveriOkvirje(int dodatneUre) {
     }
 }
 
+void Preverjalnik::preveriBlokeDneva() {
+    // A unit comes once a day: its automatically placed periods of a day are one block, at most as
+    // long as the construction's longest block of that unit.
+    std::set<std::tuple<Kljuc, int, int>> celice; // one per placed period, whatever its entries
+    for (const Vrstica &v : m_vrstice)
+        if (v.dan >= 0 && v.tip == QLatin1String("a"))
+            celice.insert({v.enota, v.dan, v.ura});
+    std::map<std::pair<Kljuc, int>, int> ur;
+    for (const auto &[enota, dan, ura] : celice)
+        ++ur[{enota, dan}];
+    for (const auto &[kljuc, n] : ur) {
+        const auto e = m_enote.find(kljuc.first);
+        if (e == m_enote.end())
+            continue;
+        Predavanje p;
+        p.tedenskeUre = int(std::clamp<qint64>(e->second.ure, 0, 5 * StUr));
+        p.dolzinaBloka = e->second.dolzinaBloka;
+        const int najvec = DolzinaBlokaPredavanja(p, p.tedenskeUre);
+        if (n > najvec)
+            napake << QStringLiteral("%1: dan %2 samodejno razporejenih ur %3, v enem dnevu največ %4.")
+                          .arg(ime(kljuc.first))
+                          .arg(kljuc.second)
+                          .arg(n)
+                          .arg(najvec);
+    }
+}
+
+void Preverjalnik::preveriRazpon() {
+    // Busy periods of each teacher and day, all of them and the automatic ones.
+    std::map<std::pair<qint64, int>, std::pair<int, int>> maske;
+    for (const Vrstica &v : m_vrstice) {
+        if (v.dan < 0 || v.ucitelj < 0)
+            continue;
+        auto &[vse, avtomatske] = maske[{v.ucitelj, v.dan}];
+        vse |= 1 << v.ura;
+        if (v.tip == QLatin1String("a"))
+            avtomatske |= 1 << v.ura;
+    }
+    for (const auto &[kljuc, maska] : maske) {
+        const auto &[vse, avtomatske] = maska;
+        bool krsitev = false;
+        for (int ura = 0; ura < StUr; ++ura)
+            krsitev |= (avtomatske >> ura & 1) && !pravila::RazponDovoljen(vse, ura);
+        if (krsitev)
+            napake << QStringLiteral("Učitelj %1: dan %2 pouk od %3. do %4. ure, več kot 7 zaporednih ur.")
+                          .arg(oznaka(m_ucitelji, kljuc.first))
+                          .arg(kljuc.second)
+                          .arg(std::countr_zero(unsigned(vse)))
+                          .arg(31 - std::countl_zero(unsigned(vse)));
+    }
+}
+
 void Preverjalnik::preveriSelitev() {
     // Buildings each class is in, per cell.
     std::map<Mesto, std::set<qint64>> stavbe;
@@ -397,6 +451,8 @@ QStringList PreverjanjeUrnika::preveri() {
     p.preveriZasedenost();
     p.preveriUre();
     p.preveriOkvirje(m_dodatneUre);
+    p.preveriBlokeDneva();
+    p.preveriRazpon();
     if (m_selitev)
         p.preveriSelitev();
     return p.napake;

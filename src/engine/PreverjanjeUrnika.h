@@ -6,18 +6,20 @@
 namespace zentrel::engine {
 
 // An independent check of a saved timetable, read straight from the project database with its
-// own queries and none of the construction's code, so that a fault in the construction's rules
-// cannot hide itself:
+// own queries: it trusts none of the construction's state, only the small rule functions it shares
+// with the cell test (teacher span, block length, frame filling), so that a rule lives in one place:
 //  - no class, class group, teacher or room used by two lessons in one cell (entries of one
 //    lesson share a room only when both name that single room; a teacher never holds two
 //    entries at once);
 //  - every entry whose assignment names a room group has a room, a member of that group (or, as
 //    the second round allows for an ordinary room, another ordinary classroom);
 //  - no lesson on a forbidden period of its class, teacher or room;
-//  - automatically placed periods ("a") of a unit form one contiguous block per day and lie in
-//    the frames of the unit's classes (first periods from ODDELKI_OKVIR, frames filled as the
-//    construction fills them, with `dodatneUre` extra periods per day), and never belong to a
+//  - automatically placed periods ("a") of a unit form one contiguous block per day, no longer
+//    than the unit's longest block (one period a day for five or fewer single periods a week),
+//    lie in the frames of the unit's classes (first periods from ODDELKI_OKVIR, frames filled as
+//    the construction fills them, with `dodatneUre` extra periods per day), and never belong to a
 //    unit placed only by hand (difficulty 0);
+//  - no teacher's day with an automatically placed period spans more than 7 periods;
 //  - no unit placed more often than its weekly periods, and no weekly periods a week cannot hold;
 //  - every placed period on days 1..5 and periods 0..15;
 //  - with `selitev`, no class changes buildings between two consecutive periods.

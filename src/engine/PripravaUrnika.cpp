@@ -18,7 +18,7 @@ constexpr int CelicTedna = 5 * StUr;
 // has no holes. A cell that is forbidden or past period 15 is passed over without using up a
 // step, so the frame holds the class's weekly periods wherever the allowed cells can (a break
 // period forbidden on every day must not cost the class a cell of its week).
-void PripravaUrnika::napolniOkvir(OkvirOddelka &o, int ure) const {
+void NapolniOkvir(OkvirOddelka &o, int ure) {
     int zadnjiDan = 0;
     int zadnjiOdmik = 0;
     for (int pos = 0, napolnjenih = 0; napolnjenih < ure && pos < CelicTedna; ++pos) {
@@ -89,7 +89,7 @@ void PripravaUrnika::zgradiOkvirje(const ModelUrnika &model, int dodatneUre, con
     }
     for (int o = 1; o <= nOdd; ++o) {
         m_tedenskeUre[size_t(o)] += 5 * dodatneUre;
-        napolniOkvir(okvirjiOddelkov[size_t(o)], m_tedenskeUre[size_t(o)]);
+        NapolniOkvir(okvirjiOddelkov[size_t(o)], m_tedenskeUre[size_t(o)]);
     }
     okvirjiSkupin.assign(model.skupineOddelkov.size(), OkvirSkupine{});
     for (int s = 1; s <= model.steviloSkupinOddelkov(); ++s) {

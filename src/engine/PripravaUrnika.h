@@ -15,6 +15,11 @@ struct OkvirOddelka {
     int prvaUra[StDni]{1, 1, 1, 1, 1, 1};
 };
 
+// Fills the frame of a class holding `ure` periods a week: cells round-robin over the days from
+// each day's first period (forbidden cells and periods past 15 passed over), then every later day
+// brought to the offset of the last cell filled. `okvir` holds the forbidden cells (value 2).
+void NapolniOkvir(OkvirOddelka &okvir, int ure);
+
 // Cells allowed for every class of a class group.
 struct OkvirSkupine {
     MrezaDni<int> okvir;
@@ -62,7 +67,6 @@ public:
     QStringList preobremenjeniProstori(const ModelUrnika &model) const;
 
 private:
-    void napolniOkvir(OkvirOddelka &okvir, int ure) const;
     void zgradiProfile(const ModelUrnika &model);
     std::vector<int> m_tedenskeUre; // weekly periods per class, extra periods included
 };

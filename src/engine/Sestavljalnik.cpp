@@ -369,25 +369,27 @@ void Sestavljalnik::VrniOpuscene() {
     }
 }
 
-void Sestavljalnik::DrugiKrog() {
-    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
-        Predavanje &p = m.predavanja[size_t(u)];
-        if (p.nerazporejeno <= 0)
+void ProsteUcilnice(ModelUrnika &m, int u) {
+    Predavanje &p = m.predavanja[size_t(u)];
+    for (int j = 1; j <= p.steviloIzvajalcev(); ++j) {
+        int &g = p.izvajalci[size_t(j)].skupinaProstorov;
+        if (g < 1 || m.prostori[size_t(g)].steviloClanov() != 1 ||
+            m.prostori[size_t(m.prostori[size_t(g)].clani[1])].kabinet)
             continue;
-        for (int j = 1; j <= p.steviloIzvajalcev(); ++j) {
-            int &g = p.izvajalci[size_t(j)].skupinaProstorov;
-            if (g < 1 || m.prostori[size_t(g)].steviloClanov() != 1 ||
-                m.prostori[size_t(m.prostori[size_t(g)].clani[1])].kabinet)
-                continue;
-            // Entries sharing one single room (two teachers in one room) keep it: the pool would
-            // give each of them a room of its own.
-            bool deljena = false;
-            for (int i = 1; i <= p.steviloIzvajalcev(); ++i)
-                deljena |= i != j && p.izvajalci[size_t(i)].skupinaProstorov == g;
-            if (!deljena || m.prostori[size_t(g)].isGroup)
-                g = m.prosteUcilnice;
-        }
+        // Entries sharing one single room (two teachers in one room) keep it: the pool would
+        // give each of them a room of its own.
+        bool deljena = false;
+        for (int i = 1; i <= p.steviloIzvajalcev(); ++i)
+            deljena |= i != j && p.izvajalci[size_t(i)].skupinaProstorov == g;
+        if (!deljena || m.prostori[size_t(g)].isGroup)
+            g = m.prosteUcilnice;
     }
+}
+
+void Sestavljalnik::DrugiKrog() {
+    for (int u = 1; u <= m.steviloPredavanj(); ++u)
+        if (m.predavanja[size_t(u)].nerazporejeno > 0)
+            ProsteUcilnice(m, u);
     VrniOpuscene();
     PrviKrog();
 }

@@ -23,6 +23,10 @@ int DolzinaBlokaPredavanja(const Predavanje &p, int preostalo);
 // unit yet (7 periods on an empty week go as 2, 2, 1, 1, 1, as the rounds place them).
 std::vector<int> KosiPredavanja(const ModelUrnika &m, int u);
 
+// Lets the entries of unit u whose only room is an ordinary room (not a cabinet) use any free
+// ordinary classroom ("--U--"), as the second round does for the units it takes up again.
+void ProsteUcilnice(ModelUrnika &m, int u);
+
 // The rounds of automatic construction on a loaded model.
 //
 // The first round is greedy: it repeatedly takes the most urgent unit (PrednostPredavanja) and

@@ -27,7 +27,11 @@ int Uporaba(const QString &napaka) {
     err << "Uporaba: zentrel-cli construct PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
            "[--second-round] [--third-round] [--extra-periods K] [--seed N] [--time-limit SEKUNDE] [--idle-limit "
            "SEKUNDE] "
-           "[--selitev] [--complete] [--complete-limit SEKUNDE] [--yes]\n";
+           "[--selitev] [--complete] [--complete-limit SEKUNDE] [--yes]\n"
+           "Mere kakovosti: luknje učiteljev in oddelkov so proste ure med prvo in zadnjo uro dneva; predmet dvakrat "
+           "v dnevu šteje za vsak oddelek in dan vsako nadaljnje mesto, kjer ima oddelek isti predmet (ne glede na "
+           "skupino ali razpored; zaporedne ure istega razporeda so eno mesto); izbirni bloki istega dne štejejo za "
+           "vsak oddelek in dan vsak izbirni blok oddelka poleg prvega.\n";
     return 1;
 }
 
@@ -183,7 +187,9 @@ int RunConstructCommand(const QStringList &args) {
     };
     out << "Luknje učiteljev: " << prejPotem(rez.kakovostPrej.luknjeUciteljev, rez.kakovost.luknjeUciteljev)
         << ", luknje oddelkov: " << prejPotem(rez.kakovostPrej.luknjeOddelkov, rez.kakovost.luknjeOddelkov)
-        << ", predmet dvakrat v dnevu: " << prejPotem(rez.kakovostPrej.ponovitve, rez.kakovost.ponovitve) << '\n';
+        << ", predmet dvakrat v dnevu: " << prejPotem(rez.kakovostPrej.ponovitve, rez.kakovost.ponovitve)
+        << ", izbirni bloki istega dne: " << prejPotem(rez.kakovostPrej.izbirniBloki, rez.kakovost.izbirniBloki)
+        << '\n';
     out << "Razporejeno: " << (rez.skupaj - rez.nerazporejene) << " od " << rez.skupaj << " ur\n";
     for (const NerazporejenoPredavanje &n : rez.nerazporejena)
         out << "Nerazporejeno: " << n.skupina << ' ' << n.predmet << " (" << n.ucitelji.join(QStringLiteral(", "))

@@ -3,6 +3,7 @@
 #include "FAvtomatskoTretjiKrog.h"
 #include "KopijaPredSestavljanjem.h"
 #include "NastavitveSestavljanja.h"
+#include "PregledPredSestavljanjem.h"
 #include "UrnikIzbira.h"
 #include "controls/UrComndBar.h"
 #include "controls/UrComndBarClient.h"
@@ -16,8 +17,11 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 using namespace zentrel::engine;
@@ -37,6 +41,7 @@ FUrnikAvtomatsko::FUrnikAvtomatsko(QWidget *parent)
       RaziriUreL(new QLabel(QStringLiteral("Povečaj maksimalno število ur na dan za"), this)),
       RaziriUreE(new QLineEdit(this)), NapredekPB(new QProgressBar(this)),
       SestavljenoL(new QLabel(QStringLiteral("Avtomatsko sestavljanje je zaključeno."), this)),
+      PregledPB(new QPushButton(QStringLiteral("Pre&gled pred sestavljanjem"), this)), PregledTW(new QTreeWidget(this)),
       AvtomatskoBar(new controls::UrComndBarClient(this)) {
     setObjectName(QStringLiteral("FUrnikAvtomatsko"));
     AvtomatskoBar->hide();
@@ -68,7 +73,22 @@ FUrnikAvtomatsko::FUrnikAvtomatsko(QWidget *parent)
     layout->addSpacing(12);
     layout->addWidget(NapredekPB);
     layout->addWidget(SestavljenoL);
-    layout->addStretch(1);
+    layout->addSpacing(12);
+    PregledPB->setObjectName(QStringLiteral("PregledPB"));
+    PregledPB->setToolTip(QStringLiteral("Kaj bo ure pustilo nerazporejene in kje to popravite (Alt+G)"));
+    PregledTW->setObjectName(QStringLiteral("PregledTW"));
+    PregledTW->setHeaderLabels({QStringLiteral("Kaj bo ure pustilo nerazporejene"), QStringLiteral("Popravite")});
+    PregledTW->setRootIsDecorated(false);
+    PregledTW->setWordWrap(true);
+    PregledTW->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    PregledTW->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    PregledTW->header()->setStretchLastSection(false);
+    auto *pregled = new QHBoxLayout;
+    pregled->addWidget(PregledPB);
+    pregled->addStretch(1);
+    layout->addLayout(pregled);
+    layout->addWidget(PregledTW, 1);
+    connect(PregledPB, &QPushButton::clicked, this, &FUrnikAvtomatsko::Preglej);
     connect(AvtomatskoBar, &controls::UrComndBarClient::buttonClick, this, [this](int &koda, bool &) {
         if (koda == 13)
             QTimer::singleShot(0, this, &FUrnikAvtomatsko::Sestavi); // the key's handling ends first
@@ -137,7 +157,7 @@ bool FUrnikAvtomatsko::CanClose() {
 }
 
 void FUrnikAvtomatsko::omogoci(bool on) {
-    for (QWidget *w : std::initializer_list<QWidget *>{Kabineti, TretjiKrog, Dokoncaj, RaziriUreE})
+    for (QWidget *w : std::initializer_list<QWidget *>{Kabineti, TretjiKrog, Dokoncaj, RaziriUreE, PregledPB})
         w->setEnabled(on);
     Selitev->setEnabled(on && SelitevNaVoljo());
     if (controls::UrComndBar *bar = controls::UrComndBar::CommandBar())
@@ -181,6 +201,22 @@ void FUrnikAvtomatsko::Sestavi() {
                 glavna->CloseAllWork();
         });
     }
+}
+
+void FUrnikAvtomatsko::Preglej() {
+    if (m_job.stanje() != 0 || !PreveriIzbranUrnik().isEmpty())
+        return;
+    std::vector<VrsticaPregleda> vrstice;
+    QString napaka;
+    PregledTW->clear();
+    if (!PreglejPredSestavljanjem(RaziriUreE->text().toInt(), Kabineti->isChecked(), vrstice, napaka)) {
+        core::ShowMessage(core::MsgError, QStringLiteral("#"), napaka);
+        return;
+    }
+    for (const VrsticaPregleda &v : vrstice)
+        new QTreeWidgetItem(PregledTW, {v.opis, v.kje});
+    if (vrstice.empty())
+        new QTreeWidgetItem(PregledTW, {QStringLiteral("Pregled pred sestavljanjem: ni ovir."), QString()});
 }
 
 void FUrnikAvtomatsko::korak() {

@@ -11,6 +11,8 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QPushButton;
+class QTreeWidget;
 
 namespace zentrel::controls {
 class UrComndBarClient;
@@ -24,7 +26,8 @@ class FAvtomatskoTretjiKrog;
 // command "Sestavi" (F5), a progress bar that moves while the rounds run, and the result
 // "Sestavljeno: xx.xx%". The construction runs on this thread as a job whose every step lets the
 // window repaint; the third round and the completion step ("Dokončaj z izboljševanjem") show
-// their own window with their figures and a stop button.
+// their own window with their figures and a stop button. "Pregled pred sestavljanjem" lists,
+// before a run, what will keep lessons out and where it is mended (PreglejPredSestavljanjem).
 //
 // While a run goes (the job's state 1 or 2) the tab cannot be left and the window cannot be
 // closed, and a second start is ignored; during the third round or the completion step a close
@@ -46,6 +49,8 @@ public:
     FAvtomatskoTretjiKrog *TretjiKrogOkno() const;
     // The third round or the completion step runs: only these can be stopped.
     bool UstavljivoTece() const;
+    // "Pregled pred sestavljanjem" with the options shown: fills PregledTW.
+    void Preglej();
 
     QCheckBox *Selitev;
     QCheckBox *Kabineti;
@@ -55,6 +60,8 @@ public:
     QLineEdit *RaziriUreE;
     QProgressBar *NapredekPB;
     QLabel *SestavljenoL;
+    QPushButton *PregledPB;
+    QTreeWidget *PregledTW;
 
 private:
     void korak();

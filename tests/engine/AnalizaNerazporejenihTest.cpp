@@ -92,8 +92,8 @@ TEST(AnalizaNerazporejenih, FixedLessonsAndForbiddenPeriodsThatLeaveTooFewDaysMa
         const NerazporejenoPredavanje n = AnalizirajNerazporejene(x.m, x.p).front();
         EXPECT_TRUE(n.nemogoce);
         EXPECT_EQ(n.opis, QStringLiteral("Ni mogoče razporediti: dni na voljo 0, potrebnih 1 (okvir, prepovedane ure "
-                                         "in stalni predmeti). Okvir oddelka 1a ne more sprejeti vseh njegovih ur "
-                                         "(manjka 1)."));
+                                         "in stalni predmeti); ostane nerazporejenih ur: 1."))
+            << "the class's frame is short by the same period: not named twice";
     }
     {
         // Three single periods, a teacher free on two days of the frame only.
@@ -106,10 +106,12 @@ TEST(AnalizaNerazporejenih, FixedLessonsAndForbiddenPeriodsThatLeaveTooFewDaysMa
             for (int ura = 0; ura < 16; ++ura)
                 x.s.prepovedUcitelja(t1, dan, ura);
         x.nalozi();
+        // Two of the three fit: they stay to be placed.
         const NerazporejenoPredavanje n = AnalizirajPredavanje(x.m, x.p, x.predavanje(QStringLiteral("MAT")));
-        EXPECT_TRUE(n.nemogoce);
+        EXPECT_FALSE(n.nemogoce);
         EXPECT_EQ(n.opis, QStringLiteral("Ni mogoče razporediti: dni na voljo 2, potrebnih 3 (prepovedane ure "
-                                         "učitelja T1)."));
+                                         "učitelja T1); ostane nerazporejenih ur: 1. V okvirju je prosto mesto; uro "
+                                         "lahko postavite vanj."));
         // A double period needs two consecutive frame cells on a day: the frame has one row only.
         const qint64 b = x.s.oddelek(QStringLiteral("1b"));
         x.s.predavanje(b, x.s.predmet(QStringLiteral("LUM")), 2, 2, {{x.s.ucitelj(QStringLiteral("T3")), 0}});
@@ -117,7 +119,8 @@ TEST(AnalizaNerazporejenih, FixedLessonsAndForbiddenPeriodsThatLeaveTooFewDaysMa
         x.nalozi();
         const NerazporejenoPredavanje lum = AnalizirajPredavanje(x.m, x.p, x.predavanje(QStringLiteral("LUM")));
         EXPECT_TRUE(lum.nemogoce);
-        EXPECT_EQ(lum.opis, QStringLiteral("Ni mogoče razporediti: dni na voljo 0, potrebnih 1 (okvir oddelka)."));
+        EXPECT_EQ(lum.opis, QStringLiteral("Ni mogoče razporediti: dni na voljo 0, potrebnih 1 (okvir oddelka); ostane "
+                                           "nerazporejenih ur: 2."));
     }
     {
         test::SolaZaUrnik x;
@@ -132,7 +135,8 @@ TEST(AnalizaNerazporejenih, FixedLessonsAndForbiddenPeriodsThatLeaveTooFewDaysMa
 }
 
 TEST(AnalizaNerazporejenih, DaysThatAlreadyHoldTheLessonAreMarked) {
-    // Six periods spread by hand over five days: the sixth needs a day of its own.
+    // Six periods spread by hand over five days: the sixth needs a day of its own. Lessons placed
+    // by hand are data; the same placed by a construction prove nothing (DokaziNemogocosti).
     test::SolaZaUrnik x;
     const qint64 a = x.s.oddelek(QStringLiteral("1a"));
     const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
@@ -146,8 +150,8 @@ TEST(AnalizaNerazporejenih, DaysThatAlreadyHoldTheLessonAreMarked) {
     EXPECT_TRUE(std::all_of(n.celice.begin(), n.celice.end(), [](const CelicaOkvirja &c) { return c.danZaseden; }));
     EXPECT_TRUE(OpisCelic(n).startsWith(QStringLiteral("1.1: že ima uro tega dne; 1.2: že ima uro tega dne; 2.1:")));
     EXPECT_TRUE(n.nemogoce);
-    EXPECT_EQ(n.opis,
-              QStringLiteral("Ni mogoče razporediti: ure predmeta so razdeljene na več dni, kot jih ima teden."));
+    EXPECT_EQ(n.opis, QStringLiteral("Ni mogoče razporediti: dni na voljo 0, potrebnih 1 (dneve zasedajo ročno "
+                                     "postavljene ure predmeta); ostane nerazporejenih ur: 1."));
 }
 
 TEST(AnalizaNerazporejenih, AClassFrameTooSmallForWhatItsTeachersMayTeachIsNamed) {

@@ -27,9 +27,15 @@ TEST(PreverjanjeUrnika, ListsEveryKindOfViolation) {
     const qint64 kem = s.predavanje(b, s.predmet(QStringLiteral("KEM")), 3, 1, {{t2, kab}}).first();
     const qint64 fiz = s.predavanje(b, s.predmet(QStringLiteral("FIZ")), 3, 1, {{t2, g}}).first();
     const qint64 ru = s.predavanje(b, s.predmet(QStringLiteral("RU")), 1, 1, {{t3, 0}}, 0).first();
+    const qint64 geo = s.predavanje(b, s.predmet(QStringLiteral("GEO")), 2, 1, {{s.ucitelj(QStringLiteral("T4")), 0}})
+                           .first();
+    const qint64 t5 = s.ucitelj(QStringLiteral("T5"));
+    const qint64 bio = s.predavanje(a, s.predmet(QStringLiteral("BIO")), 1, 1, {{t5, 0}}).first();
+    const qint64 lum = s.predavanje(b, s.predmet(QStringLiteral("LUM")), 1, 1, {{t5, 0}}).first();
     s.predavanje(s.skupinaOddelkov(QStringLiteral("2x"), {}), s.predmet(QStringLiteral("X")), 2147483647, 1, {{t3, 0}});
     s.prepovedOddelka(b, 5, 1);
     s.prepovedProstora(u2, 4, 2);
+    s.prepovedUcitelja(t5, 5, 1);
     s.termin(mat, 1, 1, QStringLiteral("a"), u1);
     s.termin(slo, 1, 1, QStringLiteral("r"));     // class 1a twice
     s.termin(slo, 2, 1, QStringLiteral("r"));     // SLO placed twice a week, once allowed
@@ -45,6 +51,10 @@ TEST(PreverjanjeUrnika, ListsEveryKindOfViolation) {
     s.termin(kem, 4, 2, QStringLiteral("r"), u2);  // a cabinet's lesson elsewhere, in a forbidden period
     s.termin(fiz, 4, 3, QStringLiteral("r"), kab); // not a member of $G
     s.termin(ru, 4, 4, QStringLiteral("a"));       // placed by the construction although "Ni avtomatsko"
+    s.termin(geo, 3, 1, QStringLiteral("a"));
+    s.termin(geo, 3, 2, QStringLiteral("a"));      // two single periods of a unit on one day
+    s.termin(bio, 5, 1, QStringLiteral("a"));
+    s.termin(lum, 5, 8, QStringLiteral("r"));      // T5's day from period 1 to 8
     const qint64 zunaj = s.termin(ang, 6, 1, QStringLiteral("r")); // off the week
     EXPECT_EQ(x.verify(), (QStringList{
                               QStringLiteral("1b ANG: dan 5, ura 1 brez prostora (U1)."),
@@ -59,11 +69,15 @@ TEST(PreverjanjeUrnika, ListsEveryKindOfViolation) {
                               "Prostor U1: dan 1, ura 1 zaseden dvakrat (1a MAT, 1b ANG).",
                               "Prostor R1: dan 2, ura 2 zaseden dvakrat (1b TJA, 1b TJA).",
                               "Oddelek 1b: pouk v prepovedani uri, dan 5, ura 1.",
+                              "Učitelj T5: pouk v prepovedani uri, dan 5, ura 1.",
                               "Prostor U2: pouk v prepovedani uri, dan 4, ura 2.",
                               "2x X: število ur 2147483647 je zunaj meja od 0 do 80.",
                               "1a SLO: razporejenih ur 2, tedenskih ur 1.",
                               "1a MAT: samodejno razporejene ure dne 3 niso strnjene.",
                               "1a MAT: dan 3, ura 3 zunaj okvirja oddelka 1a.",
+                              "1a MAT: dan 3 samodejno razporejenih ur 2, v enem dnevu največ 1.",
+                              "1b GEO: dan 3 samodejno razporejenih ur 2, v enem dnevu največ 1.",
+                              "Učitelj T5: dan 5 pouk od 1. do 8. ure, več kot 7 zaporednih ur.",
                           }));
 }
 

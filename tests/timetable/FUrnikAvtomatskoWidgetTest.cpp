@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace zentrel;
 using namespace zentrel::engine;
@@ -58,6 +59,31 @@ private slots:
         h.show(new FUrnikAvtomatsko);
         QCOMPARE(sola.messages().texts(),
                  QStringList({QStringLiteral("Niste izbrali nobenega urnika. Najprej pojdite na zavihek \"Izbira\"")}));
+    }
+
+    void theReadinessCheckListsWhatWillKeepLessonsOut() {
+        test::VzorcnaSola sola;
+        auto *w = h.show(new FUrnikAvtomatsko);
+        QTest::mouseClick(w->PregledPB, Qt::LeftButton);
+        QCOMPARE(w->PregledTW->topLevelItemCount(), 1);
+        QCOMPARE(w->PregledTW->topLevelItem(0)->text(0), QStringLiteral("Pregled pred sestavljanjem: ni ovir."));
+        QCOMPARE(termini(), 0); // nothing is placed
+        // The teacher with the most lessons may teach on Mondays only.
+        db::Connection &c = db::ProjectDb();
+        const qint64 ucitelj = c.scalar(QStringLiteral("SELECT ID_UCITELJA FROM RAZPORED WHERE ID_PREDMETNIKA = 1 "
+                                                       "GROUP BY ID_UCITELJA ORDER BY count(*) DESC LIMIT 1"))
+                                   .toLongLong();
+        const QString oznaka = c.scalar(QStringLiteral("SELECT OZNAKA FROM UCITELJI WHERE ID = ?"), {ucitelj}).toString();
+        QVERIFY(c.exec(QStringLiteral("WITH RECURSIVE d(x) AS (SELECT 2 UNION ALL SELECT x + 1 FROM d WHERE x < 5), "
+                                      "u(y) AS (SELECT 0 UNION ALL SELECT y + 1 FROM u WHERE y < 15) INSERT INTO "
+                                      "PREPOVEDI_UCITELJEV SELECT ?, x, y FROM d, u"),
+                       {ucitelj}));
+        QTest::mouseClick(w->PregledPB, Qt::LeftButton);
+        QStringList ucitelja;
+        for (int i = 0; i < w->PregledTW->topLevelItemCount(); ++i)
+            if (w->PregledTW->topLevelItem(i)->text(0).startsWith(QStringLiteral("Učitelj %1:").arg(oznaka)))
+                ucitelja << w->PregledTW->topLevelItem(i)->text(1);
+        QCOMPARE(ucitelja, QStringList{QStringLiteral("Osnovni podatki → Učitelji → Prepovedi učiteljev")});
     }
 
     void theSampleIsConstructedMovedByHandAndStaysValid() {
