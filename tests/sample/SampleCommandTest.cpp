@@ -3,6 +3,7 @@
 #include "support/TempFolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace zentrel;
@@ -61,7 +62,5 @@ TEST(SampleCommand, RefusesBadArgumentsWithAMessage) {
     const QString missing = folder.file(QStringLiteral("ni/s.znt"));
     r = sampleCli({missing});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(
-        r.err,
-        QStringLiteral("Vzorčne šole ni bilo mogoče zapisati v %1: Datoteke %1 ni mogoče ustvariti.\n").arg(missing));
+    EXPECT_EQ(r.err, QStringLiteral("Mapa %1 ne obstaja.\n").arg(QFileInfo(missing).absolutePath()));
 }

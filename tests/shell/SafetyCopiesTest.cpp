@@ -362,7 +362,8 @@ TEST(SafetyCopyFaults, AFullDiskAsksAndNoLeavesTheProjectUnchanged) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(
         r.err.contains(QStringLiteral("Varnostne kopije projekta Urnik.znt ni bilo mogoče narediti: na disku "
-                                      "ni dovolj prostora.\n\nAli želiš nadaljevati brez varnostne kopije? Ne")))
+                                      "ni dovolj prostora.\n\nAli želiš nadaljevati brez varnostne kopije?\n"
+                                      "Za odgovor Da dodajte možnost --yes.")))
         << r.err.toStdString();
     EXPECT_FALSE(r.out.contains(QStringLiteral("skrčen")));
     EXPECT_EQ(test::FileBytes(project), bytes);
