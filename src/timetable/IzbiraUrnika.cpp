@@ -4,6 +4,8 @@
 #include "db/Connection.h"
 #include "db/MBaza.h"
 
+#include <QTextStream>
+
 namespace zentrel::timetable {
 
 using core::App;
@@ -100,6 +102,25 @@ MoznostiUkaza RazcleniUkaz(const QStringList &args, const QStringList &zVrednost
         }
     }
     return m;
+}
+
+bool RazcleniUkazUrnika(const QStringList &args, const QStringList &stikala, const char *uporaba, MoznostiUkaza &m,
+                        qint64 &dodatneUre) {
+    m = RazcleniUkaz(args,
+                     {QStringLiteral("--curriculum"), QStringLiteral("--timetable"), QStringLiteral("--turnus"),
+                      QStringLiteral("--extra-periods")},
+                     stikala);
+    QString napaka = m.napaka;
+    dodatneUre = 0;
+    if (napaka.isEmpty() && m.polozajni.size() == 1)
+        CeloStevilo(m, QStringLiteral("--extra-periods"), 0, 15, dodatneUre, napaka);
+    if (napaka.isEmpty() && m.polozajni.size() == 1)
+        return true;
+    QTextStream err(stderr);
+    if (!napaka.isEmpty())
+        err << napaka << '\n';
+    err << "Uporaba: zentrel-cli " << uporaba << '\n';
+    return false;
 }
 
 bool CeloStevilo(const MoznostiUkaza &m, const QString &ime, qint64 od, qint64 do_, qint64 &vrednost, QString &napaka) {

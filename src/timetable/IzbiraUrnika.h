@@ -26,6 +26,11 @@ MoznostiUkaza RazcleniUkaz(const QStringList &args, const QStringList &zVrednost
 // `vrednost` stays as it is. False with the message in `napaka` ("--extra-periods mora biti
 // celo število od 0 do 15.") when the value is no such number.
 bool CeloStevilo(const MoznostiUkaza &m, const QString &ime, qint64 od, qint64 do_, qint64 &vrednost, QString &napaka);
+// The arguments of a command that reads one project's timetable (verify, readiness): one project,
+// --curriculum, --timetable, --turnus, --extra-periods K (0 to 15) and the switches `stikala`.
+// False after printing what is wrong and "Uporaba: zentrel-cli `uporaba`" on standard error.
+bool RazcleniUkazUrnika(const QStringList &args, const QStringList &stikala, const char *uporaba, MoznostiUkaza &m,
+                        qint64 &dodatneUre);
 // The seconds given for option `ime`: a number above 0 and at most a day.
 bool Sekunde(const MoznostiUkaza &m, const QString &ime, double &vrednost, QString &napaka);
 

@@ -14,27 +14,19 @@ using namespace zentrel::engine;
 namespace zentrel::timetable {
 
 int RunVerifyCommand(const QStringList &args) {
-    const MoznostiUkaza m = RazcleniUkaz(args,
-                                         {QStringLiteral("--curriculum"), QStringLiteral("--timetable"),
-                                          QStringLiteral("--turnus"), QStringLiteral("--extra-periods")},
-                                         {QStringLiteral("--yes"), QStringLiteral("--selitev")});
-    QTextStream err(stderr);
-    QString napaka = m.napaka;
+    MoznostiUkaza m;
     qint64 dodatne = 0;
-    if (napaka.isEmpty() && m.polozajni.size() == 1)
-        CeloStevilo(m, QStringLiteral("--extra-periods"), 0, 15, dodatne, napaka);
-    if (!napaka.isEmpty() || m.polozajni.size() != 1) {
-        if (!napaka.isEmpty())
-            err << napaka << '\n';
-        err << "Uporaba: zentrel-cli verify PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
-               "[--extra-periods K] [--selitev] [--yes]\n";
+    if (!RazcleniUkazUrnika(args, {QStringLiteral("--yes"), QStringLiteral("--selitev")},
+                            "verify PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
+                            "[--extra-periods K] [--selitev] [--yes]",
+                            m, dodatne))
         return 1;
-    }
+    QTextStream err(stderr);
     if (!shell::OpenProjectFile(m.polozajni.first()))
         return 1;
     const QString turnus = m.vrednosti.value(QStringLiteral("--turnus"));
-    napaka = NastaviIzbiro(m.vrednosti.value(QStringLiteral("--curriculum")),
-                           m.vrednosti.value(QStringLiteral("--timetable")), turnus);
+    QString napaka = NastaviIzbiro(m.vrednosti.value(QStringLiteral("--curriculum")),
+                                   m.vrednosti.value(QStringLiteral("--timetable")), turnus);
     if (!napaka.isEmpty()) {
         err << napaka << '\n';
         return 1;
