@@ -179,6 +179,21 @@ TEST_F(SuplenceTest, StoringAndDeletingASubstitution) {
     EXPECT_EQ(classes(), QStringList{"1.a -"});
 }
 
+TEST_F(SuplenceTest, AStoredSubstitutionSavedAgainKeepsTheRoomItHolds) {
+    odsotenUcitelj(NOV);
+    choose(A1, 1);
+    ASSERT_TRUE(s.Shrani(ZAG, 3, TEL));
+    const QString first = stored();
+    EXPECT_EQ(first, QStringLiteral("1:2025-09-08,1,1,2,3,1,3,3,11"));
+    // TEL is taken in period 2 by this very substitution: it stays on offer for it.
+    EXPECT_EQ(rooms(), (QStringList{"TEL*", "U1", "U1"}));
+    ASSERT_TRUE(s.Shrani(ZAG, 3, TEL));
+    EXPECT_EQ(stored(), first);
+    ASSERT_TRUE(s.Shrani(KOS, -1, TEL));
+    EXPECT_EQ(stored(), QStringLiteral("1:2025-09-08,1,1,2,2,1,1,3,00"));
+    EXPECT_EQ(project.messages().texts(), QStringList());
+}
+
 TEST_F(SuplenceTest, AnAbsentRoomIsNeverStored) {
     // Teacher and room both absent: a room must be chosen.
     odsotenUcitelj(NOV);

@@ -128,6 +128,51 @@ TEST(DokoncanjeUrnika, SaysAtOnceWhatFixedLessonsKeepOutAndMovesNoneOfThem) {
     }
 }
 
+TEST(DokoncanjeUrnika, LeavesALessonPlacedOnlyByHandWhereItIsAlthoughItWouldBeCheapestToMove) {
+    // MAT (T1) may go only to Monday period 1, held by HOD, a single period of difficulty 0
+    // placed by hand, or to Tuesday periods 1 and 2's first, held by the double period of DRU:
+    // taking one period out costs less than taking two. Only DRU may make room.
+    test::SolaZaUrnik x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 1, 1, {{t1, 0}});
+    const qint64 hod =
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("HOD")), 1, 1, {{x.s.ucitelj(QStringLiteral("T2")), 0}}, 0)
+            .first();
+    const qint64 dru =
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("DRU")), 2, 2, {{x.s.ucitelj(QStringLiteral("T3")), 0}}).first();
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("ANG")), 4, 1, {{x.s.ucitelj(QStringLiteral("T4")), 0}});
+    for (int d = 1; d <= 5; ++d)
+        for (int p = 0; p < 16; ++p)
+            if (p != 1 || d > 2)
+                x.s.prepovedUcitelja(t1, d, p);
+    x.s.termin(hod, 1, 1);
+    x.s.termin(dru, 2, 1);
+    x.s.termin(dru, 2, 2);
+    const QString hodPrej = x.project.db().scalar(QStringLiteral("SELECT group_concat(ID || ':' || DAN || '.' || URA "
+                                                                 "|| TIP) FROM TERMINI WHERE ID_RAZPOREDA = %1")
+                                                      .arg(hod))
+                                .toString();
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 4;
+    moznosti.tretjiKrog = true;
+    moznosti.dokoncaj = true;
+    const RezultatSestavljanja rez = SestavljanjeUrnika(x.m).zazeni(moznosti);
+    EXPECT_EQ(rez.poTretjem, 1) << "the rounds leave MAT to the completion";
+    EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
+    EXPECT_EQ(x.project.db()
+                  .scalar(QStringLiteral("SELECT group_concat(ID || ':' || DAN || '.' || URA || TIP) FROM TERMINI "
+                                         "WHERE ID_RAZPOREDA = %1")
+                              .arg(hod))
+                  .toString(),
+              hodPrej);
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI T JOIN RAZPORED R ON R.ID = T.ID_RAZPOREDA "
+                                       "JOIN PREDMETI P ON P.ID = R.ID_PREDMETA WHERE P.OZNAKA = 'MAT' AND DAN = 2 "
+                                       "AND URA = 1")),
+              1);
+    EXPECT_EQ(x.verify(), QStringList{});
+}
+
 TEST(DokoncanjeUrnika, TakesASubjectOffADayThatHasItTwiceAndMakesNothingWorse) {
     test::SolaZaUrnik x;
     const qint64 a = x.s.oddelek(QStringLiteral("1a"));

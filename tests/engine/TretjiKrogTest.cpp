@@ -96,6 +96,45 @@ TEST(TretjiKrog, NeverMovesFixedPeriodsBlocksOfTwoNorLessonsPlacedOnlyByHand) {
     }
 }
 
+TEST(TretjiKrog, MakesRoomAroundAFixedPeriodThatStandsInTheFirstCellTried) {
+    // MAT (T1) may go only to Monday period 1, where 1a has SLO fixed, or to Monday period 2,
+    // where it has one of its four ANG periods placed (six periods: a frame of two a day). The
+    // round tries Monday period 1 first; only ANG may make room.
+    Sola x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 1, 1, {{t1, 0}});
+    const qint64 slo =
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 1, 1, {{x.s.ucitelj(QStringLiteral("T2")), 0}}).first();
+    const qint64 ang =
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("ANG")), 4, 1, {{x.s.ucitelj(QStringLiteral("T3")), 0}}).first();
+    for (int d = 1; d <= 5; ++d)
+        for (int p = 0; p < 16; ++p)
+            if (d != 1 || p > 2 || p < 1)
+                x.s.prepovedUcitelja(t1, d, p);
+    const qint64 fiksni = x.s.termin(slo, 1, 1, QStringLiteral("s"));
+    x.s.termin(ang, 1, 2);
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 9;
+    moznosti.tretjiKrog = true;
+    SestavljanjeUrnika job(x.m);
+    int poskusov = 0;
+    job.korak = [&] { poskusov += job.tretjiKrogTece() ? 1 : 0; };
+    const RezultatSestavljanja rez = job.zazeni(moznosti);
+    EXPECT_GT(poskusov, 0) << "the round runs";
+    EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1 AND DAN = 1 AND URA = 1 AND "
+                                       "TIP = 's'")
+                            .arg(fiksni)),
+              1)
+        << "the fixed period stays where the user put it";
+    EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI T JOIN RAZPORED R ON R.ID = T.ID_RAZPOREDA "
+                                       "JOIN PREDMETI P ON P.ID = R.ID_PREDMETA WHERE P.OZNAKA = 'MAT' AND DAN = 1 "
+                                       "AND URA = 2")),
+              1);
+    EXPECT_EQ(x.verify(), QStringList{});
+}
+
 TEST(TretjiKrog, StoppingKeepsAndSavesWhatWasPlaced) {
     Sola x;
     test::GenerirajSolo(x.s, 12, 3); // twelve classes share one cabinet: the third round cannot finish

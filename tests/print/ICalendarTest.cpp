@@ -108,6 +108,25 @@ TEST(ICalendar, LessonsRecurOnTheDatesTheCalendarTeachesThem) {
     EXPECT_FALSE(d.count(QDate(2026, 10, 26)));                              // autumn holidays
     EXPECT_TRUE(d.count(QDate(2026, 9, 16)));                                // Wednesday teaching Monday
     EXPECT_EQ(*d.rbegin(), QDate(2027, 6, 21)); // the last Monday of turnus I in the validity
+    // Exceptions and additions name the lesson's start exactly: a calendar program matches them
+    // to the recurrences by date and time, so any other time would leave the lesson in place.
+    const QString at = u'T' + start.toString(QStringLiteral("HHmmss"));
+    EXPECT_TRUE(monday->fields.value(QStringLiteral("EXDATE")).split(u',').contains(QStringLiteral("20261026") + at));
+    EXPECT_TRUE(monday->fields.value(QStringLiteral("RDATE")).split(u',').contains(QStringLiteral("20260916") + at));
+    int lists = 0;
+    for (const Event &e : events) {
+        const QString time = e.fields.value(QStringLiteral("DTSTART")).mid(8);
+        for (const QString &name : {QStringLiteral("EXDATE"), QStringLiteral("RDATE")}) {
+            if (!e.fields.contains(name))
+                continue;
+            ++lists;
+            QStringList expected;
+            for (const QDate &date : dateList(e.fields.value(name)))
+                expected << date.toString(QStringLiteral("yyyyMMdd")) + time;
+            EXPECT_EQ(e.fields.value(name), expected.join(u',')) << qPrintable(name);
+        }
+    }
+    EXPECT_GT(lists, 1);
 
     // Every date of every event is a date the calendar teaches that weekday in that turnus.
     for (const Event &e : events)

@@ -108,6 +108,10 @@ TEST(Writers, CsvLinesPerCellLineAndQuoting) {
     EXPECT_EQ(csv, expected);
     EXPECT_EQ(CsvPolje(QStringLiteral("plain")), QStringLiteral("plain"));
     EXPECT_EQ(CsvPolje(QStringLiteral("a\rb")), QStringLiteral("\"a\rb\""));
+    // Each character that makes a field quoted does so alone.
+    EXPECT_EQ(CsvPolje(QStringLiteral(";")), QStringLiteral("\";\""));
+    EXPECT_EQ(CsvPolje(QStringLiteral("a\"b")), QStringLiteral("\"a\"\"b\""));
+    EXPECT_EQ(CsvPolje(QStringLiteral("a\nb")), QStringLiteral("\"a\nb\""));
 }
 
 TEST(Writers, ListFromQueryHasCaptionRowAndTaggedItems) {

@@ -193,6 +193,33 @@ TEST_F(Rocno, NajdiMenjavoPerformsTheFirstValidExchangeAfterTheLastStop) {
     preveriMreze();
 }
 
+TEST(RocnoUrejanjeMenjava, NajdiMenjavoSkipsAnExchangeThatPutsTheDisplacedLessonIntoAForbiddenPeriod) {
+    // SLO of Monday period 2 would go to MAT's Monday period 1, forbidden there for its teacher
+    // T2 in one school and for its room U1 in the other; the next exchange is Wednesday's sport.
+    const auto v = [](int dan, int ura, const char *tip, qint64 soba) {
+        return QStringLiteral("%1 %2 %3 %4").arg(dan).arg(ura).arg(QString::fromLatin1(tip)).arg(soba);
+    };
+    for (const bool ucitelj : {true, false}) {
+        test::RocnaSola s;
+        if (ucitelj)
+            s.s.prepovedUcitelja(
+                s.db().scalar(QStringLiteral("SELECT ID FROM UCITELJI WHERE OZNAKA = 'T2'")).toLongLong(), 1, 1);
+        else
+            s.s.prepovedProstora(s.u1, 1, 1);
+        ModelUrnika m;
+        RocnoUrejanje ed{m};
+        ASSERT_TRUE(ed.nalozi());
+        ASSERT_TRUE(ed.poberi(test::TerminEnote(m, QStringLiteral("1a"), QStringLiteral("MAT"), 1, 1), false));
+        ASSERT_TRUE(ed.najdiMenjavo()) << ucitelj;
+        ASSERT_TRUE(ed.potrdi());
+        EXPECT_EQ(s.vrstice(s.slo), QStringList({v(1, 2, "r", s.u1), v(2, 2, "r", s.u1), v(4, 1, "s", s.u1)}))
+            << ucitelj;
+        EXPECT_EQ(s.vrstice(s.mat), QStringList({v(2, 1, "a", s.u1), v(3, 5, "r", s.u1)})) << ucitelj;
+        EXPECT_EQ(s.vrstice(s.spoA), QStringList({v(1, 1, "r", s.tel2)})) << ucitelj;
+        EXPECT_EQ(s.messages().texts(), QStringList()) << ucitelj;
+    }
+}
+
 TEST_F(Rocno, LessonsOfDifficultyZeroAreTakenFromTheListAndOffTheTimetable) {
     const int gum = u("1b", "GUM");
     ASSERT_GT(gum, 0) << "difficulty 0 is loaded for manual work";
