@@ -1,5 +1,7 @@
 #include "pupils/UvozUcencev.h"
 #include "PupilsFixture.h"
+#include "shell/SafetyCopies.h"
+#include "support/ProjectContents.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -38,6 +40,16 @@ TEST_F(UvozUcencevTest, HeaderInAnyOrderAndCaseUnknownColumnsSkippedBothPassesSh
     EXPECT_EQ(import.imported(), 2);
     EXPECT_EQ(progress, (QStringList{"Preverjam 1", "Preverjam 2", "Vpisujem 1", "Vpisujem 2"}));
     EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(UvozUcencevTest, AnImportIsPrecededByASafetyCopyOfTheRegisterAsItWas) {
+    pupil(1, QStringLiteral("Š1"), QStringLiteral("Obstoječi"));
+    ASSERT_TRUE(importLines({QStringLiteral("Enolična oznaka;Priimek;Ime;Spol"), QStringLiteral("U2;Novak;Ana;m")}));
+    EXPECT_EQ(register_().size(), 2);
+    const QList<shell::SafetyCopy> copies = shell::ListSafetyCopies(project.path());
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(copies.first().operation, shell::SafetyCopyOperationName(QStringLiteral("Uvoz učencev")));
+    EXPECT_EQ(test::RowCount(copies.first().path, QStringLiteral("ERD_UCENEC")), 1);
 }
 
 TEST_F(UvozUcencevTest, EveryRefusalNamesItsLineAndLeavesTheRegisterAsItWas) {
