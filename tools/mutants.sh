@@ -18,7 +18,8 @@
 # package test, which checks packaging only, is left out).
 #
 # Environment: MUTANTS_WORK (see above), MUTANTS_JOBS (build and test jobs, default 2),
-# MUTANTS_BASELINE=0 to skip the check that the unmutated copy passes every test.
+# MUTANTS_BASELINE=0 to skip building the whole copy and checking that, unmutated, it passes
+# every test (for a rerun of some mutants on a copy checked before).
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -68,15 +69,16 @@ restore() {
 trap restore EXIT
 trap 'echo; echo "Interrupted: the copy is restored." >&2; exit 130' INT TERM
 
-# Replaces the first occurrence of BEFORE on the given line or, when the lines moved, on the
-# nearest line holding it (up to 40 lines away). Prints the line changed; fails when none holds it.
-plant() {
-    local file=$1 line=$2 before=$3 after=$4
-    cp "$tree/$file" "$original"
-    planted=$file
-    replace_near "$tree/$file" "$line" "$before" "$after"
+# Keeps the file of the copy aside for restore(); called in the script's own shell (never in a
+# command substitution, whose variables would be lost), so that restore() knows the file.
+keep() {
+    cp "$tree/$1" "$original"
+    planted=$1
 }
 
+# In FILE, replaces the first occurrence of BEFORE on the given line or, when the lines moved, on
+# the nearest line holding it (up to 40 lines away). Prints the line changed; fails when none
+# holds it.
 replace_near() {
     perl -e '
         my ($path, $line, $before, $after) = @ARGV;
@@ -164,12 +166,12 @@ fi
 
 sync_tree
 configure || { echo "The copy does not configure: $log/configure.txt" >&2; exit 1; }
-echo "Building the copy ($build) ..."
-if ! cmake --build "$build" -j"$jobs" >"$log/build-0.txt" 2>&1; then
-    echo "The copy does not build: $log/build-0.txt" >&2
-    exit 1
-fi
 if [ "${MUTANTS_BASELINE:-1}" != 0 ]; then
+    echo "Building the copy ($build) ..."
+    if ! cmake --build "$build" -j"$jobs" >"$log/build-0.txt" 2>&1; then
+        echo "The copy does not build: $log/build-0.txt" >&2
+        exit 1
+    fi
     echo "Running the tests on the unmutated copy ..."
     failed=$(run_suite "$log/suite-0.txt")
     if [ -n "$failed" ]; then
@@ -192,7 +194,8 @@ for n in "${selected[@]}"; do
     started=$(date +%s)
     result=""
     by=""
-    if ! at=$(plant "$file" "$line" "$before" "$after"); then
+    keep "$file"
+    if ! at=$(replace_near "$tree/$file" "$line" "$before" "$after"); then
         result="not found"
         by="text not near line $line"
     else
@@ -216,6 +219,11 @@ for n in "${selected[@]}"; do
         file="$file:$at"
     fi
     restore
+    # The copy matches the sources again, or every later result would be mixed with this mutant.
+    if ! cmp -s "$root/${file%:*}" "$tree/${file%:*}"; then
+        echo "The copy of ${file%:*} was not restored; stopping." >&2
+        exit 1
+    fi
     case $result in
     caught) caught=$((caught + 1)) ;;
     SURVIVED) survived=$((survived + 1)) ;;
