@@ -81,6 +81,19 @@ TEST(PreverjanjeUrnika, ListsEveryKindOfViolation) {
                           }));
 }
 
+TEST(PreverjanjeUrnika, ALessonEnteredTwiceInOneCellIsReportedAsSuch) {
+    // Two rows of one assignment in one cell: the class holds one lesson, the teacher two rows.
+    test::SolaZaUrnik x;
+    const qint64 mat = x.s.predavanje(x.s.oddelek(QStringLiteral("1a")), x.s.predmet(QStringLiteral("MAT")), 2, 1,
+                                      {{x.s.ucitelj(QStringLiteral("T1")), 0}})
+                           .first();
+    x.s.termin(mat, 1, 1);
+    x.s.termin(mat, 1, 1);
+    x.s.termin(mat, 2, 1);
+    EXPECT_EQ(x.verify(), (QStringList{"1a MAT: dan 1, ura 1 vpisan dvakrat.",
+                                       "Učitelj T1: dan 1, ura 1 zaseden dvakrat (1a MAT, 1a MAT)."}));
+}
+
 TEST(PreverjanjeUrnika, BuildingChangesWithoutAFreePeriodWhenAsked) {
     test::SolaZaUrnik x;
     const qint64 a = x.s.oddelek(QStringLiteral("1a"));
