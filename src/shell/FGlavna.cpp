@@ -232,9 +232,9 @@ void FGlavna::SetProjectOpen(bool open) {
 }
 
 void FGlavna::ShowFirstSteps() {
+    const QList<QMdiSubWindow *> windows = m_ozadje->subWindowList();
     const bool workShown =
-        std::any_of(m_ozadje->subWindowList().cbegin(), m_ozadje->subWindowList().cend(),
-                    [](const QMdiSubWindow *w) { return w->isVisible(); });
+        std::any_of(windows.cbegin(), windows.cend(), [](const QMdiSubWindow *w) { return w->isVisible(); });
     if (workShown) {
         m_ozadje->PokaziKorake(QString(), {});
         return;
@@ -421,8 +421,13 @@ FPomoc *FGlavna::HelpWindow() const {
 }
 
 void FGlavna::ShowHelp() {
-    QWidget *focus = QApplication::focusWidget();
-    const HelpTopic topic = HelpTopicOf(focus ? focus : QApplication::activeWindow());
+    ShowHelpFor(nullptr);
+}
+
+void FGlavna::ShowHelpFor(const QWidget *widget) {
+    if (!widget)
+        widget = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    const HelpTopic topic = HelpTopicOf(widget);
     // A modal dialog blocks every other window: help opened over one must belong to it.
     if (QWidget *modal = QApplication::activeModalWidget()) {
         m_help = new FPomoc(modal);
@@ -544,7 +549,7 @@ bool FGlavna::eventFilter(QObject *watched, QEvent *event) {
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
-        ShowHelp();
+        ShowHelpFor(w);
         return true;
     }
     return false;

@@ -69,6 +69,8 @@ public:
     // The help pages in the program's own help window (F1), at the page and section of the
     // window and tab that has the focus.
     void ShowHelp();
+    // The same for the widget a key was pressed in (null: the focus).
+    void ShowHelpFor(const QWidget *widget);
     // The help of a widget: of the nearest window around it that has its own help, else of the
     // tab shown in the tab strip, else the first page.
     HelpTopic HelpTopicOf(const QWidget *widget) const;

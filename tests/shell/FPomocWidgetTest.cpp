@@ -1,3 +1,4 @@
+#include "basicdata/FAssignmentTabs.h"
 #include "basicdata/FBasicDataTabs.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
@@ -60,6 +61,7 @@ private slots:
     void initTestCase() {
         FNastavitve::RegisterTabs();
         basicdata::RegisterBasicDataTabs();
+        basicdata::RegisterAssignmentTabs();
     }
 
     void init() {
