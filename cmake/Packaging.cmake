@@ -11,6 +11,8 @@ include(GNUInstallDirs)
 # rebuild every test program.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
+# The manual pages and the change log name the version project() sets.
+set(ZENTREL_VERSION ${PROJECT_VERSION})
 set(ZENTREL_MAINTAINER "Zentrel developers <zentrel@example.org>")
 set(ZENTREL_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/zentrel)
 set(ZENTREL_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
@@ -72,15 +74,14 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "school timetables, calendar and substitutions")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Zentrel keeps a school's whole year for its timetable officer: buildings,\n"
-    "rooms, teachers, classes, subjects, curricula and teaching assignments;\n"
-    "weekly timetables built automatically and corrected by hand; the school\n"
-    "calendar with rotation weeks and free days; absences and substitutions;\n"
-    "pupils and their electives; printouts and HTML, XML, CSV and iCalendar\n"
-    "exports. Its user interface is Slovenian.\n"
-    "\n"
-    "The package holds the program, zentrel, and its command-line tool,\n"
-    "zentrel-cli, which does the same work without windows.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+# No semicolons: CMake would read the text as a list.
+set(CPACK_PACKAGE_DESCRIPTION "Zentrel keeps a school's whole year for its timetable officer: buildings,
+rooms, teachers, classes, subjects, curricula and teaching assignments.
+It builds weekly timetables automatically and lets them be corrected by
+hand, and keeps the school calendar with rotation weeks and free days,
+absences and substitutions, pupils and their electives. It prints and
+exports HTML, XML, CSV and iCalendar. Its user interface is Slovenian.
+
+The package holds the program, zentrel, and its command-line tool,
+zentrel-cli, which does the same work without windows.")
 include(CPack)

@@ -50,6 +50,7 @@ check "file types" xmllint --noout "$usr/share/mime/packages/zentrel.xml"
 for page in zentrel zentrel-cli; do
   check "manual page $page" bash -c "warnings=\$(MANWIDTH=80 man --warnings -l '$usr/share/man/man1/$page.1.gz' 2>&1 >/dev/null); [ -z \"\$warnings\" ] || { echo \"\$warnings\"; false; }"
 done
+check "version in the change log and the manual pages" bash -c "zcat '$usr/share/doc/zentrel/changelog.gz' | head -1 | grep -qF 'zentrel ($version)' && zcat '$usr/share/man/man1/zentrel.1.gz' | head -1 | grep -qF 'Zentrel $version' && zcat '$usr/share/man/man1/zentrel-cli.1.gz' | head -1 | grep -qF 'Zentrel $version'"
 check "completion" bash -c "source /usr/share/bash-completion/bash_completion 2>/dev/null; source '$usr/share/bash-completion/completions/zentrel-cli' && complete -p zentrel-cli >/dev/null"
 
 if command -v lintian >/dev/null; then

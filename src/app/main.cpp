@@ -6,7 +6,8 @@
 // chosen), the tab --screenshot-tab N of the tabbed container and the keys --screenshot-keys
 // ("F5,Down", pressed in the window in front). The program then ends without
 // writing its settings; the main window's caption goes to standard output first. A project path
-// given as the last argument is opened instead of the most recent project.
+// given as the last argument is opened instead of the most recent project; while the program
+// runs, a later start hands its project to it and ends.
 #include "basicdata/FAssignmentTabs.h"
 #include "basicdata/FBasicDataTabs.h"
 #include "basicdata/FSheetImport.h"
@@ -23,6 +24,7 @@
 #include "shell/FNastavitve.h"
 #include "shell/ProjectFiles.h"
 #include "shell/QtTranslation.h"
+#include "shell/SingleInstance.h"
 #include "shell/SizeClass.h"
 #include "shell/Startup.h"
 #include "timetable/FUrnikiTabs.h"
@@ -134,7 +136,6 @@ void ScheduleScreenshot(shell::FGlavna &window, const ScreenshotRequest &request
     });
 }
 
-
 const char kUsage[] = "Uporaba: zentrel [PROJEKT]\n"
                       "       zentrel --version | --help\n"
                       "Odpre PROJEKT (.znt ali starejši .kvl) ali, brez njega, nazadnje uporabljeni projekt.\n"
@@ -197,6 +198,11 @@ int main(int argc, char **argv) {
         positional.isEmpty() ? QString() : QFileInfo(positional.constFirst()).absoluteFilePath();
     const bool screenshot = parser.isSet(outOption);
 
+    // A start while the program runs hands its project over and ends (a screenshot runs alone).
+    shell::SingleInstance instance(shell::UserDataFolder());
+    if (!screenshot && (instance.HandOver(givenProject) || (!instance.Listen() && instance.HandOver(givenProject))))
+        return 0;
+
     // The windows of the tabbed container, registered once before the main window reads which
     // menu areas have windows: each subsystem's registration goes here.
     shell::FNastavitve::RegisterTabs();
@@ -208,8 +214,8 @@ int main(int argc, char **argv) {
     pupils::RegisterPupilsTabs();
     fet::RegisterFetMenuItems();
     shell::FGlavna window;
-    QObject::connect(window.ImportMenu()->addAction(QStringLiteral("Iz &preglednice...")), &QAction::triggered,
-                     &window, [&window] { basicdata::FSheetImport::Show(&window); });
+    QObject::connect(window.ImportMenu()->addAction(QStringLiteral("Iz &preglednice...")), &QAction::triggered, &window,
+                     [&window] { basicdata::FSheetImport::Show(&window); });
     core::SetPresenter(&window.presenter());
     core::App().sizeClass = shell::SizeClassOf(window.SizeMeasureTwips());
     controls::UrDataGrid::SetSizeClass(core::App().sizeClass);
@@ -222,6 +228,7 @@ int main(int argc, char **argv) {
     window.RestoreGeometry();
     if (!givenProject.isEmpty())
         shell::OpenProjectFile(givenProject);
+    QObject::connect(&instance, &shell::SingleInstance::projectHandedOver, &window, &shell::FGlavna::OpenHandedOver);
 
     if (screenshot) {
         ScreenshotRequest request;

@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 namespace zentrel::shell {
 
@@ -373,6 +374,23 @@ void FGlavna::OpenRecent(const QString &path) {
     }
     if (CloseAllWork())
         OpenProjectFile(path);
+}
+
+void FGlavna::OpenHandedOver(const QString &path) {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    if (path.isEmpty())
+        return;
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(500, this, [this, path] { OpenHandedOver(path); });
+        return;
+    }
+    const QString open = App().projectPath();
+    if (!open.isEmpty() && QFileInfo(open).canonicalFilePath() == QFileInfo(path).canonicalFilePath())
+        return;
+    OpenRecent(path);
 }
 
 void FGlavna::Compact() {

@@ -64,6 +64,10 @@ public:
     void CreateFromScratch();
     void OpenFromMenu();
     void OpenRecent(const QString &path);
+    // A project a later start of the program handed over (a double click in the file manager):
+    // the window comes to the front and the project opens as a recent file does; an empty path
+    // only brings the window to the front. While a modal window is open it waits for it.
+    void OpenHandedOver(const QString &path);
     void Compact();
     void SaveAsDefaults();
     // The help pages in the program's own help window (F1), at the page and section of the

@@ -20,6 +20,13 @@ namespace zentrel::shell {
 
 using namespace core;
 
+QString UserDataFolder() {
+    const QString home = qEnvironmentVariable("ZENTREL_HOME");
+    if (!home.isEmpty())
+        return home;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Zentrel");
+}
+
 void DetermineFolders(const QString &executableFolder) {
     Folders &f = App().folders;
     f.program = executableFolder;
@@ -29,11 +36,7 @@ void DetermineFolders(const QString &executableFolder) {
             f.program = shared;
     }
     const QString home = qEnvironmentVariable("ZENTREL_HOME");
-    if (!home.isEmpty()) {
-        f.userData = home;
-    } else {
-        f.userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Zentrel");
-    }
+    f.userData = UserDataFolder();
     f.commonData = f.userData;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     f.documents = documents.isEmpty() ? QDir::homePath() : documents + QStringLiteral("/Urniki");

@@ -4,6 +4,10 @@
 
 namespace zentrel::shell {
 
+// The user's own data folder (settings, safety copies): ZENTREL_HOME when set, else Zentrel in
+// the user's data folder. Nothing is created.
+QString UserDataFolder();
+
 // Determines the program, user data, common data and documents folders (creating the last
 // three when missing). ZENTREL_HOME overrides the user and common data folders.
 void DetermineFolders(const QString &executableFolder);

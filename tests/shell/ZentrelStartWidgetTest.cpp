@@ -1,9 +1,11 @@
 // Starts the program itself (offscreen) on a project and checks what it leaves behind: the
 // start-up, the main window, the menu paths of the screenshot option and the recent files.
 #include "shell/IniFile.h"
+#include "shell/SingleInstance.h"
 #include "support/TempFolder.h"
 
 #include <QImage>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QtTest>
 
@@ -13,13 +15,30 @@ class ZentrelStartWidgetTest : public QObject {
     Q_OBJECT
 
     // Runs zentrel with a private settings folder; returns its exit code.
-    int run(const test::TempFolder &home, const QStringList &args) {
-        QProcess p;
+    static void start(QProcess &p, const test::TempFolder &home, const QStringList &args) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("ZENTREL_HOME", home.path());
         env.insert("QT_QPA_PLATFORM", "offscreen");
         p.setProcessEnvironment(env);
         p.start(test::ProgramFolder() + "/zentrel", args);
+    }
+
+    // A fresh project file in the folder.
+    static QString project(const test::TempFolder &home, const QString &name) {
+        const QString path = home.file(name);
+        if (!QFile::copy(test::ProgramFolder() + "/zn.opp", path))
+            return QString();
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        return path;
+    }
+
+    static QString mostRecent(const test::TempFolder &home) {
+        return shell::ReadIniSection(home.file("zn.INI"), "[recent files]").value(0);
+    }
+
+    int run(const test::TempFolder &home, const QStringList &args) {
+        QProcess p;
+        start(p, home, args);
         if (!p.waitForFinished(30000)) {
             p.kill();
             return -1;
@@ -68,6 +87,49 @@ private slots:
         QCOMPARE(
             run(home, {"--screenshot-out", home.file("ni.png"), "--screenshot-menu", "&Datoteka/Ni datotek", project}),
             2);
+    }
+
+    // A double click on a project while the program runs: the later start hands the project over
+    // and ends; the running program opens it as a recent file. A program that ended abruptly
+    // does not keep the next one from running.
+    void aLaterStartHandsItsProjectToTheRunningProgram() {
+        test::TempFolder home;
+        const QString first = project(home, "Prva.znt");
+        const QString second = project(home, "Druga šola.znt");
+        const shell::SingleInstance instance(home.path());
+
+        QProcess running;
+        start(running, home, {first});
+        // Handing over the project it opens changes nothing: it shows when the program listens.
+        QTRY_VERIFY_WITH_TIMEOUT(instance.HandOver(first), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(mostRecent(home), first, 10000);
+
+        QCOMPARE(run(home, {second}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(mostRecent(home), second, 10000);
+        QCOMPARE(run(home, {}), 0); // only brings the window to the front
+        QCOMPARE(running.state(), QProcess::Running);
+
+        // Whatever else connects is dropped, and the program goes on answering.
+        QLocalSocket stranger;
+        stranger.connectToServer(shell::SingleInstance::ServerName(home.path()));
+        QVERIFY(stranger.waitForConnected(3000));
+        stranger.write("GET / HTTP/1.0\n" + first.toUtf8() + "\n");
+        QVERIFY(stranger.waitForDisconnected(3000));
+        QVERIFY(instance.HandOver(QString()));
+        QTest::qWait(1000);
+        QCOMPARE(mostRecent(home), second);
+        QVERIFY(instance.HandOver(first));
+        QTRY_COMPARE_WITH_TIMEOUT(mostRecent(home), first, 10000);
+
+        running.kill();
+        QVERIFY(running.waitForFinished(10000));
+        QVERIFY(!instance.HandOver(second));
+        QProcess next;
+        start(next, home, {second});
+        QTRY_VERIFY_WITH_TIMEOUT(instance.HandOver(second), 30000);
+        QCOMPARE(next.state(), QProcess::Running);
+        next.kill();
+        QVERIFY(next.waitForFinished(10000));
     }
 };
 
