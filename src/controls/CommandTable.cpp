@@ -80,8 +80,9 @@ const std::array<std::optional<CommandDef>, CommandTableSize> &table() {
     static const auto filled = [] {
         std::array<std::optional<CommandDef>, CommandTableSize> t;
         for (const RowText &r : kRows)
-            t[r.row] = CommandDef{r.key, QString::fromUtf8(r.keyCaption), r.command, QString::fromUtf8(r.caption),
-                                  r.passThrough, QString::fromUtf8(r.action)};
+            t[r.row] =
+                CommandDef{r.key,         QString::fromUtf8(r.keyCaption), r.command, QString::fromUtf8(r.caption),
+                           r.passThrough, QString::fromUtf8(r.action)};
         return t;
     }();
     return filled;

@@ -40,7 +40,8 @@ void UrTipka::refreshText() {
     setText(m_keyCaption.isEmpty() ? m_caption : m_keyCaption + QStringLiteral("  ") + m_caption);
     // "Tipka F3: Najde zapis ...": the key first, as every key's tool tip in the program begins.
     const QString action = m_action.isEmpty() ? m_caption : m_action;
-    setToolTip(m_keyCaption.isEmpty() ? action : QStringLiteral("Tipka ") + m_keyCaption + QStringLiteral(": ") + action);
+    setToolTip(m_keyCaption.isEmpty() ? action
+                                      : QStringLiteral("Tipka ") + m_keyCaption + QStringLiteral(": ") + action);
 }
 
 } // namespace zentrel::controls

@@ -10,13 +10,13 @@
 #include "ProjectFiles.h"
 #include "SettingsFile.h"
 #include "ShellHooks.h"
+#include "Startup.h"
 #include "controls/FCommandBar.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
 #include "controls/UrKeyPreview.h"
-#include "controls/UrTabStrip.h"
 #include "controls/UrStatusLine.h"
-#include "Startup.h"
+#include "controls/UrTabStrip.h"
 #include "core/AppState.h"
 #include "db/MBaza.h"
 
@@ -249,8 +249,8 @@ void FGlavna::ShowFirstSteps() {
                     steps << PrviKorak{QStringLiteral("Ustvari projekt: ") + withoutAmpersands(a->text()), QString(),
                                        QStringLiteral("menu:&Datoteka/&Ustvari projekt/") + a->text(), false};
         if (QFileInfo::exists(App().folders.sampleTemplate()))
-            steps << PrviKorak{QStringLiteral("Odpri primer šole"), QStringLiteral("izmišljena šola z urnikom za poskuse"),
-                               QStringLiteral("primer"), false};
+            steps << PrviKorak{QStringLiteral("Odpri primer šole"),
+                               QStringLiteral("izmišljena šola z urnikom za poskuse"), QStringLiteral("primer"), false};
         steps << PrviKorak{QStringLiteral("Odpri projekt ..."), QString(),
                            QStringLiteral("menu:&Datoteka/&Odpri projekt ..."), false};
         m_ozadje->PokaziKorake(QStringLiteral("Kako začeti"), steps);
@@ -262,8 +262,7 @@ void FGlavna::ShowFirstSteps() {
         return;
     }
     for (const KorakLeta &k : year)
-        steps << PrviKorak{k.caption, k.state,
-                           QStringLiteral("tab:%1:%2:%3").arg(k.set).arg(k.top, k.second), k.done};
+        steps << PrviKorak{k.caption, k.state, QStringLiteral("tab:%1:%2:%3").arg(k.set).arg(k.top, k.second), k.done};
     m_ozadje->PokaziKorake(QStringLiteral("Koraki šolskega leta"), steps);
 }
 

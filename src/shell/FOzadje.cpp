@@ -54,7 +54,8 @@ void FOzadje::placeSteps() {
     m_steps->setFixedWidth(std::max(200, width));
     m_steps->adjustSize();
     const int top = m_schoolName.isEmpty() ? area.height() / 8 : area.height() / 3 + 80;
-    m_steps->move((area.width() - m_steps->width()) / 2, std::max(10, std::min(top, area.height() - m_steps->height() - 10)));
+    m_steps->move((area.width() - m_steps->width()) / 2,
+                  std::max(10, std::min(top, area.height() - m_steps->height() - 10)));
 }
 
 void FOzadje::resizeEvent(QResizeEvent *event) {

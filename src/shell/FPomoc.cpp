@@ -87,9 +87,12 @@ FPomoc::FPomoc(QWidget *parent)
         if (link.isValid())
             openLink(link.toString());
     };
-    connect(m_contents, &QTreeWidget::itemActivated, this, [follow](QTreeWidgetItem *item) { follow(item->data(0, LinkRole)); });
-    connect(m_contents, &QTreeWidget::itemClicked, this, [follow](QTreeWidgetItem *item) { follow(item->data(0, LinkRole)); });
-    connect(m_hits, &QListWidget::itemActivated, this, [follow](QListWidgetItem *item) { follow(item->data(LinkRole)); });
+    connect(m_contents, &QTreeWidget::itemActivated, this,
+            [follow](QTreeWidgetItem *item) { follow(item->data(0, LinkRole)); });
+    connect(m_contents, &QTreeWidget::itemClicked, this,
+            [follow](QTreeWidgetItem *item) { follow(item->data(0, LinkRole)); });
+    connect(m_hits, &QListWidget::itemActivated, this,
+            [follow](QListWidgetItem *item) { follow(item->data(LinkRole)); });
     connect(m_hits, &QListWidget::itemClicked, this, [follow](QListWidgetItem *item) { follow(item->data(LinkRole)); });
 
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
@@ -203,9 +206,9 @@ void FPomoc::fitScreen() {
 // the program ended without closing it.
 void FPomoc::rememberGeometry() {
     const QRect g = geometry();
-    WriteIniSection(core::App().folders.settingsFile(), kGeometrySection,
-                    {QString::number(g.x()), QString::number(g.y()), QString::number(g.width()),
-                     QString::number(g.height())});
+    WriteIniSection(
+        core::App().folders.settingsFile(), kGeometrySection,
+        {QString::number(g.x()), QString::number(g.y()), QString::number(g.width()), QString::number(g.height())});
 }
 
 void FPomoc::closeEvent(QCloseEvent *event) {

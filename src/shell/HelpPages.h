@@ -17,11 +17,11 @@ struct HelpSection {
 struct HelpPage {
     QString file; // name within the help folder
     QString title;
-    QString intro;                // plain text before the first section
-    QList<HelpSection> sections;  // h2 headings with an id, in order
-    QStringList ids;              // every id of the page (sections and smaller anchors)
-    QStringList links;            // href values as written
-    QStringList images;           // src values as written
+    QString intro;               // plain text before the first section
+    QList<HelpSection> sections; // h2 headings with an id, in order
+    QStringList ids;             // every id of the page (sections and smaller anchors)
+    QStringList links;           // href values as written
+    QStringList images;          // src values as written
 };
 
 // A place found by the search: the page, the section (empty for the page's opening) and a short

@@ -226,13 +226,20 @@ QList<WindowHelp> HelpTopics::Windows() {
 }
 
 QStringList HelpTopics::Pages() {
-    return {QStringLiteral("zacetek.html"),         QStringLiteral("prvi-urnik.html"),
-            QStringLiteral("projekt.html"),         QStringLiteral("infrastruktura.html"),
-            QStringLiteral("nastavitve.html"),      QStringLiteral("osnovni-podatki.html"),
-            QStringLiteral("razporedi.html"),       QStringLiteral("izbirni.html"),
-            QStringLiteral("urniki.html"),          QStringLiteral("zakaj-ura-ni-razporejena.html"),
-            QStringLiteral("spremljanje.html"),     QStringLiteral("izpisi-osnovnih.html"),
-            QStringLiteral("izpisi-razporedov.html"), QStringLiteral("izpisi-urnikov.html"),
+    return {QStringLiteral("zacetek.html"),
+            QStringLiteral("prvi-urnik.html"),
+            QStringLiteral("projekt.html"),
+            QStringLiteral("infrastruktura.html"),
+            QStringLiteral("nastavitve.html"),
+            QStringLiteral("osnovni-podatki.html"),
+            QStringLiteral("razporedi.html"),
+            QStringLiteral("izbirni.html"),
+            QStringLiteral("urniki.html"),
+            QStringLiteral("zakaj-ura-ni-razporejena.html"),
+            QStringLiteral("spremljanje.html"),
+            QStringLiteral("izpisi-osnovnih.html"),
+            QStringLiteral("izpisi-razporedov.html"),
+            QStringLiteral("izpisi-urnikov.html"),
             QStringLiteral("izpisi-spremljanja.html")};
 }
 

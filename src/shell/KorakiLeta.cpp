@@ -35,14 +35,14 @@ QList<KorakLeta> KorakiLeta::Preberi(db::Connection &connection) {
     const qint64 subjects = countOf(connection, "PREDMETI");
     const qint64 rooms = countOf(connection, "PROSTORI");
     const qint64 curricula = countOf(connection, "PREDMETNIKI"); // "Razpored" in the windows
-    const qint64 programmes = countOf(connection, "PROGRAMI");  // "Predmetnik" in the windows
+    const qint64 programmes = countOf(connection, "PROGRAMI");   // "Predmetnik" in the windows
     const qint64 programmeSubjects = countOf(connection, "PREDMETI_V_PROGRAMU");
     const qint64 assignments = countOf(connection, "RAZPORED");
     const qint64 timetables = countOf(connection, "URNIKI");
     const qint64 placed = countOf(connection, "TERMINI");
     const qint64 validity = countOf(connection, "VELJAVNOST_URNIKA");
-    for (qint64 n : {teachers, classes, subjects, rooms, curricula, programmes, programmeSubjects, assignments, timetables,
-                     placed, validity})
+    for (qint64 n : {teachers, classes, subjects, rooms, curricula, programmes, programmeSubjects, assignments,
+                     timetables, placed, validity})
         if (n < 0)
             return {};
 
@@ -52,26 +52,26 @@ QList<KorakLeta> KorakiLeta::Preberi(db::Connection &connection) {
                                    {QStringLiteral("predmeti"), subjects},
                                    {QStringLiteral("enote"), classes},
                                    {QStringLiteral("učitelji"), teachers}}),
-                       teachers > 0 && classes > 0 && subjects > 0 && rooms > 0,
-                       2,
+                       teachers > 0 && classes > 0 && subjects > 0 && rooms > 0, 2,
                        // The first tab of the page set whose records are still missing.
-                       rooms == 0 ? QStringLiteral("Prostori")
+                       rooms == 0      ? QStringLiteral("Prostori")
                        : subjects == 0 ? QStringLiteral("Predmeti")
                        : classes == 0  ? QStringLiteral("Enote")
                        : teachers == 0 ? QStringLiteral("Učitelji")
                                        : QStringLiteral("Prostori"),
                        QString()};
     // Programmes belong to a curriculum: without one the step starts at its choice.
-    steps << KorakLeta{QStringLiteral("Predmetniki"),
-                       curricula == 0    ? QStringLiteral("manjka: razpored")
-                       : programmes == 0 ? QStringLiteral("razporedi: %1; manjka: predmetnik").arg(curricula)
-                       : programmeSubjects == 0
-                           ? QStringLiteral("predmetniki: %1; manjka: predmeti v predmetniku").arg(programmes)
-                           : QStringLiteral("predmetniki: %1, predmeti v predmetnikih: %2").arg(programmes).arg(programmeSubjects),
-                       programmeSubjects > 0,
-                       3,
-                       curricula == 0 ? QStringLiteral("Izbira") : QStringLiteral("Predmetniki"),
-                       curricula == 0 || programmes == 0 ? QString() : QStringLiteral("Predmeti v predmetniku")};
+    steps << KorakLeta{
+        QStringLiteral("Predmetniki"),
+        curricula == 0    ? QStringLiteral("manjka: razpored")
+        : programmes == 0 ? QStringLiteral("razporedi: %1; manjka: predmetnik").arg(curricula)
+        : programmeSubjects == 0
+            ? QStringLiteral("predmetniki: %1; manjka: predmeti v predmetniku").arg(programmes)
+            : QStringLiteral("predmetniki: %1, predmeti v predmetnikih: %2").arg(programmes).arg(programmeSubjects),
+        programmeSubjects > 0,
+        3,
+        curricula == 0 ? QStringLiteral("Izbira") : QStringLiteral("Predmetniki"),
+        curricula == 0 || programmes == 0 ? QString() : QStringLiteral("Predmeti v predmetniku")};
     steps << KorakLeta{QStringLiteral("Razpored ur"),
                        assignments > 0 ? QStringLiteral("vrstice razporeda: %1").arg(assignments)
                                        : QStringLiteral("manjka: razpored (kdo uči kaj v kateri enoti)"),

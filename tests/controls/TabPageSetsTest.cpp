@@ -73,7 +73,8 @@ TEST(TabPageSets, IdsAreUniqueAndStayWithinTheirSet) {
 }
 
 TEST(TabPageSets, KeyToolTipsAndTheTimetableCount) {
-    EXPECT_EQ(TabToolTip(false, 0, QStringLiteral("Ime šole")), QStringLiteral("Tipka Ctrl+1: Odpre zavihek »Ime šole«"));
+    EXPECT_EQ(TabToolTip(false, 0, QStringLiteral("Ime šole")),
+              QStringLiteral("Tipka Ctrl+1: Odpre zavihek »Ime šole«"));
     EXPECT_EQ(TabToolTip(true, 2, QStringLiteral("Učenci enote")),
               QStringLiteral("Tipka Shift+Ctrl+3: Odpre zavihek »Učenci enote«"));
     // The tenth tab and later have no key of their own.

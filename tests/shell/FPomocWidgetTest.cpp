@@ -224,8 +224,7 @@ private slots:
             help.setGeometry(QRect(screen.left() + 10, screen.top() + 20, 400, 300));
             help.close();
         }
-        QCOMPARE(ReadIniSection(App().folders.settingsFile(), "[help window]").mid(2, 2),
-                 (QStringList{"400", "300"}));
+        QCOMPARE(ReadIniSection(App().folders.settingsFile(), "[help window]").mid(2, 2), (QStringList{"400", "300"}));
         {
             FPomoc help;
             QVERIFY(help.ShowTopic(HelpTopics::Start()));
@@ -240,10 +239,10 @@ private slots:
         QVERIFY(help.ShowTopic(HelpTopics::Start()));
         QVERIFY(QTest::qWaitForWindowExposed(&help));
         QVERIFY2(screen.contains(help.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                                      .arg(help.frameGeometry().x())
-                                                                      .arg(help.frameGeometry().y())
-                                                                      .arg(help.frameGeometry().width())
-                                                                      .arg(help.frameGeometry().height())));
+                                                                       .arg(help.frameGeometry().x())
+                                                                       .arg(help.frameGeometry().y())
+                                                                       .arg(help.frameGeometry().width())
+                                                                       .arg(help.frameGeometry().height())));
     }
 };
 

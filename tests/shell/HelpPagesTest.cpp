@@ -52,8 +52,8 @@ TEST(HelpTopics, EveryTabOfEveryPageSetHasItsOwnSection) {
         for (int set = 0; set < controls::PageSet::SetCount; ++set)
             for (const controls::TabDef &tab : controls::PageSet::Build(set, context).tabs()) {
                 ++tabs;
-                EXPECT_EQ(fault(HelpTopics::ForTab(tab.id)), QString()) << "set " << set << ", tab "
-                                                                       << tab.caption.toStdString();
+                EXPECT_EQ(fault(HelpTopics::ForTab(tab.id)), QString())
+                    << "set " << set << ", tab " << tab.caption.toStdString();
             }
     }
     EXPECT_GE(tabs, 190);
@@ -108,7 +108,8 @@ TEST(HelpPages, EveryPageIsListedTitledAndEveryLinkAndPictureExists) {
             const HelpPage *target = shipped().page(file);
             ASSERT_TRUE(target) << "link to a missing page: " << link.toStdString();
             if (url.hasFragment()) {
-                EXPECT_TRUE(target->ids.contains(url.fragment())) << "link to a missing section: " << link.toStdString();
+                EXPECT_TRUE(target->ids.contains(url.fragment()))
+                    << "link to a missing section: " << link.toStdString();
             }
         }
         for (const QString &src : page.images) {

@@ -31,14 +31,13 @@ TEST(KorakiLeta, AnEmptyProjectMissesEveryStepAndLeadsToItsFirstTab) {
     test::TempProject project;
     project.db().exec(QStringLiteral("DELETE FROM PROSTORI"));
     const QList<KorakLeta> steps = KorakiLeta::Preberi(project.db());
-    EXPECT_EQ(states(steps),
-              (QStringList{"- Osnovni podatki: manjka: prostori, predmeti, enote, učitelji",
-                           "- Predmetniki: manjka: razpored",
-                           "- Razpored ur: manjka: razpored (kdo uči kaj v kateri enoti)",
-                           "- Urnik: manjka: urnik",
-                           "- Veljavnost v koledarju: manjka: obdobje, v katerem urnik velja"}));
-    EXPECT_EQ(tabs(steps), (QStringList{"2 Prostori/", "3 Izbira/", "3 Razpored/", "4 Izbira/",
-                                        "5 Koledar/Veljavnost urnika"}));
+    EXPECT_EQ(
+        states(steps),
+        (QStringList{"- Osnovni podatki: manjka: prostori, predmeti, enote, učitelji",
+                     "- Predmetniki: manjka: razpored", "- Razpored ur: manjka: razpored (kdo uči kaj v kateri enoti)",
+                     "- Urnik: manjka: urnik", "- Veljavnost v koledarju: manjka: obdobje, v katerem urnik velja"}));
+    EXPECT_EQ(tabs(steps),
+              (QStringList{"2 Prostori/", "3 Izbira/", "3 Razpored/", "4 Izbira/", "5 Koledar/Veljavnost urnika"}));
     EXPECT_FALSE(KorakiLeta::VseNarejeno(steps));
 }
 
@@ -50,10 +49,12 @@ TEST(KorakiLeta, AHalfDoneProjectCountsWhatItHoldsAndNamesWhatIsMissing) {
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO PROSTORI (ID, OZNAKA, IME, ID_STAVBE) VALUES (1, 'P1', 'x', 91), "
                                       "(2, 'P2', 'y', 91)")));
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO PREDMETI (ID, OZNAKA, IME) VALUES (1, 'MAT', 'Matematika')")));
-    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO ODDELKI (ID, OZNAKA, IME) VALUES (1, '1.a', '1.a'), (2, '1.b', '')")));
+    ASSERT_TRUE(
+        c.exec(QStringLiteral("INSERT INTO ODDELKI (ID, OZNAKA, IME) VALUES (1, '1.a', '1.a'), (2, '1.b', '')")));
     // Teachers still missing: the step leads to their tab.
     QList<KorakLeta> steps = KorakiLeta::Preberi(c);
-    EXPECT_EQ(states(steps).first(), QStringLiteral("- Osnovni podatki: prostori: 2, predmeti: 1, enote: 2; manjka: učitelji"));
+    EXPECT_EQ(states(steps).first(),
+              QStringLiteral("- Osnovni podatki: prostori: 2, predmeti: 1, enote: 2; manjka: učitelji"));
     EXPECT_EQ(tabs(steps).first(), QStringLiteral("2 Učitelji/"));
 
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO UCITELJI (ID, OZNAKA, PRIIMEK) VALUES (1, 'NOV', 'Novak')")));
@@ -64,7 +65,8 @@ TEST(KorakiLeta, AHalfDoneProjectCountsWhatItHoldsAndNamesWhatIsMissing) {
                            "- Predmetniki: razporedi: 1; manjka: predmetnik",
                            "- Razpored ur: manjka: razpored (kdo uči kaj v kateri enoti)"}));
     EXPECT_EQ(tabs(steps).at(1), QStringLiteral("3 Predmetniki/"));
-    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO PROGRAMI (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) VALUES (1, 'P', 'P', 1)")));
+    ASSERT_TRUE(
+        c.exec(QStringLiteral("INSERT INTO PROGRAMI (ID, OZNAKA, IME, ID_RAZ_PREDMETNIKA) VALUES (1, 'P', 'P', 1)")));
     steps = KorakiLeta::Preberi(c);
     EXPECT_EQ(states(steps).at(1), QStringLiteral("- Predmetniki: predmetniki: 1; manjka: predmeti v predmetniku"));
     EXPECT_EQ(tabs(steps).at(1), QStringLiteral("3 Predmetniki/Predmeti v predmetniku"));
@@ -75,8 +77,8 @@ TEST(KorakiLeta, AHalfDoneProjectCountsWhatItHoldsAndNamesWhatIsMissing) {
     ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO URNIKI (ID, IME, ID_PREDMETNIKA) VALUES (1, 'Prvi', 1)")));
     steps = KorakiLeta::Preberi(c);
     EXPECT_EQ(states(steps).mid(1),
-              (QStringList{"+ Predmetniki: predmetniki: 1, predmeti v predmetnikih: 1", "+ Razpored ur: vrstice razporeda: 1",
-                           "- Urnik: urniki: 1; manjka: razporejene ure",
+              (QStringList{"+ Predmetniki: predmetniki: 1, predmeti v predmetnikih: 1",
+                           "+ Razpored ur: vrstice razporeda: 1", "- Urnik: urniki: 1; manjka: razporejene ure",
                            "- Veljavnost v koledarju: manjka: obdobje, v katerem urnik velja"}));
     // With a timetable the step leads to its construction.
     EXPECT_EQ(tabs(steps).at(3), QStringLiteral("4 Avtomatsko/"));
