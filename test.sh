@@ -10,6 +10,8 @@ if [ "${1:-}" = --sanitize ]; then
 fi
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths inside the checkout count relative to it, so that another checkout reuses the cache.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DZENTREL_WERROR=ON "${launcher[@]}" >/dev/null
 cmake --build build -j"$(nproc)"
 cd build

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake ccache pkg-config qt6-base-dev qt6-qpa-plugins libsqlite3-dev
           libgtest-dev xvfb xauth fonts-dejavu-core sqlite3
-          fonts-liberation2 poppler-utils chromium qt6-translations-l10n fet
+          fonts-liberation2 poppler-utils chromium qt6-translations-l10n fet imagemagick
           file dpkg-dev lintian desktop-file-utils libxml2-utils man-db bash-completion)
 missing=()
 for p in "${packages[@]}"; do

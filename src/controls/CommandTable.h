@@ -54,6 +54,7 @@ struct CommandDef {
     int command = 0;
     QString caption;
     bool passThrough = false; // only raises ButtonClick; bypasses the state machine
+    QString action;           // what the button does, in full, for its tool tip
 };
 
 // Number of rows of the command table (rows 0 to 58; some numbers are unused).

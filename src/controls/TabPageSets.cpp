@@ -155,11 +155,13 @@ int PageSet::find(const QString &topCaption, const QString &secondCaption) const
     return -1;
 }
 
-QString TabKeyToolTip(bool secondRow, int position) {
+QString TabToolTip(bool secondRow, int position, const QString &caption) {
+    const QString what = QStringLiteral("Odpre zavihek »") + caption + QStringLiteral("«");
     const int digit = TabKeyDigit(position);
     if (digit == 0)
-        return {};
-    return (secondRow ? QStringLiteral("Tipka Shift+Ctrl+") : QStringLiteral("Tipka Ctrl+")) + QString::number(digit);
+        return what;
+    return (secondRow ? QStringLiteral("Tipka Shift+Ctrl+") : QStringLiteral("Tipka Ctrl+")) + QString::number(digit) +
+           QStringLiteral(": ") + what;
 }
 
 int TabKeyDigit(int position) {

@@ -54,8 +54,9 @@ private:
 // First tab index of each page set: 0, 4, 7, 27, 44, 51, 64, 78, 94, 108, 111; -1 outside 0..10.
 int FirstTabIndex(int set);
 
-// Tool tip of the key that chooses a tab: "Tipka Ctrl+" or "Tipka Shift+Ctrl+" and the key.
-QString TabKeyToolTip(bool secondRow, int position);
+// Tool tip of a tab: "Tipka Ctrl+" or "Tipka Shift+Ctrl+" and the key that chooses it, then what
+// it opens ("Tipka Ctrl+2: Odpre zavihek »Stavbe«"); a tab without a key only says what it opens.
+QString TabToolTip(bool secondRow, int position, const QString &caption);
 // The digit key of a tab position (1 to 9), or 0 when the position has no key.
 int TabKeyDigit(int position);
 

@@ -118,6 +118,7 @@ void UrComndBar::render() {
         b->SetKeyCode(def->keyCode);
         b->SetKeyCaption(def->keyCaption);
         b->SetCaption(def->caption);
+        b->SetAction(def->action);
         b->setEnabled(buttons[i].enabled);
         b->SetValue(buttons[i].pressed);
         b->SetBackColor(buttons[i].enabled ? kActive : kInactive);

@@ -52,7 +52,7 @@ void UrTabStrip::rebuildTop() {
     for (int i = 0; i < tops.size(); ++i) {
         const int index = m_top->addTab(tops.at(i).caption);
         m_top->setTabData(index, tops.at(i).id);
-        m_top->setTabToolTip(index, TabKeyToolTip(false, i));
+        m_top->setTabToolTip(index, TabToolTip(false, i, tops.at(i).caption));
         m_top->setTabEnabled(index, landingTab(tops.at(i).id) >= 0);
     }
     m_top->setCurrentIndex(-1);
@@ -80,7 +80,7 @@ void UrTabStrip::rebuildSecond(int topId) {
     for (int i = 0; i < ids.size(); ++i) {
         const int index = m_second->addTab(m_pageSet.tab(ids.at(i))->caption);
         m_second->setTabData(index, ids.at(i));
-        m_second->setTabToolTip(index, TabKeyToolTip(true, i));
+        m_second->setTabToolTip(index, TabToolTip(true, i, m_pageSet.tab(ids.at(i))->caption));
         m_second->setTabEnabled(index, IsTabEnabled(ids.at(i)));
     }
     m_second->setVisible(!ids.isEmpty());

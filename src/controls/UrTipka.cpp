@@ -21,6 +21,11 @@ void UrTipka::SetCaption(const QString &caption) {
     refreshText();
 }
 
+void UrTipka::SetAction(const QString &action) {
+    m_action = action;
+    refreshText();
+}
+
 void UrTipka::SetValue(bool pressed) {
     setChecked(pressed);
 }
@@ -33,7 +38,10 @@ void UrTipka::SetBackColor(const QColor &color) {
 
 void UrTipka::refreshText() {
     setText(m_keyCaption.isEmpty() ? m_caption : m_keyCaption + QStringLiteral("  ") + m_caption);
-    setToolTip(m_keyCaption.isEmpty() ? QString() : QStringLiteral("Tipka ") + m_keyCaption);
+    // "Tipka F3: Najde zapis ...": the key first, as every key's tool tip in the program begins.
+    const QString action = m_action.isEmpty() ? m_caption : m_action;
+    setToolTip(m_keyCaption.isEmpty() ? action
+                                      : QStringLiteral("Tipka ") + m_keyCaption + QStringLiteral(": ") + action);
 }
 
 } // namespace zentrel::controls

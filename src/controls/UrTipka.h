@@ -18,6 +18,8 @@ public:
     QString KeyCaption() const { return m_keyCaption; }
     void SetCaption(const QString &caption);
     QString Caption() const { return m_caption; }
+    // What the key does, in full, for the tool tip (the caption when empty).
+    void SetAction(const QString &action);
     // The pressed look.
     void SetValue(bool pressed);
     bool Value() const { return isChecked(); }
@@ -32,6 +34,7 @@ private:
     int m_keyCode = 0;
     QString m_keyCaption;
     QString m_caption;
+    QString m_action;
     QColor m_back;
 };
 

@@ -183,8 +183,8 @@ bool SpreadsheetFile::readText(const QString &text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.isNull())
-            return refuse(QStringLiteral("Vrstica %1 datoteke vsebuje znak NUL, zato datoteke ni mogoče prebrati.")
-                              .arg(line));
+            return refuse(
+                QStringLiteral("Vrstica %1 datoteke vsebuje znak NUL, zato datoteke ni mogoče prebrati.").arg(line));
         const bool lineEnd = c == u'\n' || c == u'\r';
         if (lineEnd) {
             if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
@@ -238,8 +238,14 @@ QByteArray SpreadsheetFile::Compose(const QList<QStringList> &records) {
 }
 
 QString SpreadsheetFile::HeaderKey(const QString &name) {
+    // Far longer than any column name or yes/no word, so it matches none of them; the Unicode
+    // decomposition below takes time growing with the square of such a text's length.
+    constexpr qsizetype kLongestKey = 200;
+    const QString simple = name.simplified();
+    if (simple.size() > kLongestKey)
+        return simple.toLower();
     QString key;
-    for (const QChar c : name.normalized(QString::NormalizationForm_D)) {
+    for (const QChar c : simple.normalized(QString::NormalizationForm_D)) {
         if (c.category() == QChar::Mark_NonSpacing)
             continue;
         key += c == u'đ' || c == u'Đ' ? QChar(u'd') : c.toLower();

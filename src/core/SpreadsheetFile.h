@@ -49,7 +49,8 @@ public:
     // The position of the first header cell that matches a name, the names tried in their order
     // (letter case, accents and surrounding blanks ignored); -1 when none does.
     int column(const QStringList &names) const;
-    // A header name folded for comparison: "Učitelj " and "ucitelj" give the same key.
+    // A header name folded for comparison: "Učitelj " and "ucitelj" give the same key. A text
+    // longer than any name (over 200 characters) is only lower-cased and blanks-simplified.
     static QString HeaderKey(const QString &name);
     // A file as this reader reads it back unchanged and spreadsheet programs open it: UTF-8 with
     // a byte-order mark, ";" between cells, CR LF after each record; a cell holding ";", a

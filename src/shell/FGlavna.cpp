@@ -6,15 +6,19 @@
 #include "FPomoc.h"
 #include "FUvoz.h"
 #include "FVarnostneKopije.h"
+#include "KorakiLeta.h"
 #include "ProjectFiles.h"
 #include "SettingsFile.h"
 #include "ShellHooks.h"
+#include "Startup.h"
 #include "controls/FCommandBar.h"
 #include "controls/FTabStrip.h"
 #include "controls/TabPageSets.h"
 #include "controls/UrKeyPreview.h"
 #include "controls/UrStatusLine.h"
+#include "controls/UrTabStrip.h"
 #include "core/AppState.h"
+#include "db/MBaza.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,7 +41,6 @@ namespace {
 FGlavna *g_instance = nullptr;
 
 const QString kProjectFilter = ProjectFileFilter();
-const QString kHelpFile = QStringLiteral("Zn-slo.html");
 
 QString withoutAmpersands(QString text) {
     return text.remove(u'&');
@@ -62,6 +65,7 @@ FGlavna::FGlavna(QWidget *parent) : QMainWindow(parent), m_presenter(this) {
     setObjectName(QStringLiteral("Glavna"));
     m_ozadje = new FOzadje(this);
     setCentralWidget(m_ozadje);
+    connect(m_ozadje, &FOzadje::korakIzbran, this, &FGlavna::FollowFirstStep);
 
     m_commandBarDock = new controls::FCommandBar(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_commandBarDock);
@@ -225,6 +229,73 @@ void FGlavna::SetProjectOpen(bool open) {
         action->setEnabled(open && GroupAvailable(group));
     if (!open)
         setCaption(QStringLiteral("Zentrel"));
+    ShowFirstSteps();
+}
+
+void FGlavna::ShowFirstSteps() {
+    const QList<QMdiSubWindow *> windows = m_ozadje->subWindowList();
+    const bool workShown =
+        std::any_of(windows.cbegin(), windows.cend(), [](const QMdiSubWindow *w) { return w->isVisible(); });
+    if (workShown) {
+        m_ozadje->PokaziKorake(QString(), {});
+        return;
+    }
+    QList<PrviKorak> steps;
+    if (!db::ProjectOpen()) {
+        // The ways to a first project are the items of "Ustvari projekt", and the sample school.
+        if (QAction *create = FindAction(QStringLiteral("&Datoteka/&Ustvari projekt")))
+            for (QAction *a : create->menu()->actions())
+                if (!a->isSeparator())
+                    steps << PrviKorak{QStringLiteral("Ustvari projekt: ") + withoutAmpersands(a->text()), QString(),
+                                       QStringLiteral("menu:&Datoteka/&Ustvari projekt/") + a->text(), false};
+        if (QFileInfo::exists(App().folders.sampleTemplate()))
+            steps << PrviKorak{QStringLiteral("Odpri primer šole"),
+                               QStringLiteral("izmišljena šola z urnikom za poskuse"), QStringLiteral("primer"), false};
+        steps << PrviKorak{QStringLiteral("Odpri projekt ..."), QString(),
+                           QStringLiteral("menu:&Datoteka/&Odpri projekt ..."), false};
+        m_ozadje->PokaziKorake(QStringLiteral("Kako začeti"), steps);
+        return;
+    }
+    const QList<KorakLeta> year = KorakiLeta::Preberi(db::ProjectDb());
+    if (KorakiLeta::VseNarejeno(year)) {
+        m_ozadje->PokaziKorake(QString(), {});
+        return;
+    }
+    for (const KorakLeta &k : year)
+        steps << PrviKorak{k.caption, k.state, QStringLiteral("tab:%1:%2:%3").arg(k.set).arg(k.top, k.second), k.done};
+    m_ozadje->PokaziKorake(QStringLiteral("Koraki šolskega leta"), steps);
+}
+
+void FGlavna::FollowFirstStep(const QString &link) {
+    if (link == QLatin1String("primer")) {
+        const QString sample = EnsureSampleProject();
+        if (sample.isEmpty())
+            ShowMessage(MsgWarning, QStringLiteral("Ni datoteke #."), App().folders.sampleTemplate());
+        else if (CloseAllWork())
+            OpenProjectFile(sample);
+    } else if (link.startsWith(QLatin1String("menu:"))) {
+        if (QAction *a = FindAction(link.mid(5)); a && a->isEnabled())
+            a->trigger();
+    } else if (link.startsWith(QLatin1String("tab:"))) {
+        const QStringList parts = link.split(u':');
+        if (parts.size() == 4)
+            OpenTab(parts.at(1).toInt(), parts.at(2), parts.at(3));
+    }
+}
+
+bool FGlavna::OpenTab(int set, const QString &top, const QString &second) {
+    QAction *item = nullptr;
+    for (const auto &[action, group] : std::as_const(m_groupActions))
+        if (group == set)
+            item = action;
+    if (!item || !item->isEnabled())
+        return false;
+    item->trigger();
+    if (!m_tabStrip || m_tabStrip->PageSetShown() != set)
+        return false;
+    controls::UrTabStrip *strip = m_tabStrip->TabStrip();
+    const int id = strip->Tabs().find(top, second);
+    return id >= 0 && (strip->CurrentTab() == id || strip->ChooseTab(id));
 }
 
 void FGlavna::setCaption(const QString &caption) {
@@ -272,6 +343,7 @@ bool FGlavna::CloseAllWork() {
         if (*it != m_tabStripWindow && !(*it)->close())
             return false;
     SetWorkCaption(QString());
+    ShowFirstSteps();
     return true;
 }
 
@@ -344,10 +416,45 @@ void FGlavna::SaveAsDefaults() {
     SaveSettingsAsDefaults();
 }
 
+HelpTopic FGlavna::HelpTopicOf(const QWidget *widget) const {
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        const QString className = QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1);
+        const HelpTopic own = HelpTopics::ForWindow(className);
+        if (own.isValid())
+            return own;
+        if (auto *strip = qobject_cast<const controls::FTabStrip *>(w))
+            if (const HelpTopic tab = HelpTopics::ForTab(strip->TabStrip()->CurrentTab()); tab.isValid())
+                return tab;
+    }
+    // The focus in the command bar or the menu: the tab shown is what the user works in.
+    if (m_tabStrip && m_tabStripWindow->isVisible())
+        if (const HelpTopic tab = HelpTopics::ForTab(m_tabStrip->TabStrip()->CurrentTab()); tab.isValid())
+            return tab;
+    return HelpTopics::Start();
+}
+
+FPomoc *FGlavna::HelpWindow() const {
+    return m_help.data();
+}
+
 void FGlavna::ShowHelp() {
-    if (!m_help)
-        m_help = new FPomoc(this);
-    m_help->ShowPage(App().folders.program + u'/' + kHelpFile);
+    ShowHelpFor(nullptr);
+}
+
+void FGlavna::ShowHelpFor(const QWidget *widget) {
+    if (!widget)
+        widget = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    const HelpTopic topic = HelpTopicOf(widget);
+    // A modal dialog blocks every other window: help opened over one must belong to it.
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        m_help = new FPomoc(modal);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        if (!m_mainHelp)
+            m_mainHelp = new FPomoc(this);
+        m_help = m_mainHelp;
+    }
+    m_help->ShowTopic(topic);
 }
 
 void FGlavna::ShowAbout() {
@@ -367,6 +474,7 @@ void FGlavna::openGroup(int group, const QString &caption) {
         m_tabStripWindow->setObjectName(QStringLiteral("FTabStripWindow"));
     }
     SetWorkCaption(caption);
+    m_ozadje->PokaziKorake(QString(), {});
     m_tabStripWindow->showMaximized();
     if (!m_tabStrip->ShowPageSet(group, caption))
         m_tabStripWindow->hide();
@@ -439,6 +547,8 @@ void FGlavna::closeEvent(QCloseEvent *event) {
         return;
     }
     rememberGeometry();
+    if (m_mainHelp)
+        m_mainHelp->close(); // keeps its place for the next start
     WriteSettings();
     event->accept();
 }
@@ -447,15 +557,16 @@ bool FGlavna::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *w = qobject_cast<QWidget *>(watched);
-    if (!w || w->window() != this)
+    // F1 in any window of the program but the help window itself.
+    if (!w || qobject_cast<FPomoc *>(w->window()))
         return false;
     // A key travels from the focus widget up to the window; preview it once, at its first stop.
     QWidget *focus = QApplication::focusWidget();
-    if (focus && focus->window() == this && w != focus)
+    if (focus && focus->window() == w->window() && w != focus)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() == Qt::Key_F1) {
-        ShowHelp();
+    if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+        ShowHelpFor(w);
         return true;
     }
     return false;

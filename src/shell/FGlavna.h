@@ -1,8 +1,10 @@
 #pragma once
 
 #include "FSporocilo.h"
+#include "HelpTopics.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 class QAction;
@@ -68,9 +70,16 @@ public:
     void OpenHandedOver(const QString &path);
     void Compact();
     void SaveAsDefaults();
-    // The help pages in the program's own help window (F1).
+    // The help pages in the program's own help window (F1), at the page and section of the
+    // window and tab that has the focus.
     void ShowHelp();
-    FPomoc *HelpWindow() const { return m_help; }
+    // The same for the widget a key was pressed in (null: the focus).
+    void ShowHelpFor(const QWidget *widget);
+    // The help of a widget: of the nearest window around it that has its own help, else of the
+    // tab shown in the tab strip, else the first page.
+    HelpTopic HelpTopicOf(const QWidget *widget) const;
+    // The help window last opened (one over a modal dialog belongs to that dialog).
+    FPomoc *HelpWindow() const;
     // Puts the window where and as large as it was when the program last ended (zn.INI).
     void RestoreGeometry();
     void ShowAbout();
@@ -82,6 +91,13 @@ public:
     bool PopUpMenuPath(const QString &menuPath);
 
     FOzadje *ozadje() const { return m_ozadje; }
+    // The first steps on the background: without a project what can be done first, in a project
+    // the steps of the year still missing (nothing once all are done).
+    void ShowFirstSteps();
+    // Does what a link of the first steps names ("tab:SET:TOP:SECOND", "menu:PATH", "primer").
+    void FollowFirstStep(const QString &link);
+    // Opens the page set on the tab with those captions (second empty for a top tab's own page).
+    bool OpenTab(int set, const QString &top, const QString &second = QString());
     // "Datoteka → Uvoz": the windows of the subsystems add their imports here.
     QMenu *ImportMenu() const { return m_uvoz; }
     DialogPresenter &presenter() { return m_presenter; }
@@ -113,7 +129,8 @@ private:
 
     FOzadje *m_ozadje = nullptr;
     QMenu *m_uvoz = nullptr;
-    FPomoc *m_help = nullptr;
+    QPointer<FPomoc> m_help;
+    FPomoc *m_mainHelp = nullptr;
     controls::FCommandBar *m_commandBarDock = nullptr;
     controls::UrKeyPreview *m_keyPreview = nullptr;
     controls::FTabStrip *m_tabStrip = nullptr;

@@ -70,7 +70,7 @@ double MagnificationFactor(const QString &line) {
     return (f > 1.51 || f < 0.49) ? 1.0 : f;
 }
 
-QRect MainWindowGeometry(const QStringList &lines) {
+QRect WindowGeometry(const QStringList &lines) {
     int v[4] = {};
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
@@ -120,7 +120,7 @@ void ReadSettings() {
     app.settings.construction.removeLast(); // the closing empty entry
 
     const QStringList window = ReadIniSection(file, QStringLiteral("[main window]"));
-    app.settings.mainWindow = MainWindowGeometry(window);
+    app.settings.mainWindow = WindowGeometry(window);
     app.settings.mainWindowMaximized = window.value(4) == QLatin1String("Y");
 
     QStringList limits = ReadIniSection(file, SafetyCopySection());

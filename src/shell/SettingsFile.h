@@ -25,9 +25,9 @@ bool WriteSettings();
 QList<bool> CheckBoxStates(const QString &section, const QList<bool> &defaults);
 void SetCheckBoxStates(const QString &section, const QList<bool> &states);
 
-// The main window's place and size from the lines of "[main window]" (x, y, width, height);
+// A window's place and size from the lines of "[main window]" or "[help window]" (x, y, width, height);
 // an invalid rectangle when a line is not a number, out of range, or the window would be tiny.
-QRect MainWindowGeometry(const QStringList &lines);
+QRect WindowGeometry(const QStringList &lines);
 
 // A magnification line as a factor: the number / 100, 1 when not a number or outside 0.49..1.51.
 double MagnificationFactor(const QString &line);

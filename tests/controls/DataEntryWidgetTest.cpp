@@ -1,4 +1,5 @@
 #include "ExampleBuildingsWindow.h"
+#include "controls/CommandTable.h"
 #include "controls/UrStatusLine.h"
 #include "controls/UrTipka.h"
 #include "support/WidgetHarness.h"
@@ -59,6 +60,13 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), window->OznakaE);
 
         QCOMPARE(h.bar->ButtonOfRow(4)->text(), QStringLiteral("F5  Uredi"));
+        // Every key's tool tip names its key and what it does, from the command table.
+        QCOMPARE(h.bar->ButtonOfRow(4)->toolTip(), QStringLiteral("Tipka F5: Začne urejati izbrani zapis"));
+        QCOMPARE(h.bar->ButtonOfRow(13)->toolTip(), QStringLiteral("Tipka F12: Shrani spremembe"));
+        for (int row = 0; row < controls::CommandTableSize; ++row)
+            if (const controls::CommandDef *def = controls::CommandRow(row)) {
+                QVERIFY2(!def->action.isEmpty(), qPrintable(QString::number(row)));
+            }
         QVERIFY(h.bar->ButtonOfRow(4)->isEnabled());
         QVERIFY(h.bar->ButtonOfRow(0)->isEnabled());
         QVERIFY(!h.bar->ButtonOfRow(13)->isEnabled());

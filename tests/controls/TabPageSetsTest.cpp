@@ -73,9 +73,12 @@ TEST(TabPageSets, IdsAreUniqueAndStayWithinTheirSet) {
 }
 
 TEST(TabPageSets, KeyToolTipsAndTheTimetableCount) {
-    EXPECT_EQ(TabKeyToolTip(false, 0), QStringLiteral("Tipka Ctrl+1"));
-    EXPECT_EQ(TabKeyToolTip(true, 2), QStringLiteral("Tipka Shift+Ctrl+3"));
-    EXPECT_EQ(TabKeyToolTip(false, 9), QString());
+    EXPECT_EQ(TabToolTip(false, 0, QStringLiteral("Ime šole")),
+              QStringLiteral("Tipka Ctrl+1: Odpre zavihek »Ime šole«"));
+    EXPECT_EQ(TabToolTip(true, 2, QStringLiteral("Učenci enote")),
+              QStringLiteral("Tipka Shift+Ctrl+3: Odpre zavihek »Učenci enote«"));
+    // The tenth tab and later have no key of their own.
+    EXPECT_EQ(TabToolTip(false, 9, QStringLiteral("Učenci")), QStringLiteral("Odpre zavihek »Učenci«"));
 
     test::TempProject project;
     EXPECT_EQ(CountTimetables(project.db()), 0);

@@ -103,8 +103,8 @@ private slots:
         QCOMPARE(tabs->CurrentTab(), tabId(2, QStringLiteral("Učitelji")));
         QCOMPARE(rowCaptions(tabs->SecondRow()),
                  (QStringList{"Učitelji", "Želi prostore(x)", "Uči predmete", "Prepovedi učiteljev(x)"}));
-        QCOMPARE(tabs->TopRow()->tabToolTip(3), QStringLiteral("Tipka Ctrl+4"));
-        QCOMPARE(tabs->SecondRow()->tabToolTip(2), QStringLiteral("Tipka Shift+Ctrl+3"));
+        QCOMPARE(tabs->TopRow()->tabToolTip(3), QStringLiteral("Tipka Ctrl+4: Odpre zavihek »Učitelji«"));
+        QCOMPARE(tabs->SecondRow()->tabToolTip(2), QStringLiteral("Tipka Shift+Ctrl+3: Odpre zavihek »Uči predmete«"));
         QCOMPARE(created.size(), 1);
         QCOMPARE(created[0]->activations, 1);
         QCOMPARE(captions, QStringList{"Osnovni podatki  -  Učitelji"});

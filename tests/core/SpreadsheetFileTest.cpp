@@ -8,7 +8,8 @@ using Encoding = SpreadsheetFile::Encoding;
 
 namespace {
 
-const QString kSample = QStringLiteral("Oznaka;Priimek;Opomba\r\nČŠ1;Žagar;\"a;b\r\nc \"\"d\"\"\"\r\n\r\n;;\r\nĐ2;Vrh;\r\n");
+const QString kSample =
+    QStringLiteral("Oznaka;Priimek;Opomba\r\nČŠ1;Žagar;\"a;b\r\nc \"\"d\"\"\"\r\n\r\n;;\r\nĐ2;Vrh;\r\n");
 
 QList<QStringList> cells(const SpreadsheetFile &file) {
     QList<QStringList> all;
@@ -114,5 +115,12 @@ TEST(SpreadsheetFileTest, ColumnsAreFoundByNameWithoutCaseAccentsOrBlanks) {
     EXPECT_EQ(file.column({QStringLiteral("učitelj")}), 1);
     EXPECT_EQ(file.column({QStringLiteral("Ur"), QStringLiteral("Stevilo ur")}), 2);
     EXPECT_EQ(file.column({QStringLiteral("Dolžina bloka")}), 3);
+    EXPECT_EQ(file.column({QStringLiteral("Prostor")}), -1);
+
+    // Blanks around a name do not make it a long text, however many there are.
+    const QString blanks(300, u' ');
+    ASSERT_TRUE(file.readText(QStringLiteral("Oznaka;\"") + blanks + QStringLiteral("UČITELJ ") + blanks +
+                              QStringLiteral("\";") + QString(100000, QChar(0x00E8)) + u'\n'));
+    EXPECT_EQ(file.column({QStringLiteral("učitelj")}), 1);
     EXPECT_EQ(file.column({QStringLiteral("Prostor")}), -1);
 }

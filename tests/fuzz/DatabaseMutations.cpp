@@ -55,13 +55,20 @@ void writeBig(QByteArray &data, qsizetype at, int width, quint32 value) {
 quint32 edgeValue(Random &random, quint32 old, int width) {
     const quint32 max = width >= 4 ? 0xffffffffu : (1u << (8 * width)) - 1;
     switch (random.below(7)) {
-    case 0: return 0;
-    case 1: return max;
-    case 2: return max / 2 + 1;
-    case 3: return old + 1;
-    case 4: return old - 1;
-    case 5: return old * 2;
-    default: return quint32(random.below(quint64(max) + 1));
+    case 0:
+        return 0;
+    case 1:
+        return max;
+    case 2:
+        return max / 2 + 1;
+    case 3:
+        return old + 1;
+    case 4:
+        return old - 1;
+    case 5:
+        return old * 2;
+    default:
+        return quint32(random.below(quint64(max) + 1));
     }
 }
 
@@ -117,16 +124,23 @@ void MutateDatabase(QByteArray &data, Random &random) {
         const qsizetype count = (data.size() + size - 1) / size;
         const qsizetype page = qsizetype(random.below(quint64(count)));
         switch (random.below(3)) {
-        case 0: data.replace(page * size, size, QByteArray(qMin<qsizetype>(size, data.size() - page * size), '\0')); break;
-        case 1: data.replace(page * size, size, data.mid(qsizetype(random.below(quint64(count))) * size, size)); break;
-        default: data.truncate(qMax<qsizetype>(1, page) * size); break;
+        case 0:
+            data.replace(page * size, size, QByteArray(qMin<qsizetype>(size, data.size() - page * size), '\0'));
+            break;
+        case 1:
+            data.replace(page * size, size, data.mid(qsizetype(random.below(quint64(count))) * size, size));
+            break;
+        default:
+            data.truncate(qMax<qsizetype>(1, page) * size);
+            break;
         }
         return;
     }
     const qsizetype header = pages[qsizetype(random.below(quint64(pages.size())))];
     if (choice == 2) {
         const Field &f = random.pick(kPageHeader);
-        writeBig(data, header + f.offset, f.width, edgeValue(random, readBig(data, header + f.offset, f.width), f.width));
+        writeBig(data, header + f.offset, f.width,
+                 edgeValue(random, readBig(data, header + f.offset, f.width), f.width));
         return;
     }
     qsizetype pointer = 0;

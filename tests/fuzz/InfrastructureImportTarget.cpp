@@ -12,12 +12,12 @@ namespace zentrel::fuzz {
 
 namespace {
 
-const QString kInfrastructure = QStringLiteral(
-    "INSERT INTO STAVBE VALUES (1,'G','Glavna d''Or'),(2,'T','Telovadnica');"
-    "INSERT INTO PROSTORI VALUES (1,'KEM','Kemija',1,0),(2,'ŠPO','Šport',2,0);"
-    "INSERT INTO SKUPINE_PROSTOROV VALUES (1,'KEM','Kemija'),(3,'VSI','Vsi prostori');"
-    "INSERT INTO PROSTORI_V_SKUPINI VALUES (1,1),(1,3),(2,3);"
-    "INSERT INTO IZMENE VALUES (2,'B');");
+const QString kInfrastructure =
+    QStringLiteral("INSERT INTO STAVBE VALUES (1,'G','Glavna d''Or'),(2,'T','Telovadnica');"
+                   "INSERT INTO PROSTORI VALUES (1,'KEM','Kemija',1,0),(2,'ŠPO','Šport',2,0);"
+                   "INSERT INTO SKUPINE_PROSTOROV VALUES (1,'KEM','Kemija'),(3,'VSI','Vsi prostori');"
+                   "INSERT INTO PROSTORI_V_SKUPINI VALUES (1,1),(1,3),(2,3);"
+                   "INSERT INTO IZMENE VALUES (2,'B');");
 
 Outcome importInfrastructure(const QString &path) {
     test::TempHome home;
@@ -32,9 +32,10 @@ Outcome importInfrastructure(const QString &path) {
     out.accepted = basicdata::InfrastructureImport().run(path);
     const QString source = ChangedFault(sourceBefore, path, QStringLiteral("the imported file"));
     if (out.accepted) {
-        const QString ownVersion = db::ReadIni(QStringLiteral("Verzija")) == version
-                                       ? QString()
-                                       : QStringLiteral("the project's version became ") + db::ReadIni(QStringLiteral("Verzija"));
+        const QString ownVersion =
+            db::ReadIni(QStringLiteral("Verzija")) == version
+                ? QString()
+                : QStringLiteral("the project's version became ") + db::ReadIni(QStringLiteral("Verzija"));
         out.fault = FirstFault({source, MessageFault(presenter, true), ownVersion, DatabaseFault(db::ProjectDb()),
                                 ForeignKeyFault(db::ProjectDb())});
     } else {

@@ -36,15 +36,16 @@ Outcome openProject(const QString &path) {
     Outcome out;
     out.accepted = shell::OpenProjectFile(path);
     if (out.accepted)
-        out.fault = FirstFault({MessageFault(presenter, true), DatabaseFault(db::ProjectDb()),
-                                repairedFault(path, before, presenter)});
+        out.fault = FirstFault(
+            {MessageFault(presenter, true), DatabaseFault(db::ProjectDb()), repairedFault(path, before, presenter)});
     else if (!repair || !presenter.texts().join(u'\n').contains(QStringLiteral("je poškodovana")))
         out.fault = FirstFault(
             {MessageFault(presenter, false), ChangedFault(before, path, QStringLiteral("the refused file"))});
     else // a repair that failed: the file as it was, or repaired with the original as its backup
-        out.fault = FirstFault({MessageFault(presenter, false), QFileInfo::exists(path + QStringLiteral(".bak"))
-                                                                     ? repairedFault(path, before, presenter)
-                                                                     : ChangedFault(before, path, QStringLiteral("the file a failed repair left"))});
+        out.fault = FirstFault({MessageFault(presenter, false),
+                                QFileInfo::exists(path + QStringLiteral(".bak"))
+                                    ? repairedFault(path, before, presenter)
+                                    : ChangedFault(before, path, QStringLiteral("the file a failed repair left"))});
     shell::CloseProject();
     return out;
 }

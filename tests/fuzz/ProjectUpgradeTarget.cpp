@@ -29,7 +29,8 @@ QString upgradedFault(const QString &oldPath, const QByteArray &before) {
     const QString backup = oldPath + QStringLiteral(".bak");
     if (!QFileInfo::exists(backup))
         return QStringLiteral("the old project was not kept as ") + backup;
-    return FirstFault({DatabaseFault(project), ChangedFault(before, backup, QStringLiteral("the backup of the old project"))});
+    return FirstFault(
+        {DatabaseFault(project), ChangedFault(before, backup, QStringLiteral("the backup of the old project"))});
 }
 
 Outcome upgradeProject(const QString &path) {
@@ -51,7 +52,8 @@ Outcome upgradeProject(const QString &path) {
     else if (projectFiles(folder) != filesBefore)
         out.fault = QStringLiteral("a refused upgrade left files behind: ") + projectFiles(folder).join(u',');
     else
-        out.fault = FirstFault({MessageFault(presenter, false), ChangedFault(before, path, QStringLiteral("the refused file"))});
+        out.fault = FirstFault(
+            {MessageFault(presenter, false), ChangedFault(before, path, QStringLiteral("the refused file"))});
     shell::CloseProject();
     return out;
 }

@@ -1,8 +1,8 @@
 #include "Checks.h"
 #include "FuzzTarget.h"
 #include "OpenProject.h"
+#include "core/SpreadsheetFile.h"
 #include "db/MBaza.h"
-#include "pupils/PupilCsv.h"
 #include "pupils/UvozUcencev.h"
 
 // The import of a pupil register into a project that already holds two pupils. A refused file
@@ -12,19 +12,17 @@ namespace zentrel::fuzz {
 
 namespace {
 
-const QString kPupils = QStringLiteral(
-    "INSERT INTO ERD_UCENEC (ID,OZNAKA,IME,PRIIMEK,SPOL) VALUES (1,'1001','Špela','Horvat','Z'),"
-    "(2,'A-7','Jure','d''Arco','M');");
+const QString kPupils =
+    QStringLiteral("INSERT INTO ERD_UCENEC (ID,OZNAKA,IME,PRIIMEK,SPOL) VALUES (1,'1001','Špela','Horvat','Z'),"
+                   "(2,'A-7','Jure','d''Arco','M');");
 
 int registerSize() {
     return db::ProjectDb().scalar(QStringLiteral("SELECT count(*) FROM ERD_UCENEC")).toInt();
 }
 
 QString acceptedFault(int before, int imported, const QByteArray &bytes) {
-    int lines = 0;
-    const QStringList all = pupils::ImportLines(pupils::DecodeImportFile(bytes));
-    for (qsizetype i = 1; i < all.size(); ++i)
-        lines += all[i].trimmed().isEmpty() ? 0 : 1;
+    core::SpreadsheetFile file;
+    const int lines = file.readBytes(bytes) ? int(file.records().size()) - 1 : -1;
     if (imported != lines)
         return QStringLiteral("%1 pupils imported from %2 lines").arg(imported).arg(lines);
     if (registerSize() != before + imported)
@@ -50,9 +48,11 @@ Outcome importPupils(const QString &path) {
     Outcome out;
     out.accepted = import.importFile(path);
     if (out.accepted)
-        out.fault = FirstFault({MessageFault(presenter, true), acceptedFault(before, import.imported(), FileBytes(path))});
+        out.fault =
+            FirstFault({MessageFault(presenter, true), acceptedFault(before, import.imported(), FileBytes(path))});
     else
-        out.fault = FirstFault({MessageFault(presenter, false), ChangedFault(projectBefore, project, QStringLiteral("the project"))});
+        out.fault = FirstFault(
+            {MessageFault(presenter, false), ChangedFault(projectBefore, project, QStringLiteral("the project"))});
     return out;
 }
 

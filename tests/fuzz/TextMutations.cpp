@@ -13,16 +13,48 @@ namespace {
 
 // Cell values that have broken readers: empty, blank, huge numbers, impossible dates, quotes,
 // apostrophes and SQL, placeholders, letters outside Latin-1, control characters.
-const char *const kCells[] = {
-    "", " ", "\"", "\"\"", "\"a;b\"", "\"a\nb\"", "0", "-1", "2147483648", "-2147483649", "99999999999999999999",
-    "1e308", "NaN", "31.2.2020", "0.0.0", "29.2.1900", "1.1.1899", "1.1.2101", "9999-99-99", "12/31/2020",
-    "'); DROP TABLE ERD_UCENEC; --", "d'Or", "%1", "#", "##", "M", "Ž", "ž", "z", "x", "\xc5\xbd", "\xc4\x8d\xc5\xa1",
-    "\xf0\x9f\x98\x80", "\xe2\x80\xae", "\t", "\x01", "\x00"};
+const char *const kCells[] = {"",
+                              " ",
+                              "\"",
+                              "\"\"",
+                              "\"a;b\"",
+                              "\"a\nb\"",
+                              "0",
+                              "-1",
+                              "2147483648",
+                              "-2147483649",
+                              "99999999999999999999",
+                              "1e308",
+                              "NaN",
+                              "31.2.2020",
+                              "0.0.0",
+                              "29.2.1900",
+                              "1.1.1899",
+                              "1.1.2101",
+                              "9999-99-99",
+                              "12/31/2020",
+                              "'); DROP TABLE ERD_UCENEC; --",
+                              "d'Or",
+                              "%1",
+                              "#",
+                              "##",
+                              "M",
+                              "Ž",
+                              "ž",
+                              "z",
+                              "x",
+                              "\xc5\xbd",
+                              "\xc4\x8d\xc5\xa1",
+                              "\xf0\x9f\x98\x80",
+                              "\xe2\x80\xae",
+                              "\t",
+                              "\x01",
+                              "\x00"};
 
 // Byte sequences no decoder should trust: overlong forms, surrogates, stray continuation
 // bytes, a lone lead byte, byte-order marks in the middle, NUL.
-const char *const kBadBytes[] = {"\xc0\x80", "\xed\xa0\x80", "\x80", "\xc5", "\xef\xbb\xbf", "\xff\xfe", "\xfe\xff",
-                                 "\xf4\x90\x80\x80", "\x00", "\r", "\x1a"};
+const char *const kBadBytes[] = {"\xc0\x80", "\xed\xa0\x80",     "\x80", "\xc5", "\xef\xbb\xbf", "\xff\xfe",
+                                 "\xfe\xff", "\xf4\x90\x80\x80", "\x00", "\r",   "\x1a"};
 
 const char kSeparators[] = {';', '\t', ',', '"', '\n', '\r'};
 
@@ -43,11 +75,16 @@ QByteArray joined(const QList<QByteArray> &parts, char separator) {
 QByteArray reencoded(const QByteArray &data, Random &random) {
     const QString text = QStringDecoder(QStringDecoder::Utf8).decode(data);
     switch (random.below(5)) {
-    case 0: return QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom).encode(text);
-    case 1: return QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom).encode(text);
-    case 2: return QByteArray("\xef\xbb\xbf") + data;
-    case 3: return QStringEncoder("windows-1250").encode(text);
-    default: return QStringEncoder(QStringEncoder::Latin1).encode(text);
+    case 0:
+        return QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom).encode(text);
+    case 1:
+        return QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom).encode(text);
+    case 2:
+        return QByteArray("\xef\xbb\xbf") + data;
+    case 3:
+        return QStringEncoder("windows-1250").encode(text);
+    default:
+        return QStringEncoder(QStringEncoder::Latin1).encode(text);
     }
 }
 

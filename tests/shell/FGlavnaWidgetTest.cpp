@@ -13,7 +13,6 @@
 #include "shell/FNastavitve.h"
 #include "shell/FNastavitveUre.h"
 #include "shell/FOzadje.h"
-#include "shell/FPomoc.h"
 #include "shell/IniFile.h"
 #include "shell/ProjectFiles.h"
 #include "shell/QtTranslation.h"
@@ -27,7 +26,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -272,22 +270,6 @@ private slots:
         QVERIFY(InstallQtTranslation());
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Prekliči"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("&Odpri"));
-    }
-
-    void f1OpensTheHelpPage() {
-        FGlavna w;
-        w.show();
-        QTest::keyClick(&w, Qt::Key_F1);
-        FPomoc *help = w.HelpWindow();
-        QVERIFY(help && help->isVisible());
-        QCOMPARE(help->Browser()->source(), QUrl::fromLocalFile(test::ProgramFolder() + "/Zn-slo.html"));
-        QVERIFY(help->Browser()->toPlainText().contains("Zentrel"));
-        help->close();
-        // "&Vsebina" sends F1 to the window.
-        w.FindAction("&Pomoč/&Vsebina")->trigger();
-        QCoreApplication::processEvents();
-        QVERIFY(help->isVisible());
-        QVERIFY(m_messages->texts().isEmpty());
     }
 
     void theWindowIsResizedAndComesBackWhereItWas() {

@@ -107,10 +107,10 @@ TEST(Settings, DefaultsMagnificationAndSentinels) {
     ReadSettings();
     EXPECT_EQ(App().settings.mainWindow, QRect(-40, 30, 1000, 700));
     EXPECT_TRUE(App().settings.mainWindowMaximized);
-    EXPECT_FALSE(MainWindowGeometry({"10", "20", "x", "700"}).isValid());
-    EXPECT_FALSE(MainWindowGeometry({"10", "20", "50", "700"}).isValid());
-    EXPECT_FALSE(MainWindowGeometry({"2147483647", "20", "900", "700"}).isValid());
-    EXPECT_FALSE(MainWindowGeometry({"10", "20", "900"}).isValid());
+    EXPECT_FALSE(WindowGeometry({"10", "20", "x", "700"}).isValid());
+    EXPECT_FALSE(WindowGeometry({"10", "20", "50", "700"}).isValid());
+    EXPECT_FALSE(WindowGeometry({"2147483647", "20", "900", "700"}).isValid());
+    EXPECT_FALSE(WindowGeometry({"10", "20", "900"}).isValid());
 }
 
 TEST(RecentFiles, TheListGrowsByOneSlotPerRunUpToFive) {
