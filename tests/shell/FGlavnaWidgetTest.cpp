@@ -18,7 +18,7 @@
 #include "shell/QtTranslation.h"
 #include "shell/SizeClass.h"
 #include "shell/Startup.h"
-#include "support/TempFolder.h"
+#include "support/TempProgramFolder.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -28,6 +28,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 using namespace zentrel;
 using namespace zentrel::core;
@@ -89,31 +90,13 @@ void PressEscapeInFileDialog() {
 class FGlavnaWidgetTest : public QObject {
     Q_OBJECT
 
-    test::TempFolder *m_dir = nullptr;
-    ScriptedPresenter *m_messages = nullptr;
-    PresenterScope *m_scope = nullptr;
+    std::unique_ptr<test::TempProgramFolder> m_state;
 
 private slots:
     void initTestCase() { FNastavitve::RegisterTabs(); }
 
-    void init() {
-        ResetProgramState();
-        m_dir = new test::TempFolder;
-        App().folders.program = test::ProgramFolder();
-        App().folders.userData = m_dir->path();
-        App().folders.commonData = m_dir->path();
-        App().folders.documents = m_dir->path();
-        m_messages = new ScriptedPresenter;
-        m_scope = new PresenterScope(m_messages);
-    }
-
-    void cleanup() {
-        db::ProjectDb().close();
-        delete m_scope;
-        delete m_messages;
-        delete m_dir;
-        ResetProgramState();
-    }
+    void init() { m_state = std::make_unique<test::TempProgramFolder>(); }
+    void cleanup() { m_state.reset(); }
 
     void recentFilesMenuIsRebuiltWithItsPlaceholder() {
         FGlavna w;
@@ -132,8 +115,8 @@ private slots:
         for (QAction *a : w.FindAction("&Datoteka")->menu()->actions())
             if (a->text() == "/urniki/a.znt")
                 a->trigger();
-        QCOMPARE(m_messages->texts(), QStringList{"Datoteka /urniki/a.znt ne obstaja."});
-        QCOMPARE(m_messages->messages().first().kind, int(MsgWarning));
+        QCOMPARE(m_state->messages().texts(), QStringList{"Datoteka /urniki/a.znt ne obstaja."});
+        QCOMPARE(m_state->messages().messages().first().kind, int(MsgWarning));
         QVERIFY(!db::ProjectOpen());
 
         App().recentFiles = QStringList{QString()};
@@ -152,7 +135,7 @@ private slots:
         QVERIFY(w.FindAction("&Datoteka/&Ustvari projekt/&Od začetka...")->isEnabled());
         QVERIFY(w.FindAction("&Datoteka/&Ustvari projekt/&Na osnovi obstoječega...")->isEnabled());
 
-        const QString path = CopyOfDefaults(*m_dir, "Urnik 2024.znt");
+        const QString path = CopyOfDefaults(m_state->folder(), "Urnik 2024.znt");
         {
             db::Connection c;
             QVERIFY(c.open(path));
@@ -188,7 +171,7 @@ private slots:
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());
         QCOMPARE(work->closeAttempts, 0);
-        QCOMPARE(m_messages->texts().value(m_messages->texts().size() - 1),
+        QCOMPARE(m_state->messages().texts().value(m_state->messages().texts().size() - 1),
                  QStringLiteral("Sestavljanje urnika še teče. Program zaprite, ko se konča ali ko ga prekinete."));
         QVERIFY(!QFile::exists(App().folders.settingsFile()));
 
@@ -210,30 +193,34 @@ private slots:
     void saveDialogAsksAgainForAnExistingProject() {
         FGlavna w;
         w.show();
-        CopyOfDefaults(*m_dir, "Test.znt");
+        CopyOfDefaults(m_state->folder(), "Test.znt");
         // "Test" becomes Test.znt, which exists: the question; No opens the dialog again.
-        m_messages->queueAnswers({Answer::No});
+        m_state->messages().queueAnswers({Answer::No});
         QTimer::singleShot(0, [] { TypeIntoFileDialog("Test"); });
         QTimer::singleShot(200, [] { PressEscapeInFileDialog(); });
-        const QString chosen = FileDialog(&w, FileDialogSave, "Ustvari nov projekt", m_dir->path(), "Urnik.znt",
-                                          "Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*", ".znt");
+        const QString chosen =
+            FileDialog(&w, FileDialogSave, "Ustvari nov projekt", m_state->folder().path(), "Urnik.znt",
+                       "Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*", ".znt");
         QVERIFY(chosen.isEmpty());
-        QCOMPARE(m_messages->texts(), QStringList{"Datoteka že obstaja. Ali jo želiš prekriti?"});
+        QCOMPARE(m_state->messages().texts(), QStringList{"Datoteka že obstaja. Ali jo želiš prekriti?"});
 
-        m_messages->clear();
-        m_messages->queueAnswers({Answer::Yes});
+        m_state->messages().clear();
+        m_state->messages().queueAnswers({Answer::Yes});
         QTimer::singleShot(0, [] { TypeIntoFileDialog("test.ZNT"); });
-        const QString again = FileDialog(&w, FileDialogSave, "Ustvari nov projekt", m_dir->path(), "Urnik.znt",
-                                         "Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*", ".znt");
-        QCOMPARE(again, m_dir->file("test.ZNT"));
-        QVERIFY(m_messages->texts().isEmpty()); // test.ZNT is another file than Test.znt here
+        const QString again =
+            FileDialog(&w, FileDialogSave, "Ustvari nov projekt", m_state->folder().path(), "Urnik.znt",
+                       "Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*", ".znt");
+        QCOMPARE(again, m_state->folder().file("test.ZNT"));
+        QVERIFY(m_state->messages().texts().isEmpty()); // test.ZNT is another file than Test.znt here
 
         // Opening a name that does not exist: the warning, then the dialog again.
         QTimer::singleShot(0, [] { TypeIntoFileDialog("ni.znt"); });
         QTimer::singleShot(200, [] { PressEscapeInFileDialog(); });
-        QVERIFY(FileDialog(&w, FileDialogOpen, "Odpri projekt", m_dir->path(), QString(), "Vse datoteke (*.*)|*.*")
+        QVERIFY(FileDialog(&w, FileDialogOpen, "Odpri projekt", m_state->folder().path(), QString(),
+                           "Vse datoteke (*.*)|*.*")
                     .isEmpty());
-        QCOMPARE(m_messages->texts(), QStringList{"Datoteka " + m_dir->file("ni.znt") + " ne obstaja."});
+        QCOMPARE(m_state->messages().texts(),
+                 QStringList{"Datoteka " + m_state->folder().file("ni.znt") + " ne obstaja."});
         QCOMPARE(DialogFilter("Urniki (*.znt,*.kvl)|*.znt;*.kvl|Vse datoteke (*.*)|*.*"),
                  QString("Urniki (*.znt *.kvl);;Vse datoteke (*)"));
     }
@@ -241,8 +228,8 @@ private slots:
     void creatingFromScratchAsksForTheNameAndOpensTheNewProject() {
         FGlavna w;
         w.show();
-        CopyOfDefaults(*m_dir, "zn.opm");
-        App().settings.folders[6] = m_dir->path();
+        CopyOfDefaults(m_state->folder(), "zn.opm");
+        App().settings.folders[6] = m_state->folder().path();
         QTimer::singleShot(0, [] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -252,18 +239,18 @@ private slots:
             TypeIntoFileDialog("Šola 'A'");
         });
         w.FindAction("&Datoteka/&Ustvari projekt/&Od začetka...")->trigger();
-        const QString path = m_dir->file("Šola 'A'.znt");
+        const QString path = m_state->folder().file("Šola 'A'.znt");
         QVERIFY(QFile::exists(path));
         QVERIFY(db::ProjectOpen());
         QCOMPARE(w.windowTitle(), QString("Zentrel  - Šola 'A'.znt"));
         QCOMPARE(App().recentFiles.value(0), path);
-        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(m_state->messages().texts().isEmpty());
 
         // Cancelling the dialog creates nothing and keeps the open project.
         QTimer::singleShot(0, [] { PressEscapeInFileDialog(); });
         w.FindAction("&Datoteka/&Ustvari projekt/&Od začetka...")->trigger();
         QCOMPARE(App().projectPath(), path);
-        QCOMPARE(QDir(m_dir->path()).entryList({"*.znt"}).size(), 1);
+        QCOMPARE(QDir(m_state->folder().path()).entryList({"*.znt"}).size(), 1);
     }
 
     void qtDialogsSpeakSlovenian() {
@@ -293,7 +280,7 @@ private slots:
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QVERIFY(OpenProjectFile(CopyOfDefaults(*m_dir, "n.znt")));
+        QVERIFY(OpenProjectFile(CopyOfDefaults(m_state->folder(), "n.znt")));
         QAction *settings = w.FindAction("&Datoteka/&Nastavitve/&Urejanje");
         QVERIFY(settings->isEnabled());
         // Areas without windows in this program stay unavailable.
@@ -313,9 +300,9 @@ private slots:
         QCOMPARE(controls::UrComndBar::CommandBar()->State(), 1);
         page->ure()->OznakaE->selectAll();
         QTest::keyClick(page->ure()->OznakaE, Qt::Key_Backspace);
-        m_messages->clear();
+        m_state->messages().clear();
         QVERIFY(!w.CloseAllWork());
-        QCOMPARE(m_messages->texts(), QStringList{"Oznaka ne sme biti prazna."});
+        QCOMPARE(m_state->messages().texts(), QStringList{"Oznaka ne sme biti prazna."});
         QVERIFY(w.tabStrip()->isVisible());
         QVERIFY(!w.close());
 
@@ -337,22 +324,23 @@ private slots:
 
     void savingAsDefaultsAsksFirstAndCopiesTheSettings() {
         FGlavna w;
-        const QString opm = CopyOfDefaults(*m_dir, "zn.opm");
+        const QString opm = CopyOfDefaults(m_state->folder(), "zn.opm");
         QVERIFY(db::SettingsDb().open(opm));
-        QVERIFY(OpenProjectFile(CopyOfDefaults(*m_dir, "d.znt")));
+        QVERIFY(OpenProjectFile(CopyOfDefaults(m_state->folder(), "d.znt")));
         QVERIFY(db::ProjectDb().exec("INSERT INTO TURNUSI (ID,OZNAKA) VALUES (2,'II')"));
-        m_messages->clear();
+        m_state->messages().clear();
         const QString question = "Shranjevanje tekočih nastavitev (ure, turnusi, izmene, prve ure), da bodo "
                                  "upoštevane pri novih projektih. Ali želiš nadaljevati?";
-        m_messages->queueAnswers({Answer::No});
+        m_state->messages().queueAnswers({Answer::No});
         w.FindAction("&Datoteka/&Nastavitve/&Shrani kot predologo")->trigger();
-        QCOMPARE(m_messages->texts(), QStringList{question});
+        QCOMPARE(m_state->messages().texts(), QStringList{question});
         QCOMPARE(db::SettingsDb().scalar("SELECT Count(*) FROM TURNUSI").toInt(), 2);
 
-        m_messages->clear();
-        m_messages->queueAnswers({Answer::Yes});
+        m_state->messages().clear();
+        m_state->messages().queueAnswers({Answer::Yes});
         w.FindAction("&Datoteka/&Nastavitve/&Shrani kot predologo")->trigger();
-        QCOMPARE(m_messages->texts(), (QStringList{question, "Shranjevanje nastavitev", "Nastavitve shranjene."}));
+        QCOMPARE(m_state->messages().texts(),
+                 (QStringList{question, "Shranjevanje nastavitev", "Nastavitve shranjene."}));
         QCOMPARE(db::SettingsDb().scalar("SELECT Count(*) FROM TURNUSI").toInt(), 3);
         db::SettingsDb().close();
     }
@@ -373,19 +361,19 @@ private slots:
 
     void compactingAsksFirstAndKeepsTheProjectOpen() {
         FGlavna w;
-        const QString path = CopyOfDefaults(*m_dir, "k.znt");
+        const QString path = CopyOfDefaults(m_state->folder(), "k.znt");
         QVERIFY(OpenProjectFile(path));
-        m_messages->clear();
-        m_messages->queueAnswers({Answer::No});
+        m_state->messages().clear();
+        m_state->messages().queueAnswers({Answer::No});
         w.FindAction("&Datoteka/&Skrči / popravi podatke")->trigger();
-        QCOMPARE(m_messages->texts(),
+        QCOMPARE(m_state->messages().texts(),
                  QStringList{"Krčenje datoteke s podatki o projektu. To je sistemska operacija, ki iz baze podatkov "
                              "briše vse zastarele in odvečne podatke. Ali želiš nadaljevati?"});
-        m_messages->clear();
-        m_messages->queueAnswers({Answer::Yes});
+        m_state->messages().clear();
+        m_state->messages().queueAnswers({Answer::Yes});
         w.FindAction("&Datoteka/&Skrči / popravi podatke")->trigger();
-        QCOMPARE(m_messages->texts().size(), 2);
-        QCOMPARE(m_messages->texts().last(), QString("Projekt k.znt skrčen."));
+        QCOMPARE(m_state->messages().texts().size(), 2);
+        QCOMPARE(m_state->messages().texts().last(), QString("Projekt k.znt skrčen."));
         QVERIFY(db::ProjectOpen());
     }
 };

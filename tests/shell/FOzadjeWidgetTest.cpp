@@ -8,11 +8,12 @@
 #include "shell/FOzadje.h"
 #include "shell/ProjectFiles.h"
 #include "shell/Startup.h"
-#include "support/TempFolder.h"
+#include "support/TempProgramFolder.h"
 
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QtTest>
+#include <memory>
 
 using namespace zentrel;
 using namespace zentrel::core;
@@ -23,9 +24,7 @@ using namespace zentrel::shell;
 class FOzadjeWidgetTest : public QObject {
     Q_OBJECT
 
-    test::TempFolder *m_dir = nullptr;
-    ScriptedPresenter *m_messages = nullptr;
-    PresenterScope *m_scope = nullptr;
+    std::unique_ptr<test::TempProgramFolder> m_state;
 
     static QString steps(FGlavna &w) {
         QLabel *label = w.ozadje()->Koraki();
@@ -35,24 +34,8 @@ class FOzadjeWidgetTest : public QObject {
 private slots:
     void initTestCase() { basicdata::RegisterBasicDataTabs(); }
 
-    void init() {
-        ResetProgramState();
-        m_dir = new test::TempFolder;
-        App().folders.program = test::ProgramFolder();
-        App().folders.userData = m_dir->path();
-        App().folders.commonData = m_dir->path();
-        App().folders.documents = m_dir->path();
-        m_messages = new ScriptedPresenter;
-        m_scope = new PresenterScope(m_messages);
-    }
-
-    void cleanup() {
-        db::ProjectDb().close();
-        delete m_scope;
-        delete m_messages;
-        delete m_dir;
-        ResetProgramState();
-    }
+    void init() { m_state = std::make_unique<test::TempProgramFolder>(); }
+    void cleanup() { m_state.reset(); }
 
     void withoutAProjectTheWaysToOneAreLinks() {
         FGlavna w;
@@ -72,13 +55,13 @@ private slots:
         QVERIFY(db::ProjectOpen());
         QCOMPARE(App().projectPath(), App().folders.sampleProject());
         QCOMPARE(steps(w), QString());
-        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(m_state->messages().texts().isEmpty());
     }
 
     void aNewProjectListsTheStepsOfTheYearAndTheirLinksOpenTheirTabs() {
         FGlavna w;
         w.show();
-        const QString path = m_dir->file("nov.znt");
+        const QString path = m_state->folder().file("nov.znt");
         QFile::copy(test::ProgramFolder() + "/zn.opp", path);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         QVERIFY(OpenProjectFile(path));
@@ -105,7 +88,7 @@ private slots:
         QVERIFY(steps(w).contains("Koraki šolskega leta"));
         // A page set without windows in this program is not opened.
         QVERIFY(!w.OpenTab(9, "Prosti dnevi"));
-        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(m_state->messages().texts().isEmpty());
     }
 };
 

@@ -12,7 +12,7 @@
 #include "shell/IniFile.h"
 #include "shell/ProjectFiles.h"
 #include "shell/Startup.h"
-#include "support/TempFolder.h"
+#include "support/TempProgramFolder.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
+#include <memory>
 
 using namespace zentrel;
 using namespace zentrel::core;
@@ -53,9 +54,7 @@ QString shown(FGlavna &w) {
 class FPomocWidgetTest : public QObject {
     Q_OBJECT
 
-    test::TempFolder *m_dir = nullptr;
-    ScriptedPresenter *m_messages = nullptr;
-    PresenterScope *m_scope = nullptr;
+    std::unique_ptr<test::TempProgramFolder> m_state;
 
 private slots:
     void initTestCase() {
@@ -64,24 +63,8 @@ private slots:
         basicdata::RegisterAssignmentTabs();
     }
 
-    void init() {
-        ResetProgramState();
-        m_dir = new test::TempFolder;
-        App().folders.program = test::ProgramFolder();
-        App().folders.userData = m_dir->path();
-        App().folders.commonData = m_dir->path();
-        App().folders.documents = m_dir->path();
-        m_messages = new ScriptedPresenter;
-        m_scope = new PresenterScope(m_messages);
-    }
-
-    void cleanup() {
-        db::ProjectDb().close();
-        delete m_scope;
-        delete m_messages;
-        delete m_dir;
-        ResetProgramState();
-    }
+    void init() { m_state = std::make_unique<test::TempProgramFolder>(); }
+    void cleanup() { m_state.reset(); }
 
     void f1OpensTheSectionOfTheWindowAndTabInFocus() {
         FGlavna w;
@@ -95,7 +78,7 @@ private slots:
         QVERIFY(w.HelpWindow()->Browser()->toPlainText().contains("Prvi urnik"));
         w.HelpWindow()->close();
 
-        QVERIFY(OpenProjectFile(copyOfDefaults(*m_dir, "p.znt")));
+        QVERIFY(OpenProjectFile(copyOfDefaults(m_state->folder(), "p.znt")));
         w.FindAction("&Datoteka/&Nastavitve/&Urejanje")->trigger();
         QCOMPARE(w.tabStrip()->PageSetShown(), 1);
         w.activateWindow();
@@ -144,7 +127,7 @@ private slots:
         w.FindAction("&Pomoč/&O programu")->trigger();
         QCOMPARE(inDialog, QStringLiteral("projekt.html#o-programu"));
         QVERIFY(ownedByDialog);
-        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(m_state->messages().texts().isEmpty());
     }
 
     void theHelpWindowHasContentsHistorySearchAndClosesWithItsKeys() {
@@ -210,7 +193,7 @@ private slots:
 
         // A missing page is said, and nothing else changes.
         QVERIFY(!help.ShowTopic({"ni.html", QString()}));
-        QCOMPARE(m_messages->texts(),
+        QCOMPARE(m_state->messages().texts(),
                  QStringList{"Ni datoteke " + HelpTopics::Folder(test::ProgramFolder()) + "/ni.html."});
     }
 
