@@ -176,7 +176,7 @@ int RunConstructCommand(const QStringList &args) {
     if (moznosti.kabineti)
         out << "Drugi krog: " << CasVSekundah(rez.msDrugi) << ", nerazporejenih ur: " << rez.poDrugem << '\n';
     if (moznosti.tretjiKrog)
-        out << "Tretji krog: " << CasVSekundah(rez.msTretji) << ", nerazporejenih ur: " << rez.nerazporejene
+        out << "Tretji krog: " << CasVSekundah(rez.msTretji) << ", nerazporejenih ur: " << rez.poTretjem
             << ", sprememb: " << rez.spremembe << '\n';
     if (moznosti.dokoncaj)
         out << "Dokončanje: " << CasVSekundah(rez.msDokoncanje) << ", nerazporejenih ur: " << rez.nerazporejene

@@ -8,6 +8,7 @@
 #include "timetable/VerifyCommand.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace zentrel;
@@ -154,4 +155,38 @@ TEST(ZentrelCli, NumbersOutOfRangeAndTablesThatCannotBeReadEndTheCommandWithAMes
     EXPECT_EQ(izpis.exitCode, 1);
     EXPECT_FALSE(izpis.out.contains(QStringLiteral("brez kršitev"))) << izpis.out.toStdString();
     EXPECT_EQ(izpis.err, QStringLiteral("Urnika ni bilo mogoče prebrati: integer overflow\n"));
+}
+
+TEST(ZentrelCli, EachStepOfConstructionReportsWhatItLeftUnplaced) {
+    // 1a (a frame of periods 1 and 2): MAT (T1, free only on Monday at period 1), DRU, and SLO's
+    // double period placed there: the rounds leave MAT out, the completion moves SLO and places it.
+    test::SolaZaUrnik x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 1, 1, {{t1, 0}});
+    const qint64 slo =
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 4, 2, {{x.s.ucitelj(QStringLiteral("T2")), 0}}).first();
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("DRU")), 3, 1, {{x.s.ucitelj(QStringLiteral("T3")), 0}});
+    for (int d = 1; d <= 5; ++d)
+        for (int p = 0; p < 16; ++p)
+            if (d != 1 || p != 1)
+                x.s.prepovedUcitelja(t1, d, p);
+    x.s.termin(slo, 1, 1);
+    x.s.termin(slo, 1, 2);
+    x.project.db().close();
+    const test::CliResult izpis =
+        Zazeni(x, QStringLiteral("construct"),
+               {x.project.path(), QStringLiteral("--third-round"), QStringLiteral("--complete"),
+                QStringLiteral("--seed"), QStringLiteral("4")});
+    ASSERT_EQ(izpis.exitCode, 0) << izpis.err.toStdString();
+    QStringList vrstice = izpis.out.split(u'\n');
+    // The times vary: each step's line without them.
+    for (QString &v : vrstice)
+        v.replace(QRegularExpression(QStringLiteral(": [0-9.]+ s, ")), QStringLiteral(": "));
+    EXPECT_TRUE(vrstice.contains(QStringLiteral("Prvi krog: nerazporejenih ur: 1"))) << izpis.out.toStdString();
+    EXPECT_TRUE(vrstice.contains(QStringLiteral("Tretji krog: nerazporejenih ur: 1, sprememb: 0")))
+        << izpis.out.toStdString();
+    EXPECT_TRUE(vrstice.filter(QStringLiteral("Dokončanje: nerazporejenih ur: 0, ")).size() == 1)
+        << izpis.out.toStdString();
+    EXPECT_TRUE(vrstice.contains(QStringLiteral("Sestavljeno: 100.00%"))) << izpis.out.toStdString();
 }
