@@ -264,6 +264,65 @@ bool Connection::run(const QString &sql, const QVariantList *list, const QVarian
     return true;
 }
 
+Statement::Statement(Connection &connection, const QString &sql) : m_connection(connection) {
+    m_connection.m_error = {};
+    if (!m_connection.m_db) {
+        m_connection.m_error = {DbErrorCode::Other, QStringLiteral("no open connection")};
+        return;
+    }
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v3(m_connection.m_db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
+                                      &m_stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        m_connection.setError(rc, QString::fromUtf8(sqlite3_errmsg(m_connection.m_db)));
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+    }
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(m_stmt);
+}
+
+bool Statement::first(const QVariantList &values) {
+    m_connection.m_error = {};
+    if (!m_stmt) {
+        m_connection.m_error = {DbErrorCode::Other, QStringLiteral("statement not prepared")};
+        return false;
+    }
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+    for (int i = 0; i < values.size(); ++i)
+        bindValue(m_stmt, i + 1, values.at(i));
+    return step();
+}
+
+bool Statement::next() {
+    return m_stmt && step();
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc != SQLITE_DONE)
+        m_connection.setError(rc, QString::fromUtf8(sqlite3_errmsg(m_connection.m_db)));
+    sqlite3_reset(m_stmt);
+    return false;
+}
+
+bool Statement::run(const QVariantList &values) {
+    if (first(values))
+        while (next()) {
+        }
+    return m_stmt && !m_connection.m_error.isError();
+}
+
+QByteArrayView Statement::text(int column) const {
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+    return text ? QByteArrayView(text, sqlite3_column_bytes(m_stmt, column)) : QByteArrayView();
+}
+
 bool Connection::exec(const QString &sql) {
     return run(sql, nullptr, nullptr, nullptr);
 }

@@ -3,12 +3,14 @@
 #include "RowSet.h"
 #include "core/DbError.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
 #include <QVariantMap>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace zentrel::db {
 
@@ -74,11 +76,41 @@ private:
     bool openWithFlags(const QString &path, int flags);
     bool run(const QString &sql, const QVariantList *list, const QVariantMap *map, RowSet *out);
     void setError(int rc, const QString &message);
+    friend class Statement;
 
     sqlite3 *m_db = nullptr;
     QString m_path;
     DbError m_error;
     int m_depth = 0;
+};
+
+// One statement compiled once and run again and again with other values, as the rows of a
+// large insert: compiling is most of the cost of a one-row statement. Errors go to the
+// connection's lastError(). Lives no longer than its connection stays open.
+class Statement {
+public:
+    Statement(Connection &connection, const QString &sql);
+    ~Statement();
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+    bool isValid() const { return m_stmt != nullptr; }
+    // Binds the values, runs the statement to its end (rows it returns are dropped) and makes it
+    // ready for the next run.
+    bool run(const QVariantList &values);
+    // Reading without a copy of the rows: first() binds the values and steps to the first row,
+    // next() to the following one; both are false at the end or on an error (lastError() tells
+    // which), and the statement is then ready for the next run.
+    bool first(const QVariantList &values);
+    bool next();
+    // A column of the current row as text (numbers as SQLite writes them), null for NULL; valid
+    // until the next step.
+    QByteArrayView text(int column) const;
+
+private:
+    bool step();
+
+    Connection &m_connection;
+    sqlite3_stmt *m_stmt = nullptr;
 };
 
 // Begins a transaction on construction and rolls it back on destruction unless committed.

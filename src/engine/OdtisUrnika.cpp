@@ -7,18 +7,23 @@
 namespace zentrel::engine {
 
 QByteArray OdtisTerminov(db::Connection &c, qint64 urnik, qint64 turnus) {
-    const db::RowSet rows = c.query(QStringLiteral("SELECT ID, ID_RAZPOREDA, ID_PROSTORA, DAN, URA, TIP FROM TERMINI "
-                                                   "WHERE ID_URNIKA = ? AND ID_TURNUSA = ? ORDER BY ID"),
-                                    {urnik, turnus});
+    // Read row by row without copies: every save reads the timetable's rows twice.
+    db::Statement rows(c, QStringLiteral("SELECT ID, ID_RAZPOREDA, ID_PROSTORA, DAN, URA, TIP FROM TERMINI "
+                                         "WHERE ID_URNIKA = ? AND ID_TURNUSA = ? ORDER BY ID"));
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QByteArray vrstica;
+    for (bool row = rows.first({urnik, turnus}); row; row = rows.next()) {
+        vrstica.clear();
+        for (int column = 0; column < 6; ++column) {
+            const QByteArrayView v = rows.text(column);
+            vrstica += v.isNull() ? QByteArrayView("-") : v;
+            vrstica += '|';
+        }
+        vrstica += '\n';
+        hash.addData(vrstica);
+    }
     if (c.lastError().isError())
         return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const QVector<QVariant> &row : rows.rows()) {
-        QByteArray vrstica;
-        for (const QVariant &v : row)
-            vrstica += (v.isNull() ? QByteArray("-") : v.toString().toUtf8()) + '|';
-        hash.addData(vrstica + '\n');
-    }
     // Never empty, so that an empty result always means a read error.
     return hash.result().toHex();
 }

@@ -182,6 +182,7 @@ private:
     };
     std::vector<Kopija> m_kopije;
     std::vector<int> m_zbrani;
+    std::vector<int> m_novaMesta; // ZgostiTermine's map of old to new indices, kept for its memory
 
     int m_spremembe = 0;
     QElapsedTimer m_tretjiZacetek;

@@ -6,7 +6,6 @@
 #include "db/Connection.h"
 #include "db/MBaza.h"
 
-#include <QHash>
 #include <algorithm>
 
 namespace zentrel::engine {
@@ -26,10 +25,6 @@ bool ShraniSestavljeno(ModelUrnika &m) {
         }
         if (!UrnikNespremenjen(c, urnik, turnus, m.odtis))
             return false;
-        // Rows go in by chunks of one statement each, which is compiled once for the chunk
-        // instead of once a row: saving is most of a small school's construction time otherwise.
-        // RETURNING names each new row by its assignment row, day and period (unique in a
-        // timetable's turnus), as it does not promise the order of the values.
         struct Vrstica {
             size_t termin, zasedba;
             qint64 razpored;
@@ -58,37 +53,21 @@ bool ShraniSestavljeno(ModelUrnika &m) {
                 idji << QString::number(brisi[j]);
             ok = c.exec(QStringLiteral("DELETE FROM TERMINI WHERE ID IN (") + idji.join(u',') + u')');
         }
-        for (size_t i = 0; i < vrstice.size() && ok; i += Kos) {
-            const size_t konec = std::min(vrstice.size(), i + Kos);
-            QString sql =
-                QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, ID_PROSTORA, DAN, URA, TIP, "
-                               "ID_TURNUSA, ODDELEK_NASTISNJEN, UCITELJ_NATISNJEN, PROSTOR_NATISNJEN) VALUES ");
-            QVariantList vrednosti;
-            QHash<QString, size_t> kljuci;
-            for (size_t j = i; j < konec; ++j) {
-                const Vrstica &v = vrstice[j];
-                const Termin &termin = m.termini[v.termin];
-                const ZasedbaTermina &zt = termin.zasedbe[v.zasedba];
-                const QVariant soba = zt.prostor >= 1 ? QVariant(m.prostori[size_t(zt.prostor)].id)
-                                                      : QVariant(QMetaType(QMetaType::LongLong));
-                sql += j > i ? QStringLiteral(", (?, ?, ?, ?, ?, 'a', ?, 0, 0, 0)")
-                             : QStringLiteral("(?, ?, ?, ?, ?, 'a', ?, 0, 0, 0)");
-                vrednosti << urnik << v.razpored << soba << termin.dan << termin.ura << turnus;
-                kljuci.insert(QStringLiteral("%1:%2:%3").arg(v.razpored).arg(termin.dan).arg(termin.ura), j);
-            }
-            sql += QStringLiteral(" RETURNING ID, ID_RAZPOREDA, DAN, URA");
-            const db::RowSet rows = c.query(sql, vrednosti);
-            ok = !c.lastError().isError() && rows.rowCount() == int(konec - i);
-            for (int r = 0; r < rows.rowCount() && ok; ++r) {
-                const auto k = kljuci.constFind(QStringLiteral("%1:%2:%3")
-                                                    .arg(rows.value(r, 1).toLongLong())
-                                                    .arg(rows.value(r, 2).toInt())
-                                                    .arg(rows.value(r, 3).toInt()));
-                ok = k != kljuci.constEnd();
-                if (ok) {
-                    nove.emplace_back(vrstice[*k].termin, vrstice[*k].zasedba);
-                    idji.push_back(rows.value(r, 0).toLongLong());
-                }
+        // One statement compiled once for every row: compiling is most of a row's cost.
+        db::Statement vstavi(c, QStringLiteral("INSERT INTO TERMINI (ID_URNIKA, ID_RAZPOREDA, ID_PROSTORA, DAN, URA, TIP, "
+                                               "ID_TURNUSA, ODDELEK_NASTISNJEN, UCITELJ_NATISNJEN, PROSTOR_NATISNJEN) "
+                                               "VALUES (?, ?, ?, ?, ?, 'a', ?, 0, 0, 0)"));
+        ok = ok && vstavi.isValid();
+        for (size_t i = 0; i < vrstice.size() && ok; ++i) {
+            const Vrstica &v = vrstice[i];
+            const Termin &termin = m.termini[v.termin];
+            const ZasedbaTermina &zt = termin.zasedbe[v.zasedba];
+            const QVariant soba = zt.prostor >= 1 ? QVariant(m.prostori[size_t(zt.prostor)].id)
+                                                  : QVariant(QMetaType(QMetaType::LongLong));
+            ok = vstavi.run({urnik, v.razpored, soba, termin.dan, termin.ura, turnus});
+            if (ok) {
+                nove.emplace_back(v.termin, v.zasedba);
+                idji.push_back(c.lastInsertId());
             }
         }
         if (ok) {

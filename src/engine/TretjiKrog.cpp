@@ -70,15 +70,21 @@ void Sestavljalnik::PotrdiPoskus() {
 }
 
 void Sestavljalnik::ZgostiTermine() {
-    std::vector<int> novi(m.termini.size(), 0);
-    std::vector<Termin> ohranjeni(1);
+    // In place: the vector keeps its memory, as the search calls this again and again.
+    std::vector<int> &novi = m_novaMesta;
+    novi.assign(m.termini.size(), 0);
+    size_t ohranjenih = 1;
     for (size_t t = 1; t < m.termini.size(); ++t) {
         if (m.termini[t].dan == 0 && m.termini[t].tip == QLatin1String("x"))
             continue;
-        novi[t] = int(ohranjeni.size());
-        ohranjeni.push_back(std::move(m.termini[t]));
+        novi[t] = int(ohranjenih);
+        if (ohranjenih != t)
+            m.termini[ohranjenih] = std::move(m.termini[t]);
+        ++ohranjenih;
     }
-    m.termini = std::move(ohranjeni);
+    if (ohranjenih == m.termini.size())
+        return;
+    m.termini.resize(ohranjenih);
     // Only periods in use are entered in the grids, and every one of them is kept.
     auto preslikaj = [&](int &celica) {
         if (celica >= 1)

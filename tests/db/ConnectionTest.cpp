@@ -71,6 +71,44 @@ TEST(Connection, BindsValuesAndReadsTypesAndNulls) {
     EXPECT_EQ(rows.integer(0, QStringLiteral("T.ID")), 7);
 }
 
+TEST(Connection, AStatementCompiledOnceRunsAgainAndReadsRowsAsText) {
+    test::TempFolder dir;
+    Connection c;
+    ASSERT_TRUE(c.create(dir.file(QStringLiteral("t.db"))));
+    ASSERT_TRUE(c.exec(QStringLiteral("CREATE TABLE T (ID INTEGER PRIMARY KEY, IME TEXT NOT NULL, SOBA INTEGER)")));
+    Statement insert(c, QStringLiteral("INSERT INTO T (IME, SOBA) VALUES (?, ?)"));
+    ASSERT_TRUE(insert.isValid());
+    EXPECT_TRUE(insert.run({QStringLiteral("Šola"), 12}));
+    EXPECT_EQ(c.lastInsertId(), 1);
+    EXPECT_TRUE(insert.run({QString(QLatin1String("")), 5}));
+    // A failed run says why and leaves the statement usable; no value stays bound from before.
+    EXPECT_FALSE(insert.run({QVariant()}));
+    EXPECT_EQ(c.lastError().description, QStringLiteral("NOT NULL constraint failed: T.IME"));
+    EXPECT_TRUE(insert.run({QStringLiteral("d'Or")}));
+    EXPECT_FALSE(c.lastError().isError());
+
+    Statement read(c, QStringLiteral("SELECT ID, IME, SOBA FROM T WHERE ID >= ? ORDER BY ID"));
+    QStringList rows;
+    for (bool row = read.first({1}); row; row = read.next())
+        rows << QStringLiteral("%1|%2|%3|%4")
+                    .arg(QString::fromUtf8(read.text(0)), QString::fromUtf8(read.text(1)),
+                         read.text(1).isNull() ? QStringLiteral("null") : QStringLiteral("text"),
+                         read.text(2).isNull() ? QStringLiteral("-") : QString::fromUtf8(read.text(2)));
+    EXPECT_FALSE(c.lastError().isError());
+    EXPECT_EQ(rows, (QStringList{QStringLiteral("1|Šola|text|12"), QStringLiteral("2||text|5"),
+                                 QStringLiteral("3|d'Or|text|-")}));
+    // Read again from the start, with another value.
+    ASSERT_TRUE(read.first({3}));
+    EXPECT_EQ(read.text(1), QByteArrayView("d'Or"));
+    EXPECT_FALSE(read.next());
+
+    Statement wrong(c, QStringLiteral("SELECT NI FROM T"));
+    EXPECT_FALSE(wrong.isValid());
+    EXPECT_EQ(c.lastError().description, QStringLiteral("no such column: NI"));
+    EXPECT_FALSE(wrong.first({}));
+    EXPECT_TRUE(c.lastError().isError());
+}
+
 TEST(Connection, ClassifiesTheErrorsTheProgramDistinguishes) {
     test::TempFolder dir;
     Connection c;
