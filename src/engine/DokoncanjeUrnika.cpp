@@ -20,6 +20,24 @@ constexpr double DelezRazporejanja = 0.8;
 // Restarts of the rounds, within this share of the step's time.
 constexpr int Ponovitev = 8;
 constexpr double DelezPonovitev = 0.3;
+// What a same-day repeat or a second elective block on a day adds to the cost of a position,
+// against about 1.5 for taking out a block of one period: among positions about as cheap, one
+// that repeats no subject.
+constexpr double CenaPonovitve = 1.0;
+
+// Days 1 to 5 by the repeats and elective blocks a block of unit u would add there, fewest first
+// (days with a lesson of the unit left out).
+std::vector<std::pair<int, int>> DneviPoPonovitvah(const ModelUrnika &m, int u) {
+    std::vector<std::pair<int, int>> dnevi; // (repeats added, day)
+    for (int dan = 1; dan <= 5; ++dan)
+        if (!m.imaTerminNaDan(u, dan)) {
+            const KakovostUrnika d = DodanePonovitve(m, u, dan);
+            dnevi.emplace_back(d.ponovitve + d.izbirniBloki, dan);
+        }
+    std::stable_sort(dnevi.begin(), dnevi.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    return dnevi;
+}
 
 } // namespace
 
@@ -29,7 +47,6 @@ DokoncanjeUrnika::DokoncanjeUrnika(ModelUrnika &model, PripravaUrnika &priprava,
     m_tabu.assign(m.predavanja.size() * StDni, 0);
     m_postavljen.assign(m.predavanja.size() * StDni, -100);
     m_utez.assign(m.predavanja.size(), 1.0);
-    m_sorodna = SorodnaPredavanja(m);
 }
 
 bool DokoncanjeUrnika::tece() const {
@@ -151,20 +168,15 @@ bool DokoncanjeUrnika::postaviKos(size_t i) {
     };
     std::vector<Kandidat> kandidati;
     std::vector<Blok> bloki;
-    for (int dan = 1; dan <= 5; ++dan) {
-        if (m.imaTerminNaDan(k.predavanje, dan))
-            continue;
+    for (const auto &[ponovitve, dan] : DneviPoPonovitvah(m, k.predavanje)) {
         for (int ura = 0; ura + k.dolzina <= StUr; ++ura) {
             if (!ovire(k, dan, ura, bloki))
                 continue;
-            double cena = double(m_rng()) / 4294967296.0 * 0.5;
+            double cena = double(m_rng()) / 4294967296.0 * 0.5 + CenaPonovitve * ponovitve;
             for (const Blok &b : bloki)
                 cena += cenaBloka(b.predavanje, b.dan);
             if (m_tabu[size_t(k.predavanje) * StDni + size_t(dan)] > m_korak)
                 cena += 4;
-            // Among equal positions, one that does not put a subject twice on a day.
-            for (int v : m_sorodna[size_t(k.predavanje)])
-                cena += m.imaTerminNaDan(v, dan) ? 0.3 : 0.0;
             kandidati.push_back({cena, dan, ura, bloki});
         }
     }
@@ -252,9 +264,7 @@ bool DokoncanjeUrnika::postaviProsto(int u) {
     std::sort(dolzine.begin(), dolzine.end(), std::greater<>());
     dolzine.erase(std::unique(dolzine.begin(), dolzine.end()), dolzine.end());
     for (int dolzina : dolzine)
-        for (int dan = 1; dan <= 5; ++dan) {
-            if (m.imaTerminNaDan(u, dan))
-                continue;
+        for (const auto &[ponovitve, dan] : DneviPoPonovitvah(m, u)) {
             for (int ura = 0; ura + dolzina <= StUr; ++ura)
                 if (m_s.Postavi(u, dan, ura, dolzina)) {
                     for (size_t i = 0; i < m_kosi.size(); ++i)

@@ -106,7 +106,6 @@ private:
     std::vector<int> m_tabu;       // per unit and day: the step until which it does not return there
     std::vector<int> m_postavljen; // per unit and day: the step it was placed there
     std::vector<double> m_utez;    // per unit: grows each time its block is taken out, halves now and then
-    std::vector<std::vector<int>> m_sorodna;
     int m_korak = 0;
     int m_premikov = 0;
     int m_spodnjaMeja = 0;    // the unplaced periods no search avoids (Neizogibno): the search ends there

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <map>
 
 namespace zentrel::engine {
 
@@ -21,22 +20,6 @@ int ZasedeneUreOddelka(const ModelUrnika &m, int oddelek, int dan) {
         if (m.oddelki[size_t(oddelek)].zasedenost(dan, ura) >= 1)
             maska |= 1 << ura;
     return maska;
-}
-
-std::vector<std::vector<int>> SorodnaPredavanja(const ModelUrnika &m) {
-    std::map<std::pair<int, int>, std::vector<int>> poPredmetu;
-    for (int u = 1; u <= m.steviloPredavanj(); ++u) {
-        const Predavanje &p = m.predavanja[size_t(u)];
-        if (p.skupinaOddelkov >= 1)
-            poPredmetu[{p.skupinaOddelkov, p.skupinaPredmetov}].push_back(u);
-    }
-    std::vector<std::vector<int>> sorodna(m.predavanja.size());
-    for (const auto &[kljuc, enote] : poPredmetu)
-        for (int u : enote)
-            for (int v : enote)
-                if (u != v)
-                    sorodna[size_t(u)].push_back(v);
-    return sorodna;
 }
 
 KakovostUrnika PonovitveDneva(const ModelUrnika &m, int oddelek, int dan, int dodano) {
@@ -77,6 +60,17 @@ KakovostUrnika PonovitveDneva(const ModelUrnika &m, int oddelek, int dan, int do
         k.ponovitve += predmeti[i] == predmeti[i - 1] ? 1 : 0;
     k.izbirniBloki = std::max(0, izbirnih - 1);
     return k;
+}
+
+KakovostUrnika DodanePonovitve(const ModelUrnika &m, int u, int dan) {
+    KakovostUrnika r;
+    const auto &odd = m.oddelkiPredavanja(u);
+    for (size_t k = 1; k < odd.size(); ++k) {
+        const KakovostUrnika prej = PonovitveDneva(m, odd[k], dan), potem = PonovitveDneva(m, odd[k], dan, u);
+        r.ponovitve += potem.ponovitve - prej.ponovitve;
+        r.izbirniBloki += potem.izbirniBloki - prej.izbirniBloki;
+    }
+    return r;
 }
 
 KakovostUrnika RazlikaPonovitev(const ModelUrnika &m, int u, int dan0, int dan1) {

@@ -26,12 +26,13 @@ struct KakovostUrnika {
 int LuknjeDneva(int zasedeneUre);
 // Busy periods of a class on a day as a bit mask.
 int ZasedeneUreOddelka(const ModelUrnika &m, int oddelek, int dan);
-// For every unit the other units of its class group and subject (of other turnusi).
-std::vector<std::vector<int>> SorodnaPredavanja(const ModelUrnika &m);
 
 // Same-day repeats and elective blocks of one class on one day (the other fields 0); with
 // `dodano` >= 1, as if that unit, which has no lesson there, had a block that day too.
 KakovostUrnika PonovitveDneva(const ModelUrnika &m, int oddelek, int dan, int dodano = 0);
+// The same-day repeats and elective blocks a block of unit u, which has no lesson on day dan,
+// would add there (the other fields 0).
+KakovostUrnika DodanePonovitve(const ModelUrnika &m, int u, int dan);
 // The change of same-day repeats and elective blocks when unit u's lessons of day dan0, already
 // taken out of the model, go to day dan1 instead (the other fields 0).
 KakovostUrnika RazlikaPonovitev(const ModelUrnika &m, int u, int dan0, int dan1);

@@ -198,6 +198,41 @@ TEST(DokoncanjeUrnika, TakesASubjectOffADayThatHasItTwiceAndMakesNothingWorse) {
     EXPECT_EQ(x.verify(), QStringList{});
 }
 
+TEST(DokoncanjeUrnika, PlacesALessonOnADayWithoutItsSubjectWhereOneTakesIt) {
+    // 1a (periods 1 and 2 a day with the extra period): MAT of the whole class fixed on Monday at
+    // period 1, and MAT of half the class (T2) to place, T2 being free only on Monday and Friday
+    // at period 2. T2 teaches 1b on Monday at period 1 and on Friday at period 4. Monday would
+    // teach 1a MAT twice; Friday costs T2 an idle period, which improving alone never trades for
+    // a repeat, so only the choice of the cell keeps the repeat out.
+    for (quint32 seme = 1; seme <= 12; ++seme) {
+        test::SolaZaUrnik x;
+        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+        const qint64 mat = x.s.predmet(QStringLiteral("MAT"));
+        const qint64 t2 = x.s.ucitelj(QStringLiteral("T2"));
+        const qint64 cel = x.s.predavanje(a, mat, 1, 1, {{x.s.ucitelj(QStringLiteral("T1")), 0}}).first();
+        x.s.predavanje(x.s.skupinaOddelkov(QStringLiteral("1a-1"), {a}), mat, 1, 1, {{t2, 0}});
+        const qint64 b = x.s.predavanje(x.s.oddelek(QStringLiteral("1b")), x.s.predmet(QStringLiteral("GUM")), 2, 1,
+                                        {{t2, 0}})
+                             .first();
+        x.s.termin(cel, 1, 1, QStringLiteral("s"));
+        x.s.termin(b, 1, 1, QStringLiteral("s"));
+        x.s.termin(b, 5, 4, QStringLiteral("s"));
+        const QList<QPair<int, int>> prosto{{1, 1}, {1, 2}, {5, 2}, {5, 4}};
+        for (int d = 1; d <= 5; ++d)
+            for (int p = 0; p < 16; ++p)
+                if (!prosto.contains(QPair<int, int>(d, p)))
+                    x.s.prepovedUcitelja(t2, d, p);
+        x.nalozi(true, 1);
+        Sestavljalnik s(x.m, x.p, seme);
+        DokoncanjeUrnika dokoncanje(x.m, x.p, s, seme);
+        dokoncanje.casovnaOmejitev = 5;
+        dokoncanje.zazeni();
+        EXPECT_EQ(x.dnevi(x.predavanje(QStringLiteral("MAT"), QStringLiteral("1a-1"))), QStringList{QStringLiteral("5:2")})
+            << seme;
+        EXPECT_EQ(dokoncanje.kakovost().ponovitve, 0) << seme;
+    }
+}
+
 TEST(DokoncanjeUrnika, AStopKeepsTheBestStateFoundAndSavesIt) {
     test::SolaZaUrnik x;
     test::GenerirajSolo(x.s, 12, 3); // twelve classes share one cabinet: not everything fits
