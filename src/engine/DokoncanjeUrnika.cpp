@@ -20,23 +20,20 @@ constexpr double DelezRazporejanja = 0.8;
 // Restarts of the rounds, within this share of the step's time.
 constexpr int Ponovitev = 8;
 constexpr double DelezPonovitev = 0.3;
-// What a same-day repeat or a second elective block on a day adds to the cost of a position,
-// against about 1.5 for taking out a block of one period: among positions about as cheap, one
-// that repeats no subject.
-constexpr double CenaPonovitve = 1.0;
+// What one unit of the weighted measures (Utezeno: an idle period of a teacher) adds to the
+// cost of a position, up to a limit either way, against about 1.5 for taking out a block of one
+// period: among positions about as cheap, the one that makes the timetable best, never one that
+// takes out more lessons (wide frames give changes of many idle periods).
+constexpr double CenaKakovosti = 1.0 / 3;
+constexpr int MejaKakovosti = 3;
 
-// Days 1 to 5 by the repeats and elective blocks a block of unit u would add there, fewest first
-// (days with a lesson of the unit left out).
-std::vector<std::pair<int, int>> DneviPoPonovitvah(const ModelUrnika &m, int u) {
-    std::vector<std::pair<int, int>> dnevi; // (repeats added, day)
-    for (int dan = 1; dan <= 5; ++dan)
-        if (!m.imaTerminNaDan(u, dan)) {
-            const KakovostUrnika d = DodanePonovitve(m, u, dan);
-            dnevi.emplace_back(d.ponovitve + d.izbirniBloki, dan);
-        }
-    std::stable_sort(dnevi.begin(), dnevi.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
-    return dnevi;
+// The weighted change of the measures if unit u got a block of `dolzina` periods from `ura` on
+// day dan, given the repeats and elective blocks a block would add that day.
+int UtezenoDodano(const ModelUrnika &m, const KakovostUrnika &ponovitve, int u, int dan, int ura, int dolzina) {
+    KakovostUrnika k = DodaneLuknje(m, u, dan, ura, dolzina);
+    k.ponovitve = ponovitve.ponovitve;
+    k.izbirniBloki = ponovitve.izbirniBloki;
+    return Utezeno(k);
 }
 
 } // namespace
@@ -168,11 +165,16 @@ bool DokoncanjeUrnika::postaviKos(size_t i) {
     };
     std::vector<Kandidat> kandidati;
     std::vector<Blok> bloki;
-    for (const auto &[ponovitve, dan] : DneviPoPonovitvah(m, k.predavanje)) {
+    for (int dan = 1; dan <= 5; ++dan) {
+        if (m.imaTerminNaDan(k.predavanje, dan))
+            continue;
+        const KakovostUrnika ponovitve = DodanePonovitve(m, k.predavanje, dan);
         for (int ura = 0; ura + k.dolzina <= StUr; ++ura) {
             if (!ovire(k, dan, ura, bloki))
                 continue;
-            double cena = double(m_rng()) / 4294967296.0 * 0.5 + CenaPonovitve * ponovitve;
+            double cena = double(m_rng()) / 4294967296.0 * 0.5 +
+                          CenaKakovosti * std::clamp(UtezenoDodano(m, ponovitve, k.predavanje, dan, ura, k.dolzina),
+                                                     -MejaKakovosti, MejaKakovosti);
             for (const Blok &b : bloki)
                 cena += cenaBloka(b.predavanje, b.dan);
             if (m_tabu[size_t(k.predavanje) * StDni + size_t(dan)] > m_korak)
@@ -263,19 +265,34 @@ bool DokoncanjeUrnika::postaviProsto(int u) {
         dolzine = KosiPredavanja(m, u);
     std::sort(dolzine.begin(), dolzine.end(), std::greater<>());
     dolzine.erase(std::unique(dolzine.begin(), dolzine.end()), dolzine.end());
-    for (int dolzina : dolzine)
-        for (const auto &[ponovitve, dan] : DneviPoPonovitvah(m, u)) {
-            for (int ura = 0; ura + dolzina <= StUr; ++ura)
-                if (m_s.Postavi(u, dan, ura, dolzina)) {
-                    for (size_t i = 0; i < m_kosi.size(); ++i)
-                        if (m_kosi[i].predavanje == u && m_kosi[i].dolzina == dolzina) {
-                            m_kosi.erase(m_kosi.begin() + std::ptrdiff_t(i));
-                            break;
-                        }
-                    ++m_premikov;
-                    return true;
+    // The longest piece that fits, at the cell that makes the timetable best.
+    for (int dolzina : dolzine) {
+        int najDan = 0, najUra = 0, najboljse = 0;
+        for (int dan = 1; dan <= 5; ++dan) {
+            if (m.imaTerminNaDan(u, dan))
+                continue;
+            const KakovostUrnika ponovitve = DodanePonovitve(m, u, dan);
+            for (int ura = 0; ura + dolzina <= StUr; ++ura) {
+                if (!BlokUstreza(m, m_priprava, u, dan, ura, dolzina, m_sobe))
+                    continue;
+                const int utezeno = UtezenoDodano(m, ponovitve, u, dan, ura, dolzina);
+                if (najDan == 0 || utezeno < najboljse) {
+                    najDan = dan;
+                    najUra = ura;
+                    najboljse = utezeno;
                 }
+            }
         }
+        if (najDan != 0 && m_s.Postavi(u, najDan, najUra, dolzina)) {
+            for (size_t i = 0; i < m_kosi.size(); ++i)
+                if (m_kosi[i].predavanje == u && m_kosi[i].dolzina == dolzina) {
+                    m_kosi.erase(m_kosi.begin() + std::ptrdiff_t(i));
+                    break;
+                }
+            ++m_premikov;
+            return true;
+        }
+    }
     return false;
 }
 

@@ -10,10 +10,6 @@ namespace {
 
 // Moves tried without an improvement after which the improving ends.
 constexpr int MejaIzboljsevanja = 10000;
-// The weights: a subject twice on one day, or a second elective block on a day, counts as three
-// idle periods of a teacher, an idle period of a class as two.
-constexpr int UtezPonovitve = 3;
-constexpr int UtezOddelka = 2;
 
 // A measure now at `zdaj` may change by `razlika` when it falls or stays within `meja`.
 bool Dovoljeno(int zdaj, int razlika, int meja) {
@@ -32,9 +28,6 @@ int RazlikaLukenj(int maska0, int maska1, bool istiDan, int bit0, int bit1) {
     return LuknjeDneva(maska0) + LuknjeDneva(maska1 | bit1) - LuknjeDneva(maska0 | bit0) - LuknjeDneva(maska1);
 }
 
-int Utezeno(const KakovostUrnika &k) {
-    return k.luknjeUciteljev + UtezOddelka * k.luknjeOddelkov + UtezPonovitve * (k.ponovitve + k.izbirniBloki);
-}
 
 } // namespace
 

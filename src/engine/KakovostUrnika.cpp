@@ -5,6 +5,12 @@
 
 namespace zentrel::engine {
 
+int Utezeno(const KakovostUrnika &k) {
+    constexpr int UtezPonovitve = 3;
+    constexpr int UtezOddelka = 2;
+    return k.luknjeUciteljev + UtezOddelka * k.luknjeOddelkov + UtezPonovitve * (k.ponovitve + k.izbirniBloki);
+}
+
 int LuknjeDneva(int zasedeneUre) {
     if (zasedeneUre == 0)
         return 0;
@@ -69,6 +75,23 @@ KakovostUrnika DodanePonovitve(const ModelUrnika &m, int u, int dan) {
         const KakovostUrnika prej = PonovitveDneva(m, odd[k], dan), potem = PonovitveDneva(m, odd[k], dan, u);
         r.ponovitve += potem.ponovitve - prej.ponovitve;
         r.izbirniBloki += potem.izbirniBloki - prej.izbirniBloki;
+    }
+    return r;
+}
+
+KakovostUrnika DodaneLuknje(const ModelUrnika &m, int u, int dan, int ura, int dolzina) {
+    KakovostUrnika r;
+    const int biti = ((1 << dolzina) - 1) << ura;
+    const Predavanje &p = m.predavanja[size_t(u)];
+    for (int j = 1; j <= p.steviloIzvajalcev(); ++j)
+        if (const int uc = p.izvajalci[size_t(j)].ucitelj; uc >= 1) {
+            const int maska = m.ucitelji[size_t(uc)].zasedeneUre[dan];
+            r.luknjeUciteljev += LuknjeDneva(maska | biti) - LuknjeDneva(maska);
+        }
+    const auto &odd = m.oddelkiPredavanja(u);
+    for (size_t k = 1; k < odd.size(); ++k) {
+        const int maska = ZasedeneUreOddelka(m, odd[k], dan);
+        r.luknjeOddelkov += LuknjeDneva(maska | biti) - LuknjeDneva(maska);
     }
     return r;
 }

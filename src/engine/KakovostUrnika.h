@@ -22,6 +22,11 @@ struct KakovostUrnika {
     int izbirniBloki = 0;
 };
 
+// The one sum by which the completion weighs the measures against each other: a subject twice on
+// one day, or a second elective block on a day, counts as three idle periods of a teacher, an
+// idle period of a class as two.
+int Utezeno(const KakovostUrnika &k);
+
 // Idle periods of a day given as a bit mask of its busy periods.
 int LuknjeDneva(int zasedeneUre);
 // Busy periods of a class on a day as a bit mask.
@@ -33,6 +38,9 @@ KakovostUrnika PonovitveDneva(const ModelUrnika &m, int oddelek, int dan, int do
 // The same-day repeats and elective blocks a block of unit u, which has no lesson on day dan,
 // would add there (the other fields 0).
 KakovostUrnika DodanePonovitve(const ModelUrnika &m, int u, int dan);
+// The change of idle periods of its teachers and classes if unit u got a block of `dolzina`
+// periods from period `ura` on day dan, where it has no lesson (the other fields 0).
+KakovostUrnika DodaneLuknje(const ModelUrnika &m, int u, int dan, int ura, int dolzina);
 // The change of same-day repeats and elective blocks when unit u's lessons of day dan0, already
 // taken out of the model, go to day dan1 instead (the other fields 0).
 KakovostUrnika RazlikaPonovitev(const ModelUrnika &m, int u, int dan0, int dan1);
