@@ -17,6 +17,8 @@ namespace {
 // The share of the step's time the search for places may take (the rest is for improving). It
 // has no limit of steps without progress: a lesson it has not placed may still find a place.
 constexpr double DelezRazporejanja = 0.8;
+// Steps of the search without a better state after which it goes back to the best one.
+constexpr int Mirovanje = 10000;
 // Restarts of the rounds, within this share of the step's time.
 constexpr int Ponovitev = 8;
 constexpr double DelezPonovitev = 0.3;
@@ -224,6 +226,7 @@ void DokoncanjeUrnika::razporedi() {
     ModelUrnika najboljsi = m;
     std::vector<Kos> najboljsiKosi = m_kosi;
     int najmanj = m_s.nerazporejeneUre();
+    int napredek = m_korak; // the step of the last best state
     while (!m_kosi.empty() && tece() && m_ura.elapsed() < qint64(casovnaOmejitev * 1000 * DelezRazporejanja) &&
            m_s.nerazporejeneUre() > m_spodnjaMeja) {
         ++m_korak;
@@ -233,11 +236,18 @@ void DokoncanjeUrnika::razporedi() {
                 u = 1 + (u - 1) / 2;
         if (m_s.nerazporejeneUre() < najmanj) {
             najmanj = m_s.nerazporejeneUre();
+            napredek = m_korak;
             m_s.ZgostiTermine();
             if (!m_kosi.empty()) {
                 najboljsi = m;
                 najboljsiKosi = m_kosi;
             }
+        } else if (m_korak - napredek >= Mirovanje) {
+            // Long without a better state, the walk has strayed: it goes on from the best one,
+            // with the weights it has learnt.
+            m_s.NaloziStanje(najboljsi);
+            m_kosi = najboljsiKosi;
+            napredek = m_korak;
         }
         if (m_korak % 256 == 0)
             m_s.ZgostiTermine();
