@@ -2,6 +2,8 @@
 
 #include "StaticnaPravila.h"
 
+#include <algorithm>
+
 namespace zentrel::engine {
 
 using namespace pravila;
@@ -54,14 +56,108 @@ KakovostUrnika IzboljsevanjeUrnika::razlika(int u, int dan0, int ura0, int dan, 
     return r;
 }
 
-bool IzboljsevanjeUrnika::premakni(int u, int dan0) {
-    const std::vector<int> termini = m.terminiNaDan(u, dan0);
-    if (termini.empty() || !BlokPremakljiv(m, u, dan0))
-        return false;
-    const int ura0 = m.termini[size_t(termini.front())].ura;
+std::pair<int, int> IzboljsevanjeUrnika::premakljivBlok(int u, int dan) const {
+    const std::vector<int> termini = m.terminiNaDan(u, dan);
+    if (termini.empty() || !BlokPremakljiv(m, u, dan))
+        return {0, 0};
+    const int ura = m.termini[size_t(termini.front())].ura;
     const int dolzina = int(termini.size());
-    if (m.termini[size_t(termini.back())].ura != ura0 + dolzina - 1)
-        return false; // a day placed by hand in pieces is left as it is
+    if (m.termini[size_t(termini.back())].ura != ura + dolzina - 1)
+        return {0, 0}; // a day placed by hand in pieces is left as it is
+    return {ura, dolzina};
+}
+
+KakovostUrnika IzboljsevanjeUrnika::kakovostDni(const std::vector<int> &ucitelji, const std::vector<int> &oddelki,
+                                                int dan0, int dan1) const {
+    KakovostUrnika k;
+    for (int dan : {dan0, dan1}) {
+        for (int uc : ucitelji)
+            k.luknjeUciteljev += LuknjeDneva(m.ucitelji[size_t(uc)].zasedeneUre[dan]);
+        for (int o : oddelki) {
+            k.luknjeOddelkov += LuknjeDneva(ZasedeneUreOddelka(m, o, dan));
+            const KakovostUrnika d = PonovitveDneva(m, o, dan);
+            k.ponovitve += d.ponovitve;
+            k.izbirniBloki += d.izbirniBloki;
+        }
+    }
+    return k;
+}
+
+bool IzboljsevanjeUrnika::zamenjaj(int u, int dan0) {
+    const auto [ura0, dolzina] = premakljivBlok(u, dan0);
+    const auto &odd = m.oddelkiPredavanja(u);
+    if (dolzina == 0 || odd.size() < 2)
+        return false;
+    const int oddelek = odd[1 + m_rng() % (odd.size() - 1)];
+    const int dan1 = 1 + int(m_rng() % 5);
+    if (dan1 == dan0 || m.imaTerminNaDan(u, dan1))
+        return false;
+    // The first block of the class that day, from a period drawn, of another unit of the same
+    // length that has no lesson on u's day.
+    int v = 0, ura1 = 0;
+    const int od = int(m_rng() % StUr);
+    for (int i = 0; i < StUr && v == 0; ++i) {
+        const int t = m.oddelki[size_t(oddelek)].zasedenost(dan1, (od + i) % StUr);
+        const int w = t >= 1 ? m.termini[size_t(t)].predavanje : 0;
+        if (w < 1 || w == u || m.imaTerminNaDan(w, dan0))
+            continue;
+        const auto [ura, d] = premakljivBlok(w, dan1);
+        if (d == dolzina) {
+            v = w;
+            ura1 = ura;
+        }
+    }
+    if (v == 0)
+        return false;
+    std::vector<int> ucitelji, oddelki;
+    for (int w : {u, v}) {
+        const Predavanje &p = m.predavanja[size_t(w)];
+        for (int j = 1; j <= p.steviloIzvajalcev(); ++j)
+            if (const int uc = p.izvajalci[size_t(j)].ucitelj;
+                uc >= 1 && std::find(ucitelji.begin(), ucitelji.end(), uc) == ucitelji.end())
+                ucitelji.push_back(uc);
+        const auto &o = m.oddelkiPredavanja(w);
+        for (size_t c = 1; c < o.size(); ++c)
+            if (std::find(oddelki.begin(), oddelki.end(), o[c]) == oddelki.end())
+                oddelki.push_back(o[c]);
+    }
+    const KakovostUrnika prej = kakovostDni(ucitelji, oddelki, dan0, dan1);
+    const Sestavljalnik::Oznaka oznaka = m_s.ZacniPoskus();
+    for (int t : m.terminiNaDan(u, dan0))
+        m_s.OdstraniTermin(t);
+    for (int t : m.terminiNaDan(v, dan1))
+        m_s.OdstraniTermin(t);
+    bool ok = m_s.Postavi(u, dan1, ura1, dolzina) && m_s.Postavi(v, dan0, ura0, dolzina);
+    KakovostUrnika r;
+    if (ok) {
+        const KakovostUrnika potem = kakovostDni(ucitelji, oddelki, dan0, dan1);
+        r.luknjeUciteljev = potem.luknjeUciteljev - prej.luknjeUciteljev;
+        r.luknjeOddelkov = potem.luknjeOddelkov - prej.luknjeOddelkov;
+        r.ponovitve = potem.ponovitve - prej.ponovitve;
+        r.izbirniBloki = potem.izbirniBloki - prej.izbirniBloki;
+        ok = Dovoljeno(m_trenutna.luknjeUciteljev, r.luknjeUciteljev, m_meja.luknjeUciteljev) &&
+             Dovoljeno(m_trenutna.luknjeOddelkov, r.luknjeOddelkov, m_meja.luknjeOddelkov) &&
+             Dovoljeno(m_trenutna.ponovitve, r.ponovitve, m_meja.ponovitve) &&
+             Dovoljeno(m_trenutna.izbirniBloki, r.izbirniBloki, m_meja.izbirniBloki) && Utezeno(r) < 0;
+    }
+    if (!ok) {
+        m_s.PrekliciPoskus(oznaka);
+        return false;
+    }
+    m_s.PotrdiPoskus();
+    m_trenutna.luknjeUciteljev += r.luknjeUciteljev;
+    m_trenutna.luknjeOddelkov += r.luknjeOddelkov;
+    m_trenutna.ponovitve += r.ponovitve;
+    m_trenutna.izbirniBloki += r.izbirniBloki;
+    m_izboljsano = true;
+    return true;
+}
+
+bool IzboljsevanjeUrnika::premakni(int u, int dan0) {
+    const auto [ura0, dolzina] = premakljivBlok(u, dan0);
+    if (dolzina == 0)
+        return false;
+    const std::vector<int> termini = m.terminiNaDan(u, dan0);
     const Sestavljalnik::Oznaka oznaka = m_s.ZacniPoskus();
     for (int t : termini)
         m_s.OdstraniTermin(t);
@@ -115,7 +211,9 @@ int IzboljsevanjeUrnika::zazeni(const std::function<bool()> &tece, const std::fu
         ++brezNapredka;
         korak();
         const int u = enote[m_rng() % enote.size()];
-        if (premakni(u, int(m_rng() % 5) + 1)) {
+        const int dan = int(m_rng() % 5) + 1;
+        m_izboljsano = false;
+        if (premakni(u, dan) || zamenjaj(u, dan)) {
             ++premikov;
             if (m_izboljsano)
                 brezNapredka = 0;

@@ -233,6 +233,40 @@ TEST(DokoncanjeUrnika, PlacesALessonOnADayWithoutItsSubjectWhereOneTakesIt) {
     }
 }
 
+TEST(DokoncanjeUrnika, ExchangesTwoLessonsOfAFullWeekToTakeASubjectOffADay) {
+    // 1a's frame (periods 1 and 2) is full: MAT of the whole class and MAT of half the class on
+    // Monday, GUM and DRU on Tuesday to Friday. No lesson can move alone; an exchange of the
+    // half class's MAT with a lesson of another day teaches MAT once a day.
+    test::SolaZaUrnik x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 mat = x.s.predmet(QStringLiteral("MAT"));
+    const qint64 cel = x.s.predavanje(a, mat, 1, 1, {{x.s.ucitelj(QStringLiteral("T1")), 0}}).first();
+    const qint64 pol =
+        x.s.predavanje(x.s.skupinaOddelkov(QStringLiteral("1a-1"), {a}), mat, 1, 1, {{x.s.ucitelj(QStringLiteral("T2")), 0}})
+            .first();
+    const qint64 gum =
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("GUM")), 4, 1, {{x.s.ucitelj(QStringLiteral("T3")), 0}}).first();
+    const qint64 dru =
+        x.s.predavanje(a, x.s.predmet(QStringLiteral("DRU")), 4, 1, {{x.s.ucitelj(QStringLiteral("T4")), 0}}).first();
+    x.s.termin(cel, 1, 1);
+    x.s.termin(pol, 1, 2);
+    for (int d = 2; d <= 5; ++d) {
+        x.s.termin(gum, d, 1);
+        x.s.termin(dru, d, 2);
+    }
+    x.nalozi();
+    Sestavljalnik s(x.m, x.p, 3);
+    DokoncanjeUrnika dokoncanje(x.m, x.p, s, 3);
+    dokoncanje.casovnaOmejitev = 5;
+    dokoncanje.zazeni();
+    EXPECT_EQ(Kakovost(x.m).ponovitve, 0);
+    EXPECT_EQ(dokoncanje.kakovost().ponovitve, 0);
+    EXPECT_EQ(x.dnevi(x.predavanje(QStringLiteral("MAT"), QStringLiteral("1a"))), QStringList{QStringLiteral("1:1")});
+    EXPECT_EQ(x.dnevi(x.predavanje(QStringLiteral("GUM"))).size(), 4);
+    EXPECT_EQ(x.dnevi(x.predavanje(QStringLiteral("DRU"))).size(), 4);
+    EXPECT_EQ(test::RazlikeZasedenosti(x.m), QStringList{});
+}
+
 TEST(DokoncanjeUrnika, AStopKeepsTheBestStateFoundAndSavesIt) {
     test::SolaZaUrnik x;
     test::GenerirajSolo(x.s, 12, 3); // twelve classes share one cabinet: not everything fits
