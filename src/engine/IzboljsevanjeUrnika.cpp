@@ -89,6 +89,11 @@ bool IzboljsevanjeUrnika::zamenjaj(int u, int dan0) {
     if (dolzina == 0 || odd.size() < 2)
         return false;
     const int oddelek = odd[1 + m_rng() % (odd.size() - 1)];
+    // Exchanges cost two placements: they are tried only to take a repeat off a day, where
+    // single moves most often find no way.
+    const KakovostUrnika dan = PonovitveDneva(m, oddelek, dan0);
+    if (dan.ponovitve + dan.izbirniBloki == 0)
+        return false;
     const int dan1 = 1 + int(m_rng() % 5);
     if (dan1 == dan0 || m.imaTerminNaDan(u, dan1))
         return false;

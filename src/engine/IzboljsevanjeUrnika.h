@@ -30,8 +30,9 @@ public:
 private:
     // Tries to move unit u's block of a day; true when it moved.
     bool premakni(int u, int dan0);
-    // Tries to exchange unit u's block of a day with a block of the same length that one of u's
-    // classes has on another day (where neither unit has a lesson yet); true when the exchange
+    // Where one of u's classes (drawn) has a same-day repeat or a second elective block on day
+    // dan0, tries to exchange unit u's block of that day with a block of the same length that the
+    // class has on another day (where neither unit has a lesson yet); true when the exchange
     // lowered the weighted measures. Reaches what no single move does when a class's days are
     // full.
     bool zamenjaj(int u, int dan0);
