@@ -63,7 +63,8 @@ sync_tree() {
 # --- planting and restoring -------------------------------------------------------------------
 
 planted=""    # the file of the copy that holds a mutant now, if any
-original=$work/original
+# Its own for each run: a --check meanwhile must not swap the kept file.
+original=$work/original.$$
 
 restore() {
     if [ -n "$planted" ]; then
@@ -72,7 +73,7 @@ restore() {
         planted=""
     fi
 }
-trap restore EXIT
+trap 'restore; rm -f "$original"' EXIT
 trap 'echo; echo "Interrupted: the copy is restored." >&2; exit 130' INT TERM
 
 # Keeps the file of the copy aside for restore(); called in the script's own shell (never in a
