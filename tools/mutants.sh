@@ -9,8 +9,14 @@
 #
 # The sources are never changed: the copy, its build folder and the results live in
 # $MUTANTS_WORK (default: build-mutants/ in the tree, which git ignores). The copy is brought up
-# to date with the sources on every run (only changed files are copied, so the build stays
-# incremental) and every planted file is restored before the next mutant, also on Ctrl+C.
+# to date with the sources at the start of every run (only changed files are copied, so the build
+# stays incremental; later edits wait for the next run) and every planted file is restored before
+# the next mutant, also on Ctrl+C.
+#
+# results.txt holds one row per mutant, in list order: a run of every mutant starts it afresh, a
+# run of some replaces only their rows, so the table stays whole across reruns (after renumbering
+# the list, run every mutant). A survivor whose reason starts with "equivalent:" changes nothing
+# observable (the reason says why) and is counted apart from the others.
 #
 # For each mutant the test program of the mutated file's subsystem runs first (build/bin/
 # test_<subsystem>, stopping at its first failing test); only when it notices nothing is the
@@ -57,7 +63,8 @@ sync_tree() {
 # --- planting and restoring -------------------------------------------------------------------
 
 planted=""    # the file of the copy that holds a mutant now, if any
-original=$work/original
+# Its own for each run: a --check meanwhile must not swap the kept file.
+original=$work/original.$$
 
 restore() {
     if [ -n "$planted" ]; then
@@ -66,7 +73,7 @@ restore() {
         planted=""
     fi
 }
-trap restore EXIT
+trap 'restore; rm -f "$original"' EXIT
 trap 'echo; echo "Interrupted: the copy is restored." >&2; exit 130' INT TERM
 
 # Keeps the file of the copy aside for restore(); called in the script's own shell (never in a
@@ -180,9 +187,8 @@ if [ "${MUTANTS_BASELINE:-1}" != 0 ]; then
     fi
 fi
 
-: >"$results"
-caught=0
-survived=0
+[ $# -eq 0 ] && : >"$results"
+touch "$results"
 broken=0
 for n in "${selected[@]}"; do
     entry=${mutants[$((n - 1))]:-}
@@ -219,27 +225,34 @@ for n in "${selected[@]}"; do
         file="$file:$at"
     fi
     restore
-    # The copy matches the sources again, or every later result would be mixed with this mutant.
-    if ! cmp -s "$root/${file%:*}" "$tree/${file%:*}"; then
+    # The copy is as before planting, or every later result would be mixed with this mutant.
+    if ! cmp -s "$original" "$tree/${file%:*}"; then
         echo "The copy of ${file%:*} was not restored; stopping." >&2
         exit 1
     fi
     case $result in
-    caught) caught=$((caught + 1)) ;;
-    SURVIVED) survived=$((survived + 1)) ;;
+    caught | SURVIVED) ;;
     *) broken=$((broken + 1)) ;;
     esac
     row=$(printf '%3s  %-9s  %-60s  %s (%s)  [%ss]' "$n" "$result" "${by:--}" "$file" "$reason" \
         "$(($(date +%s) - started))")
-    echo "$row" | tee -a "$results"
+    echo "$row"
+    # The row replaces the mutant's row of an earlier run.
+    { awk -v n="$n" '$1 != n' "$results"; echo "$row"; } | sort -n -k1,1 >"$results.new" &&
+        mv "$results.new" "$results"
 done
 
-total=$((caught + survived))
+# The whole table, with the rows of earlier runs.
+caught=$(grep -c '^ *[0-9]*  caught ' "$results")
+equivalent=$(grep -c '^ *[0-9]*  SURVIVED .*(equivalent:' "$results")
+survived=$(($(grep -c '^ *[0-9]*  SURVIVED ' "$results") - equivalent))
+total=$((caught + survived + equivalent))
 echo
 printf '%3s  %-9s  %-60s  %s\n' "#" "result" "caught by" "mutant (reason) [time]"
 cat "$results"
 if [ $total -gt 0 ]; then
-    echo "Caught $caught of $total mutants: $(awk -v c=$caught -v t=$total 'BEGIN { printf "%.1f", 100 * c / t }') %."
+    echo "Caught $caught of $total mutants built: $(awk -v c=$caught -v t=$total 'BEGIN { printf "%.1f", 100 * c / t }') %;" \
+        "$equivalent equivalent, $survived other survivor(s)."
 fi
 if [ $broken -gt 0 ]; then
     echo "$broken mutant(s) could not be planted or built: mend their lines in $list." >&2

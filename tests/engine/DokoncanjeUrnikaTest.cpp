@@ -13,6 +13,14 @@ using test::Termini;
 
 namespace {
 
+// The completion step alone, on the state as loaded.
+void Dokoncaj(test::SolaZaUrnik &x) {
+    Sestavljalnik s(x.m, x.p, 3);
+    DokoncanjeUrnika dokoncanje(x.m, x.p, s, 3);
+    dokoncanje.casovnaOmejitev = 5;
+    dokoncanje.zazeni();
+}
+
 // 1a (a frame of periods 1 and 2): MAT (T1, free only on Monday at period 1), DRU, and SLO (T2),
 // double periods of which one is placed by hand on Monday at periods 1 and 2 as `tip`, of
 // difficulty `zahtevnost`. Rounds one and two cannot place MAT; the third round never moves a
@@ -66,13 +74,7 @@ struct Anglescina : test::SolaZaUrnik {
             s.termin(enota, d, 1);
         nalozi(true, 1);
     }
-    // The completion step alone, on the state as loaded.
-    void dokoncaj() {
-        Sestavljalnik s(m, p, 3);
-        DokoncanjeUrnika dokoncanje(m, p, s, 3);
-        dokoncanje.casovnaOmejitev = 5;
-        dokoncanje.zazeni();
-    }
+    void dokoncaj() { Dokoncaj(*this); }
     // Days with the unit's periods; a day with two of them reads "1:2,3".
     QStringList ang() const { return dnevi(predavanje(QStringLiteral("ANG"))); }
 };
@@ -99,6 +101,38 @@ TEST(DokoncanjeUrnika, PlacesEveryPeriodThatFitsAlsoOfAUnitThatCannotBePlacedWho
         EXPECT_TRUE(ang[d].startsWith(QString::number(d + 1) + u':')) << ang.join(u' ').toStdString();
         EXPECT_FALSE(ang[d].contains(u',')) << ang[d].toStdString();
     }
+}
+
+TEST(DokoncanjeUrnika, TakesOutATeachersLessonThatWouldMakeHisDaySpanEightPeriods) {
+    // MAT of 1a fits only Monday period 1. Its teacher T1 has FIZ of 1b on Monday period 8, which
+    // would stretch his Monday to eight periods: FIZ has to go, to period 7 of another day (1b's
+    // frame). 1b's fixed GEO and ZGO around it keep the improving from moving it away on its own.
+    test::SolaZaUrnik x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    const qint64 b = x.s.oddelek(QStringLiteral("1b"));
+    const qint64 t1 = x.s.ucitelj(QStringLiteral("T1"));
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 1, 1, {{t1, 0}});
+    const auto enaUra = [&](const char *predmet, qint64 ucitelj) {
+        return x.s.predavanje(b, x.s.predmet(QString::fromLatin1(predmet)), 1, 1, {{ucitelj, 0}}).first();
+    };
+    const qint64 geo = enaUra("GEO", x.s.ucitelj(QStringLiteral("T2")));
+    const qint64 fiz = enaUra("FIZ", t1);
+    const qint64 zgo = enaUra("ZGO", x.s.ucitelj(QStringLiteral("T3")));
+    for (int d = 1; d <= 5; ++d) {
+        if (d > 1)
+            x.s.prepovedOddelka(a, d, 1);
+        x.s.prvaUra(b, d, 7);
+    }
+    x.s.termin(geo, 1, 7, QStringLiteral("s"));
+    x.s.termin(fiz, 1, 8);
+    x.s.termin(zgo, 1, 9, QStringLiteral("s"));
+    x.nalozi();
+    Dokoncaj(x);
+    EXPECT_EQ(x.dnevi(x.predavanje(QStringLiteral("MAT"))), QStringList{QStringLiteral("1:1")});
+    const QStringList fizika = x.dnevi(x.predavanje(QStringLiteral("FIZ")));
+    ASSERT_EQ(fizika.size(), 1);
+    EXPECT_TRUE(fizika.front().endsWith(QStringLiteral(":7")) && !fizika.front().startsWith(u'1'))
+        << fizika.front().toStdString();
 }
 
 TEST(DokoncanjeUrnika, TakesOutABlockTheRoundsMayNotMoveAndPlacesIt) {

@@ -275,3 +275,15 @@ TEST(PravilaCelice, BlockMustFitInTheDayAndPassEveryCell) {
               (QStringList{"1.1", "1.2", "3.1", "3.2", "4.1", "4.2", "5.1", "5.2"}));
     EXPECT_FALSE(BlokUstreza(x.m, x.p, 1, 1, 15, 2, izbrane));
 }
+
+TEST(PravilaCelice, ABlockMayEndInTheLastPeriodOfTheDay) {
+    Sola x;
+    const qint64 a = x.s.oddelek(QStringLiteral("1a"));
+    x.s.predavanje(a, x.s.predmet(QStringLiteral("MAT")), 10, 2, {{x.s.ucitelj(QStringLiteral("T1")), 0}});
+    // Monday's first period is 14: its frame is periods 14 and 15, the day's last two.
+    x.s.prvaUra(a, 1, 14);
+    x.nalozi();
+    SobeBloka izbrane;
+    EXPECT_EQ(Sprejete([&](int d, int p) { return BlokUstreza(x.m, x.p, 1, d, p, 2, izbrane); }),
+              (QStringList{"1.14", "2.1", "3.1", "4.1", "5.1"}));
+}

@@ -34,6 +34,10 @@ TEST_F(FetRefusal, AnotherKindOfFileOrVersion) {
     EXPECT_EQ(refusal(FetText(QString(), 5, 6, QStringLiteral("4.2.1"))),
               QStringLiteral("Datoteka šola.fet je zapisana v obliki FET različice 4.2.1; uvoziti je mogoče le "
                              "različici 5 in 6."));
+    // A later version may mean something else by the same elements.
+    EXPECT_EQ(refusal(FetText(QString(), 5, 6, QStringLiteral("7.0.1"))),
+              QStringLiteral("Datoteka šola.fet je zapisana v obliki FET različice 7.0.1; uvoziti je mogoče le "
+                             "različici 5 in 6."));
     EXPECT_EQ(refusal(QStringLiteral("<fet><Days_List/></fet>")),
               QStringLiteral("Datoteka šola.fet je zapisana v obliki FET različice (ni navedena); uvoziti je mogoče "
                              "le različici 5 in 6."));

@@ -2,6 +2,7 @@
 #include "db/MBaza.h"
 #include "db/ProjectLock.h"
 #include "shell/ProjectFiles.h"
+#include "shell/SafetyCopies.h"
 #include "shell/Startup.h"
 #include "support/CliProcess.h"
 #include "support/PrintQString.h"
@@ -117,6 +118,9 @@ TEST(ProjectSafety, AProjectOpenInAnotherProgramIsOfferedReadOnly) {
         EXPECT_TRUE(App().projectReadOnly);
         EXPECT_EQ(shell::MainCaption(), QStringLiteral("Zentrel  - p.znt (samo za branje)"));
         EXPECT_FALSE(db::ProjectDb().exec(QStringLiteral("INSERT INTO STAVBE VALUES (1, 'A', 'A')")));
+        // The safety copies are the other program's to write and to prune.
+        EXPECT_TRUE(shell::SafetyCopyBefore(QStringLiteral("Uvoz učencev")));
+        EXPECT_TRUE(shell::ListSafetyCopies(path).isEmpty());
         shell::CloseProject();
         EXPECT_EQ(test::FileBytes(path), before);
     }

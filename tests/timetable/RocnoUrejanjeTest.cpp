@@ -220,6 +220,36 @@ TEST(RocnoUrejanjeMenjava, NajdiMenjavoSkipsAnExchangeThatPutsTheDisplacedLesson
     }
 }
 
+TEST(RocnoUrejanjeMenjava, NajdiMenjavoExchangesOnlyWithALessonOfTheSameClass) {
+    // MAT on Monday period 1 and ANG on Monday period 2 share their teacher T1: the two may
+    // change places when both are lessons of 1a, never when ANG is 1b's.
+    for (const bool istiOddelek : {true, false}) {
+        test::TempProject project;
+        test::MalaSola s(project.db());
+        const qint64 a = s.oddelek(QStringLiteral("1a"));
+        const qint64 b = s.oddelek(QStringLiteral("1b"));
+        const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+        const qint64 mat = s.predavanje(a, s.predmet(QStringLiteral("MAT")), 1, 1, {{t1, 0}}).front();
+        const qint64 ang =
+            s.predavanje(istiOddelek ? a : b, s.predmet(QStringLiteral("ANG")), 1, 1, {{t1, 0}}).front();
+        s.termin(mat, 1, 1, QStringLiteral("a"));
+        s.termin(ang, 1, 2, QStringLiteral("a"));
+        ModelUrnika m;
+        RocnoUrejanje ed{m};
+        ASSERT_TRUE(ed.nalozi());
+        ASSERT_TRUE(ed.poberi(test::TerminEnote(m, QStringLiteral("1a"), QStringLiteral("MAT"), 1, 1), false));
+        EXPECT_EQ(ed.najdiMenjavo(), istiOddelek);
+        if (istiOddelek) {
+            EXPECT_GT(test::TerminEnote(m, QStringLiteral("1a"), QStringLiteral("MAT"), 1, 2), 0);
+            EXPECT_GT(test::TerminEnote(m, QStringLiteral("1a"), QStringLiteral("ANG"), 1, 1), 0);
+            EXPECT_EQ(project.messages().texts(), QStringList());
+        } else {
+            EXPECT_GT(test::TerminEnote(m, QStringLiteral("1b"), QStringLiteral("ANG"), 1, 2), 0);
+            EXPECT_EQ(project.messages().texts(), QStringList{QStringLiteral("Zamenjave ni bilo mogoče najti.")});
+        }
+    }
+}
+
 TEST_F(Rocno, LessonsOfDifficultyZeroAreTakenFromTheListAndOffTheTimetable) {
     const int gum = u("1b", "GUM");
     ASSERT_GT(gum, 0) << "difficulty 0 is loaded for manual work";
