@@ -89,31 +89,32 @@ bool IzboljsevanjeUrnika::zamenjaj(int u, int dan0) {
     if (dolzina == 0 || odd.size() < 2)
         return false;
     const int oddelek = odd[1 + m_rng() % (odd.size() - 1)];
-    // Exchanges cost two placements: they are tried only to take a repeat off a day, where
-    // single moves most often find no way.
-    const KakovostUrnika dan = PonovitveDneva(m, oddelek, dan0);
-    if (dan.ponovitve + dan.izbirniBloki == 0)
+    // Exchanges cost two placements: they are tried only to take a subject's repeat off a day,
+    // where single moves most often find no way, and then with every block of the class that
+    // fits. (Elective blocks of a class often share a day in every timetable the frames allow:
+    // trying them would double the time of improving a large school for nothing.)
+    if (PonovitveDneva(m, oddelek, dan0).ponovitve == 0)
         return false;
-    const int dan1 = 1 + int(m_rng() % 5);
-    if (dan1 == dan0 || m.imaTerminNaDan(u, dan1))
-        return false;
-    // The first block of the class that day, from a period drawn, of another unit of the same
-    // length that has no lesson on u's day.
-    int v = 0, ura1 = 0;
-    const int od = int(m_rng() % StUr);
-    for (int i = 0; i < StUr && v == 0; ++i) {
-        const int t = m.oddelki[size_t(oddelek)].zasedenost(dan1, (od + i) % StUr);
-        const int w = t >= 1 ? m.termini[size_t(t)].predavanje : 0;
-        if (w < 1 || w == u || m.imaTerminNaDan(w, dan0))
+    const int prvi = int(m_rng() % 5);
+    for (int i = 0; i < 5; ++i) {
+        const int dan1 = 1 + (prvi + i) % 5;
+        if (dan1 == dan0 || m.imaTerminNaDan(u, dan1))
             continue;
-        const auto [ura, d] = premakljivBlok(w, dan1);
-        if (d == dolzina) {
-            v = w;
-            ura1 = ura;
+        for (int ura = 0, prejsnja = 0; ura < StUr; ++ura) {
+            const int t = m.oddelki[size_t(oddelek)].zasedenost(dan1, ura);
+            const int v = t >= 1 ? m.termini[size_t(t)].predavanje : 0;
+            if (v < 1 || v == prejsnja || v == u || m.imaTerminNaDan(v, dan0))
+                continue;
+            prejsnja = v;
+            const auto [ura1, d] = premakljivBlok(v, dan1);
+            if (d == dolzina && poskusiZamenjavo(u, dan0, ura0, v, dan1, ura1, dolzina))
+                return true;
         }
     }
-    if (v == 0)
-        return false;
+    return false;
+}
+
+bool IzboljsevanjeUrnika::poskusiZamenjavo(int u, int dan0, int ura0, int v, int dan1, int ura1, int dolzina) {
     std::vector<int> ucitelji, oddelki;
     for (int w : {u, v}) {
         const Predavanje &p = m.predavanja[size_t(w)];
@@ -140,22 +141,30 @@ bool IzboljsevanjeUrnika::zamenjaj(int u, int dan0) {
         r.luknjeOddelkov = potem.luknjeOddelkov - prej.luknjeOddelkov;
         r.ponovitve = potem.ponovitve - prej.ponovitve;
         r.izbirniBloki = potem.izbirniBloki - prej.izbirniBloki;
-        ok = Dovoljeno(m_trenutna.luknjeUciteljev, r.luknjeUciteljev, m_meja.luknjeUciteljev) &&
-             Dovoljeno(m_trenutna.luknjeOddelkov, r.luknjeOddelkov, m_meja.luknjeOddelkov) &&
-             Dovoljeno(m_trenutna.ponovitve, r.ponovitve, m_meja.ponovitve) &&
-             Dovoljeno(m_trenutna.izbirniBloki, r.izbirniBloki, m_meja.izbirniBloki) && Utezeno(r) < 0;
+        ok = dovoljeno(r) && Utezeno(r) < 0;
     }
     if (!ok) {
         m_s.PrekliciPoskus(oznaka);
         return false;
     }
     m_s.PotrdiPoskus();
+    sprejmi(r);
+    return true;
+}
+
+bool IzboljsevanjeUrnika::dovoljeno(const KakovostUrnika &r) const {
+    return Dovoljeno(m_trenutna.luknjeUciteljev, r.luknjeUciteljev, m_meja.luknjeUciteljev) &&
+           Dovoljeno(m_trenutna.luknjeOddelkov, r.luknjeOddelkov, m_meja.luknjeOddelkov) &&
+           Dovoljeno(m_trenutna.ponovitve, r.ponovitve, m_meja.ponovitve) &&
+           Dovoljeno(m_trenutna.izbirniBloki, r.izbirniBloki, m_meja.izbirniBloki);
+}
+
+void IzboljsevanjeUrnika::sprejmi(const KakovostUrnika &r) {
     m_trenutna.luknjeUciteljev += r.luknjeUciteljev;
     m_trenutna.luknjeOddelkov += r.luknjeOddelkov;
     m_trenutna.ponovitve += r.ponovitve;
     m_trenutna.izbirniBloki += r.izbirniBloki;
-    m_izboljsano = true;
-    return true;
+    m_izboljsano = Utezeno(r) < 0;
 }
 
 bool IzboljsevanjeUrnika::premakni(int u, int dan0) {
@@ -175,10 +184,7 @@ bool IzboljsevanjeUrnika::premakni(int u, int dan0) {
             if ((dan == dan0 && ura == ura0) || !BlokUstreza(m, m_priprava, u, dan, ura, dolzina, m_sobe))
                 continue;
             const KakovostUrnika r = razlika(u, dan0, ura0, dan, ura, dolzina);
-            if (!Dovoljeno(m_trenutna.luknjeUciteljev, r.luknjeUciteljev, m_meja.luknjeUciteljev) ||
-                !Dovoljeno(m_trenutna.luknjeOddelkov, r.luknjeOddelkov, m_meja.luknjeOddelkov) ||
-                !Dovoljeno(m_trenutna.ponovitve, r.ponovitve, m_meja.ponovitve) ||
-                !Dovoljeno(m_trenutna.izbirniBloki, r.izbirniBloki, m_meja.izbirniBloki) || Utezeno(r) > 0)
+            if (!dovoljeno(r) || Utezeno(r) > 0)
                 continue;
             // Among equal moves one is drawn, each with the same chance.
             if (Utezeno(r) < najboljsa || (Utezeno(r) == najboljsa && m_rng() % unsigned(++enakih) == 0)) {
@@ -197,11 +203,7 @@ bool IzboljsevanjeUrnika::premakni(int u, int dan0) {
         return false;
     }
     m_s.PotrdiPoskus();
-    m_trenutna.luknjeUciteljev += najRazlika.luknjeUciteljev;
-    m_trenutna.luknjeOddelkov += najRazlika.luknjeOddelkov;
-    m_trenutna.ponovitve += najRazlika.ponovitve;
-    m_trenutna.izbirniBloki += najRazlika.izbirniBloki;
-    m_izboljsano = najboljsa < 0;
+    sprejmi(najRazlika);
     return true;
 }
 

@@ -30,12 +30,18 @@ public:
 private:
     // Tries to move unit u's block of a day; true when it moved.
     bool premakni(int u, int dan0);
-    // Where one of u's classes (drawn) has a same-day repeat or a second elective block on day
-    // dan0, tries to exchange unit u's block of that day with a block of the same length that the
+    // Where one of u's classes (drawn) has a subject twice on day dan0, tries to exchange unit u's block of that day with a block of the same length that the
     // class has on another day (where neither unit has a lesson yet); true when the exchange
     // lowered the weighted measures. Reaches what no single move does when a class's days are
     // full.
     bool zamenjaj(int u, int dan0);
+    // Exchanges unit u's block at (dan0, ura0) with unit v's at (dan1, ura1), both `dolzina`
+    // long, when that lowers the weighted measures and no measure rises above its limit.
+    bool poskusiZamenjavo(int u, int dan0, int ura0, int v, int dan1, int ura1, int dolzina);
+    // No measure of the change r rises above its limit (one above it may only fall).
+    bool dovoljeno(const KakovostUrnika &r) const;
+    // A change r made: the measures follow it.
+    void sprejmi(const KakovostUrnika &r);
     // The measures of the given teachers and classes on two days.
     KakovostUrnika kakovostDni(const std::vector<int> &ucitelji, const std::vector<int> &oddelki, int dan0,
                                int dan1) const;
