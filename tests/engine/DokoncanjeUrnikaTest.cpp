@@ -35,10 +35,7 @@ struct Dvojna : test::SolaZaUrnik {
             s.predavanje(a, s.predmet(QStringLiteral("SLO")), 4, 2, {{s.ucitelj(QStringLiteral("T2")), 0}}, zahtevnost)
                 .first();
         s.predavanje(a, s.predmet(QStringLiteral("DRU")), 3, 1, {{s.ucitelj(QStringLiteral("T3")), 0}});
-        for (int d = 1; d <= 5; ++d)
-            for (int p = 0; p < 16; ++p)
-                if (d != 1 || p != 1)
-                    s.prepovedUcitelja(t1, d, p);
+        s.uciteljProstSamo(t1, {{1, 1}});
         s.termin(slo, 1, 1, tip);
         s.termin(slo, 1, 2, tip);
     }
@@ -65,10 +62,7 @@ struct Anglescina : test::SolaZaUrnik {
         if (geo) {
             const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
             s.predavanje(a, s.predmet(QStringLiteral("GEO")), 1, 1, {{t2, 0}});
-            for (int d = 1; d <= 5; ++d)
-                for (int p = 0; p < 16; ++p)
-                    if (d != 1 || p != 1)
-                        s.prepovedUcitelja(t2, d, p);
+            s.uciteljProstSamo(t2, {{1, 1}});
         }
         for (int d = 1; d <= ang; ++d)
             s.termin(enota, d, 1);
@@ -176,10 +170,7 @@ TEST(DokoncanjeUrnika, LeavesALessonPlacedOnlyByHandWhereItIsAlthoughItWouldBeCh
     const qint64 dru =
         x.s.predavanje(a, x.s.predmet(QStringLiteral("DRU")), 2, 2, {{x.s.ucitelj(QStringLiteral("T3")), 0}}).first();
     x.s.predavanje(a, x.s.predmet(QStringLiteral("ANG")), 4, 1, {{x.s.ucitelj(QStringLiteral("T4")), 0}});
-    for (int d = 1; d <= 5; ++d)
-        for (int p = 0; p < 16; ++p)
-            if (p != 1 || d > 2)
-                x.s.prepovedUcitelja(t1, d, p);
+    x.s.uciteljProstSamo(t1, {{1, 1}, {2, 1}});
     x.s.termin(hod, 1, 1);
     x.s.termin(dru, 2, 1);
     x.s.termin(dru, 2, 2);
@@ -251,11 +242,7 @@ TEST(DokoncanjeUrnika, PlacesALessonOnADayWithoutItsSubjectWhereOneTakesIt) {
         x.s.termin(cel, 1, 1, QStringLiteral("s"));
         x.s.termin(b, 1, 1, QStringLiteral("s"));
         x.s.termin(b, 5, 4, QStringLiteral("s"));
-        const QList<QPair<int, int>> prosto{{1, 1}, {1, 2}, {5, 2}, {5, 4}};
-        for (int d = 1; d <= 5; ++d)
-            for (int p = 0; p < 16; ++p)
-                if (!prosto.contains(QPair<int, int>(d, p)))
-                    x.s.prepovedUcitelja(t2, d, p);
+        x.s.uciteljProstSamo(t2, {{1, 1}, {1, 2}, {5, 2}, {5, 4}});
         x.nalozi(true, 1);
         Sestavljalnik s(x.m, x.p, seme);
         DokoncanjeUrnika dokoncanje(x.m, x.p, s, seme);

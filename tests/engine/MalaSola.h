@@ -38,6 +38,8 @@ public:
     // A placed period of one assignment row in the current timetable and turnus.
     qint64 termin(qint64 razpored, int dan, int ura, const QString &tip = QStringLiteral("r"), qint64 prostor = 0);
     void prepovedUcitelja(qint64 ucitelj, int dan, int ura);
+    // The teacher forbidden in every period of the week but the given (day, period) cells.
+    void uciteljProstSamo(qint64 ucitelj, const QList<QPair<int, int>> &celice);
     void prepovedOddelka(qint64 oddelek, int dan, int ura);
     void prepovedProstora(qint64 prostor, int dan, int ura);
     void prvaUra(qint64 oddelek, int dan, int ura);
@@ -173,6 +175,13 @@ inline qint64 MalaSola::termin(qint64 razpored, int dan, int ura, const QString 
          {id, razpored, prostor > 0 ? QVariant(prostor) : QVariant(QMetaType(QMetaType::LongLong)), dan, ura, tip,
           turnus});
     return id;
+}
+
+inline void MalaSola::uciteljProstSamo(qint64 ucitelj, const QList<QPair<int, int>> &celice) {
+    for (int d = 1; d <= 5; ++d)
+        for (int p = 0; p < 16; ++p)
+            if (!celice.contains(QPair<int, int>(d, p)))
+                prepovedUcitelja(ucitelj, d, p);
 }
 
 inline void MalaSola::prepovedUcitelja(qint64 ucitelj, int dan, int ura) {

@@ -29,10 +29,7 @@ struct TretjiKrogSola : Sola {
         s.predavanje(a, s.predmet(QStringLiteral("MAT")), 1, 1, {{t1, 0}});
         const qint64 slo =
             s.predavanje(a, s.predmet(QStringLiteral("SLO")), dolzina, dolzina, {{t2, 0}}, zahtevnost).first();
-        for (int d = 1; d <= 5; ++d)
-            for (int p = 0; p < 16; ++p)
-                if (d != 1 || p != 1)
-                    s.prepovedUcitelja(t1, d, p);
+        s.uciteljProstSamo(t1, {{1, 1}});
         rocni = s.termin(slo, 1, 1, tip);
         if (dolzina == 2)
             s.termin(slo, 1, 2, tip);
@@ -40,6 +37,16 @@ struct TretjiKrogSola : Sola {
             s.termin(slo, 2, 1, tip);
     }
 };
+
+// The rounds with the third one (seed 9); `poskusov` counts the steps the third round took.
+RezultatSestavljanja SestaviSTretjimKrogom(ModelUrnika &m, int &poskusov) {
+    MoznostiSestavljanja moznosti;
+    moznosti.seme = 9;
+    moznosti.tretjiKrog = true;
+    SestavljanjeUrnika job(m);
+    job.korak = [&] { poskusov += job.tretjiKrogTece() ? 1 : 0; };
+    return job.zazeni(moznosti);
+}
 
 } // namespace
 
@@ -79,13 +86,8 @@ TEST(TretjiKrog, NeverMovesFixedPeriodsBlocksOfTwoNorLessonsPlacedOnlyByHand) {
           std::tuple{QStringLiteral("r"), 1, 0}}) {
         TretjiKrogSola x(tip, dolzina, zahtevnost);
         const QStringList prej = Termini(x.project.db());
-        MoznostiSestavljanja moznosti;
-        moznosti.seme = 9;
-        moznosti.tretjiKrog = true;
-        SestavljanjeUrnika job(x.m);
         int poskusov = 0;
-        job.korak = [&] { poskusov += job.tretjiKrogTece() ? 1 : 0; };
-        const RezultatSestavljanja rez = job.zazeni(moznosti);
+        const RezultatSestavljanja rez = SestaviSTretjimKrogom(x.m, poskusov);
         EXPECT_EQ(rez.nerazporejene, 1) << tip.toStdString() << dolzina << zahtevnost;
         // A fixed lesson in MAT's only cell is known before any search: the round tries nothing.
         if (dolzina == 1) {
@@ -108,19 +110,11 @@ TEST(TretjiKrog, MakesRoomAroundAFixedPeriodThatStandsInTheFirstCellTried) {
         x.s.predavanje(a, x.s.predmet(QStringLiteral("SLO")), 1, 1, {{x.s.ucitelj(QStringLiteral("T2")), 0}}).first();
     const qint64 ang =
         x.s.predavanje(a, x.s.predmet(QStringLiteral("ANG")), 4, 1, {{x.s.ucitelj(QStringLiteral("T3")), 0}}).first();
-    for (int d = 1; d <= 5; ++d)
-        for (int p = 0; p < 16; ++p)
-            if (d != 1 || p > 2 || p < 1)
-                x.s.prepovedUcitelja(t1, d, p);
+    x.s.uciteljProstSamo(t1, {{1, 1}, {1, 2}});
     const qint64 fiksni = x.s.termin(slo, 1, 1, QStringLiteral("s"));
     x.s.termin(ang, 1, 2);
-    MoznostiSestavljanja moznosti;
-    moznosti.seme = 9;
-    moznosti.tretjiKrog = true;
-    SestavljanjeUrnika job(x.m);
     int poskusov = 0;
-    job.korak = [&] { poskusov += job.tretjiKrogTece() ? 1 : 0; };
-    const RezultatSestavljanja rez = job.zazeni(moznosti);
+    const RezultatSestavljanja rez = SestaviSTretjimKrogom(x.m, poskusov);
     EXPECT_GT(poskusov, 0) << "the round runs";
     EXPECT_EQ(rez.besedilo, QStringLiteral("Sestavljeno: 100.00%"));
     EXPECT_EQ(x.stevilo(QStringLiteral("SELECT count(*) FROM TERMINI WHERE ID = %1 AND DAN = 1 AND URA = 1 AND "
