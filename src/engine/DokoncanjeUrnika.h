@@ -21,8 +21,9 @@ namespace zentrel::engine {
 // Placing: the blocks still to place form a pool. A block of the pool is put at the position
 // whose conflicting blocks (lessons of its classes and teachers there, lessons that would make a
 // teacher's day longer than seven periods, lessons holding the rooms it needs) are the cheapest
-// to take out; those go into the pool whole (an ejection chain). A block just taken out of a day
-// does not come back to it for a few steps (a tabu), and the best state found (fewest unplaced
+// to take out; those go into the pool whole (an ejection chain), but never so many that more than
+// two periods beyond the best state found would be unplaced. A block just taken out of a day does
+// not come back to it for a few steps (a tabu), and the best state found (fewest unplaced
 // periods) is kept. Units the fixed rules keep out (Neizogibno) never enter the pool, they are
 // named at once, and the search ends as soon as no more than the fixed rules leave out is left.
 //
@@ -110,6 +111,7 @@ private:
     pravila::SobeBloka m_sobe; // rooms chosen by the last block test    // per unit: grows each time its block is taken out, halves now and then
     int m_korak = 0;
     int m_premikov = 0;
+    int m_najmanj = 0;        // the fewest unplaced periods the search has reached
     int m_spodnjaMeja = 0;    // the unplaced periods no search avoids (Neizogibno): the search ends there
     KakovostUrnika m_zacetna; // the measures when the step started
     int m_ponovitev = 0;

@@ -311,6 +311,31 @@ TEST(DokoncanjeUrnika, AStopKeepsTheBestStateFoundAndSavesIt) {
     EXPECT_EQ(x.verify(), QStringList{});
 }
 
+TEST(DokoncanjeUrnika, TheSearchNeverLeavesMoreThanTwoPeriodsBeyondItsBestUnplaced) {
+    test::SolaZaUrnik x;
+    test::GenerirajSolo(x.s, 12, 3); // twelve classes share one cabinet: not everything fits
+    x.nalozi();
+    Sestavljalnik s(x.m, x.p, 3);
+    s.PrviKrog();
+    DokoncanjeUrnika dokoncanje(x.m, x.p, s, 3);
+    dokoncanje.casovnaOmejitev = 1;
+    // Seen every few steps: the best seen is no better than the search's best, so the bound holds
+    // against it too.
+    int najmanj = s.nerazporejeneUre(), odmik = 0, videnih = 0;
+    dokoncanje.korak = [&] {
+        if (dokoncanje.izboljsuje())
+            return;
+        ++videnih;
+        najmanj = std::min(najmanj, s.nerazporejeneUre());
+        odmik = std::max(odmik, s.nerazporejeneUre() - najmanj);
+    };
+    dokoncanje.zazeni();
+    EXPECT_GT(videnih, 20);
+    EXPECT_GT(s.nerazporejeneUre(), 0);
+    EXPECT_LE(odmik, 2);
+    EXPECT_EQ(test::RazlikeZasedenosti(x.m), QStringList{});
+}
+
 TEST(DokoncanjeUrnika, SameSeedSameTimetable) {
     QStringList prvic;
     for (int ponovitev = 0; ponovitev < 2; ++ponovitev) {
