@@ -39,7 +39,9 @@ run() { # SCHOOL K SEED
     local placed measures free verify
     placed=$(printf '%s\n' "$out" | sed -n 's/^Sestavljeno: //p' | tail -1)
     # "Luknje učiteljev: 552 -> 534, luknje oddelkov: 939 -> 841, ...": the figures only.
-    measures=$(printf '%s\n' "$out" | grep -i '^Luknje' | sed 's/[^,]*: \([0-9]* -> [0-9]*\)/\1/g' | tr -d ' ')
+    # The forced repeats, "(neizogibnih: 5 -> 32)", go into brackets after the repeats.
+    measures=$(printf '%s\n' "$out" | grep -i '^Luknje' |
+        sed 's/ (neizogibnih: \([0-9]* -> [0-9]*\))/[\1]/; s/[^,]*: \([0-9]* -> [0-9]*\)/\1/g' | tr -d ' ')
     free=$(printf '%s\n' "$out" | grep -c 'V okvirju je prosto mesto' || true)
     verify=$("$CLI" verify "$DIR/run.znt" --timetable 1 --turnus 1 --extra-periods "$2" 2>&1 | tail -1 |
         sed 's/^Urnik "[^"]*", turnus [^:]*: //')
@@ -47,7 +49,8 @@ run() { # SCHOOL K SEED
         "$1" "$2" "$3" "$placed" "$(echo "$end - $start" | bc)" "$measures" "$verify" "$free"
 }
 
-echo "measures: teachers' idle, classes' idle, then the repeat counts, each before -> after completion"
+echo "measures: teachers' idle, classes' idle, repeats [of which forced], elective blocks on one day," \
+    "each before -> after completion"
 for S in $NAMES; do
     for K in 0 1; do
         for SEED in 1 2 3; do run "$S" "$K" "$SEED"; done

@@ -32,6 +32,11 @@ constexpr double DelezPonovitev = 0.3;
 // takes out more lessons (wide frames give changes of many idle periods).
 constexpr double CenaKakovosti = 1.0 / 3;
 constexpr int MejaKakovosti = 3;
+// What a position that repeats a subject that day, or gives a class a second elective block that
+// day, adds beyond that: about taking out two single periods. Without it a free cell on a day that
+// has the subject was taken before one where a lesson had to go, and improving can rarely undo a
+// repeat that moving one lesson alone does not.
+constexpr double CenaPonovitve = 3;
 
 // The weighted change of the measures if unit u got a block of `dolzina` periods from `ura` on
 // day dan, given the repeats and elective blocks a block would add that day.
@@ -180,7 +185,8 @@ bool DokoncanjeUrnika::postaviKos(size_t i) {
                 continue;
             double cena = double(m_rng()) / 4294967296.0 * 0.5 +
                           CenaKakovosti * std::clamp(UtezenoDodano(m, ponovitve, k.predavanje, dan, ura, k.dolzina),
-                                                     -MejaKakovosti, MejaKakovosti);
+                                                     -MejaKakovosti, MejaKakovosti) +
+                          CenaPonovitve * (ponovitve.ponovitve + ponovitve.izbirniBloki);
             int izrinjenih = 0;
             for (const Blok &b : bloki) {
                 cena += cenaBloka(b.predavanje, b.dan);

@@ -28,8 +28,12 @@ int ZasedeneUreOddelka(const ModelUrnika &m, int oddelek, int dan) {
     return maska;
 }
 
-KakovostUrnika PonovitveDneva(const ModelUrnika &m, int oddelek, int dan, int dodano) {
-    // The places of the day: each run of consecutive periods of one unit, and the unit added.
+namespace {
+
+// The subjects of the places of a class's day, once per place (each run of consecutive periods of
+// one unit, and the unit `dodano` added), into `predmeti`; returns the elective places, which have
+// no subjects there.
+int PredmetiMest(const ModelUrnika &m, int oddelek, int dan, int dodano, std::vector<int> &predmeti) {
     int mesta[StUr + 1];
     int n = 0;
     int prejsnje = 0;
@@ -42,12 +46,7 @@ KakovostUrnika PonovitveDneva(const ModelUrnika &m, int oddelek, int dan, int do
     }
     if (dodano >= 1)
         mesta[n++] = dodano;
-    KakovostUrnika k;
     int izbirnih = 0;
-    // The subjects of each place, once per place; kept between calls, as the completion step asks
-    // for every move it weighs.
-    static thread_local std::vector<int> predmeti;
-    predmeti.clear();
     for (int i = 0; i < n; ++i) {
         const Predavanje &p = m.predavanja[size_t(mesta[i])];
         if (p.skupinaOddelkov >= 1 && m.skupineOddelkov[size_t(p.skupinaOddelkov)].izbirna) {
@@ -61,10 +60,39 @@ KakovostUrnika PonovitveDneva(const ModelUrnika &m, int oddelek, int dan, int do
                 predmeti.push_back(s);
         }
     }
+    return izbirnih;
+}
+
+// Places of a day's list beyond the first of each subject (the list is sorted).
+int Ponovitve(std::vector<int> &predmeti) {
     std::sort(predmeti.begin(), predmeti.end());
+    int ponovitev = 0;
     for (size_t i = 1; i < predmeti.size(); ++i)
-        k.ponovitve += predmeti[i] == predmeti[i - 1] ? 1 : 0;
-    k.izbirniBloki = std::max(0, izbirnih - 1);
+        ponovitev += predmeti[i] == predmeti[i - 1] ? 1 : 0;
+    return ponovitev;
+}
+
+// Places of one subject beyond the days of the week, summed over the subjects of the list.
+int MestaCezDni(std::vector<int> &predmeti) {
+    std::sort(predmeti.begin(), predmeti.end());
+    int cez = 0;
+    for (size_t i = 0, j = 0; i < predmeti.size(); i = j) {
+        while (j < predmeti.size() && predmeti[j] == predmeti[i])
+            ++j;
+        cez += std::max(0, int(j - i) - DniTedna);
+    }
+    return cez;
+}
+
+} // namespace
+
+KakovostUrnika PonovitveDneva(const ModelUrnika &m, int oddelek, int dan, int dodano) {
+    // Kept between calls, as the completion step asks for every move it weighs.
+    static thread_local std::vector<int> predmeti;
+    predmeti.clear();
+    KakovostUrnika k;
+    k.izbirniBloki = std::max(0, PredmetiMest(m, oddelek, dan, dodano, predmeti) - 1);
+    k.ponovitve = Ponovitve(predmeti);
     return k;
 }
 
@@ -112,15 +140,20 @@ KakovostUrnika RazlikaPonovitev(const ModelUrnika &m, int u, int dan0, int dan1)
 
 KakovostUrnika Kakovost(const ModelUrnika &m) {
     KakovostUrnika k;
-    for (int dan = 1; dan <= 5; ++dan) {
+    for (int dan = 1; dan <= DniTedna; ++dan)
         for (int t = 1; t <= m.steviloUciteljev(); ++t)
             k.luknjeUciteljev += LuknjeDneva(m.ucitelji[size_t(t)].zasedeneUre[dan]);
-        for (int o = 1; o <= m.steviloOddelkov(); ++o) {
+    std::vector<int> tedna, dneva;
+    for (int o = 1; o <= m.steviloOddelkov(); ++o) {
+        tedna.clear();
+        for (int dan = 1; dan <= DniTedna; ++dan) {
             k.luknjeOddelkov += LuknjeDneva(ZasedeneUreOddelka(m, o, dan));
-            const KakovostUrnika d = PonovitveDneva(m, o, dan);
-            k.ponovitve += d.ponovitve;
-            k.izbirniBloki += d.izbirniBloki;
+            dneva.clear();
+            k.izbirniBloki += std::max(0, PredmetiMest(m, o, dan, 0, dneva) - 1);
+            tedna.insert(tedna.end(), dneva.begin(), dneva.end());
+            k.ponovitve += Ponovitve(dneva);
         }
+        k.neizogibnePonovitve += MestaCezDni(tedna);
     }
     return k;
 }

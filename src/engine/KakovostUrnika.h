@@ -15,11 +15,15 @@ namespace zentrel::engine {
 //    periods of one unit are one place); elective blocks are left to the next measure;
 //  - elective blocks on one day ("izbirni bloki istega dne"): for each class and day, every
 //    elective block of the class (a unit of an elective group) beyond the first.
+// Of the repeats, some are forced by the lessons placed: a class with more places of a subject in
+// the week than the week has days has at least one repeat for each place beyond them (two units of
+// five single periods of one subject give five), wherever they stand.
 struct KakovostUrnika {
     int luknjeUciteljev = 0;
     int luknjeOddelkov = 0;
     int ponovitve = 0;
     int izbirniBloki = 0;
+    int neizogibnePonovitve = 0; // the forced repeats; counted for the whole model only (Kakovost)
 };
 
 // The one sum by which the completion weighs the measures against each other: a subject twice on

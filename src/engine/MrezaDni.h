@@ -6,6 +6,7 @@ namespace zentrel::engine {
 
 // Days 1..5 are real; the grids keep day 0 so that a day number indexes them directly.
 constexpr int StDni = 6;
+constexpr int DniTedna = StDni - 1;
 // Periods 0..15; period 0 is a real period.
 constexpr int StUr = 16;
 constexpr int ZadnjaUra = StUr - 1;

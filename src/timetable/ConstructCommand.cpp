@@ -31,7 +31,9 @@ int Uporaba(const QString &napaka) {
            "Mere kakovosti: luknje učiteljev in oddelkov so proste ure med prvo in zadnjo uro dneva; predmet dvakrat "
            "v dnevu šteje za vsak oddelek in dan vsako nadaljnje mesto, kjer ima oddelek isti predmet (ne glede na "
            "skupino ali razpored; zaporedne ure istega razporeda so eno mesto); izbirni bloki istega dne štejejo za "
-           "vsak oddelek in dan vsak izbirni blok oddelka poleg prvega.\n";
+           "vsak oddelek in dan vsak izbirni blok oddelka poleg prvega. Neizogibne ponovitve so tiste, ki jih terjajo "
+           "že razporejene ure: oddelek, ki ima predmet na več mestih v tednu, kot je dni, ga ima vsaj tolikokrat "
+           "dvakrat v dnevu, kolikor je mest čez število dni.\n";
     return 1;
 }
 
@@ -188,6 +190,8 @@ int RunConstructCommand(const QStringList &args) {
     out << "Luknje učiteljev: " << prejPotem(rez.kakovostPrej.luknjeUciteljev, rez.kakovost.luknjeUciteljev)
         << ", luknje oddelkov: " << prejPotem(rez.kakovostPrej.luknjeOddelkov, rez.kakovost.luknjeOddelkov)
         << ", predmet dvakrat v dnevu: " << prejPotem(rez.kakovostPrej.ponovitve, rez.kakovost.ponovitve)
+        << " (neizogibnih: "
+        << prejPotem(rez.kakovostPrej.neizogibnePonovitve, rez.kakovost.neizogibnePonovitve) << ')'
         << ", izbirni bloki istega dne: " << prejPotem(rez.kakovostPrej.izbirniBloki, rez.kakovost.izbirniBloki)
         << '\n';
     out << "Razporejeno: " << (rez.skupaj - rez.nerazporejene) << " od " << rez.skupaj << " ur\n";

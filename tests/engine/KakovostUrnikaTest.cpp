@@ -57,3 +57,28 @@ TEST(KakovostUrnika, RepeatsCountPlacesOfASubjectAndElectiveBlocksOfAClassPerDay
     EXPECT_EQ(RazlikaPonovitev(x.m, v, 3, 2).izbirniBloki, -2);
     EXPECT_EQ(RazlikaPonovitev(x.m, v, 3, 2).ponovitve, 0);
 }
+
+TEST(KakovostUrnika, RepeatsForcedAreThePlacesOfASubjectBeyondTheDaysOfTheWeek) {
+    test::SolaZaUrnik x;
+    test::MalaSola &s = x.s;
+    const qint64 a = s.oddelek(QStringLiteral("1a"));
+    const qint64 skupina = s.skupinaOddelkov(QStringLiteral("1a-1"), {a});
+    const qint64 t1 = s.ucitelj(QStringLiteral("T1"));
+    const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+    // SLO for the class every day and twice more for a group of it: seven places, two forced repeats.
+    const qint64 slo = s.predmet(QStringLiteral("SLO"));
+    const qint64 cela = s.predavanje(a, slo, 5, 1, {{t1, 0}}).first();
+    const qint64 del = s.predavanje(skupina, slo, 2, 1, {{t2, 0}}).first();
+    for (int dan = 1; dan <= 5; ++dan)
+        s.termin(cela, dan, 1, QStringLiteral("a"));
+    s.termin(del, 1, 3, QStringLiteral("a"));
+    s.termin(del, 2, 3, QStringLiteral("a"));
+    // MAT twice on Monday: a repeat that a move would take away.
+    const qint64 mat = s.predmet(QStringLiteral("MAT"));
+    s.termin(s.predavanje(a, mat, 1, 1, {{t1, 0}}).first(), 1, 5, QStringLiteral("a"));
+    s.termin(s.predavanje(skupina, mat, 1, 1, {{t2, 0}}).first(), 1, 7, QStringLiteral("a"));
+    x.nalozi();
+    const KakovostUrnika k = Kakovost(x.m);
+    EXPECT_EQ(k.ponovitve, 3);
+    EXPECT_EQ(k.neizogibnePonovitve, 2);
+}

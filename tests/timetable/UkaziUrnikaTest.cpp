@@ -186,4 +186,7 @@ TEST(ZentrelCli, EachStepOfConstructionReportsWhatItLeftUnplaced) {
     EXPECT_TRUE(vrstice.filter(QStringLiteral("Dokončanje: nerazporejenih ur: 0, ")).size() == 1)
         << izpis.out.toStdString();
     EXPECT_TRUE(vrstice.contains(QStringLiteral("Sestavljeno: 100.00%"))) << izpis.out.toStdString();
+    EXPECT_TRUE(vrstice.contains(QStringLiteral("Luknje učiteljev: 0 -> 0, luknje oddelkov: 0 -> 0, predmet dvakrat v "
+                                                "dnevu: 0 -> 0 (neizogibnih: 0 -> 0), izbirni bloki istega dne: 0 -> 0")))
+        << izpis.out.toStdString();
 }
