@@ -79,8 +79,14 @@ void TypeIntoFileDialog(const QString &name) {
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
-void PressEscapeInFileDialog() {
+// Presses Escape in the open file dialog or, when none is open yet, in the next one as it opens: a
+// dialog opened again after a question may take longer than the timer on a loaded machine.
+void PressEscapeInFileDialog(int poskusov = 500) {
     auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+    if (!dialog && poskusov > 0) {
+        QTimer::singleShot(20, [poskusov] { PressEscapeInFileDialog(poskusov - 1); });
+        return;
+    }
     QVERIFY(dialog);
     QTest::keyClick(dialog, Qt::Key_Escape);
 }
