@@ -20,11 +20,8 @@ namespace zentrel::timetable {
 
 namespace {
 
-int Uporaba(const QString &napaka) {
-    QTextStream err(stderr);
-    if (!napaka.isEmpty())
-        err << napaka << '\n';
-    err << "Uporaba: zentrel-cli construct PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
+void IzpisiUporabo(QTextStream &out) {
+    out << "Uporaba: zentrel-cli construct PROJEKT [--curriculum ID|IME] [--timetable ID|IME] [--turnus ID|OZNAKA] "
            "[--second-round] [--third-round] [--extra-periods K] [--seed N] [--time-limit SEKUNDE] [--idle-limit "
            "SEKUNDE] "
            "[--selitev] [--complete] [--complete-limit SEKUNDE] [--yes]\n"
@@ -34,6 +31,14 @@ int Uporaba(const QString &napaka) {
            "vsak oddelek in dan vsak izbirni blok oddelka poleg prvega. Neizogibne ponovitve so tiste, ki jih terjajo "
            "že razporejene ure: oddelek, ki ima predmet na več mestih v tednu, kot je dni, ga ima vsaj tolikokrat "
            "dvakrat v dnevu, kolikor je mest čez število dni.\n";
+}
+
+// A call that cannot be carried out: what is wrong and the usage, on standard error.
+int Uporaba(const QString &napaka) {
+    QTextStream err(stderr);
+    if (!napaka.isEmpty())
+        err << napaka << '\n';
+    IzpisiUporabo(err);
     return 1;
 }
 
@@ -114,6 +119,11 @@ private:
 } // namespace
 
 int RunConstructCommand(const QStringList &args) {
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        QTextStream out(stdout);
+        IzpisiUporabo(out);
+        return 0;
+    }
     const MoznostiUkaza m =
         RazcleniUkaz(args,
                      {QStringLiteral("--curriculum"), QStringLiteral("--timetable"), QStringLiteral("--turnus"),

@@ -223,71 +223,66 @@ TEST(DokoncanjeUrnika, TakesASubjectOffADayThatHasItTwiceAndMakesNothingWorse) {
     EXPECT_EQ(x.verify(), QStringList{});
 }
 
-TEST(DokoncanjeUrnika, PlacesALessonOnADayWithoutItsSubjectWhereOneTakesIt) {
-    // 1a (periods 1 and 2 a day with the extra period): MAT of the whole class fixed on Monday at
-    // period 1, and MAT of half the class (T2) to place, T2 being free only on Monday and Friday
-    // at period 2. T2 teaches 1b on Monday at period 1 and on Friday at period 4. Monday would
-    // teach 1a MAT twice; Friday costs T2 an idle period, which improving alone never trades for
-    // a repeat, so only the choice of the cell keeps the repeat out.
-    for (quint32 seme = 1; seme <= 12; ++seme) {
-        test::SolaZaUrnik x;
-        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
-        const qint64 mat = x.s.predmet(QStringLiteral("MAT"));
-        const qint64 t2 = x.s.ucitelj(QStringLiteral("T2"));
-        const qint64 cel = x.s.predavanje(a, mat, 1, 1, {{x.s.ucitelj(QStringLiteral("T1")), 0}}).first();
-        x.s.predavanje(x.s.skupinaOddelkov(QStringLiteral("1a-1"), {a}), mat, 1, 1, {{t2, 0}});
-        const qint64 b = x.s.predavanje(x.s.oddelek(QStringLiteral("1b")), x.s.predmet(QStringLiteral("GUM")), 2, 1,
-                                        {{t2, 0}})
-                             .first();
-        x.s.termin(cel, 1, 1, QStringLiteral("s"));
-        x.s.termin(b, 1, 1, QStringLiteral("s"));
-        x.s.termin(b, 5, 4, QStringLiteral("s"));
-        x.s.uciteljProstSamo(t2, {{1, 1}, {1, 2}, {5, 2}, {5, 4}});
-        x.nalozi(true, 1);
-        Sestavljalnik s(x.m, x.p, seme);
-        DokoncanjeUrnika dokoncanje(x.m, x.p, s, seme);
+namespace {
+
+// 1a (periods 1 and 2 a day with the extra period): MAT of the whole class fixed on Monday at
+// period 1, and MAT of half the class (T2) to place, T2 being free only on Monday and Friday at
+// period 2. T2 teaches 1b on Monday at period 1 and on Friday at period 4. Monday would teach 1a
+// MAT twice; Friday costs T2 an idle period, which improving alone never trades for a repeat.
+// With `dru`, Friday at period 2 holds DRU of 1a (T3, free only there and on Tuesday at period
+// 1, teaching 1b on Tuesday at period 3): Friday's cell then costs taking DRU out and putting it
+// on Tuesday, which gives T3 an idle period.
+struct PolovicaRazreda : test::SolaZaUrnik {
+    explicit PolovicaRazreda(bool dru) {
+        const qint64 a = s.oddelek(QStringLiteral("1a"));
+        const qint64 b = s.oddelek(QStringLiteral("1b"));
+        const qint64 mat = s.predmet(QStringLiteral("MAT"));
+        const qint64 t2 = s.ucitelj(QStringLiteral("T2"));
+        s.termin(s.predavanje(a, mat, 1, 1, {{s.ucitelj(QStringLiteral("T1")), 0}}).first(), 1, 1, QStringLiteral("s"));
+        s.predavanje(s.skupinaOddelkov(QStringLiteral("1a-1"), {a}), mat, 1, 1, {{t2, 0}});
+        const qint64 gum = s.predavanje(b, s.predmet(QStringLiteral("GUM")), 2, 1, {{t2, 0}}).first();
+        s.termin(gum, 1, 1, QStringLiteral("s"));
+        s.termin(gum, 5, 4, QStringLiteral("s"));
+        s.uciteljProstSamo(t2, {{1, 1}, {1, 2}, {5, 2}, {5, 4}});
+        if (dru) {
+            const qint64 t3 = s.ucitelj(QStringLiteral("T3"));
+            s.termin(s.predavanje(a, s.predmet(QStringLiteral("DRU")), 1, 1, {{t3, 0}}).first(), 5, 2);
+            s.termin(s.predavanje(b, s.predmet(QStringLiteral("LUM")), 1, 1, {{t3, 0}}).first(), 2, 3,
+                     QStringLiteral("s"));
+            s.uciteljProstSamo(t3, {{2, 1}, {2, 3}, {5, 2}});
+        }
+        nalozi(true, 1);
+    }
+    // Completes with the seed and returns the repeats it leaves.
+    int dokoncaj(quint32 seme) {
+        Sestavljalnik sestavljalnik(m, p, seme);
+        DokoncanjeUrnika dokoncanje(m, p, sestavljalnik, seme);
         dokoncanje.casovnaOmejitev = 5;
         dokoncanje.zazeni();
-        EXPECT_EQ(x.dnevi(x.predavanje(QStringLiteral("MAT"), QStringLiteral("1a-1"))), QStringList{QStringLiteral("5:2")})
-            << seme;
-        EXPECT_EQ(dokoncanje.kakovost().ponovitve, 0) << seme;
+        return dokoncanje.kakovost().ponovitve;
+    }
+    QStringList polovica() const { return dnevi(predavanje(QStringLiteral("MAT"), QStringLiteral("1a-1"))); }
+};
+
+} // namespace
+
+TEST(DokoncanjeUrnika, PlacesALessonOnADayWithoutItsSubjectWhereOneTakesIt) {
+    // Only the choice of the cell keeps the repeat out.
+    for (quint32 seme = 1; seme <= 12; ++seme) {
+        PolovicaRazreda x(false);
+        EXPECT_EQ(x.dokoncaj(seme), 0) << seme;
+        EXPECT_EQ(x.polovica(), QStringList{QStringLiteral("5:2")}) << seme;
     }
 }
 
 TEST(DokoncanjeUrnika, TakesOutALessonRatherThanPutASubjectTwiceOnADay) {
-    // As above, but Friday at period 2 holds DRU of 1a (T3, free only there and on Tuesday at
-    // period 1, teaching 1b on Tuesday at period 3). Monday's cell is free; Friday's costs taking
-    // DRU out and putting it on Tuesday, which gives T3 an idle period. Improving could not undo a
-    // repeat on Monday (DRU moved alone makes things worse, T3 cannot take Monday), so only the
-    // search's choice keeps it out.
+    // Monday's cell is free. Improving could not undo a repeat there (DRU moved alone makes
+    // things worse, T3 cannot take Monday), so only the search's choice keeps it out.
     for (quint32 seme = 1; seme <= 12; ++seme) {
-        test::SolaZaUrnik x;
-        const qint64 a = x.s.oddelek(QStringLiteral("1a"));
-        const qint64 b = x.s.oddelek(QStringLiteral("1b"));
-        const qint64 mat = x.s.predmet(QStringLiteral("MAT"));
-        const qint64 t2 = x.s.ucitelj(QStringLiteral("T2"));
-        const qint64 t3 = x.s.ucitelj(QStringLiteral("T3"));
-        const qint64 cel = x.s.predavanje(a, mat, 1, 1, {{x.s.ucitelj(QStringLiteral("T1")), 0}}).first();
-        x.s.predavanje(x.s.skupinaOddelkov(QStringLiteral("1a-1"), {a}), mat, 1, 1, {{t2, 0}});
-        const qint64 dru = x.s.predavanje(a, x.s.predmet(QStringLiteral("DRU")), 1, 1, {{t3, 0}}).first();
-        const qint64 gum = x.s.predavanje(b, x.s.predmet(QStringLiteral("GUM")), 2, 1, {{t2, 0}}).first();
-        const qint64 lum = x.s.predavanje(b, x.s.predmet(QStringLiteral("LUM")), 1, 1, {{t3, 0}}).first();
-        x.s.termin(cel, 1, 1, QStringLiteral("s"));
-        x.s.termin(gum, 1, 1, QStringLiteral("s"));
-        x.s.termin(gum, 5, 4, QStringLiteral("s"));
-        x.s.termin(lum, 2, 3, QStringLiteral("s"));
-        x.s.termin(dru, 5, 2);
-        x.s.uciteljProstSamo(t2, {{1, 1}, {1, 2}, {5, 2}, {5, 4}});
-        x.s.uciteljProstSamo(t3, {{2, 1}, {2, 3}, {5, 2}});
-        x.nalozi(true, 1);
-        Sestavljalnik s(x.m, x.p, seme);
-        DokoncanjeUrnika dokoncanje(x.m, x.p, s, seme);
-        dokoncanje.casovnaOmejitev = 5;
-        dokoncanje.zazeni();
-        EXPECT_EQ(x.dnevi(x.predavanje(QStringLiteral("MAT"), QStringLiteral("1a-1"))), QStringList{QStringLiteral("5:2")})
-            << seme;
+        PolovicaRazreda x(true);
+        EXPECT_EQ(x.dokoncaj(seme), 0) << seme;
+        EXPECT_EQ(x.polovica(), QStringList{QStringLiteral("5:2")}) << seme;
         EXPECT_EQ(x.dnevi(x.predavanje(QStringLiteral("DRU"))), QStringList{QStringLiteral("2:1")}) << seme;
-        EXPECT_EQ(dokoncanje.kakovost().ponovitve, 0) << seme;
         EXPECT_EQ(test::RazlikeZasedenosti(x.m), QStringList{});
     }
 }

@@ -157,6 +157,19 @@ TEST(ZentrelCli, NumbersOutOfRangeAndTablesThatCannotBeReadEndTheCommandWithAMes
     EXPECT_EQ(izpis.err, QStringLiteral("Urnika ni bilo mogoče prebrati: integer overflow\n"));
 }
 
+TEST(ZentrelCli, ConstructHelpStatesHowTheMeasuresAreCounted) {
+    test::SolaZaUrnik x;
+    x.project.db().close();
+    const test::CliResult izpis = Zazeni(x, QStringLiteral("construct"), {QStringLiteral("--help")});
+    EXPECT_EQ(izpis.exitCode, 0);
+    EXPECT_TRUE(izpis.out.startsWith(QStringLiteral("Uporaba: zentrel-cli construct PROJEKT "))) << izpis.out.toStdString();
+    EXPECT_TRUE(izpis.out.contains(QStringLiteral(
+        "Neizogibne ponovitve so tiste, ki jih terjajo že razporejene ure: oddelek, ki ima predmet na več mestih v "
+        "tednu, kot je dni, ga ima vsaj tolikokrat dvakrat v dnevu, kolikor je mest čez število dni.\n")))
+        << izpis.out.toStdString();
+    EXPECT_EQ(izpis.err, QString());
+}
+
 TEST(ZentrelCli, EachStepOfConstructionReportsWhatItLeftUnplaced) {
     // 1a (a frame of periods 1 and 2): MAT (T1, free only on Monday at period 1), DRU, and SLO's
     // double period placed there: the rounds leave MAT out, the completion moves SLO and places it.
