@@ -107,8 +107,8 @@ private:
     std::vector<int> m_nemogoca;
     std::vector<int> m_tabu;       // per unit and day: the step until which it does not return there
     std::vector<int> m_postavljen; // per unit and day: the step it was placed there
-    std::vector<double> m_utez;
-    pravila::SobeBloka m_sobe; // rooms chosen by the last block test    // per unit: grows each time its block is taken out, halves now and then
+    std::vector<double> m_utez;    // per unit: grows each time its block is taken out, halves now and then
+    pravila::SobeBloka m_sobe;     // rooms chosen by the last block test
     int m_korak = 0;
     int m_premikov = 0;
     int m_najmanj = 0;        // the fewest unplaced periods the search has reached

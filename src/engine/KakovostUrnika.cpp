@@ -63,7 +63,7 @@ int PredmetiMest(const ModelUrnika &m, int oddelek, int dan, int dodano, std::ve
     return izbirnih;
 }
 
-// Places of a day's list beyond the first of each subject (the list is sorted).
+// Places of a day's list beyond the first of each subject; sorts the list.
 int Ponovitve(std::vector<int> &predmeti) {
     std::sort(predmeti.begin(), predmeti.end());
     int ponovitev = 0;
@@ -72,7 +72,8 @@ int Ponovitve(std::vector<int> &predmeti) {
     return ponovitev;
 }
 
-// Places of one subject beyond the days of the week, summed over the subjects of the list.
+// Places of one subject beyond the days of the week, summed over the subjects of the list; sorts
+// the list.
 int MestaCezDni(std::vector<int> &predmeti) {
     std::sort(predmeti.begin(), predmeti.end());
     int cez = 0;
