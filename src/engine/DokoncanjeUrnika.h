@@ -1,8 +1,8 @@
 #pragma once
 
 #include "KakovostUrnika.h"
-#include "PravilaCelice.h"
 #include "ModelUrnika.h"
+#include "PravilaCelice.h"
 #include "PripravaUrnika.h"
 #include "Sestavljalnik.h"
 

@@ -30,7 +30,6 @@ int RazlikaLukenj(int maska0, int maska1, bool istiDan, int bit0, int bit1) {
     return LuknjeDneva(maska0) + LuknjeDneva(maska1 | bit1) - LuknjeDneva(maska0 | bit0) - LuknjeDneva(maska1);
 }
 
-
 } // namespace
 
 IzboljsevanjeUrnika::IzboljsevanjeUrnika(ModelUrnika &model, PripravaUrnika &priprava, Sestavljalnik &sestavljalnik,

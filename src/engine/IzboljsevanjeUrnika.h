@@ -15,9 +15,9 @@ namespace zentrel::engine {
 // The improving half of the completion step, once everything that can be placed is placed:
 // lessons of one unit and day move as a block, one at a time, to the position (the cell and
 // block tests of the rounds decide) that lowers same-day repeats of a subject and idle periods
-// of teachers and classes; where none moves alone, two blocks of one class exchange their days. No measure rises above what it was when the completion started (one
-// that placing raised may only fall), their weighted sum never rises, nothing is unplaced, and
-// fixed and hand-only lessons never move. Ends after a number of moves without an improvement,
+// of teachers and classes; where none moves alone, two blocks of one class exchange their days. No measure rises above
+// what it was when the completion started (one that placing raised may only fall), their weighted sum never rises,
+// nothing is unplaced, and fixed and hand-only lessons never move. Ends after a number of moves without an improvement,
 // or when `tece` says so.
 class IzboljsevanjeUrnika {
 public:
@@ -30,10 +30,9 @@ public:
 private:
     // Tries to move unit u's block of a day; true when it moved.
     bool premakni(int u, int dan0);
-    // Where one of u's classes (drawn) has a subject twice on day dan0, tries to exchange unit u's block of that day with a block of the same length that the
-    // class has on another day (where neither unit has a lesson yet); true when the exchange
-    // lowered the weighted measures. Reaches what no single move does when a class's days are
-    // full.
+    // Where one of u's classes (drawn) has a subject twice on day dan0, tries to exchange unit u's block of that day
+    // with a block of the same length that the class has on another day (where neither unit has a lesson yet); true
+    // when the exchange lowered the weighted measures. Reaches what no single move does when a class's days are full.
     bool zamenjaj(int u, int dan0);
     // Exchanges unit u's block at (dan0, ura0) with unit v's at (dan1, ura1), both `dolzina`
     // long, when that lowers the weighted measures and no measure rises above its limit.

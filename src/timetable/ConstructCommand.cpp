@@ -2,7 +2,6 @@
 
 #include "IzbiraUrnika.h"
 #include "KopijaPredSestavljanjem.h"
-#include "engine/SestavljanjeUrnika.h"
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "engine/SestavljanjeUrnika.h"
@@ -200,8 +199,7 @@ int RunConstructCommand(const QStringList &args) {
     out << "Luknje učiteljev: " << prejPotem(rez.kakovostPrej.luknjeUciteljev, rez.kakovost.luknjeUciteljev)
         << ", luknje oddelkov: " << prejPotem(rez.kakovostPrej.luknjeOddelkov, rez.kakovost.luknjeOddelkov)
         << ", predmet dvakrat v dnevu: " << prejPotem(rez.kakovostPrej.ponovitve, rez.kakovost.ponovitve)
-        << " (neizogibnih: "
-        << prejPotem(rez.kakovostPrej.neizogibnePonovitve, rez.kakovost.neizogibnePonovitve) << ')'
+        << " (neizogibnih: " << prejPotem(rez.kakovostPrej.neizogibnePonovitve, rez.kakovost.neizogibnePonovitve) << ')'
         << ", izbirni bloki istega dne: " << prejPotem(rez.kakovostPrej.izbirniBloki, rez.kakovost.izbirniBloki)
         << '\n';
     out << "Razporejeno: " << (rez.skupaj - rez.nerazporejene) << " od " << rez.skupaj << " ur\n";

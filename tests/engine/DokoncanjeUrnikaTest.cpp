@@ -174,9 +174,10 @@ TEST(DokoncanjeUrnika, LeavesALessonPlacedOnlyByHandWhereItIsAlthoughItWouldBeCh
     x.s.termin(hod, 1, 1);
     x.s.termin(dru, 2, 1);
     x.s.termin(dru, 2, 2);
-    const QString hodPrej = x.project.db().scalar(QStringLiteral("SELECT group_concat(ID || ':' || DAN || '.' || URA "
-                                                                 "|| TIP) FROM TERMINI WHERE ID_RAZPOREDA = %1")
-                                                      .arg(hod))
+    const QString hodPrej = x.project.db()
+                                .scalar(QStringLiteral("SELECT group_concat(ID || ':' || DAN || '.' || URA "
+                                                       "|| TIP) FROM TERMINI WHERE ID_RAZPOREDA = %1")
+                                            .arg(hod))
                                 .toString();
     MoznostiSestavljanja moznosti;
     moznosti.seme = 4;
@@ -295,9 +296,9 @@ TEST(DokoncanjeUrnika, ExchangesTwoLessonsOfAFullWeekToTakeASubjectOffADay) {
     const qint64 a = x.s.oddelek(QStringLiteral("1a"));
     const qint64 mat = x.s.predmet(QStringLiteral("MAT"));
     const qint64 cel = x.s.predavanje(a, mat, 1, 1, {{x.s.ucitelj(QStringLiteral("T1")), 0}}).first();
-    const qint64 pol =
-        x.s.predavanje(x.s.skupinaOddelkov(QStringLiteral("1a-1"), {a}), mat, 1, 1, {{x.s.ucitelj(QStringLiteral("T2")), 0}})
-            .first();
+    const qint64 pol = x.s.predavanje(x.s.skupinaOddelkov(QStringLiteral("1a-1"), {a}), mat, 1, 1,
+                                      {{x.s.ucitelj(QStringLiteral("T2")), 0}})
+                           .first();
     const qint64 gum =
         x.s.predavanje(a, x.s.predmet(QStringLiteral("GUM")), 4, 1, {{x.s.ucitelj(QStringLiteral("T3")), 0}}).first();
     const qint64 dru =

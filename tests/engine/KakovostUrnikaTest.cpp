@@ -1,8 +1,8 @@
 // Same-day repeats counted as a timetable officer reads a class's week: a subject in two separate
 // places of a day, whatever the group or unit; a class's elective blocks on one day apart.
 
-#include "SolaZaUrnik.h"
 #include "engine/KakovostUrnika.h"
+#include "SolaZaUrnik.h"
 
 #include <gtest/gtest.h>
 
